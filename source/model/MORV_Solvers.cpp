@@ -1,0 +1,128 @@
+// Energy-balance solvers of a 2-inch black globe and of a wetted wick. Both
+// evaluate the balance at the current estimate, stop when the new temperature
+// differs from it by less than 0.02 K, and otherwise move the estimate a tenth
+// of the way towards the new temperature. Working values are stored as 32-bit
+// floats; the arithmetic between them is done in double.
+#include "MORV_AirConstants.h"
+#include "MORV_AirProperties.h"
+#include "MORV_Model.h"
+#include "MORV_ModelMath.h"
+
+#include <cmath>
+
+using namespace MORV_AirConstants;
+
+namespace {
+
+constexpr int kIterationLimit = 50;
+constexpr double kTolerance = 0.02;
+
+constexpr double kGlobeDiameter = 0.0508;  // m
+constexpr double kWickDiameter = 0.007;    // m
+constexpr double kWickLength = 0.0254;     // m
+constexpr double kEmissivity = 0.95;       // globe and wick
+constexpr double kGlobeAbsorptivity = 0.95;
+constexpr double kWickAbsorptivity = 0.6;
+constexpr double kSurfaceEmissivity = 0.999;
+constexpr double kSurfaceAlbedo = 0.45;
+
+double FourthPower(double x) {
+  const double square = x * x;
+  return square * square;
+}
+
+// The relaxation and the stopping rule common to both solvers. `balance`
+// yields the new temperature for the current estimate and the reference
+// temperature of the air properties.
+template <class Balance>
+float Solve(float airTemperature, float start, int* iterations, Balance balance) {
+  float estimate = start;
+  float newTemperature = start;
+  int count = 0;
+  bool settled = false;
+  while (!settled) {
+    ++count;
+    const float reference = static_cast<float>(0.5 * (static_cast<double>(estimate) + airTemperature));
+    newTemperature = balance(estimate, reference);
+    if (std::fabs(static_cast<double>(newTemperature) - estimate) < kTolerance || count >= kIterationLimit)
+      settled = true;
+    estimate = static_cast<float>(0.9 * estimate + 0.1 * newTemperature);
+  }
+  if (iterations) *iterations = count;
+  // A tolerance met only in the last permitted step still counts as failure.
+  if (count < kIterationLimit) return static_cast<float>(newTemperature - 273.15);
+  return MORV_FailureValue;
+}
+
+}  // namespace
+
+float ComputeGlobeTemperature(double airTemperature, double relativeHumidity, double pressure,
+                              double speed, double solar, double directFraction,
+                              double cosZenith, int* iterations) {
+  const float Ta = static_cast<float>(airTemperature);
+  const float rh = static_cast<float>(relativeHumidity);
+  const float P = static_cast<float>(pressure);
+  const float u = static_cast<float>(speed);
+  const float S = static_cast<float>(solar);
+  const float fdir = static_cast<float>(directFraction);
+  const float cza = static_cast<float>(cosZenith);
+
+  // Terms that do not depend on the estimate. The ground is at air temperature.
+  const float emissivity = ComputeAtmosphericEmissivity(Ta, rh);
+  const double longWave = 0.5 * (emissivity * FourthPower(Ta) + kSurfaceEmissivity * FourthPower(Ta));
+  const double shortWave = S / (2.0 * kEmissivity * StefanBoltzmann) * kGlobeAbsorptivity *
+                           (fdir * (1.0 / (2.0 * cza) - 1.0) + 1.0 + kSurfaceAlbedo);
+
+  return Solve(Ta, Ta, iterations, [&](float estimate, float reference) {
+    const float h = MORV_AirProperties::SphereCoefficient(
+        static_cast<float>(kGlobeDiameter), reference, P, u, ComputeAirViscosity(reference));
+    const double radiant =
+        longWave - static_cast<double>(h) * (estimate - Ta) / (kEmissivity * StefanBoltzmann) + shortWave;
+    // The fourth root as two square roots: within an ulp of a double, and far
+    // cheaper than pow.
+    return static_cast<float>(std::sqrt(std::sqrt(radiant)));
+  });
+}
+
+float ComputeWetBulbTemperature(double airTemperature, double relativeHumidity, double pressure,
+                                double speed, double solar, double directFraction,
+                                double cosZenith, int radiation, int* iterations) {
+  const float Ta = static_cast<float>(airTemperature);
+  const float rh = static_cast<float>(relativeHumidity);
+  const float P = static_cast<float>(pressure);
+  const float u = static_cast<float>(speed);
+  const float S = static_cast<float>(solar);
+  const float fdir = static_cast<float>(directFraction);
+  const float cza = static_cast<float>(cosZenith);
+
+  const float vaporPressure = static_cast<float>(rh * static_cast<double>(ComputeSaturationVaporPressure(Ta, 0)));
+  const float dewPoint = ComputeDewPoint(vaporPressure, 0);
+  const float zenith = static_cast<float>(std::acos(MORV_ModelMath::ClampUnit(cza)));
+
+  // Terms that do not depend on the estimate.
+  const float emissivity = ComputeAtmosphericEmissivity(Ta, rh);
+  const double longWave = 0.5 * (emissivity * FourthPower(Ta) + kSurfaceEmissivity * FourthPower(Ta));
+  const double endShare = 0.25 * kWickDiameter / kWickLength;
+  const double shortWave =
+      kWickAbsorptivity * S *
+      ((1.0 - fdir) * (1.0 + endShare) +
+       fdir * (std::tan(zenith) / MORV_ModelMath::Pi + endShare) + kSurfaceAlbedo);
+  const double latentFactor = (MolecularWeightWater / MolecularWeightAir) / SpecificHeatAir;
+
+  return Solve(Ta, dewPoint, iterations, [&](float estimate, float reference) {
+    const float viscosity = ComputeAirViscosity(reference);
+    const float h = MORV_AirProperties::CylinderCoefficient(
+        static_cast<float>(kWickDiameter), reference, P, u, viscosity);
+    const float flux = static_cast<float>(
+        kEmissivity * StefanBoltzmann * (longWave - FourthPower(estimate)) + shortWave);
+    const float wickVaporPressure = ComputeSaturationVaporPressure(estimate, 0);
+    const float density = static_cast<float>(MORV_AirProperties::Density(reference, P));
+    const float schmidt = static_cast<float>(
+        viscosity / (static_cast<double>(density) * ComputeWaterVaporDiffusivity(reference, P)));
+    const double evaporative = ComputeHeatOfEvaporation(reference) * latentFactor *
+                               (static_cast<double>(wickVaporPressure) - vaporPressure) /
+                               (static_cast<double>(P) - wickVaporPressure) *
+                               MORV_ModelMath::Power(Prandtl / schmidt, static_cast<double>(SchmidtExponent));
+    return static_cast<float>(Ta - evaporative + radiation * static_cast<double>(flux) / h);
+  });
+}

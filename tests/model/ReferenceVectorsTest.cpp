@@ -1,0 +1,99 @@
+// Compares the model with an independent implementation of the same equations
+// (tests/model/reference, in Python with explicit 32-bit rounding) on 10000
+// seeded cases over the application's input ranges: return codes and which
+// outputs fail must agree exactly, temperatures and speeds to 0.002.
+#include "MORV_Model.h"
+#include "MORV_ModelInstrumentation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr float kUnwritten = 12345.0f;  // preset of output 18, never a model value
+
+struct ReferenceCase {
+  int year, month, day, hour, minute, gmtOffset, averagingAdjustment;
+  float latitude, longitude, solar, pressure, airTemperature, humidity, speed, height, deltaT;
+  int urban;
+  int result;
+  float outputs[5];  // 2 m speed (kUnwritten when not written), globe, nwb, pwb, wbgt
+  std::string line;
+};
+
+// Inputs are printed as round-tripping 32-bit values: read them back with strtof.
+bool ParseCase(const char* text, ReferenceCase* c) {
+  c->line = text;
+  char* p = const_cast<char*>(text);
+  auto integer = [&p]() { return static_cast<int>(std::strtol(p, &p, 10)); };
+  auto single = [&p]() { return std::strtof(p, &p); };
+  c->year = integer(); c->month = integer(); c->day = integer(); c->hour = integer();
+  c->minute = integer(); c->gmtOffset = integer(); c->averagingAdjustment = integer();
+  c->latitude = single(); c->longitude = single(); c->solar = single(); c->pressure = single();
+  c->airTemperature = single(); c->humidity = single(); c->speed = single();
+  c->height = single(); c->deltaT = single(); c->urban = integer();
+  p = std::strchr(p, '|');
+  if (!p) return false;
+  ++p;
+  c->result = integer();
+  while (*p == ' ') ++p;
+  if (std::strncmp(p, "unwritten", 9) == 0) {
+    c->outputs[0] = kUnwritten;
+    p += 9;
+  } else {
+    c->outputs[0] = single();
+  }
+  for (int i = 1; i < 5; ++i) c->outputs[i] = single();
+  return true;
+}
+
+std::vector<ReferenceCase> LoadCases() {
+  std::vector<ReferenceCase> cases;
+  FILE* file = std::fopen(ZQ_MODEL_TEST_DATA "/morv_vectors.txt", "r");
+  if (!file) return cases;
+  char buffer[1024];
+  while (std::fgets(buffer, sizeof buffer, file)) {
+    if (buffer[0] == '#') continue;
+    ReferenceCase c;
+    if (ParseCase(buffer, &c)) cases.push_back(c);
+  }
+  std::fclose(file);
+  return cases;
+}
+
+}  // namespace
+
+TEST(CalculateMORV, AgreesWithTheIndependentImplementationOnTenThousandCases) {
+  const std::vector<ReferenceCase> cases = LoadCases();
+  ASSERT_EQ(cases.size(), 10000u) << "missing or damaged " ZQ_MODEL_TEST_DATA "/morv_vectors.txt";
+
+  static const char* const kNames[5] = {"2 m speed", "globe", "natural wet bulb",
+                                        "psychrometric wet bulb", "wet bulb globe"};
+  int mismatches = 0;
+  for (const ReferenceCase& c : cases) {
+    float out[5] = {kUnwritten, MORV_FailureValue, MORV_FailureValue, MORV_FailureValue,
+                    MORV_FailureValue};
+    const int result = CalculateMORV(
+        c.year, c.month, c.day, c.hour, c.minute, c.gmtOffset, c.averagingAdjustment, c.latitude,
+        c.longitude, c.solar, c.pressure, c.airTemperature, c.humidity, c.speed, c.height,
+        c.deltaT, c.urban, &out[0], &out[1], &out[2], &out[3], &out[4]);
+    std::string problems;
+    if (result != c.result) problems += " result " + std::to_string(result);
+    for (int i = 0; i < 5; ++i) {
+      const float want = c.outputs[i];
+      const bool exactOnly = want == kUnwritten || want == MORV_FailureValue ||
+                             out[i] == kUnwritten || out[i] == MORV_FailureValue;
+      const bool agrees = exactOnly ? out[i] == want : std::fabs(out[i] - want) <= 0.002f;
+      if (!agrees) problems += std::string(" ") + kNames[i] + " " + std::to_string(out[i]);
+    }
+    if (!problems.empty() && ++mismatches <= 20)
+      ADD_FAILURE() << "case: " << c.line << "ours:" << problems;
+  }
+  EXPECT_EQ(mismatches, 0);
+}

@@ -1,0 +1,2 @@
+#include "MORV_Model.h"
+#include <gtest/gtest.h>
