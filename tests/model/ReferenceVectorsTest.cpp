@@ -1,7 +1,10 @@
 // Compares the model with an independent implementation of the same equations
 // (tests/model/reference, in Python with explicit 32-bit rounding) on 10000
 // seeded cases over the application's input ranges: return codes and which
-// outputs fail must agree exactly, temperatures and speeds to 0.002.
+// outputs fail must agree exactly, temperatures and speeds to 0.002. The
+// solvers' iteration counts must agree exactly too: the stopping test sits on
+// a 0.02 K threshold, so a wrong constant or a value kept at the wrong precision
+// moves some counts long before it moves a result by 0.002.
 #include "MORV_Model.h"
 #include "MORV_ModelInstrumentation.h"
 
@@ -24,6 +27,7 @@ struct ReferenceCase {
   int urban;
   int result;
   float outputs[5];  // 2 m speed (kUnwritten when not written), globe, nwb, pwb, wbgt
+  int iterations[3];  // globe, natural and psychrometric wet bulb solvers; 0 when not run
   std::string line;
 };
 
@@ -50,6 +54,10 @@ bool ParseCase(const char* text, ReferenceCase* c) {
     c->outputs[0] = single();
   }
   for (int i = 1; i < 5; ++i) c->outputs[i] = single();
+  p = std::strchr(p, '|');
+  if (!p) return false;
+  ++p;
+  for (int i = 0; i < 3; ++i) c->iterations[i] = integer();
   return true;
 }
 
@@ -79,12 +87,26 @@ TEST(CalculateMORV, AgreesWithTheIndependentImplementationOnTenThousandCases) {
   for (const ReferenceCase& c : cases) {
     float out[5] = {kUnwritten, MORV_FailureValue, MORV_FailureValue, MORV_FailureValue,
                     MORV_FailureValue};
-    const int result = CalculateMORV(
+    MORV_ModelInstrumentation::SolverIterations n;
+    const int result = MORV_ModelInstrumentation::CalculateCountingIterations(
         c.year, c.month, c.day, c.hour, c.minute, c.gmtOffset, c.averagingAdjustment, c.latitude,
         c.longitude, c.solar, c.pressure, c.airTemperature, c.humidity, c.speed, c.height,
-        c.deltaT, c.urban, &out[0], &out[1], &out[2], &out[3], &out[4]);
+        c.deltaT, c.urban, &out[0], &out[1], &out[2], &out[3], &out[4], &n);
+    float publicOut[5] = {kUnwritten, MORV_FailureValue, MORV_FailureValue, MORV_FailureValue,
+                          MORV_FailureValue};
+    const int publicResult = CalculateMORV(
+        c.year, c.month, c.day, c.hour, c.minute, c.gmtOffset, c.averagingAdjustment, c.latitude,
+        c.longitude, c.solar, c.pressure, c.airTemperature, c.humidity, c.speed, c.height,
+        c.deltaT, c.urban, &publicOut[0], &publicOut[1], &publicOut[2], &publicOut[3], &publicOut[4]);
     std::string problems;
     if (result != c.result) problems += " result " + std::to_string(result);
+    if (publicResult != result || std::memcmp(publicOut, out, sizeof out) != 0)
+      problems += " (the public entry differs from the counting one)";
+    const int counts[3] = {n.globe, n.naturalWetBulb, n.psychrometricWetBulb};
+    for (int i = 0; i < 3; ++i) {
+      if (counts[i] != c.iterations[i])
+        problems += " iterations of solver " + std::to_string(i) + ": " + std::to_string(counts[i]);
+    }
     for (int i = 0; i < 5; ++i) {
       const float want = c.outputs[i];
       const bool exactOnly = want == kUnwritten || want == MORV_FailureValue ||

@@ -1,0 +1,5 @@
+#include "ZQ_Functor.h"
+
+void ZQ_Functor0::InvokeFunction(const ZQ_Functor0* Self) {
+  Self->GetCode<void (*)()>()();
+}

@@ -1,0 +1,87 @@
+#include "ZQ_Internationalization.h"
+
+#include "ZQ_StackTrace.h"
+
+namespace {
+
+int s_operationMode = ZQ_Internationalization_OperationMode_NotStarted;
+ZQ_Internationalization_DictionaryLookup s_lookup = nullptr;
+
+const char kContextMarker[] = "-:-";
+const int kContextMarkerLength = 3;
+
+}  // namespace
+
+void ZQ_Internationalization_SetOperationMode(int Mode) { s_operationMode = Mode; }
+
+int ZQ_Internationalization_GetOperationMode() { return s_operationMode; }
+
+ZQ_Internationalization_DictionaryLookup
+ZQ_Internationalization_SetDictionaryLookup(
+    ZQ_Internationalization_DictionaryLookup Lookup) {
+  ZQ_Internationalization_DictionaryLookup previous = s_lookup;
+  s_lookup = Lookup;
+  return previous;
+}
+
+void ZQ_Internationalization_StripContextMarkerText(ZQ_String& Text) {
+  ZQ_TRACE_FUNCTION("ZQ_Internationalization_StripContextMarkerText");
+  const int marker = Text.Find(kContextMarker, kContextMarkerLength, 0, false);
+  if (marker != ZQ_NoMatch) Text.Replace(0, marker + kContextMarkerLength, nullptr, 0);
+}
+
+ZQ_String ZQ_Internationalization_Translate(const ZQ_String& Text) {
+  ZQ_TRACE_FUNCTION("ZQ_Internationalization_Translate");
+  ZQ_TRACE_VARIABLE(Text);
+  ZQ_String result = Text;
+  // FIXME: mode 0 is to reach the dictionary's first request, which reports
+  // "Cannot Initialize Translation Dictionary" and ends the program; until the
+  // dictionary exists both modes consult the installed lookup.
+  if (s_operationMode != ZQ_Internationalization_OperationMode_NoTranslation && s_lookup) {
+    ZQ_String translation;
+    if (s_lookup(Text, translation)) result = translation;
+  }
+  ZQ_Internationalization_StripContextMarkerText(result);
+  return result;
+}
+
+ZQ_String ZQ_Internationalization_FillPlaceholders(const ZQ_String& Template,
+                                                   const ZQ_String* Values,
+                                                   int ValueCount) {
+  ZQ_TRACE_FUNCTION("ZQ_Internationalization_FillPlaceholders");
+  ZQ_TRACE_VARIABLE(Template);
+  ZQ_String result = Template;
+  int position = 0;
+  for (;;) {
+    const int open = result.Find("{$", 2, position, false);
+    if (open == ZQ_NoMatch) break;
+    // Digits up to the closing brace, at least one, nothing else.
+    const char* text = result.GetText();
+    const int length = result.GetLength();
+    int end = open + 2;
+    long number = 0;
+    while (end < length && text[end] >= '0' && text[end] <= '9' && number < 100000)
+      number = 10 * number + (text[end++] - '0');
+    if (end == open + 2 || end >= length || text[end] != '}') {
+      position = open + 1;
+      continue;
+    }
+    const bool hasValue = Values && number >= 1 && number <= ValueCount;
+    const ZQ_String value = hasValue ? Values[number - 1] : ZQ_String();
+    result.Replace(open, end + 1 - open, value.GetText(), value.GetLength());
+    position = open + value.GetLength();
+  }
+  return result;
+}
+
+ZQ_String ZQ_Internationalization_FillPlaceholders(const ZQ_String& Template,
+                                                   const ZQ_String& Value1) {
+  return ZQ_Internationalization_FillPlaceholders(Template, &Value1, 1);
+}
+
+ZQ_String ZQ_Internationalization_FillPlaceholders(const ZQ_String& Template,
+                                                   const ZQ_String& Value1,
+                                                   const ZQ_String& Value2) {
+  const ZQ_String values[] = {Value1, Value2};
+  return ZQ_Internationalization_FillPlaceholders(Template, values, 2);
+}
