@@ -26,11 +26,13 @@ class ZQ_CountedPtr {
   ZQ_CountedPtr(const ZQ_CountedPtr& Other) noexcept : Ref(Other.Ref) {
     if (Ref) ++Ref->Count;
   }
-  // Raises the other's count before releasing its own: self-assignment is safe.
+  // Nothing when both already share one object (self-assignment included).
   ZQ_CountedPtr& operator=(const ZQ_CountedPtr& Other) noexcept {
-    if (Other.Ref) ++Other.Ref->Count;
+    if (Other.Ref == Ref) return *this;
+    CountedPtrRef* shared = Other.Ref;
+    if (shared) ++shared->Count;
     Release();
-    Ref = Other.Ref;
+    Ref = shared;
     return *this;
   }
   ~ZQ_CountedPtr() { Release(); }
@@ -57,11 +59,14 @@ class ZQ_CountedPtr {
   };
 
   void Release() noexcept {
-    if (Ref && --Ref->Count == 0) {
-      delete Ref->Pointer;
-      delete Ref;
-    }
+    if (Ref && --Ref->Count == 0) Destroy(Ref);
     Ref = nullptr;
+  }
+  // Out of line: inlined, the deletes made GCC 12 suspect every later read
+  // of a count that other handles still share (-Wuse-after-free).
+  [[gnu::noinline]] static void Destroy(CountedPtrRef* Shared) noexcept {
+    delete Shared->Pointer;
+    delete Shared;
   }
 
   CountedPtrRef* Ref;

@@ -97,7 +97,12 @@ class ZQ_Map : public ZQ_MapBase {
   explicit ZQ_Map(long NumBuckets = 37) : ZQ_MapBase(NumBuckets) {}
   ZQ_Map(const ZQ_Map& Other) : ZQ_MapBase(Other.GetNumBuckets()) {
     static_assert(std::is_copy_constructible_v<V>, "a map of move-only values cannot be copied");
-    CopyChainsFrom(Other);
+    try {
+      CopyChainsFrom(Other);
+    } catch (...) {
+      RemoveAll();  // no destructor of this class runs for a failed constructor
+      throw;
+    }
   }
   ZQ_Map& operator=(const ZQ_Map& Other) {
     static_assert(std::is_copy_constructible_v<V>, "a map of move-only values cannot be copied");

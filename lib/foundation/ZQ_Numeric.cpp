@@ -1,6 +1,9 @@
 #include "ZQ_Numeric.h"
 
+#include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
+#include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatterManipulator.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX  // libstdc++ defines it too
@@ -107,4 +110,27 @@ double ZQ_CelsiusToFahrenheit(double celsius) { return celsius * 1.8 + 32.0; }
 
 double ZQ_FahrenheitToCelsius(double fahrenheit) {
   return static_cast<double>((fahrenheit - 32.0) * kFiveNinths);
+}
+
+ZQ_String ZQ_FormatByteCount(double bytes) {
+  ZQ_TRACE_FUNCTION("ZQ_FormatByteCount");
+  ZQ_StringStream text;
+  if (bytes < 1024.0) {
+    text << ZQ_SetFormat(",#4") << static_cast<long>(bytes) << ' '
+         << ZQ_Internationalization_Translate("bytes");
+    return text;
+  }
+  static const struct { double limit; double unit; const char* word; } kUnits[] = {
+      {1048576.0, 1024.0, "KB"}, {1073741824.0, 1048576.0, "MB"}};
+  double unit = 1073741824.0;
+  const char* word = "GB";
+  for (const auto& row : kUnits) {
+    if (bytes < row.limit) {
+      unit = row.unit;
+      word = row.word;
+      break;
+    }
+  }
+  text << ZQ_SetFormat("#3") << bytes / unit << ' ' << ZQ_Internationalization_Translate(word);
+  return text;
 }

@@ -1,8 +1,9 @@
 // ZQ_Numeric.h: small numeric services shared by the library and the
 // application: a quiet NaN, the IEEE class of a double, tolerance comparison,
 // rounding, thin wrappers of the runtime's mathematics, angle normalisation and
-// Celsius/Fahrenheit conversion. Plain functions on doubles; nothing throws and
-// nothing allocates. The floating-point unit's words and the scope object that
+// Celsius/Fahrenheit conversion, and the human-readable size of a byte count.
+// Plain functions on doubles; nothing throws, and nothing but the byte
+// count's text allocates. The floating-point unit's words and the scope object that
 // fixes them are in ZQ_FloatingPointContext.h, the generator in
 // ZQ_RandomNumberGenerator.h.
 #pragma once
@@ -55,3 +56,8 @@ double ZQ_NormalizeAngle(double degrees);
 double ZQ_CelsiusToFahrenheit(double celsius);
 // (f - 32) * 5/9, the factor held in extended precision.
 double ZQ_FahrenheitToCelsius(double fahrenheit);
+
+class ZQ_String;
+// A number, a space and a unit word (translated): "1,023 bytes" below 1024,
+// then three significant digits of KB, MB or GB ("1.5 KB", "977 KB").
+ZQ_String ZQ_FormatByteCount(double bytes);

@@ -1,16 +1,11 @@
 #include "ZQ_RandomNumberGenerator.h"
 
+#include "ZQLOW_WINBASE.h"
 #include "ZQ_StackTrace.h"
-
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX  // libstdc++ defines it too
-#define NOMINMAX
-#endif
-#include <windows.h>
 
 void ZQ_RandomNumberGenerator::Randomize() {
   ZQ_TRACE_FUNCTION("ZQ_RandomNumberGenerator::Randomize");
-  m_state = ::GetTickCount();
+  m_state = ZQLOW_WINBASE::GetTickCount();
 }
 
 // The upper half of the 64-bit product: in [0, n) for every n, and for n < 65536

@@ -1,6 +1,8 @@
 #include "ZQ_Internationalization.h"
 
 #include "ZQ_StackTrace.h"
+#include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
@@ -53,22 +55,35 @@ ZQ_String ZQ_Internationalization_FillPlaceholders(const ZQ_String& Template,
   ZQ_String result = Template;
   int position = 0;
   for (;;) {
-    const int open = result.Find("{$", 2, position, false);
+    const int open = result.Find("{", 1, position, false);
     if (open == ZQ_NoMatch) break;
-    // Digits up to the closing brace, at least one, nothing else.
+    const int close = result.Find("}", 1, open, false);
+    if (close == ZQ_NoMatch) break;
+    // "$" and digits anywhere inside, the rest a format text; braces without
+    // them (or holding another "{") are no placeholder and stay.
     const char* text = result.GetText();
-    const int length = result.GetLength();
-    int end = open + 2;
-    long number = 0;
-    while (end < length && text[end] >= '0' && text[end] <= '9' && number < 100000)
-      number = 10 * number + (text[end++] - '0');
-    if (end == open + 2 || end >= length || text[end] != '}') {
+    int dollar = open + 1;
+    while (dollar < close && !(text[dollar] == '$' && dollar + 1 < close &&
+                               text[dollar + 1] >= '0' && text[dollar + 1] <= '9'))
+      ++dollar;
+    if (dollar == close || ZQ_String(text + open + 1, close - open - 1).Find('{') != ZQ_NoMatch) {
       position = open + 1;
       continue;
     }
+    int end = dollar + 1;
+    long number = 0;
+    while (end < close && text[end] >= '0' && text[end] <= '9' && number < 100000)
+      number = 10 * number + (text[end++] - '0');
+    const ZQ_String format = ZQ_String(text + open + 1, dollar - open - 1) +
+                             ZQ_String(text + end, close - end);
     const bool hasValue = Values && number >= 1 && number <= ValueCount;
-    const ZQ_String value = hasValue ? Values[number - 1] : ZQ_String();
-    result.Replace(open, end + 1 - open, value.GetText(), value.GetLength());
+    ZQ_String value = hasValue ? Values[number - 1] : ZQ_String();
+    if (!format.IsEmpty()) {
+      ZQ_StringStream stream;
+      stream << ZQ_SetFormat(format) << value;
+      value = stream;
+    }
+    result.Replace(open, close + 1 - open, value.GetText(), value.GetLength());
     position = open + value.GetLength();
   }
   return result;

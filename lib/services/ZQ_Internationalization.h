@@ -37,10 +37,12 @@ ZQ_Internationalization_DictionaryLookup
 ZQ_Internationalization_SetDictionaryLookup(
     ZQ_Internationalization_DictionaryLookup Lookup);
 
-// Fills the plain placeholders "{$N}" of Template with Values[N - 1]; a number
-// without a value (or 0) is replaced by nothing. Braces holding anything else
-// (format texts, symbols without "$") are left as they are. Inserted values are
-// not scanned again.
+// Fills the placeholders of Template: "{$N}" takes Values[N - 1]; other text
+// inside the braces is a format text applied to the value ("{$1w8}" pads it to
+// eight characters, see ZQ_SetFormat). A number without a value (or 0) is
+// replaced by nothing. Braces without "$" and a digit are left as they are.
+// Inserted values are not scanned again. A malformed number setting in a
+// format text throws ZQ_Exception "Cannot recognize number".
 ZQ_String ZQ_Internationalization_FillPlaceholders(const ZQ_String& Template,
                                                    const ZQ_String* Values,
                                                    int ValueCount);

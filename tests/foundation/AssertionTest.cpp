@@ -43,18 +43,22 @@ void RecordingLogHook(const char* Text, long Length) { s_hookLog.append(Text, Le
 
 class AssertionModes : public testing::Test {
  protected:
+  // The debugging log holds the log hook from start-up on: these tests watch
+  // the fallback and give the hook back afterwards.
   void SetUp() override {
     savedMode = ZQ_GetAssertionMode();
+    savedLogHook = ZQ_SetAssertionLogHook(nullptr);
     ZQ_ClearAssertionFallbackLog();
   }
   void TearDown() override {
     ZQ_SetAssertionMode(savedMode);
     ZQ_SetAssertionFatalHook(nullptr);
-    ZQ_SetAssertionLogHook(nullptr);
+    ZQ_SetAssertionLogHook(savedLogHook);
     ZQ_FatalErrorInProgress = false;
     ZQ_ClearAssertionFallbackLog();
   }
   long savedMode = 3;
+  ZQ_AssertionLogHook savedLogHook = nullptr;
 };
 
 TEST_F(AssertionModes, ThrowModeLogsTheEntryThenThrowsTheMessageAsNameAndDescription) {

@@ -1,0 +1,11 @@
+#include "ZQLOW_SHELLAPI.h"
+
+#include "ZQLOW_WIN_Check.h"
+
+#define ZQLOW_WIN_FAMILY "ZQLOW_SHELLAPI"
+
+namespace ZQLOW_SHELLAPI {
+
+ZQLOW_SHELLAPI_TABLE(ZQLOW_WIN_DEFINE)
+
+}  // namespace ZQLOW_SHELLAPI

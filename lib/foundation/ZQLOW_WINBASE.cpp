@@ -1,0 +1,70 @@
+#include "ZQLOW_WINBASE.h"
+
+#include "ZQLOW_WIN_Check.h"
+
+#define ZQLOW_WIN_FAMILY "ZQLOW_WINBASE"
+
+namespace ZQLOW_WINBASE {
+
+ZQLOW_WINBASE_TABLE(ZQLOW_WIN_DEFINE)
+
+BOOL ReadFile(HANDLE File, LPVOID Buffer, DWORD BytesToRead, LPDWORD BytesRead,
+              LPOVERLAPPED Overlapped) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::ReadFile");
+  const BOOL result = ::ReadFile(File, Buffer, BytesToRead, BytesRead, Overlapped);
+  if (!result)
+    ZQLOW_WIN_ReportAPIFunctionFailure("ReadFile", nullptr, 0);
+  else if (*BytesRead != BytesToRead)
+    ZQLOW_WIN_ReportAPIFunctionFailure("ReadFile", "Attempt to read beyond end of file", 0);
+  return result;
+}
+
+BOOL WriteFile(HANDLE File, LPCVOID Buffer, DWORD BytesToWrite,
+               LPDWORD BytesWritten, LPOVERLAPPED Overlapped) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::WriteFile");
+  DWORD ownCount = 0;
+  if (!BytesWritten && !Overlapped) BytesWritten = &ownCount;
+  const BOOL result = ::WriteFile(File, Buffer, BytesToWrite, BytesWritten, Overlapped);
+  if (!result)
+    ZQLOW_WIN_ReportAPIFunctionFailure("WriteFile", nullptr, 0);
+  // An overlapped write has not finished here: its count comes later.
+  else if (!Overlapped && *BytesWritten != BytesToWrite)
+    ZQLOW_WIN_ReportAPIFunctionFailure(
+        "WriteFile", "Attempt to write was cut short: fewer bytes were written than given", 0);
+  return result;
+}
+
+BOOL FindNextFileA(HANDLE FindFile, LPWIN32_FIND_DATAA FindData) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::FindNextFileA");
+  const BOOL result = ::FindNextFileA(FindFile, FindData);
+  if (!result && ::GetLastError() != ERROR_NO_MORE_FILES)
+    ZQLOW_WIN_ReportAPIFunctionFailure("FindNextFile", nullptr, 0);
+  return result;
+}
+
+DWORD GetFullPathNameA(LPCSTR FileName, DWORD BufferLength, LPSTR Buffer,
+                       LPSTR* FilePart) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::GetFullPathNameA");
+  const DWORD result = ::GetFullPathNameA(FileName, BufferLength, Buffer, FilePart);
+  if (result > BufferLength)
+    ZQLOW_WIN_ReportAPIFunctionFailure("GetFullPathName", "Buffer too small", 0);
+  else if (result == 0)
+    ZQLOW_WIN_ReportAPIFunctionFailure("GetFullPathName", nullptr, 0);
+  return result;
+}
+
+HRSRC FindResource_DoNotThrowException(HMODULE Module, LPCSTR Name, LPCSTR Type) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::FindResource_DoNotThrowException");
+  return ::FindResourceA(Module, Name, Type);
+}
+
+BOOL SetCurrentDirectory_DoNotThrowException(LPCSTR PathName) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::SetCurrentDirectory_DoNotThrowException");
+  return ::SetCurrentDirectoryA(PathName);
+}
+
+void ExitProcess(UINT ExitCode) { ::ExitProcess(ExitCode); }
+
+DWORD GetTickCount() { return ::GetTickCount(); }
+
+}  // namespace ZQLOW_WINBASE

@@ -1,0 +1,11 @@
+#include "ZQLOW_WINGDI.h"
+
+#include "ZQLOW_WIN_Check.h"
+
+#define ZQLOW_WIN_FAMILY "ZQLOW_WINGDI"
+
+namespace ZQLOW_WINGDI {
+
+ZQLOW_WINGDI_TABLE(ZQLOW_WIN_DEFINE)
+
+}  // namespace ZQLOW_WINGDI

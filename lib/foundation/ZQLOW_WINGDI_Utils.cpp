@@ -1,0 +1,52 @@
+#include "ZQLOW_WINGDI_Utils.h"
+
+#include "ZQLOW_WINGDI.h"
+#include "ZQ_Assertion.h"
+#include "ZQ_StackTrace.h"
+
+int ZQLOW_WINGDI_Utils_EstimateSizeMm(int Pixels) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINGDI_Utils_EstimateSizeMm");
+  return static_cast<int>(Pixels * 0.264 + 0.5);
+}
+
+int ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(HDC DC, int Index) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe");
+  const int value = ZQLOW_WINGDI::GetDeviceCaps(DC, Index);
+  if (value != 0) return value;
+  if (Index == HORZSIZE)
+    return ZQLOW_WINGDI_Utils_EstimateSizeMm(ZQLOW_WINGDI::GetDeviceCaps(DC, HORZRES));
+  if (Index == VERTSIZE)
+    return ZQLOW_WINGDI_Utils_EstimateSizeMm(ZQLOW_WINGDI::GetDeviceCaps(DC, VERTRES));
+  return value;
+}
+
+ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::
+    ~ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState() {
+  // Directly: a destructor must not throw, and a failed delete leaves
+  // nothing to undo.
+  if (Region) ::DeleteObject(Region);
+}
+
+void ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::SaveClippingRegion(HDC DC) {
+  ZQ_TRACE_FUNCTION(
+      "ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::SaveClippingRegion");
+  StateSaved = true;
+  if (!Region) Region = ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0);
+  if (ZQLOW_WINGDI::GetClipRgn(DC, Region) == 0) {
+    const HRGN unused = Region;
+    Region = nullptr;
+    ZQLOW_WINGDI::DeleteObject(unused);
+  }
+}
+
+void ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::RestoreClippingRegion(HDC DC) {
+  ZQ_TRACE_FUNCTION(
+      "ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::RestoreClippingRegion");
+  ZQ_ASSERT(StateSaved);
+  ZQLOW_WINGDI::SelectClipRgn(DC, Region);
+  if (Region) {
+    const HRGN held = Region;
+    Region = nullptr;
+    ZQLOW_WINGDI::DeleteObject(held);
+  }
+}

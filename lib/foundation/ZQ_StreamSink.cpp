@@ -1,0 +1,84 @@
+#include "ZQ_StreamSink.h"
+
+#include "ZQ_Assertion.h"
+#include "ZQ_StackTrace.h"
+#include "ZQ_String.h"
+
+namespace {
+
+void Release(ZQ_StreamSinkReference* Reference, long& ReferenceCount) {
+  if (!(ReferenceCount > 0))
+    ZQ_ReportAssertionFailure("ReferenceCount > 0", "ZQ_StreamSink", __LINE__);
+  if (ReferenceCount-- == 1) delete Reference;
+}
+
+}  // namespace
+
+void ZQ_StreamSinkReference::Write(const void*, unsigned long) {}
+void ZQ_StreamSinkReference::Flush() {}
+ZQ_StreamSinkReference::~ZQ_StreamSinkReference() = default;
+
+bool ZQ_SeekableStreamSinkReference::IsBeforeEnd() {
+  ZQ_TRACE_FUNCTION("ZQ_SeekableStreamSinkReference::IsBeforeEnd");
+  return GetPosition() < GetSize();
+}
+
+void ZQ_SeekableStreamSinkReference::Seek(long, int) {
+  ZQ_TRACE_FUNCTION("ZQ_SeekableStreamSinkReference::Seek");
+  ZQ_ReportAssertionFailure("false", "ZQ_SeekableStreamSink", __LINE__);
+}
+
+unsigned long ZQ_SeekableStreamSinkReference::GetPosition() {
+  ZQ_TRACE_FUNCTION("ZQ_SeekableStreamSinkReference::GetPosition");
+  ZQ_ReportAssertionFailure("false", "ZQ_SeekableStreamSink", __LINE__);
+  return 0;
+}
+
+unsigned long ZQ_SeekableStreamSinkReference::GetSize() {
+  ZQ_TRACE_FUNCTION("ZQ_SeekableStreamSinkReference::GetSize");
+  ZQ_ReportAssertionFailure("false", "ZQ_SeekableStreamSink", __LINE__);
+  return 0;
+}
+
+ZQ_StreamSink::ZQ_StreamSink() : Ref(new ZQ_StreamSinkReference) { ++Ref->ReferenceCount; }
+
+ZQ_StreamSink::ZQ_StreamSink(ZQ_StreamSinkReference* Reference) : Ref(Reference) {
+  ++Ref->ReferenceCount;
+}
+
+ZQ_StreamSink::ZQ_StreamSink(const ZQ_StreamSink& Other) : Ref(Other.Ref) {
+  ++Ref->ReferenceCount;
+}
+
+ZQ_StreamSink& ZQ_StreamSink::operator=(const ZQ_StreamSink& Other) {
+  ZQ_TRACE_FUNCTION("ZQ_StreamSink::operator=");
+  ++Other.Ref->ReferenceCount;
+  Release(Ref, Ref->ReferenceCount);
+  Ref = Other.Ref;
+  return *this;
+}
+
+ZQ_StreamSink::~ZQ_StreamSink() {
+  ZQ_TRACE_FUNCTION("ZQ_StreamSink::~ZQ_StreamSink");
+  Release(Ref, Ref->ReferenceCount);
+}
+
+ZQ_SeekableStreamSink::ZQ_SeekableStreamSink()
+    : ZQ_StreamSink(new ZQ_SeekableStreamSinkReference) {}
+
+ZQ_SeekableStreamSink::ZQ_SeekableStreamSink(ZQ_SeekableStreamSinkReference* Reference)
+    : ZQ_StreamSink(Reference) {}
+
+void ZQ_StringStreamSinkReference::Write(const void* Data, unsigned long N) {
+  ZQ_TRACE_FUNCTION("ZQ_StringStreamSinkReference::Write");
+  // Repeated appends: never give the buffer back.
+  Target->ReplaceWithoutShrinking(Target->GetLength(), 0, static_cast<const char*>(Data),
+                                  static_cast<int>(N));
+}
+
+ZQ_StringStreamSinkReference::~ZQ_StringStreamSinkReference() = default;
+
+ZQ_StreamSink ZQ_CreateStringStreamSink(ZQ_String* Target) {
+  ZQ_TRACE_FUNCTION("ZQ_CreateStringStreamSink");
+  return ZQ_StreamSink(new ZQ_StringStreamSinkReference(Target));
+}

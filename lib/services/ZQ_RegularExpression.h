@@ -1,0 +1,188 @@
+// ZQ_RegularExpression.h: the simple wildcard language of file-name patterns
+// and name filters, compiled once and matched many times.
+//   *      any run of characters (longest first)
+//   ?      any one character
+//   [...]  one character of a set: ranges a-z, a leading ^ negates
+//   a,b    alternatives, spaces around each ignored (commas split everywhere,
+//          inside brackets too)
+// Options: 1 ignores case, 2 makes a backslash escape the next character.
+// ZQ_MakeSimpleRegularExpression compiles a pattern into a chain of matching
+// elements owned by a shared ZQ_RegularExpressionReference; handles count all
+// their owners (1 = one handle). A compiled expression is immutable. An
+// unclosed "[" throws ZQ_Exception at compile time; everything else is by
+// assertion. One thread only.
+#ifndef ZQ_REGULAREXPRESSION_H
+#define ZQ_REGULAREXPRESSION_H
+
+#include "ZQ_Array.h"
+#include "ZQ_String.h"
+
+// Option bits.
+const int ZQ_RegularExpression_IgnoreCase = 1;
+const int ZQ_RegularExpression_BackslashEscapes = 2;
+
+// One link of a compiled chain. Match tries the section of Text from Start up
+// to End together with the rest of the chain and returns the index where the
+// whole chain's match ends, or -1. An element owns the chain after it.
+class ZQ_RegularExpressionElement {
+ public:
+  ZQ_RegularExpressionElement() = default;
+  ZQ_RegularExpressionElement(const ZQ_RegularExpressionElement&) = delete;
+  ZQ_RegularExpressionElement& operator=(const ZQ_RegularExpressionElement&) = delete;
+  virtual ~ZQ_RegularExpressionElement();
+  virtual int Match(const ZQ_String& Text, int Start, int End) const;  // -1
+
+  // Takes ownership of the rest of the chain.
+  void SetNext(ZQ_RegularExpressionElement* NewNext);
+
+ protected:
+  // The rest of the chain from Position, or Position itself at the chain's end.
+  int MatchNext(const ZQ_String& Text, int Position, int End) const {
+    return Next ? Next->Match(Text, Position, End) : Position;
+  }
+  bool HasNext() const { return Next != nullptr; }
+
+ private:
+  ZQ_RegularExpressionElement* Next = nullptr;
+};
+
+// A literal text, compared byte by byte (the text lower-cased when ignoring
+// case; Substring is then lower case already).
+class ZQ_MatchSubstringRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  ZQ_MatchSubstringRegularExpressionElement(const ZQ_String& Substring, bool IgnoreCase);
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+  const ZQ_String& GetSubstring() const { return Substring; }
+  bool GetIgnoreCase() const { return IgnoreCase != 0; }
+
+ private:
+  ZQ_String Substring;
+  unsigned char IgnoreCase;
+};
+
+// A run of Count "?": any Count characters.
+class ZQ_MatchAnyCharacterRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  explicit ZQ_MatchAnyCharacterRegularExpressionElement(int Count) : Count(Count) {}
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+
+ private:
+  int Count;
+};
+
+// "*" followed by more pattern: the rest is tried from the section's end
+// backwards, so the longest run wins.
+class ZQ_MatchAnySubstringRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+};
+
+// One character of a 256-bit set (bit c of word c / 32).
+class ZQ_MatchAnyOfCharacterRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  ZQ_MatchAnyOfCharacterRegularExpressionElement();
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+  void Add(unsigned char Char) { Set[Char / 32] |= 1u << (Char % 32); }
+  bool Contains(unsigned char Char) const { return (Set[Char / 32] >> (Char % 32)) & 1u; }
+  void Invert();
+
+ private:
+  unsigned int Set[8];
+};
+
+// Alternatives, each a whole chain, owned. The first that matches the whole
+// section wins; otherwise the one that reaches furthest.
+class ZQOrRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  // Takes ownership of every chain in Alternatives.
+  explicit ZQOrRegularExpressionElement(const ZQ_Array<ZQ_RegularExpressionElement*>& Alternatives);
+  ~ZQOrRegularExpressionElement() override;
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+
+ private:
+  ZQ_Array<ZQ_RegularExpressionElement*> Alternatives;
+};
+
+// An empty alternative: matches only an empty section.
+class ZQ_EndOfRegularExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+};
+
+// A trailing "*" (or the pattern "*" alone): everything to the end.
+class ZQ_AlwaysMatchExpressionElement : public ZQ_RegularExpressionElement {
+ public:
+  int Match(const ZQ_String& Text, int Start, int End) const override;
+};
+
+// The shared compiled expression.
+class ZQ_RegularExpressionReference {
+ public:
+  ZQ_RegularExpressionReference(const ZQ_RegularExpressionReference&) = delete;
+  ZQ_RegularExpressionReference& operator=(const ZQ_RegularExpressionReference&) = delete;
+
+ private:
+  friend class ZQ_RegularExpression;
+  // Takes ownership of Root (may be null).
+  explicit ZQ_RegularExpressionReference(ZQ_RegularExpressionElement* Root);
+  ~ZQ_RegularExpressionReference();
+
+  int ReferenceCount = 1;
+  ZQ_RegularExpressionElement* Root;
+  // A root that is a non-empty literal must find its first character at the
+  // section's start: a quick rejection before the chain is walked.
+  bool RootIsLiteral = false;
+  char RootFirstChar = 0;  // lower case when ignoring case
+  bool RootIgnoresCase = false;
+};
+
+// A handle to a compiled expression; copies share it. A default handle holds
+// no expression and matches only an empty section.
+class ZQ_RegularExpression {
+ public:
+  ZQ_RegularExpression() noexcept : Ref(nullptr) {}
+  ZQ_RegularExpression(const ZQ_RegularExpression& Other) noexcept;
+  ZQ_RegularExpression& operator=(const ZQ_RegularExpression& Other);
+  ~ZQ_RegularExpression();
+
+  // Whether the whole section of S from SectionStart, SectionLength
+  // characters long (a negative length: to the end of S), matches. A section
+  // outside S is an assertion failure and, if the report returns, no match.
+  bool Match(const ZQ_String& S, int SectionStart = 0, int SectionLength = -1) const;
+
+  // Handles sharing the expression; 0 for a default handle.
+  int GetReferenceCount() const { return Ref ? Ref->ReferenceCount : 0; }
+
+ private:
+  friend ZQ_RegularExpression ZQ_MakeSimpleRegularExpression(const ZQ_String& Pattern,
+                                                              int Options);
+  explicit ZQ_RegularExpression(ZQ_RegularExpressionReference* Reference) noexcept
+      : Ref(Reference) {}
+  // A handle to a new reference that takes ownership of Root, even when the
+  // reference cannot be allocated.
+  static ZQ_RegularExpression Adopt(ZQ_RegularExpressionElement* Root);
+  void Release();
+
+  ZQ_RegularExpressionReference* Ref;
+};
+
+// Compiles Pattern with the option bits above. Throws ZQ_Exception ("No
+// closing square bracket character in regular expression") when a "[" has no
+// "]" after it.
+ZQ_RegularExpression ZQ_MakeSimpleRegularExpression(const ZQ_String& Pattern, int Options = 0);
+
+// True when Text holds a comma, "*", "[", "]", "?" or a backslash.
+bool ContainsSimpleRegularExpressionSpecialCharacters(const ZQ_String& Text);
+
+// Backslash escapes to and from the form "\x" + two hexadecimal digits, in
+// which no escaped character looks special any more. Encoding drops a
+// backslash at the very end; decoding asserts the "\xHH" form.
+ZQ_String EncodeEscapedCharacters(const ZQ_String& Pattern);
+ZQ_String DecodeEscapedCharacters(const ZQ_String& Pattern);
+
+// True when the Length-byte Text holds a whole word from Start to End - 1:
+// every character there a letter, digit or underscore, and neither the one
+// before Start nor the one at End (where they exist) such a character.
+bool IsWholeWord(const char* Text, int Length, int Start, int End);
+
+#endif
