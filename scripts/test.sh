@@ -4,14 +4,8 @@
 # persistent wineserver, and stops both afterwards, also on failure.
 # Extra arguments go to ctest (for example -R ModelTests).
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
+zq_build_and_open_session
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${ZQ_BUILD_DIR:-$ROOT/build}
-"$ROOT/scripts/setup.sh"
-
-source "$ROOT/scripts/wine-session.sh"
-zq_wine_session_start "$BUILD"
-trap zq_wine_session_stop EXIT
-
-cd "$BUILD"
+cd "$ZQ_BUILD"
 ctest --output-on-failure -j "${ZQ_JOBS:-$(nproc)}" "$@"

@@ -2,6 +2,16 @@
 # none is set, and a persistent wineserver for the build tree's prefix, so that
 # each program start costs milliseconds instead of a server start.
 ZQ_XVFB_PID=""
+ZQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZQ_BUILD=${ZQ_BUILD_DIR:-$ZQ_ROOT/build}
+
+# Sets up and builds the tree, then opens a Wine session that ends with the
+# calling script.
+zq_build_and_open_session() {
+  "$ZQ_ROOT/scripts/setup.sh"
+  zq_wine_session_start "$ZQ_BUILD"
+  trap zq_wine_session_stop EXIT
+}
 
 zq_wine_session_start() {
   local build=$1

@@ -26,9 +26,26 @@ constexpr double kWickAbsorptivity = 0.6;
 constexpr double kSurfaceEmissivity = 0.999;
 constexpr double kSurfaceAlbedo = 0.45;
 
+// The solvers' arguments, reduced to 32-bit floats on entry.
+struct SolverInputs {
+  SolverInputs(double t, double rh, double p, double u, double s, double fdir, double cza)
+      : airTemperature(static_cast<float>(t)), humidity(static_cast<float>(rh)),
+        pressure(static_cast<float>(p)), speed(static_cast<float>(u)), solar(static_cast<float>(s)),
+        directFraction(static_cast<float>(fdir)), cosZenith(static_cast<float>(cza)) {}
+  float airTemperature, humidity, pressure, speed, solar, directFraction, cosZenith;
+};
+
 double FourthPower(double x) {
   const double square = x * x;
   return square * square;
+}
+
+// Mean long-wave exitance (over sigma) of the sky and of the ground, which is
+// taken to be at air temperature; it does not depend on the estimate.
+double LongWaveFromSkyAndGround(float airTemperature, float humidity) {
+  const float emissivity = ComputeAtmosphericEmissivity(airTemperature, humidity);
+  const double t4 = FourthPower(airTemperature);
+  return 0.5 * (emissivity * t4 + kSurfaceEmissivity * t4);
 }
 
 // The relaxation and the stopping rule common to both solvers. `balance`
@@ -59,17 +76,13 @@ float Solve(float airTemperature, float start, int* iterations, Balance balance)
 float ComputeGlobeTemperature(double airTemperature, double relativeHumidity, double pressure,
                               double speed, double solar, double directFraction,
                               double cosZenith, int* iterations) {
-  const float Ta = static_cast<float>(airTemperature);
-  const float rh = static_cast<float>(relativeHumidity);
-  const float P = static_cast<float>(pressure);
-  const float u = static_cast<float>(speed);
-  const float S = static_cast<float>(solar);
-  const float fdir = static_cast<float>(directFraction);
-  const float cza = static_cast<float>(cosZenith);
+  const SolverInputs in(airTemperature, relativeHumidity, pressure, speed, solar, directFraction,
+                        cosZenith);
+  const float Ta = in.airTemperature, rh = in.humidity, P = in.pressure, u = in.speed;
+  const float S = in.solar, fdir = in.directFraction, cza = in.cosZenith;
 
-  // Terms that do not depend on the estimate. The ground is at air temperature.
-  const float emissivity = ComputeAtmosphericEmissivity(Ta, rh);
-  const double longWave = 0.5 * (emissivity * FourthPower(Ta) + kSurfaceEmissivity * FourthPower(Ta));
+  // Terms that do not depend on the estimate.
+  const double longWave = LongWaveFromSkyAndGround(Ta, rh);
   const double shortWave = S / (2.0 * kEmissivity * StefanBoltzmann) * kGlobeAbsorptivity *
                            (fdir * (1.0 / (2.0 * cza) - 1.0) + 1.0 + kSurfaceAlbedo);
 
@@ -87,21 +100,17 @@ float ComputeGlobeTemperature(double airTemperature, double relativeHumidity, do
 float ComputeWetBulbTemperature(double airTemperature, double relativeHumidity, double pressure,
                                 double speed, double solar, double directFraction,
                                 double cosZenith, int radiation, int* iterations) {
-  const float Ta = static_cast<float>(airTemperature);
-  const float rh = static_cast<float>(relativeHumidity);
-  const float P = static_cast<float>(pressure);
-  const float u = static_cast<float>(speed);
-  const float S = static_cast<float>(solar);
-  const float fdir = static_cast<float>(directFraction);
-  const float cza = static_cast<float>(cosZenith);
+  const SolverInputs in(airTemperature, relativeHumidity, pressure, speed, solar, directFraction,
+                        cosZenith);
+  const float Ta = in.airTemperature, rh = in.humidity, P = in.pressure, u = in.speed;
+  const float S = in.solar, fdir = in.directFraction, cza = in.cosZenith;
 
   const float vaporPressure = static_cast<float>(rh * static_cast<double>(ComputeSaturationVaporPressure(Ta, 0)));
   const float dewPoint = ComputeDewPoint(vaporPressure, 0);
   const float zenith = static_cast<float>(std::acos(MORV_ModelMath::ClampUnit(cza)));
 
   // Terms that do not depend on the estimate.
-  const float emissivity = ComputeAtmosphericEmissivity(Ta, rh);
-  const double longWave = 0.5 * (emissivity * FourthPower(Ta) + kSurfaceEmissivity * FourthPower(Ta));
+  const double longWave = LongWaveFromSkyAndGround(Ta, rh);
   const double endShare = 0.25 * kWickDiameter / kWickLength;
   const double shortWave =
       kWickAbsorptivity * S *
