@@ -9,8 +9,9 @@
 // assertion failures, never exceptions; nothing here throws except what the
 // Windows wrappers throw for a failed call. Day and month names pass through
 // the translation entry each time they are asked for. One thread only.
-// Text forms (Format, Parse, IntelligentFormat) live with the date and time
-// formats, not here.
+// The text forms (Format, IntelligentFormat) are declared here and defined
+// with the date and time formats (ZQ_DateAndTimeFormat.h, which lists the
+// format symbols); stream output is in ZQ_DateAndTimeStreamFormat.h.
 #ifndef ZQ_DATEANDTIME_H
 #define ZQ_DATEANDTIME_H
 
@@ -67,6 +68,10 @@ class ZQ_Time {
     MillisecondsSinceMidnight = Milliseconds;
   }
 
+  // The template with its time fields filled ("{24Hour}:{Minute}" gives
+  // "14:05"); other fields are left as they stand.
+  ZQ_String Format(const ZQ_String& FormatString) const;
+
  private:
   int MillisecondsSinceMidnight;  // 0 to 86399999 when valid
 };
@@ -118,6 +123,10 @@ class ZQ_Date {
   void SetToCurrentLocalDate();
   static ZQ_Date GetCurrentLocalDate();
 
+  // The template with its date fields filled ("{Date}" gives "July 4, 2009");
+  // other fields are left as they stand.
+  ZQ_String Format(const ZQ_String& FormatString) const;
+
  private:
   int ModifiedJulianDate;  // days since 17 November 1858
 };
@@ -156,6 +165,10 @@ class ZQ_PointInTime {
   void SetToCurrentLocal();
   static ZQ_PointInTime GetCurrentLocal();
 
+  // The template with both its date and its time fields filled ("{Time} on
+  // {Date}" gives "2:05 PM on July 4, 2009").
+  ZQ_String Format(const ZQ_String& FormatString) const;
+
  private:
   ZQ_Time Time;
   ZQ_Date Date;
@@ -185,6 +198,11 @@ class ZQ_ElapsedTime {
   }
   void SetDaysAndMilliseconds(int NewDays, int NewMilliseconds);
   double GetSeconds() const;
+
+  // Readable whole units: "1 hr 2 min 5 sec", "- 1 min 30 sec", "1 yr 1 days"
+  // (years of 365 days, no singular forms, fractions of a second dropped). A
+  // zero duration gives ZeroText.
+  ZQ_String IntelligentFormat(const ZQ_String& ZeroText) const;
 
  private:
   int Days;

@@ -1,0 +1,319 @@
+#include "ZQ_DateAndTimeFormat.h"
+
+#include "ZQ_Internationalization.h"
+#include "ZQ_StackTrace.h"
+#include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatterManipulator.h"
+
+namespace {
+
+const int kNoon = 43200000;  // milliseconds since midnight
+
+enum class TimeSymbol {
+  Template,
+  Hour12,
+  Hour24,
+  Hour24TwoDigits,
+  Minute,
+  Second,
+  Millisecond,
+  AmPm
+};
+
+enum class DateSymbol {
+  Template,
+  Day,
+  Month,
+  MonthAbbreviation,
+  MonthIndex,
+  Year,
+  DayTwoDigits,
+  MonthIndexTwoDigits,
+  YearTwoDigits,
+  DayOfWeek,
+  DayOfWeekAbbreviation,
+  DayOfYear
+};
+
+// Names as they arrive from the replacer, in upper case. A composite field
+// carries the template it stands for.
+struct TimeSymbolRow {
+  const char* Name;
+  TimeSymbol Symbol;
+  const char* Template;
+};
+
+const TimeSymbolRow kTimeSymbols[] = {
+    {"TIME", TimeSymbol::Template, "{12Hour}:{Minute} {AMPM}"},
+    {"12HOURTIME", TimeSymbol::Template, "{12Hour}:{Minute} {AMPM}"},
+    {"24HOURTIME", TimeSymbol::Template, "{24Hour}:{Minute}"},
+    {"EXACTTIME", TimeSymbol::Template, "{12Hour}:{Minute}:{Second} {AMPM}"},
+    {"12HOUREXACTTIME", TimeSymbol::Template, "{12Hour}:{Minute}:{Second} {AMPM}"},
+    {"24HOUREXACTTIME", TimeSymbol::Template, "{24Hour}:{Minute}:{Second}"},
+    {"12HOUR", TimeSymbol::Hour12, nullptr},
+    {"HOUR", TimeSymbol::Hour24, nullptr},
+    {"24HOUR", TimeSymbol::Hour24, nullptr},
+    {"24HOUR2DIGIT", TimeSymbol::Hour24TwoDigits, nullptr},
+    {"MINUTE", TimeSymbol::Minute, nullptr},
+    {"SECOND", TimeSymbol::Second, nullptr},
+    {"MILLISECOND", TimeSymbol::Millisecond, nullptr},
+    {"AMPM", TimeSymbol::AmPm, nullptr},
+};
+
+struct DateSymbolRow {
+  const char* Name;
+  DateSymbol Symbol;
+  const char* Template;
+};
+
+const DateSymbolRow kDateSymbols[] = {
+    {"DATE", DateSymbol::Template, "{Month} {Day}, {Year}"},
+    {"MDYDATE", DateSymbol::Template, "{Month} {Day}, {Year}"},
+    {"DMYDATE", DateSymbol::Template, "{Day} {Month} {Year}"},
+    {"FULLDATE", DateSymbol::Template, "{DayOfWeek}, {Month} {Day}, {Year}"},
+    {"DAY", DateSymbol::Day, nullptr},
+    {"MONTH", DateSymbol::Month, nullptr},
+    {"MONTHABBREV3CHAR", DateSymbol::MonthAbbreviation, nullptr},
+    {"MONTHINDEX", DateSymbol::MonthIndex, nullptr},
+    {"YEAR", DateSymbol::Year, nullptr},
+    {"DAY2DIGIT", DateSymbol::DayTwoDigits, nullptr},
+    {"MONTHINDEX2DIGIT", DateSymbol::MonthIndexTwoDigits, nullptr},
+    {"YEAR2DIGIT", DateSymbol::YearTwoDigits, nullptr},
+    {"DAYOFWEEK", DateSymbol::DayOfWeek, nullptr},
+    {"DAYOFWEEKABBREV3CHAR", DateSymbol::DayOfWeekAbbreviation, nullptr},
+    {"DAYOFYEAR", DateSymbol::DayOfYear, nullptr},
+};
+
+template <class Row, int N>
+const Row* FindRow(const Row (&Table)[N], const ZQ_String& Name) {
+  for (const Row& row : Table)
+    if (Name == row.Name) return &row;
+  return nullptr;
+}
+
+// Decimal, no leading zeros.
+ZQ_String Number(long Value) { return ZQ_ToString(Value); }
+
+// Decimal, padded in front with zeros to Width characters.
+ZQ_String ZeroPadded(long Value, long Width) {
+  ZQ_StringStream stream;
+  stream << SetPadChar('0') << SetWidth(Width) << Value;
+  return stream;
+}
+
+ZQ_String TimeSymbolValue(const ZQ_Time& Time, TimeSymbol Symbol) {
+  const ZQ_HMS hms = Time.GetHMS();
+  switch (Symbol) {
+    case TimeSymbol::Hour12:
+      if (hms.Hours == 0) return Number(12);
+      return Number(hms.Hours > 12 ? hms.Hours - 12 : hms.Hours);
+    case TimeSymbol::Hour24:
+      return Number(hms.Hours);
+    case TimeSymbol::Hour24TwoDigits:
+      return ZeroPadded(hms.Hours, 2);
+    case TimeSymbol::Minute:
+      return ZeroPadded(hms.Minutes, 2);
+    case TimeSymbol::Second:
+      return ZeroPadded(hms.Seconds, 2);
+    case TimeSymbol::Millisecond:
+      return ZeroPadded(hms.Milliseconds, 3);
+    case TimeSymbol::AmPm:
+      return Time.GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM";
+    case TimeSymbol::Template:
+      break;
+  }
+  return ZQ_String();
+}
+
+ZQ_String DateSymbolValue(const ZQ_Date& Date, DateSymbol Symbol) {
+  const ZQ_DMY dmy = Date.GetDMY();
+  switch (Symbol) {
+    case DateSymbol::Day:
+      return Number(dmy.Day);
+    case DateSymbol::Month:
+      return Date.GetMonthName();
+    case DateSymbol::MonthAbbreviation:
+      // A translated name shorter than three characters is taken whole.
+      return ZQ_Left(Date.GetMonthName(), 3);
+    case DateSymbol::MonthIndex:
+      return Number(dmy.Month);
+    case DateSymbol::Year:
+      return Number(dmy.Year);
+    case DateSymbol::DayTwoDigits:
+      return ZeroPadded(dmy.Day, 2);
+    case DateSymbol::MonthIndexTwoDigits:
+      return ZeroPadded(dmy.Month, 2);
+    case DateSymbol::YearTwoDigits:
+      return ZeroPadded(dmy.Year % 100, 2);
+    case DateSymbol::DayOfWeek:
+      return Date.GetDayOfWeekName();
+    case DateSymbol::DayOfWeekAbbreviation:
+      return ZQ_Left(Date.GetDayOfWeekName(), 3);
+    case DateSymbol::DayOfYear:
+      return Number(Date.GetDayOfYear());
+    case DateSymbol::Template:
+      break;
+  }
+  return ZQ_String();
+}
+
+// Knows the date and the time fields at once. Formatting a point in time in
+// two passes (date fields, then time fields) would break a conditional whose
+// test is a time field: the date pass, not knowing the test symbol, copies
+// only the command's parameters, so "{IFNOTZERO Millisecond .{Millisecond}}"
+// came out as "Millisecond .007". One pass over both sets gives what the date
+// and time formats give alone.
+class PointInTimeFormatSymbolReplacer : public ZQ_AbstractStringSymbolReplacer {
+ public:
+  explicit PointInTimeFormatSymbolReplacer(const ZQ_PointInTime& PointInTime)
+      : PointInTime(&PointInTime) {}
+  bool ProcessSymbol(ZQ_String& SymbolText, const ZQ_String&) override {
+    ZQ_String value;
+    if (!DateFormatSymbolReplacer::GetSymbolValue(PointInTime->GetDate(), SymbolText, *this,
+                                                  value) &&
+        !TimeFormatSymbolReplacer::GetSymbolValue(PointInTime->GetTime(), SymbolText, *this,
+                                                  value))
+      return false;
+    SymbolText = value;
+    return true;
+  }
+
+ private:
+  const ZQ_PointInTime* PointInTime;
+};
+
+// IntelligentFormat's units, largest first, in seconds.
+struct DurationUnit {
+  long long Seconds;
+  const char* Word;
+  bool IsTranslated;
+};
+
+const DurationUnit kDurationUnits[] = {
+    {31536000, "yr", true},  // 365 days
+    {86400, "days", true},
+    {3600, "hr", true},
+    {60, "min", true},
+    {1, "sec", false},
+};
+
+// Watched-variable formatters of the trace stack.
+ZQ_String FormatWatchedElapsedTime(const void* Address) {
+  return static_cast<const ZQ_ElapsedTime*>(Address)->IntelligentFormat("0");
+}
+ZQ_String FormatWatchedDate(const void* Address) {
+  return static_cast<const ZQ_Date*>(Address)->Format("{DayOfWeek}, {Date}");
+}
+ZQ_String FormatWatchedTime(const void* Address) {
+  return static_cast<const ZQ_Time*>(Address)->Format(
+      "{24Hour}:{Minute}:{Second}.{Millisecond}");
+}
+ZQ_String FormatWatchedPointInTime(const void* Address) {
+  return static_cast<const ZQ_PointInTime*>(Address)->Format(
+      "{24Hour}:{Minute}:{Second}.{Millisecond} on {DayOfWeek}, {Date}");
+}
+
+const ZQ_StackTrace_RegisterVarFormatter s_formatters[] = {
+    {ZQ_StackTrace_TypeCode<ZQ_ElapsedTime>::Value, &FormatWatchedElapsedTime},
+    {ZQ_StackTrace_TypeCode<ZQ_Date>::Value, &FormatWatchedDate},
+    {ZQ_StackTrace_TypeCode<ZQ_Time>::Value, &FormatWatchedTime},
+    {ZQ_StackTrace_TypeCode<ZQ_PointInTime>::Value, &FormatWatchedPointInTime},
+};
+
+}  // namespace
+
+// TimeFormatSymbolReplacer
+
+TimeFormatSymbolReplacer::~TimeFormatSymbolReplacer() = default;
+
+bool TimeFormatSymbolReplacer::ProcessSymbol(ZQ_String& SymbolText, const ZQ_String&) {
+  ZQ_TRACE_FUNCTION("TimeFormatSymbolReplacer::ProcessSymbol");
+  ZQ_String value;
+  if (!GetSymbolValue(*Time, SymbolText, *this, value)) return false;
+  SymbolText = value;
+  return true;
+}
+
+bool TimeFormatSymbolReplacer::GetSymbolValue(const ZQ_Time& Time, const ZQ_String& Name,
+                                              ZQ_AbstractStringSymbolReplacer& Expander,
+                                              ZQ_String& Value) {
+  ZQ_TRACE_FUNCTION("TimeFormatSymbolReplacer::GetSymbolValue");
+  const TimeSymbolRow* row = FindRow(kTimeSymbols, Name);
+  if (!row) return false;
+  Value = row->Symbol == TimeSymbol::Template ? Expander.Process(row->Template)
+                                              : TimeSymbolValue(Time, row->Symbol);
+  return true;
+}
+
+// DateFormatSymbolReplacer
+
+DateFormatSymbolReplacer::~DateFormatSymbolReplacer() = default;
+
+bool DateFormatSymbolReplacer::ProcessSymbol(ZQ_String& SymbolText, const ZQ_String&) {
+  ZQ_TRACE_FUNCTION("DateFormatSymbolReplacer::ProcessSymbol");
+  ZQ_String value;
+  if (!GetSymbolValue(*Date, SymbolText, *this, value)) return false;
+  SymbolText = value;
+  return true;
+}
+
+bool DateFormatSymbolReplacer::GetSymbolValue(const ZQ_Date& Date, const ZQ_String& Name,
+                                              ZQ_AbstractStringSymbolReplacer& Expander,
+                                              ZQ_String& Value) {
+  ZQ_TRACE_FUNCTION("DateFormatSymbolReplacer::GetSymbolValue");
+  const DateSymbolRow* row = FindRow(kDateSymbols, Name);
+  if (!row) return false;
+  Value = row->Symbol == DateSymbol::Template ? Expander.Process(row->Template)
+                                              : DateSymbolValue(Date, row->Symbol);
+  return true;
+}
+
+// The Format members of the values
+
+ZQ_String ZQ_Time::Format(const ZQ_String& FormatString) const {
+  ZQ_TRACE_FUNCTION("ZQ_Time::Format");
+  TimeFormatSymbolReplacer replacer(*this);
+  return replacer.Process(FormatString);
+}
+
+ZQ_String ZQ_Date::Format(const ZQ_String& FormatString) const {
+  ZQ_TRACE_FUNCTION("ZQ_Date::Format");
+  DateFormatSymbolReplacer replacer(*this);
+  return replacer.Process(FormatString);
+}
+
+ZQ_String ZQ_PointInTime::Format(const ZQ_String& FormatString) const {
+  ZQ_TRACE_FUNCTION("ZQ_PointInTime::Format");
+  PointInTimeFormatSymbolReplacer replacer(*this);
+  return replacer.Process(FormatString);
+}
+
+ZQ_String ZQ_ElapsedTime::IntelligentFormat(const ZQ_String& ZeroText) const {
+  ZQ_TRACE_FUNCTION("ZQ_ElapsedTime::IntelligentFormat");
+  // Whole milliseconds in 64 bits: the units come out exact, where splitting
+  // GetSeconds () in floating point could lose a second to rounding. The
+  // fields never have opposite signs, so the sum's sign is the duration's.
+  long long milliseconds = static_cast<long long>(Days) * ZQ_MillisecondsPerDay + Milliseconds;
+  ZQ_String result;
+  if (milliseconds < 0) {
+    result = "- ";
+    milliseconds = -milliseconds;
+  }
+  // Under half a millisecond is zero; whole milliseconds make that 0 only.
+  if (milliseconds == 0) return result + ZeroText;
+  long long seconds = milliseconds / ZQ_MillisecondsPerSecond;
+  bool isAnyWritten = false;
+  for (const DurationUnit& unit : kDurationUnits) {
+    const long long count = seconds / unit.Seconds;
+    seconds -= count * unit.Seconds;
+    const bool isLastUnit = unit.Seconds == 1;
+    if (count == 0 && !(isLastUnit && !isAnyWritten)) continue;
+    if (isAnyWritten) result += ' ';
+    result += ZQ_ToString(static_cast<long>(count));
+    result += ' ';
+    result += unit.IsTranslated ? ZQ_Internationalization_Translate(unit.Word)
+                                : ZQ_String(unit.Word);
+    isAnyWritten = true;
+  }
+  return result;
+}
