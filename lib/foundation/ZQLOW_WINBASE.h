@@ -77,8 +77,9 @@
   X(DWORD, SetFilePointer, , (HANDLE File, LONG DistanceToMove, PLONG DistanceToMoveHigh,          \
     DWORD MoveMethod), (File, DistanceToMove, DistanceToMoveHigh, MoveMethod),                     \
     FailsOnAllOnesWithError)                                                                       \
+  /* An empty resource has the size 0: only the last error tells a failure. */                    \
   X(DWORD, SizeofResource, , (HMODULE Module, HRSRC ResourceInfo), (Module, ResourceInfo),         \
-    FailsOnZero)                                                                                   \
+    FailsOnZeroWithError)                                                                          \
   X(void, Sleep, , (DWORD Milliseconds), (Milliseconds), Unchecked)                                \
   X(BOOL, UnmapViewOfFile, , (LPCVOID BaseAddress), (BaseAddress), FailsOnZero)                    \
   X(DWORD, WaitForSingleObject, , (HANDLE Handle, DWORD Milliseconds), (Handle, Milliseconds),     \

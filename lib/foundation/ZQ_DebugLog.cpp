@@ -1,12 +1,35 @@
 #include "ZQ_DebugLog.h"
 
+#include "ZQLOW_WIN_Core.h"
+#include "ZQ_ApplicationMetrics.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_Exception.h"
+#include "ZQ_FatalError.h"
+#include "ZQ_FileStreamSink.h"
+#include "ZQ_FileUtils.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
 
 namespace {
 
 ZQ_DebugStreamSinkReference* s_debugSink = nullptr;
+
+const char kOpeningBanner[] = "\nDebugging Log\n\n\n";
+const char kClosingBanner[] = "\n\nEnd of Debugging Log\n\n";
+const char kNamelessLogFile[] = "ZQ_DebugLog.log";
+
+// Failures to create the log file are answers here, not errors: they must
+// throw (mode 0) whatever mode the caller runs in, never end the program.
+class ThrowingApiFailures {
+ public:
+  ThrowingApiFailures() : Saved(ZQLOW_WIN_GetAPIFunctionFailureMode()) {
+    ZQLOW_WIN_SetAPIFunctionFailureMode(0);
+  }
+  ~ThrowingApiFailures() { ZQLOW_WIN_SetAPIFunctionFailureMode(Saved); }
+
+ private:
+  int Saved;
+};
 
 // Stands in for the copy once the sink is gone.
 const ZQ_String& EmptyText() {
@@ -100,11 +123,70 @@ void ZQ_DebugStreamSinkReference::Flush() {
   Inner.Flush();
 }
 
+void ZQ_DebugStreamSinkReference::Open() {
+  ZQ_TRACE_FUNCTION("ZQ_DebugStreamSinkReference::Open");
+  ZQ_FileName executable;
+  try {
+    ThrowingApiFailures throwing;
+    executable = ZQ_GetContainingExecutableFileName();
+  } catch (const ZQ_Exception&) {
+    // No name: the nameless log in the temporary directory.
+  }
+  Open(executable);
+}
+
+void ZQ_DebugStreamSinkReference::Open(const ZQ_FileName& ExecutableFileName) {
+  ZQ_TRACE_FUNCTION("ZQ_DebugStreamSinkReference::Open");
+  ThrowingApiFailures throwing;
+  FileName = ZQ_FileName();
+  ZQ_FileName name;
+  try {
+    name = ExecutableFileName.GetAbsolutePathName();
+    if (name.IsNotNull()) {
+      name.SetExtension("log", ZQ_FileName::SetMode_Replace);
+      Inner = ZQ_CreateFileStreamSink(name, 0);
+      FileName = name;
+    }
+  } catch (const ZQ_Exception&) {
+    FileName = ZQ_FileName();
+  }
+  if (FileName.IsNull()) {
+    try {
+      if (name.IsNull()) name = kNamelessLogFile;
+      name.SetPath(ZQ_FileUtils::GetTemporaryDirectory(), ZQ_FileName::SetMode_Replace);
+      Inner = ZQ_CreateFileStreamSink(name, 0);
+      FileName = name;
+    } catch (const ZQ_Exception&) {
+      // The log goes on in memory only.
+      Inner = ZQ_StreamSink();
+      return;
+    }
+  }
+  try {
+    Inner.Write(kOpeningBanner, sizeof kOpeningBanner - 1);
+  } catch (const ZQ_Exception&) {
+    // A file that takes no banner takes no log either.
+    Inner = ZQ_StreamSink();
+    FileName = ZQ_FileName();
+  }
+}
+
+void ZQ_DebugStreamSinkReference::Close() {
+  ZQ_TRACE_FUNCTION("ZQ_DebugStreamSinkReference::Close");
+  // Releasing the file sink closes the file, also when the banner fails.
+  ZQ_StreamSink file = Inner;
+  Inner = ZQ_StreamSink();
+  FileName = ZQ_FileName();
+  file.Write(kClosingBanner, sizeof kClosingBanner - 1);
+  file.Flush();
+}
+
 ZQ_AssertionLogHook ZQ_ConnectAssertionsToDebugLog() {
   return ZQ_SetAssertionLogHook(&WriteAssertionEntry);
 }
 
 bool ZQ_DebugSinkExists() { return s_debugSink != nullptr; }
+ZQ_DebugStreamSinkReference* ZQ_GetDebugStreamSink() { return s_debugSink; }
 
 const ZQ_String& ZQ_GetDebugLogText() {
   return s_debugSink ? s_debugSink->GetCopy() : EmptyText();
@@ -115,4 +197,52 @@ void ZQ_WriteDebugLogEntry(const char* Text, long Length, bool Flush) {
   if (!s_debugSink || Length <= 0) return;
   ZQ_DebugLog.GetSink().Write(Text, static_cast<unsigned long>(Length));
   if (Flush) ZQ_DebugLog.Flush();
+}
+
+ZQ_DebuggingReportValues& ZQ_GetDebuggingReportValues() {
+  // Construct on first use: a fatal report may come from a static
+  // initialiser.
+  static ZQ_DebuggingReportValues* const s_values = new ZQ_DebuggingReportValues;
+  return *s_values;
+}
+
+void ZQ_InitializeDebugging() {
+  ZQ_TRACE_FUNCTION("ZQ_InitializeDebugging");
+  static long CallCount = 0;
+  ++CallCount;
+  ZQ_ASSERT(CallCount == 1);
+  if (s_debugSink) s_debugSink->Open();
+  ZQ_SetAssertionMode(2);
+  ZQ_InstallUnhandledExceptionFilter();
+  ZQ_EnableMathErrorReporting();
+  ZQ_DebuggingReportValues& values = ZQ_GetDebuggingReportValues();
+  values.ContactText = ZQ_GetApplicationMetrics().GetContactEmailAddress();
+  values.ExecutableFileName = ZQ_GetContainingExecutableFileName();
+  values.ApplicationName = values.ExecutableFileName.GetBase();
+}
+
+void ZQ_DeinitializeDebugging() {
+  ZQ_TRACE_FUNCTION("ZQ_DeinitializeDebugging");
+  ZQ_SetAssertionMode(1);
+  ZQ_RemoveUnhandledExceptionFilter();
+  ZQ_DisableMathErrorReporting();
+  if (s_debugSink) s_debugSink->Close();
+}
+
+bool DetermineIfInDevelopmentMode(const ZQ_FileName& ExecutableFileName) {
+  ZQ_TRACE_FUNCTION("DetermineIfInDevelopmentMode");
+  ZQ_FileName marker = ExecutableFileName.GetAbsolutePathName();
+  if (marker.IsNull()) return false;
+  marker.SetBase(marker.GetBase() + "DevelopmentModeMarkerFile", ZQ_FileName::SetMode_Replace);
+  marker.SetExtension("txt", ZQ_FileName::SetMode_Replace);
+  return ZQ_FileUtils::FileExists(marker);
+}
+
+bool DetermineIfInDevelopmentMode() {
+  return DetermineIfInDevelopmentMode(ZQ_GetContainingExecutableFileName());
+}
+
+bool ZQ_IsDevelopmentMode() {
+  static const bool s_isDevelopmentMode = DetermineIfInDevelopmentMode();
+  return s_isDevelopmentMode;
 }

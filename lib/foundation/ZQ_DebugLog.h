@@ -5,7 +5,11 @@
 // memory (ZQ_GetDebugLogText) so that a fatal-error report can carry the whole
 // log of the run; the copy is never trimmed.
 // Until the log file is opened, the log's inner sink discards and the text
-// lives in memory only.
+// lives in memory only. ZQ_InitializeDebugging opens the file (the
+// executable's name with the extension "log", beside it or else in the
+// temporary directory) and starts the fatal-error report's handlers;
+// ZQ_DeinitializeDebugging undoes both. The file carries an opening and a
+// closing banner that the in-memory copy does not.
 // The log exists before any ordinary static initialiser runs and after every
 // ordinary static destructor, so both may write to it. From its creation on,
 // the assertion service writes its entries here (ZQ_SetAssertionLogHook).
@@ -14,6 +18,7 @@
 #define ZQ_DEBUGLOG_H
 
 #include "ZQ_Assertion.h"
+#include "ZQ_FileName.h"
 #include "ZQ_StreamSink.h"
 #include "ZQ_String.h"
 #include "ZQ_TextStreamFormatter.h"
@@ -28,9 +33,25 @@ class ZQ_DebugStreamSinkReference : public ZQ_StreamSinkReference {
   void Flush() override;  // flushes Inner
   const ZQ_String& GetCopy() const { return Copy; }
 
+  // Opens the log file of the running executable: its absolute name with
+  // the extension "log"; when that cannot be created, the same file name in
+  // the temporary directory ("ZQ_DebugLog.log" when the executable has no
+  // name); when that fails too, the log stays in memory only, silently. The
+  // file is created anew and begins with "\nDebugging Log\n\n\n", which
+  // the copy does not receive. Throws nothing but std::bad_alloc.
+  void Open();
+  // The same for another executable's name (an empty one included).
+  void Open(const ZQ_FileName& ExecutableFileName);
+  // Writes "\n\nEnd of Debugging Log\n\n" to the file (not to the copy),
+  // flushes and closes it; from then on Inner discards again.
+  void Close();
+  // The log file in use; empty while the log lives in memory only.
+  const ZQ_FileName& GetFileName() const { return FileName; }
+
  private:
   ZQ_StreamSink Inner;
   ZQ_String Copy;
+  ZQ_FileName FileName;
 };
 
 // The formatter every writer of the log writes through.
@@ -38,6 +59,8 @@ extern ZQ_TextStreamFormatter ZQ_DebugLog;
 
 // True from the creation of the log's sink to its destruction.
 bool ZQ_DebugSinkExists();
+// The log's sink, or null once it is gone.
+ZQ_DebugStreamSinkReference* ZQ_GetDebugStreamSink();
 
 // Everything written to the log during the run (empty once the sink is gone).
 const ZQ_String& ZQ_GetDebugLogText();
@@ -52,5 +75,34 @@ void ZQ_WriteDebugLogEntry(const char* Text, long Length, bool Flush = true);
 inline void ZQ_WriteDebugLogEntry(const ZQ_String& Entry, bool Flush = true) {
   ZQ_WriteDebugLogEntry(Entry.GetText(), Entry.GetLength(), Flush);
 }
+
+// Starts the debugging layer for the application's run; called once, after
+// the Windows-API failure mode has been set to 0: opens the log file, sets
+// assertion mode 2, installs the structured-exception filter, turns maths-
+// error reporting on and fills the report values below. A second call is
+// the assertion failure "CallCount == 1" (the steps run again if it returns).
+void ZQ_InitializeDebugging();
+// Ends it: assertion mode 1, filter removed, maths-error reporting off, and
+// the log file closed with its closing banner.
+void ZQ_DeinitializeDebugging();
+
+// What the fatal-error report says about the program, filled by
+// ZQ_InitializeDebugging: the application metrics' contact e-mail address,
+// the executable's file name and its base name.
+struct ZQ_DebuggingReportValues {
+  ZQ_String ContactText;
+  ZQ_FileName ExecutableFileName;
+  ZQ_String ApplicationName;
+};
+ZQ_DebuggingReportValues& ZQ_GetDebuggingReportValues();
+
+// Development mode: a marker file named after the executable, with
+// "DevelopmentModeMarkerFile" after its base and the extension "txt", lies
+// beside it (C:\Apps\MORV.exe: C:\Apps\MORVDevelopmentModeMarkerFile.txt).
+// Its content is not read. Failed Windows calls throw in the running program.
+bool DetermineIfInDevelopmentMode();
+bool DetermineIfInDevelopmentMode(const ZQ_FileName& ExecutableFileName);
+// The first answer of DetermineIfInDevelopmentMode, kept for the run.
+bool ZQ_IsDevelopmentMode();
 
 #endif

@@ -60,9 +60,12 @@ ZQ_SeekableStreamSource ZQ_CreateFileStreamSource(const ZQ_FileName& aFileName,
                                                   unsigned long Options);
 ZQ_SeekableStreamSource ZQ_CreateFileStreamSource(const ZQ_String& aString,
                                                   unsigned long Options);
+// A text literal would fit both forms above.
+ZQ_SeekableStreamSource ZQ_CreateFileStreamSource(const char* aString, unsigned long Options);
 
 // The whole file through a memory-mapped source; throws as above.
 ZQ_String ZQ_LoadFileIntoString(const ZQ_FileName& aFileName);
 ZQ_String ZQ_LoadFileIntoString(const ZQ_String& aString);
+ZQ_String ZQ_LoadFileIntoString(const char* aString);
 
 #endif

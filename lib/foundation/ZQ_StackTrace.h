@@ -15,6 +15,7 @@
 #include <type_traits>
 
 class ZQ_String;
+class ZQ_TextStreamFormatter;
 
 struct ZQ_StackTraceEntry {
   long Kind;
@@ -77,6 +78,13 @@ class ZQ_StackTrace_RegisterVarFormatter {
   ZQ_StackTrace_RegisterVarFormatter(long TypeCode,
                                      ZQ_StackTrace_VarFormatter Formatter);
 };
+
+// Writes the stack to Out under "Stack:", bottom first: one line per entry,
+// the function names indented by 4 spaces, their lines, notes and watched
+// variables by 8. A watched variable prints through its type code's
+// formatter ("NO FORMATTER" when the slot is empty). An entry whose writing
+// throws is finished with "    BAD STACK ITEM" and the dump goes on.
+void ZQ_StackTrace_Dump(ZQ_TextStreamFormatter& Out);
 
 // Type codes of the watched variables. Modules with a type of their own
 // specialise ZQ_StackTrace_TypeCode next to it (14 and 15 points, 16 and 17

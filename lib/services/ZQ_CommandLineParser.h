@@ -25,7 +25,7 @@ class ZQ_CommandLineParser {
   // Response files may name response files this deep; one more is an error,
   // which is what a response file naming itself, directly or through
   // others, would otherwise expand to for ever.
-  static const int MaxResponseFileDepth = 16;
+  static constexpr int MaxResponseFileDepth = 16;
 
   // Tokenises the command line, inserts the default options file's tokens
   // after the program's name, expands response files and offers every token

@@ -168,6 +168,7 @@ class PointInTimeFormatSymbolReplacer : public ZQ_AbstractStringSymbolReplacer {
   explicit PointInTimeFormatSymbolReplacer(const ZQ_PointInTime& PointInTime)
       : PointInTime(&PointInTime) {}
   bool ProcessSymbol(ZQ_String& SymbolText, const ZQ_String&) override {
+    ZQ_TRACE_FUNCTION("PointInTimeFormatSymbolReplacer::ProcessSymbol");
     ZQ_String value;
     if (!DateFormatSymbolReplacer::GetSymbolValue(PointInTime->GetDate(), SymbolText, *this,
                                                   value) &&

@@ -29,7 +29,7 @@ class ZQ_InitializationService {
     Stage_DeinitializeDefinition = 13
   };
 
-  static const int MaxNumCallbacks = 64;
+  static constexpr int MaxNumCallbacks = 64;
 
   // The system's modules, in the order their callbacks run at every stage.
   // Static initialisers of different files run in no order the language

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "DiagnosticsTestSupport.h"
+#include "WinApiTestSupport.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
 #include "ZQ_StackTrace.h"
@@ -79,3 +81,120 @@ TEST(ZQ_StackTrace, BuiltInTypesHaveFormatters) {
     EXPECT_STREQ(ZQ_StackTrace_VarFormatterFunTable[row.code](row.address).GetText(), row.want);
   }
 }
+
+namespace {
+
+const char kOpeningBanner[] = "\nDebugging Log\n\n\n";
+const char kClosingBanner[] = "\n\nEnd of Debugging Log\n\n";
+
+// Opens the process's log on made-up executable names in a scratch folder
+// and closes it again after each test (API failure mode 0, as in the
+// running program).
+class DebugLogFile : public ApiFailureModeTest {
+ protected:
+  void SetUp() override {
+    ApiFailureModeTest::SetUp();
+    sink = ZQ_GetDebugStreamSink();
+    ASSERT_NE(sink, nullptr);
+  }
+  void TearDown() override {
+    sink->Close();
+    ApiFailureModeTest::TearDown();
+  }
+  std::string OpenedName() const { return sink->GetFileName().GetPathName().GetText(); }
+
+  ZQ_DebugStreamSinkReference* sink = nullptr;
+  ScratchFolder folder{"zq-debuglog-test"};
+};
+
+TEST_F(DebugLogFile, FileBesideTheExecutableHoldsTheBannersAndWhatWasWrittenWhileOpen) {
+  ZQ_WriteDebugLogEntry(ZQ_String("before opening\n"));
+  LogMark mark;
+  sink->Open(ZQ_FileName((folder.Get() + "MORV.exe").c_str()));
+  EXPECT_EQ(OpenedName(), folder.Get() + "MORV.log");
+  ZQ_WriteDebugLogEntry(ZQ_String("while open\n"));
+  sink->Close();
+  ZQ_WriteDebugLogEntry(ZQ_String("after closing\n"));
+  EXPECT_EQ(ReadWholeFile(folder.Get() + "MORV.log"),
+            std::string(kOpeningBanner) + "while open\n" + kClosingBanner);
+  // The memory copy has every entry and neither banner.
+  EXPECT_EQ(mark.Since(), "while open\nafter closing\n");
+  EXPECT_TRUE(sink->GetFileName().IsNull());
+}
+
+TEST_F(DebugLogFile, OpeningAgainTruncatesTheFile) {
+  const std::string log = folder.Get() + "Prog.log";
+  WriteWholeFile(log, "an old run's log, longer than the new one\n");
+  sink->Open(ZQ_FileName((folder.Get() + "Prog.exe").c_str()));
+  sink->Close();
+  EXPECT_EQ(ReadWholeFile(log), std::string(kOpeningBanner) + kClosingBanner);
+}
+
+TEST_F(DebugLogFile, UnwritableOrMissingNamesFallBackToTheTemporaryDirectory) {
+  BlockFileName(folder.Get() + "Blocked.log");
+  const struct { std::string executable; std::string logName; const char* why; } kCases[] = {
+      {folder.Get() + "no such folder\\Prog.exe", "Prog.log", "folder missing"},
+      {folder.Get() + "Blocked.exe", "Blocked.log", "log name taken by a folder"},
+      {"", "ZQ_DebugLog.log", "executable without a name"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const std::string inTemp = TemporaryDirectory() + c.logName;
+    RemovePath(inTemp);
+    sink->Open(ZQ_FileName(c.executable.c_str()));
+    EXPECT_EQ(OpenedName(), inTemp);
+    ZQ_WriteDebugLogEntry(ZQ_String("entry\n"));
+    sink->Close();
+    EXPECT_EQ(ReadWholeFile(inTemp), std::string(kOpeningBanner) + "entry\n" + kClosingBanner);
+    RemovePath(inTemp);
+  }
+  RemovePath(folder.Get() + "Blocked.log");
+}
+
+TEST_F(DebugLogFile, WhenNoFileCanBeMadeTheLogGoesOnInMemoryOnly) {
+  const std::string inTemp = TemporaryDirectory() + "Blocked.log";
+  BlockFileName(folder.Get() + "Blocked.log");
+  BlockFileName(inTemp);
+  sink->Open(ZQ_FileName((folder.Get() + "Blocked.exe").c_str()));
+  EXPECT_TRUE(sink->GetFileName().IsNull());
+  LogMark mark;
+  ZQ_WriteDebugLogEntry(ZQ_String("kept in memory\n"));
+  EXPECT_EQ(mark.Since(), "kept in memory\n");
+  RemovePath(inTemp);
+  RemovePath(folder.Get() + "Blocked.log");
+}
+
+TEST_F(DebugLogFile, MarkerFileBesideTheExecutableSelectsDevelopmentMode) {
+  const ZQ_FileName executable((folder.Get() + "MORV.exe").c_str());
+  EXPECT_FALSE(DetermineIfInDevelopmentMode(executable));
+  const struct { std::string marker; bool development; const char* why; } kCases[] = {
+      {"MORVDevelopmentModeMarkerFile.txt", true, "the marker, content not read"},
+      {"OtherDevelopmentModeMarkerFile.txt", false, "another program's marker"},
+      {"MORVDevelopmentModeMarkerFile.log", false, "wrong extension"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    WriteWholeFile(folder.Get() + c.marker, "");
+    EXPECT_EQ(DetermineIfInDevelopmentMode(executable), c.development);
+    RemovePath(folder.Get() + c.marker);
+  }
+  BlockFileName(folder.Get() + "MORVDevelopmentModeMarkerFile.txt");
+  EXPECT_FALSE(DetermineIfInDevelopmentMode(executable)) << "a folder is no marker";
+  RemovePath(folder.Get() + "MORVDevelopmentModeMarkerFile.txt");
+  EXPECT_FALSE(DetermineIfInDevelopmentMode(ZQ_FileName()));
+}
+
+TEST_F(DebugLogFile, DevelopmentModeKeepsItsFirstAnswerForTheRun) {
+  const std::string marker =
+      ExecutableDirectory() + ExecutableBase() + "DevelopmentModeMarkerFile.txt";
+  const bool first = ZQ_IsDevelopmentMode();
+  if (first) {
+    GTEST_SKIP() << "a marker lies beside the test executable";
+  }
+  WriteWholeFile(marker, "");
+  EXPECT_TRUE(DetermineIfInDevelopmentMode());
+  EXPECT_FALSE(ZQ_IsDevelopmentMode());
+  RemovePath(marker);
+}
+
+}  // namespace

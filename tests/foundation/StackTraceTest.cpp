@@ -8,6 +8,8 @@
 #include "AssertionTestSupport.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_String.h"
+#include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
@@ -200,6 +202,92 @@ TEST(ZQ_StackTrace, RegisteringOutsideTheTableFailsAndStoresNothing) {
         "0 <= TypeCode and TypeCode < ZQ_StackTrace_VarFormatterFunTableSize"));
     EXPECT_EQ(ZQ_StackTrace_GetDepth(), depth);
   }
+}
+
+// ---------------------------------------------------------------------------
+// Dump
+
+const long kThrowingCode = 47;
+const long kGrowingCode = 46;
+const long kEmptyCode = 48;
+
+ZQ_String ThrowingFormatter(const void*) { throw std::runtime_error("unreadable"); }
+
+// Pushes enough frames to move the array while the dump walks it.
+ZQ_String GrowingFormatter(const void*) {
+  for (int i = 0; i < 200; ++i) ZQ_StackTrace_Push(-1, "pushed by formatter", 0);
+  for (int i = 0; i < 200; ++i) ZQ_StackTrace_Pop();
+  return ZQ_String("grown");
+}
+
+class TraceStackDump : public FreshTraceStack {
+ protected:
+  void SetUp() override {
+    FreshTraceStack::SetUp();
+    ZQ_StackTrace_VarFormatterFunTable[kThrowingCode] = &ThrowingFormatter;
+    ZQ_StackTrace_VarFormatterFunTable[kGrowingCode] = &GrowingFormatter;
+  }
+  void TearDown() override {
+    ZQ_StackTrace_VarFormatterFunTable[kThrowingCode] = nullptr;
+    ZQ_StackTrace_VarFormatterFunTable[kGrowingCode] = nullptr;
+    FreshTraceStack::TearDown();
+  }
+  std::string Dump() {
+    ZQ_StringStream out;
+    ZQ_StackTrace_Dump(out);
+    return out.GetText();
+  }
+};
+
+TEST_F(TraceStackDump, WithoutAnyPushOnlyTheHeaderAndTheFinalLineEnd) {
+  EXPECT_EQ(Dump(), "\nStack:\n\n\n");
+}
+
+TEST_F(TraceStackDump, EachKindOfEntryHasItsLine) {
+  const ZQ_String errorName("abc");
+  const int count = 3;
+  const double ratio = 0.1;
+  const char* const unknown = "unused";
+  static const char kNote[] = "CreateFile successful";
+  const struct {
+    long kind;
+    const char* text;
+    std::intptr_t value;
+    const char* line;
+  } kEntries[] = {
+      {-1, "ZQ_ReportError", 0, "    ZQ_ReportError"},
+      {0, "ErrorName", reinterpret_cast<std::intptr_t>(&errorName), "        ErrorName = \"abc\""},
+      {5, "Count", reinterpret_cast<std::intptr_t>(&count), "        Count = 3"},
+      {11, "Ratio", reinterpret_cast<std::intptr_t>(&ratio), "        Ratio = 0.10000000000000001"},
+      {-2, "ZQ_ReportError", 42, "        ZQ_ReportError, line 42"},
+      {-3, "ZQ_ReportError", reinterpret_cast<std::intptr_t>(kNote),
+       "        ZQ_ReportError, CreateFile successful"},
+      // A slot without formatter, and kinds outside every table.
+      {kEmptyCode, "Unformatted", 0, "        Unformatted = NO FORMATTER"},
+      {50, unknown, 0, "        Unknown Type Code 50"},
+      {-4, unknown, 0, "        Unknown Type Code -4"},
+      // What was written of a failing entry stays; the dump goes on.
+      {kThrowingCode, "Broken", 0, "        Broken =     BAD STACK ITEM"},
+      {kGrowingCode, "Growing", 0, "        Growing = grown"},
+      {-1, "ZQ_Last", 0, "    ZQ_Last"},
+  };
+  std::string want = "\nStack:\n\n";
+  for (const auto& e : kEntries) {
+    ZQ_StackTrace_Push(e.kind, e.text, e.value);
+    want += std::string(e.line) + "\n";
+  }
+  want += "\n";
+  EXPECT_EQ(Dump(), want);
+}
+
+TEST_F(TraceStackDump, NumbersIgnoreTheFormatAttributesOfTheStream) {
+  ZQ_StackTrace_Push(-2, "F", 1234);
+  ZQ_StackTrace_Push(77, "x", 0);
+  ZQ_StringStream out;
+  out << SetWidth(12) << SetBase(16) << SetGroupSize(3);
+  ZQ_StackTrace_Dump(out);
+  EXPECT_EQ(std::string(out.GetText()),
+            "\nStack:\n\n        F, line 1234\n        Unknown Type Code 77\n\n");
 }
 
 }  // namespace

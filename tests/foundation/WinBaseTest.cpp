@@ -66,8 +66,11 @@ TEST_F(WinBaseWrappers, FailedCallsAreReportedUnderTheirNamesWithTheSystemText) 
          HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 16);
          struct Free { HGLOBAL b; ~Free() { GlobalFree(b); } } release{block};
          ZQLOW_WINBASE::GlobalUnlock(block); }, "GlobalUnlock", ERROR_NOT_LOCKED, nullptr},
-      {"missing resource", [] { ZQLOW_WINBASE::FindResourceA(nullptr, "ZQ_NO_SUCH_RESOURCE", MAKEINTRESOURCEA(10)); }, "FindResource", ERROR_RESOURCE_DATA_NOT_FOUND, nullptr},
-      {"load invalid resource", [] { ZQLOW_WINBASE::LoadResource(nullptr, reinterpret_cast<HRSRC>(0x1234)); }, "LoadResource", ERROR_RESOURCE_DATA_NOT_FOUND, nullptr},
+      // The test program holds RCDATA resources (FoundationTestResources.rc):
+      // the type is found, the name is not, and a bogus resource handle is
+      // read as an address.
+      {"missing resource", [] { ZQLOW_WINBASE::FindResourceA(nullptr, "ZQ_NO_SUCH_RESOURCE", MAKEINTRESOURCEA(10)); }, "FindResource", ERROR_RESOURCE_NAME_NOT_FOUND, nullptr},
+      {"load invalid resource", [] { ZQLOW_WINBASE::LoadResource(nullptr, reinterpret_cast<HRSRC>(0x1234)); }, "LoadResource", ERROR_NOACCESS, nullptr},
       {"start missing program", [] {
          STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
