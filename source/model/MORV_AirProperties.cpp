@@ -9,6 +9,10 @@
 #include <cmath>
 
 using namespace MORV_AirConstants;
+using MORV_ModelMath::Exponential;
+using MORV_ModelMath::Logarithm;
+using MORV_ModelMath::Power;
+using MORV_ModelMath::SquareRoot;
 
 namespace {
 
@@ -35,18 +39,18 @@ double Reynolds(float diameter, float temperature, float pressure, float speed, 
 
 float ComputeSaturationVaporPressure(double temperature, int phase) {
   const float t = static_cast<float>(temperature);
-  const double pressure = phase == 0 ? 6.1121 * std::exp(17.502 * (t - 273.15) / (t - 32.18))
-                                     : 6.1115 * std::exp(22.452 * (t - 273.15) / (t - 0.6));
+  const double pressure = phase == 0 ? 6.1121 * Exponential(17.502 * (t - 273.15) / (t - 32.18))
+                                     : 6.1115 * Exponential(22.452 * (t - 273.15) / (t - 0.6));
   return static_cast<float>(pressure * EnhancementFactor);
 }
 
 float ComputeDewPoint(double vaporPressure, int phase) {
   const float e = static_cast<float>(vaporPressure);
   if (phase == 0) {
-    const double z = std::log(e / (6.1121 * EnhancementFactor));
+    const double z = Logarithm(e / (6.1121 * EnhancementFactor));
     return static_cast<float>(240.97 * z / (17.502 - z) + 273.15);
   }
-  const double z = std::log(e / (6.1115 * EnhancementFactor));
+  const double z = Logarithm(e / (6.1115 * EnhancementFactor));
   return static_cast<float>(272.55 * z / (22.452 - z) + 273.15);
 }
 
@@ -55,7 +59,7 @@ float ComputeAirViscosity(double temperature) {
   const double reduced = t / 97.0;
   const double collisionIntegral = (reduced - 2.9) / 0.4f * (-0.034) + 1.048;
   const double sigma = 3.617f;
-  return static_cast<float>(2.6693e-6 * std::sqrt(MolecularWeightAir * t) /
+  return static_cast<float>(2.6693e-6 * SquareRoot(MolecularWeightAir * t) /
                             (sigma * sigma * collisionIntegral));
 }
 
@@ -67,7 +71,7 @@ float ComputeWaterVaporDiffusivity(double temperature, double pressure) {
   const float t = static_cast<float>(temperature);
   const float p = static_cast<float>(pressure);
   const double atmospheres = p / 1013.25;
-  return static_cast<float>(0.000364f * MORV_ModelMath::Power(t / kDiffusivityC, static_cast<double>(2.334f)) *
+  return static_cast<float>(0.000364f * Power(t / kDiffusivityC, static_cast<double>(2.334f)) *
                             kDiffusivityA * kDiffusivityB * kDiffusivityM / atmospheres * 0.0001);
 }
 
@@ -79,7 +83,7 @@ float ComputeHeatOfEvaporation(double temperature) {
 float ComputeAtmosphericEmissivity(double airTemperature, double relativeHumidity) {
   const float t = static_cast<float>(airTemperature);
   const float rh = static_cast<float>(relativeHumidity);
-  return static_cast<float>(0.575 * std::pow(static_cast<double>(rh) * ComputeSaturationVaporPressure(t, 0), 0.143));
+  return static_cast<float>(0.575 * Power(static_cast<double>(rh) * ComputeSaturationVaporPressure(t, 0), 0.143));
 }
 
 float ComputeSphereConvectionCoefficient(double diameter, double temperature, double pressure,
@@ -107,14 +111,14 @@ float ConductivityFromViscosity(float viscosity) {
 float SphereCoefficient(float diameter, float temperature, float pressure, float speed,
                         float viscosity) {
   const double re = Reynolds(diameter, temperature, pressure, speed, viscosity);
-  const double nusselt = 2.0 + 0.6 * std::sqrt(re) * kSpherePrandtlTerm;
+  const double nusselt = 2.0 + 0.6 * SquareRoot(re) * kSpherePrandtlTerm;
   return static_cast<float>(ConductivityFromViscosity(viscosity) * nusselt / diameter);
 }
 
 float CylinderCoefficient(float diameter, float temperature, float pressure, float speed,
                           float viscosity) {
   const double re = Reynolds(diameter, temperature, pressure, speed, viscosity);
-  const double nusselt = 0.281f * MORV_ModelMath::Power(re, kCylinderReynoldsPower) * kCylinderPrandtlTerm;
+  const double nusselt = 0.281f * Power(re, kCylinderReynoldsPower) * kCylinderPrandtlTerm;
   return static_cast<float>(ConductivityFromViscosity(viscosity) * nusselt / diameter);
 }
 

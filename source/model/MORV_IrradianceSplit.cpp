@@ -25,7 +25,7 @@ int ComputeSolarIrradianceSplit(int year, int month, double day, float latitude,
     if (normalized >= 0.85f) normalized = 0.85f;
     *solar = normalized * toa;
     if (normalized > 0.0f) {
-      fdir = static_cast<float>(std::exp(3.0 - 1.34 * normalized - 1.65 / normalized));
+      fdir = static_cast<float>(Exponential(3.0 - 1.34 * normalized - 1.65 / normalized));
       if (fdir > 0.9f) fdir = 0.9f;
       if (!(fdir > 0.0f)) fdir = 0.0f;
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace MORV_ModelMath {
 
@@ -18,12 +19,39 @@ inline double Fraction(double x) {
   return std::modf(x, &integral);
 }
 
+// The model never hands the runtime's maths functions an argument outside
+// their domain or range: the program routes maths-library errors into its
+// fatal-error report, and extreme weather (cold, dry air that sends a solver
+// astray) must end in -9999, not in a stopped program. These wrappers give the
+// IEEE answer themselves where the runtime would report an error.
+constexpr double NotANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+inline double SquareRoot(double x) {
+  return x >= 0.0 ? std::sqrt(x) : NotANumber;
+}
+
+inline double Exponential(double x) {
+  if (!(x == x)) return NotANumber;
+  if (x > 709.78) return Infinity;
+  if (x < -745.2) return 0.0;
+  return std::exp(x);
+}
+
 // Rounding can carry an argument of asin or acos just outside [-1, 1] (the sun in
 // the zenith, the poles); clamp it instead of producing NaN.
 inline double ClampUnit(double x) {
   if (x > 1.0) return 1.0;
   if (x < -1.0) return -1.0;
   return x;
+}
+
+inline double ArcCosine(double x) {
+  return x == x ? std::acos(ClampUnit(x)) : NotANumber;
+}
+
+inline double ArcSine(double x) {
+  return x == x ? std::asin(ClampUnit(x)) : NotANumber;
 }
 
 // Natural logarithm of a positive, finite, normal x, within one unit in the last
@@ -58,13 +86,24 @@ inline double Log(double x) {
   return dk * ln2High - ((halfSquare - (s * (halfSquare + r) + dk * ln2Low)) - f);
 }
 
-// x^y for the solvers' inner loops, where the runtime's pow costs five times
-// exp. For the positive, normal bases met there exp(y log x) agrees with pow to
-// a few units in the last place of a double, far below the 32-bit rounding of
-// every result; anything else goes to pow.
+constexpr double SmallestNormal = 2.2250738585072014e-308;
+
+// Natural logarithm of any x: NaN for negative or NaN x, -inf for 0.
+inline double Logarithm(double x) {
+  if (x >= SmallestNormal && x < Infinity) return Log(x);
+  if (x > 0.0) return x == Infinity ? Infinity : std::log(x);  // subnormal
+  return x == 0.0 ? -Infinity : NotANumber;
+}
+
+// x^y for a non-integer y, as the solvers' inner loops need it: the runtime's
+// pow costs five times exp, and for positive bases exp(y log x) agrees with it
+// to a few units in the last place of a double, far below the 32-bit rounding
+// of every result. A negative or NaN base gives NaN.
 inline double Power(double x, double y) {
-  if (x >= 2.2250738585072014e-308 && x <= 1.7976931348623157e308) return std::exp(y * Log(x));
-  return std::pow(x, y);
+  if (x > 0.0 && x < Infinity) return Exponential(y * Logarithm(x));
+  if (x == 0.0) return y > 0.0 ? 0.0 : Infinity;
+  if (x == Infinity) return y > 0.0 ? Infinity : 0.0;
+  return NotANumber;
 }
 
 }  // namespace MORV_ModelMath

@@ -80,7 +80,7 @@ int ComputeSolarPosition(int year, int month, double day, double dayCount,
   double alpha = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
   if (alpha < 0.0) alpha += TwoPi;
   const double alphaHours = 24.0 * Fraction(alpha / TwoPi);
-  const double delta = std::asin(ClampUnit(std::sin(epsilon) * std::sin(lambda)));
+  const double delta = ArcSine(std::sin(epsilon) * std::sin(lambda));
 
   const double s = 24110.54841 + 8640184.812866 * T + 0.093104 * T * T - 0.0000062 * T * T * T;
   double G = 24.0 * Fraction(s / 86400.0);
@@ -97,8 +97,8 @@ int ComputeSolarPosition(int year, int month, double day, double dayCount,
   H = TwoPi * H / 24.0;
 
   const double phi = latitude * RadiansPerDegree;
-  const double e = std::asin(ClampUnit(std::sin(delta) * std::sin(phi) +
-                                       std::cos(delta) * std::cos(phi) * std::cos(H)));
+  const double e = ArcSine(std::sin(delta) * std::sin(phi) +
+                           std::cos(delta) * std::cos(phi) * std::cos(H));
   const bool tangentCapped = !(std::fabs(e) < 1.57079615);
   const double tanE = tangentCapped ? 6000000.0 : std::tan(e);
 
@@ -108,7 +108,7 @@ int ComputeSolarPosition(int year, int month, double day, double dayCount,
   if (cosE != 0.0) {
     const double cosA = (std::sin(delta) * std::cos(phi) - std::cos(delta) * std::cos(H) * std::sin(phi)) / cosE;
     const double sinA = -std::cos(delta) * std::sin(H) / cosE;
-    A = std::acos(ClampUnit(cosA));
+    A = ArcCosine(cosA);
     if (std::atan2(sinA, cosA) < 0.0) A = TwoPi - A;
   }
 

@@ -61,6 +61,13 @@ float Solve(float airTemperature, float start, int* iterations, Balance balance)
     ++count;
     const float reference = static_cast<float>(0.5 * (static_cast<double>(estimate) + airTemperature));
     newTemperature = balance(estimate, reference);
+    // A balance gone to NaN (air too cold and dry for it) stays NaN through
+    // every remaining step and can only end in failure: stop here, as if the
+    // steps had run out, and spare the maths functions NaN arguments.
+    if (!(newTemperature == newTemperature)) {
+      count = kIterationLimit;
+      break;
+    }
     if (std::fabs(static_cast<double>(newTemperature) - estimate) < kTolerance || count >= kIterationLimit)
       settled = true;
     estimate = static_cast<float>(0.9 * estimate + 0.1 * newTemperature);
@@ -93,7 +100,7 @@ float ComputeGlobeTemperature(double airTemperature, double relativeHumidity, do
         longWave - static_cast<double>(h) * (estimate - Ta) / (kEmissivity * StefanBoltzmann) + shortWave;
     // The fourth root as two square roots: within an ulp of a double, and far
     // cheaper than pow.
-    return static_cast<float>(std::sqrt(std::sqrt(radiant)));
+    return static_cast<float>(MORV_ModelMath::SquareRoot(MORV_ModelMath::SquareRoot(radiant)));
   });
 }
 
@@ -107,7 +114,7 @@ float ComputeWetBulbTemperature(double airTemperature, double relativeHumidity, 
 
   const float vaporPressure = static_cast<float>(rh * static_cast<double>(ComputeSaturationVaporPressure(Ta, 0)));
   const float dewPoint = ComputeDewPoint(vaporPressure, 0);
-  const float zenith = static_cast<float>(std::acos(MORV_ModelMath::ClampUnit(cza)));
+  const float zenith = static_cast<float>(MORV_ModelMath::ArcCosine(cza));
 
   // Terms that do not depend on the estimate.
   const double longWave = LongWaveFromSkyAndGround(Ta, rh);

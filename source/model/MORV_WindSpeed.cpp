@@ -1,5 +1,6 @@
 // Atmospheric stability class and the power-law estimate of the 2 m wind speed.
 #include "MORV_Model.h"
+#include "MORV_ModelMath.h"
 
 #include <cmath>
 
@@ -44,6 +45,6 @@ float EstimateWindSpeedAt2m(double speed, double height, int stabilityClass, int
   // inside the table rather than read beyond it.
   const int index = stabilityClass < 1 ? 0 : stabilityClass > 6 ? 5 : stabilityClass - 1;
   const float exponent = urban ? kUrbanExponent[index] : kRuralExponent[index];
-  const float estimate = static_cast<float>(u * std::pow(2.0 / z, static_cast<double>(exponent)));
+  const float estimate = static_cast<float>(u * MORV_ModelMath::Power(2.0 / z, static_cast<double>(exponent)));
   return estimate <= 0.13 ? 0.13f : estimate;
 }

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "DiagnosticsTestSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
+#include "ZQ_FatalError.h"
+#include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_TextStreamFormatterManipulator.h"
 
@@ -195,6 +199,70 @@ TEST_F(DebugLogFile, DevelopmentModeKeepsItsFirstAnswerForTheRun) {
   EXPECT_TRUE(DetermineIfInDevelopmentMode());
   EXPECT_FALSE(ZQ_IsDevelopmentMode());
   RemovePath(marker);
+}
+
+}  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The debugging layer of one run, in a child process.
+
+std::string ChildLogFile() { return ExecutableDirectory() + ExecutableBase() + ".log"; }
+
+void StartLikeTheProgram() {
+  ZQLOW_WIN_SetAPIFunctionFailureMode(0);
+  ZQ_Internationalization_SetOperationMode(ZQ_Internationalization_OperationMode_NoTranslation);
+  ZQ_InitializeDebugging();
+}
+
+LPTOP_LEVEL_EXCEPTION_FILTER CurrentFilter() {
+  const LPTOP_LEVEL_EXCEPTION_FILTER current = SetUnhandledExceptionFilter(nullptr);
+  SetUnhandledExceptionFilter(current);
+  return current;
+}
+
+// Exit code 0 when every check passed, else the number of the first failed.
+int CheckRunFromStartToEnd() {
+  StartLikeTheProgram();
+  if (ZQ_GetAssertionMode() != 2) return 10;
+  if (CurrentFilter() != &ZQ_UnhandledExceptionFilter) return 11;
+  if (!ZQ_IsMathErrorReportingEnabled()) return 12;
+  const ZQ_DebuggingReportValues& values = ZQ_GetDebuggingReportValues();
+  if (values.ApplicationName != ExecutableBase().c_str()) return 13;
+  if (values.ExecutableFileName.GetPathName() != ExecutablePath().c_str()) return 14;
+  if (!values.ContactText.IsEmpty()) return 15;
+  ZQ_WriteDebugLogEntry(ZQ_String("an entry of the run\n"));
+  ZQLOW_WIN_SetAPIFunctionFailureMode(1);
+  ZQ_DeinitializeDebugging();
+  if (ZQ_GetAssertionMode() != 1) return 20;
+  if (CurrentFilter() != nullptr) return 21;
+  if (ZQ_IsMathErrorReportingEnabled()) return 22;
+  // After the run a maths error gets the runtime's treatment again.
+  volatile double minusOne = -1.0;
+  if (!std::isnan(std::sqrt(minusOne))) return 23;
+  ZQ_WriteDebugLogEntry(ZQ_String("after the run\n"));
+  return 0;
+}
+
+TEST(ZQ_DebugLogDeathTest, RunOpensTheLogBesideTheExecutableAndClosesItWithTheBanner) {
+  RemovePath(ChildLogFile());
+  EXPECT_EXIT(std::exit(CheckRunFromStartToEnd()), testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadWholeFile(ChildLogFile()),
+            std::string(kOpeningBanner) + "an entry of the run\n" + kClosingBanner);
+  RemovePath(ChildLogFile());
+}
+
+TEST(ZQ_DebugLogDeathTest, SecondInitializationIsAnAssertionFailure) {
+  EXPECT_EXIT(
+      {
+        StartLikeTheProgram();
+        ZQ_InitializeDebugging();
+      },
+      testing::ExitedWithCode(1), "Assertion failed: CallCount == 1, file ");
+  RemovePath(ChildLogFile());
+  RemovePath(ExecutableDirectory() + ExecutableBase() + " Fatal Error Report.txt");
+  RemovePath(ExecutableDirectory() + ExecutableBase() + " Stop Box.txt");
 }
 
 }  // namespace

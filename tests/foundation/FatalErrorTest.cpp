@@ -138,20 +138,6 @@ TEST_F(ReportValues, ReportFileHoldsTheBoxTextThenTheWholeLog) {
   RemovePath(besideExecutable);
 }
 
-TEST_F(ReportValues, ReportFileFallsBackToTheTemporaryDirectoryThenToNone) {
-  Use("ZQDiagTest", "");
-  const std::string besideExecutable = ExecutableDirectory() + "ZQDiagTest Fatal Error Report.txt";
-  const std::string inTemp = TemporaryDirectory() + "ZQDiagTest Fatal Error Report.txt";
-  BlockFileName(besideExecutable);
-  RemovePath(inTemp);
-  EXPECT_STREQ(ZQ_WriteFatalErrorReportFile("Boom").GetPathName().GetText(), inTemp.c_str());
-  EXPECT_TRUE(FileIsThere(inTemp));
-  BlockFileName(inTemp);
-  EXPECT_TRUE(ZQ_WriteFatalErrorReportFile("Boom").IsNull());
-  RemovePath(inTemp);
-  RemovePath(besideExecutable);
-}
-
 TEST_F(ReportValues, NamelessApplicationGetsAPlainReportFileName) {
   Use("", "");
   const std::string besideExecutable = ExecutableDirectory() + "Fatal Error Report.txt";
