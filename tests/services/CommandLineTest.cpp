@@ -200,6 +200,7 @@ TEST_F(CommandLine, FlagsMatchWithoutRegardToCaseAndTakeTheirSuffix) {
 TEST_F(CommandLine, TokensAreMarkedAsTheyAreTaken) {
   const struct { const char* commandLine; Tokens want; const char* why; } kCases[] = {
       {"prog", {"prog"}, "only the program's name"},
+      {"", {""}, "no text at all: token 0 still stands for the program"},
       {"prog -loadhelp Guide.hlp -hidden", {"prog", "+-loadhelp", "+Guide.hlp", "+-hidden"},
        "both tokens of a parameter flag"},
       {"prog -hidden stray", {"prog", "+-hidden", "stray"}, "a stray token stays untaken"},
