@@ -14,6 +14,7 @@
 
 #include "ZQLOW_WIN_Core.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_Owned.h"
 
 // clang-format off
 #define ZQLOW_WINBASE_TABLE(X)                                                                     \
@@ -124,5 +125,19 @@ BOOL SetCurrentDirectory_DoNotThrowException(LPCSTR PathName);
 DWORD GetTickCount();
 
 }  // namespace ZQLOW_WINBASE
+
+// Owners of what these wrappers hand out (ZQ_Owned.h). They free through the
+// wrappers, so a failure to free is reported like any other failed call.
+inline HANDLE ZQLOW_WINBASE_NoFileHandle() noexcept { return INVALID_HANDLE_VALUE; }
+// CreateFileA's file.
+using ZQ_OwnedFileHandle =
+    ZQ_Owned<HANDLE, &ZQLOW_WINBASE::CloseHandle, &ZQLOW_WINBASE_NoFileHandle>;
+// CreateFileMappingA's mapping (null when there is none).
+using ZQ_OwnedMappingHandle = ZQ_Owned<HANDLE, &ZQLOW_WINBASE::CloseHandle>;
+// MapViewOfFile's view.
+using ZQ_OwnedFileView = ZQ_Owned<const void*, &ZQLOW_WINBASE::UnmapViewOfFile>;
+// FindFirstFileA's search.
+using ZQ_OwnedFindHandle =
+    ZQ_Owned<HANDLE, &ZQLOW_WINBASE::FindClose, &ZQLOW_WINBASE_NoFileHandle>;
 
 #endif

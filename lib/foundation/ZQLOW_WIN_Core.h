@@ -33,6 +33,24 @@ HWND ZQLOW_WIN_GetProgramMainWindowHandle();
 void ZQLOW_WIN_SetAPIFunctionFailureMode(int Mode);
 int ZQLOW_WIN_GetAPIFunctionFailureMode();
 
+// Sets the mode for its own lifetime and restores the one before: code whose
+// failures are answers (creating a log or report file) makes them throw
+// (mode 0) whatever mode its caller runs in.
+class ZQLOW_WIN_ScopedAPIFunctionFailureMode {
+ public:
+  explicit ZQLOW_WIN_ScopedAPIFunctionFailureMode(int Mode)
+      : Saved(ZQLOW_WIN_GetAPIFunctionFailureMode()) {
+    ZQLOW_WIN_SetAPIFunctionFailureMode(Mode);
+  }
+  ~ZQLOW_WIN_ScopedAPIFunctionFailureMode() { ZQLOW_WIN_SetAPIFunctionFailureMode(Saved); }
+  ZQLOW_WIN_ScopedAPIFunctionFailureMode(const ZQLOW_WIN_ScopedAPIFunctionFailureMode&) = delete;
+  ZQLOW_WIN_ScopedAPIFunctionFailureMode& operator=(
+      const ZQLOW_WIN_ScopedAPIFunctionFailureMode&) = delete;
+
+ private:
+  int Saved;
+};
+
 // Bit 0 of the report's Options: the log is not flushed after the entry.
 const unsigned ZQLOW_WIN_ReportOption_DoNotFlushLog = 1;
 

@@ -11,9 +11,12 @@
 #include "ZQ_StackTrace.h"
 
 template <class T>
-class ZQ_AccumulatingIteratorReference : public ZQ_IteratorReference<T> {
+class ZQ_AccumulatingIteratorReference : public ZQ_IndexedIteratorReference<T> {
+  using ZQ_IndexedIteratorReference<T>::N;
+  using ZQ_IndexedIteratorReference<T>::Index;
+
  public:
-  ZQ_AccumulatingIteratorReference() : N(0), Index(0) {}
+  ZQ_AccumulatingIteratorReference() : ZQ_IndexedIteratorReference<T>(0) {}
 
   // Adds a copy of Element after the others; the storage grows as an
   // autosize array does.
@@ -28,30 +31,19 @@ class ZQ_AccumulatingIteratorReference : public ZQ_IteratorReference<T> {
   bool Advance() override {
     ZQ_TRACE_FUNCTION("ZQ_AccumulatingIteratorReference::Advance");
     ZQ_ASSERT(Index < N);
-    if (Index < N) ++Index;
-    return Index < N;
+    return ZQ_IndexedIteratorReference<T>::Advance();
   }
-  bool IsValid() const override { return Index < N; }
-  void Rewind() override { Index = 0; }
   ZQ_AccumulatingIteratorReference<T>* Clone() const override {
     return new ZQ_AccumulatingIteratorReference<T>(*this);
   }
-  // Past the end, once the assertion service returns: a spare element.
-  T& GetCurrent() override {
-    ZQ_ASSERT(Index < N);
-    if (!(Index < N)) {
-      static T s_outside = T();
-      return s_outside;
-    }
-    return Elements[Index];
-  }
+
+ protected:
+  T& ElementAt(long At) override { return Elements[At]; }
 
  private:
   ZQ_AccumulatingIteratorReference(const ZQ_AccumulatingIteratorReference&) = default;
 
   ZQ_AutosizeArray<T> Elements;  // capacity; only the first N are results
-  long N;
-  long Index;
 };
 
 #endif

@@ -18,39 +18,57 @@
 // (bit pattern 0xFF71735B, a value no caller passes as a real count).
 const long ZQ_Array_LogicalCountIsN = -9342117;
 
-// Runs over NumElements elements of an array's own block; nothing is copied,
-// so the array must outlive the iterator and keep its block.
+// Walks the indexes 0 to N - 1 of elements that a derived class keeps and
+// gives through ElementAt. Advancing stops one past the end, so that IsValid
+// stays false there; reading there asserts "Index < N" and, once the
+// assertion service returns, gives a spare element.
 template <class T>
-class ZQ_ArrayIteratorReference : public ZQ_IteratorReference<T> {
+class ZQ_IndexedIteratorReference : public ZQ_IteratorReference<T> {
  public:
-  ZQ_ArrayIteratorReference(T* Elements, long N) : Elements(Elements), N(N), Index(0) {}
-
   using ZQ_AdvanceOnlyIteratorReference::Advance;
   bool Advance() override {
-    // Stops one past the end, so that IsValid stays false there.
     if (Index < N) ++Index;
     return Index < N;
   }
   bool IsValid() const override { return Index < N; }
   void Rewind() override { Index = 0; }
-  ZQ_ArrayIteratorReference<T>* Clone() const override {
-    return new ZQ_ArrayIteratorReference<T>(*this);
-  }
   T& GetCurrent() override {
     ZQ_ASSERT(Index < N);
     if (!(Index < N)) {
       static T s_outside = T();
       return s_outside;
     }
-    return Elements[Index];
+    return ElementAt(Index);
   }
+
+ protected:
+  explicit ZQ_IndexedIteratorReference(long N) : N(N), Index(0) {}
+  ZQ_IndexedIteratorReference(const ZQ_IndexedIteratorReference&) = default;
+  // The element at At, 0 <= At < N.
+  virtual T& ElementAt(long At) = 0;
+
+  long N;      // elements to walk
+  long Index;  // N once past the end
+};
+
+// Runs over NumElements elements of an array's own block; nothing is copied,
+// so the array must outlive the iterator and keep its block.
+template <class T>
+class ZQ_ArrayIteratorReference : public ZQ_IndexedIteratorReference<T> {
+ public:
+  ZQ_ArrayIteratorReference(T* Elements, long N)
+      : ZQ_IndexedIteratorReference<T>(N), Elements(Elements) {}
+  ZQ_ArrayIteratorReference<T>* Clone() const override {
+    return new ZQ_ArrayIteratorReference<T>(*this);
+  }
+
+ protected:
+  T& ElementAt(long At) override { return Elements[At]; }
 
  private:
   ZQ_ArrayIteratorReference(const ZQ_ArrayIteratorReference&) = default;
 
   T* Elements;
-  long N;
-  long Index;
 };
 
 template <class T>

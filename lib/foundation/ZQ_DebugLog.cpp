@@ -18,19 +18,6 @@ const char kOpeningBanner[] = "\nDebugging Log\n\n\n";
 const char kClosingBanner[] = "\n\nEnd of Debugging Log\n\n";
 const char kNamelessLogFile[] = "ZQ_DebugLog.log";
 
-// Failures to create the log file are answers here, not errors: they must
-// throw (mode 0) whatever mode the caller runs in, never end the program.
-class ThrowingApiFailures {
- public:
-  ThrowingApiFailures() : Saved(ZQLOW_WIN_GetAPIFunctionFailureMode()) {
-    ZQLOW_WIN_SetAPIFunctionFailureMode(0);
-  }
-  ~ThrowingApiFailures() { ZQLOW_WIN_SetAPIFunctionFailureMode(Saved); }
-
- private:
-  int Saved;
-};
-
 // Stands in for the copy once the sink is gone.
 const ZQ_String& EmptyText() {
   static const ZQ_String* s_empty = new ZQ_String;
@@ -127,7 +114,9 @@ void ZQ_DebugStreamSinkReference::Open() {
   ZQ_TRACE_FUNCTION("ZQ_DebugStreamSinkReference::Open");
   ZQ_FileName executable;
   try {
-    ThrowingApiFailures throwing;
+    // Failures here are answers, not errors: they must throw (mode 0)
+    // whatever mode the caller runs in, never end the program.
+    const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
     executable = ZQ_GetContainingExecutableFileName();
   } catch (const ZQ_Exception&) {
     // No name: the nameless log in the temporary directory.
@@ -137,7 +126,9 @@ void ZQ_DebugStreamSinkReference::Open() {
 
 void ZQ_DebugStreamSinkReference::Open(const ZQ_FileName& ExecutableFileName) {
   ZQ_TRACE_FUNCTION("ZQ_DebugStreamSinkReference::Open");
-  ThrowingApiFailures throwing;
+  // Failures to create the log file are answers, not errors: they must throw
+  // (mode 0) whatever mode the caller runs in, never end the program.
+  const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
   FileName = ZQ_FileName();
   ZQ_FileName name;
   try {

@@ -17,6 +17,7 @@
 #include "ZQ_FileUtils.h"
 #include "ZQ_FloatingPointContext.h"
 #include "ZQ_Internationalization.h"
+#include "ZQ_Internationalization_Locale.h"
 #include "ZQ_OperatingSystem.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
@@ -169,19 +170,6 @@ unsigned long StatusWordToReport() {
   return s_haveSavedFPWords ? s_savedStatusWord : ZQ_GetFPStatusWord();
 }
 
-// Failures to create the report file are answers here: they must throw
-// (mode 0) whatever mode the caller runs in, never start another report.
-class ThrowingApiFailures {
- public:
-  ThrowingApiFailures() : Saved(ZQLOW_WIN_GetAPIFunctionFailureMode()) {
-    ZQLOW_WIN_SetAPIFunctionFailureMode(0);
-  }
-  ~ThrowingApiFailures() { ZQLOW_WIN_SetAPIFunctionFailureMode(Saved); }
-
- private:
-  int Saved;
-};
-
 ZQ_String ApplicationName() { return ZQ_GetDebuggingReportValues().ApplicationName; }
 
 ZQ_String Translate(const char* Text) { return ZQ_Internationalization_Translate(ZQ_String(Text)); }
@@ -301,9 +289,10 @@ void ZQ_WriteExecutionEnvironment(ZQ_TextStreamFormatter& Out) {
     const double offsetHours = 0.0 - ZQ_GetCoordinatedUniversalTimeBias().GetSeconds() / 3600.0;
     WriteText(Out, "GMT" + ZQ_ToString(offsetHours, "[ShowPlus=Yes]"));
   });
-  // FIXME: the descriptive name of the current locale, once the translation
-  // files can name it; until then the label stands alone.
-  WriteEnvironmentLine(Out, "    Current Language            = ", [] {});
+  WriteEnvironmentLine(Out, "    Current Language            = ", [&] {
+    WriteText(Out, ZQ_Internationalization_LocaleNames_LocaleCodeToDescriptiveName(
+                       ZQ_Internationalization_GetCurrentLocaleCode_Debugging()));
+  });
   WriteEnvironmentLine(Out, "    Current Directory           = ", [&] {
     WriteText(Out, ZQ_FileUtils::GetCurrentDirectoryA());
   });
@@ -349,7 +338,9 @@ void ZQ_WriteFatalErrorDetails(ZQ_TextStreamFormatter& Out) {
 ZQ_FileName ZQ_WriteFatalErrorReportFile(const char* Message) {
   ZQ_TRACE_FUNCTION("ZQ_WriteFatalErrorReportFile");
   if (!Message) Message = "";
-  ThrowingApiFailures throwing;
+  // Failures to create the report file are answers here: they must throw
+  // (mode 0) whatever mode the caller runs in, never start another report.
+  const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
   ZQ_FileName name;
   try {
     const ZQ_String application = ApplicationName();

@@ -2,8 +2,8 @@
 
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WIN_Core.h"
-#include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
+#include "ZQ_FileUtils.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringSubs.h"
@@ -25,40 +25,22 @@ ZQ_FileStreamSinkReference::ZQ_FileStreamSinkReference(const ZQ_FileName& aFileN
                                                        unsigned long Options)
     : FileName(aFileName) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::ZQ_FileStreamSinkReference");
-  // The destructor does not run for a constructor that throws.
-  try {
-    Open(Options);
-  } catch (...) {
-    try {
-      Close();
-    } catch (...) {
-    }
-    throw;
-  }
-}
-
-ZQ_FileStreamSinkReference::~ZQ_FileStreamSinkReference() {
-  ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::~ZQ_FileStreamSinkReference");
-  // No exception may leave a destructor; the API layer has logged a failure.
-  try {
-    Close();
-  } catch (...) {
-  }
+  // A failure after the file was opened closes it through Handle.
+  Open(Options);
 }
 
 void ZQ_FileStreamSinkReference::Open(unsigned long Options) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::Open");
-  Handle = INVALID_HANDLE_VALUE;
+  Close();
   DWORD flags = FILE_FLAG_SEQUENTIAL_SCAN;
   if (Options & ZQ_FileStreamSink_WriteThrough) flags |= FILE_FLAG_WRITE_THROUGH;
   if (Options & ZQ_FileStreamSink_Temporary) flags |= FILE_ATTRIBUTE_TEMPORARY;
   const DWORD disposition = (Options & ZQ_FileStreamSink_Append) ? OPEN_ALWAYS : CREATE_ALWAYS;
   const ZQ_String path = ZQ_StringSubs::StripQuotes(FileName.GetPathName(), '"', '"');
   try {
-    Handle = ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_WRITE, 0, nullptr, disposition,
-                                        flags, nullptr);
+    Handle.Reset(ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_WRITE, 0, nullptr,
+                                            disposition, flags, nullptr));
   } catch (const ZQ_Exception&) {
-    Handle = INVALID_HANDLE_VALUE;
     if (!IsApiFailureException()) throw;
     throw ZQ_Exception(
         ZQ_Internationalization_Translate("Error occurred while opening file"),
@@ -69,12 +51,7 @@ void ZQ_FileStreamSinkReference::Open(unsigned long Options) {
 
 void ZQ_FileStreamSinkReference::Close() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::Close");
-  if (Handle == INVALID_HANDLE_VALUE) return;
-  // Marked closed first: a handle value closed twice may by then belong to
-  // another object.
-  const HANDLE handle = Handle;
-  Handle = INVALID_HANDLE_VALUE;
-  ZQLOW_WINBASE::CloseHandle(handle);
+  Handle.Reset();
 }
 
 void ZQ_FileStreamSinkReference::ThrowWriteError() const {
@@ -89,7 +66,7 @@ void ZQ_FileStreamSinkReference::Write(const void* Data, unsigned long N) {
   DWORD written = 0;
   try {
     // The wrapper reports a short write as a failure too.
-    ZQLOW_WINBASE::WriteFile(Handle, Data, N, &written, nullptr);
+    ZQLOW_WINBASE::WriteFile(Handle.Get(), Data, N, &written, nullptr);
   } catch (const ZQ_Exception&) {
     if (!IsApiFailureException()) throw;
     ThrowWriteError();
@@ -100,7 +77,7 @@ void ZQ_FileStreamSinkReference::Write(const void* Data, unsigned long N) {
 void ZQ_FileStreamSinkReference::Flush() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::Flush");
   try {
-    ZQLOW_WINBASE::FlushFileBuffers(Handle);
+    ZQLOW_WINBASE::FlushFileBuffers(Handle.Get());
   } catch (const ZQ_Exception&) {
     if (!IsApiFailureException()) throw;
     ThrowWriteError();
@@ -109,22 +86,18 @@ void ZQ_FileStreamSinkReference::Flush() {
 
 void ZQ_FileStreamSinkReference::Seek(long Offset, int Origin) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::Seek");
-  static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
-  if (Origin < 0 || Origin > 2) {
-    ZQ_ReportAssertionFailure("false", "ZQ_FileStreamSink", __LINE__);
-    return;
-  }
-  ZQLOW_WINBASE::SetFilePointer(Handle, Offset, nullptr, kMethods[Origin]);
+  ZQ_FileUtils::Util_SeekFileHandle(Handle.Get(), Offset, Origin, "ZQ_FileStreamSink",
+                                    __LINE__);
 }
 
 unsigned long ZQ_FileStreamSinkReference::GetPosition() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::GetPosition");
-  return ZQLOW_WINBASE::SetFilePointer(Handle, 0, nullptr, FILE_CURRENT);
+  return ZQLOW_WINBASE::SetFilePointer(Handle.Get(), 0, nullptr, FILE_CURRENT);
 }
 
 unsigned long ZQ_FileStreamSinkReference::GetSize() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSinkReference::GetSize");
-  return ZQLOW_WINBASE::GetFileSize(Handle, nullptr);
+  return ZQLOW_WINBASE::GetFileSize(Handle.Get(), nullptr);
 }
 
 ZQ_SeekableStreamSink ZQ_CreateFileStreamSink(const ZQ_FileName& aFileName,

@@ -9,6 +9,7 @@
 #ifndef ZQ_FILESTREAMSINK_H
 #define ZQ_FILESTREAMSINK_H
 
+#include "ZQLOW_WINBASE.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_FileName.h"
 #include "ZQ_StreamSink.h"
@@ -22,16 +23,16 @@ const unsigned long ZQ_FileStreamSink_Append = 0x4;
 
 class ZQ_FileStreamSinkReference : public ZQ_SeekableStreamSinkReference {
  public:
-  // Copies the name and opens the file (see Open).
+  // Copies the name and opens the file (see Open). The destructor closes
+  // the file; a failure to close is logged by the API layer only.
   ZQ_FileStreamSinkReference(const ZQ_FileName& aFileName, unsigned long Options);
-  // Closes the file; a failure to close is logged by the API layer only.
-  ~ZQ_FileStreamSinkReference() override;
 
-  // Opens the file named by the name's full text (enclosing quotes removed).
+  // Opens the file named by the name's full text (enclosing quotes removed),
+  // closing the one open before.
   void Open(unsigned long Options);
   // Closes the file once; later calls, and the destructor, do nothing.
   void Close();
-  bool IsOpen() const { return Handle != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return Handle.IsValid(); }
 
   void Write(const void* Data, unsigned long N) override;
   void Flush() override;
@@ -42,7 +43,7 @@ class ZQ_FileStreamSinkReference : public ZQ_SeekableStreamSinkReference {
  private:
   [[noreturn]] void ThrowWriteError() const;
 
-  HANDLE Handle = INVALID_HANDLE_VALUE;
+  ZQ_OwnedFileHandle Handle;
   ZQ_FileName FileName;  // kept for messages
 };
 

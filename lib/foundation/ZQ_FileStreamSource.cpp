@@ -2,7 +2,6 @@
 
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WIN_Core.h"
-#include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_Internationalization.h"
@@ -41,40 +40,21 @@ ZQ_FileStreamSourceReference::ZQ_FileStreamSourceReference(const ZQ_FileName& aF
                                                            unsigned long Options)
     : FileName(aFileName) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::ZQ_FileStreamSourceReference");
-  // The destructor does not run for a constructor that throws.
-  try {
-    Open(Options);
-  } catch (...) {
-    try {
-      Close();
-    } catch (...) {
-    }
-    throw;
-  }
-}
-
-ZQ_FileStreamSourceReference::~ZQ_FileStreamSourceReference() {
-  ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::~ZQ_FileStreamSourceReference");
-  // No exception may leave a destructor; the API layer has logged a failure.
-  try {
-    Close();
-  } catch (...) {
-  }
+  Open(Options);
 }
 
 void ZQ_FileStreamSourceReference::Open(unsigned long Options) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::Open");
-  Handle = INVALID_HANDLE_VALUE;
+  Close();
   try {
     const ZQ_String path = Util_GetOpenPath(FileName);
-    Handle = ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, Util_GetAccessFlags(Options), nullptr);
+    Handle.Reset(ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ, FILE_SHARE_READ,
+                                            nullptr, OPEN_EXISTING, Util_GetAccessFlags(Options),
+                                            nullptr));
   } catch (ZQ_Exception& e) {
-    Handle = INVALID_HANDLE_VALUE;
     Util_AppendOpenSentence(e, FileName);
     throw;
   } catch (...) {
-    Handle = INVALID_HANDLE_VALUE;
     throw ZQ_Exception(ZQ_Internationalization_Translate("Could not open file"),
                        FillFileName("The file \"{$1}\" could not be opened for reading.",
                                     FileName));
@@ -83,12 +63,7 @@ void ZQ_FileStreamSourceReference::Open(unsigned long Options) {
 
 void ZQ_FileStreamSourceReference::Close() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::Close");
-  if (Handle == INVALID_HANDLE_VALUE) return;
-  // Marked closed first: a handle value closed twice may by then belong to
-  // another object.
-  const HANDLE handle = Handle;
-  Handle = INVALID_HANDLE_VALUE;
-  ZQLOW_WINBASE::CloseHandle(handle);
+  Handle.Reset();
 }
 
 void ZQ_FileStreamSourceReference::ThrowReadError() const {
@@ -103,7 +78,7 @@ void ZQ_FileStreamSourceReference::Read(void* Dest, unsigned long N) {
   DWORD count = 0;
   try {
     // The wrapper reports a short read (the end of the file) too.
-    ZQLOW_WINBASE::ReadFile(Handle, Dest, N, &count, nullptr);
+    ZQLOW_WINBASE::ReadFile(Handle.Get(), Dest, N, &count, nullptr);
   } catch (const ZQ_Exception&) {
     if (!IsApiFailureException()) throw;
     ThrowReadError();
@@ -113,22 +88,18 @@ void ZQ_FileStreamSourceReference::Read(void* Dest, unsigned long N) {
 
 void ZQ_FileStreamSourceReference::Seek(long Offset, int Origin) {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::Seek");
-  static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
-  if (Origin < 0 || Origin > 2) {
-    ZQ_ReportAssertionFailure("false", "ZQ_FileStreamSource", __LINE__);
-    return;
-  }
-  ZQLOW_WINBASE::SetFilePointer(Handle, Offset, nullptr, kMethods[Origin]);
+  ZQ_FileUtils::Util_SeekFileHandle(Handle.Get(), Offset, Origin, "ZQ_FileStreamSource",
+                                    __LINE__);
 }
 
 unsigned long ZQ_FileStreamSourceReference::GetPosition() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::GetPosition");
-  return ZQLOW_WINBASE::SetFilePointer(Handle, 0, nullptr, FILE_CURRENT);
+  return ZQLOW_WINBASE::SetFilePointer(Handle.Get(), 0, nullptr, FILE_CURRENT);
 }
 
 unsigned long ZQ_FileStreamSourceReference::GetSize() {
   ZQ_TRACE_FUNCTION("ZQ_FileStreamSourceReference::GetSize");
-  return ZQLOW_WINBASE::GetFileSize(Handle, nullptr);
+  return ZQLOW_WINBASE::GetFileSize(Handle.Get(), nullptr);
 }
 
 ZQ_SeekableStreamSource ZQ_CreateFileStreamSource(const ZQ_FileName& aFileName,

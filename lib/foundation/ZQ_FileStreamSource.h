@@ -10,6 +10,7 @@
 #ifndef ZQ_FILESTREAMSOURCE_H
 #define ZQ_FILESTREAMSOURCE_H
 
+#include "ZQLOW_WINBASE.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_FileName.h"
 #include "ZQ_StreamSource.h"
@@ -22,16 +23,16 @@ const unsigned long ZQ_FileStreamSource_UseReadFile = 0x2;   // else memory-mapp
 
 class ZQ_FileStreamSourceReference : public ZQ_SeekableStreamSourceReference {
  public:
-  // Copies the name and opens the file (see Open).
+  // Copies the name and opens the file (see Open). The destructor closes
+  // the file; a failure to close is logged by the API layer only.
   ZQ_FileStreamSourceReference(const ZQ_FileName& aFileName, unsigned long Options);
-  // Closes the file; a failure to close is logged by the API layer only.
-  ~ZQ_FileStreamSourceReference() override;
 
-  // Opens the file named by the name's full text (enclosing quotes removed).
+  // Opens the file named by the name's full text (enclosing quotes removed),
+  // closing the one open before.
   void Open(unsigned long Options);
   // Closes the file once; later calls, and the destructor, do nothing.
   void Close();
-  bool IsOpen() const { return Handle != INVALID_HANDLE_VALUE; }
+  bool IsOpen() const { return Handle.IsValid(); }
 
   // A failed or short read throws "Error occurred while reading from file".
   void Read(void* Dest, unsigned long N) override;
@@ -48,7 +49,7 @@ class ZQ_FileStreamSourceReference : public ZQ_SeekableStreamSourceReference {
  private:
   [[noreturn]] void ThrowReadError() const;
 
-  HANDLE Handle = INVALID_HANDLE_VALUE;
+  ZQ_OwnedFileHandle Handle;
   ZQ_FileName FileName;  // kept for messages
 };
 

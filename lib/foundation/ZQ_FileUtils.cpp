@@ -5,6 +5,7 @@
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_Array.h"
+#include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileStreamSource.h"
 #include "ZQ_FilenameIterator.h"
@@ -101,6 +102,16 @@ bool Util_FindFileInDirectory(const ZQ_String& Directory, const ZQ_String& Name,
   return true;
 }
 
+void Util_SeekFileHandle(HANDLE File, long Offset, int Origin, const char* Module, int Line) {
+  ZQ_TRACE_FUNCTION("ZQ_FileUtils::Util_SeekFileHandle");
+  static const DWORD kMethods[] = {FILE_BEGIN, FILE_CURRENT, FILE_END};
+  if (Origin < 0 || Origin > 2) {
+    ZQ_ReportAssertionFailure("false", Module, Line);
+    return;
+  }
+  ZQLOW_WINBASE::SetFilePointer(File, Offset, nullptr, kMethods[Origin]);
+}
+
 // ---------------------------------------------------------------------------
 // Existence and size
 
@@ -148,23 +159,15 @@ unsigned long GetFileSize(const ZQ_FileName& Name) {
   ZQ_TRACE_FUNCTION("ZQ_FileUtils::GetFileSize");
   ZQ_TRACE_VARIABLE(Name);
   const ZQ_String path = WithoutQuotes(Name.GetPathName());
-  HANDLE file = INVALID_HANDLE_VALUE;
   try {
-    file = ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;  // the report returned
-    const DWORD size = ZQLOW_WINBASE::GetFileSize(file, nullptr);
-    const HANDLE open = file;
-    file = INVALID_HANDLE_VALUE;
-    ZQLOW_WINBASE::CloseHandle(open);
+    ZQ_OwnedFileHandle file(ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ,
+                                                       FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.IsValid()) return 0;  // the report returned
+    const DWORD size = ZQLOW_WINBASE::GetFileSize(file.Get(), nullptr);
+    file.Reset();  // a failure to close fails the call, with the sentence below
     return size;
   } catch (ZQ_Exception& e) {
-    if (file != INVALID_HANDLE_VALUE) {
-      try {
-        ZQLOW_WINBASE::CloseHandle(file);
-      } catch (...) {
-      }
-    }
     AppendSentence(e, "This error occurred while attempting to determine the size of file \"{$1}\".",
                    path);
     throw;
@@ -367,19 +370,7 @@ ZQ_String StripNonfileChars(const ZQ_String& Text) {
 
 ZQ_String ZQ_SubstituteParameters(ZQ_String Template, const ZQ_String& Value) {
   ZQ_TRACE_FUNCTION("ZQ_SubstituteParameters");
-  int position = 0;
-  int counter = 0;
-  int symbolLength = 0;
-  int number = 0;
-  ZQ_String format;
-  while (ZQ_GetNextParameterSymbol(Template, position, symbolLength, counter, number, format)) {
-    ZQ_StringStream stream;
-    stream << ZQ_SetFormat(format);
-    if (number == 1) stream << Value;
-    Template.Replace(position, symbolLength, stream.GetText(), stream.GetLength());
-    position += stream.GetLength();
-  }
-  return Template;
+  return ZQ_FillParameterSymbols(Template, &Value, 1);
 }
 
 ZQ_String ZQ_SubstituteParameters(ZQ_String Template, const char* Value) {

@@ -10,6 +10,7 @@
 #ifndef ZQ_FILEUTILS_H
 #define ZQ_FILEUTILS_H
 
+#include "ZQLOW_Windows.h"
 #include "ZQ_FileName.h"
 #include "ZQ_String.h"
 
@@ -85,6 +86,11 @@ ZQ_String Util_AppendSeparator(const ZQ_String& Name);
 // file exists.
 bool Util_FindFileInDirectory(const ZQ_String& Directory, const ZQ_String& Name,
                               ZQ_FileName& Found);
+// Moves the pointer of an open file, for the file streams: Origin 0 from
+// the start, 1 from the current position, 2 from the end. Another origin
+// fails the assertion "false", reported under the caller's Module and Line,
+// and moves nothing.
+void Util_SeekFileHandle(HANDLE File, long Offset, int Origin, const char* Module, int Line);
 
 }  // namespace ZQ_FileUtils
 

@@ -18,25 +18,6 @@ void AppendSeparatorIfNeeded(ZQ_String& Text) {
   if (!Text.IsEmpty() && !EndsWithSeparator(Text)) Text += '\\';
 }
 
-// Closes a directory search however the listing ends.
-class SearchHandle {
- public:
-  explicit SearchHandle(HANDLE Handle) : Handle(Handle) {}
-  ~SearchHandle() {
-    if (Handle == INVALID_HANDLE_VALUE) return;
-    try {
-      ZQLOW_WINBASE::FindClose(Handle);
-    } catch (...) {
-      // Logged by the API layer; the listing itself is what the caller needs.
-    }
-  }
-  SearchHandle(const SearchHandle&) = delete;
-  SearchHandle& operator=(const SearchHandle&) = delete;
-
- private:
-  HANDLE Handle;
-};
-
 bool IsDotEntry(const char* Name) {
   return (Name[0] == '.' && Name[1] == 0) || (Name[0] == '.' && Name[1] == '.' && Name[2] == 0);
 }
@@ -59,10 +40,11 @@ void ZQ_FilenameIterator_WorkStruct::AddFilenames(ZQ_String AbsoluteDirectory,
   ZQ_List<ZQ_String> subdirectories;
   {
     WIN32_FIND_DATAA data;
-    const HANDLE search =
-        ZQLOW_WINBASE::FindFirstFileA((AbsoluteDirectory + "*.*").GetText(), &data);
-    if (search == INVALID_HANDLE_VALUE) return;
-    const SearchHandle closer(search);
+    // Closed however the listing ends; a failure to close is logged by the
+    // API layer only: the listing itself is what the caller needs.
+    const ZQ_OwnedFindHandle search(
+        ZQLOW_WINBASE::FindFirstFileA((AbsoluteDirectory + "*.*").GetText(), &data));
+    if (!search.IsValid()) return;
     do {
       if (IsDotEntry(data.cFileName)) continue;
       const ZQ_String name(data.cFileName);
@@ -81,7 +63,7 @@ void ZQ_FilenameIterator_WorkStruct::AddFilenames(ZQ_String AbsoluteDirectory,
         Result.Append(info);
       }
       if (isRecursive && isDirectory) subdirectories.Append(name);
-    } while (ZQLOW_WINBASE::FindNextFileA(search, &data));
+    } while (ZQLOW_WINBASE::FindNextFileA(search.Get(), &data));
   }
   for (ZQ_Iterator<ZQ_String> it = subdirectories.GetIterator(); it.IsValid(); it.Advance())
     AddFilenames(AbsoluteDirectory + it.GetCurrent(), RelativeDirectory + it.GetCurrent(),

@@ -51,9 +51,11 @@ class ZQ_IteratorReference : public ZQ_AdvanceOnlyIteratorReference {
 };
 
 // An iterator that is never valid; collections hand it out when they have
-// nothing to give. Advancing it or reading it asserts "false".
-template <class T>
-class ZQ_NullReadOnlyIteratorReference : public ZQ_ReadOnlyIteratorReference<T> {
+// nothing to give. Advancing it or reading it asserts "false". Base is the
+// read-only or the writable implementation, Element what GetCurrent gives
+// (const T or T); use the two names below.
+template <class Base, class Element>
+class ZQ_NeverValidIteratorReference : public Base {
  public:
   using ZQ_AdvanceOnlyIteratorReference::Advance;
   bool Advance() override {
@@ -62,44 +64,30 @@ class ZQ_NullReadOnlyIteratorReference : public ZQ_ReadOnlyIteratorReference<T> 
   }
   bool IsValid() const override { return false; }
   void Rewind() override {}
-  ZQ_NullReadOnlyIteratorReference<T>* Clone() const override {
-    return new ZQ_NullReadOnlyIteratorReference<T>;
+  ZQ_NeverValidIteratorReference* Clone() const override {
+    return new ZQ_NeverValidIteratorReference;
   }
   // Once the assertion service returns: a default value that nothing else uses.
-  const T& GetCurrent() override {
+  Element& GetCurrent() override {
     ZQ_ASSERT(false);
-    static const T s_default = T();
+    static Element s_default = Element();
     return s_default;
   }
 };
+
+template <class T>
+using ZQ_NullReadOnlyIteratorReference =
+    ZQ_NeverValidIteratorReference<ZQ_ReadOnlyIteratorReference<T>, const T>;
+
+// The writable twin, behind default-constructed ZQ_Iterator<T> handles.
+template <class T>
+using ZQ_NullIteratorReference = ZQ_NeverValidIteratorReference<ZQ_IteratorReference<T>, T>;
 
 // A new never-valid implementation; the caller owns it.
 template <class T>
 ZQ_ReadOnlyIteratorReference<T>* ZQ_CreateNullIteratorReference() {
   return new ZQ_NullReadOnlyIteratorReference<T>;
 }
-
-// The writable twin of the null iterator, behind default-constructed
-// ZQ_Iterator<T> handles.
-template <class T>
-class ZQ_NullIteratorReference : public ZQ_IteratorReference<T> {
- public:
-  using ZQ_AdvanceOnlyIteratorReference::Advance;
-  bool Advance() override {
-    ZQ_ASSERT(false);
-    return false;
-  }
-  bool IsValid() const override { return false; }
-  void Rewind() override {}
-  ZQ_NullIteratorReference<T>* Clone() const override {
-    return new ZQ_NullIteratorReference<T>;
-  }
-  T& GetCurrent() override {
-    ZQ_ASSERT(false);
-    static T s_default = T();
-    return s_default;
-  }
-};
 
 // Lets a read-only handle run over a writable implementation (which it owns).
 template <class T>

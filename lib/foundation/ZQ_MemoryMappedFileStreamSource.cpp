@@ -31,59 +31,38 @@ ZQ_MemoryMappedFileStreamSourceReference::ZQ_MemoryMappedFileStreamSourceReferen
     : FileName(aFileName) {
   ZQ_TRACE_FUNCTION(
       "ZQ_MemoryMappedFileStreamSourceReference::ZQ_MemoryMappedFileStreamSourceReference");
-  // The destructor does not run for a constructor that throws: an open file
-  // or mapping would stay open, and the file locked, for the rest of the run.
-  try {
-    Open(Options);
-  } catch (...) {
-    try {
-      Close();
-    } catch (...) {
-    }
-    throw;
-  }
-}
-
-ZQ_MemoryMappedFileStreamSourceReference::~ZQ_MemoryMappedFileStreamSourceReference() {
-  ZQ_TRACE_FUNCTION(
-      "ZQ_MemoryMappedFileStreamSourceReference::~ZQ_MemoryMappedFileStreamSourceReference");
-  try {
-    Close();
-  } catch (...) {
-  }
+  // A failure after the file was opened or mapped releases both through the
+  // owners: the file would otherwise stay locked for the rest of the run.
+  Open(Options);
 }
 
 void ZQ_MemoryMappedFileStreamSourceReference::Open(unsigned long Options) {
   ZQ_TRACE_FUNCTION("ZQ_MemoryMappedFileStreamSourceReference::Open");
-  File = INVALID_HANDLE_VALUE;
-  Mapping = nullptr;
-  View = kEmptyContent;
-  FileLength = 0;
-  Position = 0;
+  Close();
   try {
     const ZQ_String path = ZQ_FileStreamSourceReference::Util_GetOpenPath(FileName);
     const DWORD flags =
         FILE_ATTRIBUTE_NORMAL | ZQ_FileStreamSourceReference::Util_GetAccessFlags(Options);
-    File = ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, flags, nullptr);
+    File.Reset(ZQLOW_WINBASE::CreateFileA(path.GetText(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, flags, nullptr));
     // Outside mode 0 a failed call returns after its report: the source then
     // stays empty rather than work on an invalid handle.
-    if (File == INVALID_HANDLE_VALUE) return;
+    if (!File.IsValid()) return;
     // The high word is read too: a file of 4 GB or more must not pass for
     // the remainder of its size.
     DWORD high = 0;
-    const DWORD low = ZQLOW_WINBASE::GetFileSize(File, &high);
+    const DWORD low = ZQLOW_WINBASE::GetFileSize(File.Get(), &high);
     if (high != 0 || low > kMaxFileLength)
       throw ZQ_Exception(
           ZQ_Internationalization_Translate("File too large"),
           FillFileName("The file \"{$1}\" is too large to be read: it holds 2 GB or more.",
                        FileName));
     if (low == 0) return;
-    Mapping = ZQLOW_WINBASE::CreateFileMappingA(File, nullptr, PAGE_READONLY, 0, 0, nullptr);
-    if (!Mapping) return;
-    const void* view = ZQLOW_WINBASE::MapViewOfFile(Mapping, FILE_MAP_READ, 0, 0, 0);
-    if (!view) return;
-    View = static_cast<const char*>(view);
+    Mapping.Reset(
+        ZQLOW_WINBASE::CreateFileMappingA(File.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!Mapping.IsValid()) return;
+    View.Reset(ZQLOW_WINBASE::MapViewOfFile(Mapping.Get(), FILE_MAP_READ, 0, 0, 0));
+    if (!View.IsValid()) return;
     FileLength = static_cast<long>(low);
   } catch (ZQ_Exception& e) {
     ZQ_FileStreamSourceReference::Util_AppendOpenSentence(e, FileName);
@@ -93,31 +72,24 @@ void ZQ_MemoryMappedFileStreamSourceReference::Open(unsigned long Options) {
 
 void ZQ_MemoryMappedFileStreamSourceReference::Close() {
   ZQ_TRACE_FUNCTION("ZQ_MemoryMappedFileStreamSourceReference::Close");
-  // Every field is cleared before the releases, so that nothing is released
-  // twice; each release is tried even when an earlier one failed, and the
-  // first failure is passed on.
-  const char* const view = View;
-  const long length = FileLength;
-  const HANDLE mapping = Mapping;
-  const HANDLE file = File;
-  View = kEmptyContent;
   FileLength = 0;
   Position = 0;
-  Mapping = nullptr;
-  File = INVALID_HANDLE_VALUE;
   std::exception_ptr failure;
-  const auto attempt = [&failure](auto Release) {
+  const auto release = [&failure](auto& Owner) {
     try {
-      Release();
+      Owner.Reset();
     } catch (...) {
       if (!failure) failure = std::current_exception();
     }
   };
-  if (view && view != kEmptyContent && length > 0)
-    attempt([view] { ZQLOW_WINBASE::UnmapViewOfFile(view); });
-  if (mapping) attempt([mapping] { ZQLOW_WINBASE::CloseHandle(mapping); });
-  if (file != INVALID_HANDLE_VALUE) attempt([file] { ZQLOW_WINBASE::CloseHandle(file); });
+  release(View);
+  release(Mapping);
+  release(File);
   if (failure) std::rethrow_exception(failure);
+}
+
+const char* ZQ_MemoryMappedFileStreamSourceReference::GetDataPointer() {
+  return View.IsValid() ? static_cast<const char*>(View.Get()) : kEmptyContent;
 }
 
 void ZQ_MemoryMappedFileStreamSourceReference::Read(void* Dest, unsigned long N) {
@@ -126,7 +98,7 @@ void ZQ_MemoryMappedFileStreamSourceReference::Read(void* Dest, unsigned long N)
     throw ZQ_Exception(
         ZQ_Internationalization_Translate("Error occurred while reading file"),
         FillFileName("An attempt was made to read past the end of file \"{$1}\".", FileName));
-  std::memcpy(Dest, View + Position, N);
+  std::memcpy(Dest, GetDataPointer() + Position, N);
   Position += static_cast<long>(N);
 }
 

@@ -8,6 +8,7 @@
 #ifndef ZQ_MEMORYMAPPEDFILESTREAMSOURCE_H
 #define ZQ_MEMORYMAPPEDFILESTREAMSOURCE_H
 
+#include "ZQLOW_WINBASE.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_FileName.h"
 #include "ZQ_StreamSource.h"
@@ -15,15 +16,17 @@
 class ZQ_MemoryMappedFileStreamSourceReference : public ZQ_SeekableStreamSourceReference {
  public:
   // Copies the name and opens and maps the file (see Open); when that fails,
-  // every handle it had opened is closed before the exception leaves.
+  // every handle it had opened is closed before the exception leaves. The
+  // destructor unmaps the view and closes the handles; failures are logged
+  // by the API layer only.
   ZQ_MemoryMappedFileStreamSourceReference(const ZQ_FileName& aFileName, unsigned long Options);
-  // Closes the view and the handles; failures are logged by the API layer only.
-  ~ZQ_MemoryMappedFileStreamSourceReference() override;
 
   // Opens the file named by the name's full text (enclosing quotes removed)
-  // and maps it whole. Options as for ZQ_CreateFileStreamSource.
+  // and maps it whole, closing what was open before. Options as for
+  // ZQ_CreateFileStreamSource.
   void Open(unsigned long Options);
-  // Unmaps the view and closes both handles once.
+  // Unmaps the view and closes both handles once. Each release is tried even
+  // when an earlier one failed; the first failure is passed on.
   void Close();
 
   void Read(void* Dest, unsigned long N) override;
@@ -32,13 +35,14 @@ class ZQ_MemoryMappedFileStreamSourceReference : public ZQ_SeekableStreamSourceR
   void Seek(long Offset, int Origin) override;
   unsigned long GetPosition() override { return static_cast<unsigned long>(Position); }
   unsigned long GetSize() override { return static_cast<unsigned long>(FileLength); }
-  const char* GetDataPointer() override { return View; }
+  const char* GetDataPointer() override;
 
  private:
-  HANDLE File = INVALID_HANDLE_VALUE;
-  HANDLE Mapping = nullptr;
-  const char* View = nullptr;
-  long FileLength = 0;  // bytes
+  // Released in the reverse order: the view, the mapping, the file.
+  ZQ_OwnedFileHandle File;
+  ZQ_OwnedMappingHandle Mapping;
+  ZQ_OwnedFileView View;  // none for an empty file
+  long FileLength = 0;    // bytes
   long Position = 0;
   ZQ_FileName FileName;  // kept for messages
 };

@@ -102,22 +102,20 @@ void DetectOperatingSystem() {
   State() = ZQ_ClassifyOperatingSystem(info);
 }
 
-int ZQ_GetOperatingSystemPlatform() {
+namespace {
+
+// The answers, detected on first use.
+const ZQ_OperatingSystemInfo& Detected() {
   if (!s_detected) DetectOperatingSystem();
-  return State().Platform;
+  return State();
 }
 
-int ZQ_GetOperatingSystemVersion() {
-  if (!s_detected) DetectOperatingSystem();
-  return State().Version;
-}
+}  // namespace
 
-ZQ_String ZQ_GetOperatingSystemDescription() {
-  if (!s_detected) DetectOperatingSystem();
-  return State().Description;
-}
+int ZQ_GetOperatingSystemPlatform() { return Detected().Platform; }
 
-bool ZQ_IsWin32sOrWin9xOperatingSystem() {
-  if (!s_detected) DetectOperatingSystem();
-  return State().IsWin32sOrWin9x;
-}
+int ZQ_GetOperatingSystemVersion() { return Detected().Version; }
+
+ZQ_String ZQ_GetOperatingSystemDescription() { return Detected().Description; }
+
+bool ZQ_IsWin32sOrWin9xOperatingSystem() { return Detected().IsWin32sOrWin9x; }

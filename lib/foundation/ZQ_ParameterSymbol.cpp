@@ -6,7 +6,8 @@
 
 namespace {
 
-ZQ_String SubstituteLongs(const ZQ_String& Template, const long* Values, int ValueCount) {
+template <class Value>
+ZQ_String FillSymbols(const ZQ_String& Template, const Value* Values, int Count) {
   ZQ_String result = Template;
   int position = 0;
   int counter = 0;
@@ -16,7 +17,7 @@ ZQ_String SubstituteLongs(const ZQ_String& Template, const long* Values, int Val
   while (ZQ_GetNextParameterSymbol(result, position, symbolLength, counter, number, format)) {
     ZQ_StringStream stream;
     stream << ZQ_SetFormat(format);
-    if (number >= 1 && number <= ValueCount) stream << Values[number - 1];
+    if (number >= 1 && number <= Count) stream << Values[number - 1];
     result.Replace(position, symbolLength, stream.GetText(), stream.GetLength());
     position += stream.GetLength();
   }
@@ -50,7 +51,7 @@ bool ZQ_GetNextParameterSymbol(const ZQ_String& Template, int& Position, int& Sy
 ZQ_String ZQ_SubstituteParameters(const ZQ_String& Template, long Value) {
   ZQ_TRACE_FUNCTION("ZQ_SubstituteParameters");
   ZQ_TRACE_VARIABLE(Template);
-  return SubstituteLongs(Template, &Value, 1);
+  return FillSymbols(Template, &Value, 1);
 }
 
 ZQ_String ZQ_SubstituteParameters(const ZQ_String& Template, long Value1, long Value2,
@@ -58,5 +59,14 @@ ZQ_String ZQ_SubstituteParameters(const ZQ_String& Template, long Value1, long V
   ZQ_TRACE_FUNCTION("ZQ_SubstituteParameters");
   ZQ_TRACE_VARIABLE(Template);
   const long values[] = {Value1, Value2, Value3};
-  return SubstituteLongs(Template, values, 3);
+  return FillSymbols(Template, values, 3);
+}
+
+ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const long* Values, int Count) {
+  return FillSymbols(Template, Values, Count);
+}
+
+ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const ZQ_String* Values,
+                                  int Count) {
+  return FillSymbols(Template, Values, Count);
 }

@@ -4,16 +4,6 @@
 #include "ZQ_StackTrace.h"
 #include "ZQ_String.h"
 
-namespace {
-
-void Release(ZQ_StreamSinkReference* Reference, long& ReferenceCount) {
-  if (!(ReferenceCount > 0))
-    ZQ_ReportAssertionFailure("ReferenceCount > 0", "ZQ_StreamSink", __LINE__);
-  if (ReferenceCount-- == 1) delete Reference;
-}
-
-}  // namespace
-
 void ZQ_StreamSinkReference::Write(const void*, unsigned long) {}
 void ZQ_StreamSinkReference::Flush() {}
 ZQ_StreamSinkReference::~ZQ_StreamSinkReference() = default;
@@ -40,28 +30,9 @@ unsigned long ZQ_SeekableStreamSinkReference::GetSize() {
   return 0;
 }
 
-ZQ_StreamSink::ZQ_StreamSink() : Ref(new ZQ_StreamSinkReference) { ++Ref->ReferenceCount; }
+ZQ_StreamSink::ZQ_StreamSink() : ZQ_StreamHandle(new ZQ_StreamSinkReference) {}
 
-ZQ_StreamSink::ZQ_StreamSink(ZQ_StreamSinkReference* Reference) : Ref(Reference) {
-  ++Ref->ReferenceCount;
-}
-
-ZQ_StreamSink::ZQ_StreamSink(const ZQ_StreamSink& Other) : Ref(Other.Ref) {
-  ++Ref->ReferenceCount;
-}
-
-ZQ_StreamSink& ZQ_StreamSink::operator=(const ZQ_StreamSink& Other) {
-  ZQ_TRACE_FUNCTION("ZQ_StreamSink::operator=");
-  ++Other.Ref->ReferenceCount;
-  Release(Ref, Ref->ReferenceCount);
-  Ref = Other.Ref;
-  return *this;
-}
-
-ZQ_StreamSink::~ZQ_StreamSink() {
-  ZQ_TRACE_FUNCTION("ZQ_StreamSink::~ZQ_StreamSink");
-  Release(Ref, Ref->ReferenceCount);
-}
+ZQ_StreamSink::ZQ_StreamSink(ZQ_StreamSinkReference* Reference) : ZQ_StreamHandle(Reference) {}
 
 ZQ_SeekableStreamSink::ZQ_SeekableStreamSink()
     : ZQ_StreamSink(new ZQ_SeekableStreamSinkReference) {}

@@ -7,6 +7,8 @@
 #ifndef ZQ_STREAMSINK_H
 #define ZQ_STREAMSINK_H
 
+#include "ZQ_StreamHandle.h"
+
 class ZQ_String;
 
 // The implementation base. The base's Write and Flush do nothing. Objects are
@@ -27,7 +29,8 @@ class ZQ_StreamSinkReference {
   long GetReferenceCount() const { return ReferenceCount; }
 
  private:
-  friend class ZQ_StreamSink;
+  template <class>
+  friend class ZQ_StreamHandle;
   long ReferenceCount = 0;
 };
 
@@ -43,23 +46,16 @@ class ZQ_SeekableStreamSinkReference : public ZQ_StreamSinkReference {
   virtual unsigned long GetSize();      // bytes
 };
 
-class ZQ_StreamSink {
+// Copies share the object (see ZQ_StreamHandle.h).
+class ZQ_StreamSink : public ZQ_StreamHandle<ZQ_StreamSinkReference> {
  public:
   // A new bare sink that discards all writes.
   ZQ_StreamSink();
   // Takes a share of Reference, an object created with new (not null).
   explicit ZQ_StreamSink(ZQ_StreamSinkReference* Reference);
-  ZQ_StreamSink(const ZQ_StreamSink& Other);
-  // Adds to Other's object before it releases its own: self-assignment is safe.
-  ZQ_StreamSink& operator=(const ZQ_StreamSink& Other);
-  ~ZQ_StreamSink();
 
   void Write(const void* Data, unsigned long N) { Ref->Write(Data, N); }
   void Flush() { Ref->Flush(); }
-  ZQ_StreamSinkReference* GetReference() const { return Ref; }
-
- protected:
-  ZQ_StreamSinkReference* Ref;
 };
 
 // The same handle over a seekable object.

@@ -11,11 +11,6 @@ namespace {
 // Assertion failures are reported under the module's name, not a build path.
 const char kModule[] = "ZQ_StreamSource";
 
-void Release(ZQ_StreamSourceReference* Reference, long& ReferenceCount) {
-  if (!(ReferenceCount > 0)) ZQ_ReportAssertionFailure("ReferenceCount > 0", kModule, __LINE__);
-  if (ReferenceCount-- == 1) delete Reference;
-}
-
 // The new position of a seek, computed wide so that no offset overflows.
 long long SeekTarget(long long Position, long long Size, long Offset, int Origin, bool& Valid) {
   Valid = true;
@@ -108,33 +103,10 @@ const char* ZQ_SeekableStreamSourceReference::GetDataPointer() { return nullptr;
 // ---------------------------------------------------------------------------
 // Handles
 
-ZQ_StreamSource::ZQ_StreamSource() : Ref(new ZQ_StreamSourceReference) { ++Ref->ReferenceCount; }
+ZQ_StreamSource::ZQ_StreamSource() : ZQ_StreamHandle(new ZQ_StreamSourceReference) {}
 
-ZQ_StreamSource::ZQ_StreamSource(ZQ_StreamSourceReference* Reference) : Ref(Reference) {
-  ++Ref->ReferenceCount;
-}
-
-ZQ_StreamSource::ZQ_StreamSource(const ZQ_StreamSource& Other) : Ref(Other.Ref) {
-  ++Ref->ReferenceCount;
-}
-
-ZQ_StreamSource& ZQ_StreamSource::operator=(const ZQ_StreamSource& Other) {
-  ZQ_TRACE_FUNCTION("ZQ_StreamSource::operator=");
-  ++Other.Ref->ReferenceCount;
-  ZQ_StreamSourceReference* const old = Ref;
-  Ref = Other.Ref;
-  Release(old, old->ReferenceCount);
-  return *this;
-}
-
-ZQ_StreamSource::~ZQ_StreamSource() {
-  ZQ_TRACE_FUNCTION("ZQ_StreamSource::~ZQ_StreamSource");
-  try {
-    Release(Ref, Ref->ReferenceCount);
-  } catch (...) {
-    // Only the assertion on the count can throw here (tests' mode 3).
-  }
-}
+ZQ_StreamSource::ZQ_StreamSource(ZQ_StreamSourceReference* Reference)
+    : ZQ_StreamHandle(Reference) {}
 
 ZQ_SeekableStreamSource::ZQ_SeekableStreamSource()
     : ZQ_StreamSource(new ZQ_SeekableStreamSourceReference) {}

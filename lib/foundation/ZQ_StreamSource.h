@@ -9,6 +9,7 @@
 #ifndef ZQ_STREAMSOURCE_H
 #define ZQ_STREAMSOURCE_H
 
+#include "ZQ_StreamHandle.h"
 #include "ZQ_String.h"
 
 // The implementation base: a source without data. Objects are created with
@@ -33,7 +34,8 @@ class ZQ_StreamSourceReference {
   long GetReferenceCount() const { return ReferenceCount; }
 
  private:
-  friend class ZQ_StreamSource;
+  template <class>
+  friend class ZQ_StreamHandle;
   long ReferenceCount = 0;
 };
 
@@ -54,24 +56,17 @@ class ZQ_SeekableStreamSourceReference : public ZQ_StreamSourceReference {
   virtual const char* GetDataPointer();
 };
 
-class ZQ_StreamSource {
+// Copies share the object (see ZQ_StreamHandle.h).
+class ZQ_StreamSource : public ZQ_StreamHandle<ZQ_StreamSourceReference> {
  public:
   // A new bare source that has no data.
   ZQ_StreamSource();
   // Takes a share of Reference, an object created with new (not null).
   explicit ZQ_StreamSource(ZQ_StreamSourceReference* Reference);
-  ZQ_StreamSource(const ZQ_StreamSource& Other);
-  // Adds to Other's object before it releases its own: self-assignment is safe.
-  ZQ_StreamSource& operator=(const ZQ_StreamSource& Other);
-  ~ZQ_StreamSource();
 
   void Read(void* Dest, unsigned long N) { Ref->Read(Dest, N); }
   bool IsDataAvailable() { return Ref->IsDataAvailable(); }
   void Skip(unsigned long N) { Ref->Skip(N); }
-  ZQ_StreamSourceReference* GetReference() const { return Ref; }
-
- protected:
-  ZQ_StreamSourceReference* Ref;
 };
 
 // The same handle over a seekable object.

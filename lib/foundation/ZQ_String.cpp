@@ -81,23 +81,13 @@ ZQ_String::ZQ_String(ZQ_String&& Other) noexcept : Ref(Other.Ref) {
   ++EmptyReference.ExtraReferences;
 }
 
-ZQ_String::ZQ_String(const char* C) : ZQ_String() {
-  ZQ_TRACE_FUNCTION("ZQ_String::ZQ_String");
-  ZQ_ASSERT(C);
-  if (!C) return;
-  const int length = static_cast<int>(std::strlen(C));
-  if (length == 0) return;  // the shared empty representation will do
-  ZQ_StringReference* reference = NewReference(length);
-  std::memcpy(reference->Text, C, static_cast<std::size_t>(length) + 1);
-  reference->Length = length;
-  Release(Ref);
-  Ref = reference;
-}
+ZQ_String::ZQ_String(const char* C) : ZQ_String(C, C ? static_cast<int>(std::strlen(C)) : 0) {}
 
 ZQ_String::ZQ_String(const char* C, int N) : ZQ_String() {
   ZQ_TRACE_FUNCTION("ZQ_String::ZQ_String");
   ZQ_ASSERT(C);
   ZQ_ASSERT(N >= 0);
+  // An empty text keeps the shared empty representation.
   if (!C || N <= 0) return;
   ZQ_StringReference* reference = NewReference(N);
   std::memcpy(reference->Text, C, static_cast<std::size_t>(N));

@@ -10,8 +10,6 @@
 #include "ZQ_NumberText.h"
 #include "ZQ_ParameterSymbol.h"
 #include "ZQ_StackTrace.h"
-#include "ZQ_StringStream.h"
-#include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
@@ -291,19 +289,6 @@ ZQ_String ZQ_SubstituteArguments(const ZQ_String& Template, const ZQ_String& Arg
                                  const ZQ_String& Arg2) {
   ZQ_TRACE_FUNCTION("ZQ_SubstituteArguments");
   ZQ_TRACE_VARIABLE(Template);
-  ZQ_String result = Template;
-  int position = 0;
-  int counter = 0;
-  int symbolLength = 0;
-  int number = 0;
-  ZQ_String format;
-  while (ZQ_GetNextParameterSymbol(result, position, symbolLength, counter, number, format)) {
-    ZQ_StringStream stream;
-    stream << ZQ_SetFormat(format);
-    if (number == 1) stream << Arg1;
-    if (number == 2) stream << Arg2;
-    result.Replace(position, symbolLength, stream.GetText(), stream.GetLength());
-    position += stream.GetLength();
-  }
-  return result;
+  const ZQ_String arguments[] = {Arg1, Arg2};
+  return ZQ_FillParameterSymbols(Template, arguments, 2);
 }

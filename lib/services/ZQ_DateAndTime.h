@@ -72,6 +72,12 @@ class ZQ_Time {
   // "14:05"); other fields are left as they stand.
   ZQ_String Format(const ZQ_String& FormatString) const;
 
+  // Reads a typed time ("14:05", "2:05 p.m.", "9:30:15.25"); Flags are
+  // ignored. Without EndIndex only white space may follow; with it anything
+  // may, and the index after the match is stored there. True on a match;
+  // Result changes once the time itself matched. Never throws on bad text.
+  static bool Parse(const ZQ_String& TextToParse, ZQ_Time& Result, int Flags, int* EndIndex);
+
  private:
   int MillisecondsSinceMidnight;  // 0 to 86399999 when valid
 };
@@ -126,6 +132,12 @@ class ZQ_Date {
   // The template with its date fields filled ("{Date}" gives "July 4, 2009");
   // other fields are left as they stand.
   ZQ_String Format(const ZQ_String& FormatString) const;
+
+  // Reads a typed date: "July 4, 2009", "4-Jul-2009", "2009-07-04", and with
+  // Parse_US also "7/4/2009" and two-digit years (below 50 are 20xx, others
+  // 19xx). EndIndex and Result as for ZQ_Time::Parse.
+  static const int Parse_US = 0x1;
+  static bool Parse(const ZQ_String& TextToParse, ZQ_Date& Result, int Flags, int* EndIndex);
 
  private:
   int ModifiedJulianDate;  // days since 17 November 1858

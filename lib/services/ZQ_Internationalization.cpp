@@ -1,5 +1,7 @@
 #include "ZQ_Internationalization.h"
 
+#include "ZQ_Internationalization_Locale.h"
+
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
 #include "ZQ_TextStreamFormatterManipulator.h"
@@ -37,11 +39,16 @@ ZQ_String ZQ_Internationalization_Translate(const ZQ_String& Text) {
   ZQ_TRACE_VARIABLE(Text);
   ZQ_String result = Text;
   // FIXME: mode 0 is to reach the dictionary's first request, which reports
-  // "Cannot Initialize Translation Dictionary" and ends the program; until the
-  // dictionary exists both modes consult the installed lookup.
-  if (s_operationMode != ZQ_Internationalization_OperationMode_NoTranslation && s_lookup) {
+  // "Cannot Initialize Translation Dictionary" and ends the program; while
+  // the test programs translate in mode 0 it passes texts through unchanged
+  // (or to an installed lookup).
+  if (s_operationMode != ZQ_Internationalization_OperationMode_NoTranslation) {
     ZQ_String translation;
-    if (s_lookup(Text, translation)) result = translation;
+    const bool found =
+        s_lookup ? s_lookup(Text, translation)
+                 : s_operationMode == ZQ_Internationalization_OperationMode_Normal &&
+                       ZQ_Internationalization_LookUpTranslation(Text, translation);
+    if (found) result = translation;
   }
   ZQ_Internationalization_StripContextMarkerText(result);
   return result;

@@ -28,9 +28,9 @@ ZQ_String ZQ_Internationalization_Translate(const ZQ_String& Text);
 void ZQ_Internationalization_StripContextMarkerText(ZQ_String& Text);
 
 // The dictionary consulted outside mode 1. It sets Translation and returns
-// true when Key has an entry. Until the translation dictionary is installed
-// the dictionary is empty (every text stands for itself). Null restores the
-// empty dictionary; returns the previous lookup (null for the empty one).
+// true when Key has an entry. Without one (null, the default) mode 2 uses the
+// translation dictionary of the current locale (ZQ_Internationalization_Locale.h)
+// and mode 0 lets every text stand for itself. Returns the previous lookup.
 using ZQ_Internationalization_DictionaryLookup =
     bool (*)(const ZQ_String& Key, ZQ_String& Translation);
 ZQ_Internationalization_DictionaryLookup

@@ -5,49 +5,27 @@
 #include <string>
 
 #include "AssertionTestSupport.h"
+#include "ScratchFileSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQ_TextOutputFileStream.h"
 #include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
-// A file name in the temporary folder, deleted at the end of the test.
+// One file in a scratch folder of its own, removed at the end of the test.
 class ScratchFile {
  public:
-  explicit ScratchFile(const char* Stem) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    name = std::string(folder) + Stem + "-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(name.c_str());
-  }
-  ~ScratchFile() { DeleteFileA(name.c_str()); }
+  explicit ScratchFile(const char* Stem) : folder(Stem), name(folder / "file.txt") {}
 
-  void Put(const std::string& Text) const {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, Text.data(), static_cast<DWORD>(Text.size()), &written, nullptr);
-    CloseHandle(file);
-  }
-  std::string Get() const {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    char buffer[4096];
-    DWORD read = 0;
-    ReadFile(file, buffer, sizeof buffer, &read, nullptr);
-    CloseHandle(file);
-    return std::string(buffer, read);
-  }
-  // True while someone holds the file open without sharing.
+  void Put(const std::string& Text) const { folder.Put("file.txt", Text); }
+  std::string Get() const { return ScratchFolder::Get(name); }
+  // True while someone holds the file open.
   bool IsLocked() const {
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
-    CloseHandle(file);
-    return false;
+    return ScratchFolder::Exists(name) && !ScratchFolder::CanOpenExclusively(name);
   }
 
-  std::string name;
+  const ScratchFolder folder;
+  const std::string name;
 };
 
 using FileStreamSink = ApiFailureModeTest;
@@ -125,6 +103,21 @@ TEST_F(FileStreamSink, ClosingMarksTheSinkClosedSoNoOtherHandleIsClosedLater) {
   EXPECT_TRUE(WriteFile(otherHandle, "still open", 10, &written, nullptr));
   EXPECT_TRUE(CloseHandle(otherHandle));
   EXPECT_EQ(other.Get(), "still open");
+}
+
+TEST_F(FileStreamSink, OpeningAgainClosesTheFileOpenBefore) {
+  const ScratchFile file("zq-sink-reopen");
+  {
+    ZQ_FileStreamSinkReference* reference = new ZQ_FileStreamSinkReference(file.name.c_str(), 0);
+    ZQ_StreamSink sink(reference);
+    sink.Write("old", 3);
+    // The sink holds the file without sharing: the new opening succeeds only
+    // once the old handle is gone.
+    reference->Open(0);
+    sink.Write("new", 3);
+  }
+  EXPECT_FALSE(file.IsLocked()) << "a handle was left open";
+  EXPECT_EQ(file.Get(), "new");
 }
 
 TEST_F(FileStreamSink, FailuresThrowTheSinksOwnMessages) {

@@ -9,6 +9,7 @@
 #include "ScratchFileSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQ_FileStreamSource.h"
+#include "ZQ_MemoryMappedFileStreamSource.h"
 #include "ZQ_ResourceStreamSource.h"
 
 namespace {
@@ -374,6 +375,23 @@ TEST_F(StreamSource, OpenSourceKeepsWritersOutAndClosingLetsThemIn) {
     }
     EXPECT_TRUE(ScratchFolder::CanOpenExclusively(name));
   }
+}
+
+TEST_F(StreamSource, OpeningAgainReleasesWhatTheFirstOpeningHeld) {
+  const ScratchFolder folder("zq-source-reopen");
+  const std::string name = folder.Put("reopen.txt", "abc");
+  {
+    auto* readFile = new ZQ_FileStreamSourceReference(ZQ_FileName(name.c_str()), 0);
+    const ZQ_SeekableStreamSource first(readFile);
+    readFile->Open(0);
+    auto* mapped = new ZQ_MemoryMappedFileStreamSourceReference(ZQ_FileName(name.c_str()), 0);
+    const ZQ_SeekableStreamSource second(mapped);
+    mapped->Open(0);
+    EXPECT_EQ(ToStd(ZQ_LoadStreamIntoString(first)), "abc");
+    EXPECT_EQ(ToStd(ZQ_LoadStreamIntoString(second)), "abc");
+  }
+  EXPECT_TRUE(ScratchFolder::CanOpenExclusively(name)) << "a file handle was left open";
+  EXPECT_TRUE(ScratchFolder::CanTruncate(name)) << "a mapping was left open";
 }
 
 // ---------------------------------------------------------------------------
