@@ -1,0 +1,150 @@
+#include "ZQ_PrinterDocument.h"
+
+#include <cstring>
+
+#include "ZQLOW_WINGDI.h"
+#include "ZQ_Assertion.h"
+#include "ZQ_DebugLog.h"
+#include "ZQ_Exception.h"
+#include "ZQ_PrinterManager.h"
+#include "ZQ_StackTrace.h"
+
+ZQ_PrinterDocumentImp::ZQ_PrinterDocumentImp(const ZQ_String& DocumentName,
+                                             ZQ_PrinterPrintOptions& Options,
+                                             int PrinterInitialization)
+    : DocumentName(DocumentName), Options(&Options), PrinterInitialization(PrinterInitialization) {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocumentImp::ZQ_PrinterDocumentImp");
+  ZQ_ASSERT_TEXT(Options.PrinterName.IsEmpty() ||
+                     PrinterInitialization == ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter,
+                 "PrintOptions.PrinterName.IsNull() or (PrinterInitialization == "
+                 "ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter)");
+  if ((Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_Selection && !Options.SelectionAllowed) ||
+      (Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_PageRange && !Options.PageRangeAllowed))
+    Options.PrintRange = ZQ_PrinterPrintOptions::PrintRange_All;
+
+  ZQ_PrinterManager::InsurePrinterOptionsStateInitialized();
+  if (PrinterInitialization == ZQ_PrinterManager::PrinterInitialization_RunPrintDialog)
+    PrintToFile = ZQ_PrinterManager::RunPrintDialogBox(Options);
+
+  hDC = ZQ_PrinterManager::CreatePrinterDeviceContext(false, Options.PrinterName);
+  ZQ_ASSERT_TEXT(hDC != nullptr, "hDC");
+  // A constructor that throws runs no destructor: give the context back here
+  // (a cancelled file prompt or a failed StartDoc would otherwise leak it).
+  try {
+    const ZQ_CurrentPrinterInfoType info = ZQ_PrinterManager::ComputePrintingArea(hDC);
+    PrintingArea = info.PrintingAreaPixels;
+    EvenPagePrintingArea =
+        Options.MirrorMargins ? info.EvenPagePrintingAreaPixels : info.PrintingAreaPixels;
+    StartJob();
+  } catch (...) {
+    if (hDC) ::DeleteDC(hDC);  // unchecked: the first failure is the one reported
+    hDC = nullptr;
+    throw;
+  }
+}
+
+void ZQ_PrinterDocumentImp::StartJob() {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocumentImp::StartJob");
+  ZQ_String output;
+  if (Options->OutputFileName.IsNotNull()) {
+    output = Options->OutputFileName.GetAbsolutePathName();
+  } else if (PrintToFile) {
+    ZQ_PrinterManager::PromptForQueriedOutputFileName();
+    output = ZQ_PrinterManager::GetQueriedOutputFileName().GetAbsolutePathName();
+  }
+  DOCINFOA info;
+  std::memset(&info, 0, sizeof info);
+  info.cbSize = sizeof info;
+  info.lpszDocName = DocumentName.GetText();
+  info.lpszOutput = output.IsEmpty() ? nullptr : output.GetText();
+  ZQLOW_WINGDI::StartDocA(hDC, &info);
+}
+
+ZQ_PrinterDocumentImp::~ZQ_PrinterDocumentImp() {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocumentImp::~ZQ_PrinterDocumentImp");
+  ZQ_ASSERT_TEXT(ReferenceCount == 0, "ReferenceCount == 0");
+  CloseJob();
+}
+
+void ZQ_PrinterDocumentImp::CloseJob() noexcept {
+  // The wrappers report (log, and in the running program throw) a failure;
+  // a destructor must not let it out, and the context is deleted whatever
+  // happened to the job.
+  try {
+    if (PageInProgress) {
+      PageInProgress = false;
+      ZQLOW_WINGDI::AbortDoc(hDC);
+    } else {
+      ZQLOW_WINGDI::EndDoc(hDC);
+    }
+  } catch (...) {
+    ZQ_WriteDebugLogEntry("The print job could not be ended.\n");
+  }
+  try {
+    ZQLOW_WINGDI::DeleteDC(hDC);
+  } catch (...) {
+    ZQ_WriteDebugLogEntry("The printer device context could not be deleted.\n");
+  }
+  hDC = nullptr;
+}
+
+ZQ_PrinterDocument::ZQ_PrinterDocument(ZQ_PrinterDocumentImp* Imp) : Imp(Imp) {
+  ++Imp->ReferenceCount;
+}
+
+ZQ_PrinterDocument::ZQ_PrinterDocument(const ZQ_PrinterDocument& Other) : Imp(Other.Imp) {
+  ++Imp->ReferenceCount;
+}
+
+ZQ_PrinterDocument& ZQ_PrinterDocument::operator=(const ZQ_PrinterDocument& Other) {
+  ++Other.Imp->ReferenceCount;  // first, so that self-assignment keeps the job
+  Release();
+  Imp = Other.Imp;
+  return *this;
+}
+
+ZQ_PrinterDocument::~ZQ_PrinterDocument() { Release(); }
+
+void ZQ_PrinterDocument::Release() {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::Release");
+  ZQ_ASSERT_TEXT(Imp->ReferenceCount > 0, "ReferenceCount > 0");
+  if (--Imp->ReferenceCount == 0) delete Imp;
+}
+
+unsigned long ZQ_PrinterDocument::GetPrintRange() const { return Imp->Options->PrintRange; }
+long ZQ_PrinterDocument::GetFirstPage() const { return Imp->Options->FirstPage; }
+long ZQ_PrinterDocument::GetLastPage() const { return Imp->Options->LastPage; }
+
+void ZQ_PrinterDocument::BeginPage() {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::BeginPage");
+  ZQ_ASSERT_TEXT(!Imp->PageInProgress, "not PageInProgress");
+  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
+  if (Imp->PageInProgress) return;
+  ++Imp->PageCount;
+  Imp->ClippingRegionState.SaveClippingRegion(Imp->hDC);
+  Imp->PageInProgress = true;
+  ZQLOW_WINGDI::StartPage(Imp->hDC);
+}
+
+void ZQ_PrinterDocument::FinishPage() {
+  ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::FinishPage");
+  ZQ_ASSERT_TEXT(Imp->PageInProgress, "PageInProgress");
+  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
+  if (!Imp->PageInProgress) return;
+  Imp->PageInProgress = false;
+  ZQLOW_WINGDI::EndPage(Imp->hDC);
+  Imp->ClippingRegionState.RestoreClippingRegion(Imp->hDC);
+}
+
+HDC ZQ_PrinterDocument::GetHDC() const {
+  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
+  return Imp->hDC;
+}
+
+ZQ_Rectangle<long> ZQ_PrinterDocument::GetPrintingArea() const {
+  const bool isEvenPage = Imp->PageCount != 0 && Imp->PageCount % 2 == 0;
+  return isEvenPage ? Imp->EvenPagePrintingArea : Imp->PrintingArea;
+}
+
+long ZQ_PrinterDocument::GetPageCount() const { return Imp->PageCount; }
+bool ZQ_PrinterDocument::IsPageInProgress() const { return Imp->PageInProgress; }
