@@ -11,17 +11,12 @@
 
 namespace {
 
-template <class Item>
-ZQ_RegistryItem* CreateItem() {
-  return new Item;
-}
-
 struct RegisterItemClasses {
   RegisterItemClasses() {
-    ZQ_RegisterRegistryItemCreationFunction(13, &CreateItem<ZQ_RegDate>);
-    ZQ_RegisterRegistryItemCreationFunction(14, &CreateItem<ZQ_RegTime>);
-    ZQ_RegisterRegistryItemCreationFunction(15, &CreateItem<ZQ_RegPointInTime>);
-    ZQ_RegisterRegistryItemCreationFunction(12, &CreateItem<ZQ_RegElapsedTime>);
+    ZQ_RegisterRegistryItemCreationFunction(13, &ZQ_CreateRegistryItem<ZQ_RegDate>);
+    ZQ_RegisterRegistryItemCreationFunction(14, &ZQ_CreateRegistryItem<ZQ_RegTime>);
+    ZQ_RegisterRegistryItemCreationFunction(15, &ZQ_CreateRegistryItem<ZQ_RegPointInTime>);
+    ZQ_RegisterRegistryItemCreationFunction(12, &ZQ_CreateRegistryItem<ZQ_RegElapsedTime>);
   }
 } s_registerItemClasses;
 
@@ -30,45 +25,47 @@ struct RegisterItemClasses {
   throw ZQ_Exception(ZQ_Internationalization_Translate("Damaged data"), Description);
 }
 
+// A value's binary form and its hash take the same 32-bit fields in the same
+// order; Target is a stream sink or a hasher.
+template <class Target>
+Target& WriteFields(Target& To, const ZQ_Time& Value) {
+  return To << static_cast<long>(Value.GetMillisecondsSinceMidnight());
+}
+
+template <class Target>
+Target& WriteFields(Target& To, const ZQ_Date& Value) {
+  return To << static_cast<long>(Value.GetModifiedJulianDate());
+}
+
+template <class Target>
+Target& WriteFields(Target& To, const ZQ_PointInTime& Value) {
+  WriteFields(To, Value.GetTime());
+  return WriteFields(To, Value.GetDate());
+}
+
+template <class Target>
+Target& WriteFields(Target& To, const ZQ_ElapsedTime& Value) {
+  int days = 0;
+  int milliseconds = 0;
+  Value.GetDaysAndMilliseconds(days, milliseconds);
+  return To << static_cast<long>(days) << static_cast<long>(milliseconds);
+}
+
 }  // namespace
 
-ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_Time& Value) {
-  return Sink << static_cast<long>(Value.GetMillisecondsSinceMidnight());
-}
-
-ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_Date& Value) {
-  return Sink << static_cast<long>(Value.GetModifiedJulianDate());
-}
-
+ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_Time& Value) { return WriteFields(Sink, Value); }
+ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_Date& Value) { return WriteFields(Sink, Value); }
 ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_PointInTime& Value) {
-  return Sink << Value.GetTime() << Value.GetDate();
+  return WriteFields(Sink, Value);
 }
-
 ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_ElapsedTime& Value) {
-  int days = 0;
-  int milliseconds = 0;
-  Value.GetDaysAndMilliseconds(days, milliseconds);
-  return Sink << static_cast<long>(days) << static_cast<long>(milliseconds);
+  return WriteFields(Sink, Value);
 }
 
-ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_Time& Value) {
-  return Hasher << static_cast<long>(Value.GetMillisecondsSinceMidnight());
-}
-
-ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_Date& Value) {
-  return Hasher << static_cast<long>(Value.GetModifiedJulianDate());
-}
-
-ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_PointInTime& Value) {
-  return Hasher << Value.GetTime() << Value.GetDate();
-}
-
-ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_ElapsedTime& Value) {
-  int days = 0;
-  int milliseconds = 0;
-  Value.GetDaysAndMilliseconds(days, milliseconds);
-  return Hasher << static_cast<long>(days) << static_cast<long>(milliseconds);
-}
+ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_Time& Value) { return WriteFields(Hasher, Value); }
+ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_Date& Value) { return WriteFields(Hasher, Value); }
+ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_PointInTime& Value) { return WriteFields(Hasher, Value); }
+ZQ_Hasher& operator<<(ZQ_Hasher& Hasher, const ZQ_ElapsedTime& Value) { return WriteFields(Hasher, Value); }
 
 ZQ_BinaryStreamParser& operator>>(ZQ_BinaryStreamParser& Parser, ZQ_Time& Value) {
   const long milliseconds = Parser.ReadLong();

@@ -6,22 +6,17 @@
 
 namespace {
 
-template <class Item>
-ZQ_RegistryItem* CreateItem() {
-  return new Item;
-}
-
 // Each class is also read under the id older files used for it.
 struct RegisterItemClasses {
   RegisterItemClasses() {
-    ZQ_RegisterRegistryItemCreationFunction(41, &CreateItem<ZQ_RegPoint_Int32>);
-    ZQ_RegisterRegistryItemCreationFunction(9, &CreateItem<ZQ_RegPoint_Int32>);
-    ZQ_RegisterRegistryItemCreationFunction(39, &CreateItem<ZQ_RegPoint_Double>);
-    ZQ_RegisterRegistryItemCreationFunction(22, &CreateItem<ZQ_RegPoint_Double>);
-    ZQ_RegisterRegistryItemCreationFunction(42, &CreateItem<ZQ_RegRectangle_Int32>);
-    ZQ_RegisterRegistryItemCreationFunction(10, &CreateItem<ZQ_RegRectangle_Int32>);
-    ZQ_RegisterRegistryItemCreationFunction(40, &CreateItem<ZQ_RegRectangle_Double>);
-    ZQ_RegisterRegistryItemCreationFunction(23, &CreateItem<ZQ_RegRectangle_Double>);
+    ZQ_RegisterRegistryItemCreationFunction(41, &ZQ_CreateRegistryItem<ZQ_RegPoint_Int32>);
+    ZQ_RegisterRegistryItemCreationFunction(9, &ZQ_CreateRegistryItem<ZQ_RegPoint_Int32>);
+    ZQ_RegisterRegistryItemCreationFunction(39, &ZQ_CreateRegistryItem<ZQ_RegPoint_Double>);
+    ZQ_RegisterRegistryItemCreationFunction(22, &ZQ_CreateRegistryItem<ZQ_RegPoint_Double>);
+    ZQ_RegisterRegistryItemCreationFunction(42, &ZQ_CreateRegistryItem<ZQ_RegRectangle_Int32>);
+    ZQ_RegisterRegistryItemCreationFunction(10, &ZQ_CreateRegistryItem<ZQ_RegRectangle_Int32>);
+    ZQ_RegisterRegistryItemCreationFunction(40, &ZQ_CreateRegistryItem<ZQ_RegRectangle_Double>);
+    ZQ_RegisterRegistryItemCreationFunction(23, &ZQ_CreateRegistryItem<ZQ_RegRectangle_Double>);
   }
 } s_registerItemClasses;
 

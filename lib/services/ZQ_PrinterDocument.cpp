@@ -14,17 +14,19 @@ ZQ_PrinterDocumentImp::ZQ_PrinterDocumentImp(const ZQ_String& DocumentName,
                                              int PrinterInitialization)
     : DocumentName(DocumentName), Options(&Options), PrinterInitialization(PrinterInitialization) {
   ZQ_TRACE_FUNCTION("ZQ_PrinterDocumentImp::ZQ_PrinterDocumentImp");
+  using Manager = ZQ_PrinterManager;
+  using Request = ZQ_PrinterPrintOptions;
   ZQ_ASSERT_TEXT(Options.PrinterName.IsEmpty() ||
-                     PrinterInitialization == ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter,
+                     PrinterInitialization == Manager::PrinterInitialization_UseDefaultPrinter,
                  "PrintOptions.PrinterName.IsNull() or (PrinterInitialization == "
                  "ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter)");
-  if ((Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_Selection && !Options.SelectionAllowed) ||
-      (Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_PageRange && !Options.PageRangeAllowed))
-    Options.PrintRange = ZQ_PrinterPrintOptions::PrintRange_All;
+  if ((Options.PrintRange == Request::PrintRange_Selection && !Options.SelectionAllowed) ||
+      (Options.PrintRange == Request::PrintRange_PageRange && !Options.PageRangeAllowed))
+    Options.PrintRange = Request::PrintRange_All;
 
-  ZQ_PrinterManager::InsurePrinterOptionsStateInitialized();
-  if (PrinterInitialization == ZQ_PrinterManager::PrinterInitialization_RunPrintDialog)
-    PrintToFile = ZQ_PrinterManager::RunPrintDialogBox(Options);
+  Manager::InsurePrinterOptionsStateInitialized();
+  if (PrinterInitialization == Manager::PrinterInitialization_RunPrintDialog)
+    PrintToFile = Manager::RunPrintDialogBox(Options);
 
   hDC = ZQ_PrinterManager::CreatePrinterDeviceContext(false, Options.PrinterName);
   ZQ_ASSERT_TEXT(hDC != nullptr, "hDC");

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "ZQLOW_COMMDLG.h"
 #include "ZQLOW_WINBASE.h"
@@ -57,7 +58,8 @@ void CheckDeviceNames(HGLOBAL DeviceNames) {
 // The margin unit of the page-setup dialog's returned flags.
 unsigned long DistanceUnitsOf(DWORD Flags) {
   if (Flags & PSD_INTHOUSANDTHSOFINCHES) return ZQ_PrinterMargins::Units_ThousandthsOfInches;
-  if (Flags & PSD_INHUNDREDTHSOFMILLIMETERS) return ZQ_PrinterMargins::Units_HundredthsOfMillimeters;
+  if (Flags & PSD_INHUNDREDTHSOFMILLIMETERS)
+    return ZQ_PrinterMargins::Units_HundredthsOfMillimeters;
   ZQ_ASSERT_TEXT(false, "Result");
   return State().Margins.DistanceUnits;
 }
@@ -137,7 +139,8 @@ void WriteSettings() {
 
 // Margins narrower than the unprintable border leave the printable area.
 ZQ_Rectangle<long> ClippedToPrintable(ZQ_Rectangle<long> Area, const ZQ_PrinterDeviceCaps& Caps) {
-  return ZQ_Rectangle<long>::Intersection(Area, ZQ_Rectangle<long>(0, 0, Caps.HorzRes, Caps.VertRes));
+  const ZQ_Rectangle<long> printable(0, 0, Caps.HorzRes, Caps.VertRes);
+  return ZQ_Rectangle<long>::Intersection(Area, printable);
 }
 
 const bool s_registered =
@@ -198,6 +201,11 @@ bool ZQ_PrinterManager::RunPrintDialogBox(ZQ_PrinterPrintOptions& Options) {
     long from = Options.FirstPage < 1 ? 1 : Options.FirstPage;
     long to = Options.LastPage < 1 ? 9999 : Options.LastPage;
     if (from > to) std::swap(from, to);
+    // The dialog holds pages in 16 bits, and 0xFFFF there means "no page":
+    // a larger number would wrap.
+    const long maxDialogPage = 0xFFFE;
+    if (from > maxDialogPage) from = maxDialogPage;
+    if (to > maxDialogPage) to = maxDialogPage;
     print.nFromPage = print.nMinPage = static_cast<WORD>(from);
     print.nToPage = print.nMaxPage = static_cast<WORD>(to);
     if (Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_PageRange)

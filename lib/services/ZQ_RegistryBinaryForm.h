@@ -21,6 +21,13 @@ using ZQ_RegistryItemCreationFunction = ZQ_RegistryItem* (*)();
 // made on first use. A class id registered twice fails "ValueIsNew".
 void ZQ_RegisterRegistryItemCreationFunction(long ClassID, ZQ_RegistryItemCreationFunction Function);
 
+// The creation function of an item class with a default constructor, for
+// ZQ_RegisterRegistryItemCreationFunction: &ZQ_CreateRegistryItem<ZQ_RegInt32>.
+template <class Item>
+ZQ_RegistryItem* ZQ_CreateRegistryItem() {
+  return new Item;
+}
+
 // Reads a class id and that class's payload; the caller owns the new item.
 // An unregistered class id is logged ("ClassID = " and the id) and throws
 // ZQ_Exception "Error reading binary stream": the payload's length is then

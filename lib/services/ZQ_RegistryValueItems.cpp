@@ -6,30 +6,26 @@
 
 namespace {
 
-template <class Item>
-ZQ_RegistryItem* CreateItem() {
-  return new Item;
-}
-
 // The item factory learns this module's classes before the program entry
 // runs; ids 8, 21 and 38 are older ids of the 32-bit and double items.
 struct RegisterItemClasses {
   RegisterItemClasses() {
-    ZQ_RegisterRegistryItemCreationFunction(ZQ_RegistryFolder_ClassID, &CreateItem<ZQ_RegistryFolder>);
-    ZQ_RegisterRegistryItemCreationFunction(2, &CreateItem<ZQ_BinaryDataRegistryItem>);
+    ZQ_RegisterRegistryItemCreationFunction(ZQ_RegistryFolder_ClassID,
+                                            &ZQ_CreateRegistryItem<ZQ_RegistryFolder>);
+    ZQ_RegisterRegistryItemCreationFunction(2, &ZQ_CreateRegistryItem<ZQ_BinaryDataRegistryItem>);
     ZQ_RegisterRegistryItemCreationFunction(ZQ_RegistryItemSequence_ClassID,
-                                            &CreateItem<ZQ_RegistryItemSequence>);
-    ZQ_RegisterRegistryItemCreationFunction(3, &CreateItem<ZQ_RegInt32>);
-    ZQ_RegisterRegistryItemCreationFunction(8, &CreateItem<ZQ_RegInt32>);
-    ZQ_RegisterRegistryItemCreationFunction(11, &CreateItem<ZQ_RegInt16>);
-    ZQ_RegisterRegistryItemCreationFunction(17, &CreateItem<ZQ_RegUInt32>);
-    ZQ_RegisterRegistryItemCreationFunction(38, &CreateItem<ZQ_RegUInt32>);
-    ZQ_RegisterRegistryItemCreationFunction(16, &CreateItem<ZQ_RegUInt16>);
-    ZQ_RegisterRegistryItemCreationFunction(6, &CreateItem<ZQ_RegDouble>);
-    ZQ_RegisterRegistryItemCreationFunction(21, &CreateItem<ZQ_RegDouble>);
-    ZQ_RegisterRegistryItemCreationFunction(5, &CreateItem<ZQ_RegFloat>);
-    ZQ_RegisterRegistryItemCreationFunction(4, &CreateItem<ZQ_RegBool>);
-    ZQ_RegisterRegistryItemCreationFunction(7, &CreateItem<ZQ_RegString>);
+                                            &ZQ_CreateRegistryItem<ZQ_RegistryItemSequence>);
+    ZQ_RegisterRegistryItemCreationFunction(3, &ZQ_CreateRegistryItem<ZQ_RegInt32>);
+    ZQ_RegisterRegistryItemCreationFunction(8, &ZQ_CreateRegistryItem<ZQ_RegInt32>);
+    ZQ_RegisterRegistryItemCreationFunction(11, &ZQ_CreateRegistryItem<ZQ_RegInt16>);
+    ZQ_RegisterRegistryItemCreationFunction(17, &ZQ_CreateRegistryItem<ZQ_RegUInt32>);
+    ZQ_RegisterRegistryItemCreationFunction(38, &ZQ_CreateRegistryItem<ZQ_RegUInt32>);
+    ZQ_RegisterRegistryItemCreationFunction(16, &ZQ_CreateRegistryItem<ZQ_RegUInt16>);
+    ZQ_RegisterRegistryItemCreationFunction(6, &ZQ_CreateRegistryItem<ZQ_RegDouble>);
+    ZQ_RegisterRegistryItemCreationFunction(21, &ZQ_CreateRegistryItem<ZQ_RegDouble>);
+    ZQ_RegisterRegistryItemCreationFunction(5, &ZQ_CreateRegistryItem<ZQ_RegFloat>);
+    ZQ_RegisterRegistryItemCreationFunction(4, &ZQ_CreateRegistryItem<ZQ_RegBool>);
+    ZQ_RegisterRegistryItemCreationFunction(7, &ZQ_CreateRegistryItem<ZQ_RegString>);
   }
 } s_registerItemClasses;
 

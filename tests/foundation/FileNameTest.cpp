@@ -3,6 +3,7 @@
 #include <string>
 
 #include "AssertionTestSupport.h"
+#include "StringTestSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_FileName.h"
@@ -12,8 +13,6 @@
 #include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
 
 // Path, base and extension of a name, joined by "|".
 std::string PartsOf(const ZQ_FileName& Name) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "AssertionTestSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
@@ -139,8 +140,7 @@ TEST_F(ApiFailureReport, ReturningModesLogAndLetTheWrapperReturnTheFailedResult)
       {2, "mode 2 only logs"},
       {7, "another mode: an assertion failure, ignored in assertion mode 0"},
   };
-  const long savedAssertionMode = ZQ_GetAssertionMode();
-  ZQ_SetAssertionMode(0);
+  IgnoringAssertions ignoring;
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     ZQLOW_WIN_SetAPIFunctionFailureMode(c.mode);
@@ -148,7 +148,6 @@ TEST_F(ApiFailureReport, ReturningModesLogAndLetTheWrapperReturnTheFailedResult)
     EXPECT_EQ(ZQLOW_WINBASE::CloseHandle(kBadHandle), FALSE);
     EXPECT_NE(NewLog().find("    Name = 'Function CloseHandle Failed'\n"), std::string::npos);
   }
-  ZQ_SetAssertionMode(savedAssertionMode);
 }
 
 TEST_F(ApiFailureReport, OtherModesFailTheAssertionFalseOfTheLayer) {

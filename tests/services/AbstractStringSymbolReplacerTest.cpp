@@ -3,12 +3,11 @@
 #include <map>
 #include <string>
 
+#include "../foundation/StringTestSupport.h"
 #include "ZQ_AbstractStringSymbolReplacer.h"
 #include "ZQ_Exception.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
 
 // Knows the symbols of its table (names in upper case), ECHO (its parameters),
 // DATE (a template of its own, expanded by the same replacer) and FAIL

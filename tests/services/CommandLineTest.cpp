@@ -161,6 +161,17 @@ class CommandLine : public StageSequenceTest {
     StageSequenceTest::SetUp();
     s_tokensAtStageOne.clear();
   }
+
+  // Runs the stages on CommandLine with the usual options defined and checks
+  // that Stage fails with this error.
+  static void ExpectStageError(const std::string& CommandLine, int Stage, const std::string& Name,
+                               const std::string& Description) {
+    Options options;
+    const StageRun run = RunStagesWithCommandLine(CommandLine);
+    EXPECT_EQ(run.failedStage, Stage);
+    EXPECT_EQ(run.name, Name);
+    EXPECT_EQ(run.description, Description);
+  }
 };
 
 TEST_F(CommandLine, FlagsMatchWithoutRegardToCaseAndTakeTheirSuffix) {
@@ -228,11 +239,7 @@ TEST_F(CommandLine, UnclaimedTokensAreReportedAtStageSeven) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
-    Options options;
-    const StageRun run = RunStagesWithCommandLine(c.commandLine);
-    EXPECT_EQ(run.failedStage, 7);
-    EXPECT_EQ(run.name, kUnrecognized);
-    EXPECT_EQ(run.description, UnrecognizedDescription(c.token));
+    ExpectStageError(c.commandLine, 7, kUnrecognized, UnrecognizedDescription(c.token));
   }
 }
 
@@ -258,11 +265,7 @@ TEST_F(CommandLine, MalformedCommandLinesFailAtStageOne) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.commandLine);
-    Options options;
-    const StageRun run = RunStagesWithCommandLine(c.commandLine);
-    EXPECT_EQ(run.failedStage, 1);
-    EXPECT_EQ(run.name, c.name);
-    EXPECT_EQ(run.description, c.description);
+    ExpectStageError(c.commandLine, 1, c.name, c.description);
   }
 }
 
@@ -336,11 +339,7 @@ TEST_F(CommandLine, BadResponseFilesAreErrors) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.commandLine);
-    Options options;
-    const StageRun run = RunStagesWithCommandLine(c.commandLine);
-    EXPECT_EQ(run.failedStage, 1);
-    EXPECT_EQ(run.name, c.name);
-    EXPECT_EQ(run.description, c.description);
+    ExpectStageError(c.commandLine, 1, c.name, c.description);
   }
 }
 

@@ -4,25 +4,15 @@
 #include <string>
 
 #include "../foundation/AssertionTestSupport.h"
+#include "../foundation/StringTestSupport.h"
+#include "DateAndTimeTestSupport.h"
+#include "TranslationTestSupport.h"
 #include "ZQ_DateAndTime.h"
 #include "ZQ_DateAndTimeFormat.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
-
-ZQ_Time MakeTime(int Hours, int Minutes, int Seconds, int Milliseconds) {
-  ZQ_Time time;
-  time.SetHMS(Hours, Minutes, Seconds, Milliseconds);
-  return time;
-}
-
-// The example of the format documentation: 14:05:09.007 on 4 July 2009, a
-// Saturday and day 185 of its year.
-const ZQ_Time kAfternoon = MakeTime(14, 5, 9, 7);
-const ZQ_Date kJuly4 = ZQ_Date(4, 7, 2009);
 
 // ---------------------------------------------------------------------------
 // Time formats
@@ -153,31 +143,14 @@ TEST(ZQ_PointInTime, FormatFillsDateAndTimeFields) {
 // ---------------------------------------------------------------------------
 // Translated names
 
-std::map<std::string, std::string> s_translations;
-
-bool LookUpTranslation(const ZQ_String& Key, ZQ_String& Translation) {
-  const auto found = s_translations.find(Key.GetText());
-  if (found == s_translations.end()) return false;
-  Translation = found->second.c_str();
-  return true;
-}
-
 class TranslatedFormats : public testing::Test {
  protected:
   void SetUp() override {
-    savedMode = ZQ_Internationalization_GetOperationMode();
     ZQ_Internationalization_SetOperationMode(ZQ_Internationalization_OperationMode_Normal);
-    s_translations = {{"July", "Juli"},  {"Saturday", "Samstag"}, {"May", "M"},
-                      {"Monday", "Mo"},  {"hr", "Std"},           {"days", "Tage"},
-                      {"sec", "Sek"}};
-    previous = ZQ_Internationalization_SetDictionaryLookup(&LookUpTranslation);
   }
-  void TearDown() override {
-    ZQ_Internationalization_SetDictionaryLookup(previous);
-    ZQ_Internationalization_SetOperationMode(savedMode);
-  }
-  int savedMode = 0;
-  ZQ_Internationalization_DictionaryLookup previous = nullptr;
+  TestDictionary dictionary{{{"July", "Juli"},  {"Saturday", "Samstag"}, {"May", "M"},
+                             {"Monday", "Mo"},  {"hr", "Std"},           {"days", "Tage"},
+                             {"sec", "Sek"}}};
 };
 
 TEST_F(TranslatedFormats, NamesAndTheirAbbreviationsAreTranslated) {

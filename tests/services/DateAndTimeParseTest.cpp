@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "DateAndTimeTestSupport.h"
 #include "ZQ_DateAndTime.h"
 
 namespace {
@@ -57,11 +58,7 @@ TEST(ZQ_TimeParse, ReadsTheCommonFormsAndRejectsTheRest) {
       EXPECT_EQ(result.GetMillisecondsSinceMidnight(), 12345) << "result left alone";
       continue;
     }
-    const ZQ_HMS hms = result.GetHMS();
-    EXPECT_EQ(hms.Hours, c.hour);
-    EXPECT_EQ(hms.Minutes, c.minute);
-    EXPECT_EQ(hms.Seconds, c.second);
-    EXPECT_EQ(hms.Milliseconds, c.millisecond);
+    ExpectHMS(result, c.hour, c.minute, c.second, c.millisecond);
   }
 }
 

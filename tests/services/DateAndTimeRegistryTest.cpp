@@ -3,19 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "DateAndTimeTestSupport.h"
 #include "RegistryTestSupport.h"
 #include "ZQ_DateAndTimeRegistry.h"
 #include "ZQ_RegistryValueItems.h"
-
-namespace {
-
-ZQ_Time MakeTime(int h, int m, int s, int ms) {
-  ZQ_Time time;
-  time.SetHMS(h, m, s, ms);
-  return time;
-}
-
-}  // namespace
 
 TEST(ZQ_DateAndTimeRegistry, ItemsWriteTheirClassIdAndValue) {
   const ZQ_Date july4(4, 7, 2009);

@@ -3,22 +3,14 @@
 #include <functional>
 #include <string>
 
+#include "../foundation/StringTestSupport.h"
+#include "DateAndTimeTestSupport.h"
 #include "ZQ_DateAndTime.h"
 #include "ZQ_DateAndTimeStreamFormat.h"
 #include "ZQ_StringStream.h"
 
 namespace {
 
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
-
-ZQ_Time MakeTime(int Hours, int Minutes, int Seconds, int Milliseconds) {
-  ZQ_Time time;
-  time.SetHMS(Hours, Minutes, Seconds, Milliseconds);
-  return time;
-}
-
-const ZQ_Time kAfternoon = MakeTime(14, 5, 9, 7);
-const ZQ_Date kJuly4 = ZQ_Date(4, 7, 2009);
 const ZQ_PointInTime kPointInTime(kAfternoon, kJuly4);
 
 // What a fresh string stream holds after Write.

@@ -6,25 +6,15 @@
 #include <string>
 
 #include "../foundation/AssertionTestSupport.h"
-#include "ZQ_Assertion.h"
+#include "../foundation/StringTestSupport.h"
+#include "DateAndTimeTestSupport.h"
+#include "TranslationTestSupport.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_Assertion.h"
 #include "ZQ_DateAndTime.h"
 #include "ZQ_Internationalization.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
-
-// Ignores assertion failures while it lives (mode 0), as a run whose
-// assertion reports return would.
-class IgnoringAssertions {
- public:
-  IgnoringAssertions() : savedMode(ZQ_GetAssertionMode()) { ZQ_SetAssertionMode(0); }
-  ~IgnoringAssertions() { ZQ_SetAssertionMode(savedMode); }
-
- private:
-  long savedMode;
-};
 
 // The calendar walked one day at a time, independently of the conversions.
 struct CalendarWalker {
@@ -174,37 +164,20 @@ TEST(ZQ_Date, DayAndMonthNamesAreEnglishByDefault) {
   EXPECT_EQ(Text(ZQ_Date::GetDayOfWeekName(0)), "Sunday");
 }
 
-std::map<std::string, std::string> s_names;
-
-bool LookUpName(const ZQ_String& Key, ZQ_String& Translation) {
-  const auto found = s_names.find(Key.GetText());
-  if (found == s_names.end()) return false;
-  Translation = found->second.c_str();
-  return true;
-}
-
 class TranslatedNames : public testing::Test {
  protected:
   void SetUp() override {
-    savedMode = ZQ_Internationalization_GetOperationMode();
     ZQ_Internationalization_SetOperationMode(ZQ_Internationalization_OperationMode_Normal);
-    s_names = {{"September", "Septembre"}, {"March", "Mars"}, {"Monday", "Lundi"},
-               {"May", "Mai"}};
-    previous = ZQ_Internationalization_SetDictionaryLookup(&LookUpName);
   }
-  void TearDown() override {
-    ZQ_Internationalization_SetDictionaryLookup(previous);
-    ZQ_Internationalization_SetOperationMode(savedMode);
-  }
-  int savedMode = 0;
-  ZQ_Internationalization_DictionaryLookup previous = nullptr;
+  TestDictionary dictionary{
+      {{"September", "Septembre"}, {"March", "Mars"}, {"Monday", "Lundi"}, {"May", "Mai"}}};
 };
 
 TEST_F(TranslatedNames, NamesPassTheTranslationEachTimeTheyAreShown) {
   EXPECT_EQ(Text(ZQ_Date(9, 9, 1999).GetMonthName()), "Septembre");
   EXPECT_EQ(Text(ZQ_Date(9, 3, 1999).GetMonthNameAbbreviation()), "Mar");
   EXPECT_EQ(Text(ZQ_Date::GetDayOfWeekName(1)), "Lundi");
-  s_names.clear();
+  TestDictionary::Current().clear();
   EXPECT_EQ(Text(ZQ_Date::GetDayOfWeekName(1)), "Monday");
 }
 
@@ -261,11 +234,7 @@ TEST(ZQ_Time, MillisecondsBreakDownIntoHoursMinutesSecondsAndMilliseconds) {
     ZQ_Time time;
     time.SetHMS(c.h, c.m, c.s, c.ms);
     EXPECT_EQ(time.GetMillisecondsSinceMidnight(), c.total);
-    const ZQ_HMS hms = time.GetHMS();
-    EXPECT_EQ(hms.Hours, c.h);
-    EXPECT_EQ(hms.Minutes, c.m);
-    EXPECT_EQ(hms.Seconds, c.s);
-    EXPECT_EQ(hms.Milliseconds, c.ms);
+    ExpectHMS(time, c.h, c.m, c.s, c.ms);
   }
 }
 

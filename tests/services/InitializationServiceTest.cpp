@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../foundation/AssertionTestSupport.h"
 #include "StageTestSupport.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_CommandLine.h"
@@ -172,10 +173,10 @@ TEST_F(InitializationService, StagesRunOnlyInNumberOrderAndOnce) {
 }
 
 TEST_F(InitializationService, AStageOutsideTheRangeChangesNothingWhenIgnored) {
-  const long savedMode = ZQ_GetAssertionMode();
-  ZQ_SetAssertionMode(0);
-  for (int stage : {14, 0, -5, 1000}) Service::PerformStage(stage);
-  ZQ_SetAssertionMode(savedMode);
+  {
+    IgnoringAssertions ignoring;
+    for (int stage : {14, 0, -5, 1000}) Service::PerformStage(stage);
+  }
   EXPECT_TRUE(s_calls.empty());
   EXPECT_EQ(Service::GetMostRecentStageStarted(), 0);
   EXPECT_EQ(Service::GetMostRecentStageCompleted(), 0);

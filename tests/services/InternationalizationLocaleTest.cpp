@@ -8,6 +8,7 @@
 
 #include "../foundation/AssertionTestSupport.h"
 #include "../foundation/ScratchFileSupport.h"
+#include "../foundation/StringTestSupport.h"
 #include "../foundation/WinApiTestSupport.h"
 #include "LanguageFileTestSupport.h"
 #include "ZQ_DateAndTime.h"
@@ -16,8 +17,6 @@
 #include "ZQ_StringStream.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
 
 const long kMjd2008 = ZQ_Date(1, 6, 2008).GetModifiedJulianDate();
 const long kMjd2009 = ZQ_Date(1, 6, 2009).GetModifiedJulianDate();

@@ -3,33 +3,16 @@
 #include <map>
 #include <string>
 
+#include "TranslationTestSupport.h"
 #include "ZQ_Internationalization.h"
 
 namespace {
 
-std::map<std::string, std::string> s_dictionary;
-
-bool LookUpTestDictionary(const ZQ_String& Key, ZQ_String& Translation) {
-  const auto found = s_dictionary.find(Key.GetText());
-  if (found == s_dictionary.end()) return false;
-  Translation = found->second.c_str();
-  return true;
-}
-
 class Translation : public testing::Test {
  protected:
-  void SetUp() override {
-    savedMode = ZQ_Internationalization_GetOperationMode();
-    s_dictionary = {{"File-:-Open", "Menu-:-Ouvrir"},
-                    {"Open", "Ouvrir (sans contexte)"},
-                    {"Deleting {$1} now", "{$1} wird gelöscht, {$1}!"}};
-    ZQ_Internationalization_SetDictionaryLookup(&LookUpTestDictionary);
-  }
-  void TearDown() override {
-    ZQ_Internationalization_SetDictionaryLookup(nullptr);
-    ZQ_Internationalization_SetOperationMode(savedMode);
-  }
-  int savedMode = 0;
+  TestDictionary dictionary{{{"File-:-Open", "Menu-:-Ouvrir"},
+                             {"Open", "Ouvrir (sans contexte)"},
+                             {"Deleting {$1} now", "{$1} wird gelöscht, {$1}!"}}};
 };
 
 TEST_F(Translation, NormalModeLooksUpTheWholeTextAndStripsTheContext) {

@@ -6,6 +6,7 @@
 
 #include "../foundation/AssertionTestSupport.h"
 #include "../foundation/ScratchFileSupport.h"
+#include "../foundation/StringTestSupport.h"
 #include "../foundation/WinApiTestSupport.h"
 #include "LanguageFileTestSupport.h"
 #include "ZQ_Exception.h"
@@ -14,8 +15,6 @@ namespace {
 
 // Failed file opens throw (mode 0) instead of ending the program.
 using LanguageFile = ApiFailureModeTest;
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
 
 // The name and description of the exception Read throws ("" when none).
 std::pair<std::string, std::string> ReadFailure(const std::string& Name) {

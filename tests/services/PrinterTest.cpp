@@ -10,6 +10,7 @@
 #include "StageTestSupport.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_ApplicationConfigurationRegistry.h"
+#include "ZQ_DebugLog.h"
 #include "ZQ_FileNameRegistry.h"
 #include "ZQ_PrinterManager.h"
 #include "ZQ_RegistryValueItems.h"
@@ -201,8 +202,8 @@ TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
     EXPECT_DOUBLE_EQ(info.PrintingArea.X, (c.want.X + 100) * mmPerPixelX);
     EXPECT_DOUBLE_EQ(info.PrintingArea.Width, c.want.Width * mmPerPixelX);
     EXPECT_DOUBLE_EQ(info.PrintingArea.Height, c.want.Height * mmPerPixelY);
-    EXPECT_DOUBLE_EQ(info.PrintingArea.Y,
-                     6600 * mmPerPixelY - (c.want.Y + 50) * mmPerPixelY - c.want.Height * mmPerPixelY);
+    EXPECT_DOUBLE_EQ(info.PrintingArea.Y, 6600 * mmPerPixelY - (c.want.Y + 50) * mmPerPixelY -
+                                              c.want.Height * mmPerPixelY);
     EXPECT_DOUBLE_EQ(info.EvenPagePrintingArea.X, (c.wantEven.X + 100) * mmPerPixelX);
     EXPECT_DOUBLE_EQ(info.EvenPagePrintingArea.Y, info.PrintingArea.Y);
   }
@@ -242,7 +243,8 @@ TEST_F(Printer, ANamedPrinterWithThePrintDialogFailsAnAssertion) {
   options.SetPrinterName(kPrinterName);
   EXPECT_TRUE(StartsWith(FailureOf([&] {
                            ZQ_PrinterManager::CreatePrinterDocument(
-                               "x", options, ZQ_PrinterManager::PrinterInitialization_RunPrintDialog);
+                               "x", options,
+                               ZQ_PrinterManager::PrinterInitialization_RunPrintDialog);
                          }),
                          "Assertion failed: PrintOptions.PrinterName.IsNull() or"));
 }
@@ -335,7 +337,8 @@ TEST_F(Printer, SettingsReplaceTheDefaultsAndAreSavedAtStage10) {
   EXPECT_EQ(ZQ_GetUInt32(Settings(), "DistanceUnits", 0), defaults.DistanceUnits);
   EXPECT_EQ(ZQ_GetInt32(Settings(), "PaperSize", 0), DMPAPER_A4);
   EXPECT_TRUE(Settings().DoesExist("Orientation"));
-  EXPECT_EQ(std::string(ZQ_GetFileName(Settings(), "QueriedOutputFileName", "").GetPathName().GetText()),
+  const ZQ_FileName saved = ZQ_GetFileName(Settings(), "QueriedOutputFileName", "");
+  EXPECT_EQ(std::string(saved.GetPathName().GetText()),
             std::string(queried.GetPathName().GetText()));
   RunStages(11, 13);
   stagesOpen = false;
@@ -395,6 +398,7 @@ TEST_F(Printer, ThePrintDialogOffersAndReturnsThePageRange) {
       {-1, -1, 2, "1", "9999", 2, "no range chosen offers every page"},
       {5, 2, 2, "2", "5", 2, "a reversed range is put in order"},
       {3, 4, 0, "3", "4", 0, "all pages stay all pages"},
+      {2, 70000, 2, "2", "65534", 2, "pages beyond the dialog's 16 bits stop at its last"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -453,4 +457,19 @@ TEST_F(Printer, PageSetupKeepsTheMarginsTheUserAccepts) {
   EXPECT_EQ(after.DistanceUnits, before.DistanceUnits);
   EXPECT_EQ(after.Left, 750);
   EXPECT_EQ(after.Top, before.Top);
+}
+
+TEST_F(Printer, AFailureToEndTheJobIsLoggedNotThrownFromTheDestructor) {
+  ZQ_PrinterPrintOptions options;
+  options.SetOutputFileName(ZQ_FileName(OutputFile("PrinterTestEndedTwice.ps").c_str()));
+  {
+    ZQ_PrinterDocument document = ZQ_PrinterManager::CreatePrinterDocument(
+        "Ended twice", options, ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter);
+    document.BeginPage();
+    document.FinishPage();
+    ASSERT_GT(EndDoc(document.GetHDC()), 0);  // the document's own EndDoc now fails
+  }
+  const std::string log = ZQ_GetDebugLogText().GetText();
+  EXPECT_NE(log.rfind("The print job could not be ended."), std::string::npos);
+  EXPECT_EQ(CountOf(ReadFile(outputFiles[0]), "%%Page:"), 1u);
 }

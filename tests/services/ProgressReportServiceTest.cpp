@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "../foundation/AssertionTestSupport.h"
+#include "MessagePumpTestSupport.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_Exception.h"
@@ -25,35 +27,9 @@ class RecordingHook : public ZQ_ProgressReportService_DisplayHook {
   }
 };
 
-struct Flag {
-  bool isSet = false;
-  void Set() { isSet = true; }
-};
-
-// Runs the message loop until Done says so or LimitMs pass.
-template <class Condition>
-void PumpUntil(Condition Done, int LimitMs) {
-  Flag timeUp;
-  ZQ_Timer guard(LimitMs, ZQ_Functor0(&timeUp, &Flag::Set));
-  MSG message;
-  while (!Done() && !timeUp.isSet && ZQLOW_WINUSER::GetMessageA(&message, nullptr, 0, 0) > 0) {
-    ZQLOW_WINUSER::DispatchMessageA(&message);
-    ZQ_Timer_RethrowParkedException();
-  }
-}
-
 // Waits for the delayed erase; generous for a loaded machine, over as soon as it is done.
 void PumpUntilErased() {
-  PumpUntil([] { return !ZQ_ProgressReportService_Manager::IsDisplayed(); }, 3000);
-}
-
-std::string FailureOf(void (*Statement)(void*), void* Argument) {
-  try {
-    Statement(Argument);
-  } catch (const ZQ_Exception& e) {
-    return e.GetName().GetText();
-  }
-  return "";
+  PumpMessages([] { return !ZQ_ProgressReportService_Manager::IsDisplayed(); }, kPatienceMs);
 }
 
 class ProgressReportTest : public testing::Test {
@@ -126,11 +102,8 @@ TEST_F(ProgressReportTest, EndingTheOuterTaskFirstFails) {
   ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hook);
   auto* outer = new ZQ_ProgressReportService_Task("Outer", 1);
   auto* inner = new ZQ_ProgressReportService_Task("Inner", 1);
-  const std::string failure = FailureOf(
-      [](void* task) {
-        ZQ_ProgressReportService_Manager::NoteTaskEnd(static_cast<ZQ_ProgressReportService_Task*>(task));
-      },
-      outer);
+  const std::string failure =
+      AssertionFailureOf([&] { ZQ_ProgressReportService_Manager::NoteTaskEnd(outer); });
   EXPECT_EQ(failure.rfind("Assertion failed: ZQ_ProgressReportService_Manager::ActiveTaskTable "
                           "[ZQ_ProgressReportService_Manager::NumActiveTasks - 1] == Task, file "
                           "\"ZQ_ProgressReportService\"",
@@ -145,22 +118,15 @@ TEST_F(ProgressReportTest, EndingTheOuterTaskFirstFails) {
 TEST_F(ProgressReportTest, HookRegistrationLimits) {
   RecordingHook hooks[11];
   for (int i = 0; i < 10; ++i) ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hooks[i]);
-  std::string failure = FailureOf(
-      [](void* h) {
-        ZQ_ProgressReportService_RegisterSecondaryDisplayHook(static_cast<RecordingHook*>(h));
-      },
-      &hooks[10]);
+  std::string failure =
+      AssertionFailureOf([&] { ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hooks[10]); });
   EXPECT_EQ(failure.rfind("Assertion failed: NumSecondaryDisplayHooks < MaxNumSecondaryDisplayHooks,", 0), 0u)
       << failure;
 
   ZQ_ProgressReportService_ResetForTesting();
   ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hooks[0]);
   ZQ_ProgressReportService_Task task("Busy", 1);
-  failure = FailureOf(
-      [](void* h) {
-        ZQ_ProgressReportService_RegisterSecondaryDisplayHook(static_cast<RecordingHook*>(h));
-      },
-      &hooks[1]);
+  failure = AssertionFailureOf([&] { ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hooks[1]); });
   EXPECT_EQ(failure.rfind("Assertion failed: ZQ_ProgressReportService_Manager::NumActiveTasks == 0,", 0), 0u)
       << failure;
 }

@@ -192,7 +192,7 @@ TEST(ZQ_RegistryBinaryForm, EveryTruncationAndByteDamageIsAnException) {
 }
 
 TEST(ZQ_RegistryBinaryForm, RegisteringAClassIdTwiceFails) {
-  EXPECT_TRUE(HasPrefix(ExceptionNameOf([] {
+  EXPECT_TRUE(StartsWith(ExceptionNameOf([] {
                           ZQ_RegisterRegistryItemCreationFunction(
                               3, [] { return static_cast<ZQ_RegistryItem*>(new ZQ_RegInt32); });
                         }),

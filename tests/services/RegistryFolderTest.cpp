@@ -68,7 +68,7 @@ TEST(ZQ_RegistryFolder, KeyOfOnlyBadCharactersIsReportedAndBecomesEmpty) {
   ZQ_RegistryFolder folder;
   const int before = CountInDebugLog(kBadKeyReport);
   // The stripped key is empty: the folder operation's own check then fails.
-  EXPECT_TRUE(HasPrefix(ExceptionNameOf([&] { folder.AddFolder("%%"); }),
+  EXPECT_TRUE(StartsWith(ExceptionNameOf([&] { folder.AddFolder("%%"); }),
                         AssertionFailure("n > 0")));
   EXPECT_EQ(CountInDebugLog(kBadKeyReport), before + 1);
   EXPECT_EQ(folder.GetNumItems(), 0);
@@ -76,7 +76,7 @@ TEST(ZQ_RegistryFolder, KeyOfOnlyBadCharactersIsReportedAndBecomesEmpty) {
 
 TEST(ZQ_RegistryFolder, EmptyKeyFailsItsAssertion) {
   ZQ_RegistryFolder folder;
-  EXPECT_TRUE(HasPrefix(ExceptionNameOf([&] { folder.DoesExist(""); }), AssertionFailure("n > 0")));
+  EXPECT_TRUE(StartsWith(ExceptionNameOf([&] { folder.DoesExist(""); }), AssertionFailure("n > 0")));
 }
 
 TEST(ZQ_RegistryFolder, KeysDifferingInCaseAreDifferentItems) {
@@ -155,7 +155,7 @@ TEST(ZQ_RegistryFolder, PreconditionsOfKeyedOperations) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.condition);
-    EXPECT_TRUE(HasPrefix(ExceptionNameOf(c.statement), AssertionFailure(c.condition)));
+    EXPECT_TRUE(StartsWith(ExceptionNameOf(c.statement), AssertionFailure(c.condition)));
   }
   EXPECT_EQ(ZQ_GetInt32(folder, "Present", 0), 1);  // the failed adds changed nothing
   EXPECT_EQ(deletions, 1);  // the refused item was not leaked
@@ -169,7 +169,7 @@ TEST(ZQ_RegistryItemSequence, AppendsInOrderAndChecksIndexes) {
     EXPECT_EQ(dynamic_cast<ZQ_RegInt32*>(sequence.GetItem(i))->GetValue(), i * 10);
   for (long index : {-1L, 5L}) {
     SCOPED_TRACE(index);
-    EXPECT_TRUE(HasPrefix(ExceptionNameOf([&] { sequence.GetItem(index); }),
+    EXPECT_TRUE(StartsWith(ExceptionNameOf([&] { sequence.GetItem(index); }),
                           AssertionFailure("Index >= 0 and Index < N")));
   }
   sequence.Clear();

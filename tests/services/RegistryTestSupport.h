@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "../foundation/AssertionTestSupport.h"
+#include "../foundation/StringTestSupport.h"
 #include "ZQ_BinaryStreamParser.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
@@ -62,21 +64,6 @@ inline std::string WriteToBytes(const ZQ_RegistryItem& Item) {
 inline void LoadFromBytes(const std::string& Bytes, ZQ_RegistryFolder& Folder) {
   ZQ_BinaryStreamParser parser(ZQ_CreateStringStreamSource(ToZQ(Bytes)));
   ZQ_LoadRegistryFolderFromBinaryStream(parser, Folder);
-}
-
-// The name of the ZQ_Exception a statement throws, "" when none.
-template <class Statement>
-std::string ExceptionNameOf(Statement statement) {
-  try {
-    statement();
-  } catch (const ZQ_Exception& e) {
-    return e.GetName().GetText();
-  }
-  return "";
-}
-
-inline bool HasPrefix(const std::string& Text, const std::string& Prefix) {
-  return Text.compare(0, Prefix.size(), Prefix) == 0;
 }
 
 inline std::string AssertionFailure(const std::string& Condition) {

@@ -107,7 +107,7 @@ TEST(ZQ_RegistryValueItems, LegacyItemsConvertToTheirCurrentClass) {
 TEST(ZQ_RegistryValueItems, CurrentItemsHaveNoLegacyConversion) {
   ZQ_RegistryFolder folder;
   ZQ_SetInt32(folder, "K", 1);
-  EXPECT_TRUE(HasPrefix(
+  EXPECT_TRUE(StartsWith(
       ExceptionNameOf([&] { folder.GetItemIfExists("K")->ConvertFromLegacyDatatype(folder, "K"); }),
       AssertionFailure("false")));
 }

@@ -4,23 +4,11 @@
 #include <vector>
 
 #include "../foundation/AssertionTestSupport.h"
+#include "../foundation/StringTestSupport.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_RegularExpression.h"
 
 namespace {
-
-std::string Text(const ZQ_String& S) { return std::string(S.GetText(), S.GetLength()); }
-
-// Ignores assertion failures while it lives (mode 0), as a run whose
-// assertion reports return would.
-class IgnoringAssertions {
- public:
-  IgnoringAssertions() : savedMode(ZQ_GetAssertionMode()) { ZQ_SetAssertionMode(0); }
-  ~IgnoringAssertions() { ZQ_SetAssertionMode(savedMode); }
-
- private:
-  long savedMode;
-};
 
 ZQ_String Z(const std::string& s) { return ZQ_String(s.data(), static_cast<int>(s.size())); }
 

@@ -15,7 +15,7 @@ namespace {
 std::string s_savedTo;
 bool FakeContains(const ZQ_FileName& File, const ZQ_String& Identifier) {
   return Identifier == ZQ_String(ZQ_SettingsFile_DocumentTypeIdentifier) &&
-         HasPrefix(ZQ_LoadFileIntoString(File).GetText(), "<xml>");
+         StartsWith(ZQ_LoadFileIntoString(File).GetText(), "<xml>");
 }
 void FakeLoad(const ZQ_FileName&, ZQ_RegistryFolder& Folder, const ZQ_String& Name, const ZQ_String&) {
   Folder.Clear();

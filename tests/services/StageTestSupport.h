@@ -15,6 +15,8 @@
 #include <fstream>
 #include <string>
 
+#include "../foundation/AssertionTestSupport.h"
+#include "../foundation/StringTestSupport.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_CommandLineParser.h"
@@ -26,20 +28,11 @@
 // throws; "" when it throws nothing.
 template <class Statement>
 std::string FailureOf(Statement statement) {
-  try {
-    statement();
-  } catch (const ZQ_Exception& e) {
-    return e.GetName().GetText();
-  }
-  return "";
+  return ExceptionNameOf(statement);
 }
 
 inline std::string AssertionMessage(const std::string& condition, const std::string& file) {
   return "Assertion failed: " + condition + ", file \"" + file + "\", line ";
-}
-
-inline bool StartsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 // GetTempPathA's folder, ending in "\".

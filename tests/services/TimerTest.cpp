@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "MessagePumpTestSupport.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_Core.h"
@@ -37,42 +38,6 @@ struct TickRecorder {
   }
   ZQ_Functor0 Callback() { return ZQ_Functor0(this, &TickRecorder::OnTick); }
 };
-
-struct Flag {
-  bool isSet = false;
-  void Set() { isSet = true; }
-};
-
-// Runs the message loop through the wrappers until Done says so or
-// LimitMs pass (a timer of its own wakes the loop up).
-template <class Condition>
-void PumpMessages(Condition Done, int LimitMs) {
-  Flag timeUp;
-  ZQ_Timer guard(LimitMs, ZQ_Functor0(&timeUp, &Flag::Set));
-  MSG message;
-  while (!Done() && !timeUp.isSet && ZQLOW_WINUSER::GetMessageA(&message, nullptr, 0, 0) > 0) {
-    ZQLOW_WINUSER::DispatchMessageA(&message);
-    ZQ_Timer_RethrowParkedException();
-  }
-}
-
-void PumpFor(int Ms) {
-  PumpMessages([] { return false; }, Ms);
-}
-
-// How long a test waits for ticks it expects: generous, since a loaded machine
-// may deliver a 10 ms timer late; the waits end as soon as the ticks are in.
-constexpr int kPatienceMs = 3000;
-
-// Dispatches what is queued now, without waiting (ticks of the guard timer
-// of PumpMessages may be dropped too).
-void DispatchQueuedMessages() {
-  MSG message;
-  while (ZQLOW_WINUSER::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ZQLOW_WINUSER::DispatchMessageA(&message);
-    ZQ_Timer_RethrowParkedException();
-  }
-}
 
 // The window exists as from stage 2 to stage 12 of the program.
 class TimerTest : public testing::Test {
