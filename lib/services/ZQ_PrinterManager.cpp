@@ -137,6 +137,15 @@ void WriteSettings() {
     ZQ_SetInt32(folder, field.Key, static_cast<long>(mode->*field.Field));
 }
 
+// A margin in pixels, kept between 0 and the page's size: margins come from
+// the settings file as any number, and the area's sums must not overflow.
+long MarginPixels(long Margin, double PixelsPerUnit, long PageSize) {
+  const double pixels = std::ceil(Margin * PixelsPerUnit);
+  if (!(pixels > 0)) return 0;
+  if (pixels < PageSize) return static_cast<long>(pixels);
+  return PageSize > 0 ? PageSize : 0;
+}
+
 // Margins narrower than the unprintable border leave the printable area.
 ZQ_Rectangle<long> ClippedToPrintable(ZQ_Rectangle<long> Area, const ZQ_PrinterDeviceCaps& Caps) {
   const ZQ_Rectangle<long> printable(0, 0, Caps.HorzRes, Caps.VertRes);
@@ -296,10 +305,10 @@ ZQ_CurrentPrinterInfoType ZQ_PrinterManager::ComputePrintingArea(
       Margins.DistanceUnits == ZQ_PrinterMargins::Units_ThousandthsOfInches ? 0.0254 : 0.01;
   const double pixelsPerUnitX = Caps.HorzRes * mmPerUnit / Caps.HorzSizeMm;
   const double pixelsPerUnitY = Caps.VertRes * mmPerUnit / Caps.VertSizeMm;
-  const long left = static_cast<long>(std::ceil(Margins.Left * pixelsPerUnitX));
-  const long right = static_cast<long>(std::ceil(Margins.Right * pixelsPerUnitX));
-  const long top = static_cast<long>(std::ceil(Margins.Top * pixelsPerUnitY));
-  const long bottom = static_cast<long>(std::ceil(Margins.Bottom * pixelsPerUnitY));
+  const long left = MarginPixels(Margins.Left, pixelsPerUnitX, Caps.PhysicalWidth);
+  const long right = MarginPixels(Margins.Right, pixelsPerUnitX, Caps.PhysicalWidth);
+  const long top = MarginPixels(Margins.Top, pixelsPerUnitY, Caps.PhysicalHeight);
+  const long bottom = MarginPixels(Margins.Bottom, pixelsPerUnitY, Caps.PhysicalHeight);
 
   const long innerWidth = Caps.PhysicalWidth - left - right - 1;
   info.PrintingAreaPixels = ClippedToPrintable(

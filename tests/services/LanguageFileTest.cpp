@@ -142,4 +142,27 @@ TEST_F(LanguageFile, AMissingFileFailsWithTheFileLine) {
   EXPECT_EQ(failure.second.substr(failure.second.size() - line.size()), line);
 }
 
+// A damaged file is reported as such: never an assertion, a crash or a huge
+// allocation, whatever byte is cut off or changed.
+TEST_F(LanguageFile, EveryTruncationAndByteDamageIsAReadError) {
+  ScratchFolder folder("LanguageFileDamage");
+  const std::string bytes = LanguageFileBytes(
+      "de", {{"Open", {"Offnen"}, 0, 1000, 55000}, {"{$1} file", {"a", "b"}, 1, 0, 0}});
+  const auto isReadError = [](const std::string& Name) {
+    return Name.empty() || Name == "Error reading language file" || Name == "Damaged data";
+  };
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    const std::string name = ReadFailure(folder.Put("cut.langimp", bytes.substr(0, length))).first;
+    EXPECT_TRUE(isReadError(name) && !name.empty()) << "length " << length << ": " << name;
+  }
+  for (size_t at = 0; at < bytes.size(); ++at) {
+    for (unsigned char value : {0x00, 0x7F, 0x80, 0xFF}) {
+      std::string damaged = bytes;
+      damaged[at] = static_cast<char>(value);
+      const std::string name = ReadFailure(folder.Put("bad.langimp", damaged)).first;
+      EXPECT_TRUE(isReadError(name)) << "byte " << at << " = " << int(value) << ": " << name;
+    }
+  }
+}
+
 }  // namespace

@@ -209,6 +209,40 @@ TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
   }
 }
 
+// Margins come from the settings file, which may hold any number: the area
+// must stay inside the printable area, never wrap around.
+TEST(ZQ_PrinterManager, MarginsFromADamagedSettingsFileStayOnThePage) {
+  ZQ_PrinterDeviceCaps caps;
+  caps.HorzSizeMm = 215;
+  caps.VertSizeMm = 279;
+  caps.HorzRes = 5079;
+  caps.VertRes = 6591;
+  caps.PhysicalWidth = 5100;
+  caps.PhysicalHeight = 6600;
+  caps.PhysicalOffsetX = 100;
+  caps.PhysicalOffsetY = 50;
+  const long kHuge = 2000000000;
+  const struct {
+    ZQ_PrinterMargins margins;
+    ZQ_Rectangle<long> want;
+    const char* why;
+  } kCases[] = {
+      // A margin is at most the page: the area is empty at the far edge.
+      {{kHuge, kHuge, kHuge, kHuge, 4}, {5000, 6550, 0, 0}, "margins wider than the page"},
+      {{kHuge, kHuge, kHuge, kHuge, 8}, {5000, 6550, 0, 0}, "the same in millimetres"},
+      {{-kHuge, -kHuge, -kHuge, -kHuge, 4}, {0, 0, 4999, 6549}, "negative margins count as none"},
+      {{kHuge, 0, kHuge, 0, 4}, {5000, 6550, 0, 0}, "one margin past the far edge"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQ_CurrentPrinterInfoType info = ZQ_PrinterManager::ComputePrintingArea(caps, c.margins);
+    EXPECT_EQ(info.PrintingAreaPixels, c.want);
+    EXPECT_EQ(info.EvenPagePrintingAreaPixels.Width, c.want.Width);
+    EXPECT_GE(info.EvenPagePrintingAreaPixels.X, 0);
+    EXPECT_LE(info.EvenPagePrintingAreaPixels.X, caps.HorzRes);
+  }
+}
+
 TEST(ZQ_PrinterPrintOptions, NewOptionsAskForEverythingWithNoChoices) {
   const ZQ_PrinterPrintOptions& options = ZQ_PrinterPrintOptions::GetDefault();
   EXPECT_EQ(&options, &ZQ_PrinterPrintOptions::GetDefault());
