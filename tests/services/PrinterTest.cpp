@@ -154,11 +154,9 @@ class Printer : public StageSequenceTest {
   std::vector<std::string> outputFiles;
 };
 
-}  // namespace
-
-TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
-  // A 600-pixel-per-inch letter page whose printable area starts 100 pixels
-  // in from the left edge and 50 from the top.
+// A 600-pixel-per-inch letter page whose printable area starts 100 pixels in
+// from the left edge and 50 from the top.
+ZQ_PrinterDeviceCaps LetterPageAt600PixelsPerInch() {
   ZQ_PrinterDeviceCaps caps;
   caps.HorzSizeMm = 215;
   caps.VertSizeMm = 279;
@@ -168,6 +166,13 @@ TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
   caps.PhysicalHeight = 6600;
   caps.PhysicalOffsetX = 100;
   caps.PhysicalOffsetY = 50;
+  return caps;
+}
+
+}  // namespace
+
+TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
+  const ZQ_PrinterDeviceCaps caps = LetterPageAt600PixelsPerInch();
   const double mmPerPixelX = 215.0 / 5079, mmPerPixelY = 279.0 / 6591;
   const long yMarginPixels = 601;  // ceil(1000 * 6591 * 0.0254 / 279)
   const struct {
@@ -212,15 +217,7 @@ TEST(ZQ_PrinterManager, MarginsBecomeWholePixelsRoundedUp) {
 // Margins come from the settings file, which may hold any number: the area
 // must stay inside the printable area, never wrap around.
 TEST(ZQ_PrinterManager, MarginsFromADamagedSettingsFileStayOnThePage) {
-  ZQ_PrinterDeviceCaps caps;
-  caps.HorzSizeMm = 215;
-  caps.VertSizeMm = 279;
-  caps.HorzRes = 5079;
-  caps.VertRes = 6591;
-  caps.PhysicalWidth = 5100;
-  caps.PhysicalHeight = 6600;
-  caps.PhysicalOffsetX = 100;
-  caps.PhysicalOffsetY = 50;
+  const ZQ_PrinterDeviceCaps caps = LetterPageAt600PixelsPerInch();
   const long kHuge = 2000000000;
   const struct {
     ZQ_PrinterMargins margins;
