@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "ZQLOW_WIN_Calls.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_Exception.h"
 #include "ZQ_Internationalization.h"
@@ -66,7 +67,7 @@ ZQ_String GetExtendedErrorDescription(DWORD Code) {
 void CommonDialogBoxErrorCheck(BOOL Result, const char* FunctionName) {
   ZQ_TRACE_FUNCTION("ZQLOW_COMMDLG::CommonDialogBoxErrorCheck");
   if (Result) return;
-  const DWORD code = ::CommDlgExtendedError();
+  const DWORD code = Calls::CommDlgExtendedError();
   if (code == 0) throw ZQ_CancelCurrentOperationException();
   ZQ_String message = ZQ_Internationalization_FillPlaceholders(
       ZQ_Internationalization_Translate(
@@ -80,22 +81,22 @@ void CommonDialogBoxErrorCheck(BOOL Result, const char* FunctionName) {
 
 void GetOpenFileNameA(OPENFILENAMEA* OpenFileName) {
   ZQ_TRACE_FUNCTION("ZQLOW_COMMDLG::GetOpenFileNameA");
-  CommonDialogBoxErrorCheck(::GetOpenFileNameA(OpenFileName), "GetOpenFileName");
+  CommonDialogBoxErrorCheck(Calls::GetOpenFileNameA(OpenFileName), "GetOpenFileName");
 }
 
 void GetSaveFileNameA(OPENFILENAMEA* OpenFileName) {
   ZQ_TRACE_FUNCTION("ZQLOW_COMMDLG::GetSaveFileNameA");
-  CommonDialogBoxErrorCheck(::GetSaveFileNameA(OpenFileName), "GetSaveFileName");
+  CommonDialogBoxErrorCheck(Calls::GetSaveFileNameA(OpenFileName), "GetSaveFileName");
 }
 
 void PageSetupDlgA(PAGESETUPDLGA* PageSetup) {
   ZQ_TRACE_FUNCTION("ZQLOW_COMMDLG::PageSetupDlgA");
-  CommonDialogBoxErrorCheck(::PageSetupDlgA(PageSetup), "PageSetupDlg");
+  CommonDialogBoxErrorCheck(Calls::PageSetupDlgA(PageSetup), "PageSetupDlg");
 }
 
 void PrintDlgA(PRINTDLGA* PrintDialog) {
   ZQ_TRACE_FUNCTION("ZQLOW_COMMDLG::PrintDlgA");
-  CommonDialogBoxErrorCheck(::PrintDlgA(PrintDialog), "PrintDlg");
+  CommonDialogBoxErrorCheck(Calls::PrintDlgA(PrintDialog), "PrintDlg");
 }
 
 }  // namespace ZQLOW_COMMDLG

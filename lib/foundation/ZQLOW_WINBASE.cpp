@@ -11,7 +11,7 @@ ZQLOW_WINBASE_TABLE(ZQLOW_WIN_DEFINE)
 BOOL ReadFile(HANDLE File, LPVOID Buffer, DWORD BytesToRead, LPDWORD BytesRead,
               LPOVERLAPPED Overlapped) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::ReadFile");
-  const BOOL result = ::ReadFile(File, Buffer, BytesToRead, BytesRead, Overlapped);
+  const BOOL result = Calls::ReadFile(File, Buffer, BytesToRead, BytesRead, Overlapped);
   if (!result)
     ZQLOW_WIN_ReportAPIFunctionFailure("ReadFile", nullptr, 0);
   else if (*BytesRead != BytesToRead)
@@ -24,7 +24,7 @@ BOOL WriteFile(HANDLE File, LPCVOID Buffer, DWORD BytesToWrite,
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::WriteFile");
   DWORD ownCount = 0;
   if (!BytesWritten && !Overlapped) BytesWritten = &ownCount;
-  const BOOL result = ::WriteFile(File, Buffer, BytesToWrite, BytesWritten, Overlapped);
+  const BOOL result = Calls::WriteFile(File, Buffer, BytesToWrite, BytesWritten, Overlapped);
   if (!result)
     ZQLOW_WIN_ReportAPIFunctionFailure("WriteFile", nullptr, 0);
   // An overlapped write has not finished here: its count comes later.
@@ -36,7 +36,7 @@ BOOL WriteFile(HANDLE File, LPCVOID Buffer, DWORD BytesToWrite,
 
 BOOL FindNextFileA(HANDLE FindFile, LPWIN32_FIND_DATAA FindData) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::FindNextFileA");
-  const BOOL result = ::FindNextFileA(FindFile, FindData);
+  const BOOL result = Calls::FindNextFileA(FindFile, FindData);
   if (!result && ::GetLastError() != ERROR_NO_MORE_FILES)
     ZQLOW_WIN_ReportAPIFunctionFailure("FindNextFile", nullptr, 0);
   return result;
@@ -45,7 +45,7 @@ BOOL FindNextFileA(HANDLE FindFile, LPWIN32_FIND_DATAA FindData) {
 DWORD GetFullPathNameA(LPCSTR FileName, DWORD BufferLength, LPSTR Buffer,
                        LPSTR* FilePart) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::GetFullPathNameA");
-  const DWORD result = ::GetFullPathNameA(FileName, BufferLength, Buffer, FilePart);
+  const DWORD result = Calls::GetFullPathNameA(FileName, BufferLength, Buffer, FilePart);
   if (result > BufferLength)
     ZQLOW_WIN_ReportAPIFunctionFailure("GetFullPathName", "Buffer too small", 0);
   else if (result == 0)
@@ -55,16 +55,20 @@ DWORD GetFullPathNameA(LPCSTR FileName, DWORD BufferLength, LPSTR Buffer,
 
 HRSRC FindResource_DoNotThrowException(HMODULE Module, LPCSTR Name, LPCSTR Type) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::FindResource_DoNotThrowException");
-  return ::FindResourceA(Module, Name, Type);
+  return Calls::FindResourceA(Module, Name, Type);
 }
 
 BOOL SetCurrentDirectory_DoNotThrowException(LPCSTR PathName) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::SetCurrentDirectory_DoNotThrowException");
-  return ::SetCurrentDirectoryA(PathName);
+  return Calls::SetCurrentDirectoryA(PathName);
 }
 
-void ExitProcess(UINT ExitCode) { ::ExitProcess(ExitCode); }
+void ExitProcess(UINT ExitCode) {
+  Calls::ExitProcess(ExitCode);
+  // Only a fake returns; the promise not to return holds all the same.
+  ::ExitProcess(ExitCode);
+}
 
-DWORD GetTickCount() { return ::GetTickCount(); }
+DWORD GetTickCount() { return Calls::GetTickCount(); }
 
 }  // namespace ZQLOW_WINBASE

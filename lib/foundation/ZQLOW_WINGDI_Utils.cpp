@@ -1,6 +1,7 @@
 #include "ZQLOW_WINGDI_Utils.h"
 
 #include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WIN_Calls.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_StackTrace.h"
 
@@ -22,9 +23,9 @@ int ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(HDC DC, int Index) {
 
 ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::
     ~ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState() {
-  // Directly: a destructor must not throw, and a failed delete leaves
+  // Unchecked: a destructor must not throw, and a failed delete leaves
   // nothing to undo.
-  if (Region) ::DeleteObject(Region);
+  if (Region) ZQLOW_WINGDI::Calls::DeleteObject(Region);
 }
 
 void ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::SaveClippingRegion(HDC DC) {

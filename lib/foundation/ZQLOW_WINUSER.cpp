@@ -15,7 +15,7 @@ BOOL GetCursorPos(LPPOINT Point) {
   const DWORD kPauseMs = 100;
   BOOL result = FALSE;
   for (int attempt = 0; attempt < kTries && !result; ++attempt) {
-    result = ::GetCursorPos(Point);
+    result = Calls::GetCursorPos(Point);
     if (!result) ZQLOW_WINBASE::Sleep(kPauseMs);
   }
   if (!result) ZQLOW_WIN_ReportAPIFunctionFailure("GetCursorPos", nullptr, 0);
@@ -25,7 +25,7 @@ BOOL GetCursorPos(LPPOINT Point) {
 DWORD GetWindowThreadProcessId(HWND Window, LPDWORD ProcessID) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINUSER::GetWindowThreadProcessId");
   ::SetLastError(0);
-  const DWORD threadID = ::GetWindowThreadProcessId(Window, ProcessID);
+  const DWORD threadID = Calls::GetWindowThreadProcessId(Window, ProcessID);
   if (threadID == 0 || (ProcessID && *ProcessID == 0))
     ZQLOW_WIN_ReportAPIFunctionFailure("GetWindowThreadProcessId", nullptr, 0);
   return threadID;
@@ -33,12 +33,12 @@ DWORD GetWindowThreadProcessId(HWND Window, LPDWORD ProcessID) {
 
 HICON LoadIcon_DoNotThrowException(HINSTANCE Instance, LPCSTR IconName) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINUSER::LoadIcon_DoNotThrowException");
-  return ::LoadIconA(Instance, IconName);
+  return Calls::LoadIconA(Instance, IconName);
 }
 
 BOOL MessageBeep_DoNotThrowException(UINT Type) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINUSER::MessageBeep_DoNotThrowException");
-  return ::MessageBeep(Type);
+  return Calls::MessageBeep(Type);
 }
 
 }  // namespace ZQLOW_WINUSER

@@ -5,17 +5,20 @@
 // A row of a family's table is
 //   X(Result, Name, Letter, (Parameters), (Arguments), Test)
 // and becomes the function Namespace::NameLetter(Parameters), which pushes
-// its trace frame, calls ::NameLetter(Arguments) once, applies Test to the
+// its trace frame, calls the Windows function once through its call-table
+// entry Namespace::Calls::NameLetter (ZQLOW_WIN_Calls.h), applies Test to the
 // result, reports a failure under "Name" (the Windows name without its
-// character-set letter) and returns the result. Test is one of the policies below: Prepare() runs just
-// before the call (some clear the last error), Judge() right after it, so
-// that it reads the last error before anything else can change it.
+// character-set letter) and returns the result. Test is one of the policies
+// below: Prepare() runs just before the call (some clear the last error),
+// Judge() right after it, so that it reads the last error before anything
+// else can change it.
 #ifndef ZQLOW_WIN_CHECK_H
 #define ZQLOW_WIN_CHECK_H
 
 #include <cstdint>
 #include <type_traits>
 
+#include "ZQLOW_WIN_Calls.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_StackTrace.h"
@@ -153,7 +156,7 @@ auto Call(const char* Name, WindowsCall Function) -> decltype(Function()) {
   Result Name##Letter Parameters {                                             \
     ZQ_TRACE_FUNCTION(ZQLOW_WIN_FAMILY "::" #Name #Letter);                    \
     return ZQLOW_WIN_Check::Call<ZQLOW_WIN_Check::Test>(                       \
-        #Name, [&] { return ::Name##Letter Arguments; });                      \
+        #Name, [&] { return Calls::Name##Letter Arguments; });                 \
   }
 
 #endif
