@@ -139,5 +139,9 @@ using ZQ_OwnedFileView = ZQ_Owned<const void*, &ZQLOW_WINBASE::UnmapViewOfFile>;
 // FindFirstFileA's search.
 using ZQ_OwnedFindHandle =
     ZQ_Owned<HANDLE, &ZQLOW_WINBASE::FindClose, &ZQLOW_WINBASE_NoFileHandle>;
+// CreateProcessA's process and thread handles.
+using ZQ_OwnedProcessHandle = ZQ_Owned<HANDLE, &ZQLOW_WINBASE::CloseHandle>;
+// GlobalAlloc's memory (the common dialogs' device names and modes).
+using ZQ_OwnedGlobalMemory = ZQ_Owned<HGLOBAL, &ZQLOW_WINBASE::GlobalFree>;
 
 #endif

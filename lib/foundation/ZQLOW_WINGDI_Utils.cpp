@@ -21,33 +21,18 @@ int ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(HDC DC, int Index) {
   return value;
 }
 
-ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::
-    ~ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState() {
-  // Unchecked: a destructor must not throw, and a failed delete leaves
-  // nothing to undo.
-  if (Region) ZQLOW_WINGDI::Calls::DeleteObject(Region);
-}
-
 void ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::SaveClippingRegion(HDC DC) {
   ZQ_TRACE_FUNCTION(
       "ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::SaveClippingRegion");
   StateSaved = true;
-  if (!Region) Region = ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0);
-  if (ZQLOW_WINGDI::GetClipRgn(DC, Region) == 0) {
-    const HRGN unused = Region;
-    Region = nullptr;
-    ZQLOW_WINGDI::DeleteObject(unused);
-  }
+  if (!Region.IsValid()) Region.Reset(ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0));
+  if (ZQLOW_WINGDI::GetClipRgn(DC, Region.Get()) == 0) Region.Reset();
 }
 
 void ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::RestoreClippingRegion(HDC DC) {
   ZQ_TRACE_FUNCTION(
       "ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState::RestoreClippingRegion");
   ZQ_ASSERT(StateSaved);
-  ZQLOW_WINGDI::SelectClipRgn(DC, Region);
-  if (Region) {
-    const HRGN held = Region;
-    Region = nullptr;
-    ZQLOW_WINGDI::DeleteObject(held);
-  }
+  ZQLOW_WINGDI::SelectClipRgn(DC, Region.Get());
+  Region.Reset();
 }

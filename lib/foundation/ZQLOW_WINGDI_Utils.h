@@ -5,6 +5,7 @@
 #ifndef ZQLOW_WINGDI_UTILS_H
 #define ZQLOW_WINGDI_UTILS_H
 
+#include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_Windows.h"
 
 // GetDeviceCaps, except that a HORZSIZE or VERTSIZE of 0 (a device that
@@ -21,7 +22,6 @@ int ZQLOW_WINGDI_Utils_EstimateSizeMm(int Pixels);
 class ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState {
  public:
   ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState() = default;
-  ~ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState();
   ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState(
       const ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState&) = delete;
   ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState& operator=(
@@ -36,11 +36,11 @@ class ZQLOW_WINGDI_Utils_DeviceContextClippingRegionState {
 
   bool IsStateSaved() const { return StateSaved; }
   // The held copy, or null when none is held.
-  HRGN GetRegion() const { return Region; }
+  HRGN GetRegion() const { return Region.Get(); }
 
  private:
   bool StateSaved = false;
-  HRGN Region = nullptr;
+  ZQ_OwnedRegion Region;
 };
 
 #endif

@@ -101,6 +101,16 @@ void ZQ_ReportAssertionFailure(const char* Condition, const char* FileName,
   }
 }
 
+void ZQ_LogAssertionFailure(const char* Condition, const char* FileName,
+                            long Line) noexcept {
+  if (s_assertionMode == 0 || ZQ_FatalErrorInProgress) return;
+  try {
+    WriteLog(BuildLogEntry(Condition ? Condition : "", FileName ? FileName : "", Line));
+  } catch (...) {
+    // Out of memory for the entry: a destructor has nothing better to do.
+  }
+}
+
 void ZQ_SetAssertionMode(long Mode) { s_assertionMode = Mode; }
 long ZQ_GetAssertionMode() { return s_assertionMode; }
 

@@ -22,6 +22,17 @@
   ((condition) ? static_cast<void>(0)                                          \
                : ZQ_ReportAssertionFailure((text), __FILE__, __LINE__))
 
+// The checks of destructors and of the release steps they run: a failure is
+// only logged (nothing in mode 0 or while a fatal error is in progress),
+// whatever the mode. A destructor that threw or stopped would end the program
+// (std::terminate) for a fault that the log can report.
+#define ZQ_ASSERT_LOG_ONLY(condition)                                          \
+  ((condition) ? static_cast<void>(0)                                          \
+               : ZQ_LogAssertionFailure(#condition, __FILE__, __LINE__))
+#define ZQ_ASSERT_TEXT_LOG_ONLY(condition, text)                               \
+  ((condition) ? static_cast<void>(0)                                          \
+               : ZQ_LogAssertionFailure((text), __FILE__, __LINE__))
+
 // Set once a fatal-error report starts (or by a failure in mode 2) and never
 // cleared. Assertions and timer ticks do nothing while it is set.
 extern bool ZQ_FatalErrorInProgress;
@@ -32,6 +43,14 @@ extern bool ZQ_FatalErrorInProgress;
 // as the build names it.
 void ZQ_ReportAssertionFailure(const char* Condition, const char* FileName,
                                long Line);
+
+// Writes the log entry of a failed check and nothing else; never throws.
+void ZQ_LogAssertionFailure(const char* Condition, const char* FileName,
+                            long Line) noexcept;
+
+// Either of the two, for code that destructors and other callers share.
+using ZQ_AssertionReporter = void (*)(const char* Condition,
+                                      const char* FileName, long Line);
 
 // Stores the mode; the value is not checked. The mode is 1 at static start.
 void ZQ_SetAssertionMode(long Mode);

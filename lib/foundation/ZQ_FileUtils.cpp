@@ -122,11 +122,12 @@ bool FileExists(const ZQ_String& Name) {
   ZQ_TRACE_FUNCTION("ZQ_FileUtils::FileExists");
   ZQ_TRACE_VARIABLE(Name);
   WIN32_FIND_DATAA data;
-  const HANDLE search = ZQLOW_WINBASE::FindFirstFileA(WithoutQuotes(Name).GetText(), &data);
-  if (search == INVALID_HANDLE_VALUE) return false;
+  ZQ_OwnedFindHandle search(
+      ZQLOW_WINBASE::FindFirstFileA(WithoutQuotes(Name).GetText(), &data));
+  if (!search.IsValid()) return false;
   const bool isFile = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   try {
-    ZQLOW_WINBASE::FindClose(search);
+    search.Reset();
   } catch (ZQ_Exception& e) {
     e.AppendToDescription(
         "This error occurred in ZQ_FileUtils::FileExists while calling ZQLOW_WINBASE::FindClose");

@@ -30,9 +30,9 @@ unsigned long ZQ_SeekableStreamSinkReference::GetSize() {
   return 0;
 }
 
-ZQ_StreamSink::ZQ_StreamSink() : ZQ_StreamHandle(new ZQ_StreamSinkReference) {}
+ZQ_StreamSink::ZQ_StreamSink() : Ref(new ZQ_StreamSinkReference) {}
 
-ZQ_StreamSink::ZQ_StreamSink(ZQ_StreamSinkReference* Reference) : ZQ_StreamHandle(Reference) {}
+ZQ_StreamSink::ZQ_StreamSink(ZQ_StreamSinkReference* Reference) : Ref(Reference) {}
 
 ZQ_SeekableStreamSink::ZQ_SeekableStreamSink()
     : ZQ_StreamSink(new ZQ_SeekableStreamSinkReference) {}

@@ -7,31 +7,21 @@
 #ifndef ZQ_STREAMSINK_H
 #define ZQ_STREAMSINK_H
 
-#include "ZQ_StreamHandle.h"
+#include "ZQ_CountedBody.h"
 
 class ZQ_String;
 
 // The implementation base. The base's Write and Flush do nothing. Objects are
 // created with new and handed to a handle, which owns a share of them.
-class ZQ_StreamSinkReference {
+class ZQ_StreamSinkReference : public ZQ_CountedBody {
  public:
   ZQ_StreamSinkReference() = default;
-  ZQ_StreamSinkReference(const ZQ_StreamSinkReference&) = delete;
-  ZQ_StreamSinkReference& operator=(const ZQ_StreamSinkReference&) = delete;
 
   // Writes N bytes of Data. Failures throw ZQ_Exception (file sinks).
   virtual void Write(const void* Data, unsigned long N);
   // Pushes buffered bytes to the medium.
   virtual void Flush();
   virtual ~ZQ_StreamSinkReference();
-
-  // Handles that point at the object.
-  long GetReferenceCount() const { return ReferenceCount; }
-
- private:
-  template <class>
-  friend class ZQ_StreamHandle;
-  long ReferenceCount = 0;
 };
 
 // A sink with a position. Origins of Seek: 0 the start, 1 the current
@@ -46,8 +36,8 @@ class ZQ_SeekableStreamSinkReference : public ZQ_StreamSinkReference {
   virtual unsigned long GetSize();      // bytes
 };
 
-// Copies share the object (see ZQ_StreamHandle.h).
-class ZQ_StreamSink : public ZQ_StreamHandle<ZQ_StreamSinkReference> {
+// Copies share the object (ZQ_CountedBody.h).
+class ZQ_StreamSink {
  public:
   // A new bare sink that discards all writes.
   ZQ_StreamSink();
@@ -56,6 +46,10 @@ class ZQ_StreamSink : public ZQ_StreamHandle<ZQ_StreamSinkReference> {
 
   void Write(const void* Data, unsigned long N) { Ref->Write(Data, N); }
   void Flush() { Ref->Flush(); }
+  ZQ_StreamSinkReference* GetReference() const { return Ref.Get(); }
+
+ protected:
+  ZQ_CountedHandle<ZQ_StreamSinkReference> Ref;
 };
 
 // The same handle over a seekable object.
@@ -72,7 +66,7 @@ class ZQ_SeekableStreamSink : public ZQ_StreamSink {
 
  private:
   ZQ_SeekableStreamSinkReference* Seekable() const {
-    return static_cast<ZQ_SeekableStreamSinkReference*>(Ref);
+    return static_cast<ZQ_SeekableStreamSinkReference*>(Ref.Get());
   }
 };
 

@@ -62,14 +62,7 @@ void ZQ_StreamSourceReference::Skip(unsigned long N) {
   }
 }
 
-ZQ_StreamSourceReference::~ZQ_StreamSourceReference() {
-  // In the tests' assertion mode the report throws: it must not leave a
-  // destructor.
-  try {
-    if (ReferenceCount != 0) ZQ_ReportAssertionFailure("ReferenceCount == 0", kModule, __LINE__);
-  } catch (...) {
-  }
-}
+ZQ_StreamSourceReference::~ZQ_StreamSourceReference() = default;
 
 bool ZQ_SeekableStreamSourceReference::IsDataAvailable() {
   ZQ_TRACE_FUNCTION("ZQ_SeekableStreamSourceReference::IsDataAvailable");
@@ -103,10 +96,10 @@ const char* ZQ_SeekableStreamSourceReference::GetDataPointer() { return nullptr;
 // ---------------------------------------------------------------------------
 // Handles
 
-ZQ_StreamSource::ZQ_StreamSource() : ZQ_StreamHandle(new ZQ_StreamSourceReference) {}
+ZQ_StreamSource::ZQ_StreamSource() : Ref(new ZQ_StreamSourceReference) {}
 
 ZQ_StreamSource::ZQ_StreamSource(ZQ_StreamSourceReference* Reference)
-    : ZQ_StreamHandle(Reference) {}
+    : Ref(Reference) {}
 
 ZQ_SeekableStreamSource::ZQ_SeekableStreamSource()
     : ZQ_StreamSource(new ZQ_SeekableStreamSourceReference) {}

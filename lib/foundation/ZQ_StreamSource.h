@@ -9,16 +9,14 @@
 #ifndef ZQ_STREAMSOURCE_H
 #define ZQ_STREAMSOURCE_H
 
-#include "ZQ_StreamHandle.h"
+#include "ZQ_CountedBody.h"
 #include "ZQ_String.h"
 
 // The implementation base: a source without data. Objects are created with
 // new and handed to a handle, which owns a share of them.
-class ZQ_StreamSourceReference {
+class ZQ_StreamSourceReference : public ZQ_CountedBody {
  public:
   ZQ_StreamSourceReference() = default;
-  ZQ_StreamSourceReference(const ZQ_StreamSourceReference&) = delete;
-  ZQ_StreamSourceReference& operator=(const ZQ_StreamSourceReference&) = delete;
 
   // Copies the next N bytes to Dest and advances. The base only fails the
   // assertion "IsDataAvailable ()".
@@ -27,16 +25,8 @@ class ZQ_StreamSourceReference {
   virtual bool IsDataAvailable();
   // Advances by N bytes. The base reads them and throws them away.
   virtual void Skip(unsigned long N);
-  // Asserts that no handle points here any more.
+  // Logs "ReferenceCount == 0" when a handle still points here.
   virtual ~ZQ_StreamSourceReference();
-
-  // Handles that point at the object.
-  long GetReferenceCount() const { return ReferenceCount; }
-
- private:
-  template <class>
-  friend class ZQ_StreamHandle;
-  long ReferenceCount = 0;
 };
 
 // A source with a position. Origins of Seek: 0 the start, 1 the current
@@ -56,8 +46,8 @@ class ZQ_SeekableStreamSourceReference : public ZQ_StreamSourceReference {
   virtual const char* GetDataPointer();
 };
 
-// Copies share the object (see ZQ_StreamHandle.h).
-class ZQ_StreamSource : public ZQ_StreamHandle<ZQ_StreamSourceReference> {
+// Copies share the object (ZQ_CountedBody.h).
+class ZQ_StreamSource {
  public:
   // A new bare source that has no data.
   ZQ_StreamSource();
@@ -67,6 +57,10 @@ class ZQ_StreamSource : public ZQ_StreamHandle<ZQ_StreamSourceReference> {
   void Read(void* Dest, unsigned long N) { Ref->Read(Dest, N); }
   bool IsDataAvailable() { return Ref->IsDataAvailable(); }
   void Skip(unsigned long N) { Ref->Skip(N); }
+  ZQ_StreamSourceReference* GetReference() const { return Ref.Get(); }
+
+ protected:
+  ZQ_CountedHandle<ZQ_StreamSourceReference> Ref;
 };
 
 // The same handle over a seekable object.
@@ -83,7 +77,7 @@ class ZQ_SeekableStreamSource : public ZQ_StreamSource {
 
  private:
   ZQ_SeekableStreamSourceReference* Seekable() const {
-    return static_cast<ZQ_SeekableStreamSourceReference*>(Ref);
+    return static_cast<ZQ_SeekableStreamSourceReference*>(Ref.Get());
   }
 };
 

@@ -4,50 +4,14 @@
 #include "ZQ_Hasher.h"
 #include "ZQ_StackTrace.h"
 
-ZQADT_DatatypeRef::~ZQADT_DatatypeRef() {
-  try {
-    ZQ_ASSERT(ReferenceCount == 0);
-  } catch (...) {
-    // A destructor must not throw (assertion mode 3 would).
-  }
-}
+ZQADT_DatatypeRef::~ZQADT_DatatypeRef() = default;
 
 ZQADT_Datatype::ZQADT_Datatype(ZQADT_DatatypeRef* Reference) : Ref(Reference) {
-  ZQ_ASSERT(Ref);
-  if (Ref) ++Ref->ReferenceCount;
+  ZQ_ASSERT_TEXT(Reference, "Ref");
 }
-
-ZQADT_Datatype::ZQADT_Datatype(const ZQADT_Datatype& Other) : Ref(Other.Ref) {
-  if (Ref) ++Ref->ReferenceCount;
-}
-
-ZQADT_Datatype& ZQADT_Datatype::operator=(const ZQADT_Datatype& Other) {
-  ZQADT_DatatypeRef* shared = Other.Ref;  // Release clears Other.Ref too when Other is *this
-  if (shared) ++shared->ReferenceCount;    // first: self-assignment is safe
-  Release();
-  Ref = shared;
-  return *this;
-}
-
-ZQADT_Datatype::~ZQADT_Datatype() {
-  try {
-    Release();
-  } catch (...) {
-    // Only a violated count throws here, in assertion mode 3.
-  }
-}
-
-void ZQADT_Datatype::Release() {
-  if (!Ref) return;
-  ZQ_ASSERT_TEXT(Ref->ReferenceCount > 0, "ReferenceCount > 0");
-  if (--Ref->ReferenceCount == 0) delete Ref;
-  Ref = nullptr;
-}
-
-int ZQADT_Datatype::GetNumReferences() const { return Ref ? Ref->ReferenceCount : 0; }
 
 const ZQADT_DatatypeRef& ZQADT_Datatype::Get() const {
-  ZQ_ASSERT(Ref);
+  ZQ_ASSERT_TEXT(Ref.Get(), "Ref");
   return *Ref;
 }
 

@@ -8,17 +8,16 @@
 #ifndef ZQADT_DATATYPE_H
 #define ZQADT_DATATYPE_H
 
+#include "ZQ_CountedBody.h"
 #include "ZQ_String.h"
 
 class ZQ_Hasher;
 
-class ZQADT_DatatypeRef {
+class ZQADT_DatatypeRef : public ZQ_CountedBody {
  public:
-  ZQADT_DatatypeRef() : ReferenceCount(0) {}
-  // Asserts "ReferenceCount == 0".
+  ZQADT_DatatypeRef() = default;
+  // Logs "ReferenceCount == 0" when violated.
   virtual ~ZQADT_DatatypeRef();
-  ZQADT_DatatypeRef(const ZQADT_DatatypeRef&) = delete;
-  ZQADT_DatatypeRef& operator=(const ZQADT_DatatypeRef&) = delete;
 
   virtual ZQ_String GetDisplayName() const = 0;
   virtual int GetSize() const = 0;  // bytes
@@ -36,26 +35,22 @@ class ZQADT_DatatypeRef {
   // The value written with default format attributes.
   virtual ZQ_String ToText(const void* Location) const = 0;
   virtual void Hash(ZQ_Hasher& Hasher, const void* Location) const = 0;
-
-  int ReferenceCount;
 };
 
 class ZQADT_Datatype {
  public:
   // No kind: every operation but copying fails the assertion "Ref".
-  ZQADT_Datatype() : Ref(nullptr) {}
-  // Shares Reference (not null) and raises its count.
+  ZQADT_Datatype() = default;
+  // Shares Reference (not null), an object created with new. Copies share
+  // it; releasing a share asserts "ReferenceCount > 0", and the last handle
+  // deletes the reference.
   explicit ZQADT_Datatype(ZQADT_DatatypeRef* Reference);
-  ZQADT_Datatype(const ZQADT_Datatype& Other);
-  ZQADT_Datatype& operator=(const ZQADT_Datatype& Other);
-  // Asserts "ReferenceCount > 0"; the last handle deletes the reference.
-  ~ZQADT_Datatype();
 
-  bool IsNull() const { return Ref == nullptr; }
+  bool IsNull() const { return Ref.IsNull(); }
   // The same kind: the handles share one reference.
   bool operator==(const ZQADT_Datatype& Other) const { return Ref == Other.Ref; }
   bool operator!=(const ZQADT_Datatype& Other) const { return Ref != Other.Ref; }
-  int GetNumReferences() const;
+  int GetNumReferences() const { return Ref.GetReferenceCount(); }
 
   ZQ_String GetDisplayName() const;
   int GetSize() const;
@@ -73,9 +68,8 @@ class ZQADT_Datatype {
 
  private:
   const ZQADT_DatatypeRef& Get() const;
-  void Release();
 
-  ZQADT_DatatypeRef* Ref;
+  ZQ_CountedHandle<ZQADT_DatatypeRef> Ref;
 };
 
 // Adds the characters of Datatype's display name.

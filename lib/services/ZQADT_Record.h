@@ -4,12 +4,21 @@
 // the last handle destroys the values and frees it, and equality is identity
 // of the block. All default-constructed records share one empty record.
 // Block: reference count (int), the schema handle, then the fields at their
-// packed offsets. Running out of memory throws std::bad_alloc. One thread
-// only.
+// packed offsets. Giving up a share that the count does not hold asserts
+// "AccessReferenceCount (Data) > 0". Running out of memory throws
+// std::bad_alloc. One thread only.
 #ifndef ZQADT_RECORD_H
 #define ZQADT_RECORD_H
 
 #include "ZQADT_RecordSchema.h"
+#include "ZQ_CountedBody.h"
+
+// The block's header; the fields follow it.
+struct ZQADT_RecordBlockHeader : ZQ_CountedBody {
+  explicit ZQADT_RecordBlockHeader(const ZQADT_RecordSchema& Schema) : Schema(Schema) {}
+  static constexpr const char* ReleaseCondition = "AccessReferenceCount (Data) > 0";
+  ZQADT_RecordSchema Schema;
+};
 
 class ZQADT_Record {
  public:
@@ -18,9 +27,6 @@ class ZQADT_Record {
   // A new block for Schema, each field value-initialised (numbers 0, empty
   // strings, default dates and times).
   explicit ZQADT_Record(const ZQADT_RecordSchema& Schema);
-  ZQADT_Record(const ZQADT_Record& Other);
-  ZQADT_Record& operator=(const ZQADT_Record& Other);
-  ~ZQADT_Record();
 
   bool operator==(const ZQADT_Record& Other) const { return Data == Other.Data; }
   bool operator!=(const ZQADT_Record& Other) const { return Data != Other.Data; }
@@ -35,12 +41,12 @@ class ZQADT_Record {
   const void* GetFieldLocation(int FieldIndex) const;
 
  private:
-  static void* Construct(const ZQADT_RecordSchema& Schema);
-  static void Destruct(void* Data);
-  static void IncrementReferenceCount(void* Data);
-  static void DecrementReferenceCount(void* Data);
+  using Header = ZQADT_RecordBlockHeader;
+  static Header* Construct(const ZQADT_RecordSchema& Schema);
+  // Destroys the values and frees the block (the last share's end).
+  static void Destruct(Header* Data) noexcept;
 
-  void* Data;
+  ZQ_CountedHandle<Header, &Destruct> Data;
 };
 
 #endif

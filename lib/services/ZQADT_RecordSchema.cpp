@@ -4,16 +4,7 @@
 #include "ZQ_Hasher.h"
 #include "ZQ_StackTrace.h"
 
-ZQADT_RecordSchemaRef::ZQADT_RecordSchemaRef()
-    : ReferenceCount(0), NumFields(0), Consistent(false), DataSize(0) {}
-
-ZQADT_RecordSchemaRef::~ZQADT_RecordSchemaRef() {
-  try {
-    ZQ_ASSERT(ReferenceCount == 0);
-  } catch (...) {
-    // A destructor must not throw (assertion mode 3 would).
-  }
-}
+ZQADT_RecordSchemaRef::ZQADT_RecordSchemaRef() : NumFields(0), Consistent(false), DataSize(0) {}
 
 void ZQADT_RecordSchemaRef::MakeConsistent() {
   ZQ_TRACE_FUNCTION("ZQADT_RecordSchemaRef::MakeConsistent");
@@ -39,33 +30,7 @@ ZQADT_RecordSchemaRef* ZQADT_RecordSchemaRef::Clone() const {
   return copy;
 }
 
-ZQADT_RecordSchema::ZQADT_RecordSchema() : Ref(new ZQADT_RecordSchemaRef) {
-  Ref->ReferenceCount = 1;
-}
-
-ZQADT_RecordSchema::ZQADT_RecordSchema(const ZQADT_RecordSchema& Other) : Ref(Other.Ref) {
-  ++Ref->ReferenceCount;
-}
-
-ZQADT_RecordSchema& ZQADT_RecordSchema::operator=(const ZQADT_RecordSchema& Other) {
-  ++Other.Ref->ReferenceCount;  // first: self-assignment is safe
-  Release();
-  Ref = Other.Ref;
-  return *this;
-}
-
-ZQADT_RecordSchema::~ZQADT_RecordSchema() {
-  try {
-    Release();
-  } catch (...) {
-    // Only a violated count throws here, in assertion mode 3.
-  }
-}
-
-void ZQADT_RecordSchema::Release() {
-  ZQ_ASSERT_TEXT(Ref->ReferenceCount > 0, "ReferenceCount > 0");
-  if (--Ref->ReferenceCount == 0) delete Ref;
-}
+ZQADT_RecordSchema::ZQADT_RecordSchema() : Ref(new ZQADT_RecordSchemaRef) {}
 
 void ZQADT_RecordSchema::AddField(const ZQ_String& Name, const ZQADT_Datatype& Datatype) {
   ZQ_TRACE_FUNCTION("ZQADT_RecordSchema::AddField");
@@ -73,12 +38,7 @@ void ZQADT_RecordSchema::AddField(const ZQ_String& Name, const ZQADT_Datatype& D
   if (Datatype.IsNull()) return;
   // Records built from this schema share its reference and were laid out by
   // it: they must keep that layout, so a shared schema is copied first.
-  if (Ref->ReferenceCount > 1) {
-    ZQADT_RecordSchemaRef* own = Ref->Clone();
-    own->ReferenceCount = 1;
-    Release();
-    Ref = own;
-  }
+  if (Ref.GetReferenceCount() > 1) Ref.Reset(Ref->Clone());
   Ref->Fields[Ref->NumFields] = ZQADT_FieldSchema{Name, Datatype};
   ++Ref->NumFields;
   Ref->Consistent = false;

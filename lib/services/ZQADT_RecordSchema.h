@@ -19,20 +19,16 @@ struct ZQADT_FieldSchema {
   ZQADT_Datatype Datatype;
 };
 
-class ZQADT_RecordSchemaRef {
+// Its destructor logs "ReferenceCount == 0" when violated.
+class ZQADT_RecordSchemaRef : public ZQ_CountedBody {
  public:
   ZQADT_RecordSchemaRef();
-  // Asserts "ReferenceCount == 0".
-  ~ZQADT_RecordSchemaRef();
-  ZQADT_RecordSchemaRef(const ZQADT_RecordSchemaRef&) = delete;
-  ZQADT_RecordSchemaRef& operator=(const ZQADT_RecordSchemaRef&) = delete;
 
   // Recomputes the offsets, data size and hash. Asserts "not Consistent".
   void MakeConsistent();
   // A new reference (count 0) with the same fields.
   ZQADT_RecordSchemaRef* Clone() const;
 
-  int ReferenceCount;
   int NumFields;
   ZQ_AutosizeArray<ZQADT_FieldSchema> Fields;
   bool Consistent;
@@ -45,10 +41,8 @@ class ZQADT_RecordSchema {
  public:
   // A new empty schema.
   ZQADT_RecordSchema();
-  ZQADT_RecordSchema(const ZQADT_RecordSchema& Other);
-  ZQADT_RecordSchema& operator=(const ZQADT_RecordSchema& Other);
-  // Asserts "ReferenceCount > 0"; the last handle deletes the reference.
-  ~ZQADT_RecordSchema();
+  // Copies share the reference; releasing a share asserts
+  // "ReferenceCount > 0", and the last handle deletes the reference.
 
   // Appends a field (Datatype not null). Un-shares the schema first.
   void AddField(const ZQ_String& Name, const ZQADT_Datatype& Datatype);
@@ -63,14 +57,13 @@ class ZQADT_RecordSchema {
 
   // Whether both handles share one reference.
   bool IsSameAs(const ZQADT_RecordSchema& Other) const { return Ref == Other.Ref; }
-  int GetNumReferences() const { return Ref->ReferenceCount; }
+  int GetNumReferences() const { return Ref.GetReferenceCount(); }
 
  private:
   void AssertFieldIndex(int FieldIndex) const;
   ZQADT_RecordSchemaRef& Consistent() const;
-  void Release();
 
-  ZQADT_RecordSchemaRef* Ref;
+  ZQ_CountedHandle<ZQADT_RecordSchemaRef> Ref;
 };
 
 #endif

@@ -28,21 +28,15 @@ ZQ_PrinterDocumentImp::ZQ_PrinterDocumentImp(const ZQ_String& DocumentName,
   if (PrinterInitialization == Manager::PrinterInitialization_RunPrintDialog)
     PrintToFile = Manager::RunPrintDialogBox(Options);
 
-  hDC = ZQ_PrinterManager::CreatePrinterDeviceContext(false, Options.PrinterName);
-  ZQ_ASSERT_TEXT(hDC != nullptr, "hDC");
-  // A constructor that throws runs no destructor: give the context back here
-  // (a cancelled file prompt or a failed StartDoc would otherwise leak it).
-  try {
-    const ZQ_CurrentPrinterInfoType info = ZQ_PrinterManager::ComputePrintingArea(hDC);
-    PrintingArea = info.PrintingAreaPixels;
-    EvenPagePrintingArea =
-        Options.MirrorMargins ? info.EvenPagePrintingAreaPixels : info.PrintingAreaPixels;
-    StartJob();
-  } catch (...) {
-    if (hDC) ::DeleteDC(hDC);  // unchecked: the first failure is the one reported
-    hDC = nullptr;
-    throw;
-  }
+  // Owned from here: a cancelled file prompt or a failed StartDoc gives it
+  // back with the half-made document.
+  hDC.Reset(ZQ_PrinterManager::CreatePrinterDeviceContext(false, Options.PrinterName));
+  ZQ_ASSERT_TEXT(hDC.IsValid(), "hDC");
+  const ZQ_CurrentPrinterInfoType info = ZQ_PrinterManager::ComputePrintingArea(hDC.Get());
+  PrintingArea = info.PrintingAreaPixels;
+  EvenPagePrintingArea =
+      Options.MirrorMargins ? info.EvenPagePrintingAreaPixels : info.PrintingAreaPixels;
+  StartJob();
 }
 
 void ZQ_PrinterDocumentImp::StartJob() {
@@ -59,14 +53,10 @@ void ZQ_PrinterDocumentImp::StartJob() {
   info.cbSize = sizeof info;
   info.lpszDocName = DocumentName.GetText();
   info.lpszOutput = output.IsEmpty() ? nullptr : output.GetText();
-  ZQLOW_WINGDI::StartDocA(hDC, &info);
+  ZQLOW_WINGDI::StartDocA(hDC.Get(), &info);
 }
 
-ZQ_PrinterDocumentImp::~ZQ_PrinterDocumentImp() {
-  ZQ_TRACE_FUNCTION("ZQ_PrinterDocumentImp::~ZQ_PrinterDocumentImp");
-  ZQ_ASSERT_TEXT(ReferenceCount == 0, "ReferenceCount == 0");
-  CloseJob();
-}
+ZQ_PrinterDocumentImp::~ZQ_PrinterDocumentImp() { CloseJob(); }
 
 void ZQ_PrinterDocumentImp::CloseJob() noexcept {
   // The wrappers report (log, and in the running program throw) a failure;
@@ -75,43 +65,21 @@ void ZQ_PrinterDocumentImp::CloseJob() noexcept {
   try {
     if (PageInProgress) {
       PageInProgress = false;
-      ZQLOW_WINGDI::AbortDoc(hDC);
+      ZQLOW_WINGDI::AbortDoc(hDC.Get());
     } else {
-      ZQLOW_WINGDI::EndDoc(hDC);
+      ZQLOW_WINGDI::EndDoc(hDC.Get());
     }
   } catch (...) {
     ZQ_WriteDebugLogEntry("The print job could not be ended.\n");
   }
   try {
-    ZQLOW_WINGDI::DeleteDC(hDC);
+    hDC.Reset();
   } catch (...) {
     ZQ_WriteDebugLogEntry("The printer device context could not be deleted.\n");
   }
-  hDC = nullptr;
 }
 
-ZQ_PrinterDocument::ZQ_PrinterDocument(ZQ_PrinterDocumentImp* Imp) : Imp(Imp) {
-  ++Imp->ReferenceCount;
-}
-
-ZQ_PrinterDocument::ZQ_PrinterDocument(const ZQ_PrinterDocument& Other) : Imp(Other.Imp) {
-  ++Imp->ReferenceCount;
-}
-
-ZQ_PrinterDocument& ZQ_PrinterDocument::operator=(const ZQ_PrinterDocument& Other) {
-  ++Other.Imp->ReferenceCount;  // first, so that self-assignment keeps the job
-  Release();
-  Imp = Other.Imp;
-  return *this;
-}
-
-ZQ_PrinterDocument::~ZQ_PrinterDocument() { Release(); }
-
-void ZQ_PrinterDocument::Release() {
-  ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::Release");
-  ZQ_ASSERT_TEXT(Imp->ReferenceCount > 0, "ReferenceCount > 0");
-  if (--Imp->ReferenceCount == 0) delete Imp;
-}
+ZQ_PrinterDocument::ZQ_PrinterDocument(ZQ_PrinterDocumentImp* Imp) : Imp(Imp) {}
 
 unsigned long ZQ_PrinterDocument::GetPrintRange() const { return Imp->Options->PrintRange; }
 long ZQ_PrinterDocument::GetFirstPage() const { return Imp->Options->FirstPage; }
@@ -120,27 +88,27 @@ long ZQ_PrinterDocument::GetLastPage() const { return Imp->Options->LastPage; }
 void ZQ_PrinterDocument::BeginPage() {
   ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::BeginPage");
   ZQ_ASSERT_TEXT(!Imp->PageInProgress, "not PageInProgress");
-  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
+  ZQ_ASSERT_TEXT(Imp->hDC.IsValid(), "hDC");
   if (Imp->PageInProgress) return;
   ++Imp->PageCount;
-  Imp->ClippingRegionState.SaveClippingRegion(Imp->hDC);
+  Imp->ClippingRegionState.SaveClippingRegion(Imp->hDC.Get());
   Imp->PageInProgress = true;
-  ZQLOW_WINGDI::StartPage(Imp->hDC);
+  ZQLOW_WINGDI::StartPage(Imp->hDC.Get());
 }
 
 void ZQ_PrinterDocument::FinishPage() {
   ZQ_TRACE_FUNCTION("ZQ_PrinterDocument::FinishPage");
   ZQ_ASSERT_TEXT(Imp->PageInProgress, "PageInProgress");
-  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
+  ZQ_ASSERT_TEXT(Imp->hDC.IsValid(), "hDC");
   if (!Imp->PageInProgress) return;
   Imp->PageInProgress = false;
-  ZQLOW_WINGDI::EndPage(Imp->hDC);
-  Imp->ClippingRegionState.RestoreClippingRegion(Imp->hDC);
+  ZQLOW_WINGDI::EndPage(Imp->hDC.Get());
+  Imp->ClippingRegionState.RestoreClippingRegion(Imp->hDC.Get());
 }
 
 HDC ZQ_PrinterDocument::GetHDC() const {
-  ZQ_ASSERT_TEXT(Imp->hDC != nullptr, "hDC");
-  return Imp->hDC;
+  ZQ_ASSERT_TEXT(Imp->hDC.IsValid(), "hDC");
+  return Imp->hDC.Get();
 }
 
 ZQ_Rectangle<long> ZQ_PrinterDocument::GetPrintingArea() const {

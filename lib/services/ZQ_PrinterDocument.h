@@ -8,13 +8,15 @@
 #ifndef ZQ_PRINTERDOCUMENT_H
 #define ZQ_PRINTERDOCUMENT_H
 
+#include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_WINGDI_Utils.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_CountedBody.h"
 #include "ZQ_PrinterPrintOptions.h"
 #include "ZQ_Rectangle.h"
 #include "ZQ_String.h"
 
-class ZQ_PrinterDocumentImp {
+class ZQ_PrinterDocumentImp : public ZQ_CountedBody {
  public:
   // Runs the print dialog when PrinterInitialization is 0, creates the
   // device context and starts the job. Options is borrowed and must outlive
@@ -23,16 +25,13 @@ class ZQ_PrinterDocumentImp {
   ZQ_PrinterDocumentImp(const ZQ_String& DocumentName, ZQ_PrinterPrintOptions& Options,
                         int PrinterInitialization);
   // Ends the job (aborts it when a page is open) and deletes the context.
-  // Failures are reported and logged, never thrown.
+  // Failures, and handles still counted ("ReferenceCount == 0"), are logged,
+  // never thrown.
   ~ZQ_PrinterDocumentImp();
-  ZQ_PrinterDocumentImp(const ZQ_PrinterDocumentImp&) = delete;
-  ZQ_PrinterDocumentImp& operator=(const ZQ_PrinterDocumentImp&) = delete;
-
-  long ReferenceCount = 0;  // counts the handles
   ZQ_String DocumentName;
   ZQ_PrinterPrintOptions* Options = nullptr;
   int PrinterInitialization = 0;
-  HDC hDC = nullptr;
+  ZQ_OwnedDC hDC;
   bool PageInProgress = false;
   long PageCount = 0;
   ZQ_Rectangle<long> PrintingArea;          // pixels
@@ -48,10 +47,10 @@ class ZQ_PrinterDocumentImp {
 
 class ZQ_PrinterDocument {
  public:
+  // Takes a share of Imp, an object created with new. Copies share it;
+  // releasing a share asserts "ReferenceCount > 0", and the last handle
+  // deletes the job.
   explicit ZQ_PrinterDocument(ZQ_PrinterDocumentImp* Imp);
-  ZQ_PrinterDocument(const ZQ_PrinterDocument& Other);
-  ZQ_PrinterDocument& operator=(const ZQ_PrinterDocument& Other);
-  ~ZQ_PrinterDocument();
 
   // The request's range after the print dialog (ZQ_PrinterPrintOptions).
   unsigned long GetPrintRange() const;
@@ -73,8 +72,7 @@ class ZQ_PrinterDocument {
   bool IsPageInProgress() const;
 
  private:
-  void Release();
-  ZQ_PrinterDocumentImp* Imp;
+  ZQ_CountedHandle<ZQ_PrinterDocumentImp> Imp;
 };
 
 #endif

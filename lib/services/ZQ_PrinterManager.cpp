@@ -7,6 +7,7 @@
 #include "ZQLOW_COMMDLG.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_WINGDI_Utils.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_Core.h"
@@ -31,8 +32,8 @@ const DWORD kOpenFileNameSize = 76;  // without the Windows 2000 fields
 const DWORD kOutputFileBufferSize = 4096;
 
 struct PrinterState {
-  HGLOBAL hDevNames = nullptr;
-  HGLOBAL hDevMode = nullptr;
+  ZQ_OwnedGlobalMemory hDevNames;
+  ZQ_OwnedGlobalMemory hDevMode;
   ZQ_PrinterMargins Margins;
   ZQ_FileName QueriedOutputFileName{"print.out"};
   bool Initialized = false;
@@ -64,11 +65,20 @@ unsigned long DistanceUnitsOf(DWORD Flags) {
   return State().Margins.DistanceUnits;
 }
 
-void TakePageSetupResult(const PAGESETUPDLGA& Setup) {
-  CheckDeviceNames(Setup.hDevNames);
+// A dialog frees or keeps the memory it was handed: the state owns what it
+// hands back, and frees nothing itself.
+void TakeDialogHandles(HGLOBAL DeviceNames, HGLOBAL DeviceMode) {
+  CheckDeviceNames(DeviceNames);
   PrinterState& state = State();
-  state.hDevNames = Setup.hDevNames;
-  state.hDevMode = Setup.hDevMode;
+  state.hDevNames.Release();
+  state.hDevNames.Reset(DeviceNames);
+  state.hDevMode.Release();
+  state.hDevMode.Reset(DeviceMode);
+}
+
+void TakePageSetupResult(const PAGESETUPDLGA& Setup) {
+  TakeDialogHandles(Setup.hDevNames, Setup.hDevMode);
+  PrinterState& state = State();
   state.Margins.Left = Setup.rtMargin.left;
   state.Margins.Top = Setup.rtMargin.top;
   state.Margins.Right = Setup.rtMargin.right;
@@ -114,8 +124,8 @@ void ReadSettings() {
   state.Margins.DistanceUnits = ZQ_GetUInt32(folder, "DistanceUnits", state.Margins.DistanceUnits);
   state.QueriedOutputFileName =
       ZQ_GetFileName(folder, "QueriedOutputFileName", state.QueriedOutputFileName);
-  if (!state.hDevMode) return;
-  GlobalLockScope lock(state.hDevMode);
+  if (!state.hDevMode.IsValid()) return;
+  GlobalLockScope lock(state.hDevMode.Get());
   DEVMODEA* mode = static_cast<DEVMODEA*>(lock.Data());
   for (const DeviceModeField& field : kDeviceModeFields)
     mode->*field.Field = static_cast<short>(ZQ_GetInt32(folder, field.Key, mode->*field.Field));
@@ -130,8 +140,8 @@ void WriteSettings() {
   ZQ_SetInt32(folder, "RightMargin", state.Margins.Right);
   ZQ_SetUInt32(folder, "DistanceUnits", state.Margins.DistanceUnits);
   ZQ_SetFileName(folder, "QueriedOutputFileName", state.QueriedOutputFileName);
-  if (!state.hDevMode) return;
-  GlobalLockScope lock(state.hDevMode);
+  if (!state.hDevMode.IsValid()) return;
+  GlobalLockScope lock(state.hDevMode.Get());
   const DEVMODEA* mode = static_cast<const DEVMODEA*>(lock.Data());
   for (const DeviceModeField& field : kDeviceModeFields)
     ZQ_SetInt32(folder, field.Key, static_cast<long>(mode->*field.Field));
@@ -163,10 +173,10 @@ void ZQ_PrinterManager::InsurePrinterOptionsStateInitialized() {
   ZQ_TRACE_FUNCTION("ZQ_PrinterManager::InsurePrinterOptionsStateInitialized");
   PrinterState& state = State();
   if (state.Initialized) {
-    ZQ_ASSERT_TEXT(state.hDevNames != nullptr, "hDevNames");
+    ZQ_ASSERT_TEXT(state.hDevNames.IsValid(), "hDevNames");
     return;
   }
-  ZQ_ASSERT_TEXT(state.hDevNames == nullptr, "hDevNames == NULL");
+  ZQ_ASSERT_TEXT(!state.hDevNames.IsValid(), "hDevNames == NULL");
   PAGESETUPDLGA setup;
   std::memset(&setup, 0, sizeof setup);
   setup.lStructSize = sizeof setup;
@@ -186,8 +196,8 @@ void ZQ_PrinterManager::RunPageSetupDialogBox() {
   std::memset(&setup, 0, sizeof setup);
   setup.lStructSize = sizeof setup;
   setup.hwndOwner = DialogOwner();
-  setup.hDevNames = state.hDevNames;
-  setup.hDevMode = state.hDevMode;
+  setup.hDevNames = state.hDevNames.Get();
+  setup.hDevMode = state.hDevMode.Get();
   setup.Flags = state.Margins.DistanceUnits | PSD_MARGINS;
   setup.rtMargin = {state.Margins.Left, state.Margins.Top, state.Margins.Right,
                     state.Margins.Bottom};
@@ -202,8 +212,8 @@ bool ZQ_PrinterManager::RunPrintDialogBox(ZQ_PrinterPrintOptions& Options) {
   std::memset(&print, 0, sizeof print);
   print.lStructSize = sizeof print;
   print.hwndOwner = DialogOwner();
-  print.hDevNames = state.hDevNames;
-  print.hDevMode = state.hDevMode;
+  print.hDevNames = state.hDevNames.Get();
+  print.hDevMode = state.hDevMode.Get();
   print.nCopies = 1;
   print.Flags = PD_USEDEVMODECOPIESANDCOLLATE;
   if (Options.PageRangeAllowed) {
@@ -227,9 +237,7 @@ bool ZQ_PrinterManager::RunPrintDialogBox(ZQ_PrinterPrintOptions& Options) {
   else if (Options.PrintRange == ZQ_PrinterPrintOptions::PrintRange_Selection)
     print.Flags |= PD_SELECTION;
   ZQLOW_COMMDLG::PrintDlgA(&print);
-  CheckDeviceNames(print.hDevNames);
-  state.hDevNames = print.hDevNames;
-  state.hDevMode = print.hDevMode;
+  TakeDialogHandles(print.hDevNames, print.hDevMode);
   if (Options.PageRangeAllowed && (print.Flags & PD_PAGENUMS)) {
     Options.FirstPage = print.nFromPage;
     Options.LastPage = print.nToPage;
@@ -276,10 +284,10 @@ HDC ZQ_PrinterManager::CreatePrinterDeviceContext(bool InformationOnly,
              : ZQLOW_WINGDI::CreateDCA("winspool", PrinterName.GetText(), nullptr, nullptr);
   } else {
     PrinterState& state = State();
-    ZQ_ASSERT_TEXT(state.hDevNames != nullptr, "hDevNames");
-    if (!state.hDevNames) return nullptr;
-    GlobalLockScope names(state.hDevNames);
-    GlobalLockScope mode(state.hDevMode);
+    ZQ_ASSERT_TEXT(state.hDevNames.IsValid(), "hDevNames");
+    if (!state.hDevNames.IsValid()) return nullptr;
+    GlobalLockScope names(state.hDevNames.Get());
+    GlobalLockScope mode(state.hDevMode.Get());
     const DEVNAMES* devNames = static_cast<const DEVNAMES*>(names.Data());
     const char* base = static_cast<const char*>(names.Data());
     const char* driver = base + devNames->wDriverOffset;
@@ -351,15 +359,10 @@ ZQ_CurrentPrinterInfoType ZQ_PrinterManager::ComputePrintingArea(HDC DC) {
 ZQ_CurrentPrinterInfoType ZQ_PrinterManager::GetCurrentPrinterInfo() {
   ZQ_TRACE_FUNCTION("ZQ_PrinterManager::GetCurrentPrinterInfo");
   InsurePrinterOptionsStateInitialized();
-  HDC dc = CreatePrinterDeviceContext(true, ZQ_String());
-  try {
-    ZQ_CurrentPrinterInfoType info = ComputePrintingArea(dc);
-    ZQLOW_WINGDI::DeleteDC(dc);
-    return info;
-  } catch (...) {
-    ::DeleteDC(dc);  // unchecked: the first failure is the one reported
-    throw;
-  }
+  ZQ_OwnedDC dc(CreatePrinterDeviceContext(true, ZQ_String()));
+  const ZQ_CurrentPrinterInfoType info = ComputePrintingArea(dc.Get());
+  dc.Reset();  // a failure to delete is reported here; after a throw, only logged
+  return info;
 }
 
 ZQ_PrinterMargins ZQ_PrinterManager::GetMargins() {
@@ -389,13 +392,14 @@ void ZQ_PrinterManager::SavePrinterOptionsState() {
 void ZQ_PrinterManager::FreeHandles() {
   ZQ_TRACE_FUNCTION("ZQ_PrinterManager::FreeHandles");
   PrinterState& state = State();
-  if (state.hDevNames) ZQLOW_WINBASE::GlobalFree(state.hDevNames);
-  if (state.hDevMode) ZQLOW_WINBASE::GlobalFree(state.hDevMode);
-  state.hDevNames = nullptr;
-  state.hDevMode = nullptr;
+  // Out of the state first: a failure to free one leaves neither held, and
+  // the other is still freed (quietly, by its owner's destructor).
+  ZQ_OwnedGlobalMemory names(std::move(state.hDevNames)), mode(std::move(state.hDevMode));
   // Without its handles the state is no longer loaded: a later printing
   // operation (a program that runs its stages again) loads it afresh.
   state.Initialized = false;
+  names.Reset();
+  mode.Reset();
 }
 
 void ZQ_Printer_InitializationServiceCallback(int Stage) {

@@ -98,7 +98,7 @@ class ZQ_PrinterManager {
   static void PromptForQueriedOutputFileName();
   // A device context (or, InformationOnly, an information context) for the
   // named printer, or for the shared choice when PrinterName is empty. The
-  // caller deletes it.
+  // caller owns it (ZQ_OwnedDC).
   static HDC CreatePrinterDeviceContext(bool InformationOnly, const ZQ_String& PrinterName);
 
   // Stage work: saves the state at stage 10, frees the handles at stage 13

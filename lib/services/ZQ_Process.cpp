@@ -16,7 +16,7 @@ namespace {
 ZQ_ProcessReference* NullReference() {
   static ZQ_ProcessReference* s_null = [] {
     auto* reference = new ZQ_ProcessReference(nullptr, 0);
-    reference->ReferenceCount = 1;  // the static's own share: never released
+    reference->AddReference();  // the static's own share: never released
     return reference;
   }();
   return s_null;
@@ -33,59 +33,20 @@ DWORD IntervalMilliseconds(double Seconds) {
 
 }  // namespace
 
-ZQ_ProcessReference::ZQ_ProcessReference(HANDLE Process, DWORD ProcessId)
-    : ReferenceCount(0), Process(Process), ProcessId(ProcessId) {}
+ZQ_Process::ZQ_Process() : Ref(NullReference()) {}
 
-ZQ_ProcessReference::~ZQ_ProcessReference() {
-  ZQ_TRACE_FUNCTION("ZQ_ProcessReference::~ZQ_ProcessReference");
-  try {
-    ZQ_ASSERT(ReferenceCount == 0);
-    if (Process) ZQLOW_WINBASE::CloseHandle(Process);
-  } catch (...) {
-    // A destructor must not throw; the handle is gone with the process
-    // object either way.
-  }
-}
-
-ZQ_Process::ZQ_Process() : Ref(NullReference()) { ++Ref->ReferenceCount; }
-
-ZQ_Process::ZQ_Process(ZQ_ProcessReference* Reference) : Ref(Reference) {
-  ++Ref->ReferenceCount;
-}
-
-ZQ_Process::ZQ_Process(const ZQ_Process& Other) : Ref(Other.Ref) { ++Ref->ReferenceCount; }
-
-ZQ_Process& ZQ_Process::operator=(const ZQ_Process& Other) {
-  ++Other.Ref->ReferenceCount;  // first, so that self-assignment is safe
-  Release();
-  Ref = Other.Ref;
-  return *this;
-}
-
-ZQ_Process::~ZQ_Process() {
-  try {
-    Release();
-  } catch (...) {
-    // Only a violated count can throw here (assertion mode 3).
-  }
-}
-
-void ZQ_Process::Release() {
-  ZQ_TRACE_FUNCTION("ZQ_Process::Release");
-  ZQ_ASSERT_TEXT(Ref->ReferenceCount > 0, "ReferenceCount > 0");
-  if (--Ref->ReferenceCount == 0) delete Ref;
-}
+ZQ_Process::ZQ_Process(ZQ_ProcessReference* Reference) : Ref(Reference) {}
 
 bool ZQ_Process::IsProcessActive() const {
   ZQ_TRACE_FUNCTION("ZQ_Process::IsProcessActive");
   ZQ_ASSERT_TEXT(!IsNull(), "not IsNull()");
   if (IsNull()) return false;
   DWORD exitCode = 0;
-  ZQLOW_WINBASE::GetExitCodeProcess(Ref->Process, &exitCode);
+  ZQLOW_WINBASE::GetExitCodeProcess(Ref->Process.Get(), &exitCode);
   if (exitCode != STILL_ACTIVE) return false;
   // A program may end with the code 259 itself: only the handle's state
   // tells, or a polling wait would never finish.
-  return ZQLOW_WINBASE::WaitForSingleObject(Ref->Process, 0) == WAIT_TIMEOUT;
+  return ZQLOW_WINBASE::WaitForSingleObject(Ref->Process.Get(), 0) == WAIT_TIMEOUT;
 }
 
 int ZQ_Process::WaitForExit(const ZQ_Functor0& Callback, double IntervalSeconds) const {
@@ -100,10 +61,10 @@ int ZQ_Process::WaitForExit(const ZQ_Functor0& Callback, double IntervalSeconds)
       ZQLOW_WINBASE::Sleep(interval);
     }
   } else {
-    ZQLOW_WINBASE::WaitForSingleObject(Ref->Process, INFINITE);
+    ZQLOW_WINBASE::WaitForSingleObject(Ref->Process.Get(), INFINITE);
   }
   DWORD exitCode = 0;
-  ZQLOW_WINBASE::GetExitCodeProcess(Ref->Process, &exitCode);
+  ZQLOW_WINBASE::GetExitCodeProcess(Ref->Process.Get(), &exitCode);
   return static_cast<int>(exitCode);
 }
 
@@ -121,10 +82,11 @@ ZQ_Process StartProcess(const ZQ_String& CommandLine, const ZQ_String& InitialDi
     ZQLOW_WINBASE::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                   InitialDirectory.IsEmpty() ? nullptr : InitialDirectory.GetText(),
                                   &startupInfo, &processInfo);
-    // Own the process handle before anything else can throw.
-    ZQ_Process process(new ZQ_ProcessReference(processInfo.hProcess, processInfo.dwProcessId));
-    if (processInfo.hThread) ZQLOW_WINBASE::CloseHandle(processInfo.hThread);
-    return process;
+    // Owned before anything else can throw; the thread handle is not needed.
+    ZQ_OwnedProcessHandle process(processInfo.hProcess), thread(processInfo.hThread);
+    ZQ_Process result(new ZQ_ProcessReference(process.Release(), processInfo.dwProcessId));
+    thread.Reset();  // a failure to close it is reported
+    return result;
   } catch (ZQ_Exception& e) {
     if (InitialDirectory.IsEmpty()) {
       e.AppendToDescription(ZQ_Internationalization_FillPlaceholders(

@@ -8,22 +8,21 @@
 #ifndef ZQ_PROCESS_H
 #define ZQ_PROCESS_H
 
+#include "ZQLOW_WINBASE.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_CountedBody.h"
 #include "ZQ_Functor.h"
 #include "ZQ_ProcessStartupParameters.h"
 #include "ZQ_String.h"
 
-class ZQ_ProcessReference {
+class ZQ_ProcessReference : public ZQ_CountedBody {
  public:
-  // Takes ownership of Process (null for a null process).
-  ZQ_ProcessReference(HANDLE Process, DWORD ProcessId);
-  // Asserts "ReferenceCount == 0"; closes the process handle.
-  ~ZQ_ProcessReference();
-  ZQ_ProcessReference(const ZQ_ProcessReference&) = delete;
-  ZQ_ProcessReference& operator=(const ZQ_ProcessReference&) = delete;
+  // Takes ownership of OwnedProcess (null for a null process), which the
+  // destructor closes.
+  ZQ_ProcessReference(HANDLE OwnedProcess, DWORD ProcessId)
+      : Process(OwnedProcess), ProcessId(ProcessId) {}
 
-  int ReferenceCount;
-  HANDLE Process;
+  ZQ_OwnedProcessHandle Process;
   DWORD ProcessId;
 };
 
@@ -31,17 +30,15 @@ class ZQ_Process {
  public:
   // A null process.
   ZQ_Process();
-  // Takes Reference (not null) and raises its count.
+  // Takes a share of Reference (not null), an object created with new.
+  // Copies share it; releasing a share asserts "ReferenceCount > 0", and the
+  // last handle deletes the reference.
   explicit ZQ_Process(ZQ_ProcessReference* Reference);
-  ZQ_Process(const ZQ_Process& Other);
-  ZQ_Process& operator=(const ZQ_Process& Other);
-  // Asserts "ReferenceCount > 0"; the last handle deletes the reference.
-  ~ZQ_Process();
 
-  bool IsNull() const { return Ref->Process == nullptr; }
-  HANDLE GetHandle() const { return Ref->Process; }
+  bool IsNull() const { return !Ref->Process.IsValid(); }
+  HANDLE GetHandle() const { return Ref->Process.Get(); }
   DWORD GetProcessId() const { return Ref->ProcessId; }
-  int GetNumReferences() const { return Ref->ReferenceCount; }
+  int GetNumReferences() const { return Ref.GetReferenceCount(); }
 
   // Whether the process still runs. Asserts "not IsNull()". A process that
   // ended with the code STILL_ACTIVE (259) counts as ended.
@@ -54,9 +51,7 @@ class ZQ_Process {
                   double IntervalSeconds = 0.05) const;
 
  private:
-  void Release();
-
-  ZQ_ProcessReference* Ref;
+  ZQ_CountedHandle<ZQ_ProcessReference> Ref;
 };
 
 // Starts CommandLine in InitialDirectory (the current directory when empty).

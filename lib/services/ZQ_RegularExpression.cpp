@@ -287,8 +287,9 @@ int ZQ_AlwaysMatchExpressionElement::Match(const ZQ_String&, int Start, int End)
 
 // The shared expression and its handles
 
-ZQ_RegularExpressionReference::ZQ_RegularExpressionReference(ZQ_RegularExpressionElement* Root)
-    : Root(Root) {
+ZQ_RegularExpressionReference::ZQ_RegularExpressionReference(
+    ZQ_RegularExpressionElement* OwnedRoot)
+    : Root(OwnedRoot) {
   auto* literal = dynamic_cast<ZQ_MatchSubstringRegularExpressionElement*>(Root);
   if (literal && literal->GetSubstring().GetLength() > 0) {
     RootIsLiteral = true;
@@ -299,39 +300,11 @@ ZQ_RegularExpressionReference::ZQ_RegularExpressionReference(ZQ_RegularExpressio
 
 ZQ_RegularExpressionReference::~ZQ_RegularExpressionReference() { delete Root; }
 
-ZQ_RegularExpression::ZQ_RegularExpression(const ZQ_RegularExpression& Other) noexcept
-    : Ref(Other.Ref) {
-  if (Ref) ++Ref->ReferenceCount;
-}
-
-ZQ_RegularExpression& ZQ_RegularExpression::operator=(const ZQ_RegularExpression& Other) {
-  // Raise first and keep the pointer: assigning a handle to itself must
-  // neither free the expression nor lose it.
-  ZQ_RegularExpressionReference* const shared = Other.Ref;
-  if (shared) ++shared->ReferenceCount;
-  Release();
-  Ref = shared;
-  return *this;
-}
-
-ZQ_RegularExpression::~ZQ_RegularExpression() { Release(); }
-
-ZQ_RegularExpression ZQ_RegularExpression::Adopt(ZQ_RegularExpressionElement* Root) {
-  ElementPointer owned(Root);
-  auto* reference = new ZQ_RegularExpressionReference(Root);
+ZQ_RegularExpression ZQ_RegularExpression::Adopt(ZQ_RegularExpressionElement* OwnedRoot) {
+  ElementPointer owned(OwnedRoot);
+  auto* reference = new ZQ_RegularExpressionReference(OwnedRoot);
   owned.release();
   return ZQ_RegularExpression(reference);
-}
-
-void ZQ_RegularExpression::Release() {
-  if (!Ref) return;
-  ZQ_TRACE_FUNCTION("ZQ_RegularExpression::Release");
-  // A count already at 0 means the expression is gone: once reported, it is
-  // left alone rather than freed twice.
-  const bool isCounted = Ref->ReferenceCount > 0;
-  ZQ_ASSERT_TEXT(isCounted, "ReferenceCount > 0");
-  if (isCounted && --Ref->ReferenceCount == 0) delete Ref;
-  Ref = nullptr;
 }
 
 bool ZQ_RegularExpression::Match(const ZQ_String& S, int SectionStart, int SectionLength) const {
@@ -344,7 +317,7 @@ bool ZQ_RegularExpression::Match(const ZQ_String& S, int SectionStart, int Secti
   ZQ_ASSERT_TEXT(isInside, "0 <= SectionStart and (SectionStart + SectionLength) <= S.GetLength()");
   if (!isInside) return false;
   const int sectionEnd = SectionStart + SectionLength;
-  if (!Ref || !Ref->Root) return SectionLength == 0;
+  if (Ref.IsNull() || !Ref->Root) return SectionLength == 0;
   if (Ref->RootIsLiteral) {
     if (SectionLength == 0) return false;
     const char first = S.GetText()[SectionStart];

@@ -15,6 +15,7 @@
 #define ZQ_REGULAREXPRESSION_H
 
 #include "ZQ_Array.h"
+#include "ZQ_CountedBody.h"
 #include "ZQ_String.h"
 
 // Option bits.
@@ -116,18 +117,15 @@ class ZQ_AlwaysMatchExpressionElement : public ZQ_RegularExpressionElement {
 };
 
 // The shared compiled expression.
-class ZQ_RegularExpressionReference {
+class ZQ_RegularExpressionReference : public ZQ_CountedBody {
  public:
-  ZQ_RegularExpressionReference(const ZQ_RegularExpressionReference&) = delete;
-  ZQ_RegularExpressionReference& operator=(const ZQ_RegularExpressionReference&) = delete;
+  ~ZQ_RegularExpressionReference();
 
  private:
   friend class ZQ_RegularExpression;
-  // Takes ownership of Root (may be null).
-  explicit ZQ_RegularExpressionReference(ZQ_RegularExpressionElement* Root);
-  ~ZQ_RegularExpressionReference();
+  // Takes ownership of OwnedRoot (may be null).
+  explicit ZQ_RegularExpressionReference(ZQ_RegularExpressionElement* OwnedRoot);
 
-  int ReferenceCount = 1;
   ZQ_RegularExpressionElement* Root;
   // A root that is a non-empty literal must find its first character at the
   // section's start: a quick rejection before the chain is walked.
@@ -140,10 +138,9 @@ class ZQ_RegularExpressionReference {
 // no expression and matches only an empty section.
 class ZQ_RegularExpression {
  public:
-  ZQ_RegularExpression() noexcept : Ref(nullptr) {}
-  ZQ_RegularExpression(const ZQ_RegularExpression& Other) noexcept;
-  ZQ_RegularExpression& operator=(const ZQ_RegularExpression& Other);
-  ~ZQ_RegularExpression();
+  // Copies share the expression; releasing a share asserts
+  // "ReferenceCount > 0", and the last handle deletes it.
+  ZQ_RegularExpression() noexcept = default;
 
   // Whether the whole section of S from SectionStart, SectionLength
   // characters long (a negative length: to the end of S), matches. A section
@@ -151,19 +148,18 @@ class ZQ_RegularExpression {
   bool Match(const ZQ_String& S, int SectionStart = 0, int SectionLength = -1) const;
 
   // Handles sharing the expression; 0 for a default handle.
-  int GetReferenceCount() const { return Ref ? Ref->ReferenceCount : 0; }
+  int GetReferenceCount() const { return Ref.GetReferenceCount(); }
 
  private:
   friend ZQ_RegularExpression ZQ_MakeSimpleRegularExpression(const ZQ_String& Pattern,
                                                               int Options);
   explicit ZQ_RegularExpression(ZQ_RegularExpressionReference* Reference) noexcept
       : Ref(Reference) {}
-  // A handle to a new reference that takes ownership of Root, even when the
-  // reference cannot be allocated.
-  static ZQ_RegularExpression Adopt(ZQ_RegularExpressionElement* Root);
-  void Release();
+  // A handle to a new reference that takes ownership of OwnedRoot, even when
+  // the reference cannot be allocated.
+  static ZQ_RegularExpression Adopt(ZQ_RegularExpressionElement* OwnedRoot);
 
-  ZQ_RegularExpressionReference* Ref;
+  ZQ_CountedHandle<ZQ_RegularExpressionReference> Ref;
 };
 
 // Compiles Pattern with the option bits above. Throws ZQ_Exception ("No
