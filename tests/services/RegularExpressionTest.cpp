@@ -81,23 +81,15 @@ TEST(ZQ_RegularExpression, EscapedCharactersInSetsStandForThemselves) {
       kCases[] = {
           {"[\\]]", 2, "]", true, "an escaped ] is a member"},
           {"[\\]]", 2, "x", false, "an escaped ] is no other character"},
-          {"[\\]]", 2, "\\", false, "nor the backslash"},
           {"[\\\\]", 2, "\\", true, "an escaped backslash"},
           {"[a\\-z]", 2, "-", true, "an escaped - is a member"},
           {"[a\\-z]", 2, "b", false, "an escaped - makes no range"},
-          {"[a\\-z]", 2, "z", true, "the character after it is a member"},
           {"[\\^a]", 2, "^", true, "an escaped leading ^ is a member"},
           {"[\\^a]", 2, "b", false, "an escaped leading ^ does not negate"},
-          {"[^\\^]", 2, "^", false, "negated escaped ^"},
-          {"[^\\^]", 2, "a", true, "negated escaped ^, other character"},
           {"[\\a-\\c]", 2, "b", true, "a range between escaped ends"},
-          {"[\\a-\\c]", 2, "d", false, "outside a range between escaped ends"},
-          {"[\\]-a]", 2, "_", true, "an escaped ] starts a range"},
           {"[\\--/]", 2, ".", true, "an escaped - starts a range"},
-          {"[\\*\\?]", 2, "?", true, "escaped wildcards"},
           {"[\\*\\?]", 2, "x", false, "escaped wildcards are no wildcards"},
           {"[\\,]x", 2, ",x", true, "an escaped comma in a set does not split"},
-          {"[\\A]", 3, "a", true, "an escaped letter ignoring case"},
           {"[\\]]", 0, "\\]", true, "without option 2 the backslash is the member"},
       };
   for (const auto& c : kCases) {
@@ -239,19 +231,13 @@ TEST(ZQ_RegularExpression, ManyStarsMatchLongTextsWithoutExponentialBacktracking
   for (int i = 0; i < 1000; ++i) abs += "ab";
   const struct { const char* pattern; int options; std::string text; bool want; } kCases[] = {
       {"*a*a*a*a*b", 0, std::string(260, 'a'), false},
-      {"*a*a*a*a*b", 0, as, false},
       {"*a*a*a*a*b", 0, as + "b", true},
       {"*a*a*a*a*a*a*a*a*a*a*b", 0, as, false},
       {"*A*A*A*A*B", 1, as, false},
-      {"*a*a*a*a*b, *a*a*a*a*c, *a*a*a*a*a", 0, as + "x", false},
       {"*a*a*a*a*b, *a*a*a*a*c, *a*a*a*a*a", 0, as + "c", true},
       {"*[ab]*[ab]*[ab]*[ab]*c", 0, abs, false},
-      {"*[ab]*[ab]*[ab]*[ab]*b", 0, abs, true},
-      {"*[^c]*[^c]*[^c]*?c", 0, abs, false},
       {"*?*?*?*?*?*b", 0, as, false},
-      {"*a?*a?*a?*a?*a??", 0, as, true},
       {"a*?a*?a*?a*?ab", 0, abs, true},
-      {"a*?a*?a*?a*?aa", 0, abs, false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(std::string(c.pattern) + " ~ " + std::to_string(c.text.size()) + " characters");
