@@ -41,8 +41,8 @@ class ZQ_RegularExpressionElement {
   void SetNext(ZQ_RegularExpressionElement* NewNext);
 
  protected:
-  // Match within one match in progress: State holds the text and the
-  // section's end, and what the stars have learnt so far. The base: -1.
+  // Match, as one step of a match in progress: State holds the text, the
+  // section's end and what the stars have learnt so far. The base: -1.
   virtual int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const;
   // Chain's match from Start within the same match in progress.
   static int MatchChain(const ZQ_RegularExpressionElement& Chain,
@@ -85,9 +85,10 @@ class ZQ_MatchAnyCharacterRegularExpressionElement : public ZQ_RegularExpression
 
 // "*" followed by more pattern: the rest is tried from the section's end
 // backwards, so the longest run wins. Within one match the star remembers
-// down to where the rest has failed at every position, and never tries those
-// positions again: matching costs at most (stars + 1) x (section length + 1)
-// tries of the rest, not a product over the stars.
+// down to where the rest has failed at every position and never tries those
+// positions again: the rest after each star is tried at most once per
+// position, so the cost grows with stars x section length, not with a
+// product over the stars.
 class ZQ_MatchAnySubstringRegularExpressionElement : public ZQ_RegularExpressionElement {
  public:
   // Index: this star's number among the stars of one expression, from 0;
