@@ -1,5 +1,6 @@
 #include "ZQ_RegularExpression.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,12 @@ bool IsSpecialCharacter(char Char) {
 
 bool IsWordCharacter(char Char) { return ZQ_IsCharInClass(Char, ZQ_CharClass_IdentifierChars); }
 bool IsHexDigit(char Char) { return ZQ_IsCharInClass(Char, ZQ_CharClass_HexDigit); }
+
+// The byte that the two hexadecimal digits at Digits spell.
+int HexByteAt(const char* Digits) {
+  bool isError = false;
+  return static_cast<unsigned char>(ZQ_StringSubs::StringToInt32(Digits, 2, isError, 16));
+}
 
 // Index i of an escape "\xHH": the x when Wanted is 'x', else a hexadecimal
 // digit. Reports a failure as the decoder's assertions word it.
@@ -61,12 +68,21 @@ class ZQ_SimpleRegularExpressionParser {
   // One section at Position; Position moves past it.
   ElementPointer ParseSection(int& Position);
   ElementPointer ParseCharacterSet(int& Position);
+  // One character of a set at Position, which moves past it. With escapes,
+  // "\xHH" is the character it encodes, and IsEscaped says that it stands
+  // for itself: never the "-" of a range.
+  struct SetCharacter {
+    int Char;
+    bool IsEscaped;
+  };
+  SetCharacter ReadSetCharacter(int& Position) const;
   [[noreturn]] void ThrowNoClosingBracket() const;
 
   ZQ_String Original;  // as the caller gave it, for messages
   ZQ_String Pattern;   // escapes encoded; one alternative at a time
   int Options;
   int Length;
+  int NumStars = 0;  // in all alternatives: each star has its own number
 };
 
 ElementPointer ZQ_SimpleRegularExpressionParser::Parse() {
@@ -123,7 +139,7 @@ ElementPointer ZQ_SimpleRegularExpressionParser::ParseSection(int& Position) {
         return ElementPointer(new ZQ_AlwaysMatchExpressionElement);
       }
       while (Position < Length && text[Position] == '*') ++Position;
-      return ElementPointer(new ZQ_MatchAnySubstringRegularExpressionElement);
+      return ElementPointer(new ZQ_MatchAnySubstringRegularExpressionElement(NumStars++));
     case '?': {
       int count = 0;
       while (Position < Length && text[Position] == '?') ++Position, ++count;
@@ -161,20 +177,33 @@ ElementPointer ZQ_SimpleRegularExpressionParser::ParseCharacterSet(int& Position
       set->Add(static_cast<unsigned char>(ZQLOW_Char::ToUpper(static_cast<char>(Char))));
     }
   };
-  for (; i < close; ++i) {
-    const int c = text[i];
-    if (c == '-' && previous >= 0 && i + 1 < close) {
-      const int last = text[++i];
+  while (i < close) {
+    const SetCharacter c = ReadSetCharacter(i);
+    const bool isDash = c.Char == '-' && !c.IsEscaped;
+    if (isDash && previous >= 0 && i < close) {
+      const int last = ReadSetCharacter(i).Char;
       for (int r = previous; r <= last; ++r) add(r);
       previous = -1;
     } else {
-      add(c);
-      previous = c == '-' ? -1 : c;
+      add(c.Char);
+      previous = isDash ? -1 : c.Char;
     }
   }
   if (isNegated) set->Invert();
   Position = close + 1;
   return ElementPointer(set.release());
+}
+
+ZQ_SimpleRegularExpressionParser::SetCharacter ZQ_SimpleRegularExpressionParser::ReadSetCharacter(
+    int& Position) const {
+  // Escapes are whole here: the "]" that closes the set is never inside one.
+  const char* text = Pattern.GetText() + Position;
+  if (DecodesEscapes() && text[0] == '\\') {
+    Position += 4;
+    return {HexByteAt(text + 2), true};
+  }
+  ++Position;
+  return {static_cast<unsigned char>(text[0]), false};
 }
 
 void ZQ_SimpleRegularExpressionParser::ThrowNoClosingBracket() const {
@@ -190,6 +219,36 @@ void ZQ_SimpleRegularExpressionParser::ThrowNoClosingBracket() const {
 
 }  // namespace
 
+// One match in progress: the text, the section's end, and for each star the
+// lowest position from which the rest after it is known to fail at every
+// position up to the end (the end + 1 while nothing is known). The first
+// stars' entries sit inside, so that the usual filters match without a heap
+// block.
+class ZQ_RegularExpressionMatchState {
+ public:
+  ZQ_RegularExpressionMatchState(const ZQ_String& Text, int End) : Text(Text), End(End) {
+    for (int& entry : FirstFailsFrom) entry = End + 1;
+  }
+  const ZQ_String& GetText() const { return Text; }
+  int GetEnd() const { return End; }
+  int GetFailsFrom(int StarIndex) { return Entry(StarIndex); }
+  void SetFailsFrom(int StarIndex, int Position) { Entry(StarIndex) = Position; }
+
+ private:
+  static const int kNumFirstStars = 4;
+  int& Entry(int StarIndex) {
+    if (StarIndex < kNumFirstStars) return FirstFailsFrom[StarIndex];
+    const size_t more = static_cast<size_t>(StarIndex - kNumFirstStars);
+    if (more >= MoreFailsFrom.size()) MoreFailsFrom.resize(more + 1, End + 1);
+    return MoreFailsFrom[more];
+  }
+
+  const ZQ_String& Text;
+  const int End;
+  int FirstFailsFrom[kNumFirstStars];
+  std::vector<int> MoreFailsFrom;
+};
+
 // Elements
 
 ZQ_RegularExpressionElement::~ZQ_RegularExpressionElement() {
@@ -204,7 +263,24 @@ ZQ_RegularExpressionElement::~ZQ_RegularExpressionElement() {
   }
 }
 
-int ZQ_RegularExpressionElement::Match(const ZQ_String&, int, int) const { return -1; }
+int ZQ_RegularExpressionElement::Match(const ZQ_String& Text, int Start, int End) const {
+  ZQ_RegularExpressionMatchState state(Text, End);
+  return MatchFrom(state, Start);
+}
+
+int ZQ_RegularExpressionElement::MatchFrom(ZQ_RegularExpressionMatchState&, int) const {
+  return -1;
+}
+
+int ZQ_RegularExpressionElement::MatchChain(const ZQ_RegularExpressionElement& Chain,
+                                            ZQ_RegularExpressionMatchState& State, int Start) {
+  return Chain.MatchFrom(State, Start);
+}
+
+int ZQ_RegularExpressionElement::MatchNext(ZQ_RegularExpressionMatchState& State,
+                                           int Position) const {
+  return Next ? Next->MatchFrom(State, Position) : Position;
+}
 
 void ZQ_RegularExpressionElement::SetNext(ZQ_RegularExpressionElement* NewNext) {
   ZQ_RegularExpressionElement* old = Next;
@@ -216,31 +292,38 @@ ZQ_MatchSubstringRegularExpressionElement::ZQ_MatchSubstringRegularExpressionEle
     const ZQ_String& Substring, bool IgnoreCase)
     : Substring(Substring), IgnoreCase(IgnoreCase ? 1 : 0) {}
 
-int ZQ_MatchSubstringRegularExpressionElement::Match(const ZQ_String& Text, int Start,
-                                                     int End) const {
+int ZQ_MatchSubstringRegularExpressionElement::MatchFrom(ZQ_RegularExpressionMatchState& State,
+                                                         int Start) const {
   const int length = Substring.GetLength();
-  if (End - Start < length) return -1;
-  const char* text = Text.GetText() + Start;
+  if (State.GetEnd() - Start < length) return -1;
+  const char* text = State.GetText().GetText() + Start;
   const char* wanted = Substring.GetText();
   for (int i = 0; i < length; ++i) {
     const char c = IgnoreCase ? static_cast<char>(ZQLOW_Char::ToLower(text[i])) : text[i];
     if (c != wanted[i]) return -1;
   }
-  return MatchNext(Text, Start + length, End);
+  return MatchNext(State, Start + length);
 }
 
-int ZQ_MatchAnyCharacterRegularExpressionElement::Match(const ZQ_String& Text, int Start,
-                                                        int End) const {
-  if (End - Start < Count) return -1;
-  return MatchNext(Text, Start + Count, End);
+int ZQ_MatchAnyCharacterRegularExpressionElement::MatchFrom(
+    ZQ_RegularExpressionMatchState& State, int Start) const {
+  if (State.GetEnd() - Start < Count) return -1;
+  return MatchNext(State, Start + Count);
 }
 
-int ZQ_MatchAnySubstringRegularExpressionElement::Match(const ZQ_String& Text, int Start,
-                                                        int End) const {
-  if (!HasNext()) return Start <= End ? End : -1;
-  for (int position = End; position >= Start; --position) {
-    const int result = MatchNext(Text, position, End);
+int ZQ_MatchAnySubstringRegularExpressionElement::MatchFrom(
+    ZQ_RegularExpressionMatchState& State, int Start) const {
+  const int end = State.GetEnd();
+  if (!HasNext()) return Start <= end ? end : -1;
+  // Within one match the rest's result depends on the position alone, so the
+  // positions known to fail are skipped: the result stays the first success
+  // from the end backwards. The entry is looked up again after every try,
+  // which may add entries for the stars further on.
+  for (int position = std::min(end, State.GetFailsFrom(Index) - 1); position >= Start;
+       --position) {
+    const int result = MatchNext(State, position);
     if (result != -1) return result;
+    State.SetFailsFrom(Index, position);
   }
   return -1;
 }
@@ -248,11 +331,11 @@ int ZQ_MatchAnySubstringRegularExpressionElement::Match(const ZQ_String& Text, i
 ZQ_MatchAnyOfCharacterRegularExpressionElement::ZQ_MatchAnyOfCharacterRegularExpressionElement()
     : Set() {}
 
-int ZQ_MatchAnyOfCharacterRegularExpressionElement::Match(const ZQ_String& Text, int Start,
-                                                          int End) const {
-  if (Start >= End) return -1;
-  if (!Contains(static_cast<unsigned char>(Text.GetText()[Start]))) return -1;
-  return MatchNext(Text, Start + 1, End);
+int ZQ_MatchAnyOfCharacterRegularExpressionElement::MatchFrom(
+    ZQ_RegularExpressionMatchState& State, int Start) const {
+  if (Start >= State.GetEnd()) return -1;
+  if (!Contains(static_cast<unsigned char>(State.GetText().GetText()[Start]))) return -1;
+  return MatchNext(State, Start + 1);
 }
 
 void ZQ_MatchAnyOfCharacterRegularExpressionElement::Invert() {
@@ -267,22 +350,25 @@ ZQOrRegularExpressionElement::~ZQOrRegularExpressionElement() {
   for (long i = 0; i < Alternatives.GetNumElements(); ++i) delete Alternatives[i];
 }
 
-int ZQOrRegularExpressionElement::Match(const ZQ_String& Text, int Start, int End) const {
+int ZQOrRegularExpressionElement::MatchFrom(ZQ_RegularExpressionMatchState& State,
+                                            int Start) const {
   int best = -1;
   for (long i = 0; i < Alternatives.GetNumElements(); ++i) {
-    const int result = Alternatives[i]->Match(Text, Start, End);
-    if (result == End) return result;
+    const int result = MatchChain(*Alternatives[i], State, Start);
+    if (result == State.GetEnd()) return result;
     if (result > best) best = result;
   }
   return best;
 }
 
-int ZQ_EndOfRegularExpressionElement::Match(const ZQ_String&, int Start, int End) const {
-  return Start == End ? End : -1;
+int ZQ_EndOfRegularExpressionElement::MatchFrom(ZQ_RegularExpressionMatchState& State,
+                                                int Start) const {
+  return Start == State.GetEnd() ? Start : -1;
 }
 
-int ZQ_AlwaysMatchExpressionElement::Match(const ZQ_String&, int Start, int End) const {
-  return Start <= End ? End : -1;
+int ZQ_AlwaysMatchExpressionElement::MatchFrom(ZQ_RegularExpressionMatchState& State,
+                                               int Start) const {
+  return Start <= State.GetEnd() ? State.GetEnd() : -1;
 }
 
 // The shared expression and its handles
@@ -384,8 +470,7 @@ ZQ_String DecodeEscapedCharacters(const ZQ_String& Pattern) {
       i = backslash;
       continue;
     }
-    bool isError = false;
-    result += static_cast<char>(ZQ_StringSubs::StringToInt32(text + i - 1, 2, isError, 16));
+    result += static_cast<char>(HexByteAt(text + i - 1));
   }
   return result;
 }

@@ -5,7 +5,10 @@
 //   [...]  one character of a set: ranges a-z, a leading ^ negates
 //   a,b    alternatives, spaces around each ignored (commas split everywhere,
 //          inside brackets too)
-// Options: 1 ignores case, 2 makes a backslash escape the next character.
+// Options: 1 ignores case, 2 makes a backslash escape the next character,
+// which then stands for itself, inside brackets too ("[\]]" is the set of
+// "]"; an escaped "^" or "-" is a plain member, never the negation or the
+// dash between a range's ends).
 // ZQ_MakeSimpleRegularExpression compiles a pattern into a chain of matching
 // elements owned by a shared ZQ_RegularExpressionReference; handles count all
 // their owners (1 = one handle). A compiled expression is immutable. An
@@ -22,6 +25,8 @@
 const int ZQ_RegularExpression_IgnoreCase = 1;
 const int ZQ_RegularExpression_BackslashEscapes = 2;
 
+class ZQ_RegularExpressionMatchState;  // one match's text, section end and memory
+
 // One link of a compiled chain. Match tries the section of Text from Start up
 // to End together with the rest of the chain and returns the index where the
 // whole chain's match ends, or -1. An element owns the chain after it.
@@ -31,16 +36,20 @@ class ZQ_RegularExpressionElement {
   ZQ_RegularExpressionElement(const ZQ_RegularExpressionElement&) = delete;
   ZQ_RegularExpressionElement& operator=(const ZQ_RegularExpressionElement&) = delete;
   virtual ~ZQ_RegularExpressionElement();
-  virtual int Match(const ZQ_String& Text, int Start, int End) const;  // -1
+  int Match(const ZQ_String& Text, int Start, int End) const;
 
   // Takes ownership of the rest of the chain.
   void SetNext(ZQ_RegularExpressionElement* NewNext);
 
  protected:
+  // Match, as one step of a match in progress: State holds the text, the
+  // section's end and what the stars have learnt so far. The base: -1.
+  virtual int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const;
+  // Chain's match from Start within the same match in progress.
+  static int MatchChain(const ZQ_RegularExpressionElement& Chain,
+                        ZQ_RegularExpressionMatchState& State, int Start);
   // The rest of the chain from Position, or Position itself at the chain's end.
-  int MatchNext(const ZQ_String& Text, int Position, int End) const {
-    return Next ? Next->Match(Text, Position, End) : Position;
-  }
+  int MatchNext(ZQ_RegularExpressionMatchState& State, int Position) const;
   bool HasNext() const { return Next != nullptr; }
 
  private:
@@ -52,9 +61,11 @@ class ZQ_RegularExpressionElement {
 class ZQ_MatchSubstringRegularExpressionElement : public ZQ_RegularExpressionElement {
  public:
   ZQ_MatchSubstringRegularExpressionElement(const ZQ_String& Substring, bool IgnoreCase);
-  int Match(const ZQ_String& Text, int Start, int End) const override;
   const ZQ_String& GetSubstring() const { return Substring; }
   bool GetIgnoreCase() const { return IgnoreCase != 0; }
+
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 
  private:
   ZQ_String Substring;
@@ -65,27 +76,43 @@ class ZQ_MatchSubstringRegularExpressionElement : public ZQ_RegularExpressionEle
 class ZQ_MatchAnyCharacterRegularExpressionElement : public ZQ_RegularExpressionElement {
  public:
   explicit ZQ_MatchAnyCharacterRegularExpressionElement(int Count) : Count(Count) {}
-  int Match(const ZQ_String& Text, int Start, int End) const override;
+
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 
  private:
   int Count;
 };
 
 // "*" followed by more pattern: the rest is tried from the section's end
-// backwards, so the longest run wins.
+// backwards, so the longest run wins. Within one match the star remembers
+// down to where the rest has failed at every position and never tries those
+// positions again: the rest after each star is tried at most once per
+// position, so the cost grows with stars x section length, not with a
+// product over the stars.
 class ZQ_MatchAnySubstringRegularExpressionElement : public ZQ_RegularExpressionElement {
  public:
-  int Match(const ZQ_String& Text, int Start, int End) const override;
+  // Index: this star's number among the stars of one expression, from 0;
+  // two stars of one expression must not share one.
+  explicit ZQ_MatchAnySubstringRegularExpressionElement(int Index) : Index(Index) {}
+
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
+
+ private:
+  int Index;
 };
 
 // One character of a 256-bit set (bit c of word c / 32).
 class ZQ_MatchAnyOfCharacterRegularExpressionElement : public ZQ_RegularExpressionElement {
  public:
   ZQ_MatchAnyOfCharacterRegularExpressionElement();
-  int Match(const ZQ_String& Text, int Start, int End) const override;
   void Add(unsigned char Char) { Set[Char / 32] |= 1u << (Char % 32); }
   bool Contains(unsigned char Char) const { return (Set[Char / 32] >> (Char % 32)) & 1u; }
   void Invert();
+
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 
  private:
   unsigned int Set[8];
@@ -98,7 +125,9 @@ class ZQOrRegularExpressionElement : public ZQ_RegularExpressionElement {
   // Takes ownership of every chain in Alternatives.
   explicit ZQOrRegularExpressionElement(const ZQ_Array<ZQ_RegularExpressionElement*>& Alternatives);
   ~ZQOrRegularExpressionElement() override;
-  int Match(const ZQ_String& Text, int Start, int End) const override;
+
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 
  private:
   ZQ_Array<ZQ_RegularExpressionElement*> Alternatives;
@@ -106,14 +135,14 @@ class ZQOrRegularExpressionElement : public ZQ_RegularExpressionElement {
 
 // An empty alternative: matches only an empty section.
 class ZQ_EndOfRegularExpressionElement : public ZQ_RegularExpressionElement {
- public:
-  int Match(const ZQ_String& Text, int Start, int End) const override;
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 };
 
 // A trailing "*" (or the pattern "*" alone): everything to the end.
 class ZQ_AlwaysMatchExpressionElement : public ZQ_RegularExpressionElement {
- public:
-  int Match(const ZQ_String& Text, int Start, int End) const override;
+ protected:
+  int MatchFrom(ZQ_RegularExpressionMatchState& State, int Start) const override;
 };
 
 // The shared compiled expression.

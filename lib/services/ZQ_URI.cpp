@@ -2,6 +2,7 @@
 #include "ZQ_URI.h"
 
 #include <cstring>
+#include <string>
 
 #include "ZQLOW_SHELLAPI.h"
 #include "ZQ_Assertion.h"
@@ -12,6 +13,7 @@
 #include "ZQ_Internationalization.h"
 #include "ZQ_Map.h"
 #include "ZQ_ResourceStreamSource.h"
+#include "ZQ_StringSubs.h"
 #include "ZQ_TextStreamFormatter.h"
 
 namespace {
@@ -72,26 +74,37 @@ int HexValueOrZero(char Char) {
   return 0;
 }
 
-void ReplaceAll(ZQ_String& Text, const char* Pattern, const char* Replacement) {
-  const int PatternLength = static_cast<int>(std::strlen(Pattern));
-  const int ReplacementLength = static_cast<int>(std::strlen(Replacement));
-  int At;
-  // Again from the start: "/././" holds overlapping matches.
-  while ((At = Text.Find(Pattern, PatternLength, 0, false)) != ZQ_NoMatch)
-    Text.Replace(At, PatternLength, Replacement, ReplacementLength);
+// One pass over Text: wherever the text kept so far ends in "/" and Segment
+// comes next, Segment is dropped and the kept text cut back to where Cut says
+// (given the index of that "/"). Each removal is thus the leftmost one left,
+// as a search from the start after every removal would find it, at linear
+// cost: a cut only drops text that was kept.
+template <class CutFunction>
+void RemoveAfterSlashes(std::string& Text, const char* Segment, CutFunction Cut) {
+  const size_t SegmentLength = std::strlen(Segment);
+  size_t Kept = 0;  // Text[0, Kept) is the result so far
+  for (size_t Next = 0; Next < Text.size();) {
+    if (Kept > 0 && Text[Kept - 1] == '/' && Text.compare(Next, SegmentLength, Segment) == 0) {
+      Kept = Cut(Text, Kept - 1);
+      Next += SegmentLength;
+    } else {
+      Text[Kept++] = Text[Next++];
+    }
+  }
+  Text.resize(Kept);
 }
 
-// Removes every "/../" with the segment before it, back to the previous "/"
-// or ":" (kept).
-void RemoveParentSegments(ZQ_String& Text) {
-  int At;
-  while ((At = Text.Find("/../", 4, 0, false)) != ZQ_NoMatch) {
-    const ZQ_String& Read = Text;  // reading does not un-share
-    int SegmentStart = At;
-    while (SegmentStart > 0 && Read[SegmentStart - 1] != '/' && Read[SegmentStart - 1] != ':')
-      --SegmentStart;
-    Text.Replace(SegmentStart, At + 4 - SegmentStart, nullptr, 0);
-  }
+// Every "/./" becomes "/", the overlapping ones of "/././" too; then every
+// "/../" goes with the segment before it, back to the previous "/" or ":"
+// (kept).
+ZQ_String RemoveDotSegments(const ZQ_String& Joined) {
+  std::string Text(Joined.GetText(), static_cast<size_t>(Joined.GetLength()));
+  RemoveAfterSlashes(Text, "./", [](const std::string&, size_t Slash) { return Slash + 1; });
+  RemoveAfterSlashes(Text, "../", [](const std::string& Kept, size_t Slash) {
+    while (Slash > 0 && Kept[Slash - 1] != '/' && Kept[Slash - 1] != ':') --Slash;
+    return Slash;
+  });
+  return ZQ_String(Text.data(), static_cast<int>(Text.size()));
 }
 
 // Where a reference beginning with NumSlashes slashes takes over from Base:
@@ -121,6 +134,17 @@ ZQ_Exception MakeReadError(const char* DescriptionTemplate, const ZQ_String& Sub
   return ZQ_Exception(
       ZQ_SubstituteParameters(ZQ_Internationalization_Translate("Error reading {$1}"), Subject),
       ZQ_SubstituteParameters(ZQ_Internationalization_Translate(DescriptionTemplate), Subject));
+}
+
+ZQ_Exception MakeRootResolveError(const ZQ_URI& Reference, const ZQ_URI& Base) {
+  return ZQ_Exception(
+      ZQ_SubstituteParameters(ZQ_Internationalization_Translate("Error resolving {$1}"),
+                              Reference.GetText()),
+      ZQ_SubstituteArguments(
+          ZQ_Internationalization_Translate(
+              "{$1} begins with \"/\" and cannot be resolved against {$2}, which has no "
+              "scheme."),
+          Reference.GetText(), Base.GetText()));
 }
 
 ZQ_String FormatURI(const void* Address) {
@@ -200,11 +224,10 @@ ZQ_URI ZQ_URI::MakeAbsolute(const ZQ_URI& Base) const {
     int Cut = BaseText.FindLast('/');
     if (Cut == ZQ_NoMatch) Cut = BaseText.Find(':');
     Joined = (Cut == ZQ_NoMatch ? ZQ_String() : BaseText.GetLeft(Cut + 1)) + Text;
-    if (Joined.Find('.') != ZQ_NoMatch) {
-      ReplaceAll(Joined, "/./", "/");
-      RemoveParentSegments(Joined);
-    }
+    if (Joined.Find('.') != ZQ_NoMatch) Joined = RemoveDotSegments(Joined);
   } else {
+    // The root a reference names lies after the base's scheme.
+    if (!Base.HasScheme()) throw MakeRootResolveError(*this, Base);
     int NumSlashes = 0;
     while (NumSlashes < Text.GetLength() && Text[NumSlashes] == '/') ++NumSlashes;
     Joined = BaseText.GetLeft(FindRootCut(BaseText, NumSlashes)) + Text;

@@ -4,8 +4,10 @@
 // resolved against base URIs, and any URI opens as a stream source through
 // the handler (ZQ_URI_SchemeImp) registered for its scheme, looked up without
 // regard to case; schemes nobody registered get a handler that never finds
-// anything. Reading a missing resource throws ZQ_Exception; a URI without a
-// scheme passed to GetScheme or GetPath fails an assertion. One thread only.
+// anything. Reading a missing resource throws ZQ_Exception, and so does
+// resolving a reference that begins with "/" against a base without a
+// scheme; a URI without a scheme passed to GetScheme or GetPath fails an
+// assertion. One thread only.
 #ifndef ZQ_URI_H
 #define ZQ_URI_H
 
@@ -71,7 +73,9 @@ class ZQ_URI {
 
   // This URI resolved against Base: itself when it has a scheme or is empty;
   // else joined to Base's folder ("." and ".." segments removed) or, when it
-  // begins with slashes, to the part of Base its root names.
+  // begins with slashes, to the part of Base its root names. That root lies
+  // after Base's scheme: a Base without one throws ZQ_Exception ("Error
+  // resolving ...").
   ZQ_URI MakeAbsolute(const ZQ_URI& Base) const;
 
   static ZQ_String EncodeSpecialCharacters(const ZQ_String& S, EncodeOptions Options);

@@ -76,6 +76,28 @@ TEST(ZQ_RegularExpression, WildcardsSetsAndAlternativesMatchWholeTexts) {
   }
 }
 
+TEST(ZQ_RegularExpression, EscapedCharactersInSetsStandForThemselves) {
+  const struct { const char* pattern; int options; const char* text; bool want; const char* why; }
+      kCases[] = {
+          {"[\\]]", 2, "]", true, "an escaped ] is a member"},
+          {"[\\]]", 2, "x", false, "an escaped ] is no other character"},
+          {"[\\\\]", 2, "\\", true, "an escaped backslash"},
+          {"[a\\-z]", 2, "-", true, "an escaped - is a member"},
+          {"[a\\-z]", 2, "b", false, "an escaped - makes no range"},
+          {"[\\^a]", 2, "^", true, "an escaped leading ^ is a member"},
+          {"[\\^a]", 2, "b", false, "an escaped leading ^ does not negate"},
+          {"[\\a-\\c]", 2, "b", true, "a range between escaped ends"},
+          {"[\\--/]", 2, ".", true, "an escaped - starts a range"},
+          {"[\\*\\?]", 2, "x", false, "escaped wildcards are no wildcards"},
+          {"[\\,]x", 2, ",x", true, "an escaped comma in a set does not split"},
+          {"[\\]]", 0, "\\]", true, "without option 2 the backslash is the member"},
+      };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.why) + ": " + c.pattern + " ~ " + c.text);
+    EXPECT_EQ(Matches(c.pattern, c.options, c.text), c.want);
+  }
+}
+
 TEST(ZQ_RegularExpression, CommasSplitInsideBracketsToo) {
   // "[a,b]" is the two alternatives "[a" and "b]": the first has no "]".
   EXPECT_THROW(ZQ_MakeSimpleRegularExpression("[a,b]"), ZQ_Exception);
@@ -199,6 +221,28 @@ TEST(ZQ_RegularExpression, LongPatternsCompileMatchAndFreeWithoutDeepRecursion) 
   std::string many;
   for (int i = 0; i < 100000; ++i) many += "?[ab]";
   EXPECT_NO_THROW(ZQ_MakeSimpleRegularExpression(Z(many)));  // built and freed
+}
+
+TEST(ZQ_RegularExpression, ManyStarsMatchLongTextsWithoutExponentialBacktracking) {
+  // Each star tries the rest at a position at most once per match: tried
+  // every way, these would take longer than any test run.
+  const std::string as(2000, 'a');
+  std::string abs;
+  for (int i = 0; i < 1000; ++i) abs += "ab";
+  const struct { const char* pattern; int options; std::string text; bool want; } kCases[] = {
+      {"*a*a*a*a*b", 0, std::string(260, 'a'), false},
+      {"*a*a*a*a*b", 0, as + "b", true},
+      {"*a*a*a*a*a*a*a*a*a*a*b", 0, as, false},
+      {"*A*A*A*A*B", 1, as, false},
+      {"*a*a*a*a*b, *a*a*a*a*c, *a*a*a*a*a", 0, as + "c", true},
+      {"*[ab]*[ab]*[ab]*[ab]*c", 0, abs, false},
+      {"*?*?*?*?*?*b", 0, as, false},
+      {"a*?a*?a*?a*?ab", 0, abs, true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.pattern) + " ~ " + std::to_string(c.text.size()) + " characters");
+    EXPECT_EQ(Matches(c.pattern, c.options, c.text), c.want);
+  }
 }
 
 // ---------------------------------------------------------------------------

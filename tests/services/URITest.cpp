@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ZQLOW_WIN_Core.h"
 #include "ZQLOW_Windows.h"
 #include "ZQ_Array.h"
@@ -169,7 +171,74 @@ TEST(ZQ_URI, MakeAbsoluteResolvesAgainstTheBase) {
     const ZQ_URI Ref = ZQ_URI::FromEncodedText(c.ref);
     EXPECT_EQ(Ref.MakeAbsolute(ZQ_URI::FromEncodedText(c.base)).GetText(), c.want);
   }
-  EXPECT_THROW(ZQ_URI::FromEncodedText("/x").MakeAbsolute(ZQ_URI::FromEncodedText("a/b")), ZQ_Exception);
+}
+
+TEST(ZQ_URI, DotSegmentsResolveAsTheyAlwaysHave) {
+  // Each "/./" and then each "/../" is removed as the leftmost one left.
+  const struct { const char* base; const char* ref; const char* want; } kCases[] = {
+      {"file:a/b/", "./c", "file:a/b/c"},
+      {"file:a/b/", "././c", "file:a/b/c"},
+      {"file:a/b/", ".//./c", "file:a/b//c"},
+      {"file:a/b/", "c/././.d", "file:a/b/c/.d"},
+      {"file:a/./b/", "c", "file:a/b/c"},
+      {"file:a/b/", ".", "file:a/b/."},
+      {"file:a", "./b", "file:./b"},
+      {"file:a/b/", "../../../c", "file:../c"},
+      {"file:C:/a/b.html", "../../../x", "file:C:../x"},
+      {"file:a:b/c", "../d", "file:a:d"},
+      {"intres:Page", "../x", "intres:../x"},
+      {"file:a/b/", "c/d/../../e", "file:a/b/e"},
+      {"file:a/b/", "..c/../d", "file:a/b/d"},
+      {"file:a/b/", "c/..d/../e", "file:a/b/c/e"},
+      {"file:a/b/", "c//../d", "file:a/b/c/d"},
+      {"file:a/b/", "x/..//y", "file:a/b//y"},
+      {"file:a/b/", "c/..", "file:a/b/c/.."},
+      {"file:a/b/", "./.././../c/./d/../e", "file:c/e"},
+      {"a/b", "../c", "file:c"},
+      {"file:a/b/", "%2E/c", "file:a/b/%2E/c"},
+  };
+  for (auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.base) + " + " + c.ref);
+    const ZQ_URI Ref = ZQ_URI::FromEncodedText(c.ref);
+    EXPECT_EQ(Ref.MakeAbsolute(ZQ_URI::FromEncodedText(c.base)).GetText(), c.want);
+  }
+}
+
+TEST(ZQ_URI, LongRunsOfDotSegmentsResolve) {
+  std::string dots, parents, down, up;
+  for (int i = 0; i < 70000; ++i) dots += "./";
+  for (int i = 0; i < 40000; ++i) parents += "b/../";
+  for (int i = 0; i < 30000; ++i) down += "d/", up += "../";
+  const std::string deep = down + up;
+  const struct { std::string ref; const char* want; const char* why; } kCases[] = {
+      {dots + "x", "file:a/x", "current segments"},
+      {parents + "x", "file:a/x", "a segment and its parent, again and again"},
+      {deep + "x", "file:a/x", "deep down and all the way up"},
+      {dots + parents + "../x", "file:x", "both kinds"},
+  };
+  for (auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQ_URI Ref =
+        ZQ_URI::FromEncodedText(ZQ_String(c.ref.data(), static_cast<int>(c.ref.size())));
+    EXPECT_EQ(Ref.MakeAbsolute(ZQ_URI::FromEncodedText("file:a/")).GetText(), c.want);
+  }
+}
+
+TEST(ZQ_URI, RootedReferencesNeedABaseWithAScheme) {
+  const struct { const char* base; const char* ref; } kCases[] = {
+      {"a", "/"}, {"a/b", "/x"}, {"", "//host/x"}};
+  for (auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.base) + " + " + c.ref);
+    try {
+      ZQ_URI::FromEncodedText(c.ref).MakeAbsolute(ZQ_URI::FromEncodedText(c.base));
+      ADD_FAILURE() << "no exception";
+    } catch (const ZQ_Exception& e) {
+      EXPECT_EQ(e.GetName(), ZQ_String("Error resolving ") + c.ref);
+      EXPECT_EQ(e.GetDescription(), ZQ_String(c.ref) +
+                                        " begins with \"/\" and cannot be resolved against " +
+                                        c.base + ", which has no scheme.");
+    }
+  }
 }
 
 TEST(ZQ_URI, EqualityComparesDecodedTexts) {
