@@ -387,8 +387,8 @@ ZQ_TemporaryDirectoryChange::ZQ_TemporaryDirectoryChange(const ZQ_String& Direct
 }
 
 ZQ_TemporaryDirectoryChange::~ZQ_TemporaryDirectoryChange() {
-  ZQ_TRACE_FUNCTION("ZQ_TemporaryDirectoryChange::~ZQ_TemporaryDirectoryChange");
   try {
+    ZQ_TRACE_FUNCTION("ZQ_TemporaryDirectoryChange::~ZQ_TemporaryDirectoryChange");
     ZQ_FileUtils::SetCurrentDirectoryA(SavedDirectory);
   } catch (...) {
   }

@@ -21,8 +21,8 @@ ZQ_HierarchyElement::ZQ_HierarchyElement()
       FirstChild(nullptr), LastChild(nullptr) {}
 
 ZQ_HierarchyElement::~ZQ_HierarchyElement() {
-  ZQ_TRACE_FUNCTION("ZQ_HierarchyElement::~ZQ_HierarchyElement");
-  // A parent would otherwise keep a link to freed memory.
+  // No trace frame: a push may throw, and a destructor must not. A parent
+  // would otherwise keep a link to freed memory.
   if (Parent) DetachFromParent();
   DeleteAllChildren();
 }

@@ -93,8 +93,8 @@ ZQ_ReadOnlyIteratorReference<T>* ZQ_CreateNullIteratorReference() {
 template <class T>
 class ZQ_ReadOnlyAdapterIteratorReference : public ZQ_ReadOnlyIteratorReference<T> {
  public:
-  explicit ZQ_ReadOnlyAdapterIteratorReference(ZQ_IteratorReference<T>* Inner)
-      : Inner(Inner) {}
+  explicit ZQ_ReadOnlyAdapterIteratorReference(ZQ_IteratorReference<T>* OwnedInner)
+      : Inner(OwnedInner) {}
   ~ZQ_ReadOnlyAdapterIteratorReference() override { delete Inner; }
   ZQ_ReadOnlyAdapterIteratorReference(const ZQ_ReadOnlyAdapterIteratorReference&) = delete;
   ZQ_ReadOnlyAdapterIteratorReference& operator=(const ZQ_ReadOnlyAdapterIteratorReference&) = delete;

@@ -93,17 +93,15 @@ bool ZQ_MapBase::Set(const void* Key, const void* Value) {
   return isNew;
 }
 
-ZQ_MapLinkBase* ZQ_MapBase::GetOrCreateNewLink(const void* Key) {
+void ZQ_MapBase::AssertInsertedKeyWasNew(bool ValueIsNew) {
   ZQ_TRACE_FUNCTION("ZQ_MapBase::Insert");
-  bool ValueIsNew = false;
-  ZQ_MapLinkBase* link = GetOrCreateLink(Key, &ValueIsNew);
   ZQ_ASSERT(ValueIsNew);
-  return link;
 }
 
 void ZQ_MapBase::Insert(const void* Key, const void* Value) {
-  ZQ_TRACE_FUNCTION("ZQ_MapBase::Insert");
-  SetLinkValue(GetOrCreateNewLink(Key), Value);
+  // Stored before the check, so that a failure that throws (mode 3) leaves
+  // the new value in place as one that returns does.
+  AssertInsertedKeyWasNew(Set(Key, Value));
 }
 
 ZQ_MapLinkBase* ZQ_MapBase::FindLink(const void* Key) const {

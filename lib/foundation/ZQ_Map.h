@@ -127,15 +127,13 @@ class ZQ_Map : public ZQ_MapBase {
     static_cast<Link*>(ZQ_MapBase::GetOrCreateLink(&Key, &isNew))->Value = std::move(Value);
     return isNew;
   }
-  // Set for a key that must be new (asserts "ValueIsNew"; the value is
-  // replaced all the same when the assertion returns).
+  // Set for a key that must be new (asserts "ValueIsNew"); the value is
+  // replaced all the same, also when the failure throws.
   void Insert(const K& Key, const V& Value) {
     static_assert(std::is_copy_assignable_v<V>, "move-only values are moved in");
     ZQ_MapBase::Insert(&Key, &Value);
   }
-  void Insert(const K& Key, V&& Value) {
-    static_cast<Link*>(GetOrCreateNewLink(&Key))->Value = std::move(Value);
-  }
+  void Insert(const K& Key, V&& Value) { AssertInsertedKeyWasNew(Set(Key, std::move(Value))); }
   // True and the value copied to Output, or false with Output untouched.
   bool GetValueIfExists(const K& Key, V& Output) const {
     static_assert(std::is_copy_assignable_v<V>, "use FindLink for move-only values");

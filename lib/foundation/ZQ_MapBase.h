@@ -49,10 +49,11 @@ class ZQ_MapBase {
   ZQ_MapLinkBase* GetOrCreateLink(const void* Key, bool* IsNew = nullptr);
   // Stores Value under Key; true when the key was new.
   bool Set(const void* Key, const void* Value);
-  // The link of a key that must be new (asserts "ValueIsNew"); the caller
-  // stores the value, replacing the old one when the assertion returns.
-  ZQ_MapLinkBase* GetOrCreateNewLink(const void* Key);
+  // Set for a key that must be new: the value is stored first, then the
+  // check "ValueIsNew" made, so an existing value is replaced in every mode.
   void Insert(const void* Key, const void* Value);
+  // Insert's check, for instances that store the value themselves first.
+  static void AssertInsertedKeyWasNew(bool ValueIsNew);
   bool GetValueIfExists(const void* Key, void* Output) const;
   // The link of a key that must exist (asserts "MatchingLink"); null when it
   // does not and the assertion returns.

@@ -57,6 +57,7 @@ class ZQ_SeekableStreamSink : public ZQ_StreamSink {
  public:
   // A new bare seekable sink (its position calls fail their assertion).
   ZQ_SeekableStreamSink();
+  // Takes a share of Reference, an object created with new (not null).
   explicit ZQ_SeekableStreamSink(ZQ_SeekableStreamSinkReference* Reference);
 
   bool IsBeforeEnd() { return Seekable()->IsBeforeEnd(); }

@@ -68,6 +68,7 @@ class ZQ_SeekableStreamSource : public ZQ_StreamSource {
  public:
   // A new bare seekable source (its position calls fail their assertion).
   ZQ_SeekableStreamSource();
+  // Takes a share of Reference, an object created with new (not null).
   explicit ZQ_SeekableStreamSource(ZQ_SeekableStreamSourceReference* Reference);
 
   void Seek(long Offset, int Origin) { Seekable()->Seek(Offset, Origin); }

@@ -28,7 +28,8 @@ const ZQADT_Datatype& SharedHandle(const char* DisplayName) {
 
 }  // namespace
 
-#define ZQADT_DEFINE_DATATYPE(Kind, Type, Name) \
-  ZQADT_##Kind##Datatype::ZQADT_##Kind##Datatype() : ZQADT_Datatype(SharedHandle<Type>(Name)) {}
+#define ZQADT_DEFINE_DATATYPE(Kind, Type, Name)                                            \
+  ZQADT_##Kind##Datatype::ZQADT_##Kind##Datatype() : ZQADT_Datatype(SharedHandle<Type>(Name)) {} \
+  const ZQADT_##Kind##Datatype ZQADT_##Kind##DatatypeInstance;
 ZQADT_STANDARD_DATATYPES(ZQADT_DEFINE_DATATYPE)
 #undef ZQADT_DEFINE_DATATYPE

@@ -2,7 +2,10 @@
 // handle class per value kind. Every handle of a kind shares the kind's one
 // ZQADT_TypicalDatatypeRef, made on first use. Default values: a blank (32)
 // for characters and 8-bit unsigned values, 0, false, the empty string and
-// the default date and time values otherwise. One thread only.
+// the default date and time values otherwise. One global handle of each
+// class (ZQADT_CharDatatypeInstance ...) is built by the static initialisers
+// and released at exit; a static initialiser of another file builds a handle
+// of its own instead, as the global may not be built yet. One thread only.
 #ifndef ZQADT_STANDARDDATATYPES_H
 #define ZQADT_STANDARDDATATYPES_H
 
@@ -31,5 +34,10 @@
   };
 ZQADT_STANDARD_DATATYPES(ZQADT_DECLARE_DATATYPE)
 #undef ZQADT_DECLARE_DATATYPE
+
+#define ZQADT_DECLARE_DATATYPE_INSTANCE(Kind, Type, Name) \
+  extern const ZQADT_##Kind##Datatype ZQADT_##Kind##DatatypeInstance;
+ZQADT_STANDARD_DATATYPES(ZQADT_DECLARE_DATATYPE_INSTANCE)
+#undef ZQADT_DECLARE_DATATYPE_INSTANCE
 
 #endif

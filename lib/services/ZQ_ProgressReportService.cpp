@@ -3,15 +3,16 @@
 #include "ZQ_Array.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Countdown.h"
+#include "ZQ_DebugLog.h"
 #include "ZQ_InitializationService.h"
 #include "ZQ_Numeric.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_Timer.h"
 
 // Failures name this service, whatever file the caller is in.
-#define PROGRESS_ASSERT(condition, text) \
-  ((condition) ? static_cast<void>(0)   \
-               : ZQ_ReportAssertionFailure((text), "ZQ_ProgressReportService", __LINE__))
+#define PROGRESS_CHECK(condition, text, report) \
+  ((condition) ? static_cast<void>(0) : (report)((text), "ZQ_ProgressReportService", __LINE__))
+#define PROGRESS_ASSERT(condition, text) PROGRESS_CHECK(condition, text, ZQ_ReportAssertionFailure)
 
 namespace {
 
@@ -61,10 +62,20 @@ void ForEachHook(Call call) {
   for (int i = 0; i < state.numSecondaryHooks; ++i) call(state.secondaryHooks[i]);
 }
 
-bool IsActive(const ZQ_ProgressReportService_Task* Task) {
+// Task's place in the table, or -1.
+long IndexOf(const ZQ_ProgressReportService_Task* Task) {
   for (long i = 0; i < State().numActiveTasks; ++i)
-    if (State().activeTaskTable[i] == Task) return true;
-  return false;
+    if (State().activeTaskTable[i] == Task) return i;
+  return -1;
+}
+
+// Out of the table wherever it stands: a task that ended out of order must
+// not stay behind for the hooks to read once it is destroyed.
+void RemoveFromTable(long Index) {
+  ManagerState& state = State();
+  for (long i = Index + 1; i < state.numActiveTasks; ++i)
+    state.activeTaskTable[i - 1] = state.activeTaskTable[i];
+  --state.numActiveTasks;
 }
 
 struct RegisterStageCallback {
@@ -84,8 +95,13 @@ ZQ_ProgressReportService_Task::ZQ_ProgressReportService_Task(const ZQ_String& De
 }
 
 ZQ_ProgressReportService_Task::~ZQ_ProgressReportService_Task() {
-  ZQ_TRACE_FUNCTION("ZQ_ProgressReportService_Task::~ZQ_ProgressReportService_Task");
-  ZQ_ProgressReportService_Manager::NoteTaskEnd(this);
+  // A destructor that threw would end the program: misuse is only logged, and
+  // so is a failure of a hook or of the erase timer.
+  try {
+    ZQ_ProgressReportService_Manager::NoteTaskEnd(this, &ZQ_LogAssertionFailure);
+  } catch (...) {
+    ZQ_WriteDebugLogEntry("The progress display could not follow the end of a task.\n");
+  }
 }
 
 bool ZQ_ProgressReportService_Task::SetNumSteps(long N) {
@@ -122,17 +138,21 @@ void ZQ_ProgressReportService_Manager::NoteTaskBegin(ZQ_ProgressReportService_Ta
   if (state.updateAlarm.HasExpired()) Update();
 }
 
-void ZQ_ProgressReportService_Manager::NoteTaskEnd(ZQ_ProgressReportService_Task* Task) {
+void ZQ_ProgressReportService_Manager::NoteTaskEnd(ZQ_ProgressReportService_Task* Task,
+                                                   ZQ_AssertionReporter Report) {
   ManagerState& state = State();
   if (!state.isEnabled) return;
-  PROGRESS_ASSERT(state.numActiveTasks > 0, "ZQ_ProgressReportService_Manager::NumActiveTasks > 0");
+  PROGRESS_CHECK(state.numActiveTasks > 0, "ZQ_ProgressReportService_Manager::NumActiveTasks > 0",
+                 Report);
   // A task begun before the first hook was registered never entered the
   // table: its end is none of the table's business.
-  if (!IsActive(Task)) return;
-  PROGRESS_ASSERT(state.activeTaskTable[state.numActiveTasks - 1] == Task,
-                  "ZQ_ProgressReportService_Manager::ActiveTaskTable "
-                  "[ZQ_ProgressReportService_Manager::NumActiveTasks - 1] == Task");
-  --state.numActiveTasks;
+  const long index = IndexOf(Task);
+  if (index < 0) return;
+  PROGRESS_CHECK(index == state.numActiveTasks - 1,
+                 "ZQ_ProgressReportService_Manager::ActiveTaskTable "
+                 "[ZQ_ProgressReportService_Manager::NumActiveTasks - 1] == Task",
+                 Report);
+  RemoveFromTable(index);
   if (state.numActiveTasks > 0) {
     if (state.updateAlarm.HasExpired()) Update();
   } else if (state.isDisplayed) {

@@ -11,6 +11,7 @@
 #ifndef ZQ_PROGRESSREPORTSERVICE_H
 #define ZQ_PROGRESSREPORTSERVICE_H
 
+#include "ZQ_Assertion.h"
 #include "ZQ_String.h"
 
 class ZQ_ProgressReportService_Manager;
@@ -32,7 +33,8 @@ class ZQ_ProgressReportService_Task {
  public:
   // Begins the task; Options are kept for the hooks.
   ZQ_ProgressReportService_Task(const ZQ_String& Description, long NumSteps, unsigned long Options = 0);
-  // Ends it; tasks end in the reverse order of their beginning.
+  // Ends it; tasks end in the reverse order of their beginning. Misuse, and
+  // what a hook throws, is only logged here.
   ~ZQ_ProgressReportService_Task();
   ZQ_ProgressReportService_Task(const ZQ_ProgressReportService_Task&) = delete;
   ZQ_ProgressReportService_Task& operator=(const ZQ_ProgressReportService_Task&) = delete;
@@ -68,7 +70,10 @@ class ZQ_ProgressReportService_Manager {
   static bool IsDisplayed();
 
   static void NoteTaskBegin(ZQ_ProgressReportService_Task* Task);
-  static void NoteTaskEnd(ZQ_ProgressReportService_Task* Task);
+  // Takes Task off the stack. Misuse is reported through Report; a task
+  // ended out of order leaves the stack all the same.
+  static void NoteTaskEnd(ZQ_ProgressReportService_Task* Task,
+                          ZQ_AssertionReporter Report = &ZQ_ReportAssertionFailure);
   // Shows (first time) and updates the display; a task must be active.
   static void Update();
   // Cancels a pending erase and erases a shown display.

@@ -116,6 +116,27 @@ TEST_F(AssertionModes, FatalModesLogThenReportTheMessage) {
   }
 }
 
+TEST_F(AssertionModes, LogOnlyFailuresWriteTheEntryAndReturnInEveryMode) {
+  const struct { long mode; bool fatalFlag; const char* entry; const char* why; } kCases[] = {
+      {1, false, kEntryX, "mode 1 would stop in the runtime's routine"},
+      {2, false, kEntryX, "mode 2 would make a fatal report"},
+      {3, false, kEntryX, "mode 3 would throw"},
+      {4, false, kEntryX, "mode 4 would trap"},
+      {0, false, "", "mode 0 ignores"},
+      {3, true, "", "a fatal error in progress ignores"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQ_ClearAssertionFallbackLog();
+    ZQ_SetAssertionMode(c.mode);
+    ZQ_FatalErrorInProgress = c.fatalFlag;
+    ZQ_LogAssertionFailure("X", "F", 12);
+    EXPECT_STREQ(ZQ_GetAssertionFallbackLog(), c.entry);
+    EXPECT_EQ(ZQ_GetAssertionMode(), c.mode);
+    EXPECT_EQ(ZQ_FatalErrorInProgress, c.fatalFlag);
+  }
+}
+
 TEST_F(AssertionModes, LogHookReceivesTheWholeEntryInsteadOfTheFallback) {
   ZQ_SetAssertionMode(3);
   s_hookLog.clear();

@@ -1,7 +1,7 @@
 // AssertionTestSupport.h: runs a statement that must fail an assertion (the
 // tests run in mode 3, so the failure throws ZQ_Exception) and returns the
-// failure's message ("" when nothing failed); or lets assertion failures
-// pass unthrown for a while.
+// failure's message ("" when nothing failed); lets assertion failures pass
+// unthrown for a while; or captures what failures log.
 #ifndef ASSERTION_TEST_SUPPORT_H
 #define ASSERTION_TEST_SUPPORT_H
 
@@ -40,6 +40,28 @@ class IgnoringAssertions {
 
  private:
   long savedMode;
+};
+
+// Keeps the log entries of assertion failures in the assertion service's
+// fallback text while it lives (instead of the debugging log), so that a test
+// can read exactly what was logged.
+class CapturedAssertionLog {
+ public:
+  CapturedAssertionLog() : savedHook(ZQ_SetAssertionLogHook(nullptr)) {
+    ZQ_ClearAssertionFallbackLog();
+  }
+  ~CapturedAssertionLog() {
+    ZQ_ClearAssertionFallbackLog();
+    ZQ_SetAssertionLogHook(savedHook);
+  }
+  std::string Text() const { return ZQ_GetAssertionFallbackLog(); }
+  // True when an entry names this condition text.
+  bool Holds(const std::string& condition) const {
+    return Text().find("    Condition : " + condition + "\n") != std::string::npos;
+  }
+
+ private:
+  ZQ_AssertionLogHook savedHook;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -170,6 +171,23 @@ TEST(ZQ_Map, RemovalNeverShrinksTheTable) {
   EXPECT_TRUE(map.IsEmpty());
   EXPECT_EQ(map.GetNumBuckets(), 11);
   EXPECT_FALSE(map.GetIterator().IsValid());
+}
+
+TEST(ZQ_Map, InsertOfAnExistingKeyReplacesItsValueAlsoWhenTheFailureThrows) {
+  ZQ_Map<long, ZQ_String> map;
+  map.Set(1, "old");
+  const ZQ_String copied("copied");
+  const struct { std::function<void()> insert; const char* value; const char* why; } kCases[] = {
+      {[&] { map.Insert(1, copied); }, "copied", "a copied value"},
+      {[&] { map.Insert(1, ZQ_String("moved")); }, "moved", "a moved value"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const std::string failure = AssertionFailureOf(c.insert);
+    EXPECT_TRUE(FailedOn(failure, "ValueIsNew")) << failure;
+    EXPECT_STREQ(map.GetValue(1).GetText(), c.value);
+    EXPECT_EQ(map.GetNumElements(), 1);
+  }
 }
 
 struct Tracked {

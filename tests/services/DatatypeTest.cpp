@@ -140,6 +140,33 @@ TEST(ZQADT_Datatype, HandlesOfAKindShareOneReference) {
   EXPECT_TRUE(ZQADT_Int32Datatype() != ZQADT_UInt32Datatype());
 }
 
+TEST(ZQADT_Datatype, EachKindHasAGlobalHandleBuiltAtStartUp) {
+  const struct { const ZQADT_Datatype& global; ZQADT_Datatype fresh; const char* name; } kCases[] = {
+      {ZQADT_CharDatatypeInstance, ZQADT_CharDatatype(), "Single Character"},
+      {ZQADT_UInt8DatatypeInstance, ZQADT_UInt8Datatype(), "8-bit Unsigned Integer"},
+      {ZQADT_Int16DatatypeInstance, ZQADT_Int16Datatype(), "16-bit Integer"},
+      {ZQADT_UInt16DatatypeInstance, ZQADT_UInt16Datatype(), "16-bit Unsigned Integer"},
+      {ZQADT_Int32DatatypeInstance, ZQADT_Int32Datatype(), "32-bit Integer"},
+      {ZQADT_UInt32DatatypeInstance, ZQADT_UInt32Datatype(), "32-bit Unsigned Integer"},
+      {ZQADT_FloatDatatypeInstance, ZQADT_FloatDatatype(), "Single-Precision Floating Point Number"},
+      {ZQADT_DoubleDatatypeInstance, ZQADT_DoubleDatatype(), "Double-Precision Floating Point Number"},
+      {ZQADT_BoolDatatypeInstance, ZQADT_BoolDatatype(), "Boolean"},
+      {ZQADT_StringDatatypeInstance, ZQADT_StringDatatype(), "Text String"},
+      {ZQADT_TimeDatatypeInstance, ZQADT_TimeDatatype(), "Time"},
+      {ZQADT_DateDatatypeInstance, ZQADT_DateDatatype(), "Date"},
+      {ZQADT_PointInTimeDatatypeInstance, ZQADT_PointInTimeDatatype(), "Point In Time"},
+      {ZQADT_ElapsedTimeDatatypeInstance, ZQADT_ElapsedTimeDatatype(), "Elapsed Time"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_FALSE(c.global.IsNull()) << "built before the program's entry";
+    EXPECT_TRUE(c.global == c.fresh) << "one shared reference per kind";
+    EXPECT_STREQ(c.global.GetDisplayName().GetText(), c.name);
+    // The kind's own share, the global's and the fresh handle's at least.
+    EXPECT_GE(c.fresh.GetNumReferences(), 3);
+  }
+}
+
 TEST(ZQADT_Datatype, ReferenceIsDeletedAfterTheLastHandle) {
   struct CountingRef : ZQADT_DatatypeRef {
     explicit CountingRef(int* Deleted) : deleted(Deleted) {}

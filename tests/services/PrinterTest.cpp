@@ -490,6 +490,24 @@ TEST_F(Printer, PageSetupKeepsTheMarginsTheUserAccepts) {
   EXPECT_EQ(after.Top, before.Top);
 }
 
+// In the tests' assertion mode 3 a throwing check here would end the program.
+TEST_F(Printer, AJobDestroyedWhileHandlesCountItLogsTheCountAndStillEnds) {
+  ZQ_PrinterPrintOptions options;
+  options.SetOutputFileName(ZQ_FileName(OutputFile("PrinterTestCounted.ps").c_str()));
+  auto* job = new ZQ_PrinterDocumentImp(
+      "Counted", options, ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter);
+  {
+    ZQ_PrinterDocument document(job);
+    document.BeginPage();
+    document.FinishPage();
+    job->AddReference();  // a share that is never given back
+  }
+  CapturedAssertionLog log;
+  delete job;
+  EXPECT_TRUE(log.Holds("ReferenceCount == 0")) << log.Text();
+  EXPECT_NE(ReadFile(outputFiles[0]).find("%%EOF"), std::string::npos) << "the job was ended";
+}
+
 TEST_F(Printer, AFailureToEndTheJobIsLoggedNotThrownFromTheDestructor) {
   ZQ_PrinterPrintOptions options;
   options.SetOutputFileName(ZQ_FileName(OutputFile("PrinterTestEndedTwice.ps").c_str()));

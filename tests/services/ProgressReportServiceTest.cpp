@@ -115,6 +115,24 @@ TEST_F(ProgressReportTest, EndingTheOuterTaskFirstFails) {
   EXPECT_EQ(ZQ_ProgressReportService_Manager::GetNumActiveTasks(), 0);
 }
 
+// In the tests' assertion mode 3 a throwing check here would end the program.
+TEST_F(ProgressReportTest, ATaskDestroyedOutOfOrderIsLoggedAndLeavesTheStack) {
+  ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hook);
+  auto* outer = new ZQ_ProgressReportService_Task("Outer", 1);
+  auto* inner = new ZQ_ProgressReportService_Task("Inner", 1);
+  {
+    CapturedAssertionLog log;
+    delete outer;
+    EXPECT_NE(log.Text().find("[ZQ_ProgressReportService_Manager::NumActiveTasks - 1] == Task"),
+              std::string::npos)
+        << log.Text();
+  }
+  EXPECT_EQ(ZQ_ProgressReportService_Manager::GetNumActiveTasks(), 1);
+  EXPECT_EQ(ZQ_ProgressReportService_Manager::GetActiveTask(-1), inner);
+  delete inner;
+  EXPECT_EQ(ZQ_ProgressReportService_Manager::GetNumActiveTasks(), 0);
+}
+
 TEST_F(ProgressReportTest, HookRegistrationLimits) {
   RecordingHook hooks[11];
   for (int i = 0; i < 10; ++i) ZQ_ProgressReportService_RegisterSecondaryDisplayHook(&hooks[i]);
