@@ -60,7 +60,6 @@ class ZQR_AbstractFont {
   LOGFONTA GetLogFontStruct(long LogicalHeight) const;
 
   bool operator==(const ZQR_AbstractFont& Other) const;
-  bool operator!=(const ZQR_AbstractFont& Other) const { return !(*this == Other); }
 
  private:
   ZQ_String Typeface = "Times New Roman";
