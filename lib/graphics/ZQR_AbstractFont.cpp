@@ -69,7 +69,8 @@ LOGFONTA ZQR_AbstractFont::GetLogFontStruct(long LogicalHeight) const {
   logFont.lfWeight = Weight;
   logFont.lfItalic = Italic;
   logFont.lfCharSet = static_cast<BYTE>(CharacterSet);
-  logFont.lfPitchAndFamily = BitsOfCode(kFamilies, Family, FF_DONTCARE) | BitsOfCode(kPitches, Pitch, DEFAULT_PITCH);
+  logFont.lfPitchAndFamily =
+      BitsOfCode(kFamilies, Family, FF_DONTCARE) | BitsOfCode(kPitches, Pitch, DEFAULT_PITCH);
   const int length = Typeface.GetLength() < LF_FACESIZE ? Typeface.GetLength() : LF_FACESIZE - 1;
   std::memcpy(logFont.lfFaceName, Typeface.GetText(), length);
   return logFont;

@@ -64,7 +64,8 @@ LOGFONTA LogFontOfCode(long FamilyCode, long Points, long StyleBits, long Pixels
 void SetWidestDigit(ZQR_FontMetrics& Metrics, const INT* WidthsFromSpace) {
   Metrics.WidestDigit = '0';
   for (char digit = '1'; digit <= '9'; ++digit)
-    if (WidthsFromSpace[digit - ' '] > WidthsFromSpace[Metrics.WidestDigit - ' ']) Metrics.WidestDigit = digit;
+    if (WidthsFromSpace[digit - ' '] > WidthsFromSpace[Metrics.WidestDigit - ' '])
+      Metrics.WidestDigit = digit;
   Metrics.WidestDigitWidth = WidthsFromSpace[Metrics.WidestDigit - ' '];
 }
 
@@ -80,8 +81,8 @@ ZQR_ConcreteFont::ZQR_ConcreteFont(HDC DC, long FamilyCode, long Points, long St
                                              static_cast<long>(PixelsPerInchOf(DC, PixelsPerInch))))) {}
 
 ZQR_ConcreteFont::ZQR_ConcreteFont(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch)
-    : ZQR_ConcreteFont(NewFont(
-          Font.GetLogFontStruct(-static_cast<long>(ZQ_Round(Font.GetHeight() * PixelsPerInchOf(DC, PixelsPerInch) / 72.0))))) {}
+    : ZQR_ConcreteFont(NewFont(Font.GetLogFontStruct(
+          -static_cast<long>(ZQ_Round(Font.GetHeight() * PixelsPerInchOf(DC, PixelsPerInch) / 72.0))))) {}
 
 ZQ_Point<long> ZQR_ConcreteFont::GetSize(HDC DC, const ZQ_String& Text) const {
   const FontSelection selection(DC, GetHFONT());
@@ -100,7 +101,9 @@ long ZQR_ConcreteFont::GetExternalLeading(HDC DC) const {
   return TextMetricsOf(DC, GetHFONT()).tmExternalLeading;
 }
 
-long ZQR_ConcreteFont::GetAverageCharWidth(HDC DC) const { return TextMetricsOf(DC, GetHFONT()).tmAveCharWidth; }
+long ZQR_ConcreteFont::GetAverageCharWidth(HDC DC) const {
+  return TextMetricsOf(DC, GetHFONT()).tmAveCharWidth;
+}
 
 long ZQR_ConcreteFont::GetMaxCharWidth(HDC DC) const { return TextMetricsOf(DC, GetHFONT()).tmMaxCharWidth; }
 

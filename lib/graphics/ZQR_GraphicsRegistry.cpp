@@ -118,8 +118,8 @@ void ZQR_RegAbstractFont::WriteToBinaryStream(ZQ_StreamSink& Sink) const {
 void ZQR_RegAbstractFont::ReadFromBinaryStream(ZQ_BinaryStreamParser& Parser) {
   const ZQ_String typeface = Parser.ReadString();
   LegacyFontFields fields;
-  Parser >> fields.Height >> fields.Weight >> fields.Italic >> fields.Angle >> fields.Family >> fields.Pitch >>
-      fields.CharacterSet;
+  Parser >> fields.Height >> fields.Weight >> fields.Italic >> fields.Angle;
+  Parser >> fields.Family >> fields.Pitch >> fields.CharacterSet;
   Font = FontOf(typeface, fields);
 }
 

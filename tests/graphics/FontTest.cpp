@@ -35,7 +35,7 @@ ZQ_UID HashOf(const ZQR_AbstractFont& Font) {
   return hasher.GetHash();
 }
 
-ZQR_AbstractFont WithFamilyPitchAndCharacterSet(ZQR_AbstractFont Font, long Family, long Pitch, long CharacterSet) {
+ZQR_AbstractFont WithCodes(ZQR_AbstractFont Font, long Family, long Pitch, long CharacterSet) {
   Font.SetFontFamily(Family);
   Font.SetPitch(Pitch);
   Font.SetCharacterSet(CharacterSet);
@@ -65,7 +65,8 @@ TEST(ZQR_ConcreteFont, HeightIsPointsTimesResolutionOver72Rounded) {
 TEST(ZQR_ConcreteFont, StyleBitsGiveWeightItalicAndUnderline) {
   const MemoryDC dc;
   const struct { long bits; LONG weight; BYTE italic, underline; } kCases[] = {
-      {0, FW_NORMAL, 0, 0}, {1, FW_BOLD, 0, 0}, {2, FW_NORMAL, 1, 0}, {4, FW_NORMAL, 0, 1}, {7, FW_BOLD, 1, 1}};
+      {0, FW_NORMAL, 0, 0}, {1, FW_BOLD, 0, 0}, {2, FW_NORMAL, 1, 0},
+      {4, FW_NORMAL, 0, 1}, {7, FW_BOLD, 1, 1}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.bits);
     const LOGFONTA logFont = LogFontOf(ZQR_ConcreteFont(dc, 1, 10, c.bits, 96));
@@ -155,9 +156,9 @@ TEST(ZQR_AbstractFont, SurvivesReadingItsOwnRealisation) {
   const float wholeHeight = 72.0f * 16 / GetDeviceCaps(dc, LOGPIXELSY);
   const ZQR_AbstractFont kFonts[] = {
       ZQR_AbstractFont(),
-      WithFamilyPitchAndCharacterSet(ZQR_AbstractFont("Arial", wholeHeight, 700, true, 45.0f), 2, 1, ANSI_CHARSET),
-      WithFamilyPitchAndCharacterSet(ZQR_AbstractFont(3, wholeHeight / 2, 400, false, -90.0f), 0, 0, DEFAULT_CHARSET),
-      WithFamilyPitchAndCharacterSet(ZQR_AbstractFont(0, wholeHeight * 2, 300, false, 0.5f), 1, 255, ANSI_CHARSET)};
+      WithCodes(ZQR_AbstractFont("Arial", wholeHeight, 700, true, 45.0f), 2, 1, ANSI_CHARSET),
+      WithCodes(ZQR_AbstractFont(3, wholeHeight / 2, 400, false, -90.0f), 0, 0, DEFAULT_CHARSET),
+      WithCodes(ZQR_AbstractFont(0, wholeHeight * 2, 300, false, 0.5f), 1, 255, ANSI_CHARSET)};
   for (const auto& font : kFonts) {
     SCOPED_TRACE(font.GetTypeface().GetText());
     ZQR_AbstractFont read("Other", 1.0f, 100, false, 1.0f);
