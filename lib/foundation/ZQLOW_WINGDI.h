@@ -63,8 +63,11 @@
   X(int, GetBkMode, , (HDC DC), (DC), FailsOnZeroCleared)                                          \
   X(BOOL, GetCharWidth, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                          \
     (DC, First, Last, Widths), FailsOnZero)                                                        \
+  X(BOOL, GetCharWidth32, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                        \
+    (DC, First, Last, Widths), FailsOnZero)                                                        \
   /* 0 is no failure: the context has no clipping region. */                                      \
   X(int, GetClipRgn, , (HDC DC, HRGN Region), (DC, Region), FailsOnAllOnesCleared)                 \
+  X(HGDIOBJ, GetCurrentObject, , (HDC DC, UINT Type), (DC, Type), FailsOnZeroCleared)              \
   X(int, GetDeviceCaps, , (HDC DC, int Index), (DC, Index), Unchecked)                             \
   X(COLORREF, GetNearestColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnes)            \
   X(int, GetObject, A, (HANDLE Object, int Size, LPVOID Buffer), (Object, Size, Buffer),           \
