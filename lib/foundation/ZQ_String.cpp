@@ -192,11 +192,6 @@ ZQ_String& ZQ_String::operator+=(const ZQ_String& S) {
   return *this;
 }
 
-ZQ_String& ZQ_String::operator+=(char Char) {
-  Replace(GetLength(), 0, &Char, 1);
-  return *this;
-}
-
 void ZQ_String::Append(char Char, int Count) {
   ZQ_TRACE_FUNCTION("ZQ_String::Append");
   ZQ_ASSERT(Count >= 0);
@@ -283,10 +278,7 @@ void ZQ_String::ReplaceImp(int Start, int Count, const char* Text,
   const int tail = length - Count - Start;
   const int newLength = length - Count + TextLength;
   const int capacity = GetCapacity();
-  const bool tooMuchSpareRoom =
-      MayShrink && (newLength < SmallStringLimit
-                        ? capacity - newLength > MaxSmallSpareRoom
-                        : newLength < capacity / 2);
+  const bool tooMuchSpareRoom = MayShrink && HasTooMuchSpareRoom(newLength, capacity);
   const std::uintptr_t textAddress = reinterpret_cast<std::uintptr_t>(Text);
   const std::uintptr_t ownAddress = reinterpret_cast<std::uintptr_t>(Ref->Text);
   const bool isOwnText = Text && textAddress >= ownAddress &&
