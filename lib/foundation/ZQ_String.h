@@ -124,6 +124,7 @@ class ZQ_String {
 
  private:
   explicit ZQ_String(ZQ_StringReference* Reference) noexcept : Ref(Reference) {}
+  static decltype(sizeof 0) BlockSize(int Capacity);  // bytes of a block
   static ZQ_StringReference* NewReference(int Capacity);
   static void Release(ZQ_StringReference* Reference) noexcept;
   void ReplaceImp(int Start, int Count, const char* Text, int TextLength,

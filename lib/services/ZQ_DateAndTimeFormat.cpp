@@ -1,6 +1,11 @@
 #include "ZQ_DateAndTimeFormat.h"
 
+#include <climits>
+#include <cstring>
+
+#include "ZQ_CharacterClass.h"
 #include "ZQ_Internationalization.h"
+#include "ZQ_NumberText.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
 #include "ZQ_TextStreamFormatterManipulator.h"
@@ -94,6 +99,20 @@ const Row* FindRow(const Row (&Table)[N], const ZQ_String& Name) {
 // Decimal, no leading zeros.
 ZQ_String Number(long Value) { return ZQ_ToString(Value); }
 
+// Case-insensitive match of a field name (ASCII letters and digits) against
+// a row's upper-case name.
+template <class Row, int N>
+const Row* FindRow(const Row (&Table)[N], const char* Name, int Length) {
+  for (const Row& row : Table) {
+    int i = 0;
+    while (i < Length && row.Name[i] != 0 &&
+           (Name[i] >= 'a' && Name[i] <= 'z' ? Name[i] - 'a' + 'A' : Name[i]) == row.Name[i])
+      ++i;
+    if (i == Length && row.Name[i] == 0) return &row;
+  }
+  return nullptr;
+}
+
 // Decimal, padded in front with zeros to Width characters.
 ZQ_String ZeroPadded(long Value, long Width) {
   ZQ_StringStream stream;
@@ -155,6 +174,134 @@ ZQ_String DateSymbolValue(const ZQ_Date& Date, DateSymbol Symbol) {
       break;
   }
   return ZQ_String();
+}
+
+// Expands the templates whose fields are all plain ("{Name}" with a known
+// name, no parameters, no commands) straight into the result: what the
+// replacers below give for them, without their strings per field. Either
+// value may be missing; its fields are then unknown.
+class PlainFieldExpander {
+ public:
+  PlainFieldExpander(const ZQ_Date* Date, const ZQ_Time* Time) : Date(Date), Time(Time) {}
+
+  // Whether every field of Template is plain and known; nothing is evaluated.
+  bool IsPlain(const ZQ_String& Template) const {
+    const char* text = Template.GetText();
+    const int length = Template.GetLength();
+    for (int p = 0; p < length; ++p) {
+      if (text[p] != '{') continue;
+      const int nameEnd = NameEnd(text, p + 1, length);
+      if (nameEnd == length || text[nameEnd] != '}' || !IsKnown(text + p + 1, nameEnd - p - 1))
+        return false;
+      p = nameEnd;
+    }
+    return true;
+  }
+
+  // Template expanded, appended to Result as the replacer appends: the text
+  // between fields, then each field's value.
+  void Expand(const char* Template, int Length, ZQ_String& Result) const {
+    int p = 0;
+    for (;;) {
+      int open = p;
+      while (open < Length && Template[open] != '{') ++open;
+      Result.Append(Template + p, open - p);
+      if (open == Length) return;
+      const int nameEnd = NameEnd(Template, open + 1, Length);
+      PutField(Template + open + 1, nameEnd - open - 1, Result);
+      p = nameEnd + 1;
+    }
+  }
+
+ private:
+  static int NameEnd(const char* Text, int Position, int Length) {
+    while (Position < Length && ZQ_IsCharInClass(Text[Position], ZQ_CharClass_LettersAndDigits))
+      ++Position;
+    return Position;
+  }
+  bool IsKnown(const char* Name, int Length) const {
+    return (Date && FindRow(kDateSymbols, Name, Length)) ||
+           (Time && FindRow(kTimeSymbols, Name, Length));
+  }
+
+  void PutField(const char* Name, int Length, ZQ_String& Result) const {
+    if (const DateSymbolRow* row = Date ? FindRow(kDateSymbols, Name, Length) : nullptr) {
+      if (row->Symbol == DateSymbol::Template)
+        Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
+      else
+        PutDateValue(row->Symbol, Result);
+    } else if (const TimeSymbolRow* row = Time ? FindRow(kTimeSymbols, Name, Length) : nullptr) {
+      if (row->Symbol == TimeSymbol::Template)
+        Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
+      else
+        PutTimeValue(row->Symbol, Result);
+    }
+  }
+
+  // Decimal, padded in front with zeros to Width characters, as a stream
+  // with that width and pad character writes it.
+  static void PutNumber(long Value, int Width, ZQ_String& Result) {
+    char text[48];
+    char* digits = text + 8;
+    const int length =
+        Value < 0 ? ZQ_NumberText_FormatInteger(0ul - static_cast<unsigned long>(Value), true, 10, digits)
+                  : ZQ_NumberText_FormatInteger(static_cast<unsigned long>(Value), false, 10, digits);
+    const int zeros = Width > length ? Width - length : 0;  // Width is at most 3
+    std::memset(digits - zeros, '0', static_cast<std::size_t>(zeros));
+    Result.Append(digits - zeros, zeros + length);
+  }
+  static void PutName(const ZQ_String& Name, int MaxLength, ZQ_String& Result) {
+    Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
+  }
+
+  void PutDateValue(DateSymbol Symbol, ZQ_String& Result) const {
+    const ZQ_DMY dmy = Date->GetDMY();
+    switch (Symbol) {
+      case DateSymbol::Day: return PutNumber(dmy.Day, 0, Result);
+      case DateSymbol::Month: return PutName(Date->GetMonthName(), INT_MAX, Result);
+      case DateSymbol::MonthAbbreviation: return PutName(Date->GetMonthName(), 3, Result);
+      case DateSymbol::MonthIndex: return PutNumber(dmy.Month, 0, Result);
+      case DateSymbol::Year: return PutNumber(dmy.Year, 0, Result);
+      case DateSymbol::DayTwoDigits: return PutNumber(dmy.Day, 2, Result);
+      case DateSymbol::MonthIndexTwoDigits: return PutNumber(dmy.Month, 2, Result);
+      case DateSymbol::YearTwoDigits: return PutNumber(dmy.Year % 100, 2, Result);
+      case DateSymbol::DayOfWeek: return PutName(Date->GetDayOfWeekName(), INT_MAX, Result);
+      case DateSymbol::DayOfWeekAbbreviation:
+        return PutName(Date->GetDayOfWeekName(), 3, Result);
+      case DateSymbol::DayOfYear: return PutNumber(Date->GetDayOfYear(), 0, Result);
+      case DateSymbol::Template: break;
+    }
+  }
+
+  void PutTimeValue(TimeSymbol Symbol, ZQ_String& Result) const {
+    const ZQ_HMS hms = Time->GetHMS();
+    switch (Symbol) {
+      case TimeSymbol::Hour12:
+        return PutNumber(hms.Hours == 0 ? 12 : (hms.Hours > 12 ? hms.Hours - 12 : hms.Hours), 0,
+                         Result);
+      case TimeSymbol::Hour24: return PutNumber(hms.Hours, 0, Result);
+      case TimeSymbol::Hour24TwoDigits: return PutNumber(hms.Hours, 2, Result);
+      case TimeSymbol::Minute: return PutNumber(hms.Minutes, 2, Result);
+      case TimeSymbol::Second: return PutNumber(hms.Seconds, 2, Result);
+      case TimeSymbol::Millisecond: return PutNumber(hms.Milliseconds, 3, Result);
+      case TimeSymbol::AmPm:
+        return Result.Append(Time->GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM", 2);
+      case TimeSymbol::Template: break;
+    }
+  }
+
+  const ZQ_Date* Date;
+  const ZQ_Time* Time;
+};
+
+// FormatString through the plain expander when it can, else through Replacer.
+ZQ_String FormatFields(const ZQ_String& FormatString, const ZQ_Date* Date, const ZQ_Time* Time,
+                       ZQ_AbstractStringSymbolReplacer& Replacer) {
+  const PlainFieldExpander expander(Date, Time);
+  if (!expander.IsPlain(FormatString)) return Replacer.Process(FormatString);
+  ZQ_String result;
+  expander.Expand(FormatString.GetText(), FormatString.GetLength(), result);
+  return result;
 }
 
 // Knows the date and the time fields at once. Formatting a point in time in
@@ -274,19 +421,19 @@ bool DateFormatSymbolReplacer::GetSymbolValue(const ZQ_Date& Date, const ZQ_Stri
 ZQ_String ZQ_Time::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_Time::Format");
   TimeFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, nullptr, this, replacer);
 }
 
 ZQ_String ZQ_Date::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_Date::Format");
   DateFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, this, nullptr, replacer);
 }
 
 ZQ_String ZQ_PointInTime::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_PointInTime::Format");
   PointInTimeFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, &GetDate(), &GetTime(), replacer);
 }
 
 ZQ_String ZQ_ElapsedTime::IntelligentFormat(const ZQ_String& ZeroText) const {
