@@ -149,13 +149,16 @@ class ZQ_Array {
   void InsertElements(long InsertLocationIndex,
                       long NumLogicalElementsInArray = ZQ_Array_LogicalCountIsN,
                       long NumElementsToInsert = 1) {
-    ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
     if (NumLogicalElementsInArray == ZQ_Array_LogicalCountIsN) NumLogicalElementsInArray = N;
-    ZQ_ASSERT(0 <= InsertLocationIndex and 0 <= NumElementsToInsert);
-    ZQ_ASSERT(InsertLocationIndex <= NumLogicalElementsInArray and NumLogicalElementsInArray <= N);
+    // The frame only where it shows: in a failure's report, or around the
+    // growth. Insertions at the end are too frequent to pay for it.
     if (!(0 <= InsertLocationIndex && 0 <= NumElementsToInsert &&
-          InsertLocationIndex <= NumLogicalElementsInArray && NumLogicalElementsInArray <= N))
+          InsertLocationIndex <= NumLogicalElementsInArray && NumLogicalElementsInArray <= N)) {
+      ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
+      ZQ_ASSERT(0 <= InsertLocationIndex and 0 <= NumElementsToInsert);
+      ZQ_ASSERT(InsertLocationIndex <= NumLogicalElementsInArray and NumLogicalElementsInArray <= N);
       return;
+    }
     if (NumLogicalElementsInArray + NumElementsToInsert > N)
       GrowForInsertion(NumLogicalElementsInArray + NumElementsToInsert);
     for (long i = NumLogicalElementsInArray - 1; i >= InsertLocationIndex; --i)
@@ -212,6 +215,7 @@ class ZQ_Array {
   // copy each element a bounded number of times on average.
   void GrowForInsertion(long NewN) {
     if (NewN > Capacity) {
+      ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
       const long newCapacity = NewN > 2 * Capacity ? NewN : 2 * Capacity;
       T* newData = NewBlock(newCapacity, data, N, T(), N);
       delete[] data;

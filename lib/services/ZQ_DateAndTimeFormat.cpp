@@ -176,6 +176,35 @@ ZQ_String DateSymbolValue(const ZQ_Date& Date, DateSymbol Symbol) {
   return ZQ_String();
 }
 
+// Collects a text in pieces and hands it to a string in few appends: the
+// string then grows exactly as it would by the appends of each piece.
+class PieceBuffer {
+ public:
+  explicit PieceBuffer(ZQ_String& Result) : Result(Result), Used(0) {}
+  PieceBuffer(const PieceBuffer&) = delete;
+  PieceBuffer& operator=(const PieceBuffer&) = delete;
+
+  void Append(const char* Text, int Length) {
+    if (Length > kSize - Used) Flush();
+    if (Length > kSize) {
+      Result.Append(Text, Length);
+    } else {
+      std::memcpy(Buffer + Used, Text, static_cast<std::size_t>(Length));
+      Used += Length;
+    }
+  }
+  void Flush() {
+    Result.Append(Buffer, Used);
+    Used = 0;
+  }
+
+ private:
+  static const int kSize = 128;
+  ZQ_String& Result;
+  char Buffer[kSize];
+  int Used;
+};
+
 // Expands the templates whose fields are all plain ("{Name}" with a known
 // name, no parameters, no commands) straight into the result: what the
 // replacers below give for them, without their strings per field. Either
@@ -200,7 +229,7 @@ class PlainFieldExpander {
 
   // Template expanded, appended to Result as the replacer appends: the text
   // between fields, then each field's value.
-  void Expand(const char* Template, int Length, ZQ_String& Result) const {
+  void Expand(const char* Template, int Length, PieceBuffer& Result) const {
     int p = 0;
     for (;;) {
       int open = p;
@@ -224,7 +253,7 @@ class PlainFieldExpander {
            (Time && FindRow(kTimeSymbols, Name, Length));
   }
 
-  void PutField(const char* Name, int Length, ZQ_String& Result) const {
+  void PutField(const char* Name, int Length, PieceBuffer& Result) const {
     if (const DateSymbolRow* row = Date ? FindRow(kDateSymbols, Name, Length) : nullptr) {
       if (row->Symbol == DateSymbol::Template)
         Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
@@ -240,7 +269,7 @@ class PlainFieldExpander {
 
   // Decimal, padded in front with zeros to Width characters, as a stream
   // with that width and pad character writes it.
-  static void PutNumber(long Value, int Width, ZQ_String& Result) {
+  static void PutNumber(long Value, int Width, PieceBuffer& Result) {
     char text[48];
     char* digits = text + 8;
     const int length =
@@ -250,16 +279,22 @@ class PlainFieldExpander {
     std::memset(digits - zeros, '0', static_cast<std::size_t>(zeros));
     Result.Append(digits - zeros, zeros + length);
   }
-  static void PutName(const ZQ_String& Name, int MaxLength, ZQ_String& Result) {
+  static void PutName(const ZQ_String& Name, int MaxLength, PieceBuffer& Result) {
     Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
   }
 
-  void PutDateValue(DateSymbol Symbol, ZQ_String& Result) const {
-    const ZQ_DMY dmy = Date->GetDMY();
+  void PutDateValue(DateSymbol Symbol, PieceBuffer& Result) const {
+    // The parts are taken once, at the first field that needs them.
+    if (!HasDMY) {
+      DMY = Date->GetDMY();
+      HasDMY = true;
+    }
+    const ZQ_DMY& dmy = DMY;
     switch (Symbol) {
       case DateSymbol::Day: return PutNumber(dmy.Day, 0, Result);
-      case DateSymbol::Month: return PutName(Date->GetMonthName(), INT_MAX, Result);
-      case DateSymbol::MonthAbbreviation: return PutName(Date->GetMonthName(), 3, Result);
+      case DateSymbol::Month: return PutName(ZQ_Date::GetMonthName(dmy.Month), INT_MAX, Result);
+      case DateSymbol::MonthAbbreviation:
+        return PutName(ZQ_Date::GetMonthName(dmy.Month), 3, Result);
       case DateSymbol::MonthIndex: return PutNumber(dmy.Month, 0, Result);
       case DateSymbol::Year: return PutNumber(dmy.Year, 0, Result);
       case DateSymbol::DayTwoDigits: return PutNumber(dmy.Day, 2, Result);
@@ -273,8 +308,12 @@ class PlainFieldExpander {
     }
   }
 
-  void PutTimeValue(TimeSymbol Symbol, ZQ_String& Result) const {
-    const ZQ_HMS hms = Time->GetHMS();
+  void PutTimeValue(TimeSymbol Symbol, PieceBuffer& Result) const {
+    if (!HasHMS) {
+      HMS = Time->GetHMS();
+      HasHMS = true;
+    }
+    const ZQ_HMS& hms = HMS;
     switch (Symbol) {
       case TimeSymbol::Hour12:
         return PutNumber(hms.Hours == 0 ? 12 : (hms.Hours > 12 ? hms.Hours - 12 : hms.Hours), 0,
@@ -292,6 +331,10 @@ class PlainFieldExpander {
 
   const ZQ_Date* Date;
   const ZQ_Time* Time;
+  mutable bool HasDMY = false;
+  mutable bool HasHMS = false;
+  mutable ZQ_DMY DMY;
+  mutable ZQ_HMS HMS{};
 };
 
 // FormatString through the plain expander when it can, else through Replacer.
@@ -300,7 +343,11 @@ ZQ_String FormatFields(const ZQ_String& FormatString, const ZQ_Date* Date, const
   const PlainFieldExpander expander(Date, Time);
   if (!expander.IsPlain(FormatString)) return Replacer.Process(FormatString);
   ZQ_String result;
-  expander.Expand(FormatString.GetText(), FormatString.GetLength(), result);
+  {
+    PieceBuffer buffer(result);
+    expander.Expand(FormatString.GetText(), FormatString.GetLength(), buffer);
+    buffer.Flush();
+  }
   return result;
 }
 
