@@ -740,10 +740,17 @@ int ZQ_NumberText_FormatInteger(unsigned long Magnitude, bool Negative, int Base
   if (Base < 2 || Base > 36) Base = 10;
   char reversed[33];
   int length = 0;
-  do {
-    reversed[length++] = "0123456789abcdefghijklmnopqrstuvwxyz"[Magnitude % Base];
-    Magnitude /= static_cast<unsigned long>(Base);
-  } while (Magnitude);
+  if (Base == 10) {  // a constant divisor: multiplications instead of divisions
+    do {
+      reversed[length++] = static_cast<char>('0' + Magnitude % 10);
+      Magnitude /= 10;
+    } while (Magnitude);
+  } else {
+    do {
+      reversed[length++] = "0123456789abcdefghijklmnopqrstuvwxyz"[Magnitude % Base];
+      Magnitude /= static_cast<unsigned long>(Base);
+    } while (Magnitude);
+  }
   int out = 0;
   if (Negative) Buffer[out++] = '-';
   while (length) Buffer[out++] = reversed[--length];

@@ -5,7 +5,6 @@
 
 #include "ZQ_CharacterClass.h"
 #include "ZQ_Internationalization.h"
-#include "ZQ_NumberText.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
 #include "ZQ_TextStreamFormatterManipulator.h"
@@ -99,17 +98,27 @@ const Row* FindRow(const Row (&Table)[N], const ZQ_String& Name) {
 // Decimal, no leading zeros.
 ZQ_String Number(long Value) { return ZQ_ToString(Value); }
 
-// Case-insensitive match of a field name (ASCII letters and digits) against
-// a row's upper-case name.
-template <class Row, int N>
-const Row* FindRow(const Row (&Table)[N], const char* Name, int Length) {
-  for (const Row& row : Table) {
-    int i = 0;
-    while (i < Length && row.Name[i] != 0 &&
-           (Name[i] >= 'a' && Name[i] <= 'z' ? Name[i] - 'a' + 'A' : Name[i]) == row.Name[i])
-      ++i;
-    if (i == Length && row.Name[i] == 0) return &row;
+// A field name (ASCII letters and digits) in upper case, as the rows hold
+// them; names longer than any row's are left empty.
+class UpperCaseName {
+ public:
+  UpperCaseName(const char* Name, int Length) : Text() {
+    if (Length >= kMaxLength) Length = 0;
+    for (int i = 0; i < Length; ++i)
+      Text[i] = Name[i] >= 'a' && Name[i] <= 'z' ? static_cast<char>(Name[i] - 'a' + 'A') : Name[i];
   }
+  const char* GetText() const { return Text; }
+
+ private:
+  static const int kMaxLength = 24;
+  char Text[kMaxLength];
+};
+
+template <class Row, int N>
+const Row* FindRow(const Row (&Table)[N], const UpperCaseName& Name) {
+  const char* name = Name.GetText();
+  for (const Row& row : Table)
+    if (row.Name[0] == name[0] && std::strcmp(row.Name, name) == 0) return &row;
   return nullptr;
 }
 
@@ -249,17 +258,18 @@ class PlainFieldExpander {
     return Position;
   }
   bool IsKnown(const char* Name, int Length) const {
-    return (Date && FindRow(kDateSymbols, Name, Length)) ||
-           (Time && FindRow(kTimeSymbols, Name, Length));
+    const UpperCaseName name(Name, Length);
+    return (Date && FindRow(kDateSymbols, name)) || (Time && FindRow(kTimeSymbols, name));
   }
 
   void PutField(const char* Name, int Length, PieceBuffer& Result) const {
-    if (const DateSymbolRow* row = Date ? FindRow(kDateSymbols, Name, Length) : nullptr) {
+    const UpperCaseName name(Name, Length);
+    if (const DateSymbolRow* row = Date ? FindRow(kDateSymbols, name) : nullptr) {
       if (row->Symbol == DateSymbol::Template)
         Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
       else
         PutDateValue(row->Symbol, Result);
-    } else if (const TimeSymbolRow* row = Time ? FindRow(kTimeSymbols, Name, Length) : nullptr) {
+    } else if (const TimeSymbolRow* row = Time ? FindRow(kTimeSymbols, name) : nullptr) {
       if (row->Symbol == TimeSymbol::Template)
         Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
       else
@@ -270,14 +280,18 @@ class PlainFieldExpander {
   // Decimal, padded in front with zeros to Width characters, as a stream
   // with that width and pad character writes it.
   static void PutNumber(long Value, int Width, PieceBuffer& Result) {
-    char text[48];
-    char* digits = text + 8;
-    const int length =
-        Value < 0 ? ZQ_NumberText_FormatInteger(0ul - static_cast<unsigned long>(Value), true, 10, digits)
-                  : ZQ_NumberText_FormatInteger(static_cast<unsigned long>(Value), false, 10, digits);
-    const int zeros = Width > length ? Width - length : 0;  // Width is at most 3
-    std::memset(digits - zeros, '0', static_cast<std::size_t>(zeros));
-    Result.Append(digits - zeros, zeros + length);
+    char text[16];  // Width is at most 3
+    char* const end = text + sizeof text;
+    char* first = end;
+    unsigned long magnitude = Value < 0 ? 0ul - static_cast<unsigned long>(Value)
+                                        : static_cast<unsigned long>(Value);
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude);
+    if (Value < 0) *--first = '-';
+    while (end - first < Width) *--first = '0';
+    Result.Append(first, static_cast<int>(end - first));
   }
   static void PutName(const ZQ_String& Name, int MaxLength, PieceBuffer& Result) {
     Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
