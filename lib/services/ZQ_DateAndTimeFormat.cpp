@@ -7,7 +7,6 @@
 #include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
-#include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
@@ -88,16 +87,6 @@ const DateSymbolRow kDateSymbols[] = {
     {"DAYOFYEAR", DateSymbol::DayOfYear, nullptr},
 };
 
-template <class Row, int N>
-const Row* FindRow(const Row (&Table)[N], const ZQ_String& Name) {
-  for (const Row& row : Table)
-    if (Name == row.Name) return &row;
-  return nullptr;
-}
-
-// Decimal, no leading zeros.
-ZQ_String Number(long Value) { return ZQ_ToString(Value); }
-
 // A field name (ASCII letters and digits) in upper case, as the rows hold
 // them; names longer than any row's are left empty.
 class UpperCaseName {
@@ -120,69 +109,6 @@ const Row* FindRow(const Row (&Table)[N], const UpperCaseName& Name) {
   for (const Row& row : Table)
     if (row.Name[0] == name[0] && std::strcmp(row.Name, name) == 0) return &row;
   return nullptr;
-}
-
-// Decimal, padded in front with zeros to Width characters.
-ZQ_String ZeroPadded(long Value, long Width) {
-  ZQ_StringStream stream;
-  stream << SetPadChar('0') << SetWidth(Width) << Value;
-  return stream;
-}
-
-ZQ_String TimeSymbolValue(const ZQ_Time& Time, TimeSymbol Symbol) {
-  const ZQ_HMS hms = Time.GetHMS();
-  switch (Symbol) {
-    case TimeSymbol::Hour12:
-      if (hms.Hours == 0) return Number(12);
-      return Number(hms.Hours > 12 ? hms.Hours - 12 : hms.Hours);
-    case TimeSymbol::Hour24:
-      return Number(hms.Hours);
-    case TimeSymbol::Hour24TwoDigits:
-      return ZeroPadded(hms.Hours, 2);
-    case TimeSymbol::Minute:
-      return ZeroPadded(hms.Minutes, 2);
-    case TimeSymbol::Second:
-      return ZeroPadded(hms.Seconds, 2);
-    case TimeSymbol::Millisecond:
-      return ZeroPadded(hms.Milliseconds, 3);
-    case TimeSymbol::AmPm:
-      return Time.GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM";
-    case TimeSymbol::Template:
-      break;
-  }
-  return ZQ_String();
-}
-
-ZQ_String DateSymbolValue(const ZQ_Date& Date, DateSymbol Symbol) {
-  const ZQ_DMY dmy = Date.GetDMY();
-  switch (Symbol) {
-    case DateSymbol::Day:
-      return Number(dmy.Day);
-    case DateSymbol::Month:
-      return Date.GetMonthName();
-    case DateSymbol::MonthAbbreviation:
-      // A translated name shorter than three characters is taken whole.
-      return ZQ_Left(Date.GetMonthName(), 3);
-    case DateSymbol::MonthIndex:
-      return Number(dmy.Month);
-    case DateSymbol::Year:
-      return Number(dmy.Year);
-    case DateSymbol::DayTwoDigits:
-      return ZeroPadded(dmy.Day, 2);
-    case DateSymbol::MonthIndexTwoDigits:
-      return ZeroPadded(dmy.Month, 2);
-    case DateSymbol::YearTwoDigits:
-      return ZeroPadded(dmy.Year % 100, 2);
-    case DateSymbol::DayOfWeek:
-      return Date.GetDayOfWeekName();
-    case DateSymbol::DayOfWeekAbbreviation:
-      return ZQ_Left(Date.GetDayOfWeekName(), 3);
-    case DateSymbol::DayOfYear:
-      return Number(Date.GetDayOfYear());
-    case DateSymbol::Template:
-      break;
-  }
-  return ZQ_String();
 }
 
 // Collects a text in pieces and hands it to a string in few appends: the
@@ -213,6 +139,77 @@ class PieceBuffer {
   char Buffer[kSize];
   int Used;
 };
+
+// Decimal, padded in front with zeros to Width characters, as a stream with
+// that width and pad character writes it (zeros go before a sign).
+void PutNumber(long Value, int Width, PieceBuffer& Result) {
+  char text[16];  // Width is at most 3
+  char* const end = text + sizeof text;
+  char* first = end;
+  unsigned long magnitude =
+      Value < 0 ? 0ul - static_cast<unsigned long>(Value) : static_cast<unsigned long>(Value);
+  do {
+    *--first = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  if (Value < 0) *--first = '-';
+  while (end - first < Width) *--first = '0';
+  Result.Append(first, static_cast<int>(end - first));
+}
+
+// At most MaxLength characters of Name: a translated name shorter than an
+// abbreviation is taken whole.
+void PutName(const ZQ_String& Name, int MaxLength, PieceBuffer& Result) {
+  Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
+}
+
+// The value of a date field other than a template; DMY is Date's.
+void PutDateValue(const ZQ_Date& Date, const ZQ_DMY& DMY, DateSymbol Symbol,
+                  PieceBuffer& Result) {
+  switch (Symbol) {
+    case DateSymbol::Day: return PutNumber(DMY.Day, 0, Result);
+    case DateSymbol::Month: return PutName(ZQ_Date::GetMonthName(DMY.Month), INT_MAX, Result);
+    case DateSymbol::MonthAbbreviation:
+      return PutName(ZQ_Date::GetMonthName(DMY.Month), 3, Result);
+    case DateSymbol::MonthIndex: return PutNumber(DMY.Month, 0, Result);
+    case DateSymbol::Year: return PutNumber(DMY.Year, 0, Result);
+    case DateSymbol::DayTwoDigits: return PutNumber(DMY.Day, 2, Result);
+    case DateSymbol::MonthIndexTwoDigits: return PutNumber(DMY.Month, 2, Result);
+    case DateSymbol::YearTwoDigits: return PutNumber(DMY.Year % 100, 2, Result);
+    case DateSymbol::DayOfWeek: return PutName(Date.GetDayOfWeekName(), INT_MAX, Result);
+    case DateSymbol::DayOfWeekAbbreviation: return PutName(Date.GetDayOfWeekName(), 3, Result);
+    case DateSymbol::DayOfYear: return PutNumber(Date.GetDayOfYear(), 0, Result);
+    case DateSymbol::Template: break;
+  }
+}
+
+// The value of a time field other than a template; HMS is Time's.
+void PutTimeValue(const ZQ_Time& Time, const ZQ_HMS& HMS, TimeSymbol Symbol,
+                  PieceBuffer& Result) {
+  switch (Symbol) {
+    case TimeSymbol::Hour12:
+      return PutNumber(HMS.Hours == 0 ? 12 : (HMS.Hours > 12 ? HMS.Hours - 12 : HMS.Hours), 0,
+                       Result);
+    case TimeSymbol::Hour24: return PutNumber(HMS.Hours, 0, Result);
+    case TimeSymbol::Hour24TwoDigits: return PutNumber(HMS.Hours, 2, Result);
+    case TimeSymbol::Minute: return PutNumber(HMS.Minutes, 2, Result);
+    case TimeSymbol::Second: return PutNumber(HMS.Seconds, 2, Result);
+    case TimeSymbol::Millisecond: return PutNumber(HMS.Milliseconds, 3, Result);
+    case TimeSymbol::AmPm:
+      return Result.Append(Time.GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM", 2);
+    case TimeSymbol::Template: break;
+  }
+}
+
+// What Put writes, as a string of its own.
+template <class Writer>
+ZQ_String WrittenText(Writer Put) {
+  ZQ_String text;
+  PieceBuffer buffer(text);
+  Put(buffer);
+  buffer.Flush();
+  return text;
+}
 
 // Expands the templates whose fields are all plain ("{Name}" with a known
 // name, no parameters, no commands) straight into the result: what the
@@ -268,83 +265,33 @@ class PlainFieldExpander {
       if (row->Symbol == DateSymbol::Template)
         Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
       else
-        PutDateValue(row->Symbol, Result);
+        PutDateValue(*Date, GetDMY(), row->Symbol, Result);
     } else if (const TimeSymbolRow* row = Time ? FindRow(kTimeSymbols, name) : nullptr) {
       if (row->Symbol == TimeSymbol::Template)
         Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
       else
-        PutTimeValue(row->Symbol, Result);
+        PutTimeValue(*Time, GetHMS(), row->Symbol, Result);
     }
   }
 
-  // Decimal, padded in front with zeros to Width characters, as a stream
-  // with that width and pad character writes it.
-  static void PutNumber(long Value, int Width, PieceBuffer& Result) {
-    char text[16];  // Width is at most 3
-    char* const end = text + sizeof text;
-    char* first = end;
-    unsigned long magnitude = Value < 0 ? 0ul - static_cast<unsigned long>(Value)
-                                        : static_cast<unsigned long>(Value);
-    do {
-      *--first = static_cast<char>('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude);
-    if (Value < 0) *--first = '-';
-    while (end - first < Width) *--first = '0';
-    Result.Append(first, static_cast<int>(end - first));
-  }
-  static void PutName(const ZQ_String& Name, int MaxLength, PieceBuffer& Result) {
-    Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
-  }
-
-  void PutDateValue(DateSymbol Symbol, PieceBuffer& Result) const {
-    // The parts are taken once, at the first field that needs them.
+  const ZQ_DMY& GetDMY() const {
     if (!HasDMY) {
       DMY = Date->GetDMY();
       HasDMY = true;
     }
-    const ZQ_DMY& dmy = DMY;
-    switch (Symbol) {
-      case DateSymbol::Day: return PutNumber(dmy.Day, 0, Result);
-      case DateSymbol::Month: return PutName(ZQ_Date::GetMonthName(dmy.Month), INT_MAX, Result);
-      case DateSymbol::MonthAbbreviation:
-        return PutName(ZQ_Date::GetMonthName(dmy.Month), 3, Result);
-      case DateSymbol::MonthIndex: return PutNumber(dmy.Month, 0, Result);
-      case DateSymbol::Year: return PutNumber(dmy.Year, 0, Result);
-      case DateSymbol::DayTwoDigits: return PutNumber(dmy.Day, 2, Result);
-      case DateSymbol::MonthIndexTwoDigits: return PutNumber(dmy.Month, 2, Result);
-      case DateSymbol::YearTwoDigits: return PutNumber(dmy.Year % 100, 2, Result);
-      case DateSymbol::DayOfWeek: return PutName(Date->GetDayOfWeekName(), INT_MAX, Result);
-      case DateSymbol::DayOfWeekAbbreviation:
-        return PutName(Date->GetDayOfWeekName(), 3, Result);
-      case DateSymbol::DayOfYear: return PutNumber(Date->GetDayOfYear(), 0, Result);
-      case DateSymbol::Template: break;
-    }
+    return DMY;
   }
-
-  void PutTimeValue(TimeSymbol Symbol, PieceBuffer& Result) const {
+  const ZQ_HMS& GetHMS() const {
     if (!HasHMS) {
       HMS = Time->GetHMS();
       HasHMS = true;
     }
-    const ZQ_HMS& hms = HMS;
-    switch (Symbol) {
-      case TimeSymbol::Hour12:
-        return PutNumber(hms.Hours == 0 ? 12 : (hms.Hours > 12 ? hms.Hours - 12 : hms.Hours), 0,
-                         Result);
-      case TimeSymbol::Hour24: return PutNumber(hms.Hours, 0, Result);
-      case TimeSymbol::Hour24TwoDigits: return PutNumber(hms.Hours, 2, Result);
-      case TimeSymbol::Minute: return PutNumber(hms.Minutes, 2, Result);
-      case TimeSymbol::Second: return PutNumber(hms.Seconds, 2, Result);
-      case TimeSymbol::Millisecond: return PutNumber(hms.Milliseconds, 3, Result);
-      case TimeSymbol::AmPm:
-        return Result.Append(Time->GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM", 2);
-      case TimeSymbol::Template: break;
-    }
+    return HMS;
   }
 
   const ZQ_Date* Date;
   const ZQ_Time* Time;
+  // The parts are taken once, at the first field that needs them.
   mutable bool HasDMY = false;
   mutable bool HasHMS = false;
   mutable ZQ_DMY DMY;
@@ -356,13 +303,9 @@ ZQ_String FormatFields(const ZQ_String& FormatString, const ZQ_Date* Date, const
                        ZQ_AbstractStringSymbolReplacer& Replacer) {
   const PlainFieldExpander expander(Date, Time);
   if (!expander.IsPlain(FormatString)) return Replacer.Process(FormatString);
-  ZQ_String result;
-  {
-    PieceBuffer buffer(result);
-    expander.Expand(FormatString.GetText(), FormatString.GetLength(), buffer);
-    buffer.Flush();
-  }
-  return result;
+  return WrittenText([&](PieceBuffer& Out) {
+    expander.Expand(FormatString.GetText(), FormatString.GetLength(), Out);
+  });
 }
 
 // Knows the date and the time fields at once. Formatting a point in time in
@@ -447,10 +390,14 @@ bool TimeFormatSymbolReplacer::GetSymbolValue(const ZQ_Time& Time, const ZQ_Stri
                                               ZQ_AbstractStringSymbolReplacer& Expander,
                                               ZQ_String& Value) {
   ZQ_TRACE_FUNCTION("TimeFormatSymbolReplacer::GetSymbolValue");
-  const TimeSymbolRow* row = FindRow(kTimeSymbols, Name);
+  const TimeSymbolRow* row = FindRow(kTimeSymbols, UpperCaseName(Name.GetText(), Name.GetLength()));
   if (!row) return false;
-  Value = row->Symbol == TimeSymbol::Template ? Expander.Process(row->Template)
-                                              : TimeSymbolValue(Time, row->Symbol);
+  if (row->Symbol == TimeSymbol::Template) {
+    Value = Expander.Process(row->Template);
+  } else {
+    const ZQ_HMS hms = Time.GetHMS();
+    Value = WrittenText([&](PieceBuffer& Out) { PutTimeValue(Time, hms, row->Symbol, Out); });
+  }
   return true;
 }
 
@@ -470,10 +417,14 @@ bool DateFormatSymbolReplacer::GetSymbolValue(const ZQ_Date& Date, const ZQ_Stri
                                               ZQ_AbstractStringSymbolReplacer& Expander,
                                               ZQ_String& Value) {
   ZQ_TRACE_FUNCTION("DateFormatSymbolReplacer::GetSymbolValue");
-  const DateSymbolRow* row = FindRow(kDateSymbols, Name);
+  const DateSymbolRow* row = FindRow(kDateSymbols, UpperCaseName(Name.GetText(), Name.GetLength()));
   if (!row) return false;
-  Value = row->Symbol == DateSymbol::Template ? Expander.Process(row->Template)
-                                              : DateSymbolValue(Date, row->Symbol);
+  if (row->Symbol == DateSymbol::Template) {
+    Value = Expander.Process(row->Template);
+  } else {
+    const ZQ_DMY dmy = Date.GetDMY();
+    Value = WrittenText([&](PieceBuffer& Out) { PutDateValue(Date, dmy, row->Symbol, Out); });
+  }
   return true;
 }
 
