@@ -235,9 +235,9 @@ const int kHighestPower =
     kLowestPower + kPowerStep * static_cast<int>(sizeof kPowerSteps / sizeof kPowerSteps[0]) - 1;
 
 // 10^Power as Significand x 2^Exponent with the top bit of Significand set;
-// the exact value lies in [Significand, Significand + 3) x 2^Exponent (one
-// unit from the cut step, one from the exact factor 5^j, one from the cut
-// product). False outside the table.
+// the exact value lies in [Significand, Significand + 3) x 2^Exponent: the
+// cut step row costs less than two units once multiplied by the exact factor
+// 5^rest, cutting the product less than one. False outside the table.
 bool ApproximatePowerOfTen(long Power, std::uint64_t& Significand, int& Exponent) {
   if (Power < kLowestPower || Power > kHighestPower) return false;
   const int power = static_cast<int>(Power);
