@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs one benchmark program under Wine:
+#   scripts/benchmark.sh model [cases] [repetitions]   the heat-stress model
+#   scripts/benchmark.sh library [passes]              text and containers
+#                                                      beside the C++ runtime
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
+
+case "${1:-}" in
+  model) program=ModelBenchmark ;;
+  library) program=LibraryBenchmark ;;
+  *)
+    echo "usage: scripts/benchmark.sh model|library [arguments]" >&2
+    exit 2
+    ;;
+esac
+shift
+zq_build_and_open_session
+wine "$ZQ_BUILD/benchmarks/$program.exe" "$@"
