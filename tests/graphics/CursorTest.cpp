@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GraphicsTestSupport.h"
+#include "ZQR_Cursor.h"
+
+namespace {
+
+// The cursors UseCursor hands to SetCursor while it lives.
+class AppliedCursors {
+ public:
+  std::vector<HCURSOR> cursors;
+
+ private:
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::SetCursor> setCursor{[this](HCURSOR Cursor) {
+    cursors.push_back(Cursor);
+    return ::SetCursor(Cursor);
+  }};
+};
+
+HCURSOR Applied(const ZQR_Cursor& Cursor) {
+  const AppliedCursors applied;
+  ZQR_Cursor::SetCursorToUse(Cursor);
+  ZQR_Cursor::UseCursor();
+  return applied.cursors.empty() ? nullptr : applied.cursors.back();
+}
+
+}  // namespace
+
+TEST(ZQR_Cursor, UseCursorAppliesARecordedCursorOnce) {
+  UseTestProgramResources();
+  const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  const HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
+  const AppliedCursors applied;
+  ZQR_Cursor::SetCursorToUse(ZQR_Cursor::LoadStockCursor(IDC_CROSS));
+  ZQR_Cursor::UseCursor();
+  ZQR_Cursor::UseCursor();  // nothing pending
+  ZQR_Cursor::SetCursorToUse(ZQR_Cursor());
+  ZQR_Cursor::UseCursor();  // no cursor gives the arrow
+  EXPECT_EQ(applied.cursors, (std::vector<HCURSOR>{cross, arrow}));
+}
+
+TEST(ZQR_Cursor, GetCursorToUseGivesTheRecordedCursorBack) {
+  const ZQR_Cursor cross = ZQR_Cursor::LoadStockCursor(IDC_CROSS);
+  ZQR_Cursor::SetCursorToUse(cross);
+  ZQR_Cursor::UseCursor();
+  const ZQR_Cursor saved = ZQR_Cursor::GetCursorToUse();
+  ZQR_Cursor::SetCursorToUse(ZQR_Cursor::LoadStockCursor(IDC_WAIT));
+  EXPECT_EQ(Applied(saved), LoadCursorA(nullptr, IDC_CROSS));
+}
+
+TEST(ZQR_Cursor, LoadsStockCursorsByNameOrNumberAndResourcesByName) {
+  UseTestProgramResources();
+  const struct { const char* why; ZQR_Cursor cursor; HCURSOR want; } kCases[] = {
+      {"IDC_ARROW", ZQR_Cursor::LoadStockCursor(IDC_ARROW), LoadCursorA(nullptr, IDC_ARROW)},
+      {"32512", ZQR_Cursor::LoadStockCursor(MAKEINTRESOURCEA(32512)), LoadCursorA(nullptr, IDC_ARROW)},
+      {"resource", ZQR_Cursor("ZQTESTCURSOR"), LoadCursorA(GetModuleHandleA(nullptr), "ZQTESTCURSOR")}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    EXPECT_NE(c.want, nullptr);
+    EXPECT_EQ(Applied(c.cursor), c.want);
+  }
+}
+
+// The resource cursor's hot spot is at 3, 5 (make_test_resources.py).
+TEST(ZQR_Cursor, AResourceCursorSurvivesItsLastHandle) {
+  UseTestProgramResources();
+  const HCURSOR cursor = Applied(ZQR_Cursor("ZQTESTCURSOR"));
+  ZQR_Cursor::SetCursorToUse(ZQR_Cursor());  // the last share goes
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(cursor, &info));
+  EXPECT_EQ(info.xHotspot, 3u);
+  EXPECT_EQ(info.yHotspot, 5u);
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+}
+
+TEST(ZQR_Cursor, ConfinesTheMouseToTheClipRectangleUntilReleased) {
+  ZQR_Cursor::ClipCursor(ZQ_Rectangle<long>(10, 20, 100, 50));
+  RECT clip{};
+  GetClipCursor(&clip);
+  EXPECT_EQ(clip.left, 10);
+  EXPECT_EQ(clip.top, 20);
+  EXPECT_EQ(clip.right, 110);
+  EXPECT_EQ(clip.bottom, 70);
+  SetCursorPos(500, 5);
+  EXPECT_TRUE(ZQR_Cursor::GetScreenLocation() == ZQ_Point<long>(109, 20));
+  ZQR_Cursor::DoNotClipCursor();
+  GetClipCursor(&clip);
+  EXPECT_EQ(clip.right - clip.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  EXPECT_EQ(clip.bottom - clip.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  SetCursorPos(500, 5);
+  EXPECT_TRUE(ZQR_Cursor::GetScreenLocation() == ZQ_Point<long>(500, 5));
+}
