@@ -3,16 +3,6 @@
 #include "ZQLOW_Windows.h"
 #include "ZQR_Clipboard.h"
 
-namespace {
-
-void EmptyTheClipboard() {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  CloseClipboard();
-}
-
-}  // namespace
-
 TEST(ZQR_Clipboard, TextComesBackByteForByte) {
   const struct { const char* why; const char* text; } kCases[] = {
       {"line ends of both kinds", "one\r\ntwo\nthree\r"},
@@ -27,7 +17,9 @@ TEST(ZQR_Clipboard, TextComesBackByteForByte) {
 }
 
 TEST(ZQR_Clipboard, TextIsAvailableOnceSet) {
-  EmptyTheClipboard();
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
   EXPECT_FALSE(ZQR_Clipboard::ContentsAvailableAsText());
   EXPECT_EQ(ZQR_Clipboard::GetContentsAsText(), ZQ_String());
   ZQR_Clipboard::SetContents("x");

@@ -31,32 +31,24 @@ std::vector<ReleaseLog::Release> ReleasesOf(const ReleaseLog& Log, HANDLE Object
   return found;
 }
 
-template <class Handle, class Getter>
-Lifetime Follow(std::function<Handle()> Make, Getter Get) {
+// Make returns a handle, Get its Windows object.
+template <class Make, class Get>
+Lifetime Follow(Make MakeHandle, Get GetObject) {
+  using Handle = decltype(MakeHandle());
   Lifetime seen;
   const ReleaseLog log;
   {
-    std::optional<Handle> original(Make());
-    seen.object = Get(*original);
+    std::optional<Handle> original(MakeHandle());
+    seen.object = std::invoke(GetObject, *original);
     const Handle copy = *original;
     original.reset();
-    seen.copyShares = Get(copy) == seen.object;
+    seen.copyShares = std::invoke(GetObject, copy) == seen.object;
     seen.releasesWhileCopyLives = ReleasesOf(log, seen.object).size();
     seen.typeWhileCopyLives = GetObjectType(seen.object);
   }
   seen.releases = ReleasesOf(log, seen.object);
   seen.typeAfterwards = GetObjectType(seen.object);
   return seen;
-}
-
-Lifetime FollowBrush(std::function<ZQR_Brush()> Make) {
-  return Follow(Make, [](const ZQR_Brush& B) { return B.GetHBRUSH(); });
-}
-Lifetime FollowBitmap(std::function<ZQR_Bitmap()> Make) {
-  return Follow(Make, [](const ZQR_Bitmap& B) { return B.GetHBITMAP(); });
-}
-Lifetime FollowContext(std::function<ZQR_DeviceContext()> Make) {
-  return Follow(Make, [](const ZQR_DeviceContext& C) { return C.GetHDC(); });
 }
 
 ZQR_Bitmap MakeScreenBitmap() {
@@ -78,15 +70,15 @@ TEST(ZQR_SharedHandles, CopiesShareAndTheLastCopyReleasesWhatItOwns) {
     const char* release;  // nullptr: never released
     bool gone;
   } kCases[] = {
-      {"solid brush", [] { return FollowBrush([] { return ZQR_Brush(ZQR_Color_Red); }); }, "DeleteObject", true},
-      {"pattern brush", [] { return FollowBrush([] { return ZQR_Brush(MakeScreenBitmap()); }); }, "DeleteObject", true},
-      {"stock brush", [] { return FollowBrush([] { return ZQR_Brush(WHITE_BRUSH); }); }, nullptr, false},
-      {"bitmap taken over", [] { return FollowBitmap([] { return ZQR_Bitmap(CreateBitmap(4, 4, 1, 1, nullptr)); }); }, "DeleteObject", true},
-      {"bitmap resource", [] { return FollowBitmap([] { return ZQR_Bitmap("ZQTESTBITMAP"); }); }, "DeleteObject", true},
-      {"screen-compatible bitmap", [] { return FollowBitmap(MakeScreenBitmap); }, "DeleteObject", true},
-      {"transparent bitmap's image", [] { return FollowBitmap([] { return ZQR_TransparentBitmap(MakeScreenBitmap(), ZQR_Color_White).GetBitmap(); }); }, "DeleteObject", true},
-      {"memory context, mode 0", [] { return FollowContext([] { return ZQR_DeviceContext(CreateCompatibleDC(nullptr), nullptr, 0); }); }, "DeleteDC", true},
-      {"screen context, mode 1", [] { return FollowContext([] { return ZQR_DeviceContext(GetDC(nullptr), nullptr, 1); }); }, "ReleaseDC", false},
+      {"solid brush", [] { return Follow([] { return ZQR_Brush(ZQR_Color_Red); }, &ZQR_Brush::GetHBRUSH); }, "DeleteObject", true},
+      {"pattern brush", [] { return Follow([] { return ZQR_Brush(MakeScreenBitmap()); }, &ZQR_Brush::GetHBRUSH); }, "DeleteObject", true},
+      {"stock brush", [] { return Follow([] { return ZQR_Brush(WHITE_BRUSH); }, &ZQR_Brush::GetHBRUSH); }, nullptr, false},
+      {"bitmap taken over", [] { return Follow([] { return ZQR_Bitmap(CreateBitmap(4, 4, 1, 1, nullptr)); }, &ZQR_Bitmap::GetHBITMAP); }, "DeleteObject", true},
+      {"bitmap resource", [] { return Follow([] { return ZQR_Bitmap("ZQTESTBITMAP"); }, &ZQR_Bitmap::GetHBITMAP); }, "DeleteObject", true},
+      {"screen-compatible bitmap", [] { return Follow(MakeScreenBitmap, &ZQR_Bitmap::GetHBITMAP); }, "DeleteObject", true},
+      {"transparent bitmap's image", [] { return Follow([] { return ZQR_TransparentBitmap(MakeScreenBitmap(), ZQR_Color_White).GetBitmap(); }, &ZQR_Bitmap::GetHBITMAP); }, "DeleteObject", true},
+      {"memory context, mode 0", [] { return Follow([] { return ZQR_DeviceContext(CreateCompatibleDC(nullptr), nullptr, 0); }, &ZQR_DeviceContext::GetHDC); }, "DeleteDC", true},
+      {"screen context, mode 1", [] { return Follow([] { return ZQR_DeviceContext(GetDC(nullptr), nullptr, 1); }, &ZQR_DeviceContext::GetHDC); }, "ReleaseDC", false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -102,6 +94,18 @@ TEST(ZQR_SharedHandles, CopiesShareAndTheLastCopyReleasesWhatItOwns) {
       EXPECT_EQ(seen.typeAfterwards, 0u);
     }
   }
+}
+
+TEST(ZQR_SharedHandles, EmptyHandlesDrawAndChangeNothing) {
+  const ZQR_Color background(10, 20, 30);
+  const DibCanvas canvas(2, 2, background);
+  ZQR_Bitmap bitmap;
+  bitmap.Draw(canvas.GetHDC(), 0, 0, 2, 2, BLACKNESS);
+  bitmap.BitBlt(canvas.GetHDC(), 0, 0);
+  bitmap.ReplaceColor(background, ZQR_Color_Red);
+  ZQR_TransparentBitmap().Draw(canvas.GetHDC(), 0, 0, 2, 2);
+  EXPECT_EQ(canvas.GetPixel(1, 1), background);
+  EXPECT_TRUE(ZQR_TransparentBitmap().GetSize() == ZQ_Point<long>(0, 0));
 }
 
 TEST(ZQR_DeviceContext, AnUnknownReleaseModeFailsAndDeletesTheContext) {

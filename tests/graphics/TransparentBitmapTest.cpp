@@ -46,11 +46,3 @@ TEST(ZQR_TransparentBitmap, KeepsTheContextsColoursAndModes) {
   EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
   EXPECT_EQ(GetStretchBltMode(dc), HALFTONE);
 }
-
-TEST(ZQR_TransparentBitmap, AnEmptyOneDrawsNothing) {
-  const DibCanvas canvas(2, 2, kBackground);
-  const ZQR_TransparentBitmap empty;
-  empty.Draw(canvas.GetHDC(), 0, 0, 2, 2);
-  EXPECT_EQ(canvas.GetPixel(0, 0), kBackground);
-  EXPECT_TRUE(empty.GetSize() == ZQ_Point<long>(0, 0));
-}
