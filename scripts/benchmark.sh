@@ -3,14 +3,17 @@
 #   scripts/benchmark.sh model [cases] [repetitions]   the heat-stress model
 #   scripts/benchmark.sh library [passes]              text and containers
 #                                                      beside the C++ runtime
+#   scripts/benchmark.sh graphics [passes]             graphics resources
+#                                                      beside bare Win32 calls
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
 case "${1:-}" in
   model) program=ModelBenchmark ;;
   library) program=LibraryBenchmark ;;
+  graphics) program=GraphicsBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics [arguments]" >&2
     exit 2
     ;;
 esac

@@ -60,6 +60,9 @@
   X(BOOL, ExtTextOut, A, (HDC DC, int X, int Y, UINT Options, const RECT* Rect, LPCSTR String,     \
     UINT Count, const INT* Dx), (DC, X, Y, Options, Rect, String, Count, Dx), FailsOnZero)         \
   X(COLORREF, GetBkColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                                 \
+  X(int, GetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, LPVOID Bits,                \
+    LPBITMAPINFO Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),                 \
+    FailsOnZeroCleared)                                                                            \
   X(int, GetBkMode, , (HDC DC), (DC), FailsOnZeroCleared)                                          \
   X(BOOL, GetCharWidth, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                          \
     (DC, First, Last, Widths), FailsOnZero)                                                        \
@@ -95,10 +98,15 @@
   X(BOOL, PolyPolyline, , (HDC DC, const POINT* Points, const DWORD* Counts, DWORD PolylineCount), \
     (DC, Points, Counts, PolylineCount), FailsOnZeroCleared)                                       \
   X(BOOL, RectVisible, , (HDC DC, const RECT* Rect), (DC, Rect), Unchecked)                        \
+  X(BOOL, RestoreDC, , (HDC DC, int SavedDC), (DC, SavedDC), FailsOnZeroCleared)                   \
+  X(int, SaveDC, , (HDC DC), (DC), FailsOnZeroCleared)                                             \
   X(int, SelectClipRgn, , (HDC DC, HRGN Region), (DC, Region), FailsOnZeroCleared)                 \
   X(HGDIOBJ, SelectObject, , (HDC DC, HGDIOBJ Object), (DC, Object), FailsOnNullOrGdiError)        \
   X(COLORREF, SetBkColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnesCleared)          \
   X(int, SetBkMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                          \
+  X(int, SetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, const VOID* Bits,           \
+    const BITMAPINFO* Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),            \
+    FailsOnZeroCleared)                                                                            \
   X(int, SetROP2, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                            \
   X(int, SetStretchBltMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                  \
   X(UINT, SetTextAlign, , (HDC DC, UINT Align), (DC, Align), FailsOnAllOnes)                       \
