@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "../foundation/StringTestSupport.h"
 #include "DateAndTimeTestSupport.h"
 #include "RegistryTestSupport.h"
 #include "ZQ_DateAndTimeRegistry.h"
@@ -107,6 +108,10 @@ TEST(ZQ_DateAndTimeRegistry, BrokenValuesInAFileAreDamagedData) {
       {RegistryBytes().Int(12).Int(0).Int(86400000).Get(), "duration milliseconds of a whole day"},
       {RegistryBytes().Int(15).Int(90000000).Int(0).Get(), "point in time with a broken time"},
       {RegistryBytes().Int(13).Short(1).Get(), "date cut short"},
+      {RegistryBytes().Int(13).Int(-100763).Get(), "the day before 1 January 1583"},
+      {RegistryBytes().Int(13).Int(416787).Get(), "the day after 31 December 2999"},
+      {RegistryBytes().Int(13).Int(-2401464).Get(), "a date far in the past"},
+      {RegistryBytes().Int(15).Int(0).Int(-2147483647 - 1).Get(), "point in time with no legal date"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -115,5 +120,20 @@ TEST(ZQ_DateAndTimeRegistry, BrokenValuesInAFileAreDamagedData) {
                 LoadFromBytes(RegistryBytes().FolderHeader(1).Str("K").Get() + c.bytes, folder);
               }),
               "Damaged data");
+  }
+}
+
+TEST(ZQ_DateAndTimeRegistry, DatesLoadFromTheFirstToTheLastLegalDay) {
+  const struct { long count; const char* want; } kCases[] = {
+      {-100762, "Saturday, January 1, 1583 day 1"},
+      {416786, "Tuesday, December 31, 2999 day 365"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.want);
+    ZQ_RegistryFolder folder;
+    LoadFromBytes(RegistryBytes().FolderHeader(1).Str("D").Int(13).Int(c.count).Get(), folder);
+    const ZQ_Date date = ZQ_GetDate(folder, "D", ZQ_Date());
+    EXPECT_EQ(date.GetModifiedJulianDate(), c.count);
+    EXPECT_EQ(Text(date.Format("{FullDate} day {DayOfYear}")), c.want);
   }
 }
