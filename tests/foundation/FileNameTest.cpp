@@ -6,6 +6,8 @@
 #include "StringTestSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_BinaryStreamParser.h"
+#include "ZQ_BinaryStreamSink.h"
 #include "ZQ_FileName.h"
 #include "ZQ_Map.h"
 #include "ZQ_StackTrace.h"
@@ -97,12 +99,60 @@ TEST(ZQ_FileName, PartsThatBreakTheInvariantFailTheAssertion) {
        "S.FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch"},
       {[](ZQ_FileName& n) { n.SetExtension(".a.b", 0); },
        "ZQ_String (Name (Eindex, Name.GetLength()-Eindex)).FindIndexOfLastOccurence ('.') == 0"},
+      // a base is split at a separator as an extension is
+      {[](ZQ_FileName& n) { n.SetBase("/", 0); },
+       "GetBase ().FindIndexOfFirstOccurence ('/') == ZQ_NoMatch and "
+       "GetBase ().FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch"},
+      {[](ZQ_FileName& n) { n.SetBase("a\\b", 0); },
+       "GetBase ().FindIndexOfFirstOccurence ('/') == ZQ_NoMatch and "
+       "GetBase ().FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.condition);
     ZQ_FileName name("C:\\data\\run.cfg");
     EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { c.set(name); }), c.condition));
   }
+}
+
+ZQ_String BinaryFormOf(const ZQ_FileName& Name) {
+  ZQ_String bytes;
+  ZQ_StreamSink sink = ZQ_CreateStringStreamSink(&bytes);
+  sink << Name;
+  return bytes;
+}
+
+// The binary form is the path name as a length and its characters; reading
+// it back assigns it like text.
+TEST(ZQ_FileName, BinaryFormRoundTripsThePathName) {
+  EXPECT_EQ(Text(BinaryFormOf(ZQ_FileName("C:\\a.b"))), std::string("\x06\0\0\0C:\\a.b", 10));
+  const struct { const char* text; const char* parts; const char* why; } kCases[] = {
+      {"C:\\data\\run.cfg", "C:\\data\\|run|.cfg", "a whole name"},
+      {"dir/sub/name.tar.gz", "dir/sub/|name.tar|.gz", "forward slashes, two dots"},
+      {".profile", "||.profile", "only an extension"},
+      {"", "||", "an empty name"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQ_FileName name("old.txt");
+    ZQ_BinaryStreamParser parser(ZQ_CreateStringStreamSource(BinaryFormOf(ZQ_FileName(c.text))));
+    parser >> name;
+    EXPECT_EQ(PartsOf(name), c.parts);
+  }
+}
+
+TEST(ZQ_FileName, BinaryInputDropsQuotesAndKeepsTheNameOnDamage) {
+  ZQ_String quoted;
+  ZQ_StreamSink sink = ZQ_CreateStringStreamSink(&quoted);
+  sink << ZQ_String("\"C:\\My Files\\a.txt\"");
+  ZQ_FileName name("old.txt");
+  ZQ_BinaryStreamParser whole(ZQ_CreateStringStreamSource(quoted));
+  whole >> name;
+  EXPECT_EQ(PartsOf(name), "C:\\My Files\\|a|.txt");
+
+  const ZQ_String cutShort(quoted.GetText(), quoted.GetLength() - 1);
+  ZQ_BinaryStreamParser damaged(ZQ_CreateStringStreamSource(cutShort));
+  EXPECT_EQ(ExceptionNameOf([&] { damaged >> name; }), "Damaged data");
+  EXPECT_EQ(PartsOf(name), "C:\\My Files\\|a|.txt");
 }
 
 std::string CurrentDirectory() {
