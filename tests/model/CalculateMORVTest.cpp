@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 constexpr float kPreset = 12345.0f;  // a value the model never writes
@@ -115,15 +117,53 @@ TEST(CalculateMORV, TakesTheTimeStampInLocalTimeMinusHalfTheAveragingAdjustment)
   ExpectSameOutputs(RunModel(endOfHour), RunModel(halfHourBefore));
 }
 
-TEST(CalculateMORV, FailsWholeWhenTheSunCannotBePlaced) {
-  const Inputs in = {2050, 6, 10, 12, 0, 0, 0, 30.0f, 0.0f, 800, 1000, 25, 60, 2, 10, 0, 0};
-  const Outputs out = RunModel(in);
+void ExpectRefused(const Outputs& out) {
   EXPECT_EQ(out.result, -1);
   EXPECT_EQ(out.speed2m, kPreset);
   EXPECT_EQ(out.globe, MORV_FailureValue);
   EXPECT_EQ(out.naturalWetBulb, MORV_FailureValue);
   EXPECT_EQ(out.psychrometricWetBulb, MORV_FailureValue);
   EXPECT_EQ(out.wbgt, MORV_FailureValue);
+}
+
+TEST(CalculateMORV, FailsWholeWhenTheSunCannotBePlaced) {
+  ExpectRefused(RunModel({2050, 6, 10, 12, 0, 0, 0, 30.0f, 0.0f, 800, 1000, 25, 60, 2, 10, 0, 0}));
+}
+
+// The solvers took a NaN speed for calm air: a wind height of -1 m gave a WBGT
+// of 38.9 C where the same weather measured at 10 m gives 30.6 C.
+TEST(CalculateMORV, RefusesInputsThatAreNoNumbersAndWindAtNoHeight) {
+  const float kNaN = std::numeric_limits<float>::quiet_NaN();
+  const float kInfinity = std::numeric_limits<float>::infinity();
+  const Inputs kSummer = {2024, 7, 15, 13, 0, -5, 0, 38.9f, -77.0f, 850, 1013, 32, 55, 3, 10, 0.5f, 0};
+  const struct { float Inputs::*field; float value; const char* why; } kCases[] = {
+      {&Inputs::height, -1.0f, "the reproducer: a negative wind height"},
+      {&Inputs::height, 0.0f, "a wind height of 0"},
+      {&Inputs::height, -0.0f, "a wind height of -0"},
+      {&Inputs::height, kNaN, "no wind height"},
+      {&Inputs::height, kInfinity, "an infinite wind height"},
+      {&Inputs::speed, kNaN, "no wind speed"},
+      {&Inputs::speed, -kInfinity, "an infinite wind speed"},
+      {&Inputs::latitude, kNaN, "no latitude"},
+      {&Inputs::longitude, kInfinity, "an infinite longitude"},
+      {&Inputs::solar, kNaN, "no irradiance"},
+      {&Inputs::pressure, kInfinity, "an infinite pressure"},
+      {&Inputs::airTemperature, kNaN, "no air temperature"},
+      {&Inputs::humidity, kInfinity, "an infinite humidity"},
+      {&Inputs::deltaT, kNaN, "no temperature difference"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    Inputs in = kSummer;
+    in.*c.field = c.value;
+    ExpectRefused(RunModel(in));
+  }
+  // A huge speed measured a millimetre above ground scales beyond the float
+  // range at 2 m.
+  Inputs fast = kSummer;
+  fast.speed = 3.0e38f;
+  fast.height = 0.001f;
+  ExpectRefused(RunModel(fast));
 }
 
 TEST(CalculateMORV, OnlyAPsychrometricFailureLeavesTheResultStanding) {
