@@ -65,21 +65,14 @@ TEST(ZQ_TimeParse, ReadsTheCommonFormsAndRejectsTheRest) {
 // Digits far beyond the millisecond change no result. A million of them
 // took a minute when every digit went into the conversion.
 TEST(ZQ_TimeParse, AFractionOfAMillionDigitsReadsLikeItsShortForm) {
-  const std::string kMillion(1000000, '9');
-  const std::string kZeros(1000000, '0');
-  const struct { std::string longText; const char* shortText; const char* why; } kCases[] = {
-      {"23:59:59.9" + kMillion, "23:59:59.999", "nines round to the last millisecond"},
-      {"9:30:15.0005" + kZeros, "9:30:15.0005", "zeros after half a millisecond"},
-      {"9:30:15.0015" + kZeros + "1", "9:30:15.0015", "a last digit far beyond the others"},
-      {"9:30:15.0004" + kMillion, "9:30:15.0005", "nines just below half a millisecond"},
-      {"9:30:15.25" + kZeros + " pm", "9:30:15.25 pm", "a marker after the digits"},
-  };
+  const std::string kNines(1000000, '9');
+  const struct { std::string text; int milliseconds; } kCases[] = {
+      {"23:59:59.9" + kNines, 86399999}, {"0:00:00.0004" + kNines, 0},  // as .0005
+      {"12:00:00.25" + std::string(1000000, '0') + "1 am", 250}};
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    ZQ_Time longResult, shortResult;
-    ASSERT_TRUE(ZQ_Time::Parse(ZQ_String(c.longText.c_str()), longResult, 0, nullptr));
-    ASSERT_TRUE(ZQ_Time::Parse(c.shortText, shortResult, 0, nullptr));
-    EXPECT_EQ(longResult.GetMillisecondsSinceMidnight(), shortResult.GetMillisecondsSinceMidnight());
+    ZQ_Time result;
+    ASSERT_TRUE(ZQ_Time::Parse(ZQ_String(c.text.c_str()), result, 0, nullptr));
+    EXPECT_EQ(result.GetMillisecondsSinceMidnight(), c.milliseconds);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "../foundation/StringTestSupport.h"
 #include "DateAndTimeTestSupport.h"
 #include "RegistryTestSupport.h"
 #include "ZQ_DateAndTimeRegistry.h"
@@ -111,7 +110,6 @@ TEST(ZQ_DateAndTimeRegistry, BrokenValuesInAFileAreDamagedData) {
       {RegistryBytes().Int(13).Int(-100763).Get(), "the day before 1 January 1583"},
       {RegistryBytes().Int(13).Int(416787).Get(), "the day after 31 December 2999"},
       {RegistryBytes().Int(13).Int(-2401464).Get(), "a date far in the past"},
-      {RegistryBytes().Int(15).Int(0).Int(-2147483647 - 1).Get(), "point in time with no legal date"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -120,20 +118,5 @@ TEST(ZQ_DateAndTimeRegistry, BrokenValuesInAFileAreDamagedData) {
                 LoadFromBytes(RegistryBytes().FolderHeader(1).Str("K").Get() + c.bytes, folder);
               }),
               "Damaged data");
-  }
-}
-
-TEST(ZQ_DateAndTimeRegistry, DatesLoadFromTheFirstToTheLastLegalDay) {
-  const struct { long count; const char* want; } kCases[] = {
-      {-100762, "Saturday, January 1, 1583 day 1"},
-      {416786, "Tuesday, December 31, 2999 day 365"},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.want);
-    ZQ_RegistryFolder folder;
-    LoadFromBytes(RegistryBytes().FolderHeader(1).Str("D").Int(13).Int(c.count).Get(), folder);
-    const ZQ_Date date = ZQ_GetDate(folder, "D", ZQ_Date());
-    EXPECT_EQ(date.GetModifiedJulianDate(), c.count);
-    EXPECT_EQ(Text(date.Format("{FullDate} day {DayOfYear}")), c.want);
   }
 }

