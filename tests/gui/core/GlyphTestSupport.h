@@ -127,7 +127,7 @@ struct ThreeLevelTree {
  private:
   template <class Make>
   void Build(VisitLog* Log, Make MakeGlyph) {
-    Root.reset(new RecordingGlyph("root", Log));
+    Root.reset(MakeGlyph("root", Log));
     Root->SetBox(0, 0, 100, 100);
     A = Add(Root.get(), MakeGlyph("a", Log), 0, 0, 50, 100);
     B = Add(Root.get(), MakeGlyph("b", Log), 50, 0, 50, 100);
