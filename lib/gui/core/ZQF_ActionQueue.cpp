@@ -98,6 +98,7 @@ void BuildQueue() {
     AppendEntry(sentinel);
   }
   s_queue.NumEntries = 2;
+  s_queue.CycleCount = LONG_MAX;  // a rebuilt queue waits for a window message too
 }
 
 void FreeQueue() {
