@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -95,6 +96,34 @@ class RecordingGlyph : public ZQF_DrawableGlyph {
 
   std::string HandledSlot;
   int HandledTry = 0;
+};
+
+// Stacks its children top to bottom, each at its natural height and the
+// full width; asks for the sum of the heights and the widest width.
+class StackGlyph : public RecordingGlyph {
+ public:
+  using RecordingGlyph::RecordingGlyph;
+  void UpdateMyDesiredSize() override {
+    ++NumDesiredSizeUpdates;
+    long width = 0;
+    long height = 0;
+    for (ZQF_Glyph* c = GetFirstChild(); c; c = c->GetNextSibling()) {
+      const ZQF_DesiredSize& child = c->GetDesiredSize();
+      width = std::max(width, child.Natural.X);
+      height += child.Natural.Y;
+    }
+    DesiredSize.SetX(width, 0, ZQF_DesiredSize::UnboundedMaximum);
+    DesiredSize.SetY(height, 0, ZQF_DesiredSize::UnboundedMaximum);
+  }
+  void AcceptLayout() override {
+    ++NumAcceptLayouts;
+    long y = 0;
+    for (ZQF_Glyph* c = GetFirstChild(); c; c = c->GetNextSibling()) {
+      const long height = c->GetDesiredSize().Natural.Y;
+      LayoutChild(c, ZQ_Point<long>(0, y), ZQ_Point<long>(GetBoundingBox().Width, height));
+      y += height;
+    }
+  }
 };
 
 // A glyph whose focus-path routing tries its other children.
