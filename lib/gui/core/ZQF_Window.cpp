@@ -55,6 +55,7 @@ bool ZQF_Window::HasFocus() {
 }
 
 ZQF_Window* ZQF_Window::GetWindowFromHandle(HWND Window) {
+  if (!Window) return nullptr;  // windows not yet created have no handle to find
   const LiveWindows& live = Live();
   for (long i = 0; i < live.NumCurrentWindows; ++i) {
     if (live.Windows[i]->WindowHandle == Window) return live.Windows[i];

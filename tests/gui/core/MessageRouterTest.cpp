@@ -210,6 +210,19 @@ TEST(Messages, HandlingRules) {
                        "DispatchingGlyph == NULL"));
 }
 
+TEST(Messages, UpdateQueriesStartUnanswered) {
+  RecordingGlyph glyph("g", nullptr);
+  ZQF_StandardToggleCommandUpdateMessage query;
+  glyph.Dispatch(query);
+  EXPECT_FALSE(query.IsHandled() || query.IsEnabled() || query.IsChecked());
+  query.SetEnabled(true);
+  query.SetChecked(true);
+  query.SetHandled();
+  query.Reset();
+  EXPECT_FALSE(query.IsHandled() || query.IsEnabled() || query.IsChecked());
+  glyph.Dispatch(query);  // dispatchable again
+}
+
 TEST(Messages, ModifierKeyWishes) {
   struct Case {
     bool shift, control, alt;
