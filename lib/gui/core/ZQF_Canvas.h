@@ -7,7 +7,7 @@
 // Rectangles handed to GDI are clamped into [-32500, 32500]; text and
 // images placed outside that range are not drawn.
 // A handle on a body, ZQF_CanvasImp, which it owns; made on the stack by the
-// painting code and never copied. The body comes with the canvas issue.
+// painting code and never copied. The body comes with the canvas code.
 // UI thread only.
 #ifndef ZQF_CANVAS_H
 #define ZQF_CANVAS_H

@@ -159,6 +159,14 @@ ZQF_Glyph* ZQF_Glyph::FindPredecessor(ZQF_Glyph* Child) const {
   return p;
 }
 
+void ZQF_Glyph::RelinkInPlaceOf(ZQF_Glyph* Child, ZQF_Glyph* Replacement) {
+  if (FirstChild == Child) {
+    FirstChild = Replacement;
+  } else {
+    FindPredecessor(Child)->NextSibling = Replacement;
+  }
+}
+
 void ZQF_Glyph::RemoveChild(ZQF_Glyph* Child) {
   ZQ_ASSERT_TEXT(FirstChild, "Child");
   if (!FirstChild) return;
@@ -233,11 +241,7 @@ void ZQF_Glyph::SpliceInToContain(ZQF_Glyph* ExistingGlyph) {
   ZQ_ASSERT_TEXT(parent, "anExistingGlyphToContain->Parent");
   if (!parent) return;
   NextSibling = ExistingGlyph->NextSibling;
-  if (parent->FirstChild == ExistingGlyph) {
-    parent->FirstChild = this;
-  } else {
-    parent->FindPredecessor(ExistingGlyph)->NextSibling = this;
-  }
+  parent->RelinkInPlaceOf(ExistingGlyph, this);
   Parent = parent;
   LinkAtFront(ExistingGlyph);
   ExistingGlyph->Parent = this;
@@ -263,11 +267,7 @@ void ZQF_Glyph::SpliceOut() {
     last->NextSibling = NextSibling;
     replacement = FirstChild;
   }
-  if (parent->FirstChild == this) {
-    parent->FirstChild = replacement;
-  } else {
-    parent->FindPredecessor(this)->NextSibling = replacement;
-  }
+  parent->RelinkInPlaceOf(this, replacement);
   if (parent->FocusChild == this) parent->FocusChild = FocusChild;
   parent->QueueVisualStateUpdate();
   Parent = FirstChild = NextSibling = FocusChild = nullptr;

@@ -233,6 +233,8 @@ class ZQF_Glyph {
   void LinkAtFront(ZQF_Glyph* Child);
   void AdoptChild(ZQF_Glyph* Child);
   ZQF_Glyph* FindPredecessor(ZQF_Glyph* Child) const;
+  // Links Replacement (a chain ending where Child ended) where Child was.
+  void RelinkInPlaceOf(ZQF_Glyph* Child, ZQF_Glyph* Replacement);
   void WriteDesiredSizeLines(ZQ_TextStreamFormatter& Out) const;
   ZQ_Point<long> WindowToScreenOrSame(const ZQ_Point<long>& P, bool ToScreen);
 

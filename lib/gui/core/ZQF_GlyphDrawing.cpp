@@ -1,6 +1,7 @@
 // Placeholder: glyphs draw through the canvas, which comes with the canvas
 // part of the toolkit. Until then drawing draws nothing and clipping reports
 // a visible area.
+#include "ZQF_Canvas.h"
 #include "ZQF_Glyph.h"
 
 void ZQF_Glyph::DrawChildren(ZQF_Canvas&) {}

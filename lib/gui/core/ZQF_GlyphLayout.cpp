@@ -78,26 +78,33 @@ void ZQF_Glyph::SetFocusChild(ZQF_Glyph* Child) {
                  "(FocusChild == NULL) or IsDirectChildOf (FocusChild, this)");
 }
 
+namespace {
+
+// Tells the old path below the branching point that it loses the focus;
+// true when a glyph there refused.
+bool FocusLossRefused(ZQF_Glyph* Loser) {
+  if (!Loser) return false;
+  ZQF_FocusChangeMessage lost(ZQF_FocusChangeMessage::Change_Lost,
+                              ZQF_FocusChangeMessage::Scope_Tree);
+  Loser->Dispatch(lost);
+  return lost.IsHandled();
+}
+
+}  // namespace
+
 bool ZQF_Glyph::PutOnFocusPath() {
   ZQ_Stack<ZQF_Glyph*, 100> path;
   ZQF_Glyph* current = this;
   for (; current->Parent; current = current->Parent) path.Push(current);
   ZQF_Glyph* gainer = nullptr;  // the new focus child at the branching point
-  while (!path.IsEmpty()) {
+  for (; !path.IsEmpty(); current = current->FocusChild) {
     ZQF_Glyph* next = path.Pop();
-    if (current->FocusChild != next) {
-      if (!gainer) {
-        if (ZQF_Glyph* loser = current->FocusChild) {
-          ZQF_FocusChangeMessage lost(ZQF_FocusChangeMessage::Change_Lost,
-                                      ZQF_FocusChangeMessage::Scope_Tree);
-          loser->Dispatch(lost);
-          if (lost.IsHandled()) return false;
-        }
-        gainer = next;
-      }
-      current->SetFocusChild(next);
+    if (current->FocusChild == next) continue;
+    if (!gainer) {
+      if (FocusLossRefused(current->FocusChild)) return false;
+      gainer = next;
     }
-    current = next;
+    current->SetFocusChild(next);
   }
   if (!gainer) return true;
   ZQF_FocusChangeMessage gained(ZQF_FocusChangeMessage::Change_Gained,

@@ -104,8 +104,8 @@ void ZQF_FocusPathMessageRouter::RouteMessage(ZQF_Message& Message, ZQF_Glyph* S
 }
 
 bool ZQF_FocusPathMessageRouter::TryOtherChildren(ZQF_Message& Message, ZQF_Glyph* Glyph) {
-  if (!dynamic_cast<TryAlternativePaths*>(Glyph)) return false;
   if (dynamic_cast<ZQF_FocusChangeMessage*>(&Message)) return false;
+  if (!dynamic_cast<TryAlternativePaths*>(Glyph)) return false;
   for (ZQF_Glyph* c = Glyph->GetFirstChild(); c; c = c->GetNextSibling()) {
     if (c == Glyph->GetFocusChild()) continue;
     RouteMessage(Message, c);

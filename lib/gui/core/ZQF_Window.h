@@ -12,7 +12,7 @@
 // the look-ups, the accessors, the focus query, the capture, and repaint
 // requests of a window not yet created. The creation of the Win32 window,
 // the window procedure and handlers, painting and the window drags follow
-// with the window issue; until then their bodies (ZQF_WindowOperations.cpp,
+// with the window code; until then their bodies (ZQF_WindowOperations.cpp,
 // ZQF_WindowMessageHandlers.cpp, ZQF_WindowPainting.cpp) do nothing and the
 // handlers return false. UI thread only.
 #ifndef ZQF_WINDOW_H

@@ -1,4 +1,4 @@
-// Placeholder handlers: the window issue gives each its body. Until then
+// Placeholder handlers: the window code gives each its body. Until then
 // every Windows message is left to DefWindowProcA.
 #include "ZQF_Window.h"
 

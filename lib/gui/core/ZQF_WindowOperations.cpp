@@ -1,6 +1,6 @@
 // Placeholder bodies of the window operations that need a Win32 window:
 // creation, class registration, moving and showing, disabling, the cursor
-// query and the window drags come with the window issue. Until then they do
+// query and the window drags come with the window code. Until then they do
 // nothing. The customisation defaults that need nothing of Windows are
 // final.
 #include "ZQF_Window.h"

@@ -1,6 +1,6 @@
 // Painting and repaint requests. A window that has no Win32 window yet
 // takes no repaint request. Painting itself (the back buffer, the requests
-// collected during a paint) comes with the window issue; until then these
+// collected during a paint) comes with the window code; until then these
 // bodies do nothing.
 #include "ZQF_Window.h"
 

@@ -246,6 +246,25 @@ TEST_F(TopLevelGlyph, WhatsThisModeEveryWayOut) {
   }
 }
 
+TEST_F(TopLevelGlyph, WindowsMessagesThatEndWhatsThisMode) {
+  const UINT ending[] = {WM_CANCELMODE,     WM_SYSKEYDOWN,      WM_KILLFOCUS,     WM_ACTIVATEAPP,
+                         WM_ACTIVATE,       WM_INITMENU,        WM_INITMENUPOPUP, WM_NCLBUTTONDBLCLK,
+                         WM_NCLBUTTONDOWN,  WM_NCMBUTTONDBLCLK, WM_NCMBUTTONDOWN, WM_NCRBUTTONDBLCLK,
+                         WM_NCRBUTTONDOWN};
+  for (UINT message : ending) {
+    SCOPED_TRACE(message);
+    top->HandleWhatsThisHelpRequest();
+    EXPECT_FALSE(ZQF_ProcessRawHooks(ZQF_RawMessageRecord{nullptr, message, 0, 0}));
+    EXPECT_TRUE(ModeLeftCleanly());
+  }
+  top->HandleWhatsThisHelpRequest();
+  for (UINT message : {WM_MOUSEMOVE, WM_KEYDOWN, WM_PAINT, WM_NCMOUSEMOVE}) {
+    ZQF_ProcessRawHooks(ZQF_RawMessageRecord{nullptr, message, 0, 0});
+  }
+  EXPECT_TRUE(top->IsWhatsThisHelpModeActive());
+  top->CancelWhatsThisHelpMode();
+}
+
 TEST_F(TopLevelGlyph, ClosingInWhatsThisModeResumesTooltips) {
   top->HandleWhatsThisHelpRequest();
   delete window;
