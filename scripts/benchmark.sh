@@ -5,6 +5,7 @@
 #                                                      beside the C++ runtime
 #   scripts/benchmark.sh graphics [passes]             graphics resources
 #                                                      beside bare Win32 calls
+#   scripts/benchmark.sh gui [messages] [passes]       glyph routing and layout
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -12,8 +13,9 @@ case "${1:-}" in
   model) program=ModelBenchmark ;;
   library) program=LibraryBenchmark ;;
   graphics) program=GraphicsBenchmark ;;
+  gui) program=GuiBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui [arguments]" >&2
     exit 2
     ;;
 esac
