@@ -95,6 +95,13 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
   void ParseDocumentType();
 
   // Text (ZQXML_ParserText.cpp)
+  // Copies the bytes up to the next one of StopClass or the section's end
+  // into Output and moves past them; true when a byte of StopClass follows.
+  bool CopyRunUntil(unsigned char StopClass, ZQXML_CharBuffer& Output);
+  // A "[": a command, or the character itself.
+  void ReadBracket(ZQXML_CharBuffer& Output);
+  // A line end or tab (a CR LF is one) as Replacement.
+  void ReadLineEnd(ZQXML_CharBuffer& Output, char Replacement);
   void ReadCharacterData();
   void FlushText();
   ZQ_String ReadAttributeValue(const ZQ_String& AttributeName, const MarkType& TagStart,

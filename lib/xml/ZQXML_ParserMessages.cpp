@@ -44,6 +44,7 @@ const char* const kMessages[] = {
     "the character with the code {$1}",
     "the end of the text",
     "a name",
+    "Found the character with the code 0, which no XML text may hold.",
 };
 
 static_assert(sizeof(kMessages) / sizeof(kMessages[0]) ==

@@ -39,6 +39,7 @@ enum class ZQXML_ParserMessage {
   FoundCharacterCode,      // its code
   FoundEndOfText,
   ExpectedName,
+  NulCharacter,
   Count
 };
 

@@ -1,5 +1,7 @@
 // ZQXML_Parser: character data, attribute values, references, entities and
 // CDATA sections. Runs of plain bytes are scanned and copied in bulk.
+#include <cstring>
+
 #include "ZQXML_CharacterClasses.h"
 #include "ZQXML_Parser.h"
 #include "ZQ_ParameterSymbol.h"
@@ -40,19 +42,41 @@ void AppendWithLineFeeds(ZQXML_CharBuffer& Output, const ZQ_String& Text) {
 
 }  // namespace
 
+bool ZQXML_Parser::CopyRunUntil(unsigned char StopClass, ZQXML_CharBuffer& Output) {
+  const char* p = Here();
+  const char* end = HereEnd();
+  const char* run = p;
+  while (p < end && !ZQXML_CharacterClasses.Is(*p, StopClass)) ++p;
+  Output.Append(run, static_cast<long>(p - run));
+  MoveTo(p);
+  return p < end;
+}
+
+void ZQXML_Parser::ReadBracket(ZQXML_CharBuffer& Output) {
+  if (LookingAt("[-")) {
+    ParseCommand();
+    return;
+  }
+  Output.Append('[');
+  AdvanceChar();
+}
+
+void ZQXML_Parser::ReadLineEnd(ZQXML_CharBuffer& Output, char Replacement) {
+  const bool isCarriageReturn = GetCurrentChar() == '\r';
+  Output.Append(Replacement);
+  AdvanceChar();
+  if (isCarriageReturn && !IsAtEnd() && GetCurrentChar() == '\n') AdvanceChar();
+}
+
 // Gathers text into Text up to markup that is not a CDATA section, or to the
 // end of the input.
 void ZQXML_Parser::ReadCharacterData() {
   for (;;) {
-    const char* p = Here();
-    const char* end = HereEnd();
-    const char* run = p;
-    while (p < end && !ZQXML_CharacterClasses.Is(*p, ZQXML_Class_InContent)) ++p;
-    Text.Append(run, static_cast<long>(p - run));
-    MoveTo(p);
-    if (IsAtEnd()) return;
-    if (p == end) continue;  // on into the next section
-    switch (*p) {
+    if (!CopyRunUntil(ZQXML_Class_InContent, Text)) {
+      if (IsAtEnd()) return;
+      continue;  // on into the next section
+    }
+    switch (GetCurrentChar()) {
       case '<':
         if (!LookingAt("<![CDATA[")) return;
         ReadCData();
@@ -61,17 +85,12 @@ void ZQXML_Parser::ReadCharacterData() {
         ReadReference(Text);
         break;
       case '[':
-        if (LookingAt("[-")) {
-          ParseCommand();
-        } else {
-          Text.Append('[');
-          AdvanceChar();
-        }
+        ReadBracket(Text);
         break;
+      case '\0':
+        Fail(ZQXML_ParserMessage::NulCharacter, GetPosition());
       default:  // a carriage return, alone or before a line feed
-        Text.Append('\n');
-        AdvanceChar();
-        if (!IsAtEnd() && GetCurrentChar() == '\n') AdvanceChar();
+        ReadLineEnd(Text, '\n');
         break;
     }
   }
@@ -95,17 +114,13 @@ ZQ_String ZQXML_Parser::ReadAttributeValue(const ZQ_String& AttributeName,
   AdvanceChar();
   Value.Clear();
   for (;;) {
-    const char* p = Here();
-    const char* end = HereEnd();
-    const char* run = p;
-    while (p < end && !ZQXML_CharacterClasses.Is(*p, ZQXML_Class_InValue)) ++p;
-    Value.Append(run, static_cast<long>(p - run));
-    MoveTo(p);
-    if (IsAtEnd())
-      Fail(ZQXML_ParserMessage::UnclosedAttributeValue, opening, AttributeName,
-           ZQ_String("\"") + ZQ_String(quote) + "\"");
-    if (p == end) continue;
-    const char c = *p;
+    if (!CopyRunUntil(ZQXML_Class_InValue, Value)) {
+      if (IsAtEnd())
+        Fail(ZQXML_ParserMessage::UnclosedAttributeValue, opening, AttributeName,
+             ZQ_String("\"") + ZQ_String(quote) + "\"");
+      continue;
+    }
+    const char c = GetCurrentChar();
     if (c == quote && GetCurrentDataSource() == home) {
       AdvanceChar();
       return Strings.Get(Value.GetData(), Value.GetLength());
@@ -117,22 +132,14 @@ ZQ_String ZQXML_Parser::ReadAttributeValue(const ZQ_String& AttributeName,
         ReadReference(Value);
         break;
       case '[':
-        if (LookingAt("[-")) {
-          ParseCommand();
-        } else {
-          Value.Append('[');
-          AdvanceChar();
-        }
+        ReadBracket(Value);
         break;
-      case '\r':  // CR LF is one line end: one blank
-        Value.Append(' ');
-        AdvanceChar();
-        if (!IsAtEnd() && GetCurrentChar() == '\n') AdvanceChar();
-        break;
+      case '\0':
+        Fail(ZQXML_ParserMessage::NulCharacter, GetPosition());
+      case '\r':
       case '\t':
-      case '\n':
-        Value.Append(' ');
-        AdvanceChar();
+      case '\n':  // a CR LF is one line end: one blank
+        ReadLineEnd(Value, ' ');
         break;
       default:  // the other quote, or this one inside a spliced text
         Value.Append(c);
@@ -224,6 +231,8 @@ ZQ_String ZQXML_Parser::ReadTextUpTo(const MarkType& Construct, const char* Term
   const MarkType end = FindLiteral(Terminator, Length);
   if (end.IsNull()) Fail(Unclosed, Construct);
   const ZQ_String text = GetTextBetweenMarks(start, end);
+  if (std::memchr(text.GetText(), '\0', static_cast<size_t>(text.GetLength())))
+    Fail(ZQXML_ParserMessage::NulCharacter, Construct);
   if (text.Find('\r') == ZQ_NoMatch) return text;
   Scratch.Clear();
   AppendWithLineFeeds(Scratch, text);

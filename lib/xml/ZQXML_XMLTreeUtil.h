@@ -22,7 +22,8 @@ ZQXML_Tree ZQXML_XMLTreeUtil_PruneSiblingsConcreteNodesToRoot(const ZQXML_Tree& 
 // the upper bytes (0x3FF), texts with the markup characters, brackets,
 // hyphen and the controls but tab and line feed (0x2E7 and the carriage
 // return), so that reading the file gives the same tree. No indentation is
-// added. Failures throw the file sink's ZQ_Exception with a sentence naming
+// added. A NUL byte, which no XML text may hold, is written "&#0;" and
+// makes the file unreadable. Failures throw the file sink's ZQ_Exception with a sentence naming
 // the file.
 void ZQXML_XMLTreeUtil_Write(const ZQXML_Tree& Tree, const ZQ_FileName& File);
 

@@ -64,6 +64,21 @@ TEST(ZQXML_Reader, ErrorsNameWhatWasFoundAndWhatWasExpected) {
   }
 }
 
+TEST(ZQXML_Reader, NulBytesAreRefusedWhereverTheyStand) {
+  const struct {
+    const char* in;
+    int length;
+    long column;
+  } kCases[] = {{"<r>a\0b</r>", 10, 5}, {"<r a='\0'/>", 10, 7}, {"<r><!--\0--></r>", 15, 4}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.column);
+    const CaughtError error =
+        ErrorOf([&] { ZQXML_Reader(ZQ_String(c.in, c.length)).Read(); });
+    EXPECT_EQ(error.Kind, "parse");
+    EXPECT_EQ(error.Column, c.column);
+  }
+}
+
 TEST(ZQXML_Reader, AnErrorInsideAnEntityCountsInItsReplacementText) {
   const CaughtError error = ReadError("[-define e 'ok\n  <a b=1/>'-]<r>&e;</r>");
   EXPECT_EQ(error.Kind, "parse");
@@ -71,4 +86,8 @@ TEST(ZQXML_Reader, AnErrorInsideAnEntityCountsInItsReplacementText) {
   EXPECT_EQ(error.Column, 8);
   EXPECT_EQ(error.SourceText, "ok\n  <a b=1/>");
   EXPECT_NE(error.Description.find("while reading the entity \"e\"."), std::string::npos);
+  const CaughtError inValue = ReadError("[-define e 'a<b'-]<r a='&e;'/>");
+  EXPECT_EQ(inValue.Kind, "parse");
+  EXPECT_EQ(inValue.Column, 2);
+  EXPECT_EQ(inValue.SourceText, "a<b");
 }
