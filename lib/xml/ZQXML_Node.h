@@ -1,8 +1,8 @@
 // ZQXML_Node.h: ZQXML_Node, a node of an XML tree, and its queries. A node
 // is its own tree element (ZQ_SubclassedHierarchyElement): its parent owns
 // it, and deleting a node deletes its subtree. An element's attributes are
-// its first children, before its content; its other children are text,
-// comments and elements. The concrete kinds are in ZQXML_NodeKinds.h. Query
+// its first children, before its content (the attribute readers look only
+// there); its other children are text, comments and elements. The concrete kinds are in ZQXML_NodeKinds.h. Query
 // results borrow the nodes (ZQXML_NodeSequence.h). A bad name pattern throws
 // the regular expression's ZQ_Exception; reading a malformed number
 // attribute throws ZQ_Exception. One thread only.

@@ -12,8 +12,9 @@
 // (an included file, an entity's replacement text). Opening an input or an
 // included resource may also throw the ZQ_Exception of files and URIs.
 // Limits keep bad input from hanging or exhausting the stack: texts nest at
-// most 64 deep (entities, includes), splicing adds at most 32 MB in all, and
-// elements nest at most 1,000 deep. One parse per parser; one thread only.
+// most 64 deep (entities, includes), splicing adds at most 32 MB in all (each
+// splice counted as at least 256 bytes, for its bookkeeping), and elements
+// nest at most 1,000 deep. NUL bytes are refused. One parse per parser; one thread only.
 #ifndef ZQXML_PARSER_H
 #define ZQXML_PARSER_H
 
