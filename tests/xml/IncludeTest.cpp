@@ -44,6 +44,15 @@ TEST(ZQXML_Reader, IncludesAreFoundBesideTheIncludingTextThenUnderTheBases) {
             "<r><two/><one/><from-resource n='1'>resource text</from-resource></r>");
 }
 
+TEST(ZQXML_Reader, AFileIncludingItselfStopsAtTheNestingLimit) {
+  ScratchFolder folder("ZQXmlIncludeSelf");
+  const std::string self = folder.Put("self.xml", "<r>[-include 'self.xml'-]</r>");
+  const CaughtError error = ErrorOf([&] { ZQXML_Reader(ZQ_FileName(self.c_str())).Read(); });
+  EXPECT_EQ(error.Kind, "parse");
+  EXPECT_EQ(error.Column, 4);
+  EXPECT_NE(error.Description.find("nested more than 64 deep"), std::string::npos);
+}
+
 TEST(ZQXML_Reader, AnErrorInsideAnIncludedFileCountsInThatFile) {
   ScratchFolder folder("ZQXmlIncludeError");
   const std::string part = folder.Put("part.xml", "<p>\n  <q></p>");

@@ -14,6 +14,9 @@ TEST(ZQXML_Reader, ErrorsReportTheLineAndColumnOfTheFault) {
       {"<r>\n <a></b></r>", 2, 5, "mismatched end tag: at its <"},
       {"<r>\n<1a/></r>", 2, 2, "bad name: at its first character"},
       {"<r a='1'\n   a='2'/>", 2, 4, "duplicate attribute: at the second name"},
+      {"<r a0='' a1='' a2='' a3='' a4='' a5='' a6='' a7='' a8='' a9='' b0='' b1='' b2='' b3='' "
+       "b4='' b5='' b6='' b7='' a7=''/>",
+       1, 112, "duplicate attribute among many"},
       {"<r a='x<y'/>", 1, 8, "< in an attribute value"},
       {"<r>\n ab&nope;</r>", 2, 4, "undefined entity: at its &"},
       {"<r>&#0;</r>", 1, 4, "character reference of code 0"},
