@@ -6,8 +6,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ostream>
+
+#include <zlib.h>
 
 #include "ZQIMG_Image.h"
+#include "ZQLOW_WIN_Core.h"
 #include "ZQ_Exception.h"
 #include "ZQ_ResourceStreamSource.h"
 #include "ZQ_String.h"
@@ -25,7 +29,27 @@ inline const ImagingFixture kImagingFixtures[] = {
 #include "ImagingFixtures.inc"
 };
 
+inline void PrintTo(const ZQ_String& Text, std::ostream* Out) { *Out << '"' << Text.GetText() << '"'; }
+
+// Bytes with a chunk of Type (four letters) and Data, with its CRC, put in
+// at Offset (33 is right after the IHDR chunk).
+inline ZQ_String WithPNGChunk(const ZQ_String& Bytes, int Offset, const char* Type, const ZQ_String& Data) {
+  ZQ_String chunk = ZQ_String(Type) + Data;
+  const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(chunk.GetText()), chunk.GetLength());
+  const unsigned long length = Data.GetLength();
+  const char head[4] = {static_cast<char>(length >> 24), static_cast<char>(length >> 16),
+                        static_cast<char>(length >> 8), static_cast<char>(length)};
+  const char tail[4] = {static_cast<char>(crc >> 24), static_cast<char>(crc >> 16), static_cast<char>(crc >> 8),
+                        static_cast<char>(crc)};
+  return Bytes.GetLeft(Offset) + ZQ_String(head, 4) + chunk + ZQ_String(tail, 4) +
+         Bytes.GetRight(Bytes.GetLength() - Offset);
+}
+
+// The resources are this test program's own.
+inline void UseTestResources() { ZQLOW_WIN_SetProgramInstanceHandle(GetModuleHandleA(nullptr)); }
+
 inline ZQ_String LoadFixtureBytes(const char* Resource) {
+  UseTestResources();
   return ZQ_LoadResourceIntoString(Resource, ZQ_String());
 }
 

@@ -5,11 +5,23 @@
 #include "ZQIMG_Gdiplus.h"
 #include "ZQIMG_ImageInfo.h"
 #include "ZQIMG_JPEGEncoder.h"
+#include "ZQIMG_JPEGStructure.h"
 #include "ZQIMG_PNGDecoder.h"
 #include "ZQIMG_PNGEncoder.h"
+#include "ZQIMG_TIFFDirectory.h"
 #include "ZQ_ResourceStreamSource.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_TextOutputFileStream.h"
+
+namespace {
+
+// GDI+ sees only headers we understand, and sizes within our limits.
+ZQIMG_Image DecodeWithGdiplus(const ZQ_String& Bytes, const ZQIMG_ImageInfo& Info) {
+  ZQIMG_CheckDecodedSize(Info.Width, Info.Height);
+  return ZQIMG_DecodeWithGdiplus(Bytes, Info);
+}
+
+}  // namespace
 
 ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
   ZQ_TRACE_FUNCTION("ZQIMGIO_LoadFromBuffer");
@@ -20,11 +32,16 @@ ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
       return ZQIMG_DecodePNG(Bytes);
     case ZQIMG_ImageFormat::BMP:
       return ZQIMG_DecodeBMP(Bytes);
-    case ZQIMG_ImageFormat::JPEG:
     case ZQIMG_ImageFormat::TIFF:
-      // GDI+ sees only headers we understand, and within our limits.
-      ZQIMG_CheckDecodedSize(info.Width, info.Height);
-      return ZQIMG_DecodeWithGdiplus(Bytes, info);
+      // Wine's TIFF decoder reads wherever a damaged directory points.
+      if (!ZQIMG_TIFFDirectory(ZQIMG_ByteReader(Bytes)).IsWellFormed())
+        ZQIMG_ThrowLoadError("The TIFF directory is damaged or names a form that is not supported.");
+      return DecodeWithGdiplus(Bytes, info);
+    case ZQIMG_ImageFormat::JPEG:
+      // Its JPEG decoder, too, reads wherever a damaged segment points.
+      if (!ZQIMG_IsWellFormedJPEG(ZQIMG_ByteReader(Bytes)))
+        ZQIMG_ThrowLoadError("The JPEG data is damaged or ends early.");
+      return DecodeWithGdiplus(Bytes, info);
     default:
       ZQIMG_ThrowLoadError("The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged.");
   }

@@ -2,6 +2,7 @@
 
 #include "ZQIMG_ByteReader.h"
 #include "ZQIMG_PNGCommon.h"
+#include "ZQIMG_TIFFDirectory.h"
 
 namespace {
 
@@ -65,51 +66,12 @@ ZQIMG_ImageInfo ReadJPEG(const ZQIMG_ByteReader& In) {
   }
 }
 
-// The two byte orders of TIFF.
-class TIFFReader {
- public:
-  TIFFReader(const ZQIMG_ByteReader& In, bool IsLittleEndian) : In(In), IsLittleEndian(IsLittleEndian) {}
-  bool Has(size_t Offset, size_t Count) const { return In.Has(Offset, Count); }
-  unsigned U16(size_t Offset) const { return IsLittleEndian ? In.U16LE(Offset) : In.U16BE(Offset); }
-  uint32_t U32(size_t Offset) const { return IsLittleEndian ? In.U32LE(Offset) : In.U32BE(Offset); }
-  // The first value of an IFD entry of type SHORT (3) or LONG (4) at Entry;
-  // -1 for another type or a value outside the data.
-  long long FirstValue(size_t Entry) const {
-    const unsigned type = U16(Entry + 2);
-    const uint32_t count = U32(Entry + 4);
-    if ((type != 3 && type != 4) || count == 0) return -1;
-    const size_t size = type == 3 ? 2 : 4;
-    size_t at = Entry + 8;
-    if (static_cast<unsigned long long>(count) * size > 4) {
-      at = U32(Entry + 8);
-      if (!Has(at, size)) return -1;
-    }
-    return type == 3 ? U16(at) : U32(at);
-  }
-
- private:
-  const ZQIMG_ByteReader& In;
-  bool IsLittleEndian;
-};
-
-ZQIMG_ImageInfo ReadTIFF(const TIFFReader& In) {
-  const size_t ifd = In.U32(4);
-  if (!In.Has(ifd, 2)) return {};
-  const unsigned count = In.U16(ifd);
-  long long width = -1, height = -1, bitsPerSample = 1, samplesPerPixel = 1;
-  for (unsigned i = 0; i < count; ++i) {
-    const size_t entry = ifd + 2 + 12 * static_cast<size_t>(i);
-    if (!In.Has(entry, 12)) return {};
-    switch (In.U16(entry)) {
-      case 256: width = In.FirstValue(entry); break;
-      case 257: height = In.FirstValue(entry); break;
-      case 258: bitsPerSample = In.FirstValue(entry); break;
-      case 277: samplesPerPixel = In.FirstValue(entry); break;
-      default: break;
-    }
-  }
+ZQIMG_ImageInfo ReadTIFF(const ZQIMG_ByteReader& In) {
+  const ZQIMG_TIFFDirectory directory(In);
+  if (!directory.IsValid()) return {};
+  const long long bitsPerSample = directory.GetValue(258, 1), samplesPerPixel = directory.GetValue(277, 1);
   if (bitsPerSample < 0 || samplesPerPixel < 0) return {};
-  return MakeInfo(width, height, bitsPerSample * samplesPerPixel);
+  return MakeInfo(directory.GetValue(256, -1), directory.GetValue(257, -1), bitsPerSample * samplesPerPixel);
 }
 
 bool IsKnownBitCount(unsigned Bits) {
@@ -126,7 +88,7 @@ ZQIMG_ImageInfo ReadDIB(const ZQIMG_ByteReader& In, size_t Offset) {
     return MakeInfo(In.U16LE(Offset + 4), In.U16LE(Offset + 6), In.U16LE(Offset + 10));
   }
   if (headerSize != 40 && headerSize != 108 && headerSize != 124) return {};
-  if (!In.Has(Offset, 16) || In.U16LE(Offset + 12) != 1 || !IsKnownBitCount(In.U16LE(Offset + 14)))
+  if (!In.Has(Offset, headerSize) || In.U16LE(Offset + 12) != 1 || !IsKnownBitCount(In.U16LE(Offset + 14)))
     return {};
   const long long height = static_cast<int32_t>(In.U32LE(Offset + 8));
   return MakeInfo(static_cast<int32_t>(In.U32LE(Offset + 4)), height < 0 ? -height : height,
@@ -146,7 +108,7 @@ ZQIMG_ImageInfo ZQIMG_GetImageInfo(const ZQ_String& Bytes, ZQIMG_ImageFormat& Fo
     info = ReadJPEG(in);
     Format = ZQIMG_ImageFormat::JPEG;
   } else if (in.Has(0, 8) && (in.U32LE(0) == 0x002A4949 || in.U32LE(0) == 0x2A004D4D)) {
-    info = ReadTIFF(TIFFReader(in, in.U8(0) == 'I'));
+    info = ReadTIFF(in);
     Format = ZQIMG_ImageFormat::TIFF;
   } else if (in.Has(0, 2) && in.U8(0) == 'B' && in.U8(1) == 'M') {
     info = ReadDIB(in, 14);

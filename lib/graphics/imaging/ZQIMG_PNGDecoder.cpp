@@ -169,14 +169,17 @@ class Inflater {
   }
 
  private:
+  // One inflate call, fed the next chunk when the input is used up. Without
+  // input zlib may still have output pending: only no progress at all means
+  // that the data ends early.
   int Step() {
-    if (Stream.avail_in == 0) {
-      if (Next == Data.size()) ZQIMG_ThrowLoadError(kEndsEarly);
+    if (Stream.avail_in == 0 && Next < Data.size()) {
       Stream.next_in = const_cast<Bytef*>(Data[Next].GetData());
       Stream.avail_in = static_cast<uInt>(Data[Next].GetSize());
       ++Next;
     }
     const int result = inflate(&Stream, Z_NO_FLUSH);
+    if (result == Z_BUF_ERROR && Stream.avail_in == 0 && Next == Data.size()) ZQIMG_ThrowLoadError(kEndsEarly);
     if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR) ZQIMG_ThrowLoadError(kDamagedData);
     return result;
   }
