@@ -9,8 +9,9 @@ ZQ_BUILD=${ZQ_BUILD_DIR:-$ZQ_ROOT/build}
 # calling script.
 zq_build_and_open_session() {
   "$ZQ_ROOT/scripts/setup.sh"
-  zq_wine_session_start "$ZQ_BUILD"
+  # The trap first: a start that fails half-way still stops its Xvfb.
   trap zq_wine_session_stop EXIT
+  zq_wine_session_start "$ZQ_BUILD"
 }
 
 zq_wine_session_start() {
@@ -26,7 +27,9 @@ zq_wine_session_start() {
     local i
     for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
-  wineserver -p
+  # Exits with 2 when a persistent server already runs for the prefix (an
+  # earlier run that was killed): that server serves this session as well.
+  wineserver -p || [ $? -eq 2 ]
   # The first program of a session starts Wine's background services, which
   # would inherit and hold open the output pipes of whatever runs next (ctest
   # would wait for them for ever): start them here, detached from our output.

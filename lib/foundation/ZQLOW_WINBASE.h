@@ -64,6 +64,8 @@
   X(HGLOBAL, GlobalAlloc, , (UINT Flags, SIZE_T Bytes), (Flags, Bytes), FailsOnZero)               \
   X(HGLOBAL, GlobalFree, , (HGLOBAL Memory), (Memory), FailsOnNotNull)                             \
   X(LPVOID, GlobalLock, , (HGLOBAL Memory), (Memory), FailsOnZero)                                 \
+  /* 0 without an error: a discarded block, which holds nothing. */                                \
+  X(SIZE_T, GlobalSize, , (HGLOBAL Memory), (Memory), FailsOnZeroWithError)                        \
   X(BOOL, GlobalUnlock, , (HGLOBAL Memory), (Memory), FailsOnZeroWithError)                        \
   X(HGLOBAL, LoadResource, , (HMODULE Module, HRSRC ResourceInfo), (Module, ResourceInfo),         \
     FailsOnZero)                                                                                   \

@@ -64,11 +64,17 @@
   /* Only says whether every batched call succeeded: nothing to report. */                        \
   X(BOOL, GdiFlush, , (), (), Unchecked)                                                           \
   X(COLORREF, GetBkColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                                 \
+  X(int, GetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, LPVOID Bits,                \
+    LPBITMAPINFO Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),                 \
+    FailsOnZeroCleared)                                                                            \
   X(int, GetBkMode, , (HDC DC), (DC), FailsOnZeroCleared)                                          \
   X(BOOL, GetCharWidth, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                          \
     (DC, First, Last, Widths), FailsOnZero)                                                        \
+  X(BOOL, GetCharWidth32, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                        \
+    (DC, First, Last, Widths), FailsOnZero)                                                        \
   /* 0 is no failure: the context has no clipping region. */                                      \
   X(int, GetClipRgn, , (HDC DC, HRGN Region), (DC, Region), FailsOnAllOnesCleared)                 \
+  X(HGDIOBJ, GetCurrentObject, , (HDC DC, UINT Type), (DC, Type), FailsOnZeroCleared)              \
   X(int, GetDeviceCaps, , (HDC DC, int Index), (DC, Index), Unchecked)                             \
   X(COLORREF, GetNearestColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnes)            \
   X(int, GetObject, A, (HANDLE Object, int Size, LPVOID Buffer), (Object, Size, Buffer),           \
@@ -96,12 +102,17 @@
   X(BOOL, PolyPolyline, , (HDC DC, const POINT* Points, const DWORD* Counts, DWORD PolylineCount), \
     (DC, Points, Counts, PolylineCount), FailsOnZeroCleared)                                       \
   X(BOOL, RectVisible, , (HDC DC, const RECT* Rect), (DC, Rect), Unchecked)                        \
+  X(BOOL, RestoreDC, , (HDC DC, int SavedDC), (DC, SavedDC), FailsOnZeroCleared)                   \
+  X(int, SaveDC, , (HDC DC), (DC), FailsOnZeroCleared)                                             \
   X(int, SelectClipRgn, , (HDC DC, HRGN Region), (DC, Region), FailsOnZeroCleared)                 \
   X(HGDIOBJ, SelectObject, , (HDC DC, HGDIOBJ Object), (DC, Object), FailsOnNullOrGdiError)        \
   X(COLORREF, SetBkColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnesCleared)          \
   X(int, SetBkMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                          \
   X(UINT, SetDIBColorTable, , (HDC DC, UINT Start, UINT Count, const RGBQUAD* Colors),           \
     (DC, Start, Count, Colors), FailsOnZero)                                                       \
+  X(int, SetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, const VOID* Bits,           \
+    const BITMAPINFO* Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),            \
+    FailsOnZeroCleared)                                                                            \
   X(int, SetROP2, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                            \
   X(int, SetStretchBltMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                  \
   X(UINT, SetTextAlign, , (HDC DC, UINT Align), (DC, Align), FailsOnAllOnes)                       \

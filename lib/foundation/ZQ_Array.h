@@ -2,7 +2,9 @@
 // (constructed and destroyed with the block), and ZQ_AutosizeArray<T>, whose
 // writable element access grows the array instead of asserting. Many users
 // keep an array of capacity N with a logical count of their own:
-// InsertElements, RemoveElements and GetIterator take that count. Index
+// InsertElements, RemoveElements and GetIterator take that count. The block
+// may hold spare elements beyond N (default-constructed, never read), so that
+// InsertElements at the end takes amortised constant time. Index
 // violations go to the assertion service; nothing here throws except
 // std::bad_alloc and what T's copies throw. One thread only.
 #ifndef ZQ_ARRAY_H
@@ -75,21 +77,21 @@ template <class T>
 class ZQ_Array {
  public:
   // Creation and lifetime
-  ZQ_Array() : N(0), data(nullptr) {}
+  ZQ_Array() : N(0), Capacity(0), data(nullptr) {}
   // N elements, each assigned FillValue.
-  explicit ZQ_Array(long N, const T& FillValue = T()) : N(0), data(nullptr) {
+  explicit ZQ_Array(long N, const T& FillValue = T()) : N(0), Capacity(0), data(nullptr) {
     ZQ_TRACE_FUNCTION("ZQ_Array::ZQ_Array");
     ZQ_ASSERT(N >= 0);
     if (N > 0) {
-      data = NewBlock(N, nullptr, 0, FillValue);
-      this->N = N;
+      data = NewBlock(N, nullptr, 0, FillValue, N);
+      this->N = Capacity = N;
     }
   }
-  ZQ_Array(const ZQ_Array& Other) : N(0), data(nullptr) {
+  ZQ_Array(const ZQ_Array& Other) : N(0), Capacity(0), data(nullptr) {
     ZQ_TRACE_FUNCTION("ZQ_Array::ZQ_Array");
     if (Other.N > 0) {
-      data = NewBlock(Other.N, Other.data, Other.N, T());
-      N = Other.N;
+      data = NewBlock(Other.N, Other.data, Other.N, T(), Other.N);
+      N = Capacity = Other.N;
     }
   }
   // Copies into a new block before the old one goes, so self-assignment and
@@ -97,10 +99,10 @@ class ZQ_Array {
   ZQ_Array& operator=(const ZQ_Array& Other) {
     ZQ_TRACE_FUNCTION("ZQ_Array::operator=");
     if (this != &Other) {
-      T* copy = Other.N > 0 ? NewBlock(Other.N, Other.data, Other.N, T()) : nullptr;
+      T* copy = Other.N > 0 ? NewBlock(Other.N, Other.data, Other.N, T(), Other.N) : nullptr;
       delete[] data;
       data = copy;
-      N = Other.N;
+      N = Capacity = Other.N;
     }
     return *this;
   }
@@ -121,15 +123,23 @@ class ZQ_Array {
   long GetNumElements() const { return N; }
 
   // Changes the size to NewN: the first min(N, NewN) elements are kept, new
-  // ones are assigned FillValue. Nothing happens when NewN equals N.
+  // ones are assigned FillValue. Nothing happens when NewN equals N. Growth
+  // within the block's spare elements stays in place; any other change makes
+  // a block of exactly NewN elements, so the dropped elements go at once.
   void Resize(long NewN, const T& FillValue = T()) {
     ZQ_TRACE_FUNCTION("ZQ_Array::Resize");
     ZQ_ASSERT(NewN >= 0);
     if (NewN < 0 || NewN == N) return;
-    T* newData = NewN > 0 ? NewBlock(NewN, data, N < NewN ? N : NewN, FillValue) : nullptr;
+    if (NewN > N && NewN <= Capacity) {
+      for (long i = N; i < NewN; ++i) data[i] = FillValue;
+      N = NewN;
+      return;
+    }
+    const long kept = N < NewN ? N : NewN;
+    T* newData = NewN > 0 ? NewBlock(NewN, data, kept, FillValue, NewN) : nullptr;
     delete[] data;
     data = newData;
-    N = NewN;
+    N = Capacity = NewN;
   }
 
   // Opens a gap of NumElementsToInsert elements at InsertLocationIndex inside
@@ -139,15 +149,18 @@ class ZQ_Array {
   void InsertElements(long InsertLocationIndex,
                       long NumLogicalElementsInArray = ZQ_Array_LogicalCountIsN,
                       long NumElementsToInsert = 1) {
-    ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
     if (NumLogicalElementsInArray == ZQ_Array_LogicalCountIsN) NumLogicalElementsInArray = N;
-    ZQ_ASSERT(0 <= InsertLocationIndex and 0 <= NumElementsToInsert);
-    ZQ_ASSERT(InsertLocationIndex <= NumLogicalElementsInArray and NumLogicalElementsInArray <= N);
+    // The frame only where it shows: in a failure's report, or around the
+    // growth. Insertions at the end are too frequent to pay for it.
     if (!(0 <= InsertLocationIndex && 0 <= NumElementsToInsert &&
-          InsertLocationIndex <= NumLogicalElementsInArray && NumLogicalElementsInArray <= N))
+          InsertLocationIndex <= NumLogicalElementsInArray && NumLogicalElementsInArray <= N)) {
+      ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
+      ZQ_ASSERT(0 <= InsertLocationIndex and 0 <= NumElementsToInsert);
+      ZQ_ASSERT(InsertLocationIndex <= NumLogicalElementsInArray and NumLogicalElementsInArray <= N);
       return;
+    }
     if (NumLogicalElementsInArray + NumElementsToInsert > N)
-      Resize(NumLogicalElementsInArray + NumElementsToInsert, T());
+      GrowForInsertion(NumLogicalElementsInArray + NumElementsToInsert);
     for (long i = NumLogicalElementsInArray - 1; i >= InsertLocationIndex; --i)
       data[i + NumElementsToInsert] = data[i];
   }
@@ -197,13 +210,31 @@ class ZQ_Array {
   }
 
  private:
+  // N becomes NewN (> N), the new elements default-valued. When the block is
+  // too small it at least doubles, so that repeated insertions at the end
+  // copy each element a bounded number of times on average.
+  void GrowForInsertion(long NewN) {
+    if (NewN > Capacity) {
+      ZQ_TRACE_FUNCTION("ZQ_Array::InsertElements");
+      const long newCapacity = NewN > 2 * Capacity ? NewN : 2 * Capacity;
+      T* newData = NewBlock(newCapacity, data, N, T(), N);
+      delete[] data;
+      data = newData;
+      Capacity = newCapacity;
+    }
+    for (long i = N; i < NewN; ++i) data[i] = T();
+    N = NewN;
+  }
+
   // A block of Count elements: the first NumToCopy copied from Source, the
-  // rest assigned FillValue. Nothing leaks when a copy throws.
-  static T* NewBlock(long Count, const T* Source, long NumToCopy, const T& FillValue) {
+  // others up to NumToFill assigned FillValue, the rest left default-
+  // constructed. Nothing leaks when a copy throws.
+  static T* NewBlock(long Count, const T* Source, long NumToCopy, const T& FillValue,
+                     long NumToFill) {
     T* block = new T[Count];
     try {
       for (long i = 0; i < NumToCopy; ++i) block[i] = Source[i];
-      for (long i = NumToCopy; i < Count; ++i) block[i] = FillValue;
+      for (long i = NumToCopy; i < NumToFill; ++i) block[i] = FillValue;
     } catch (...) {
       delete[] block;
       throw;
@@ -212,6 +243,7 @@ class ZQ_Array {
   }
 
   long N;
+  long Capacity;  // elements in the block, N of them in use
   T* data;
 };
 

@@ -211,6 +211,20 @@ void WriteLogBanner(const char* Message) {
   }
 }
 
+// The report file, then the box naming it; the box comes without the file
+// when that cannot be written.
+void WriteReportFileAndShowBox(const char* Message) {
+  ZQ_FileName reportFile;
+  try {
+    reportFile = ZQ_WriteFatalErrorReportFile(Message);
+  } catch (...) {
+  }
+  ZQ_String title;
+  ZQ_String text;
+  ZQ_BuildFatalErrorMessage(Message, reportFile, title, text, true);
+  (s_boxFunction ? s_boxFunction : &ShowStandardBox)(text.GetText(), title.GetText());
+}
+
 // Connects the assertion service (and through it the Windows-API layer) to
 // the report from static initialisation on, so that a failure before the
 // program entry ends in a report as well.
@@ -224,7 +238,7 @@ __attribute__((init_priority(1002))) FatalReportConnection s_fatalReportConnecti
 
 }  // namespace
 
-void ZQ_ReportFatalError(const char* Message) {
+void ZQ_ReportFatalError(const char* Message) noexcept {
   if (s_reportRunning) ZQLOW_WINBASE::ExitProcess(1);
   s_reportRunning = true;
   ZQ_FatalErrorInProgress = true;
@@ -232,30 +246,24 @@ void ZQ_ReportFatalError(const char* Message) {
   QuietenErrorPaths();
   WriteLogBanner(Message);
   ZQ_WriteFatalErrorDetails(ZQ_DebugLog);
-  ZQ_FileName reportFile;
   try {
-    reportFile = ZQ_WriteFatalErrorReportFile(Message);
-  } catch (...) {
-  }
-  try {
-    ZQ_String title;
-    ZQ_String text;
-    ZQ_BuildFatalErrorMessage(Message, reportFile, title, text, true);
-    (s_boxFunction ? s_boxFunction : &ShowStandardBox)(text.GetText(), title.GetText());
+    WriteReportFileAndShowBox(Message);
   } catch (...) {
   }
   ZQLOW_WINBASE::ExitProcess(1);
 }
 
-void ZQ_ReportFatalError(const ZQ_String& Message) { ZQ_ReportFatalError(Message.GetText()); }
+void ZQ_ReportFatalError(const ZQ_String& Message) noexcept {
+  ZQ_ReportFatalError(Message.GetText());
+}
 
-void ZQ_ReportFatalError(const ZQ_Exception& e) {
-  ZQ_String message;
+void ZQ_ReportFatalError(const ZQ_Exception& e) noexcept {
   try {
-    message = e.GetDescription();
+    ZQ_ReportFatalError(e.GetDescription());
   } catch (...) {
+    // No memory for the description: the report goes on without it.
   }
-  ZQ_ReportFatalError(message.GetText());
+  ZQ_ReportFatalError("");
 }
 
 void ZQ_RegisterDebugDumpFunction(ZQ_DebugDumpFunction Function) {
@@ -322,7 +330,7 @@ void ZQ_WriteExecutionEnvironment(ZQ_TextStreamFormatter& Out) {
   }
 }
 
-void ZQ_WriteFatalErrorDetails(ZQ_TextStreamFormatter& Out) {
+void ZQ_WriteFatalErrorDetails(ZQ_TextStreamFormatter& Out) noexcept {
   try {
     ZQ_StackTrace_Dump(Out);
     Out.Flush();
@@ -432,18 +440,15 @@ void ZQ_BuildFatalErrorMessage(const char* Message, const ZQ_FileName& ReportFil
   Text += "\n";
 }
 
-LONG WINAPI ZQ_UnhandledExceptionFilter(EXCEPTION_POINTERS* Pointers) {
+LONG WINAPI ZQ_UnhandledExceptionFilter(EXCEPTION_POINTERS* Pointers) noexcept {
   ZQ_FatalErrorInProgress = true;
+  _clearfp();
   try {
-    _clearfp();
+    ZQ_ReportFatalError(ExceptionName(Pointers));
   } catch (...) {
+    // No memory for the name: the report goes on without it.
   }
-  ZQ_String message("Structured Exception Thrown");
-  try {
-    message = ExceptionName(Pointers);
-  } catch (...) {
-  }
-  ZQ_ReportFatalError(message);
+  ZQ_ReportFatalError("Structured Exception Thrown");
 }
 
 void ZQ_InstallUnhandledExceptionFilter() {

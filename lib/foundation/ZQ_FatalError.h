@@ -23,12 +23,12 @@ class ZQ_Exception;
 class ZQ_FileName;
 class ZQ_TextStreamFormatter;
 
-// Never return. The exception form reports GetDescription() (the name when
-// the description is empty). A report started while another one runs ends
-// the process at once with exit code 1.
-[[noreturn]] void ZQ_ReportFatalError(const char* Message);
-[[noreturn]] void ZQ_ReportFatalError(const ZQ_String& Message);
-[[noreturn]] void ZQ_ReportFatalError(const ZQ_Exception& e);
+// Never return and throw nothing. The exception form reports
+// GetDescription() (the name when the description is empty). A report
+// started while another one runs ends the process at once with exit code 1.
+[[noreturn]] void ZQ_ReportFatalError(const char* Message) noexcept;
+[[noreturn]] void ZQ_ReportFatalError(const ZQ_String& Message) noexcept;
+[[noreturn]] void ZQ_ReportFatalError(const ZQ_Exception& e) noexcept;
 
 // Debug-dump functions: the application's own state, written after the
 // execution environment, in registration order. A 26th registration is the
@@ -46,7 +46,7 @@ int ZQ_GetNumRegisteredDebugDumpFunctions();
 // leaves two line ends.
 void ZQ_WriteExecutionEnvironment(ZQ_TextStreamFormatter& Out);
 // The trace-stack dump and the environment block, each guarded and flushed.
-void ZQ_WriteFatalErrorDetails(ZQ_TextStreamFormatter& Out);
+void ZQ_WriteFatalErrorDetails(ZQ_TextStreamFormatter& Out) noexcept;
 
 // Writes the report file (see above) and returns its name, or an empty name
 // when it could be created neither beside the executable nor in the
@@ -63,8 +63,9 @@ void ZQ_BuildFatalErrorMessage(const char* Message, const ZQ_FileName& ReportFil
 // code ("EXCEPTION_ACCESS_VIOLATION", or "Structured Exception Code " and
 // the code in decimal for a code it does not know). A fault of the SSE unit
 // is named like the x87 fault it is ("EXCEPTION_FLT_DIVIDE_BY_ZERO"), read
-// from the saved MXCSR flags. Never returns.
-LONG WINAPI ZQ_UnhandledExceptionFilter(EXCEPTION_POINTERS* Pointers);
+// from the saved MXCSR flags. Never returns and throws nothing: without
+// memory for the name the report says "Structured Exception Thrown".
+LONG WINAPI ZQ_UnhandledExceptionFilter(EXCEPTION_POINTERS* Pointers) noexcept;
 void ZQ_InstallUnhandledExceptionFilter();
 void ZQ_RemoveUnhandledExceptionFilter();  // the system's own treatment again
 

@@ -2,6 +2,8 @@
 
 #include "ZQLOW_WINBASE.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_BinaryStreamParser.h"
+#include "ZQ_BinaryStreamSink.h"
 #include "ZQ_StringSubs.h"
 #include "ZQ_TextStreamFormatter.h"
 
@@ -11,6 +13,13 @@ namespace {
 const DWORD kNameBufferLength = 1024;
 
 bool IsSeparator(char Char) { return Char == '/' || Char == '\\'; }
+
+// Whether Text[Start, End) holds a separator.
+bool HoldsSeparator(const ZQ_String& Text, int Start, int End) {
+  for (int i = Start; i < End; ++i)
+    if (IsSeparator(Text.GetText()[i])) return true;
+  return false;
+}
 
 ZQ_String WithoutQuotes(const ZQ_String& Text) {
   return ZQ_StringSubs::StripQuotes(Text, '"', '"');
@@ -88,15 +97,19 @@ void ZQ_FileName::CheckInvariant() const {
   ZQ_ASSERT_TEXT(0 <= Bindex && Bindex <= Eindex && Eindex <= length,
                  "0 <= Bindex and Bindex <= Eindex and Eindex <= Name.GetLength()");
   if (!(0 <= Bindex && Bindex <= Eindex && Eindex <= length)) return;
-  const ZQ_String S = Slice(Name, Eindex, length);
-  ZQ_ASSERT_TEXT(S.Find('/') == ZQ_NoMatch && S.Find('\\') == ZQ_NoMatch,
+  ZQ_ASSERT_TEXT(!HoldsSeparator(Name, Eindex, length),
                  "S.FindIndexOfFirstOccurence ('/') == ZQ_NoMatch and "
                  "S.FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch");
+  // Parsing never puts a separator into the base; SetBase could, and the
+  // name would then split differently once parsed again.
+  ZQ_ASSERT_TEXT(!HoldsSeparator(Name, Bindex, Eindex),
+                 "GetBase ().FindIndexOfFirstOccurence ('/') == ZQ_NoMatch and "
+                 "GetBase ().FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch");
   if (Bindex > 0)
     ZQ_ASSERT_TEXT(IsSeparator(Name.GetText()[Bindex - 1]),
                    "Name [Bindex-1] == '/' or Name [Bindex-1] == '\\\\'");
   if (Eindex < length)
-    ZQ_ASSERT_TEXT(S.FindLast('.') == 0,
+    ZQ_ASSERT_TEXT(Slice(Name, Eindex, length).FindLast('.') == 0,
                    "ZQ_String (Name (Eindex, Name.GetLength()-Eindex))."
                    "FindIndexOfLastOccurence ('.') == 0");
 }
@@ -200,6 +213,17 @@ bool operator==(const ZQ_FileName& A, const ZQ_FileName& B) {
 ZQ_TextStreamFormatter& operator<<(ZQ_TextStreamFormatter& Stream, const ZQ_FileName& Name) {
   ZQ_TRACE_FUNCTION("operator<<(ZQ_TextStreamFormatter, ZQ_FileName)");
   return Stream << Name.GetShortestPathName();
+}
+
+ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_FileName& Name) {
+  return Sink << Name.GetPathName();
+}
+
+ZQ_BinaryStreamParser& operator>>(ZQ_BinaryStreamParser& Parser, ZQ_FileName& Name) {
+  // Read whole before assigning: damaged data leaves the name as it was.
+  const ZQ_String pathName = Parser.ReadString();
+  Name = pathName;
+  return Parser;
 }
 
 ZQ_FileName ZQ_GetContainingExecutableFileName() {

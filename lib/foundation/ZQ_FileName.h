@@ -15,6 +15,8 @@
 #include "ZQ_StackTrace.h"
 #include "ZQ_String.h"
 
+class ZQ_BinaryStreamParser;
+class ZQ_StreamSink;
 class ZQ_TextStreamFormatter;
 
 class ZQ_FileName {
@@ -38,7 +40,8 @@ class ZQ_FileName {
 
   // Setters. SetMode 0 replaces the part; SetMode 1 leaves the name alone
   // when the part is already there. Double quotes in the new part are
-  // dropped.
+  // dropped. A base or an extension holding "/" or "\" fails the
+  // invariant's assertion (the name keeps it if the report returns).
   static const int SetMode_Replace = 0;
   static const int SetMode_KeepExisting = 1;
   // A non-empty path without a trailing separator gets "\"; "" removes it.
@@ -77,6 +80,12 @@ inline bool operator!=(const ZQ_FileName& A, const ZQ_FileName& B) { return !(A 
 // Writes GetShortestPathName() as a string (padded to the stream's width
 // like any string).
 ZQ_TextStreamFormatter& operator<<(ZQ_TextStreamFormatter& Stream, const ZQ_FileName& Name);
+
+// Binary forms: the path name as a binary string (a 4-byte length, then the
+// characters). Reading assigns it like text (quotes dropped, parsed again);
+// damaged data throws the parser's ZQ_Exception and leaves Name alone.
+ZQ_StreamSink& operator<<(ZQ_StreamSink& Sink, const ZQ_FileName& Name);
+ZQ_BinaryStreamParser& operator>>(ZQ_BinaryStreamParser& Parser, ZQ_FileName& Name);
 
 // The program's own executable, found on the first call and kept for the
 // run; every call returns a copy.

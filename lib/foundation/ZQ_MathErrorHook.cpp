@@ -3,9 +3,13 @@
 // initialiser does through __mingw_setusermatherr: that registers the hook
 // with msvcrt and also with the maths functions that the mingw runtime
 // implements itself (sqrt among them), which report through their own
-// pointer. The hook hands each error record to ZQ_HandleMathError.
+// pointer. The hook hands each error record to ZQ_HandleMathError, inside
+// the callback guard: the runtime's frames cannot be unwound, and an
+// exception there (an out-of-memory while the report is composed) leaves the
+// error to the runtime's own treatment.
 // This file includes no runtime maths header: those declare _matherr as
 // imported, with a record type of their own.
+#include "ZQ_CallbackGuard.h"
 #include "ZQ_FatalError.h"
 
 namespace {
@@ -24,9 +28,11 @@ void __cdecl __mingw_setusermatherr(int(__cdecl*)(MathErrorRecord*));
 
 // Non-zero: the error is handled and retval is the function's result (msvcrt
 // honours it for its own functions); zero: the runtime's own treatment.
-int __cdecl _matherr(MathErrorRecord* Record) {
-  return ZQ_HandleMathError(Record->type, Record->name, Record->arg1, Record->arg2,
-                            Record->retval);
+int __cdecl _matherr(MathErrorRecord* Record) noexcept {
+  return ZQ_CallbackGuard(0, [Record] {
+    return ZQ_HandleMathError(Record->type, Record->name, Record->arg1, Record->arg2,
+                              Record->retval);
+  });
 }
 }
 

@@ -129,6 +129,255 @@ double DoubleFromBits(std::uint64_t Bits) {
 }
 
 // ---------------------------------------------------------------------------
+// Fast conversions: one 64 x 64-bit product with a known error bound decides
+// almost every conversion; where the bound leaves the result open, the exact
+// conversions below decide.
+
+struct UInt128 {
+  std::uint64_t High;
+  std::uint64_t Low;
+};
+
+UInt128 Multiply64(std::uint64_t A, std::uint64_t B) {
+  const std::uint64_t mask = 0xFFFFFFFFu;
+  const std::uint64_t lowLow = (A & mask) * (B & mask);
+  const std::uint64_t lowHigh = (A & mask) * (B >> 32);
+  const std::uint64_t highLow = (A >> 32) * (B & mask);
+  const std::uint64_t highHigh = (A >> 32) * (B >> 32);
+  const std::uint64_t middle = (lowLow >> 32) + (lowHigh & mask) + (highLow & mask);
+  return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+          (middle << 32) | (lowLow & mask)};
+}
+
+UInt128 Add(UInt128 A, UInt128 B) {
+  const std::uint64_t low = A.Low + B.Low;
+  return {A.High + B.High + (low < A.Low ? 1 : 0), low};
+}
+
+UInt128 Add(UInt128 A, std::uint64_t B) { return Add(A, UInt128{0, B}); }
+
+bool IsLess(UInt128 A, UInt128 B) {
+  return A.High != B.High ? A.High < B.High : A.Low < B.Low;
+}
+
+UInt128 PowerOfTwo128(int Exponent) {  // 0 <= Exponent < 128
+  if (Exponent >= 64) return {static_cast<std::uint64_t>(1) << (Exponent - 64), 0};
+  return {0, static_cast<std::uint64_t>(1) << Exponent};
+}
+
+// A >> Shift for 0 < Shift < 128, when the result fits in 64 bits.
+std::uint64_t ShiftRight(UInt128 A, int Shift) {
+  if (Shift >= 64) return A.High >> (Shift - 64);
+  return (A.High << (64 - Shift)) | (A.Low >> Shift);
+}
+
+// A mod 2^Shift for 0 < Shift < 128.
+UInt128 LowBits(UInt128 A, int Shift) {
+  if (Shift >= 64) {
+    const int high = Shift - 64;
+    return {high == 0 ? 0 : A.High & ((static_cast<std::uint64_t>(1) << high) - 1), A.Low};
+  }
+  return {0, A.Low & ((static_cast<std::uint64_t>(1) << Shift) - 1)};
+}
+
+int LeadingZeros(std::uint64_t Value) { return __builtin_clzll(Value); }
+
+struct PowerTable {
+  std::uint64_t Values[28];
+  constexpr explicit PowerTable(std::uint64_t Base) : Values() {
+    Values[0] = 1;
+    for (int i = 1; i < 28; ++i) Values[i] = Values[i - 1] * Base;
+  }
+};
+
+constexpr PowerTable kPowersOfFive(5);  // all 28 exact
+constexpr PowerTable kPowersOfTen(10);  // exact up to 10^19
+
+// 10^(28 i) for i = -13 to 12 as Significand x 2^Exponent, the significand's
+// top bit set, cut (not rounded) from the exact value.
+struct PowerOfTenRow {
+  std::uint64_t Significand;
+  int Exponent;
+};
+
+const int kPowerStep = 28;
+const int kLowestStep = -13;
+const PowerOfTenRow kPowerSteps[] = {
+    {0xE1AFA13AFBD14D6DULL, -1273},  // 10^-364
+    {0xE3E27A444D8D98B7ULL, -1180},  // 10^-336
+    {0xE61ACF033D1A45DFULL, -1087},  // 10^-308
+    {0xE858AD248F5C22C9ULL, -994},   // 10^-280
+    {0xEA9C227723EE8BCBULL, -901},   // 10^-252
+    {0xECE53CEC4A314EBDULL, -808},   // 10^-224
+    {0xEF340A98172AACE4ULL, -715},   // 10^-196
+    {0xF18899B1BC3F8CA1ULL, -622},   // 10^-168
+    {0xF3E2F893DEC3F126ULL, -529},   // 10^-140
+    {0xF64335BCF065D37DULL, -436},   // 10^-112
+    {0xF8A95FCF88747D94ULL, -343},   // 10^-84
+    {0xFB158592BE068D2EULL, -250},   // 10^-56
+    {0xFD87B5F28300CA0DULL, -157},   // 10^-28
+    {0x8000000000000000ULL, -63},    // 10^0
+    {0x813F3978F8940984ULL, 30},     // 10^28
+    {0x82818F1281ED449FULL, 123},    // 10^56
+    {0x83C7088E1AAB65DBULL, 216},    // 10^84
+    {0x850FADC09923329EULL, 309},    // 10^112
+    {0x865B86925B9BC5C2ULL, 402},    // 10^140
+    {0x87AA9AFF79042286ULL, 495},    // 10^168
+    {0x88FCF317F22241E2ULL, 588},    // 10^196
+    {0x8A5296FFE33CC92FULL, 681},    // 10^224
+    {0x8BAB8EEFB6409C1AULL, 774},    // 10^252
+    {0x8D07E33455637EB2ULL, 867},    // 10^280
+    {0x8E679C2F5E44FF8FULL, 960},    // 10^308
+    {0x8FCAC257558EE4E6ULL, 1053},   // 10^336
+};
+const int kLowestPower = kPowerStep * kLowestStep;
+const int kHighestPower =
+    kLowestPower + kPowerStep * static_cast<int>(sizeof kPowerSteps / sizeof kPowerSteps[0]) - 1;
+
+// 10^Power as Significand x 2^Exponent with the top bit of Significand set;
+// the exact value lies in [Significand, Significand + 3) x 2^Exponent: the
+// cut step row costs less than two units once multiplied by the exact factor
+// 5^rest, cutting the product less than one. False outside the table.
+bool ApproximatePowerOfTen(long Power, std::uint64_t& Significand, int& Exponent) {
+  if (Power < kLowestPower || Power > kHighestPower) return false;
+  const int power = static_cast<int>(Power);
+  const int step = (power - kLowestPower) / kPowerStep;  // from the lowest row
+  const int rest = power - kLowestPower - step * kPowerStep;  // 0 to 27
+  const PowerOfTenRow& row = kPowerSteps[step];
+  // 10^rest = 5^rest x 2^rest, and 5^rest is exact in 64 bits.
+  const int zeros = LeadingZeros(kPowersOfFive.Values[rest]);
+  const UInt128 product = Multiply64(row.Significand, kPowersOfFive.Values[rest] << zeros);
+  const int topShift = (product.High >> 63) ? 64 : 63;
+  Significand = ShiftRight(product, topShift);
+  Exponent = row.Exponent + rest - zeros + topShift;
+  return true;
+}
+
+// floor (Exponent x log10 (2)) for |Exponent| up to about 1600.
+int FloorLog10OfPowerOfTwo(int Exponent) { return (Exponent * 78913) >> 18; }
+
+// |Value| scaled by a power of ten so that its integer part has exactly Count
+// digits (1 to 17): |Value| x 10^(Count - 1 - Exponent) with Exponent =
+// floor (log10 |Value|). The scaled value lies in [Low, Low + Error] / 2^Shift.
+struct ScaledDecimal {
+  UInt128 Low;
+  std::uint64_t Error;
+  int Shift;
+  int Exponent;
+};
+
+// False for zero, infinities and NaNs, and when the error bound leaves the
+// number of digits open.
+bool ScaleDecimal(double Value, int Count, ScaledDecimal& Out) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &Value, sizeof bits);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  std::uint64_t mantissa = bits & ((static_cast<std::uint64_t>(1) << 52) - 1);
+  if (biased == 0x7FF || (biased == 0 && mantissa == 0)) return false;
+  int exponent;  // |Value| = mantissa x 2^exponent, 2^52 <= mantissa < 2^53
+  if (biased == 0) {
+    const int shift = LeadingZeros(mantissa) - 11;
+    mantissa <<= shift;
+    exponent = -1074 - shift;
+  } else {
+    mantissa |= static_cast<std::uint64_t>(1) << 52;
+    exponent = biased - 1075;
+  }
+  // 10^k <= 2^(exponent + 52) <= |Value|, and |Value| < 10^(k + 2).
+  for (int k = FloorLog10OfPowerOfTwo(exponent + 52), attempt = 0; attempt < 2; ++k, ++attempt) {
+    std::uint64_t power;
+    int powerExponent;
+    if (!ApproximatePowerOfTen(Count - 1 - k, power, powerExponent)) return false;
+    const int shift = -(exponent + powerExponent);
+    if (shift < 54 || shift > 127) return false;  // never for Count up to 17
+    const UInt128 low = Multiply64(mantissa, power);
+    const std::uint64_t error = 3 * mantissa;
+    const std::uint64_t integerLow = ShiftRight(low, shift);
+    const std::uint64_t integerHigh = ShiftRight(Add(low, error), shift);
+    if (integerLow < kPowersOfTen.Values[Count - 1]) return false;
+    if (integerLow >= kPowersOfTen.Values[Count]) continue;  // k was one too small
+    if (integerHigh >= kPowersOfTen.Values[Count]) return false;
+    Out = {low, error, shift, k};
+    return true;
+  }
+  return false;
+}
+
+// Writes the Count decimal digits of Value (which has no more) with leading
+// zeros; only one 64-bit division.
+void WriteDigits(std::uint64_t Value, int Count, char* Digits) {
+  int i = Count;
+  if (Count > 9) {
+    std::uint32_t low = static_cast<std::uint32_t>(Value % 1000000000u);
+    Value /= 1000000000u;
+    for (int n = 0; n < 9; ++n, low /= 10) Digits[--i] = static_cast<char>('0' + low % 10);
+  }
+  for (std::uint32_t rest = static_cast<std::uint32_t>(Value); i > 0; rest /= 10)
+    Digits[--i] = static_cast<char>('0' + rest % 10);
+}
+
+const int kMaxFastDigits = 17;
+
+// The first Count (1 to 17) significant digits of |Value| rounded half away
+// from zero, as RoundDigits gives them from the exact expansion. False when
+// the error bound leaves the rounding open.
+bool FastSignificantDigits(double Value, int Count, char* Digits, int& Dec) {
+  ScaledDecimal scaled;
+  if (Count > kMaxFastDigits || !ScaleDecimal(Value, Count, scaled)) return false;
+  const UInt128 rounded = Add(scaled.Low, PowerOfTwo128(scaled.Shift - 1));
+  std::uint64_t digits = ShiftRight(rounded, scaled.Shift);
+  if (ShiftRight(Add(rounded, scaled.Error), scaled.Shift) != digits) return false;
+  Dec = scaled.Exponent + 1;
+  if (digits == kPowersOfTen.Values[Count]) {  // 999.5 became 1000
+    digits = kPowersOfTen.Values[Count - 1];
+    ++Dec;
+  }
+  WriteDigits(digits, Count, Digits);
+  return true;
+}
+
+// The number of digits before the point of a finite non-zero |Value|. False
+// when the error bound leaves it open.
+bool FastDigitsBeforePoint(double Value, int& Dec) {
+  ScaledDecimal scaled;
+  if (!ScaleDecimal(Value, 1, scaled)) return false;
+  Dec = scaled.Exponent + 1;
+  return true;
+}
+
+// Digits x 10^Exponent rounded to the nearest double, ties to even, for
+// normal results. False when the error bound leaves the rounding open, when
+// the result would be subnormal or too large, or the power is outside the
+// table: the exact conversion decides those.
+bool FastDecimalToDouble(std::uint64_t Digits, long Exponent, double& Value) {
+  std::uint64_t power;
+  int powerExponent;
+  if (Digits == 0 || !ApproximatePowerOfTen(Exponent, power, powerExponent)) return false;
+  const int zeros = LeadingZeros(Digits);
+  const std::uint64_t digits = Digits << zeros;
+  // The exact value lies in [low, low + 3 x digits] x 2^(powerExponent - zeros).
+  const UInt128 low = Multiply64(digits, power);
+  const int shift = (low.High >> 63) ? 75 : 74;  // leaves 53 bits
+  std::uint64_t mantissa = ShiftRight(low, shift);
+  const UInt128 rest = LowBits(low, shift);
+  const UInt128 half = PowerOfTwo128(shift - 1);
+  const UInt128 restHigh = Add(rest, Multiply64(digits, 3));
+  // A tie, or a rest that the error could carry past the half, is open.
+  if (!IsLess(rest, half) && !IsLess(half, rest)) return false;
+  if (IsLess(rest, half) && !IsLess(restHigh, half)) return false;
+  if (!IsLess(rest, half)) ++mantissa;
+  int biased = shift + powerExponent - zeros + 52 + 1023;
+  if (mantissa == static_cast<std::uint64_t>(1) << 53) {
+    mantissa >>= 1;
+    ++biased;
+  }
+  if (biased < 1 || biased > 2046) return false;
+  Value = DoubleFromBits((static_cast<std::uint64_t>(biased) << 52) |
+                         (mantissa & ((static_cast<std::uint64_t>(1) << 52) - 1)));
+  return true;
+}
+
+// ---------------------------------------------------------------------------
 // Decimal text to double
 
 // A decimal text reduced to its significant digits: value = Digits x 10^Exponent.
@@ -142,9 +391,29 @@ struct DecimalNumber {
   long Exponent = 0;
 };
 
+// Number (at most 19 digits, non-zero, within the double range) converted
+// without big numbers: exactly in one IEEE operation when the digits and the
+// power of ten are exact doubles, else by the fast product. False when
+// neither decides.
+bool QuickDecimalToDouble(const DecimalNumber& Number, double& Value) {
+  if (Number.Count > ZQ_NumberText_MaxSignificantDigits) return false;
+  std::uint64_t digits = 0;
+  for (int i = 0; i < Number.Count; ++i) digits = 10 * digits + (Number.Digits[i] - '0');
+  static const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (Number.Count <= 15 && Number.Exponent >= -22 && Number.Exponent <= 22) {
+    const double d = static_cast<double>(digits);
+    Value = Number.Exponent >= 0 ? d * kExactPowers[Number.Exponent]
+                                 : d / kExactPowers[-Number.Exponent];
+    return true;
+  }
+  return FastDecimalToDouble(digits, Number.Exponent, Value);
+}
+
 // Value = Number rounded to the nearest double, ties to even. False on
-// overflow.
-bool DecimalToDouble(const DecimalNumber& Number, double& Value) {
+// overflow. Quick allows the conversions without big numbers first.
+bool DecimalToDouble(const DecimalNumber& Number, double& Value, bool Quick) {
   if (Number.Count == 0) {
     Value = 0.0;
     return true;
@@ -155,18 +424,7 @@ bool DecimalToDouble(const DecimalNumber& Number, double& Value) {
     Value = 0.0;
     return true;
   }
-  // Exact in one IEEE operation: both operands are exact doubles.
-  static const double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (Number.Count <= 15 && Number.Exponent >= -22 && Number.Exponent <= 22) {
-    std::int64_t digits = 0;
-    for (int i = 0; i < Number.Count; ++i) digits = 10 * digits + (Number.Digits[i] - '0');
-    const double d = static_cast<double>(digits);
-    Value = Number.Exponent >= 0 ? d * kExactPowers[Number.Exponent]
-                                 : d / kExactPowers[-Number.Exponent];
-    return true;
-  }
+  if (Quick && QuickDecimalToDouble(Number, Value)) return true;
 
   BigUnsigned numerator;
   for (int i = 0; i < Number.Count; ++i)
@@ -331,7 +589,9 @@ bool ZQ_NumberText_ParseInt32(const char* Text, int Length, int Base, long& Valu
   return true;
 }
 
-bool ZQ_NumberText_ParseDouble(const char* Text, int Length, double& Value) {
+namespace {
+
+bool ParseDouble(const char* Text, int Length, double& Value, bool Quick) {
   int i = 0;
   while (i < Length && IsSpace(Text[i])) ++i;
   bool negative = false;
@@ -384,29 +644,41 @@ bool ZQ_NumberText_ParseDouble(const char* Text, int Length, double& Value) {
     ++number.Exponent;
   }
   double magnitude;
-  if (!DecimalToDouble(number, magnitude)) return false;
+  if (!DecimalToDouble(number, magnitude, Quick)) return false;
   Value = negative ? -magnitude : magnitude;
   return true;
 }
 
-void ZQ_NumberText_SignificantDigits(double Value, int Count, char* Digits, int& Dec) {
+void SignificantDigits(double Value, int Count, char* Digits, int& Dec, bool Quick) {
   Count = Clamp(Count, 1, ZQ_NumberText_MaxDigits);
-  ExactDigits exact;
-  ComputeExactDigits(Value, exact);
-  if (exact.Count == 0) {
-    FillZeros(Digits, 0, Count);
-    Dec = 1;
-    return;
-  }
   const int significant = Count < ZQ_NumberText_MaxSignificantDigits
                               ? Count
                               : ZQ_NumberText_MaxSignificantDigits;
-  RoundDigits(exact, significant, Digits, Dec);
+  if (!Quick || !FastSignificantDigits(Value, significant, Digits, Dec)) {
+    ExactDigits exact;
+    ComputeExactDigits(Value, exact);
+    if (exact.Count == 0) {
+      FillZeros(Digits, 0, Count);
+      Dec = 1;
+      return;
+    }
+    RoundDigits(exact, significant, Digits, Dec);
+  }
   FillZeros(Digits, significant, Count);
 }
 
-void ZQ_NumberText_FixedDigits(double Value, int Count, char* Digits, int& Dec) {
+void FixedDigits(double Value, int Count, char* Digits, int& Dec, bool Quick) {
   if (Count < 0) Count = 0;
+  // Most values keep 1 to 17 digits: their rounding is that of the
+  // significant digits.
+  int digitsBeforePoint;
+  if (Quick && FastDigitsBeforePoint(Value, digitsBeforePoint)) {
+    const int keep = digitsBeforePoint + Count;
+    if (keep >= 1 && keep <= kMaxFastDigits && FastSignificantDigits(Value, keep, Digits, Dec)) {
+      FillZeros(Digits, keep, Clamp(Dec + Count, keep, ZQ_NumberText_MaxDigits));
+      return;
+    }
+  }
   ExactDigits exact;
   ComputeExactDigits(Value, exact);
   const int keep = exact.Dec + Count;  // digits from the first to the last place
@@ -429,7 +701,35 @@ void ZQ_NumberText_FixedDigits(double Value, int Count, char* Digits, int& Dec) 
   FillZeros(Digits, significant, Clamp(Dec + Count, significant, ZQ_NumberText_MaxDigits));
 }
 
+}  // namespace
+
+bool ZQ_NumberText_ParseDouble(const char* Text, int Length, double& Value) {
+  return ParseDouble(Text, Length, Value, true);
+}
+
+bool ZQ_NumberText_ParseDoubleExactly(const char* Text, int Length, double& Value) {
+  return ParseDouble(Text, Length, Value, false);
+}
+
+void ZQ_NumberText_SignificantDigits(double Value, int Count, char* Digits, int& Dec) {
+  SignificantDigits(Value, Count, Digits, Dec, true);
+}
+
+void ZQ_NumberText_SignificantDigitsExactly(double Value, int Count, char* Digits, int& Dec) {
+  SignificantDigits(Value, Count, Digits, Dec, false);
+}
+
+void ZQ_NumberText_FixedDigits(double Value, int Count, char* Digits, int& Dec) {
+  FixedDigits(Value, Count, Digits, Dec, true);
+}
+
+void ZQ_NumberText_FixedDigitsExactly(double Value, int Count, char* Digits, int& Dec) {
+  FixedDigits(Value, Count, Digits, Dec, false);
+}
+
 int ZQ_NumberText_DigitsBeforePoint(double Value) {
+  int dec;
+  if (FastDigitsBeforePoint(Value, dec)) return dec;
   ExactDigits exact;
   ComputeExactDigits(Value, exact);
   return exact.Count == 0 ? 0 : exact.Dec;
@@ -440,10 +740,17 @@ int ZQ_NumberText_FormatInteger(unsigned long Magnitude, bool Negative, int Base
   if (Base < 2 || Base > 36) Base = 10;
   char reversed[33];
   int length = 0;
-  do {
-    reversed[length++] = "0123456789abcdefghijklmnopqrstuvwxyz"[Magnitude % Base];
-    Magnitude /= static_cast<unsigned long>(Base);
-  } while (Magnitude);
+  if (Base == 10) {  // a constant divisor: multiplications instead of divisions
+    do {
+      reversed[length++] = static_cast<char>('0' + Magnitude % 10);
+      Magnitude /= 10;
+    } while (Magnitude);
+  } else {
+    do {
+      reversed[length++] = "0123456789abcdefghijklmnopqrstuvwxyz"[Magnitude % Base];
+      Magnitude /= static_cast<unsigned long>(Base);
+    } while (Magnitude);
+  }
   int out = 0;
   if (Negative) Buffer[out++] = '-';
   while (length) Buffer[out++] = reversed[--length];

@@ -5,6 +5,10 @@
 // three-digit exponents and the rounding of long texts), so that every
 // machine reads and writes numbers alike.
 // Pure functions: nothing allocates on the heap, nothing throws.
+// Conversions of doubles first try one 64 x 64-bit product with a known error
+// bound and fall back to exact big-number arithmetic only where that bound
+// leaves the result open; the ...Exactly forms take the exact way alone and
+// give the same results (the reference the fast way is tested against).
 #ifndef ZQ_NUMBERTEXT_H
 #define ZQ_NUMBERTEXT_H
 
@@ -27,6 +31,7 @@ bool ZQ_NumberText_ParseInt32(const char* Text, int Length, int Base, long& Valu
 // entirely or when the value is too large for a double; Value is then
 // untouched.
 bool ZQ_NumberText_ParseDouble(const char* Text, int Length, double& Value);
+bool ZQ_NumberText_ParseDoubleExactly(const char* Text, int Length, double& Value);
 
 // Digits of a double as the classic ecvt/fcvt conversions give them, for a
 // finite value; the sign is ignored. Digits receives only digit characters
@@ -43,9 +48,11 @@ const int ZQ_NumberText_MaxSignificantDigits = 19;
 
 // Count significant digits (at least 1).
 void ZQ_NumberText_SignificantDigits(double Value, int Count, char* Digits, int& Dec);
+void ZQ_NumberText_SignificantDigitsExactly(double Value, int Count, char* Digits, int& Dec);
 // Digits up to the Count-th place after the point (Count may be 0). Zero
 // gives Count + 1 zeros.
 void ZQ_NumberText_FixedDigits(double Value, int Count, char* Digits, int& Dec);
+void ZQ_NumberText_FixedDigitsExactly(double Value, int Count, char* Digits, int& Dec);
 
 // The exact decimal exponent of a finite non-zero value: the number of digits
 // before the point (floor(log10(|Value|)) + 1 without the rounding of log10);

@@ -46,6 +46,16 @@ void ZQ_UseStandardInteractiveErrorReporting() {
   s_reportingFunction = &StandardInteractiveReportFun;
 }
 
+void ZQ_ApplicationErrorReporting::InitializeErrorReportingFunction() {
+  ZQ_TRACE_FUNCTION("ZQ_ApplicationErrorReporting::InitializeErrorReportingFunction");
+  ZQ_SetErrorReportingFunction(ApplicationReportFun);
+}
+
+void ZQ_ApplicationErrorReporting::DeinitializeErrorReportingFunction() {
+  ZQ_TRACE_FUNCTION("ZQ_ApplicationErrorReporting::DeinitializeErrorReportingFunction");
+  ZQ_UseStandardInteractiveErrorReporting();
+}
+
 void StandardBatchReportFun(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
   ZQ_TRACE_FUNCTION("StandardBatchReportFun");
   ZQ_DebugLog.NewLine();

@@ -35,6 +35,27 @@ void ZQ_SetErrorReportingFunction(ZQ_ErrorReportingFunction ReportFun);
 // Installs StandardInteractiveReportFun again, as at static start.
 void ZQ_UseStandardInteractiveErrorReporting();
 
+// The application's side of error reporting around its main message loop:
+// before the loop it installs its own reporting function, after the loop the
+// standard interactive one again. The GUI framework's application derives
+// from it, naming the function that shows errors in its own dialog.
+class ZQ_ApplicationErrorReporting {
+ public:
+  // ReportFun: the function that receives the reports while the loop runs.
+  explicit ZQ_ApplicationErrorReporting(ZQ_ErrorReportingFunction ReportFun)
+      : ApplicationReportFun(ReportFun) {}
+  virtual ~ZQ_ApplicationErrorReporting() = default;
+
+  // ZQ_SetErrorReportingFunction with the application's function (a null
+  // one fails the assertion "ReportFun" and leaves the installed function).
+  virtual void InitializeErrorReportingFunction();
+  // ZQ_UseStandardInteractiveErrorReporting.
+  virtual void DeinitializeErrorReportingFunction();
+
+ private:
+  ZQ_ErrorReportingFunction ApplicationReportFun;
+};
+
 // Writes the error to the debugging log: three line ends, "*****  ERROR
 // *****" (or WARNING; the word translated), then the name and the
 // description, each after an empty line, and an empty line. A level other

@@ -63,7 +63,7 @@ class ZQ_String {
   ZQ_String& operator=(const char* C);
   ZQ_String& operator+=(const char* C);
   ZQ_String& operator+=(const ZQ_String& S);  // all of S's bytes, NULs included
-  ZQ_String& operator+=(char Char);
+  ZQ_String& operator+=(char Char);  // in place when unshared with room
   void Append(char Char, int Count = 1);
   void Append(const char* C, int N);
   void Prepend(char Char, int Count = 1);
@@ -124,11 +124,18 @@ class ZQ_String {
 
  private:
   explicit ZQ_String(ZQ_StringReference* Reference) noexcept : Ref(Reference) {}
+  static decltype(sizeof 0) BlockSize(int Capacity);  // bytes of a block
   static ZQ_StringReference* NewReference(int Capacity);
   static void Release(ZQ_StringReference* Reference) noexcept;
   void ReplaceImp(int Start, int Count, const char* Text, int TextLength,
                   bool MayShrink);
   bool IsShared() const { return Ref->ExtraReferences != 0; }
+  // Whether a text of NewLength characters leaves more room spare in a block
+  // of Capacity than Replace keeps (7 for small texts, half for large ones).
+  static bool HasTooMuchSpareRoom(int NewLength, int Capacity) {
+    return NewLength < SmallStringLimit ? Capacity - NewLength > MaxSmallSpareRoom
+                                        : NewLength < Capacity / 2;
+  }
 
   // Shared by every empty string that owns no block. Its count 0 stands for
   // the static itself, so it is never freed.
@@ -136,6 +143,22 @@ class ZQ_String {
 
   ZQ_StringReference* Ref;
 };
+
+// The common case of building a text one character at a time, inline: what
+// Replace at the end would do in place, without its general moves.
+inline ZQ_String& ZQ_String::operator+=(char Char) {
+  ZQ_StringReference* const reference = Ref;
+  const int length = reference->Length;
+  if (reference->ExtraReferences == 0 && length < reference->Capacity &&
+      !HasTooMuchSpareRoom(length + 1, reference->Capacity)) {
+    reference->Text[length] = Char;
+    reference->Text[length + 1] = 0;
+    reference->Length = length + 1;
+    return *this;
+  }
+  Replace(length, 0, &Char, 1);
+  return *this;
+}
 
 // A view of a range of a string: it neither owns nor shares the
 // representation and must not outlive the string. Begin is ZQ_NoMatch for an

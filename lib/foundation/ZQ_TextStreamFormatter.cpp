@@ -357,118 +357,188 @@ void ZQ_TextStreamFormatter::WriteNumberText(ZQ_String Text, bool GroupingAllowe
 
 void ZQ_TextStreamFormatter::WriteDouble(double Value) {
   ZQ_TRACE_FUNCTION("ZQ_TextStreamFormatter::WriteDouble");
+  ZQ_DoubleTextFormat format;
+  format.Precision = Get<long>(Attribute_Precision);
+  format.PrecisionOrigin = Get<long>(Attribute_PrecisionOrigin);
+  format.ShowExponent = Get<long>(Attribute_ShowExponent);
+  format.ExponentDigitsWidth = Get<long>(Attribute_ExponentDigitsWidth);
+  format.ShowTrailingPoint = Get<bool>(Attribute_ShowTrailingPoint);
+  format.ShowTrailingZeros = Get<bool>(Attribute_ShowTrailingZeros);
+  format.ShowPlus = Get<bool>(Attribute_ShowPlus);
+  format.PointSymbol = Get<char>(Attribute_PointSymbol);
+  const ZQ_String& exponentSymbol = Get<ZQ_String>(Attribute_ExponentSymbol);
+  format.ExponentSymbol = exponentSymbol.GetText();
+  format.ExponentSymbolLength = exponentSymbol.GetLength();
+  bool isFixed = false;
+  const ZQ_String text = FormatDouble(Value, format, isFixed);
+  if (isFixed)
+    WriteNumberText(text, true);
+  else
+    *this << text;
+}
+
+namespace {
+
+// The pieces of a double's text, written once their length is known, so that
+// the text costs one allocation.
+class DoubleTextWriter {
+ public:
+  explicit DoubleTextWriter(int Length)
+      : Text(Length <= kOnStack ? OnStack : new char[Length]), Length(Length), At(0) {}
+  ~DoubleTextWriter() {
+    if (Text != OnStack) delete[] Text;
+  }
+  DoubleTextWriter(const DoubleTextWriter&) = delete;
+  DoubleTextWriter& operator=(const DoubleTextWriter&) = delete;
+
+  void Put(char Char, int Count = 1) {
+    for (; Count > 0; --Count) Text[At++] = Char;
+  }
+  void Put(const char* Chars, int Count) {
+    std::memcpy(Text + At, Chars, static_cast<std::size_t>(Count));
+    At += Count;
+  }
+  ZQ_String GetString() const {
+    ZQ_ASSERT(At == Length);
+    return ZQ_String(Text, At, nullptr, 0);
+  }
+
+ private:
+  static const int kOnStack = 96;
+  char OnStack[kOnStack];
+  char* Text;
+  int Length;
+  int At;
+};
+
+// Whether Value takes the fixed form under Format.
+bool IsFixedForm(double Value, const ZQ_DoubleTextFormat& Format) {
+  switch (Format.ShowExponent) {
+    case ZQ_TextStreamFormatter::ShowExponent_Always:
+      return false;
+    case ZQ_TextStreamFormatter::ShowExponent_Never:
+      return true;
+    case ZQ_TextStreamFormatter::ShowExponent_AsNeeded: {
+      // The exact count of digits before the point: floor (log10 (|x|)) + 1
+      // without the rounding of a logarithm near powers of ten.
+      const int E = ZQ_NumberText_DigitsBeforePoint(Value);
+      const long Q = Format.Precision > 6 ? Format.Precision : 6;
+      const long H = Q / 2;
+      return -H < E && E <= Q;
+    }
+    default:
+      ZQ_ASSERT(false);
+      return false;
+  }
+}
+
+char SignOf(double Value, bool ShowPlus) { return Value < 0.0 ? '-' : (ShowPlus ? '+' : 0); }
+
+// Digits is the significant digits (Count of them) with the point after Dec
+// of them; Dec < 1 puts zeros in front. Trailing zeros are dropped or added
+// as Format says.
+ZQ_String FixedText(double Value, const ZQ_DoubleTextFormat& Format, const char* Digits,
+                    int Count, int Dec) {
+  int lead = 0;  // zeros before the digits
+  if (Dec < 1) {
+    lead = -Dec;
+    Dec = 0;
+  }
+  // Characters 0 to length - 1: lead zeros, the digits, then zeros.
+  auto charAt = [&](int i) { return i >= lead && i < lead + Count ? Digits[i - lead] : '0'; };
+  long length = lead + Count > Dec ? lead + Count : Dec;
+  if (!Format.ShowTrailingZeros) {
+    while (length > Dec && charAt(static_cast<int>(length) - 1) == '0') --length;
+  } else if (Format.PrecisionOrigin == ZQ_TextStreamFormatter::PrecisionOrigin_DecimalPoint) {
+    if (length - Dec < Format.Precision) length = Dec + Format.Precision;
+  } else if (length < Format.Precision) {
+    length = Format.Precision;
+  }
+  const char sign = SignOf(Value, Format.ShowPlus);
+  const bool pointInside = Dec != 0 && Dec != length;
+  const bool pointAtEnd = Dec != 0 && Dec == length && Format.ShowTrailingPoint;
+  DoubleTextWriter text(static_cast<int>(length) + (sign ? 1 : 0) + (Dec == 0 ? 2 : 0) +
+                        (pointInside || pointAtEnd ? 1 : 0));
+  if (sign) text.Put(sign);
+  if (Dec == 0) {
+    text.Put('0');
+    text.Put(Format.PointSymbol);
+  }
+  for (int i = 0; i < length; ++i) {
+    if (pointInside && i == Dec) text.Put(Format.PointSymbol);
+    text.Put(charAt(i));
+  }
+  if (pointAtEnd) text.Put(Format.PointSymbol);
+  return text.GetString();
+}
+
+// One digit before the point, the rest after it, then the exponent of Dec.
+ZQ_String ExponentText(double Value, const ZQ_DoubleTextFormat& Format, const char* Digits,
+                       int Count, int Dec) {
+  const int e = Dec - 1;
+  int length = Count;
+  if (!Format.ShowTrailingZeros) {
+    while (length > 0 && Digits[length - 1] == '0') --length;
+    if (length == 0) {
+      Digits = "0";
+      length = 1;
+    }
+  }
+  const bool point = Format.ShowTrailingPoint || length > 1;
+  char exponentDigits[40];
+  const int exponentLength = ZQ_NumberText_FormatInteger(
+      e < 0 ? 0ul - static_cast<unsigned long>(e) : static_cast<unsigned long>(e), false, 10,
+      exponentDigits);
+  const long exponentZeros = Format.ExponentDigitsWidth > exponentLength
+                                 ? Format.ExponentDigitsWidth - exponentLength
+                                 : 0;
+  const char exponentSign = e < 0 ? '-'
+                                  : (Format.ShowPlus || Format.ExponentDigitsWidth > 0 ? '+' : 0);
+  const char sign = SignOf(Value, Format.ShowPlus);
+  DoubleTextWriter text((sign ? 1 : 0) + length + (point ? 1 : 0) + Format.ExponentSymbolLength +
+                        (exponentSign ? 1 : 0) + static_cast<int>(exponentZeros) +
+                        exponentLength);
+  if (sign) text.Put(sign);
+  text.Put(Digits[0]);
+  if (point) text.Put(Format.PointSymbol);
+  text.Put(Digits + 1, length - 1);
+  text.Put(Format.ExponentSymbol, Format.ExponentSymbolLength);
+  if (exponentSign) text.Put(exponentSign);
+  text.Put('0', static_cast<int>(exponentZeros));
+  text.Put(exponentDigits, exponentLength);
+  return text.GetString();
+}
+
+}  // namespace
+
+ZQ_String ZQ_TextStreamFormatter::FormatDouble(double Value, const ZQ_DoubleTextFormat& Format,
+                                               bool& IsFixed) {
+  IsFixed = false;
   switch (ZQ_GetIEEEClass(Value)) {
     case ZQ_IEEEClass_Finite:
       break;
     case ZQ_IEEEClass_NaN:
-      *this << ZQ_String("NAN");
-      return;
+      return ZQ_String("NAN", 3, nullptr, 0);
     case ZQ_IEEEClass_PositiveInfinity:
-      *this << ZQ_String("+INF");
-      return;
+      return ZQ_String("+INF", 4, nullptr, 0);
     case ZQ_IEEEClass_NegativeInfinity:
-      *this << ZQ_String("-INF");
-      return;
+      return ZQ_String("-INF", 4, nullptr, 0);
     default:
       ZQ_ASSERT(false);
-      return;
+      return ZQ_String();
   }
-  const long precision = Get<long>(Attribute_Precision);
-  const long origin = Get<long>(Attribute_PrecisionOrigin);
-  const bool showTrailingZeros = Get<bool>(Attribute_ShowTrailingZeros);
-  const bool showTrailingPoint = Get<bool>(Attribute_ShowTrailingPoint);
-  const bool showPlus = Get<bool>(Attribute_ShowPlus);
-  const char point = Get<char>(Attribute_PointSymbol);
-
-  bool isFixed = false;
-  switch (Get<long>(Attribute_ShowExponent)) {
-    case ShowExponent_Always:
-      break;
-    case ShowExponent_Never:
-      isFixed = true;
-      break;
-    case ShowExponent_AsNeeded: {
-      // The exact count of digits before the point: floor (log10 (|x|)) + 1
-      // without the rounding of a logarithm near powers of ten.
-      const int E = ZQ_NumberText_DigitsBeforePoint(Value);
-      const long Q = precision > 6 ? precision : 6;
-      const long H = Q / 2;
-      isFixed = -H < E && E <= Q;
-      break;
-    }
-    default:
-      ZQ_ASSERT(false);
-      break;
-  }
-
-  char buffer[ZQ_NumberText_MaxDigits + 1];
+  IsFixed = IsFixedForm(Value, Format);
+  char digits[ZQ_NumberText_MaxDigits + 1];
   int dec = 0;
+  const long precision = Format.Precision;
   const int count = precision > ZQ_NumberText_MaxDigits ? ZQ_NumberText_MaxDigits
                                                         : static_cast<int>(precision);
-  if (origin == PrecisionOrigin_DecimalPoint && isFixed)
-    ZQ_NumberText_FixedDigits(Value, count, buffer, dec);
-  else if (origin == PrecisionOrigin_DecimalPoint)
-    ZQ_NumberText_SignificantDigits(Value, count + 1, buffer, dec);
+  const bool fromPoint = Format.PrecisionOrigin == PrecisionOrigin_DecimalPoint;
+  if (fromPoint && IsFixed)
+    ZQ_NumberText_FixedDigits(Value, count, digits, dec);
   else
-    ZQ_NumberText_SignificantDigits(Value, count, buffer, dec);
-  ZQ_String digits(buffer);
-
-  if (isFixed) {
-    if (dec < 1) {
-      digits.Prepend('0', -dec);
-      dec = 0;
-    }
-    if (digits.GetLength() < dec) digits.Append('0', dec - digits.GetLength());
-    if (!showTrailingZeros) {
-      int length = digits.GetLength();
-      while (length > dec && digits[length - 1] == '0') --length;
-      digits = ZQ_Left(digits, length);
-    } else if (origin == PrecisionOrigin_DecimalPoint) {
-      if (digits.GetLength() - dec < precision)
-        digits.Append('0', static_cast<int>(precision - (digits.GetLength() - dec)));
-    } else if (digits.GetLength() < precision) {
-      digits.Append('0', static_cast<int>(precision - digits.GetLength()));
-    }
-    if (dec == 0) {
-      digits.Prepend(point);
-      digits.Prepend('0');
-    } else if (dec == digits.GetLength()) {
-      if (showTrailingPoint) digits += point;
-    } else {
-      ZQ_ASSERT_TEXT(dec > 0 && dec < digits.GetLength(),
-                     "(Dec > 0) and (Dec < Digits.GetLength())");
-      if (dec > 0 && dec < digits.GetLength()) digits.Replace(dec, 0, &point, 1);
-    }
-    if (Value < 0.0)
-      digits.Prepend('-');
-    else if (showPlus)
-      digits.Prepend('+');
-    WriteNumberText(digits, true);
-    return;
-  }
-
-  const int e = dec - 1;
-  if (!showTrailingZeros) {
-    int length = digits.GetLength();
-    while (length > 0 && digits[length - 1] == '0') --length;
-    digits = length > 0 ? ZQ_Left(digits, length) : ZQ_String("0");
-  }
-  if (showTrailingPoint || digits.GetLength() > 1) digits.Replace(1, 0, &point, 1);
-  char exponentDigits[40];
-  ZQ_NumberText_FormatInteger(e < 0 ? 0ul - static_cast<unsigned long>(e)
-                                    : static_cast<unsigned long>(e),
-                              false, 10, exponentDigits);
-  ZQ_String exponent(exponentDigits);
-  const long exponentDigitsWidth = Get<long>(Attribute_ExponentDigitsWidth);
-  if (exponentDigitsWidth > 0 && exponent.GetLength() < exponentDigitsWidth)
-    exponent.Prepend('0', static_cast<int>(exponentDigitsWidth - exponent.GetLength()));
-  if (e < 0)
-    exponent.Prepend('-');
-  else if (showPlus || exponentDigitsWidth > 0)
-    exponent.Prepend('+');
-  if (Value < 0.0)
-    digits.Prepend('-');
-  else if (showPlus)
-    digits.Prepend('+');
-  *this << digits + Get<ZQ_String>(Attribute_ExponentSymbol) + exponent;
+    ZQ_NumberText_SignificantDigits(Value, fromPoint ? count + 1 : count, digits, dec);
+  const int length = static_cast<int>(std::strlen(digits));
+  return IsFixed ? FixedText(Value, Format, digits, length, dec)
+                 : ExponentText(Value, Format, digits, length, dec);
 }

@@ -19,6 +19,21 @@ typedef unsigned short ZQ_AttributeIndexType;
 
 class ZQ_TextStreamFormatterManipulator;
 
+// The attributes that shape the text of a double; the defaults are those of a
+// formatter without states.
+struct ZQ_DoubleTextFormat {
+  long Precision = 6;
+  long PrecisionOrigin = 1;  // first significant digit
+  long ShowExponent = 2;     // as needed
+  long ExponentDigitsWidth = 0;
+  bool ShowTrailingPoint = false;
+  bool ShowTrailingZeros = false;
+  bool ShowPlus = false;
+  char PointSymbol = '.';
+  const char* ExponentSymbol = "E";
+  int ExponentSymbolLength = 1;
+};
+
 // The base of the formatters: it holds the sink it writes to.
 class ZQ_StreamFormatter {
  public:
@@ -131,6 +146,11 @@ class ZQ_TextStreamFormatter : public ZQ_StreamFormatter {
   ZQ_TextStreamFormatter& operator<<(const void*) = delete;
   // Value in base 16; the current state's Base is set back afterwards.
   void WriteHexadecimal(unsigned int Value);
+
+  // The text of Value as operator<< writes it under Format with no width and
+  // no grouping, in a string of the capacity the rule gives its length.
+  // IsFixed tells whether it has the fixed form (which may be grouped).
+  static ZQ_String FormatDouble(double Value, const ZQ_DoubleTextFormat& Format, bool& IsFixed);
 
  private:
   struct StateBlock;

@@ -98,9 +98,29 @@ ZQ_String ProcessCommandLine() {
   return commandLine ? ZQ_String(commandLine) : ZQ_String();
 }
 
+// What the response files of one parse have put in so far. The depth limit
+// alone lets a few files that name each other many times expand for years.
+struct ExpansionTotals {
+  long Tokens = 0;
+  long Characters = 0;
+};
+
+void CheckExpansion(const ExpansionTotals& Totals, const ZQ_String& Name) {
+  if (Totals.Tokens <= ZQ_CommandLineParser::MaxResponseFileTokens &&
+      Totals.Characters <= ZQ_CommandLineParser::MaxResponseFileCharacters)
+    return;
+  ZQ_StringStream description;
+  description << "With the response file " << Name << ", the response files hold more than "
+              << ZQ_CommandLineParser::MaxResponseFileTokens << " words or "
+              << ZQ_CommandLineParser::MaxResponseFileCharacters
+              << " characters in all.  A response file must not name other response files "
+              << "so many times.";
+  throw ZQ_Exception("Command line error - Response files too large", description);
+}
+
 // Replaces the "-@" token at Index and the name after it with the named
 // file's tokens.
-void ExpandResponseFile(TokenArray& Tokens, int& NumTokens, int Index) {
+void ExpandResponseFile(TokenArray& Tokens, int& NumTokens, int Index, ExpansionTotals& Totals) {
   ZQ_TRACE_FUNCTION("ZQ_CommandLineParser::ExpandResponseFile");
   if (Index + 1 >= NumTokens) {
     throw ZQ_Exception("Command line error - No response file specified",
@@ -124,10 +144,15 @@ void ExpandResponseFile(TokenArray& Tokens, int& NumTokens, int Index) {
     throw ZQ_Exception("Command line error - Response files nested too deeply",
                        description);
   }
+  const ZQ_String text = ZQ_LoadFileIntoString(name);
+  Totals.Characters += text.GetLength();
+  CheckExpansion(Totals, name);
   const int numBefore = NumTokens;
-  ZQ_CommandLineParser::ParseIntoTokens(ZQ_LoadFileIntoString(name), Tokens, NumTokens, Index);
-  for (int i = Index; i < Index + (NumTokens - numBefore); ++i)
-    Tokens[i].ResponseFileDepth = depth;
+  ZQ_CommandLineParser::ParseIntoTokens(text, Tokens, NumTokens, Index);
+  const int numInserted = NumTokens - numBefore;
+  for (int i = Index; i < Index + numInserted; ++i) Tokens[i].ResponseFileDepth = depth;
+  Totals.Tokens += numInserted;
+  CheckExpansion(Totals, name);
 }
 
 // The number of tokens from Index on that an element took (0: none did).
@@ -179,11 +204,12 @@ void ZQ_CommandLineParser::ParseCommandLine() {
   if (ZQ_FileUtils::FileExists(defaultOptions))
     ParseIntoTokens(ZQ_LoadFileIntoString(defaultOptions), tokens, numTokens, 1);
 
+  ExpansionTotals totals;
   int index = 1;
   while (index < numTokens) {
     if (tokens[index].Text == "-@") {
       // The file's first token is examined next: it may name a further file.
-      ExpandResponseFile(tokens, numTokens, index);
+      ExpandResponseFile(tokens, numTokens, index, totals);
       continue;
     }
     const int taken = OfferToElements(tokens, numTokens, index);

@@ -26,14 +26,20 @@ class ZQ_CommandLineParser {
   // which is what a response file naming itself, directly or through
   // others, would otherwise expand to for ever.
   static constexpr int MaxResponseFileDepth = 16;
+  // All response files of one command line together may hold this many
+  // tokens and characters; more is an error. Real ones hold a few dozen
+  // options, and the limits keep files that name each other many times from
+  // expanding for hours.
+  static constexpr long MaxResponseFileTokens = 100000;
+  static constexpr long MaxResponseFileCharacters = 4L * 1024 * 1024;
 
   // Tokenises the command line, inserts the default options file's tokens
   // after the program's name, expands response files and offers every token
   // to the elements. Replaces the tokens of an earlier call. Throws
   // ZQ_Exception "Command line error - Quotes do not close", "... - No
   // response file specified", "... - Response file not found", "... -
-  // Response files nested too deeply", an element's error, or a failed
-  // Windows call's exception.
+  // Response files nested too deeply", "... - Response files too large", an
+  // element's error, or a failed Windows call's exception.
   static void ParseCommandLine();
 
   // Throws ZQ_Exception "Command line error - Unrecognized command line

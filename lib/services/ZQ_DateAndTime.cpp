@@ -23,6 +23,8 @@ const char kMonthNames[13][10] = {"",        "January",  "February", "March",   
 // 1 January 2000 gives 51544.
 const double kDayCountToJulianDay = 2400001.0;
 const double kFirstGregorianJulianDay = 2299161.0;  // 15 October 1582
+const long kFirstLegalDayCount = -100762;  // 1 January 1583
+const long kLastLegalDayCount = 416786;    // 31 December 2999
 
 // The four parts of a time of day, checked as the failure texts state them.
 int HMSToMilliseconds(const ZQ_HMS& HMS) {
@@ -118,22 +120,28 @@ void ZQ_Date::SetDMY(int Day, int Month, int Year) { SetDMY(ZQ_DMY(Day, Month, Y
 ZQ_DMY ZQ_Date::GetDMY() const {
   ZQ_TRACE_FUNCTION("ZQ_Date::GetDMY");
   // Double precision throughout, so that no step overflows even for the
-  // extreme day counts; every result fits an int again.
+  // extreme day counts; every result fits an int again. The classic formulas
+  // truncate, which is flooring only while the values stay positive: before
+  // Julian day 0 (4713 BC) truncation broke the months, so floor is used.
   const double z = ModifiedJulianDate + kDayCountToJulianDay;
   double a = z;
   if (z >= kFirstGregorianJulianDay) {
-    const double alpha = std::trunc((z - 1867216.25) / 36524.25);
-    a = z + 1 + alpha - std::trunc(alpha / 4);
+    const double alpha = std::floor((z - 1867216.25) / 36524.25);
+    a = z + 1 + alpha - std::floor(alpha / 4);
   }
   const double b = a + 1524;
-  const double c = std::trunc((b - 122.1) / 365.25);
-  const double d = std::trunc(365.25 * c);
-  const double e = std::trunc((b - d) / 30.6001);
+  const double c = std::floor((b - 122.1) / 365.25);
+  const double d = std::floor(365.25 * c);
+  const double e = std::floor((b - d) / 30.6001);
   ZQ_DMY dmy;
-  dmy.Day = static_cast<int>(std::trunc(b - d - std::trunc(30.6001 * e)));
+  dmy.Day = static_cast<int>(b - d - std::floor(30.6001 * e));
   dmy.Month = static_cast<int>(e < 14 ? e - 1 : e - 13);
   dmy.Year = static_cast<int>(dmy.Month < 3 ? c - 4715 : c - 4716);
   return dmy;
+}
+
+bool ZQ_Date::IsLegalDayCount(long DayCount) {
+  return DayCount >= kFirstLegalDayCount && DayCount <= kLastLegalDayCount;
 }
 
 int ZQ_Date::GetDayOfWeekIndex() const {

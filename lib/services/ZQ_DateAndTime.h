@@ -96,7 +96,8 @@ class ZQ_Date {
   }
 
   // Any day count converts: before 15 October 1582 (day -100840) the result
-  // is a Julian-calendar date.
+  // is a Julian-calendar date, and before 1 AD the year is 0 or negative (0
+  // for 1 BC).
   ZQ_DMY GetDMY() const;
   // Assert a legal date; if the report returns, the count is computed anyway.
   void SetDMY(const ZQ_DMY& DMY);
@@ -104,6 +105,10 @@ class ZQ_Date {
 
   int GetModifiedJulianDate() const { return ModifiedJulianDate; }
   void SetModifiedJulianDate(int DayCount) { ModifiedJulianDate = DayCount; }
+  // True for the day counts of legal dates, -100762 (1 January 1583) to
+  // 416786 (31 December 2999): every operation works on them. Readers of
+  // stored dates refuse other counts as damaged data.
+  static bool IsLegalDayCount(long DayCount);
 
   // 0 Sunday to 6 Saturday.
   int GetDayOfWeekIndex() const;

@@ -1,9 +1,12 @@
 #include "ZQ_DateAndTimeFormat.h"
 
+#include <climits>
+#include <cstring>
+
+#include "ZQ_CharacterClass.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
-#include "ZQ_TextStreamFormatterManipulator.h"
 
 namespace {
 
@@ -84,77 +87,225 @@ const DateSymbolRow kDateSymbols[] = {
     {"DAYOFYEAR", DateSymbol::DayOfYear, nullptr},
 };
 
+// A field name (ASCII letters and digits) in upper case, as the rows hold
+// them; names longer than any row's are left empty.
+class UpperCaseName {
+ public:
+  UpperCaseName(const char* Name, int Length) : Text() {
+    if (Length >= kMaxLength) Length = 0;
+    for (int i = 0; i < Length; ++i)
+      Text[i] = Name[i] >= 'a' && Name[i] <= 'z' ? static_cast<char>(Name[i] - 'a' + 'A') : Name[i];
+  }
+  const char* GetText() const { return Text; }
+
+ private:
+  static const int kMaxLength = 24;
+  char Text[kMaxLength];
+};
+
 template <class Row, int N>
-const Row* FindRow(const Row (&Table)[N], const ZQ_String& Name) {
+const Row* FindRow(const Row (&Table)[N], const UpperCaseName& Name) {
+  const char* name = Name.GetText();
   for (const Row& row : Table)
-    if (Name == row.Name) return &row;
+    if (row.Name[0] == name[0] && std::strcmp(row.Name, name) == 0) return &row;
   return nullptr;
 }
 
-// Decimal, no leading zeros.
-ZQ_String Number(long Value) { return ZQ_ToString(Value); }
+// Collects a text in pieces and hands it to a string in few appends: the
+// string then grows exactly as it would by the appends of each piece.
+class PieceBuffer {
+ public:
+  explicit PieceBuffer(ZQ_String& Result) : Result(Result), Used(0) {}
+  PieceBuffer(const PieceBuffer&) = delete;
+  PieceBuffer& operator=(const PieceBuffer&) = delete;
 
-// Decimal, padded in front with zeros to Width characters.
-ZQ_String ZeroPadded(long Value, long Width) {
-  ZQ_StringStream stream;
-  stream << SetPadChar('0') << SetWidth(Width) << Value;
-  return stream;
+  void Append(const char* Text, int Length) {
+    if (Length > kSize - Used) Flush();
+    if (Length > kSize) {
+      Result.Append(Text, Length);
+    } else {
+      std::memcpy(Buffer + Used, Text, static_cast<std::size_t>(Length));
+      Used += Length;
+    }
+  }
+  void Flush() {
+    Result.Append(Buffer, Used);
+    Used = 0;
+  }
+
+ private:
+  static const int kSize = 128;
+  ZQ_String& Result;
+  char Buffer[kSize];
+  int Used;
+};
+
+// Decimal, padded in front with zeros to Width characters, as a stream with
+// that width and pad character writes it (zeros go before a sign).
+void PutNumber(long Value, int Width, PieceBuffer& Result) {
+  char text[16];  // Width is at most 3
+  char* const end = text + sizeof text;
+  char* first = end;
+  unsigned long magnitude =
+      Value < 0 ? 0ul - static_cast<unsigned long>(Value) : static_cast<unsigned long>(Value);
+  do {
+    *--first = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  if (Value < 0) *--first = '-';
+  while (end - first < Width) *--first = '0';
+  Result.Append(first, static_cast<int>(end - first));
 }
 
-ZQ_String TimeSymbolValue(const ZQ_Time& Time, TimeSymbol Symbol) {
-  const ZQ_HMS hms = Time.GetHMS();
+// At most MaxLength characters of Name: a translated name shorter than an
+// abbreviation is taken whole.
+void PutName(const ZQ_String& Name, int MaxLength, PieceBuffer& Result) {
+  Result.Append(Name.GetText(), Name.GetLength() < MaxLength ? Name.GetLength() : MaxLength);
+}
+
+// The value of a date field other than a template; DMY is Date's.
+void PutDateValue(const ZQ_Date& Date, const ZQ_DMY& DMY, DateSymbol Symbol,
+                  PieceBuffer& Result) {
+  switch (Symbol) {
+    case DateSymbol::Day: return PutNumber(DMY.Day, 0, Result);
+    case DateSymbol::Month: return PutName(ZQ_Date::GetMonthName(DMY.Month), INT_MAX, Result);
+    case DateSymbol::MonthAbbreviation:
+      return PutName(ZQ_Date::GetMonthName(DMY.Month), 3, Result);
+    case DateSymbol::MonthIndex: return PutNumber(DMY.Month, 0, Result);
+    case DateSymbol::Year: return PutNumber(DMY.Year, 0, Result);
+    case DateSymbol::DayTwoDigits: return PutNumber(DMY.Day, 2, Result);
+    case DateSymbol::MonthIndexTwoDigits: return PutNumber(DMY.Month, 2, Result);
+    case DateSymbol::YearTwoDigits: return PutNumber(DMY.Year % 100, 2, Result);
+    case DateSymbol::DayOfWeek: return PutName(Date.GetDayOfWeekName(), INT_MAX, Result);
+    case DateSymbol::DayOfWeekAbbreviation: return PutName(Date.GetDayOfWeekName(), 3, Result);
+    case DateSymbol::DayOfYear: return PutNumber(Date.GetDayOfYear(), 0, Result);
+    case DateSymbol::Template: break;
+  }
+}
+
+// The value of a time field other than a template; HMS is Time's.
+void PutTimeValue(const ZQ_Time& Time, const ZQ_HMS& HMS, TimeSymbol Symbol,
+                  PieceBuffer& Result) {
   switch (Symbol) {
     case TimeSymbol::Hour12:
-      if (hms.Hours == 0) return Number(12);
-      return Number(hms.Hours > 12 ? hms.Hours - 12 : hms.Hours);
-    case TimeSymbol::Hour24:
-      return Number(hms.Hours);
-    case TimeSymbol::Hour24TwoDigits:
-      return ZeroPadded(hms.Hours, 2);
-    case TimeSymbol::Minute:
-      return ZeroPadded(hms.Minutes, 2);
-    case TimeSymbol::Second:
-      return ZeroPadded(hms.Seconds, 2);
-    case TimeSymbol::Millisecond:
-      return ZeroPadded(hms.Milliseconds, 3);
+      return PutNumber(HMS.Hours == 0 ? 12 : (HMS.Hours > 12 ? HMS.Hours - 12 : HMS.Hours), 0,
+                       Result);
+    case TimeSymbol::Hour24: return PutNumber(HMS.Hours, 0, Result);
+    case TimeSymbol::Hour24TwoDigits: return PutNumber(HMS.Hours, 2, Result);
+    case TimeSymbol::Minute: return PutNumber(HMS.Minutes, 2, Result);
+    case TimeSymbol::Second: return PutNumber(HMS.Seconds, 2, Result);
+    case TimeSymbol::Millisecond: return PutNumber(HMS.Milliseconds, 3, Result);
     case TimeSymbol::AmPm:
-      return Time.GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM";
-    case TimeSymbol::Template:
-      break;
+      return Result.Append(Time.GetMillisecondsSinceMidnight() < kNoon ? "AM" : "PM", 2);
+    case TimeSymbol::Template: break;
   }
-  return ZQ_String();
 }
 
-ZQ_String DateSymbolValue(const ZQ_Date& Date, DateSymbol Symbol) {
-  const ZQ_DMY dmy = Date.GetDMY();
-  switch (Symbol) {
-    case DateSymbol::Day:
-      return Number(dmy.Day);
-    case DateSymbol::Month:
-      return Date.GetMonthName();
-    case DateSymbol::MonthAbbreviation:
-      // A translated name shorter than three characters is taken whole.
-      return ZQ_Left(Date.GetMonthName(), 3);
-    case DateSymbol::MonthIndex:
-      return Number(dmy.Month);
-    case DateSymbol::Year:
-      return Number(dmy.Year);
-    case DateSymbol::DayTwoDigits:
-      return ZeroPadded(dmy.Day, 2);
-    case DateSymbol::MonthIndexTwoDigits:
-      return ZeroPadded(dmy.Month, 2);
-    case DateSymbol::YearTwoDigits:
-      return ZeroPadded(dmy.Year % 100, 2);
-    case DateSymbol::DayOfWeek:
-      return Date.GetDayOfWeekName();
-    case DateSymbol::DayOfWeekAbbreviation:
-      return ZQ_Left(Date.GetDayOfWeekName(), 3);
-    case DateSymbol::DayOfYear:
-      return Number(Date.GetDayOfYear());
-    case DateSymbol::Template:
-      break;
+// What Put writes, as a string of its own.
+template <class Writer>
+ZQ_String WrittenText(Writer Put) {
+  ZQ_String text;
+  PieceBuffer buffer(text);
+  Put(buffer);
+  buffer.Flush();
+  return text;
+}
+
+// Expands the templates whose fields are all plain ("{Name}" with a known
+// name, no parameters, no commands) straight into the result: what the
+// replacers below give for them, without their strings per field. Either
+// value may be missing; its fields are then unknown.
+class PlainFieldExpander {
+ public:
+  PlainFieldExpander(const ZQ_Date* Date, const ZQ_Time* Time) : Date(Date), Time(Time) {}
+
+  // Whether every field of Template is plain and known; nothing is evaluated.
+  bool IsPlain(const ZQ_String& Template) const {
+    const char* text = Template.GetText();
+    const int length = Template.GetLength();
+    for (int p = 0; p < length; ++p) {
+      if (text[p] != '{') continue;
+      const int nameEnd = NameEnd(text, p + 1, length);
+      if (nameEnd == length || text[nameEnd] != '}' || !IsKnown(text + p + 1, nameEnd - p - 1))
+        return false;
+      p = nameEnd;
+    }
+    return true;
   }
-  return ZQ_String();
+
+  // Template expanded, appended to Result as the replacer appends: the text
+  // between fields, then each field's value.
+  void Expand(const char* Template, int Length, PieceBuffer& Result) const {
+    int p = 0;
+    for (;;) {
+      int open = p;
+      while (open < Length && Template[open] != '{') ++open;
+      Result.Append(Template + p, open - p);
+      if (open == Length) return;
+      const int nameEnd = NameEnd(Template, open + 1, Length);
+      PutField(Template + open + 1, nameEnd - open - 1, Result);
+      p = nameEnd + 1;
+    }
+  }
+
+ private:
+  static int NameEnd(const char* Text, int Position, int Length) {
+    while (Position < Length && ZQ_IsCharInClass(Text[Position], ZQ_CharClass_LettersAndDigits))
+      ++Position;
+    return Position;
+  }
+  bool IsKnown(const char* Name, int Length) const {
+    const UpperCaseName name(Name, Length);
+    return (Date && FindRow(kDateSymbols, name)) || (Time && FindRow(kTimeSymbols, name));
+  }
+
+  void PutField(const char* Name, int Length, PieceBuffer& Result) const {
+    const UpperCaseName name(Name, Length);
+    if (const DateSymbolRow* row = Date ? FindRow(kDateSymbols, name) : nullptr) {
+      if (row->Symbol == DateSymbol::Template)
+        Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
+      else
+        PutDateValue(*Date, GetDMY(), row->Symbol, Result);
+    } else if (const TimeSymbolRow* row = Time ? FindRow(kTimeSymbols, name) : nullptr) {
+      if (row->Symbol == TimeSymbol::Template)
+        Expand(row->Template, static_cast<int>(std::strlen(row->Template)), Result);
+      else
+        PutTimeValue(*Time, GetHMS(), row->Symbol, Result);
+    }
+  }
+
+  const ZQ_DMY& GetDMY() const {
+    if (!HasDMY) {
+      DMY = Date->GetDMY();
+      HasDMY = true;
+    }
+    return DMY;
+  }
+  const ZQ_HMS& GetHMS() const {
+    if (!HasHMS) {
+      HMS = Time->GetHMS();
+      HasHMS = true;
+    }
+    return HMS;
+  }
+
+  const ZQ_Date* Date;
+  const ZQ_Time* Time;
+  // The parts are taken once, at the first field that needs them.
+  mutable bool HasDMY = false;
+  mutable bool HasHMS = false;
+  mutable ZQ_DMY DMY;
+  mutable ZQ_HMS HMS{};
+};
+
+// FormatString through the plain expander when it can, else through Replacer.
+ZQ_String FormatFields(const ZQ_String& FormatString, const ZQ_Date* Date, const ZQ_Time* Time,
+                       ZQ_AbstractStringSymbolReplacer& Replacer) {
+  const PlainFieldExpander expander(Date, Time);
+  if (!expander.IsPlain(FormatString)) return Replacer.Process(FormatString);
+  return WrittenText([&](PieceBuffer& Out) {
+    expander.Expand(FormatString.GetText(), FormatString.GetLength(), Out);
+  });
 }
 
 // Knows the date and the time fields at once. Formatting a point in time in
@@ -239,10 +390,14 @@ bool TimeFormatSymbolReplacer::GetSymbolValue(const ZQ_Time& Time, const ZQ_Stri
                                               ZQ_AbstractStringSymbolReplacer& Expander,
                                               ZQ_String& Value) {
   ZQ_TRACE_FUNCTION("TimeFormatSymbolReplacer::GetSymbolValue");
-  const TimeSymbolRow* row = FindRow(kTimeSymbols, Name);
+  const TimeSymbolRow* row = FindRow(kTimeSymbols, UpperCaseName(Name.GetText(), Name.GetLength()));
   if (!row) return false;
-  Value = row->Symbol == TimeSymbol::Template ? Expander.Process(row->Template)
-                                              : TimeSymbolValue(Time, row->Symbol);
+  if (row->Symbol == TimeSymbol::Template) {
+    Value = Expander.Process(row->Template);
+  } else {
+    const ZQ_HMS hms = Time.GetHMS();
+    Value = WrittenText([&](PieceBuffer& Out) { PutTimeValue(Time, hms, row->Symbol, Out); });
+  }
   return true;
 }
 
@@ -262,10 +417,14 @@ bool DateFormatSymbolReplacer::GetSymbolValue(const ZQ_Date& Date, const ZQ_Stri
                                               ZQ_AbstractStringSymbolReplacer& Expander,
                                               ZQ_String& Value) {
   ZQ_TRACE_FUNCTION("DateFormatSymbolReplacer::GetSymbolValue");
-  const DateSymbolRow* row = FindRow(kDateSymbols, Name);
+  const DateSymbolRow* row = FindRow(kDateSymbols, UpperCaseName(Name.GetText(), Name.GetLength()));
   if (!row) return false;
-  Value = row->Symbol == DateSymbol::Template ? Expander.Process(row->Template)
-                                              : DateSymbolValue(Date, row->Symbol);
+  if (row->Symbol == DateSymbol::Template) {
+    Value = Expander.Process(row->Template);
+  } else {
+    const ZQ_DMY dmy = Date.GetDMY();
+    Value = WrittenText([&](PieceBuffer& Out) { PutDateValue(Date, dmy, row->Symbol, Out); });
+  }
   return true;
 }
 
@@ -274,19 +433,19 @@ bool DateFormatSymbolReplacer::GetSymbolValue(const ZQ_Date& Date, const ZQ_Stri
 ZQ_String ZQ_Time::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_Time::Format");
   TimeFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, nullptr, this, replacer);
 }
 
 ZQ_String ZQ_Date::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_Date::Format");
   DateFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, this, nullptr, replacer);
 }
 
 ZQ_String ZQ_PointInTime::Format(const ZQ_String& FormatString) const {
   ZQ_TRACE_FUNCTION("ZQ_PointInTime::Format");
   PointInTimeFormatSymbolReplacer replacer(*this);
-  return replacer.Process(FormatString);
+  return FormatFields(FormatString, &GetDate(), &GetTime(), replacer);
 }
 
 ZQ_String ZQ_ElapsedTime::IntelligentFormat(const ZQ_String& ZeroText) const {

@@ -88,6 +88,27 @@ long DecimalValue(const ParseState& State, Token Digits) {
   return value;
 }
 
+// Decimal places beyond this many cannot change the correctly rounded double
+// of a fraction: no double and no midpoint between two has more than 1074.
+// Later digits count only as "something nonzero follows", so a long run of
+// digits reads in linear time (the conversion is quadratic in its length).
+const int kDecisiveFractionDigits = 1100;
+
+// The fraction "0." followed by Digits, as the nearest double.
+double FractionValue(const ParseState& State, Token Digits) {
+  const char* digits = State.Text + Digits.Start;
+  const int kept =
+      Digits.Length < kDecisiveFractionDigits ? Digits.Length : kDecisiveFractionDigits;
+  std::string fraction = "0." + std::string(digits, kept);
+  for (int i = kept; i < Digits.Length; ++i) {
+    if (digits[i] != '0') {
+      fraction += '1';
+      break;
+    }
+  }
+  return std::strtod(fraction.c_str(), nullptr);
+}
+
 // The time matcher. Returns the time's parts through Result.
 void MatchTime(ParseState& State, ZQ_Time& Result) {
   SkipWhiteSpace(State);
@@ -125,9 +146,7 @@ void MatchTime(ParseState& State, ZQ_Time& Result) {
     const long wholeSeconds = DecimalValue(State, secondsDigits);
     if (wholeSeconds >= 60) throw ParseFail();
     seconds = static_cast<int>(wholeSeconds);
-    const std::string fraction =
-        "0." + std::string(State.Text + fractionDigits.Start, fractionDigits.Length);
-    const double rounded = ZQ_Round(std::strtod(fraction.c_str(), nullptr) * 1000.0);
+    const double rounded = ZQ_Round(FractionValue(State, fractionDigits) * 1000.0);
     milliseconds = rounded > 999.0 ? 999 : static_cast<int>(rounded);
   }
 

@@ -79,7 +79,16 @@ ZQ_BinaryStreamParser& operator>>(ZQ_BinaryStreamParser& Parser, ZQ_Time& Value)
 }
 
 ZQ_BinaryStreamParser& operator>>(ZQ_BinaryStreamParser& Parser, ZQ_Date& Value) {
-  Value.SetModifiedJulianDate(static_cast<int>(Parser.ReadLong()));  // any day count converts
+  // The program stores only legal dates; another count would convert, but
+  // fail the operations that need a legal date.
+  const long dayCount = Parser.ReadLong();
+  if (!ZQ_Date::IsLegalDayCount(dayCount))
+    ThrowDamaged(ZQ_Internationalization_FillPlaceholders(
+        ZQ_Internationalization_Translate(
+            "The binary data is damaged: it gives the day {$1}, which is no date from 1583 "
+            "to 2999."),
+        ZQ_ToString(dayCount)));
+  Value.SetModifiedJulianDate(static_cast<int>(dayCount));
   return Parser;
 }
 

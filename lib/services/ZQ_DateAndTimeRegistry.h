@@ -3,7 +3,9 @@
 // its milliseconds since midnight, a date its modified Julian day count, a
 // point in time the time then the date, an elapsed time its days then its
 // milliseconds. Reading rejects a time or an elapsed time that breaks its
-// invariants as damaged data (ZQ_Exception "Damaged data").
+// invariants, and a day count of no legal date (ZQ_Date::IsLegalDayCount), as
+// damaged data (ZQ_Exception "Damaged data"). Language files read their time
+// stamps with the same reader.
 // Registry: ZQ_RegDate (class id 13) and ZQ_RegTime (14) hold one value; a
 // point in time is a subfolder with "Time" and "Date", an elapsed time a
 // double of seconds. ZQ_RegPointInTime (15) and ZQ_RegElapsedTime (12) only

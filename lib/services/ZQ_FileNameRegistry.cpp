@@ -15,9 +15,9 @@ class ZQ_RegFileName : public ZQ_RegistryItem {
   const ZQ_FileName& GetValue() const { return Name; }
 
   void WriteToBinaryStream(ZQ_StreamSink& Sink) const override {
-    Sink << ZQ_RegFileName_ClassID << Name.GetPathName();
+    Sink << ZQ_RegFileName_ClassID << Name;
   }
-  void ReadFromBinaryStream(ZQ_BinaryStreamParser& Parser) override { Name = Parser.ReadString(); }
+  void ReadFromBinaryStream(ZQ_BinaryStreamParser& Parser) override { Parser >> Name; }
   // The absolute name, upper-cased: names that open the same file hash alike.
   void AddToHash(ZQ_Hasher& Hasher) const override {
     Hasher << ZQ_RegFileName_ClassID << ZQ_ToUpperCase(Name.GetAbsolutePathName());

@@ -2,6 +2,7 @@
 
 #include "ZQ_Assertion.h"
 #include "ZQ_BinaryStreamParser.h"
+#include "ZQ_DateAndTimeRegistry.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileStreamSource.h"
 #include "ZQ_Internationalization.h"
@@ -103,11 +104,7 @@ void ZQ_Internationalization_LanguageFile::ReadContents(const ZQ_FileName& FileN
     entry.Translations.Resize(numTranslations);
     for (long i = 0; i < numTranslations; ++i) entry.Translations[i] = parser.ReadString();
     entry.Flags = parser.ReadUnsignedLong();
-    ZQ_Time time;
-    time.SetMillisecondsSinceMidnight(static_cast<int>(parser.ReadLong()));
-    ZQ_Date date;
-    date.SetModifiedJulianDate(static_cast<int>(parser.ReadLong()));
-    entry.TimeStamp = ZQ_PointInTime(time, date);
+    parser >> entry.TimeStamp;  // a time then a date, checked as the registry checks them
     entry.Remark1 = parser.ReadString();
     entry.Remark2 = parser.ReadString();
     entry.Remark3 = parser.ReadString();

@@ -3,7 +3,8 @@
 // the same form with an empty locale code). Each entry is one untranslated
 // text with its translations (one per plural form), flags and time stamp.
 // Read throws ZQ_Exception "Error reading language file" on any format
-// error. Nothing here writes files. One thread only.
+// error, and "Damaged data" for a file cut short or a time stamp that is no
+// legal date and time of day. Nothing here writes files. One thread only.
 #ifndef ZQ_INTERNATIONALIZATION_LANGUAGEFILE_H
 #define ZQ_INTERNATIONALIZATION_LANGUAGEFILE_H
 

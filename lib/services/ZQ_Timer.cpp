@@ -1,10 +1,10 @@
 #include "ZQ_Timer.h"
 
-#include <exception>
 #include <set>
 
 #include "ZQLOW_WINUSER.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_CallbackGuard.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FatalError.h"
 #include "ZQ_InitializationService.h"
@@ -17,7 +17,6 @@ const char* const kTimerWindowClass = "ZQTIMWNC";
 
 HWND s_timerWindow = nullptr;
 bool s_isClassRegistered = false;
-std::exception_ptr s_parkedException;
 
 // The timers whose Windows timer runs. A WM_TIMER is only trusted when its
 // timer is here: a tick already retrieved, or a message sent by anyone,
@@ -48,6 +47,17 @@ void ProcessTickGuarded(ZQ_Timer* Timer) {
   } catch (...) {
     ZQ_ReportFatalError("Unknown exception type thrown while processing a timer tick");
   }
+}
+
+// One WM_TIMER of the timer window. What escapes it (a failed assertion in
+// mode 3) goes to the window procedure's callback guard.
+void ProcessTimerMessage(WPARAM WParam) {
+  ZQ_TRACE_FUNCTION("ZQ_TimerWndProc");
+  if (ZQ_FatalErrorInProgress) return;
+  auto* timer = reinterpret_cast<ZQ_Timer*>(WParam);
+  ZQ_ASSERT_TEXT(timer != nullptr, "Timer");
+  // A tick of a timer killed or deleted since is dropped.
+  if (timer && RunningTimers().count(timer)) ProcessTickGuarded(timer);
 }
 
 void CreateTimerWindow() {
@@ -135,20 +145,14 @@ void ZQ_Timer::Tick() {
   Callback();
 }
 
-LRESULT CALLBACK ZQ_TimerWndProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam) {
+LRESULT CALLBACK ZQ_TimerWndProc(HWND Window, UINT Message, WPARAM WParam,
+                                 LPARAM LParam) noexcept {
   if (Message != WM_TIMER || Window != s_timerWindow)
     return ::DefWindowProcA(Window, Message, WParam, LParam);  // cannot fail
-  try {
-    ZQ_TRACE_FUNCTION("ZQ_TimerWndProc");
-    if (ZQ_FatalErrorInProgress) return 0;
-    auto* timer = reinterpret_cast<ZQ_Timer*>(WParam);
-    ZQ_ASSERT_TEXT(timer != nullptr, "Timer");
-    // A tick of a timer killed or deleted since is dropped.
-    if (timer && RunningTimers().count(timer)) ProcessTickGuarded(timer);
-  } catch (...) {
-    if (!s_parkedException) s_parkedException = std::current_exception();
-  }
-  return 0;
+  return ZQ_CallbackGuard(LRESULT(0), [&] {
+    ProcessTimerMessage(WParam);
+    return LRESULT(0);
+  });
 }
 
 void ZQ_Timer_InitializationServiceCallback(int Stage) {
@@ -161,9 +165,4 @@ void ZQ_Timer_InitializationServiceCallback(int Stage) {
 
 HWND ZQ_Timer_GetTimerWindow() { return s_timerWindow; }
 
-void ZQ_Timer_RethrowParkedException() {
-  if (!s_parkedException) return;
-  std::exception_ptr parked = s_parkedException;
-  s_parkedException = nullptr;
-  std::rethrow_exception(parked);
-}
+void ZQ_Timer_RethrowParkedException() { ZQ_RethrowParkedCallbackException(); }

@@ -47,7 +47,9 @@ class ZQ_Timer {
 };
 
 // The window procedure of the timer window.
-LRESULT CALLBACK ZQ_TimerWndProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+// Throws nothing: the tick runs inside ZQ_CallbackGuard.
+LRESULT CALLBACK ZQ_TimerWndProc(HWND Window, UINT Message, WPARAM WParam,
+                                 LPARAM LParam) noexcept;
 
 // Creates the timer window at stage 2 and destroys it at stage 12.
 // Registered with the initialization service by this module.
@@ -56,11 +58,10 @@ void ZQ_Timer_InitializationServiceCallback(int Stage);
 // The timer window; null outside stages 2 to 12.
 HWND ZQ_Timer_GetTimerWindow();
 
-// No exception may unwind through the window procedure (Windows frames
-// cannot be unwound). One that escapes a tick's own guard (an assertion
-// failure in assertion mode 3, for instance) is parked; a message loop
-// calls this after each DispatchMessageA to rethrow it. Does nothing when
-// none is parked.
+// An exception that escapes a tick's own guard (an assertion failure in
+// assertion mode 3, for instance) is parked by the callback guard; this is
+// ZQ_RethrowParkedCallbackException (ZQ_CallbackGuard.h) under the name
+// older message loops call after each DispatchMessageA.
 void ZQ_Timer_RethrowParkedException();
 
 #endif

@@ -2,6 +2,35 @@
 #include "MORV_Model.h"
 #include "MORV_ModelInstrumentation.h"
 
+#include <cmath>
+
+namespace {
+
+// A wind measured at no height, or a value that is no number, has no meaning
+// to the model: the solvers would take a NaN speed for calm air and return a
+// plausible but wrong temperature.
+bool AreInputsUsable(float latitude, float longitude, float solar, float pressure,
+                     float airTemperature, float relativeHumidity, float speed,
+                     float windHeight, float deltaTemperature) {
+  return std::isfinite(latitude) && std::isfinite(longitude) && std::isfinite(solar) &&
+         std::isfinite(pressure) && std::isfinite(airTemperature) &&
+         std::isfinite(relativeHumidity) && std::isfinite(speed) && std::isfinite(windHeight) &&
+         std::isfinite(deltaTemperature) && windHeight > 0.0f;
+}
+
+// The whole-call failure: outputs 19-22 at the failure value, output 18 left
+// as it was.
+int Refuse(float* globeTemperature, float* naturalWetBulbTemperature,
+           float* psychrometricWetBulbTemperature, float* wetBulbGlobeTemperature) {
+  *globeTemperature = MORV_FailureValue;
+  *naturalWetBulbTemperature = MORV_FailureValue;
+  *psychrometricWetBulbTemperature = MORV_FailureValue;
+  *wetBulbGlobeTemperature = MORV_FailureValue;
+  return -1;
+}
+
+}  // namespace
+
 int CalculateMORV(int year, int month, int day, int hour, int minute, int gmtOffset,
                   int averagingAdjustment, float latitude, float longitude, float solar,
                   float pressure, float airTemperature, float relativeHumidity, float speed,
@@ -26,6 +55,10 @@ int MORV_ModelInstrumentation::CalculateCountingIterations(
   SolverIterations ignored;
   if (!iterations) iterations = &ignored;
   *iterations = SolverIterations();
+  if (!AreInputsUsable(latitude, longitude, solar, pressure, airTemperature, relativeHumidity,
+                       speed, windHeight, deltaTemperature))
+    return Refuse(globeTemperature, naturalWetBulbTemperature, psychrometricWetBulbTemperature,
+                  wetBulbGlobeTemperature);
   // Universal time of the middle of the measurement; it may leave 0..24, and the
   // day value absorbs the overflow (the solar position accepts days 0..33).
   const double universalHour = (hour - gmtOffset) + (minute - 0.5 * averagingAdjustment) / 60.0;
@@ -34,18 +67,18 @@ int MORV_ModelInstrumentation::CalculateCountingIterations(
   float cosZenith = 0.0f;
   float directFraction = 0.0f;
   if (ComputeSolarIrradianceSplit(year, month, dayValue, latitude, longitude, &solar, &cosZenith,
-                                  &directFraction) != 0) {
-    *globeTemperature = MORV_FailureValue;
-    *naturalWetBulbTemperature = MORV_FailureValue;
-    *psychrometricWetBulbTemperature = MORV_FailureValue;
-    *wetBulbGlobeTemperature = MORV_FailureValue;
-    return -1;
-  }
+                                  &directFraction) != 0)
+    return Refuse(globeTemperature, naturalWetBulbTemperature, psychrometricWetBulbTemperature,
+                  wetBulbGlobeTemperature);
 
   if (windHeight != 2.0f) {
     const int daytime = cosZenith > 0.0f;
     const int stabilityClass = ComputeStabilityClass(daytime, speed, solar, deltaTemperature);
     speed = EstimateWindSpeedAt2m(speed, windHeight, stabilityClass, urban);
+    // A huge speed measured far below 2 m scales beyond the float range.
+    if (!std::isfinite(speed))
+      return Refuse(globeTemperature, naturalWetBulbTemperature, psychrometricWetBulbTemperature,
+                    wetBulbGlobeTemperature);
     *estimatedSpeed2m = speed;
   }
 

@@ -17,6 +17,9 @@ constexpr float MORV_FailureValue = -9999.0f;
 // the globe, natural wet bulb, psychrometric wet bulb and wet bulb globe
 // temperatures. Returns 0, or -1 when the globe or natural wet bulb solver
 // failed or the time and place were refused (then outputs 19-22 are -9999).
+// An input that is NaN or infinite, a wind height of 0 or less, and a 2 m
+// speed beyond the float range are refused in the same way, with output 18
+// unwritten: no output is ever NaN or infinite.
 int CalculateMORV(int year, int month, int day, int hour, int minute, int gmtOffset,
                   int averagingAdjustment, float latitude, float longitude, float solar,
                   float pressure, float airTemperature, float relativeHumidity, float speed,

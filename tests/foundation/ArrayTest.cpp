@@ -8,6 +8,7 @@
 #include "ZQ_Array.h"
 #include "ZQ_Array2D.h"
 #include "ZQ_String.h"
+#include "ZQ_StringStream.h"
 
 namespace {
 
@@ -185,3 +186,25 @@ TEST(ZQ_Array2D, ChecksIndicesInTheirOrderAndStoresRowByRow) {
 }
 
 }  // namespace
+
+TEST(ZQ_Array, InsertionsAtTheEndGrowByOneAndKeepEveryValue) {
+  // The block grows geometrically, but the array's size is still exactly the
+  // logical count plus the insertions, and spare room never shows old values.
+  ZQ_Array<ZQ_String> array;
+  for (int i = 0; i < 1000; ++i) {
+    array.InsertElements(array.GetNumElements());
+    ASSERT_EQ(array.GetNumElements(), i + 1);
+    EXPECT_TRUE(array[i].IsEmpty());
+    array[i] = ZQ_ToString(i);
+  }
+  for (int i = 0; i < 1000; ++i) ASSERT_STREQ(array[i].GetText(), ZQ_ToString(i).GetText());
+  array.Resize(10);
+  array.Resize(12, "fill");
+  EXPECT_STREQ(array[9].GetText(), "9");
+  EXPECT_STREQ(array[10].GetText(), "fill");
+  array.InsertElements(12);
+  EXPECT_TRUE(array[12].IsEmpty());
+  const ZQ_Array<ZQ_String> copy = array;
+  EXPECT_EQ(copy.GetNumElements(), 13);
+  EXPECT_STREQ(copy[11].GetText(), "fill");
+}

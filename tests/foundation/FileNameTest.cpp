@@ -6,6 +6,8 @@
 #include "StringTestSupport.h"
 #include "WinApiTestSupport.h"
 #include "ZQLOW_Windows.h"
+#include "ZQ_BinaryStreamParser.h"
+#include "ZQ_BinaryStreamSink.h"
 #include "ZQ_FileName.h"
 #include "ZQ_Map.h"
 #include "ZQ_StackTrace.h"
@@ -97,12 +99,29 @@ TEST(ZQ_FileName, PartsThatBreakTheInvariantFailTheAssertion) {
        "S.FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch"},
       {[](ZQ_FileName& n) { n.SetExtension(".a.b", 0); },
        "ZQ_String (Name (Eindex, Name.GetLength()-Eindex)).FindIndexOfLastOccurence ('.') == 0"},
+      {[](ZQ_FileName& n) { n.SetBase("/", 0); },  // as SetExtension("/") fails
+       "GetBase ().FindIndexOfFirstOccurence ('/') == ZQ_NoMatch and "
+       "GetBase ().FindIndexOfFirstOccurence ('\\\\') == ZQ_NoMatch"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.condition);
     ZQ_FileName name("C:\\data\\run.cfg");
     EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { c.set(name); }), c.condition));
   }
+}
+
+// The binary form is the path name as a binary string; reading it back
+// assigns it like text, dropping quotes.
+TEST(ZQ_FileName, BinaryFormIsThePathNameAndReadsBackLikeText) {
+  ZQ_String bytes;
+  ZQ_StreamSink sink = ZQ_CreateStringStreamSink(&bytes);
+  sink << ZQ_FileName("dir/a.tar.gz") << ZQ_String("\"C:\\My Files\\a.txt\"");
+  EXPECT_EQ(Text(bytes).substr(0, 16), std::string("\x0C\0\0\0dir/a.tar.gz", 16));
+  ZQ_FileName first, second("old.txt");
+  ZQ_BinaryStreamParser parser(ZQ_CreateStringStreamSource(bytes));
+  parser >> first >> second;
+  EXPECT_EQ(PartsOf(first), "dir/|a.tar|.gz");
+  EXPECT_EQ(PartsOf(second), "C:\\My Files\\|a|.txt");
 }
 
 std::string CurrentDirectory() {

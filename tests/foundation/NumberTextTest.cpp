@@ -194,6 +194,88 @@ TEST(ZQ_NumberText, DigitsBeforePointAreExactAtPowersOfTen) {
   }
 }
 
+namespace {
+
+// Both conversions of one double to digits, the fast one and the exact one.
+void ExpectDigitsAsExact(double x, int count) {
+  char fast[ZQ_NumberText_MaxDigits + 1];
+  char exact[ZQ_NumberText_MaxDigits + 1];
+  int fastDec = 99, exactDec = -99;
+  ZQ_NumberText_SignificantDigits(x, count, fast, fastDec);
+  ZQ_NumberText_SignificantDigitsExactly(x, count, exact, exactDec);
+  ASSERT_STREQ(fast, exact) << x << " to " << count << " significant digits";
+  ASSERT_EQ(fastDec, exactDec) << x << " to " << count << " significant digits";
+  ZQ_NumberText_FixedDigits(x, count, fast, fastDec);
+  ZQ_NumberText_FixedDigitsExactly(x, count, exact, exactDec);
+  ASSERT_STREQ(fast, exact) << x << " to " << count << " places";
+  ASSERT_EQ(fastDec, exactDec) << x << " to " << count << " places";
+}
+
+void ExpectParsedAsExact(const std::string& text) {
+  double fast = 1.0, exact = 1.0;
+  const int length = static_cast<int>(text.size());
+  ASSERT_EQ(ZQ_NumberText_ParseDouble(text.data(), length, fast),
+            ZQ_NumberText_ParseDoubleExactly(text.data(), length, exact))
+      << text;
+  ASSERT_EQ(Bits(fast), Bits(exact)) << text;  // both untouched on failure
+}
+
+std::uint64_t NextRandom(std::uint64_t& state) {
+  state = state * 6364136223846793005ull + 1442695040888963407ull;
+  return state;
+}
+
+}  // namespace
+
+TEST(ZQ_NumberText, FastDigitsEqualTheExactOnesWhereRoundingIsTight) {
+  // Halves at the rounding place (exact in binary and not), values just
+  // beside powers of ten, the ends of the range and subnormals.
+  const double kValues[] = {0.5, 2.5, 0.125, 9.5, 0.15, 0.35, 1.45, 999999.5, 9999999.5,
+                            99999999999999999.0, 0.1, 1e15, 1e16, 1e17, 1e22, 1e23,
+                            9.999999999999999e22, 999.9999999999999, 1.0000000000000002,
+                            0.30000000000000004, 123456789012345680.0, 5e-324, 2.5e-323,
+                            2.2250738585072014e-308, 2.2250738585072009e-308,
+                            1.7976931348623157e308, 1e-300, 4.35, 1234.5678, 8.5e-5};
+  for (double x : kValues)
+    for (int count = 0; count <= 20; ++count) ExpectDigitsAsExact(x, count);
+}
+
+TEST(ZQ_NumberText, FastDigitsEqualTheExactOnesForRandomDoubles) {
+  std::uint64_t state = 0x5DEECE66Dull;
+  const int kCounts[] = {1, 2, 6, 9, 10, 15, 16, 17, 18};
+  for (int i = 0; i < 3000; ++i) {
+    std::uint64_t bits = NextRandom(state) >> 1;
+    // Half of them from the common magnitudes 1e-10 to 1e12.
+    if (i % 2) bits = (bits & 0x800FFFFFFFFFFFFFull) | ((990 + bits % 80) << 52);
+    if ((bits >> 52) >= 0x7FF) continue;
+    for (int count : kCounts) ExpectDigitsAsExact(FromBits(bits), count);
+  }
+}
+
+TEST(ZQ_NumberText, FastParsingEqualsTheExactOne) {
+  const char* kTexts[] = {
+      "9007199254740993", "9007199254740992.5", "9007199254740993.0000000000001",
+      "18014398509481985", "1.0000000000000001110223024625156540", "2.2250738585072011e-308",
+      "2.2250738585072012e-308", "1.7976931348623158e308", "1.7976931348623159e308",
+      "4.9406564584124654e-324", "123456789012345678e-20", "9999999999999999999",
+      "1e308", "1e-307", "0.1", "3.0517578125e-05", "7.2057594037927933e16"};
+  for (const char* text : kTexts) ExpectParsedAsExact(text);
+  std::uint64_t state = 0xC0FFEE;
+  for (int i = 0; i < 5000; ++i) {
+    const std::uint64_t digits = NextRandom(state) % 10000000000000000000ull;
+    const long exponent = static_cast<long>(NextRandom(state) % 700) - 360;
+    ExpectParsedAsExact(std::to_string(digits) + "e" + std::to_string(exponent));
+    // 17 significant digits of a random double read back to that double.
+    const std::uint64_t bits = (NextRandom(state) >> 1) % 0x7FF0000000000000ull;
+    int dec = 0;
+    const std::string written = Significant(FromBits(bits), 17, dec);
+    const std::string text = "0." + written + "e" + std::to_string(dec);
+    double back = 0;
+    ASSERT_TRUE(Parse(text, back)) << text;
+    ASSERT_EQ(Bits(back), bits) << text;
+  }
+}
+
 TEST(ZQ_NumberText, ParseInt32FollowsTheStandardGrammarAndRejectsOutOfRange) {
   const struct { const char* text; int base; bool ok; long want; const char* why; } kCases[] = {
       {"12", 10, true, 12, "plain"},

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "AssertionTestSupport.h"
+#include "DebugLogMark.h"
 #include "DiagnosticsTestSupport.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_CommandLine.h"
@@ -30,7 +32,9 @@ std::vector<Received> s_received;
 
 void RecordingReportFun(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
   std::string frames;
-  for (const ZQ_StackTraceEntry* e = ZQ_StackTrace_Top - 2; e <= ZQ_StackTrace_Top; ++e)
+  // At most three entries: fewer may be on the stack.
+  const long shown = std::min(3L, ZQ_StackTrace_GetDepth());
+  for (const ZQ_StackTraceEntry* e = ZQ_StackTrace_Top - shown + 1; e <= ZQ_StackTrace_Top; ++e)
     frames += std::to_string(e->Kind) + ":" + e->Text + " ";
   s_received.push_back({Error.GetName().GetText(), Error.GetDescription().GetText(),
                         static_cast<int>(Level), frames});
@@ -72,11 +76,6 @@ TEST_F(ReportingFunction, InstalledFunctionWritesNoStandardLogEntry) {
   EXPECT_EQ(ZQ_GetDebugLogText().GetLength(), logLength);
 }
 
-std::string LogSince(int Start) {
-  const ZQ_String& text = ZQ_GetDebugLogText();
-  return std::string(text.GetText() + Start, text.GetLength() - Start);
-}
-
 TEST(ZQ_ReportError, StandardBatchEntryHasTheLevelLineNameAndDescription) {
   const struct {
     const char* name;
@@ -94,9 +93,9 @@ TEST(ZQ_ReportError, StandardBatchEntryHasTheLevelLineNameAndDescription) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.entry);
-    const int start = ZQ_GetDebugLogText().GetLength();
+    const LogMark mark;
     StandardBatchReportFun(ZQ_Exception(ZQ_String(c.name), ZQ_String(c.description)), c.level);
-    EXPECT_EQ(LogSince(start), c.entry);
+    EXPECT_EQ(mark.Since(), c.entry);
   }
 }
 
@@ -109,21 +108,21 @@ TEST(ZQ_ReportError, LevelWordIsTranslated) {
         Translation = "AVERTISSEMENT";
         return true;
       });
-  const int start = ZQ_GetDebugLogText().GetLength();
+  const LogMark mark;
   StandardBatchReportFun(ZQ_Exception(ZQ_String("N"), ZQ_String("D")), ZQ_ReportErrorLevel_Warning);
   ZQ_Internationalization_SetDictionaryLookup(previous);
   ZQ_Internationalization_SetOperationMode(savedMode);
-  EXPECT_EQ(LogSince(start), "\n\n\n*****  AVERTISSEMENT *****\n\nN\n\nD\n\n");
+  EXPECT_EQ(mark.Since(), "\n\n\n*****  AVERTISSEMENT *****\n\nN\n\nD\n\n");
 }
 
 TEST(ZQ_ReportError, OtherLevelsAreAnAssertionFailureWithoutALevelLine) {
-  const int start = ZQ_GetDebugLogText().GetLength();
+  const LogMark mark;
   EXPECT_TRUE(FailedOn(AssertionFailureOf([] {
                          StandardBatchReportFun(ZQ_Exception(ZQ_String("N"), ZQ_String("D")),
                                                 static_cast<ZQ_ReportErrorLevelType>(2));
                        }),
                        "false"));
-  EXPECT_EQ(LogSince(start).find("*****"), std::string::npos);
+  EXPECT_EQ(mark.Since().find("*****"), std::string::npos);
 }
 
 // The standard box is task-modal; a thread timer running inside its modal
@@ -163,13 +162,13 @@ TEST(ZQ_ReportError, StandardInteractiveReportLogsThenShowsAnExclamationBox) {
     SCOPED_TRACE(c.name);
     s_box = ShownBox();
     s_boxTitle = c.name;
-    const int start = ZQ_GetDebugLogText().GetLength();
+    const LogMark mark;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CloseReportBox);
     ZQ_ReportError(ZQ_String(c.name), ZQ_String(c.description), c.level);
     KillTimer(nullptr, timer);
     EXPECT_EQ(s_box.text, c.boxText);
     EXPECT_TRUE(s_box.exclamationIcon);
-    EXPECT_NE(LogSince(start).find(std::string("\n\n") + c.name + "\n\n"), std::string::npos);
+    EXPECT_NE(mark.Since().find(std::string("\n\n") + c.name + "\n\n"), std::string::npos);
   }
 }
 
@@ -204,6 +203,31 @@ TEST(ZQ_ReportErrorDeathTest, OtherFailureDuringTheStandardReportIsFatalWithTheR
       testing::ExitedWithCode(1), "The error message was:\n\nWhat went wrong\n");
   RemovePath(ExecutableDirectory() + "Fatal Error Report.txt");
   RemovePath(ExecutableDirectory() + ExecutableBase() + " Stop Box.txt");
+}
+
+TEST(ZQ_ApplicationErrorReporting, ItsFunctionReceivesTheReportsUntilTheStandardOneIsBack) {
+  s_received.clear();
+  ZQ_ApplicationErrorReporting application(&RecordingReportFun);
+  application.InitializeErrorReportingFunction();
+  ZQ_ReportError(ZQ_String("During"), ZQ_String("the loop"), ZQ_ReportErrorLevel_Warning);
+  application.DeinitializeErrorReportingFunction();
+  s_box = ShownBox();
+  s_boxTitle = "After";
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &CloseReportBox);
+  ZQ_ReportError(ZQ_String("After"), ZQ_String("the standard box"), ZQ_ReportErrorLevel_Error);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(s_received.size(), 1u);
+  EXPECT_EQ(s_received[0].name, "During");
+  EXPECT_EQ(s_received[0].level, 1);
+  EXPECT_EQ(s_box.text, "the standard box");
+}
+
+TEST_F(ReportingFunction, ApplicationWithoutAFunctionFailsItsAssertionAndChangesNothing) {
+  ZQ_ApplicationErrorReporting application(nullptr);
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { application.InitializeErrorReportingFunction(); }),
+                       "ReportFun"));
+  ZQ_ReportError(ZQ_String("Still"), ZQ_String("recorded"), ZQ_ReportErrorLevel_Error);
+  EXPECT_EQ(s_received.size(), 1u);
 }
 
 TEST(ZQ_ReportError, BatchErrorFlagFileIsNamedAfterTheExecutableAndFixed) {

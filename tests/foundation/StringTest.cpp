@@ -502,3 +502,27 @@ TEST(ZQ_CaseInsensitiveString, ComparesAndOrdersWithoutCase) {
 }
 
 }  // namespace
+
+TEST(ZQ_String, AppendingCharactersKeepsTheCapacityRule) {
+  // One character at a time: in place while there is room, else the block
+  // grows by the capacity rule; blocks given back are reused for other texts.
+  ZQ_String text;
+  std::string want;
+  for (int i = 0; i < 600; ++i) {
+    const char letter = static_cast<char>('a' + i % 26);
+    const ZQ_String other(letter, i % 70);  // takes and gives back blocks meanwhile
+    text += letter;
+    want += letter;
+    ASSERT_EQ(text.GetCapacity(), ZQ_String::ComputeCapacity(i + 1)) << i;
+    ASSERT_EQ(std::string(other.GetText()), std::string(static_cast<std::size_t>(i % 70), letter));
+  }
+  EXPECT_EQ(want, text.GetText());
+  // A shared text, and one with too much room, take the way of Replace.
+  const ZQ_String copy = text;
+  text += '!';
+  EXPECT_EQ(copy.GetLength(), 600);
+  EXPECT_EQ(text.GetLength(), 601);
+  ZQ_String roomy = ZQ_String::WithCapacity(100);
+  roomy += 'x';
+  EXPECT_EQ(roomy.GetCapacity(), 7);
+}

@@ -247,3 +247,36 @@ TEST(ZQ_ToString, WritesOneValueWithAnOptionalFormat) {
   EXPECT_STREQ(ZQ_ToString(true).GetText(), "True");
   EXPECT_STREQ(ZQ_ToString(255u, "h").GetText(), "ff");
 }
+
+namespace {
+
+template <class T>
+void ExpectAsAStreamWritesIt(T Value) {
+  ZQ_StringStream stream;
+  stream << Value;
+  const ZQ_String text = ZQ_ToString(Value);
+  EXPECT_STREQ(text.GetText(), stream.GetText());
+  EXPECT_EQ(text.GetCapacity(), ZQ_String(stream).GetCapacity()) << stream.GetText();
+}
+
+}  // namespace
+
+TEST(ZQ_ToString, WithoutAFormatGivesWhatAStreamWrites) {
+  // The conversions without a format skip the stream: same text, same capacity.
+  const long kLongs[] = {0, 7, -7, 1234567, LONG_MAX, LONG_MIN};
+  for (long value : kLongs) {
+    ExpectAsAStreamWritesIt(value);
+    ExpectAsAStreamWritesIt(static_cast<unsigned long>(value));
+    ExpectAsAStreamWritesIt(static_cast<short>(value));
+    ExpectAsAStreamWritesIt(static_cast<unsigned char>(value));
+  }
+  const double kDoubles[] = {0.0,     -0.0,    1.0,     -2.5,   0.1,     123456.0, 1234567.0,
+                             1e-3,    1e-4,    9.999995, 999999.5, 1e300, -4.9e-324,
+                             1.0 / 3, ZQ_GetNaN(), std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()};
+  for (double value : kDoubles) {
+    SCOPED_TRACE(value);
+    ExpectAsAStreamWritesIt(value);
+    ExpectAsAStreamWritesIt(static_cast<float>(value));
+  }
+}

@@ -47,6 +47,8 @@ TEST_F(WinGdiWrappers, FailedCallsAreReportedUnderTheirNames) {
       {"pattern fill", [] { ZQLOW_WINGDI::PatBlt(kBadDC, 0, 0, 1, 1, PATCOPY); }, "PatBlt", ERROR_INVALID_HANDLE, nullptr},
       {"text extent", [] { SIZE size; ZQLOW_WINGDI::GetTextExtentPoint32A(kBadDC, "x", 1, &size); }, "GetTextExtentPoint32", ERROR_INVALID_HANDLE, nullptr},
       {"character widths", [] { INT widths[2]; ZQLOW_WINGDI::GetCharWidthA(kBadDC, 65, 66, widths); }, "GetCharWidth", ERROR_INVALID_HANDLE, nullptr},
+      {"character widths, 32-bit", [] { INT widths[2]; ZQLOW_WINGDI::GetCharWidth32A(kBadDC, 65, 66, widths); }, "GetCharWidth32", ERROR_INVALID_HANDLE, nullptr},
+      {"current font of an invalid context", [] { ZQLOW_WINGDI::GetCurrentObject(kBadDC, OBJ_FONT); }, "GetCurrentObject", 0, nullptr},
       {"text metrics", [] { TEXTMETRICA metrics; SetLastError(0); ZQLOW_WINGDI::GetTextMetricsA(kBadDC, &metrics); }, "GetTextMetrics", 0, nullptr},
       {"object of an invalid handle", [] { SetLastError(0); ZQLOW_WINGDI::GetObjectA(kBadObject, 0, nullptr); }, "GetObject", 0, nullptr},
       // result 0, the last error cleared first

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 constexpr float kPreset = 12345.0f;  // a value the model never writes
@@ -115,15 +117,41 @@ TEST(CalculateMORV, TakesTheTimeStampInLocalTimeMinusHalfTheAveragingAdjustment)
   ExpectSameOutputs(RunModel(endOfHour), RunModel(halfHourBefore));
 }
 
-TEST(CalculateMORV, FailsWholeWhenTheSunCannotBePlaced) {
-  const Inputs in = {2050, 6, 10, 12, 0, 0, 0, 30.0f, 0.0f, 800, 1000, 25, 60, 2, 10, 0, 0};
-  const Outputs out = RunModel(in);
+void ExpectRefused(const Outputs& out) {
   EXPECT_EQ(out.result, -1);
   EXPECT_EQ(out.speed2m, kPreset);
   EXPECT_EQ(out.globe, MORV_FailureValue);
   EXPECT_EQ(out.naturalWetBulb, MORV_FailureValue);
   EXPECT_EQ(out.psychrometricWetBulb, MORV_FailureValue);
   EXPECT_EQ(out.wbgt, MORV_FailureValue);
+}
+
+TEST(CalculateMORV, FailsWholeWhenTheSunCannotBePlaced) {
+  ExpectRefused(RunModel({2050, 6, 10, 12, 0, 0, 0, 30.0f, 0.0f, 800, 1000, 25, 60, 2, 10, 0, 0}));
+}
+
+// The solvers took a NaN speed for calm air: a wind height of -1 m gave a WBGT
+// of 38.9 C where the same weather measured at 10 m gives 30.6 C.
+TEST(CalculateMORV, RefusesInputsThatAreNoNumbersAndWindAtNoHeight) {
+  const float kNaN = std::numeric_limits<float>::quiet_NaN();
+  const float kInfinity = std::numeric_limits<float>::infinity();
+  const Inputs kSummer = {2024, 7, 15, 13, 0, -5, 0, 38.9f, -77.0f, 850, 1013, 32, 55, 3, 10, 0.5f, 0};
+  const struct { float Inputs::*field; float value; } kCases[] = {
+      {&Inputs::height, -1.0f}, {&Inputs::height, 0.0f}, {&Inputs::height, -0.0f},
+      {&Inputs::height, kNaN}, {&Inputs::height, kInfinity}, {&Inputs::speed, kNaN},
+      {&Inputs::speed, -kInfinity}, {&Inputs::latitude, kNaN}, {&Inputs::longitude, kInfinity},
+      {&Inputs::solar, kNaN}, {&Inputs::pressure, kInfinity}, {&Inputs::airTemperature, kNaN},
+      {&Inputs::humidity, kInfinity}, {&Inputs::deltaT, kNaN},
+  };
+  for (size_t i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
+    SCOPED_TRACE(i);  // the first row is the reproducer
+    Inputs in = kSummer;
+    in.*kCases[i].field = kCases[i].value;
+    ExpectRefused(RunModel(in));
+  }
+  // A huge speed a millimetre above ground is beyond the float range at 2 m.
+  ExpectRefused(RunModel({2024, 7, 15, 13, 0, -5, 0, 38.9f, -77.0f, 850, 1013, 32, 55, 3.0e38f,
+                          0.001f, 0.5f, 0}));
 }
 
 TEST(CalculateMORV, OnlyAPsychrometricFailureLeavesTheResultStanding) {

@@ -393,6 +393,30 @@ TEST_F(CommandLine, AResponseFileThatNamesItselfIsAnErrorNotAnEndlessExpansion) 
   }
 }
 
+// Files that name the next level's file 200 times each stay within the depth
+// limit, yet three levels would expand to 8 million tokens and sixteen to
+// 200^16.
+TEST_F(CommandLine, ResponseFilesThatExpandTooFarAreAnError) {
+  const std::string middle = TemporaryDirectory() + "StageTestManyMiddle.rsp";
+  const std::string leaf = TemporaryDirectory() + "StageTestManyLeaf.rsp";
+  std::string namesMiddle, namesLeaf, words;
+  for (int i = 0; i < 200; ++i) {
+    namesMiddle += "-@ " + middle + "\r\n";
+    namesLeaf += "-@ " + leaf + "\r\n";
+    words += "x ";
+  }
+  const ScratchFile top("StageTestManyTop.rsp", namesMiddle);
+  const ScratchFile middleFile("StageTestManyMiddle.rsp", namesLeaf);
+  const ScratchFile leafFile("StageTestManyLeaf.rsp", words);
+  ExpectStageError("prog -@ " + top.Path(), 1, "Command line error - Response files too large",
+                   "With the response file " + leaf +
+                       ", the response files hold more than 100000 words or 4194304 characters in "
+                       "all.  A response file must not name other response files so many times.");
+  const ScratchFile blank("StageTestBlank.rsp", std::string(Parser::MaxResponseFileCharacters + 1, ' '));
+  EXPECT_EQ(RunStagesWithCommandLine("prog -@ " + blank.Path()).name,
+            "Command line error - Response files too large");
+}
+
 TEST_F(CommandLine, DefaultOptionsComeFirstSoTheCommandLineOverridesThem) {
   const struct { const char* defaults; const char* commandLine; bool hidden; Tokens want; }
       kCases[] = {

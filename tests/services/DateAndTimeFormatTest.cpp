@@ -140,6 +140,38 @@ TEST(ZQ_PointInTime, FormatFillsDateAndTimeFields) {
   }
 }
 
+TEST(ZQ_PointInTime, PlainFieldsComeOutAsTheReplacersGiveThem) {
+  // Templates of plain fields take a shorter way than the replacers; text and
+  // capacity must be theirs, whatever the case of the names.
+  const char* const kDateTemplates[] = {
+      "", "no fields", "{FullDate}", "{dmydate} {DAY2DIGIT}/{MonthIndex2Digit}/{Year2Digit}",
+      "{MonthAbbrev3Char} {DayOfWeekAbbrev3Char} {DayOfYear} {MonthIndex} {Year}",
+      "a long text before the fields, long enough to need more than one block of the "
+      "result, and longer than a hundred and twenty-eight characters, {Date} {MDYDate}"};
+  const char* const kTimeTemplates[] = {
+      "{Time}", "{12hourexacttime} {24HourExactTime}.{Millisecond}",
+      "{12Hour}{Hour}{24Hour}{24Hour2Digit}{Minute}{Second}{AMPM}", "}{Time}"};
+  const ZQ_Date dates[] = {kJuly4, ZQ_Date(1, 1, 2000), ZQ_Date(31, 12, 1999)};
+  const ZQ_Time times[] = {kAfternoon, MakeTime(0, 0, 0, 0), MakeTime(23, 59, 59, 999)};
+  for (const ZQ_Date& date : dates) {
+    DateFormatSymbolReplacer replacer(date);
+    for (const char* format : kDateTemplates) {
+      SCOPED_TRACE(format);
+      const ZQ_String want = replacer.Process(format);
+      const ZQ_String text = date.Format(format);
+      EXPECT_EQ(Text(text), Text(want));
+      EXPECT_EQ(text.GetCapacity(), want.GetCapacity());
+    }
+  }
+  for (const ZQ_Time& time : times) {
+    TimeFormatSymbolReplacer replacer(time);
+    for (const char* format : kTimeTemplates) {
+      SCOPED_TRACE(format);
+      EXPECT_EQ(Text(time.Format(format)), Text(replacer.Process(format)));
+    }
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Translated names
 

@@ -62,6 +62,20 @@ TEST(ZQ_TimeParse, ReadsTheCommonFormsAndRejectsTheRest) {
   }
 }
 
+// Digits far beyond the millisecond change no result. A million of them
+// took a minute when every digit went into the conversion.
+TEST(ZQ_TimeParse, AFractionOfAMillionDigitsReadsLikeItsShortForm) {
+  const std::string kNines(1000000, '9');
+  const struct { std::string text; int milliseconds; } kCases[] = {
+      {"23:59:59.9" + kNines, 86399999}, {"0:00:00.0004" + kNines, 0},  // as .0005
+      {"12:00:00.25" + std::string(1000000, '0') + "1 am", 250}};
+  for (const auto& c : kCases) {
+    ZQ_Time result;
+    ASSERT_TRUE(ZQ_Time::Parse(ZQ_String(c.text.c_str()), result, 0, nullptr));
+    EXPECT_EQ(result.GetMillisecondsSinceMidnight(), c.milliseconds);
+  }
+}
+
 TEST(ZQ_TimeParse, EndIndexAllowsTrailingTextAndReportsWhereTheMatchEnded) {
   const struct { const char* in; bool ok; int end; const char* why; } kCases[] = {
       {"14:05 then", true, 6, "index of the t, after the skipped blank"},

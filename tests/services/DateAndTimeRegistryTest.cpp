@@ -107,6 +107,9 @@ TEST(ZQ_DateAndTimeRegistry, BrokenValuesInAFileAreDamagedData) {
       {RegistryBytes().Int(12).Int(0).Int(86400000).Get(), "duration milliseconds of a whole day"},
       {RegistryBytes().Int(15).Int(90000000).Int(0).Get(), "point in time with a broken time"},
       {RegistryBytes().Int(13).Short(1).Get(), "date cut short"},
+      {RegistryBytes().Int(13).Int(-100763).Get(), "the day before 1 January 1583"},
+      {RegistryBytes().Int(13).Int(416787).Get(), "the day after 31 December 2999"},
+      {RegistryBytes().Int(13).Int(-2401464).Get(), "a date far in the past"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);

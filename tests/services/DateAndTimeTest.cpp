@@ -19,7 +19,11 @@ namespace {
 // The calendar walked one day at a time, independently of the conversions.
 struct CalendarWalker {
   int day, month, year;
-  static bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+  bool isJulian = false;
+  bool IsLeap(int y) const {
+    if (isJulian) return y % 4 == 0;  // negative years too: -4 % 4 is 0
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+  }
   int DaysInMonth() const {
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
@@ -114,6 +118,22 @@ TEST(ZQ_Date, ExtremeDayCountsConvertWithoutFaultAndKeepAWeekday) {
   before.SetModifiedJulianDate(-2000002);
   after.SetModifiedJulianDate(-2000001);
   EXPECT_EQ((before.GetDayOfWeekIndex() + 1) % 7, after.GetDayOfWeekIndex());
+}
+
+// Before Julian day 0 (day -2400001) the conversion once truncated toward
+// zero and gave months of 0 and below, which formatting refused.
+TEST(ZQ_Date, DayCountsFarInThePastGiveJulianDatesThatFormat) {
+  CalendarWalker walker{16, 8, -4740, true};
+  for (int count = -2410000; count <= -2390000; ++count, walker.Advance()) {
+    ZQ_Date date;
+    date.SetModifiedJulianDate(count);
+    const ZQ_DMY dmy = date.GetDMY();
+    ASSERT_TRUE(dmy.Day == walker.day && dmy.Month == walker.month && dmy.Year == walker.year)
+        << count << ": " << dmy.Day << "." << dmy.Month << "." << dmy.Year;
+  }
+  ZQ_Date date;
+  date.SetModifiedJulianDate(-2401464);
+  EXPECT_EQ(Text(date.Format("{Date}")), "December 30, -4717");
 }
 
 TEST(ZQ_Date, LegalityFollowsTheYearRangeAndTheLeapRules) {

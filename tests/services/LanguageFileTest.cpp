@@ -133,6 +133,21 @@ TEST_F(LanguageFile, FormatErrorsNameTheProblemAndTheFile) {
   }
 }
 
+// The settings registry refuses these too; a file may not slip them in.
+TEST_F(LanguageFile, TimeStampsOfNoLegalDateOrTimeOfDayAreDamagedData) {
+  ScratchFolder folder("LanguageFileTimeStamps");
+  const struct { long milliseconds, mjd; const char* failure; } kCases[] = {
+      {0, -100762, ""}, {86399999, 416786, ""},  // the first and the last legal moment
+      {86400000, 55000, "Damaged data"}, {-1, 55000, "Damaged data"},
+      {0, -100763, "Damaged data"}, {0, -2401464, "Damaged data"},
+  };
+  for (const auto& c : kCases) {
+    const std::string name =
+        folder.Put("stamp.langimp", LanguageFileBytes("de", {{"Open", {"a"}, 0, c.milliseconds, c.mjd}}));
+    EXPECT_EQ(ReadFailure(name).first, c.failure) << c.milliseconds << " ms, day " << c.mjd;
+  }
+}
+
 TEST_F(LanguageFile, AMissingFileFailsWithTheFileLine) {
   ScratchFolder folder("LanguageFileMissing");
   const std::string name = folder / "none.langimp";

@@ -6,6 +6,7 @@
 #define MESSAGE_PUMP_TEST_SUPPORT_H
 
 #include "ZQLOW_WINUSER.h"
+#include "ZQ_CallbackGuard.h"
 #include "ZQ_Timer.h"
 
 // How long a test waits for ticks it expects: generous, since a loaded machine
@@ -27,7 +28,7 @@ void PumpMessages(Condition Done, int LimitMs) {
   MSG message;
   while (!Done() && !timeUp.isSet && ZQLOW_WINUSER::GetMessageA(&message, nullptr, 0, 0) > 0) {
     ZQLOW_WINUSER::DispatchMessageA(&message);
-    ZQ_Timer_RethrowParkedException();
+    ZQ_RethrowParkedCallbackException();
   }
 }
 
@@ -42,7 +43,7 @@ inline void DispatchQueuedMessages() {
   MSG message;
   while (ZQLOW_WINUSER::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     ZQLOW_WINUSER::DispatchMessageA(&message);
-    ZQ_Timer_RethrowParkedException();
+    ZQ_RethrowParkedCallbackException();
   }
 }
 

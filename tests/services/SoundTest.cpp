@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "ZQ_Exception.h"
@@ -52,9 +54,41 @@ TEST(ZQ_Sound, NegativeSleepFailsItsAssertion) {
   EXPECT_EQ(message.rfind("Assertion failed: Seconds >= 0.0, file \"", 0), 0u) << message;
 }
 
-TEST(ZQ_Sound, StageCallbackActsOnlyAtStage12) {
-  // Every stage may be called; none fails with no sound playing.
+namespace {
+
+// A second of silence as an in-memory WAVE file (8 kHz, 8-bit mono).
+#pragma pack(push, 1)
+struct SilentWave {
+  char riff[4] = {'R', 'I', 'F', 'F'};
+  DWORD riffBytes = 36 + sizeof samples;
+  char waveFormat[8] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+  DWORD formatBytes = 16;
+  WORD formatTag = WAVE_FORMAT_PCM, channels = 1;
+  DWORD samplesPerSecond = 8000, bytesPerSecond = 8000;
+  WORD blockAlign = 1, bitsPerSample = 8;
+  char data[4] = {'d', 'a', 't', 'a'};
+  DWORD dataBytes = sizeof samples;
+  unsigned char samples[8000];
+  SilentWave() { std::memset(samples, 128, sizeof samples); }
+};
+#pragma pack(pop)
+
+}  // namespace
+
+TEST(ZQ_Sound, StageCallbackStopsAPlayingSoundAtStage12Only) {
+  // Without a sound device a sound still "plays" until its player gives up;
+  // a sound asked not to stop another answers whether one plays, and stopping
+  // waits for the player to end.
+  const auto wave = std::make_unique<SilentWave>();
+  const DWORD kLoop = SND_MEMORY | SND_ASYNC | SND_LOOP | SND_NODEFAULT;
+  const DWORD kProbe = SND_MEMORY | SND_ASYNC | SND_NOSTOP | SND_NODEFAULT;
   for (int stage = ZQ_InitializationService::Stage_InitializeDefinition;
-       stage <= ZQ_InitializationService::Stage_DeinitializeDefinition; ++stage)
-    EXPECT_NO_THROW(ZQ_PlaySound_InitializationServiceCallback(stage));
+       stage <= ZQ_InitializationService::Stage_DeinitializeDefinition; ++stage) {
+    SCOPED_TRACE(stage);
+    ASSERT_TRUE(PlaySoundA(reinterpret_cast<const char*>(wave.get()), nullptr, kLoop));
+    ZQ_PlaySound_InitializationServiceCallback(stage);
+    const bool stopped = PlaySoundA(reinterpret_cast<const char*>(wave.get()), nullptr, kProbe) != FALSE;
+    ZQ_StopPlayingSound();
+    EXPECT_EQ(stopped, stage == ZQ_InitializationService::Stage_DeinitializeTranslationUnit);
+  }
 }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "DebugLogMark.h"
 #include "MessagePumpTestSupport.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_CallbackGuard.h"
 #include "ZQ_Exception.h"
 #include "ZQ_InitializationService.h"
 #include "ZQ_Timer.h"
@@ -139,6 +141,51 @@ TEST_F(TimerTest, NullTimerFailsItsAssertionOutsideTheWindowProcedure) {
   }
   EXPECT_EQ(failure.rfind("Assertion failed: Timer,", 0), 0u) << failure;
   ZQ_Timer_RethrowParkedException();  // nothing left parked
+}
+
+namespace {
+
+// A thread timer's procedure, run by DispatchMessageA, that fails once. With
+// nested set, it first sends the timer window a tick of no timer, whose
+// failed assertion the window procedure parks before this one throws.
+bool s_sendNullTickFirst = false;
+
+void CALLBACK FailingTimerProc(HWND, UINT, UINT_PTR TimerID, DWORD) noexcept {
+  ZQ_CallbackGuard([TimerID] {
+    ZQLOW_WINUSER::KillTimer(nullptr, TimerID);
+    if (s_sendNullTickFirst) ::SendMessageA(ZQ_Timer_GetTimerWindow(), WM_TIMER, 0, 0);
+    throw ZQ_Exception("Tick failure", "The sensor stopped answering.");
+  });
+}
+
+// The name of the ZQ_Exception that the message loop throws.
+std::string FailureOfTheLoop() {
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 10, &FailingTimerProc);
+  try {
+    PumpFor(kPatienceMs);
+  } catch (const ZQ_Exception& e) {
+    return e.GetName().GetText();
+  }
+  return "";
+}
+
+}  // namespace
+
+TEST_F(TimerTest, ExceptionOfATimerCallbackGoesOnAfterTheLoopsDispatch) {
+  s_sendNullTickFirst = false;
+  EXPECT_EQ(FailureOfTheLoop(), "Tick failure");
+}
+
+TEST_F(TimerTest, SecondExceptionBeforeTheDispatchReturnsIsLoggedAndTheFirstGoesOn) {
+  s_sendNullTickFirst = true;
+  const LogMark mark;
+  const std::string failure = FailureOfTheLoop();
+  s_sendNullTickFirst = false;
+  EXPECT_EQ(failure.rfind("Assertion failed: Timer,", 0), 0u) << failure;
+  EXPECT_NE(mark.Since().find("Callback exception dropped while another waits: "
+                              "The sensor stopped answering.\n"),
+            std::string::npos)
+      << mark.Since();
 }
 
 TEST_F(TimerTest, StartingARunningTimerFails) {

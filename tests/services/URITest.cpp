@@ -366,7 +366,7 @@ TEST(ZQ_URI, IntResURIsReadEmbeddedResources) {
   Folder = Folder.GetLeft(Folder.FindLast('\\') + 1);
   const ZQ_String Foundation = Folder + "..\\foundation\\FoundationTests.exe";
   HMODULE Module = LoadLibraryExA(Foundation.GetText(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (!Module) GTEST_SKIP() << "no FoundationTests.exe beside the services tests";
+  ASSERT_NE(Module, nullptr) << "no FoundationTests.exe beside the services tests";
   ZQLOW_WIN_ScopedAPIFunctionFailureMode FailureMode(0);
   ZQLOW_WIN_SetProgramInstanceHandle(Module);
   const ZQ_URI Text = ZQ_URI::FromEncodedText("intres:ZQ%20TEST.TEXT");

@@ -1,0 +1,31 @@
+// ZQF_Tooltips.h: what the glyph core provides of the tooltips so far: their
+// suspension while another mode (what's-this help) owns the mouse, and the
+// factory that shows a formatted document as a tooltip, which the document
+// display module registers (none by default).
+#ifndef ZQF_TOOLTIPS_H
+#define ZQF_TOOLTIPS_H
+
+#include "ZQ_CountedPtr.h"
+
+class ZQF_Glyph;
+class ZQFO_Document;
+
+// While the count is positive, mouse movement starts and ends no tooltip.
+void ZQF_Tooltips_Suspend();
+// Never below 0.
+void ZQF_Tooltips_Resume();
+long ZQF_Tooltips_GetSuspensionCount();
+
+// A glyph that shows Document, sized to it, at most MaximumWidthFraction of
+// the screen wide (0 < F <= 1), with MarginX left and right and MarginY top
+// and bottom.
+using ZQF_TooltipDocumentGlyphFactory = ZQF_Glyph* (*)(const ZQ_CountedPtr<ZQFO_Document>& Document,
+                                                       double MaximumWidthFraction, long MarginX,
+                                                       long MarginY);
+// Returns the factory it replaces.
+ZQF_TooltipDocumentGlyphFactory ZQF_Tooltips_RegisterDocumentGlyphFactory(
+    ZQF_TooltipDocumentGlyphFactory Factory);
+// Null until one is registered.
+ZQF_TooltipDocumentGlyphFactory ZQF_Tooltips_GetDocumentGlyphFactory();
+
+#endif

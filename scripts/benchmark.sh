@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs one benchmark program under Wine:
+#   scripts/benchmark.sh model [cases] [repetitions]   the heat-stress model
+#   scripts/benchmark.sh library [passes]              text and containers
+#                                                      beside the C++ runtime
+#   scripts/benchmark.sh graphics [passes]             graphics resources
+#                                                      beside bare Win32 calls
+#   scripts/benchmark.sh gui [messages] [passes]       glyph routing and layout
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
+
+case "${1:-}" in
+  model) program=ModelBenchmark ;;
+  library) program=LibraryBenchmark ;;
+  graphics) program=GraphicsBenchmark ;;
+  gui) program=GuiBenchmark ;;
+  *)
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui [arguments]" >&2
+    exit 2
+    ;;
+esac
+shift
+zq_build_and_open_session
+wine "$ZQ_BUILD/benchmarks/$program.exe" "$@"
