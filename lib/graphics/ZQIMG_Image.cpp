@@ -121,6 +121,10 @@ long ZQIMG_Image::GetBitsPerPixel() const noexcept { return IsEmpty() ? 0 : Stor
 long ZQIMG_Image::GetBytesPerRow() const noexcept { return IsEmpty() ? 0 : Store->Stride; }
 HBITMAP ZQIMG_Image::GetHBITMAP() const noexcept { return IsEmpty() ? nullptr : Store->Bitmap.Get(); }
 
+const BITMAPINFO* ZQIMG_Image::GetBitmapInfo() const noexcept {
+  return IsEmpty() ? nullptr : reinterpret_cast<const BITMAPINFO*>(&Store->Info);
+}
+
 const unsigned char* ZQIMG_Image::GetRow(long Y) const {
   ZQ_ASSERT((0 <= Y) and (Y < GetHeight()));
   ZQLOW_WINGDI::GdiFlush();
@@ -191,8 +195,7 @@ void ZQIMG_Image::Draw(HDC DC, long X, long Y, long Width, long Height) const {
   }
   ZQLOW_WINGDI::GdiFlush();
   ZQLOW_WINGDI::StretchDIBits(DC, X, Y, Width, Height, 0, 0, GetWidth(), GetHeight(), Store->Bits,
-                              reinterpret_cast<const BITMAPINFO*>(&Store->Info), DIB_RGB_COLORS,
-                              SRCCOPY);
+                              GetBitmapInfo(), DIB_RGB_COLORS, SRCCOPY);
 }
 
 unsigned long ZQIMG_Image::GetHashValue() const noexcept {

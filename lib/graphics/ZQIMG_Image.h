@@ -37,6 +37,9 @@ class ZQIMG_Image {
   long GetBytesPerRow() const noexcept;
   // The DIB section; null for an empty image. The image keeps owning it.
   HBITMAP GetHBITMAP() const noexcept;
+  // The header and colour table that describe the pixels (a negative height:
+  // top-down), for the DIB functions of GDI; null for an empty image.
+  const BITMAPINFO* GetBitmapInfo() const noexcept;
 
   // Row Y (0 <= Y < height, an assertion) to read; valid while this handle
   // holds the store unchanged. Pending GDI drawing is flushed first.

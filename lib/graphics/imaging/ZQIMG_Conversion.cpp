@@ -1,5 +1,9 @@
 #include "ZQIMG_Conversion.h"
 
+#include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WINGDI_Owned.h"
+#include "ZQLOW_WINUSER.h"
+#include "ZQR_DeviceContext.h"
 #include "ZQ_StackTrace.h"
 
 ZQIMG_Image ZQIMG_ConvertTo24Bits(const ZQIMG_Image& Image) {
@@ -16,4 +20,30 @@ ZQIMG_Image ZQIMG_ConvertTo24Bits(const ZQIMG_Image& Image) {
     }
   }
   return converted;
+}
+
+ZQIMG_Image ZQIMG_BitmapToImage(const ZQR_Bitmap& Bitmap, long Depth) {
+  ZQ_TRACE_FUNCTION("ZQIMG_BitmapToImage");
+  ZQ_ASSERT(Depth == 24);
+  const ZQ_Point<long> size = Bitmap.GetSize();
+  if (!Bitmap.GetHBITMAP() || size.X <= 0 || size.Y <= 0) return ZQIMG_Image();
+  ZQIMG_Image image(size.X, size.Y, 24);
+  BITMAPINFO format = *image.GetBitmapInfo();
+  // GetDIBits needs a context but not the bitmap selected into it.
+  const ZQ_OwnedDC dc(ZQLOW_WINGDI::CreateCompatibleDC(nullptr));
+  ZQLOW_WINGDI::GetDIBits(dc.Get(), Bitmap.GetHBITMAP(), 0, static_cast<UINT>(size.Y),
+                          image.GetRowForWriting(0), &format, DIB_RGB_COLORS);
+  return image;
+}
+
+ZQR_Bitmap ZQIMG_ImageToBitmap(const ZQIMG_Image& Image, HDC DC) {
+  ZQ_TRACE_FUNCTION("ZQIMG_ImageToBitmap");
+  if (Image.IsEmpty()) return ZQR_Bitmap();
+  if (!DC) {
+    const ZQR_DeviceContext screen(ZQLOW_WINUSER::GetDC(nullptr), nullptr, 1);
+    return ZQIMG_ImageToBitmap(Image, screen.GetHDC());
+  }
+  const BITMAPINFO* format = Image.GetBitmapInfo();
+  return ZQR_Bitmap(ZQLOW_WINGDI::CreateDIBitmap(DC, &format->bmiHeader, CBM_INIT, Image.GetRow(0), format,
+                                                 DIB_RGB_COLORS));
 }
