@@ -6,6 +6,8 @@
 #   scripts/benchmark.sh graphics [passes]             graphics resources
 #                                                      beside bare Win32 calls
 #   scripts/benchmark.sh gui [messages] [passes]       glyph routing and layout
+#   scripts/benchmark.sh imaging [passes]              PNG and JPEG codecs
+#                                                      beside GDI+'s decoders
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -14,8 +16,9 @@ case "${1:-}" in
   library) program=LibraryBenchmark ;;
   graphics) program=GraphicsBenchmark ;;
   gui) program=GuiBenchmark ;;
+  imaging) program=ImagingBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|imaging [arguments]" >&2
     exit 2
     ;;
 esac

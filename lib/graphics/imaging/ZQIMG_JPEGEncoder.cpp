@@ -1,7 +1,6 @@
 #include "ZQIMG_JPEGEncoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "ZQIMG_Conversion.h"
@@ -167,19 +166,22 @@ class Encoder {
   }
 
   void EncodeScan() {
-    for (long y = 0; y < Image.GetHeight(); y += 8)
-      for (long x = 0; x < Image.GetWidth(); x += 8) EncodeUnit(x, y);
+    for (long y = 0; y < Image.GetHeight(); y += 8) {
+      // The last row repeats below the image.
+      for (int r = 0; r < 8; ++r) Rows[r] = Image.GetRow(std::min(y + r, Image.GetHeight() - 1));
+      for (long x = 0; x < Image.GetWidth(); x += 8) EncodeUnit(x);
+    }
     Bits.Flush();
   }
 
  private:
-  // One 8 x 8 unit of each component; edges repeat the last pixel.
-  void EncodeUnit(long X0, long Y0) {
+  // One 8 x 8 unit of each component from the rows in Rows; the last column
+  // repeats right of the image.
+  void EncodeUnit(long X0) {
     float blocks[3][64];
     for (int r = 0; r < 8; ++r) {
-      const unsigned char* row = Image.GetRow(std::min(Y0 + r, Image.GetHeight() - 1));
       for (int c = 0; c < 8; ++c) {
-        const unsigned char* p = row + 3 * std::min(X0 + c, Image.GetWidth() - 1);
+        const unsigned char* p = Rows[r] + 3 * std::min(X0 + c, Image.GetWidth() - 1);
         const float b = p[0], g = p[1], red = p[2];
         blocks[0][8 * r + c] = 0.299f * red + 0.587f * g + 0.114f * b - 128.0f;
         blocks[1][8 * r + c] = -0.168736f * red - 0.331264f * g + 0.5f * b;
@@ -196,8 +198,9 @@ class Encoder {
     int zz[64];
     for (int i = 0; i < 64; ++i) {
       const int n = kZigzag.Natural[i];
-      // Size 10 is the largest AC category of 8-bit samples.
-      zz[i] = std::clamp(static_cast<int>(std::lround(Block[n] * Divisor[t][n])), -1023, 1023);
+      // Rounds half up, without a library call; size 10 is the largest AC
+      // category of 8-bit samples.
+      zz[i] = std::clamp(static_cast<int>(Block[n] * Divisor[t][n] + 16384.5f) - 16384, -1023, 1023);
     }
     const int diff = zz[0] - Previous[Component];
     Previous[Component] = zz[0];
@@ -225,6 +228,7 @@ class Encoder {
   }
 
   const ZQIMG_Image& Image;
+  const unsigned char* Rows[8] = {};
   BitWriter Bits;
   float Divisor[2][64];
   HuffmanCodes DC[2], AC[2];

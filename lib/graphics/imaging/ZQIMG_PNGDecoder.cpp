@@ -190,20 +190,30 @@ class Inflater {
 };
 
 // Undoes the filter of Row (Length bytes) given the row above (zeros for the
-// first) and the bytes per complete pixel.
+// first) and the bytes per complete pixel. One loop per type: this runs for
+// every row of every image.
 void Unfilter(unsigned Filter, unsigned char* Row, const unsigned char* Above, size_t Length, size_t Step) {
-  for (size_t i = 0; i < Length; ++i) {
-    const int left = i >= Step ? Row[i - Step] : 0, up = Above[i], upLeft = i >= Step ? Above[i - Step] : 0;
-    int predicted = 0;
-    switch (Filter) {
-      case 0: return;
-      case 1: predicted = left; break;
-      case 2: predicted = up; break;
-      case 3: predicted = (left + up) / 2; break;
-      case 4: predicted = ZQIMG_PNGPaeth(left, up, upLeft); break;
-      default: ZQIMG_ThrowLoadError("A PNG row names an unknown filter.");
-    }
-    Row[i] = static_cast<unsigned char>(Row[i] + predicted);
+  const size_t first = Length < Step ? Length : Step;
+  auto add = [&](size_t I, int Predicted) { Row[I] = static_cast<unsigned char>(Row[I] + Predicted); };
+  switch (Filter) {
+    case 0:
+      break;
+    case 1:
+      for (size_t i = Step; i < Length; ++i) add(i, Row[i - Step]);
+      break;
+    case 2:
+      for (size_t i = 0; i < Length; ++i) add(i, Above[i]);
+      break;
+    case 3:
+      for (size_t i = 0; i < first; ++i) add(i, Above[i] / 2);
+      for (size_t i = Step; i < Length; ++i) add(i, (Row[i - Step] + Above[i]) / 2);
+      break;
+    case 4:
+      for (size_t i = 0; i < first; ++i) add(i, Above[i]);
+      for (size_t i = Step; i < Length; ++i) add(i, ZQIMG_PNGPaeth(Row[i - Step], Above[i], Above[i - Step]));
+      break;
+    default:
+      ZQIMG_ThrowLoadError("A PNG row names an unknown filter.");
   }
 }
 
@@ -249,6 +259,17 @@ void ConvertPixel(const PNGFile& File, const unsigned char* Row, size_t I, unsig
   for (unsigned c = 0; c < 3; ++c) Target[2 - c] = OnWhite(rgb[c], alpha);
 }
 
+// 8-bit RGB without transparency: the bytes only change their order.
+bool IsPlainRGB(const PNGFile& File) { return File.Head.ColorType == 2 && File.Head.Depth == 8 && !File.HasKey; }
+
+void ConvertPlainRGBRow(const unsigned char* Row, long Width, unsigned char* Target) {
+  for (long x = 0; x < Width; ++x, Row += 3, Target += 3) {
+    Target[0] = Row[2];
+    Target[1] = Row[1];
+    Target[2] = Row[0];
+  }
+}
+
 struct Pass {
   long X0, Y0, DX, DY;
 };
@@ -269,7 +290,10 @@ void DecodePass(const PNGFile& File, const Pass& P, Inflater& Data, ZQIMG_Image&
     Data.Read(rows.data(), length + 1);
     Unfilter(rows[0], rows.data() + 1, above, length, step);
     unsigned char* target = Image.GetRow24BitForWriting(P.Y0 + y * P.DY);
-    for (long x = 0; x < width; ++x) ConvertPixel(File, rows.data() + 1, x, target + 3 * (P.X0 + x * P.DX));
+    if (IsPlainRGB(File) && P.DX == 1)
+      ConvertPlainRGBRow(rows.data() + 1, width, target);
+    else
+      for (long x = 0; x < width; ++x) ConvertPixel(File, rows.data() + 1, x, target + 3 * (P.X0 + x * P.DX));
     std::memcpy(above, rows.data() + 1, length);
   }
 }

@@ -2,8 +2,8 @@
 
 #include <zlib.h>
 
-#include <cstdlib>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "ZQIMG_Conversion.h"
@@ -29,46 +29,65 @@ void AppendChunk(ZQ_String& Out, const char* Type, const unsigned char* Data, si
   AppendU32(Out, static_cast<uint32_t>(crc));
 }
 
-// Row filtered with Filter into Target (Length bytes); Above is the previous
-// row (zeros for the first). Returns the sum of the absolute values.
+// Row filtered with filter Type into Target (Length bytes, 3 per pixel);
+// Above is the previous row (zeros for the first). Returns the sum of the
+// filtered bytes' absolute values as signed bytes. One loop per type: this
+// runs five times for every row.
 unsigned long Filter(unsigned Type, const unsigned char* Row, const unsigned char* Above, size_t Length,
                      unsigned char* Target) {
   unsigned long sum = 0;
-  for (size_t i = 0; i < Length; ++i) {
-    const int left = i >= 3 ? Row[i - 3] : 0, up = Above[i], upLeft = i >= 3 ? Above[i - 3] : 0;
-    const unsigned predicted = Type == 0   ? 0
-                               : Type == 1 ? left
-                               : Type == 2 ? up
-                               : Type == 3 ? (left + up) / 2
-                                           : ZQIMG_PNGPaeth(left, up, upLeft);
-    Target[i] = static_cast<unsigned char>(Row[i] - predicted);
-    sum += static_cast<unsigned long>(std::abs(static_cast<signed char>(Target[i])));
+  auto emit = [&](size_t I, int Predicted) {
+    const unsigned char value = static_cast<unsigned char>(Row[I] - Predicted);
+    Target[I] = value;
+    sum += value < 128 ? value : 256 - value;
+  };
+  const size_t first = Length < 3 ? Length : 3;
+  switch (Type) {
+    case 0:
+      for (size_t i = 0; i < Length; ++i) emit(i, 0);
+      break;
+    case 1:
+      for (size_t i = 0; i < first; ++i) emit(i, 0);
+      for (size_t i = 3; i < Length; ++i) emit(i, Row[i - 3]);
+      break;
+    case 2:
+      for (size_t i = 0; i < Length; ++i) emit(i, Above[i]);
+      break;
+    case 3:
+      for (size_t i = 0; i < first; ++i) emit(i, Above[i] / 2);
+      for (size_t i = 3; i < Length; ++i) emit(i, (Row[i - 3] + Above[i]) / 2);
+      break;
+    default:
+      for (size_t i = 0; i < first; ++i) emit(i, Above[i]);
+      for (size_t i = 3; i < Length; ++i) emit(i, ZQIMG_PNGPaeth(Row[i - 3], Above[i], Above[i - 3]));
+      break;
   }
   return sum;
 }
 
-// Appends to Out the filter byte and the filtered row with the smallest sum.
+// Appends to Out the filter byte and the filtered row with the smallest sum
+// (the lowest type on ties). Trial holds two rows of scratch space.
 void AppendBestFilteredRow(const unsigned char* Row, const unsigned char* Above, size_t Length,
                            std::vector<unsigned char>& Trial, std::vector<unsigned char>& Out) {
-  unsigned long bestSum = 0;
-  unsigned best = 0;
-  for (unsigned type = 0; type < 5; ++type) {
-    const unsigned long sum = Filter(type, Row, Above, Length, Trial.data());
-    if (type == 0 || sum < bestSum) {
+  unsigned char *best = Trial.data(), *candidate = Trial.data() + Length;
+  unsigned long bestSum = Filter(0, Row, Above, Length, best);
+  unsigned bestType = 0;
+  for (unsigned type = 1; type < 5; ++type) {
+    const unsigned long sum = Filter(type, Row, Above, Length, candidate);
+    if (sum < bestSum) {
       bestSum = sum;
-      best = type;
+      bestType = type;
+      std::swap(best, candidate);
     }
   }
-  Out.push_back(static_cast<unsigned char>(best));
-  const size_t at = Out.size();
-  Out.resize(at + Length);
-  Filter(best, Row, Above, Length, Out.data() + at);
+  Out.push_back(static_cast<unsigned char>(bestType));
+  Out.insert(Out.end(), best, best + Length);
 }
 
 // The image's rows as red, green, blue, each filtered.
 std::vector<unsigned char> FilteredRows(const ZQIMG_Image& Image) {
   const size_t length = 3 * static_cast<size_t>(Image.GetWidth());
-  std::vector<unsigned char> out, trial(length), rows(2 * length, 0);
+  std::vector<unsigned char> out, trial(2 * length), rows(2 * length, 0);
   out.reserve((length + 1) * Image.GetHeight());
   unsigned char *row = rows.data(), *above = rows.data() + length;
   for (long y = 0; y < Image.GetHeight(); ++y) {
