@@ -6,6 +6,8 @@
 #include "ZQIMG_Image.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQLOW_WINGDI_Owned.h"
+#include "ZQLOW_WIN_FakeCall.h"
+#include "ZQ_Map.h"
 #include "ZQ_Exception.h"
 
 TEST(ZQIMG_Image, StartsWithZeroPixelsAndTheDepthsDefaultPalette) {
@@ -47,6 +49,28 @@ TEST(ZQIMG_Image, RefusesImpossibleSizesAndDepths) {
     ExceptionDescription([&] { ZQIMG_Image(c.w, c.h, c.bits); }, &name);
     EXPECT_EQ(name.Find(c.name), 0) << name.GetText();
   }
+}
+
+// The running program's failed calls throw (mode 0): the image turns the
+// failure into its own exception, which page rendering catches to retry.
+TEST(ZQIMG_Image, AFailedAllocationIsAnErrorCreatingImage) {
+  const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::CreateDIBSection> fake(
+      ZQLOW_WIN_Answer(static_cast<HBITMAP>(nullptr), ERROR_NOT_ENOUGH_MEMORY));
+  ZQ_String name;
+  const ZQ_String description = ExceptionDescription([] { ZQIMG_Image(3000, 2000, 24); }, &name);
+  EXPECT_EQ(name, ZQ_String("Error creating image"));
+  EXPECT_EQ(description, ZQ_String("An image of 3000 x 2000 pixels at 24 bits per pixel cannot be made."));
+}
+
+TEST(ZQIMG_Image, KeysMapsByItsPixelStore) {
+  const ZQIMG_Image a(1, 1, 24), b(1, 1, 24);
+  ZQ_Map<ZQIMG_Image, ZQ_String> names;
+  names.Insert(a, "a");
+  names.Insert(b, "b");
+  const ZQIMG_Image copy = a;
+  EXPECT_EQ(names.GetValue(copy), ZQ_String("a"));
+  EXPECT_EQ(names.GetValue(b), ZQ_String("b"));
 }
 
 TEST(ZQIMG_Image, CopiesShareUntilOneWrites) {
