@@ -176,14 +176,8 @@ void ZQIMG_Image::SetPalette(const ZQR_Color* Colors, long Count) {
 ZQR_Color ZQIMG_Image::GetPixelColor(long X, long Y) const {
   ZQ_ASSERT((0 <= X) and (X < GetWidth()));
   const unsigned char* row = GetRow(Y);
-  switch (Store->BitsPerPixel) {
-    case 24:
-      return ZQR_Color(row[3 * X + 2], row[3 * X + 1], row[3 * X]);
-    case 8:
-      return GetPaletteColor(row[X]);
-    default:
-      return GetPaletteColor((row[X >> 3] >> (7 - (X & 7))) & 1);
-  }
+  if (Store->BitsPerPixel == 24) return ZQR_Color(row[3 * X + 2], row[3 * X + 1], row[3 * X]);
+  return GetPaletteColor(GetPaletteIndex(row, X, Store->BitsPerPixel));
 }
 
 void ZQIMG_Image::Draw(HDC DC, long X, long Y, long Width, long Height) const {

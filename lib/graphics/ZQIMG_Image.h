@@ -58,6 +58,10 @@ class ZQIMG_Image {
   // Entries 0 .. Count - 1 at once (Count within the palette, an assertion).
   void SetPalette(const ZQR_Color* Colors, long Count);
 
+  // The palette index of pixel X in a row of a 1- or 8-bit image.
+  static unsigned GetPaletteIndex(const unsigned char* Row, long X, long BitsPerPixel) noexcept {
+    return BitsPerPixel == 8 ? Row[X] : (Row[X >> 3] >> (7 - (X & 7))) & 1;
+  }
   // The colour of pixel (X, Y), through the palette at 1 and 8 bits.
   ZQR_Color GetPixelColor(long X, long Y) const;
 

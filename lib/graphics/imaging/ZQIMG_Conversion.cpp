@@ -9,11 +9,14 @@
 ZQIMG_Image ZQIMG_ConvertTo24Bits(const ZQIMG_Image& Image) {
   ZQ_TRACE_FUNCTION("ZQIMG_ConvertTo24Bits");
   if (Image.IsEmpty() || Image.GetBitsPerPixel() == 24) return Image;
+  ZQR_Color palette[256];
+  for (long i = 0; i < Image.GetPaletteSize(); ++i) palette[i] = Image.GetPaletteColor(i);
   ZQIMG_Image converted(Image.GetWidth(), Image.GetHeight(), 24);
   for (long y = 0; y < Image.GetHeight(); ++y) {
+    const unsigned char* source = Image.GetRow(y);
     unsigned char* target = converted.GetRow24BitForWriting(y);
     for (long x = 0; x < Image.GetWidth(); ++x, target += 3) {
-      const ZQR_Color color = Image.GetPixelColor(x, y);
+      const ZQR_Color& color = palette[ZQIMG_Image::GetPaletteIndex(source, x, Image.GetBitsPerPixel())];
       target[0] = color.GetBlue();
       target[1] = color.GetGreen();
       target[2] = color.GetRed();

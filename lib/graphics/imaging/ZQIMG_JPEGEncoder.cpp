@@ -116,7 +116,7 @@ class BitWriter {
   unsigned Used = 0;
 };
 
-// The size category of a coefficient and its extra bits.
+// The size category of a value: the number of bits of its magnitude.
 unsigned Category(int Value) {
   unsigned magnitude = static_cast<unsigned>(Value < 0 ? -Value : Value), size = 0;
   while (magnitude) ++size, magnitude >>= 1;

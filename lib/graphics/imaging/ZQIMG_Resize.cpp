@@ -100,7 +100,7 @@ ZQIMG_Image ResizeNearest(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSiz
         std::memcpy(target + 3 * x, source + 3 * from, 3);
       else if (bits == 8)
         target[x] = source[from];
-      else if ((source[from >> 3] >> (7 - (from & 7))) & 1)
+      else if (ZQIMG_Image::GetPaletteIndex(source, from, 1))
         target[x >> 3] = static_cast<unsigned char>(target[x >> 3] | (0x80 >> (x & 7)));
     }
     Task.Step();
