@@ -30,7 +30,8 @@ ZQIMG_Image MakePhotograph() {
       noise = noise * 1103515245 + 12345;
       const int grain = static_cast<int>((noise >> 16) % 9) - 4;
       const bool isEdge = (x / 40 + y / 30) % 11 == 0;
-      const int base[3] = {60 + x * 120 / kWidth, 90 + y * 100 / kHeight, 180 - (x + y) * 90 / (kWidth + kHeight)};
+      const int base[3] = {60 + x * 120 / kWidth, 90 + y * 100 / kHeight,
+                           180 - (x + y) * 90 / (kWidth + kHeight)};
       for (int c = 0; c < 3; ++c) {
         const int value = isEdge ? 25 + 10 * c : base[c] + grain;
         row[3 * x + c] = static_cast<unsigned char>(value < 0 ? 0 : value > 255 ? 255 : value);
@@ -45,7 +46,8 @@ double BestMegapixelsPerSecond(int Passes, const std::function<void()>& Work) {
   for (int i = 0; i < Passes; ++i) {
     const auto begin = std::chrono::steady_clock::now();
     Work();
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+    best = std::min(
+        best, std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
   }
   return kWidth * kHeight / best / 1e6;
 }
@@ -66,18 +68,21 @@ int main(int argc, char** argv) {
   std::printf("1920 x 1080 picture: PNG %d bytes, JPEG (quality 90) %d bytes; best of %d passes\n",
               png.GetLength(), jpeg.GetLength(), passes);
   const double ourPNGDecode = BestMegapixelsPerSecond(passes, [&] { ZQIMG_DecodePNG(png); });
-  const double gdiplusPNGDecode =
-      BestMegapixelsPerSecond(passes, [&] { ZQIMG_DecodeWithGdiplus(png, ZQIMG_GetImageInfo(png)); });
-  PrintRow("PNG decode (ours)", ourPNGDecode, ourPNGDecode >= gdiplusPNGDecode ? "target: >= GDI+ (met)"
-                                                                               : "target: >= GDI+ (missed)");
+  const double gdiplusPNGDecode = BestMegapixelsPerSecond(
+      passes, [&] { ZQIMG_DecodeWithGdiplus(png, ZQIMG_GetImageInfo(png)); });
+  PrintRow("PNG decode (ours)", ourPNGDecode,
+           ourPNGDecode >= gdiplusPNGDecode ? "target: >= GDI+ (met)" : "target: >= GDI+ (missed)");
   PrintRow("PNG decode (GDI+)", gdiplusPNGDecode, "");
   const double pngEncode = BestMegapixelsPerSecond(passes, [&] { ZQIMG_EncodePNG(photograph); });
-  PrintRow("PNG encode (ours, level 6)", pngEncode, pngEncode >= 15 ? "target: >= 15 (met)" : "target: >= 15 (missed)");
-  const double jpegEncode = BestMegapixelsPerSecond(passes, [&] { ZQIMG_EncodeJPEG(photograph, 90); });
-  PrintRow("JPEG encode (ours, q 90)", jpegEncode, jpegEncode >= 30 ? "target: >= 30 (met)" : "target: >= 30 (missed)");
-  PrintRow("JPEG decode (GDI+)", BestMegapixelsPerSecond(passes, [&] {
-             ZQIMG_DecodeWithGdiplus(jpeg, ZQIMG_GetImageInfo(jpeg));
-           }),
+  PrintRow("PNG encode (ours, level 6)", pngEncode,
+           pngEncode >= 15 ? "target: >= 15 (met)" : "target: >= 15 (missed)");
+  const double jpegEncode =
+      BestMegapixelsPerSecond(passes, [&] { ZQIMG_EncodeJPEG(photograph, 90); });
+  PrintRow("JPEG encode (ours, q 90)", jpegEncode,
+           jpegEncode >= 30 ? "target: >= 30 (met)" : "target: >= 30 (missed)");
+  PrintRow("JPEG decode (GDI+)",
+           BestMegapixelsPerSecond(
+               passes, [&] { ZQIMG_DecodeWithGdiplus(jpeg, ZQIMG_GetImageInfo(jpeg)); }),
            "");
   return 0;
 }

@@ -46,13 +46,13 @@ void FillDefaultPalette(RGBQUAD* Colors, long Size) {
 }
 
 [[noreturn]] void ThrowCreationError(long Width, long Height, long BitsPerPixel) {
-  const ZQ_String values[] = {ZQ_ToString(Width), ZQ_ToString(Height),
-                              ZQ_ToString(BitsPerPixel)};
-  throw ZQ_Exception(ZQ_Internationalization_Translate("Error creating image"),
-                     ZQ_Internationalization_FillPlaceholders(
-                         ZQ_Internationalization_Translate(
-                             "An image of {$1} x {$2} pixels at {$3} bits per pixel cannot be made."),
-                         values, 3));
+  const ZQ_String values[] = {ZQ_ToString(Width), ZQ_ToString(Height), ZQ_ToString(BitsPerPixel)};
+  throw ZQ_Exception(
+      ZQ_Internationalization_Translate("Error creating image"),
+      ZQ_Internationalization_FillPlaceholders(
+          ZQ_Internationalization_Translate(
+              "An image of {$1} x {$2} pixels at {$3} bits per pixel cannot be made."),
+          values, 3));
 }
 
 // DIB sections beyond this many bytes are not attempted: the sizes of a
@@ -74,7 +74,10 @@ HBITMAP CreateSection(const BITMAPINFO* Info, unsigned char** Bits) {
 }  // namespace
 
 ZQIMG_ImageBody::ZQIMG_ImageBody(long Width, long Height, long BitsPerPixel, const RGBQUAD* Palette)
-    : Width(Width), Height(Height), BitsPerPixel(BitsPerPixel), Stride(StrideOf(Width, BitsPerPixel)) {
+    : Width(Width),
+      Height(Height),
+      BitsPerPixel(BitsPerPixel),
+      Stride(StrideOf(Width, BitsPerPixel)) {
   if (Width <= 0 || Height <= 0 || static_cast<long long>(Stride) * Height > kMaxImageBytes)
     ThrowCreationError(Width, Height, BitsPerPixel);
   const long paletteSize = PaletteSizeOf(BitsPerPixel);
@@ -114,12 +117,16 @@ ZQIMG_Image& ZQIMG_Image::operator=(const ZQIMG_Image& Other) = default;
 
 void ZQIMG_Image::DestroyBody(ZQIMG_ImageBody* Body) noexcept { delete Body; }
 
-ZQ_Point<long> ZQIMG_Image::GetSize() const noexcept { return ZQ_Point<long>(GetWidth(), GetHeight()); }
+ZQ_Point<long> ZQIMG_Image::GetSize() const noexcept {
+  return ZQ_Point<long>(GetWidth(), GetHeight());
+}
 long ZQIMG_Image::GetWidth() const noexcept { return IsEmpty() ? 0 : Store->Width; }
 long ZQIMG_Image::GetHeight() const noexcept { return IsEmpty() ? 0 : Store->Height; }
 long ZQIMG_Image::GetBitsPerPixel() const noexcept { return IsEmpty() ? 0 : Store->BitsPerPixel; }
 long ZQIMG_Image::GetBytesPerRow() const noexcept { return IsEmpty() ? 0 : Store->Stride; }
-HBITMAP ZQIMG_Image::GetHBITMAP() const noexcept { return IsEmpty() ? nullptr : Store->Bitmap.Get(); }
+HBITMAP ZQIMG_Image::GetHBITMAP() const noexcept {
+  return IsEmpty() ? nullptr : Store->Bitmap.Get();
+}
 
 const BITMAPINFO* ZQIMG_Image::GetBitmapInfo() const noexcept {
   return IsEmpty() ? nullptr : reinterpret_cast<const BITMAPINFO*>(&Store->Info);

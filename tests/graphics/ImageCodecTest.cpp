@@ -26,7 +26,8 @@ TEST(ZQIMGIO, EveryFixtureDecodesToItsPixelsAndAgreesWithItsHeader) {
     const ZQ_String bytes = LoadFixtureBytes(f.Resource);
     const ZQIMG_Image image = ZQIMGIO_LoadFromBuffer(bytes);
     EXPECT_EQ(image.GetBitsPerPixel(), 24);
-    EXPECT_LE(MaxDifference(image, LoadFixtureBytes(f.ExpectedPixels)), f.IsExact ? 0 : kJPEGTolerance);
+    EXPECT_LE(MaxDifference(image, LoadFixtureBytes(f.ExpectedPixels)),
+              f.IsExact ? 0 : kJPEGTolerance);
     const ZQIMG_ImageInfo info = ZQIMG_GetImageInfo(bytes);
     EXPECT_TRUE(info.Recognised);
     EXPECT_EQ(ZQ_Point<long>(info.Width, info.Height), image.GetSize());
@@ -37,12 +38,15 @@ TEST(ZQIMGIO, EveryFixtureDecodesToItsPixelsAndAgreesWithItsHeader) {
 TEST(ZQIMGIO, LoadsFromResourcesOfEitherTypeAndFromIntresURIs) {
   UseTestResources();
   for (const ImagingFixture& f : kImagingFixtures) {
-    if (!ZQ_String(f.Resource).BeginsWith("BMP_ERRORIMAGE") && !ZQ_String(f.Resource).BeginsWith("PNG_T6_D8")) continue;
+    if (!ZQ_String(f.Resource).BeginsWith("BMP_ERRORIMAGE") &&
+        !ZQ_String(f.Resource).BeginsWith("PNG_T6_D8"))
+      continue;
     SCOPED_TRACE(f.Resource);
     const ZQ_String expected = LoadFixtureBytes(f.ExpectedPixels);
     EXPECT_EQ(MaxDifference(ZQIMGIO_LoadFromResource(f.Resource), expected), 0);
     EXPECT_EQ(MaxDifference(ZQIMGIO_LoadFromResource(f.Resource, 0), expected), 0);
-    EXPECT_EQ(MaxDifference(ZQIMGIO_LoadFromURI(ZQ_URI(ZQ_String("intres:") + f.Resource)), expected), 0);
+    EXPECT_EQ(
+        MaxDifference(ZQIMGIO_LoadFromURI(ZQ_URI(ZQ_String("intres:") + f.Resource)), expected), 0);
     if (ZQ_String(f.Resource).BeginsWith("BMP")) {
       EXPECT_EQ(MaxDifference(ZQIMG_LoadFromResource_BMP(f.Resource), expected), 0);
     }
@@ -51,28 +55,36 @@ TEST(ZQIMGIO, LoadsFromResourcesOfEitherTypeAndFromIntresURIs) {
   ZQ_String name;
   ExceptionDescription([] { ZQIMGIO_LoadFromResource("NO_SUCH_IMAGE"); }, &name);
   EXPECT_EQ(name, ZQ_String("Error loading resource 'NO_SUCH_IMAGE'."));
-  EXPECT_NE(ExceptionDescription([] { ZQIMG_LoadFromResource_BMP("PNG_T2_D8"); }), ZQ_String("(no exception)"));
+  EXPECT_NE(ExceptionDescription([] { ZQIMG_LoadFromResource_BMP("PNG_T2_D8"); }),
+            ZQ_String("(no exception)"));
 }
 
 TEST(ZQIMGIO, DamagedOrUnknownDataIsAnErrorLoadingImage) {
   const ZQ_String png = LoadFixtureBytes("PNG_T2_D8");
   ZQ_String badCRC = png;
   badCRC[40] = static_cast<char>(badCRC[40] ^ 1);
-  const struct { ZQ_String bytes; const char* description; } kCases[] = {
+  const struct {
+    ZQ_String bytes;
+    const char* description;
+  } kCases[] = {
       {ZQ_String(), "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged."},
       {"GIF89a garbage", "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged."},
       {badCRC, "A PNG chunk is damaged (its CRC is wrong)."},
       {png.GetLeft(png.GetLength() - 20), "The PNG data ends early."},
-      {WithPNGChunk(png, 33, "ZQZQ", "critical"), "The PNG file holds a chunk that cannot be understood."},
-      {WithPNGChunk(png, 33, "IHDR", png(16, 13)), "The PNG file holds a chunk that cannot be understood."},
+      {WithPNGChunk(png, 33, "ZQZQ", "critical"),
+       "The PNG file holds a chunk that cannot be understood."},
+      {WithPNGChunk(png, 33, "IHDR", png(16, 13)),
+       "The PNG file holds a chunk that cannot be understood."},
       {WithPNGChunk(png, 33, "tRNS", "12345"), "The PNG transparency is damaged."},
       {LoadFixtureBytes("BMP_8_BU").GetLeft(200), "The BMP data ends early."},
-      {LoadFixtureBytes("TIFF_II").GetLeft(100), "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged."},
+      {LoadFixtureBytes("TIFF_II").GetLeft(100),
+       "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged."},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.description);
     ZQ_String name;
-    EXPECT_EQ(ExceptionDescription([&] { ZQIMGIO_LoadFromBuffer(c.bytes); }, &name), ZQ_String(c.description));
+    EXPECT_EQ(ExceptionDescription([&] { ZQIMGIO_LoadFromBuffer(c.bytes); }, &name),
+              ZQ_String(c.description));
     EXPECT_EQ(name, ZQ_String("Error loading image"));
   }
 }
@@ -93,16 +105,24 @@ TEST(ZQIMG_GetImageInfo, TruncatedHeadersAreNotRecognised) {
 }
 
 TEST(ZQIMG_GetImageInfo, ReadsTheFirstFrameMarkerAndRefusesZeroSizes) {
-  const struct { ZQ_String bytes; bool recognised; long w, h, bits; const char* why; } kCases[] = {
-      {ZQ_String("\xFF\xD8\xFF\xE0\x00\x04xx\xFF\xC2\x00\x0B\x08\x00\x10\x00\x20\x01", 19), true, 32, 16, 8,
-       "SOF2 after an APP0 segment"},
-      {ZQ_String("\xFF\xD8\xFF\xC4\x00\x04xx\xFF\xC1\x00\x0B\x0C\x00\x10\x00\x20\x03", 19), true, 32, 16, 36,
-       "DHT is no frame; 12-bit precision"},
-      {ZQ_String("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x00\x00\x20\x03", 12), false, 0, 0, 0, "height 0"},
+  const struct {
+    ZQ_String bytes;
+    bool recognised;
+    long w, h, bits;
+    const char* why;
+  } kCases[] = {
+      {ZQ_String("\xFF\xD8\xFF\xE0\x00\x04xx\xFF\xC2\x00\x0B\x08\x00\x10\x00\x20\x01", 19), true,
+       32, 16, 8, "SOF2 after an APP0 segment"},
+      {ZQ_String("\xFF\xD8\xFF\xC4\x00\x04xx\xFF\xC1\x00\x0B\x0C\x00\x10\x00\x20\x03", 19), true,
+       32, 16, 36, "DHT is no frame; 12-bit precision"},
+      {ZQ_String("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x00\x00\x20\x03", 12), false, 0, 0, 0,
+       "height 0"},
       {ZQ_String("\xFF\xD8\xFF\xDA\x00\x0B", 6), false, 0, 0, 0, "scan before a frame"},
-      {ZQ_String("\x28\x00\x00\x00\x03\x00\x00\x00\xFE\xFF\xFF\xFF\x01\x00\x08\x00", 16) + ZQ_String('\0', 24),
+      {ZQ_String("\x28\x00\x00\x00\x03\x00\x00\x00\xFE\xFF\xFF\xFF\x01\x00\x08\x00", 16) +
+           ZQ_String('\0', 24),
        true, 3, 2, 8, "packed DIB, top-down"},
-      {ZQ_String("\x28\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x02\x00\x08\x00", 16) + ZQ_String('\0', 24),
+      {ZQ_String("\x28\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x02\x00\x08\x00", 16) +
+           ZQ_String('\0', 24),
        false, 0, 0, 0, "packed DIB with two planes"},
   };
   for (const auto& c : kCases) {
@@ -116,12 +136,15 @@ TEST(ZQIMG_GetImageInfo, ReadsTheFirstFrameMarkerAndRefusesZeroSizes) {
 }
 
 TEST(ZQIMG_EncodePNG, OutputDecodesExactlyAtOddWidthsAndAllDepths) {
-  const struct { long w, h, bits; } kCases[] = {{1, 1, 24}, {7, 3, 24}, {33, 17, 24}, {5, 4, 8}, {9, 2, 1}};
+  const struct {
+    long w, h, bits;
+  } kCases[] = {{1, 1, 24}, {7, 3, 24}, {33, 17, 24}, {5, 4, 8}, {9, 2, 1}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.w);
     ZQIMG_Image image = c.bits == 24 ? MakePictureImage(c.w, c.h) : ZQIMG_Image(c.w, c.h, c.bits);
     if (c.bits != 24)
-      for (long y = 0; y < c.h; ++y) image.GetRowForWriting(y)[0] = static_cast<unsigned char>(0xA5 + y);
+      for (long y = 0; y < c.h; ++y)
+        image.GetRowForWriting(y)[0] = static_cast<unsigned char>(0xA5 + y);
     const ZQ_String png = ZQIMG_EncodePNG(image);
     EXPECT_TRUE(HaveSamePixels(ZQIMGIO_LoadFromBuffer(png), image));
     EXPECT_EQ(ZQIMG_EncodePNG(image), png);  // the same bytes every time
@@ -140,7 +163,10 @@ TEST(ZQIMG_EncodeJPEG, TheFileGrowsWithTheQualityAndDecodesWithinTolerance) {
       expected += static_cast<char>(color.GetGreen());
       expected += static_cast<char>(color.GetBlue());
     }
-  const struct { long quality; int tolerance; } kCases[] = {{1, 256}, {10, 256}, {50, 256}, {90, 40}, {100, 3}};
+  const struct {
+    long quality;
+    int tolerance;
+  } kCases[] = {{1, 256}, {10, 256}, {50, 256}, {90, 40}, {100, 3}};
   int previousSize = 0;
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.quality);
@@ -154,7 +180,10 @@ TEST(ZQIMG_EncodeJPEG, TheFileGrowsWithTheQualityAndDecodesWithinTolerance) {
 }
 
 TEST(ZQIMG_EncodeJPEG, ScalesTheStandardTablesByQuality) {
-  const struct { long quality; unsigned char luminance0, luminance63, chrominance0; } kCases[] = {
+  const struct {
+    long quality;
+    unsigned char luminance0, luminance63, chrominance0;
+  } kCases[] = {
       {50, 16, 99, 17}, {90, 3, 20, 3}, {100, 1, 1, 1}, {10, 80, 255, 85}, {1, 255, 255, 255}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.quality);
@@ -165,18 +194,24 @@ TEST(ZQIMG_EncodeJPEG, ScalesTheStandardTablesByQuality) {
     EXPECT_EQ(luminance[63], c.luminance63);
     EXPECT_EQ(chrominance[0], c.chrominance0);
   }
-  EXPECT_NE(ExceptionDescription([] { ZQIMG_EncodeJPEG(ZQIMG_Image(1, 1, 24), 101); }).Find("Quality <= 100"),
+  EXPECT_NE(ExceptionDescription([] {
+              ZQIMG_EncodeJPEG(ZQIMG_Image(1, 1, 24), 101);
+            }).Find("Quality <= 100"),
             ZQ_NoMatch);
 }
 
 TEST(ZQIMGIO, SavedFilesLoadBackThroughFileURIs) {
   const ZQIMG_Image picture = MakePictureImage(19, 7);
-  const ZQ_FileName png = ZQ_FileUtils::GetTemporaryFileName("zqimg", "png", ZQ_FileUtils::GetTemporaryDirectory());
-  const ZQ_FileName jpg = ZQ_FileUtils::GetTemporaryFileName("zqimg", "jpg", ZQ_FileUtils::GetTemporaryDirectory());
+  const ZQ_FileName png =
+      ZQ_FileUtils::GetTemporaryFileName("zqimg", "png", ZQ_FileUtils::GetTemporaryDirectory());
+  const ZQ_FileName jpg =
+      ZQ_FileUtils::GetTemporaryFileName("zqimg", "jpg", ZQ_FileUtils::GetTemporaryDirectory());
   ZQIMGIO_SaveToFile_PNG(png, picture);
   ZQIMGIO_SaveToFile_JPG(jpg, picture, 90);
-  const ZQIMG_Image fromPNG = ZQIMGIO_LoadFromURI(ZQ_URI(png.GetPathName(), ZQ_URI::Encode_FileName));
-  const ZQIMG_Image fromJPG = ZQIMGIO_LoadFromURI(ZQ_URI(jpg.GetPathName(), ZQ_URI::Encode_FileName));
+  const ZQIMG_Image fromPNG =
+      ZQIMGIO_LoadFromURI(ZQ_URI(png.GetPathName(), ZQ_URI::Encode_FileName));
+  const ZQIMG_Image fromJPG =
+      ZQIMGIO_LoadFromURI(ZQ_URI(jpg.GetPathName(), ZQ_URI::Encode_FileName));
   ZQ_FileUtils::SafeDelete(png);
   ZQ_FileUtils::SafeDelete(jpg);
   EXPECT_TRUE(HaveSamePixels(fromPNG, picture));
@@ -184,7 +219,8 @@ TEST(ZQIMGIO, SavedFilesLoadBackThroughFileURIs) {
   // A failed write throws, as in the running program.
   const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
   ZQ_String name;
-  ExceptionDescription([&] { ZQIMGIO_SaveToFile_PNG(ZQ_FileName("Z:\\no\\such\\folder\\x.png"), picture); }, &name);
+  ExceptionDescription(
+      [&] { ZQIMGIO_SaveToFile_PNG(ZQ_FileName("Z:\\no\\such\\folder\\x.png"), picture); }, &name);
   EXPECT_EQ(name, ZQ_String("Error occurred while opening file"));
 }
 
@@ -198,9 +234,11 @@ TEST(ZQIMG_StartGdiplus, StartsAndStopsBalanceAroundDecodes) {
   EXPECT_EQ(ZQIMG_GetGdiplusStartCount(), before);
   UseTestResources();
   ZQIMGIO_LoadFromResource("TIFF_II");
-  ExceptionDescription([] { ZQIMGIO_LoadFromBuffer(LoadFixtureBytes("JPEG_PROGRESSIVE").GetLeft(200)); });
+  ExceptionDescription(
+      [] { ZQIMGIO_LoadFromBuffer(LoadFixtureBytes("JPEG_PROGRESSIVE").GetLeft(200)); });
   EXPECT_EQ(ZQIMG_GetGdiplusStartCount(), before);
   if (before == 0) {
-    EXPECT_NE(ExceptionDescription([] { ZQIMG_StopGdiplus(); }).Find("GdiplusStartCount > 0"), ZQ_NoMatch);
+    EXPECT_NE(ExceptionDescription([] { ZQIMG_StopGdiplus(); }).Find("GdiplusStartCount > 0"),
+              ZQ_NoMatch);
   }
 }

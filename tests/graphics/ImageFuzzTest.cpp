@@ -18,8 +18,10 @@ void FixPNGChecksums(ZQ_String& Bytes) {
     const ZQIMG_ByteReader in(Bytes);
     const uint32_t length = in.U32BE(at);
     if (length > static_cast<uint32_t>(Bytes.GetLength() - at - 12)) return;
-    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(Bytes.GetText() + at + 4), length + 4);
-    for (int i = 0; i < 4; ++i) Bytes[at + 8 + static_cast<int>(length) + i] = static_cast<char>(crc >> (24 - 8 * i));
+    const uLong crc =
+        crc32(0, reinterpret_cast<const Bytef*>(Bytes.GetText() + at + 4), length + 4);
+    for (int i = 0; i < 4; ++i)
+      Bytes[at + 8 + static_cast<int>(length) + i] = static_cast<char>(crc >> (24 - 8 * i));
     at += 12 + static_cast<int>(length);
   }
 }
@@ -28,10 +30,13 @@ void FixPNGChecksums(ZQ_String& Bytes) {
 // huge, negative or zero value, a slice duplicated or removed.
 ZQ_String Mutate(const ZQ_String& Bytes, std::mt19937& Random) {
   ZQ_String out = Bytes;
-  auto at = [&](int Room) { return static_cast<int>(Random() % static_cast<unsigned>(std::max(1, out.GetLength() - Room))); };
+  auto at = [&](int Room) {
+    return static_cast<int>(Random() % static_cast<unsigned>(std::max(1, out.GetLength() - Room)));
+  };
   switch (Random() % 6) {
     case 0:
-      for (unsigned n = 1 + Random() % 4; n > 0 && out.GetLength() > 0; --n) out[at(0)] ^= static_cast<char>(1 + Random() % 255);
+      for (unsigned n = 1 + Random() % 4; n > 0 && out.GetLength() > 0; --n)
+        out[at(0)] ^= static_cast<char>(1 + Random() % 255);
       break;
     case 1:
       return out.GetLeft(at(0));
@@ -40,7 +45,8 @@ ZQ_String Mutate(const ZQ_String& Bytes, std::mt19937& Random) {
       const uint32_t value = kValues[Random() % 6];
       // Sizes of the headers lie early in the file: aim there half the time.
       const int i = Random() % 2 ? static_cast<int>(Random() % 40) : at(4);
-      for (int k = 0; k < 4 && i + k < out.GetLength(); ++k) out[i + k] = static_cast<char>(value >> (8 * k));
+      for (int k = 0; k < 4 && i + k < out.GetLength(); ++k)
+        out[i + k] = static_cast<char>(value >> (8 * k));
       break;
     }
     case 3: {
@@ -50,7 +56,8 @@ ZQ_String Mutate(const ZQ_String& Bytes, std::mt19937& Random) {
     }
     case 4: {
       const int from = at(0);
-      out.Replace(from, std::min(static_cast<int>(1 + Random() % 32), out.GetLength() - from), nullptr, 0);
+      out.Replace(from, std::min(static_cast<int>(1 + Random() % 32), out.GetLength() - from),
+                  nullptr, 0);
       break;
     }
     default:
@@ -73,7 +80,8 @@ TEST(ZQIMGIO, MutatedFilesLoadOrThrowButNeverCrash) {
   std::mt19937 random(20261207);
   long loaded = 0, refused = 0;
   for (const ZQ_String& seed : seeds) {
-    const bool isGdiplusFormat = !seed.BeginsWith("\x89PNG") && !seed.BeginsWith("BM") && seed.GetFirstChar() != 40;
+    const bool isGdiplusFormat =
+        !seed.BeginsWith("\x89PNG") && !seed.BeginsWith("BM") && seed.GetFirstChar() != 40;
     for (int n = isGdiplusFormat ? 150 : 120; n > 0; --n) {
       const ZQ_String mutated = Mutate(seed, random);
       try {

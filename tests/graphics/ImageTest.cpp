@@ -7,12 +7,15 @@
 #include "ZQLOW_WINGDI.h"
 #include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_WIN_FakeCall.h"
-#include "ZQ_Map.h"
 #include "ZQ_Exception.h"
+#include "ZQ_Map.h"
 
 TEST(ZQIMG_Image, StartsWithZeroPixelsAndTheDepthsDefaultPalette) {
-  const struct { long bits; long paletteSize; ZQR_Color last; } kCases[] = {
-      {1, 2, ZQR_Color_White}, {8, 256, ZQR_Color_White}, {24, 0, ZQR_Color_Black}};
+  const struct {
+    long bits;
+    long paletteSize;
+    ZQR_Color last;
+  } kCases[] = {{1, 2, ZQR_Color_White}, {8, 256, ZQR_Color_White}, {24, 0, ZQR_Color_Black}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.bits);
     const ZQIMG_Image image(5, 3, c.bits);
@@ -38,11 +41,14 @@ TEST(ZQIMG_Image, DefaultIsEmpty) {
 }
 
 TEST(ZQIMG_Image, RefusesImpossibleSizesAndDepths) {
-  const struct { long w, h, bits; const char* name; const char* why; } kCases[] = {
-      {0, 5, 24, "Error creating image", "no width"},
-      {5, -1, 8, "Error creating image", "negative height"},
-      {100000, 100000, 24, "Error creating image", "beyond memory"},
-      {4, 4, 4, "Assertion failed: false", "a depth that images do not have"}};
+  const struct {
+    long w, h, bits;
+    const char* name;
+    const char* why;
+  } kCases[] = {{0, 5, 24, "Error creating image", "no width"},
+                {5, -1, 8, "Error creating image", "negative height"},
+                {100000, 100000, 24, "Error creating image", "beyond memory"},
+                {4, 4, 4, "Assertion failed: false", "a depth that images do not have"}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     ZQ_String name;
@@ -60,7 +66,8 @@ TEST(ZQIMG_Image, AFailedAllocationIsAnErrorCreatingImage) {
   ZQ_String name;
   const ZQ_String description = ExceptionDescription([] { ZQIMG_Image(3000, 2000, 24); }, &name);
   EXPECT_EQ(name, ZQ_String("Error creating image"));
-  EXPECT_EQ(description, ZQ_String("An image of 3000 x 2000 pixels at 24 bits per pixel cannot be made."));
+  EXPECT_EQ(description,
+            ZQ_String("An image of 3000 x 2000 pixels at 24 bits per pixel cannot be made."));
 }
 
 TEST(ZQIMG_Image, KeysMapsByItsPixelStore) {
@@ -90,7 +97,10 @@ TEST(ZQIMG_Image, CopiesShareUntilOneWrites) {
 
 TEST(ZQIMG_Image, RowWritersCheckTheirArguments) {
   ZQIMG_Image grey(2, 2, 8);
-  const struct { const char* condition; std::function<void()> run; } kCases[] = {
+  const struct {
+    const char* condition;
+    std::function<void()> run;
+  } kCases[] = {
       {"GetBitsPerPixel() == 24", [&] { grey.GetRow24BitForWriting(0); }},
       {"(0 <= Y) and (Y < GetHeight())", [&] { grey.GetRowForWriting(2); }},
       {"(0 <= Index) and (Index < GetPaletteSize())", [&] { grey.GetPaletteColor(256); }}};
@@ -112,7 +122,8 @@ TEST(ZQIMG_Image, GdiDrawingIntoTheSelectedBitmapLandsInTheRows) {
     for (long y = 0; y < 4; ++y)
       for (long x = 0; x < 6; ++x) {
         const bool isInside = x >= 2 && x < 5 && y >= 1 && y < 3;
-        EXPECT_EQ(image.GetPixelColor(x, y), isInside ? ZQR_Color_White : ZQR_Color_Black) << x << "," << y;
+        EXPECT_EQ(image.GetPixelColor(x, y), isInside ? ZQR_Color_White : ZQR_Color_Black)
+            << x << "," << y;
       }
   }
 }
@@ -121,9 +132,11 @@ TEST(ZQIMG_Image, DrawStretchesToTheGivenSizeOrKeepsItsOwn) {
   ZQIMG_Image source(2, 1, 24);
   SetPixel24(source, 0, 0, ZQR_Color_Red);
   SetPixel24(source, 1, 0, ZQR_Color_Blue);
-  const struct { long w, h; ZQR_Color at30, at11; } kCases[] = {
-      {0, 0, ZQR_Color_Black, ZQR_Color_Black},  // own size: only (0,0) and (1,0)
-      {4, 2, ZQR_Color_Blue, ZQR_Color_Red}};
+  const struct {
+    long w, h;
+    ZQR_Color at30, at11;
+  } kCases[] = {{0, 0, ZQR_Color_Black, ZQR_Color_Black},  // own size: only (0,0) and (1,0)
+                {4, 2, ZQR_Color_Blue, ZQR_Color_Red}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.w);
     ZQIMG_Image target(5, 3, 24);

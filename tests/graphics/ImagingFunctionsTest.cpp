@@ -8,9 +8,9 @@
 #include "ZQIMG_Conversion.h"
 #include "ZQIMG_CreateDisabled.h"
 #include "ZQIMG_Resize.h"
-#include "ZQ_Hasher.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQR_DeviceContext.h"
+#include "ZQ_Hasher.h"
 
 namespace {
 
@@ -22,8 +22,11 @@ ZQIMG_Image ImageOf(std::initializer_list<const char*> Rows) {
   long y = 0;
   for (const char* row : Rows) {
     for (long x = 0; row[x]; ++x)
-      SetPixel24(image, x, y, row[x] == 'W' ? ZQR_Color_White : row[x] == 'R' ? ZQR_Color_Red
-                              : row[x] == 'G' ? kGreen : ZQR_Color_Black);
+      SetPixel24(image, x, y,
+                 row[x] == 'W'   ? ZQR_Color_White
+                 : row[x] == 'R' ? ZQR_Color_Red
+                 : row[x] == 'G' ? kGreen
+                                 : ZQR_Color_Black);
     ++y;
   }
   return image;
@@ -85,25 +88,44 @@ TEST(ZQIMG_ColorTransformation, ComparesAndHashesThePairsInOrder) {
 }
 
 TEST(ZQIMG_CreateDisabled, DrawsTheGlyphInHighlightDownRightThenInShadow) {
-  const ZQIMG_Image glyph = ImageOf({"WWWW",
-                                     "WKKW",
-                                     "WWWW"});
+  const ZQIMG_Image glyph = ImageOf({"WWWW", "WKKW", "WWWW"});
   const ZQR_Color shadow = Grey(128), highlight = ZQR_Color_Yellow;
   const ZQIMG_Image disabled = ZQIMG_CreateDisabled(glyph, ZQR_Color_White, shadow, highlight);
   const ZQR_Color W = ZQR_Color_White, S = shadow, H = highlight;
   const ZQR_Color want[3][4] = {{W, W, W, W}, {W, S, S, W}, {W, W, H, H}};
   for (long y = 0; y < 3; ++y)
-    for (long x = 0; x < 4; ++x) EXPECT_EQ(disabled.GetPixelColor(x, y), want[y][x]) << x << "," << y;
+    for (long x = 0; x < 4; ++x)
+      EXPECT_EQ(disabled.GetPixelColor(x, y), want[y][x]) << x << "," << y;
 }
 
 TEST(ZQIMG_Resize, ScalesByEachMethod) {
   const ZQIMG_Image checkerboard = ImageOf({"KWKW", "WKWK", "KWKW", "WKWK"});
   const ZQIMG_Image pair = ImageOf({"KW"});
-  const struct { const ZQIMG_Image& source; long w, h, method; std::vector<ZQR_Color> row0; const char* why; } kCases[] = {
-      {checkerboard, 2, 2, 2, {Grey(128), Grey(128)}, "area average of black and white is even grey"},
+  const struct {
+    const ZQIMG_Image& source;
+    long w, h, method;
+    std::vector<ZQR_Color> row0;
+    const char* why;
+  } kCases[] = {
+      {checkerboard,
+       2,
+       2,
+       2,
+       {Grey(128), Grey(128)},
+       "area average of black and white is even grey"},
       {pair, 4, 1, 1, {ZQR_Color_Black, Grey(64), Grey(191), ZQR_Color_White}, "bilinear doubling"},
-      {pair, 4, 1, 2, {ZQR_Color_Black, Grey(64), Grey(191), ZQR_Color_White}, "method 2 grows bilinearly"},
-      {pair, 4, 2, 0, {ZQR_Color_Black, ZQR_Color_Black, ZQR_Color_White, ZQR_Color_White}, "nearest"},
+      {pair,
+       4,
+       1,
+       2,
+       {ZQR_Color_Black, Grey(64), Grey(191), ZQR_Color_White},
+       "method 2 grows bilinearly"},
+      {pair,
+       4,
+       2,
+       0,
+       {ZQR_Color_Black, ZQR_Color_Black, ZQR_Color_White, ZQR_Color_White},
+       "nearest"},
       {checkerboard, 2, 1, 0, {ZQR_Color_White, ZQR_Color_White}, "nearest takes the centres"},
   };
   for (const auto& c : kCases) {
@@ -117,9 +139,13 @@ TEST(ZQIMG_Resize, ScalesByEachMethod) {
 TEST(ZQIMG_Resize, KeepsTheSameSizeSharedAndChecksItsArguments) {
   const ZQIMG_Image image = ImageOf({"KW"});
   EXPECT_EQ(ZQIMG_Resize(image, ZQ_Point<long>(2, 1), 2), image);
-  EXPECT_NE(ExceptionDescription([&] { ZQIMG_Resize(image, 0, 5, 1); }).Find("(NewSize.X > 0) and (NewSize.Y > 0)"),
+  EXPECT_NE(ExceptionDescription([&] {
+              ZQIMG_Resize(image, 0, 5, 1);
+            }).Find("(NewSize.X > 0) and (NewSize.Y > 0)"),
             ZQ_NoMatch);
-  EXPECT_NE(ExceptionDescription([&] { ZQIMG_Resize(image, 3, 3, 3); }).Find("Assertion failed: false"), ZQ_NoMatch);
+  EXPECT_NE(
+      ExceptionDescription([&] { ZQIMG_Resize(image, 3, 3, 3); }).Find("Assertion failed: false"),
+      ZQ_NoMatch);
 }
 
 TEST(ZQIMG_Resize, NearestKeepsDepthAndPaletteWhileFilteringTurns24Bits) {
@@ -152,6 +178,8 @@ TEST(ZQIMG_Conversion, BitmapsAndImagesConvertBothWaysExactly) {
     EXPECT_TRUE(HaveSamePixels(back, picture));
     EXPECT_TRUE(HaveSamePixels(ZQIMG_BitmapToImage(ZQIMG_ImageToBitmap(back), 24), picture));
   }
-  EXPECT_NE(ExceptionDescription([&] { ZQIMG_BitmapToImage(ZQIMG_ImageToBitmap(picture), 8); }).Find("Depth == 24"),
+  EXPECT_NE(ExceptionDescription([&] {
+              ZQIMG_BitmapToImage(ZQIMG_ImageToBitmap(picture), 8);
+            }).Find("Depth == 24"),
             ZQ_NoMatch);
 }

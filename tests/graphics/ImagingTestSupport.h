@@ -4,11 +4,11 @@
 #ifndef IMAGING_TEST_SUPPORT_H
 #define IMAGING_TEST_SUPPORT_H
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <ostream>
-
-#include <zlib.h>
 
 #include "ZQIMG_Image.h"
 #include "ZQLOW_WIN_Core.h"
@@ -29,18 +29,21 @@ inline const ImagingFixture kImagingFixtures[] = {
 #include "ImagingFixtures.inc"
 };
 
-inline void PrintTo(const ZQ_String& Text, std::ostream* Out) { *Out << '"' << Text.GetText() << '"'; }
+inline void PrintTo(const ZQ_String& Text, std::ostream* Out) {
+  *Out << '"' << Text.GetText() << '"';
+}
 
 // Bytes with a chunk of Type (four letters) and Data, with its CRC, put in
 // at Offset (33 is right after the IHDR chunk).
-inline ZQ_String WithPNGChunk(const ZQ_String& Bytes, int Offset, const char* Type, const ZQ_String& Data) {
+inline ZQ_String WithPNGChunk(const ZQ_String& Bytes, int Offset, const char* Type,
+                              const ZQ_String& Data) {
   ZQ_String chunk = ZQ_String(Type) + Data;
   const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(chunk.GetText()), chunk.GetLength());
   const unsigned long length = Data.GetLength();
   const char head[4] = {static_cast<char>(length >> 24), static_cast<char>(length >> 16),
                         static_cast<char>(length >> 8), static_cast<char>(length)};
-  const char tail[4] = {static_cast<char>(crc >> 24), static_cast<char>(crc >> 16), static_cast<char>(crc >> 8),
-                        static_cast<char>(crc)};
+  const char tail[4] = {static_cast<char>(crc >> 24), static_cast<char>(crc >> 16),
+                        static_cast<char>(crc >> 8), static_cast<char>(crc)};
   return Bytes.GetLeft(Offset) + ZQ_String(head, 4) + chunk + ZQ_String(tail, 4) +
          Bytes.GetRight(Bytes.GetLength() - Offset);
 }
@@ -88,7 +91,8 @@ inline ZQIMG_Image MakePictureImage(long Width, long Height) {
       const bool isText = (x / 3 + y / 5) % 7 == 0;
       row[3 * x] = static_cast<unsigned char>(isText ? 20 : 40 + (x * 150) / Width);
       row[3 * x + 1] = static_cast<unsigned char>(isText ? 20 : 60 + (y * 120) / Height);
-      row[3 * x + 2] = static_cast<unsigned char>(isText ? 30 : 200 - ((x + y) * 100) / (Width + Height));
+      row[3 * x + 2] =
+          static_cast<unsigned char>(isText ? 30 : 200 - ((x + y) * 100) / (Width + Height));
     }
   }
   return image;

@@ -35,7 +35,8 @@ ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
     case ZQIMG_ImageFormat::TIFF:
       // Wine's TIFF decoder reads wherever a damaged directory points.
       if (!ZQIMG_TIFFDirectory(ZQIMG_ByteReader(Bytes)).IsWellFormed())
-        ZQIMG_ThrowLoadError("The TIFF directory is damaged or names a form that is not supported.");
+        ZQIMG_ThrowLoadError(
+            "The TIFF directory is damaged or names a form that is not supported.");
       return DecodeWithGdiplus(Bytes, info);
     case ZQIMG_ImageFormat::JPEG:
       // Its JPEG decoder, too, reads wherever a damaged segment points.
@@ -43,7 +44,8 @@ ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
         ZQIMG_ThrowLoadError("The JPEG data is damaged or ends early.");
       return DecodeWithGdiplus(Bytes, info);
     default:
-      ZQIMG_ThrowLoadError("The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged.");
+      ZQIMG_ThrowLoadError(
+          "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged.");
   }
 }
 

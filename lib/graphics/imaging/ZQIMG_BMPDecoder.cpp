@@ -44,7 +44,8 @@ void ReadInfoHeader(const ZQIMG_ByteReader& In, size_t At, DIBLayout& Layout) {
   const uint32_t colorsUsed = In.U32LE(At + 32);
   if (colorsUsed > 256) ZQIMG_ThrowLoadError("The BMP palette is too large.");
   Layout.PaletteCount = colorsUsed;
-  if (colorsUsed == 0 && Layout.BitsPerPixel <= 8) Layout.PaletteCount = size_t{1} << Layout.BitsPerPixel;
+  if (colorsUsed == 0 && Layout.BitsPerPixel <= 8)
+    Layout.PaletteCount = size_t{1} << Layout.BitsPerPixel;
 }
 
 DIBLayout ReadLayout(const ZQIMG_ByteReader& In) {
@@ -76,9 +77,12 @@ DIBLayout ReadLayout(const ZQIMG_ByteReader& In) {
 // Palette index of pixel X in a row of 1, 4 or 8 bits.
 unsigned IndexAt(const unsigned char* Row, long X, unsigned Bits) {
   switch (Bits) {
-    case 1: return (Row[X >> 3] >> (7 - (X & 7))) & 1;
-    case 4: return (X & 1) ? Row[X >> 1] & 15 : Row[X >> 1] >> 4;
-    default: return Row[X];
+    case 1:
+      return (Row[X >> 3] >> (7 - (X & 7))) & 1;
+    case 4:
+      return (X & 1) ? Row[X >> 1] & 15 : Row[X >> 1] >> 4;
+    default:
+      return Row[X];
   }
 }
 

@@ -16,7 +16,8 @@ ZQIMG_Image ZQIMG_ConvertTo24Bits(const ZQIMG_Image& Image) {
     const unsigned char* source = Image.GetRow(y);
     unsigned char* target = converted.GetRow24BitForWriting(y);
     for (long x = 0; x < Image.GetWidth(); ++x, target += 3) {
-      const ZQR_Color& color = palette[ZQIMG_Image::GetPaletteIndex(source, x, Image.GetBitsPerPixel())];
+      const ZQR_Color& color =
+          palette[ZQIMG_Image::GetPaletteIndex(source, x, Image.GetBitsPerPixel())];
       target[0] = color.GetBlue();
       target[1] = color.GetGreen();
       target[2] = color.GetRed();
@@ -47,6 +48,6 @@ ZQR_Bitmap ZQIMG_ImageToBitmap(const ZQIMG_Image& Image, HDC DC) {
     return ZQIMG_ImageToBitmap(Image, screen.GetHDC());
   }
   const BITMAPINFO* format = Image.GetBitmapInfo();
-  return ZQR_Bitmap(ZQLOW_WINGDI::CreateDIBitmap(DC, &format->bmiHeader, CBM_INIT, Image.GetRow(0), format,
-                                                 DIB_RGB_COLORS));
+  return ZQR_Bitmap(ZQLOW_WINGDI::CreateDIBitmap(DC, &format->bmiHeader, CBM_INIT, Image.GetRow(0),
+                                                 format, DIB_RGB_COLORS));
 }

@@ -1,10 +1,12 @@
 #include "ZQIMG_Gdiplus.h"
 
-#include <objidl.h>
-
 #include <cstring>
-// After objidl.h: the GDI+ headers need IStream.
+
+// objidl.h first: the GDI+ headers need IStream.
+#include <objidl.h>
+// clang-format off
 #include <gdiplus.h>
+// clang-format on
 
 #include "ZQIMG_ByteReader.h"
 #include "ZQ_Exception.h"
@@ -23,8 +25,10 @@ class MemoryStream {
     if (::CreateStreamOnHGlobal(nullptr, TRUE, &Stream) != S_OK) Stream = nullptr;
     ULONG written = 0;
     const LARGE_INTEGER start{};
-    if (!Stream || Stream->Write(Bytes.GetText(), static_cast<ULONG>(Bytes.GetLength()), &written) != S_OK ||
-        written != static_cast<ULONG>(Bytes.GetLength()) || Stream->Seek(start, STREAM_SEEK_SET, nullptr) != S_OK)
+    if (!Stream ||
+        Stream->Write(Bytes.GetText(), static_cast<ULONG>(Bytes.GetLength()), &written) != S_OK ||
+        written != static_cast<ULONG>(Bytes.GetLength()) ||
+        Stream->Seek(start, STREAM_SEEK_SET, nullptr) != S_OK)
       ZQIMG_ThrowLoadError("The image data cannot be passed to the decoder.");
   }
   ~MemoryStream() {
@@ -65,7 +69,8 @@ class DecodedBitmap {
                                                 PixelFormat24bppRGB, &data) != Gdiplus::Ok)
       ZQIMG_ThrowLoadError("The image data cannot be decoded.");
     for (long y = 0; y < Image.GetHeight(); ++y)
-      std::memcpy(Image.GetRow24BitForWriting(y), static_cast<const char*>(data.Scan0) + data.Stride * y,
+      std::memcpy(Image.GetRow24BitForWriting(y),
+                  static_cast<const char*>(data.Scan0) + data.Stride * y,
                   3 * static_cast<size_t>(Image.GetWidth()));
     Gdiplus::DllExports::GdipBitmapUnlockBits(Bitmap, &data);
   }

@@ -31,11 +31,21 @@ ZQIMG_ImageInfo ReadPNG(const ZQIMG_ByteReader& In) {
   if (!In.Has(8, 8 + 13) || In.U32BE(8) != 13 || In.U32BE(12) != 0x49484452) return {};
   long channels = 0;
   switch (In.U8(25)) {
-    case 0: case 3: channels = 1; break;
-    case 2: channels = 3; break;
-    case 4: channels = 2; break;
-    case 6: channels = 4; break;
-    default: return {};
+    case 0:
+    case 3:
+      channels = 1;
+      break;
+    case 2:
+      channels = 3;
+      break;
+    case 4:
+      channels = 2;
+      break;
+    case 6:
+      channels = 4;
+      break;
+    default:
+      return {};
   }
   return MakeInfo(In.U32BE(16), In.U32BE(20), static_cast<long long>(In.U8(24)) * channels);
 }
@@ -69,9 +79,11 @@ ZQIMG_ImageInfo ReadJPEG(const ZQIMG_ByteReader& In) {
 ZQIMG_ImageInfo ReadTIFF(const ZQIMG_ByteReader& In) {
   const ZQIMG_TIFFDirectory directory(In);
   if (!directory.IsValid()) return {};
-  const long long bitsPerSample = directory.GetValue(258, 1), samplesPerPixel = directory.GetValue(277, 1);
+  const long long bitsPerSample = directory.GetValue(258, 1),
+                  samplesPerPixel = directory.GetValue(277, 1);
   if (bitsPerSample < 0 || samplesPerPixel < 0) return {};
-  return MakeInfo(directory.GetValue(256, -1), directory.GetValue(257, -1), bitsPerSample * samplesPerPixel);
+  return MakeInfo(directory.GetValue(256, -1), directory.GetValue(257, -1),
+                  bitsPerSample * samplesPerPixel);
 }
 
 bool IsKnownBitCount(unsigned Bits) {
@@ -88,7 +100,8 @@ ZQIMG_ImageInfo ReadDIB(const ZQIMG_ByteReader& In, size_t Offset) {
     return MakeInfo(In.U16LE(Offset + 4), In.U16LE(Offset + 6), In.U16LE(Offset + 10));
   }
   if (headerSize != 40 && headerSize != 108 && headerSize != 124) return {};
-  if (!In.Has(Offset, headerSize) || In.U16LE(Offset + 12) != 1 || !IsKnownBitCount(In.U16LE(Offset + 14)))
+  if (!In.Has(Offset, headerSize) || In.U16LE(Offset + 12) != 1 ||
+      !IsKnownBitCount(In.U16LE(Offset + 14)))
     return {};
   const long long height = static_cast<int32_t>(In.U32LE(Offset + 8));
   return MakeInfo(static_cast<int32_t>(In.U32LE(Offset + 4)), height < 0 ? -height : height,

@@ -9,6 +9,7 @@
 namespace {
 
 // The standard's example tables (its annex K), in natural order.
+// clang-format off
 const unsigned char kBaseQuantisation[2][64] = {
     {16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
      14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
@@ -18,6 +19,7 @@ const unsigned char kBaseQuantisation[2][64] = {
      24, 26, 56, 99, 99, 99, 99, 99, 47, 66, 99, 99, 99, 99, 99, 99,
      99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
      99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99}};
+// clang-format on
 
 // A Huffman table as the file stores it: the number of codes of each length
 // 1 to 16, then the symbols in code order.
@@ -31,8 +33,12 @@ void AppendRange(std::vector<unsigned char>& Symbols, unsigned A, unsigned B) {
   for (unsigned s = A; s <= B; ++s) Symbols.push_back(static_cast<unsigned char>(s));
 }
 
-HuffmanSpec LuminanceDC() { return {{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}; }
-HuffmanSpec ChrominanceDC() { return {{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}; }
+HuffmanSpec LuminanceDC() {
+  return {{0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+}
+HuffmanSpec ChrominanceDC() {
+  return {{0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+}
 
 // The AC tables end in runs of consecutive symbols: from each first symbol
 // up to the row's size 10.
@@ -41,8 +47,8 @@ HuffmanSpec LuminanceAC() {
                    {0x01, 0x02, 0x03, 0x00, 0x04, 0x11, 0x05, 0x12, 0x21, 0x31, 0x41, 0x06, 0x13,
                     0x51, 0x61, 0x07, 0x22, 0x71, 0x14, 0x32, 0x81, 0x91, 0xa1, 0x08, 0x23, 0x42,
                     0xb1, 0xc1, 0x15, 0x52, 0xd1, 0xf0, 0x24, 0x33, 0x62, 0x72, 0x82, 0x09, 0x0a}};
-  for (unsigned first : {0x16u, 0x25u, 0x34u, 0x43u, 0x53u, 0x63u, 0x73u, 0x83u, 0x92u, 0xa2u, 0xb2u,
-                         0xc2u, 0xd2u, 0xe1u, 0xf1u})
+  for (unsigned first : {0x16u, 0x25u, 0x34u, 0x43u, 0x53u, 0x63u, 0x73u, 0x83u, 0x92u, 0xa2u,
+                         0xb2u, 0xc2u, 0xd2u, 0xe1u, 0xf1u})
     AppendRange(spec.Symbols, first, (first & 0xF0) + 10);
   return spec;
 }
@@ -53,8 +59,8 @@ HuffmanSpec ChrominanceAC() {
                     0x51, 0x07, 0x61, 0x71, 0x13, 0x22, 0x32, 0x81, 0x08, 0x14, 0x42, 0x91,
                     0xa1, 0xb1, 0xc1, 0x09, 0x23, 0x33, 0x52, 0xf0, 0x15, 0x62, 0x72, 0xd1,
                     0x0a, 0x16, 0x24, 0x34, 0xe1, 0x25, 0xf1, 0x17, 0x18, 0x19, 0x1a, 0x26}};
-  for (unsigned first : {0x27u, 0x35u, 0x43u, 0x53u, 0x63u, 0x73u, 0x82u, 0x92u, 0xa2u, 0xb2u, 0xc2u,
-                         0xd2u, 0xe2u, 0xf2u})
+  for (unsigned first : {0x27u, 0x35u, 0x43u, 0x53u, 0x63u, 0x73u, 0x82u, 0x92u, 0xa2u, 0xb2u,
+                         0xc2u, 0xd2u, 0xe2u, 0xf2u})
     AppendRange(spec.Symbols, first, (first & 0xF0) + 10);
   return spec;
 }
@@ -200,7 +206,8 @@ class Encoder {
       const int n = kZigzag.Natural[i];
       // Rounds half up, without a library call; size 10 is the largest AC
       // category of 8-bit samples.
-      zz[i] = std::clamp(static_cast<int>(Block[n] * Divisor[t][n] + 16384.5f) - 16384, -1023, 1023);
+      zz[i] =
+          std::clamp(static_cast<int>(Block[n] * Divisor[t][n] + 16384.5f) - 16384, -1023, 1023);
     }
     const int diff = zz[0] - Previous[Component];
     Previous[Component] = zz[0];
@@ -218,7 +225,9 @@ class Encoder {
     if (run) PutSymbol(AC[t], 0x00);
   }
 
-  void PutSymbol(const HuffmanCodes& Codes, unsigned Symbol) { Bits.Put(Codes.Code[Symbol], Codes.Length[Symbol]); }
+  void PutSymbol(const HuffmanCodes& Codes, unsigned Symbol) {
+    Bits.Put(Codes.Code[Symbol], Codes.Length[Symbol]);
+  }
   // The symbol RunBits + size, then the value's extra bits (one's complement
   // for negative values).
   void PutValue(const HuffmanCodes& Codes, unsigned RunBits, int Value) {

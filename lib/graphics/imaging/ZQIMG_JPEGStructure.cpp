@@ -30,7 +30,8 @@ class JPEGChecker {
     if (Marker == 0xC4) return CheckHuffmanTables(At, Length);
     if (Marker == 0xDA) return CheckScanHeader(At, Length);
     if (Marker == 0xDD) return Length == 2;
-    if (Marker >= 0xC0 && Marker <= 0xCF && Marker != 0xC8 && Marker != 0xCC) return CheckFrameHeader(At, Length);
+    if (Marker >= 0xC0 && Marker <= 0xCF && Marker != 0xC8 && Marker != 0xCC)
+      return CheckFrameHeader(At, Length);
     // Application data, comments, arithmetic conditioning, line counts.
     return (Marker >= 0xE0 && Marker <= 0xEF) || Marker == 0xFE || Marker == 0xCC || Marker == 0xDC;
   }
@@ -75,11 +76,14 @@ class JPEGChecker {
   bool CheckScanHeader(size_t At, size_t Length) {
     if (!HasFrame || Length < 4) return false;
     const unsigned components = In.U8(At);
-    if (components < 1 || components > ComponentCount || Length != 4 + 2 * size_t{components}) return false;
+    if (components < 1 || components > ComponentCount || Length != 4 + 2 * size_t{components})
+      return false;
     for (unsigned i = 0; i < components; ++i) {
       bool isKnown = false;
-      for (unsigned k = 0; k < ComponentCount; ++k) isKnown = isKnown || ComponentIds[k] == In.U8(At + 1 + 2 * i);
-      if (!isKnown || (In.U8(At + 2 + 2 * i) >> 4) > 3 || (In.U8(At + 2 + 2 * i) & 15) > 3) return false;
+      for (unsigned k = 0; k < ComponentCount; ++k)
+        isKnown = isKnown || ComponentIds[k] == In.U8(At + 1 + 2 * i);
+      if (!isKnown || (In.U8(At + 2 + 2 * i) >> 4) > 3 || (In.U8(At + 2 + 2 * i) & 15) > 3)
+        return false;
     }
     HasScan = true;
     return true;

@@ -14,8 +14,8 @@ namespace {
 const char kEndsEarly[] = "The PNG data ends early.";
 const char kDamagedData[] = "The PNG image data is damaged.";
 
-constexpr uint32_t kIHDR = 0x49484452, kPLTE = 0x504C5445, kIDAT = 0x49444154,
-                   kIEND = 0x49454E44, kTRNS = 0x74524E53;
+constexpr uint32_t kIHDR = 0x49484452, kPLTE = 0x504C5445, kIDAT = 0x49444154, kIEND = 0x49454E44,
+                   kTRNS = 0x74524E53;
 
 struct Header {
   long Width = 0;
@@ -38,19 +38,28 @@ struct PNGFile {
 
 unsigned ChannelsOf(unsigned ColorType) {
   switch (ColorType) {
-    case 0: case 3: return 1;
-    case 2: return 3;
-    case 4: return 2;
-    case 6: return 4;
-    default: return 0;
+    case 0:
+    case 3:
+      return 1;
+    case 2:
+      return 3;
+    case 4:
+      return 2;
+    case 6:
+      return 4;
+    default:
+      return 0;
   }
 }
 
 bool IsAllowedDepth(unsigned ColorType, unsigned Depth) {
   switch (ColorType) {
-    case 0: return Depth == 1 || Depth == 2 || Depth == 4 || Depth == 8 || Depth == 16;
-    case 3: return Depth == 1 || Depth == 2 || Depth == 4 || Depth == 8;
-    default: return Depth == 8 || Depth == 16;
+    case 0:
+      return Depth == 1 || Depth == 2 || Depth == 4 || Depth == 8 || Depth == 16;
+    case 3:
+      return Depth == 1 || Depth == 2 || Depth == 4 || Depth == 8;
+    default:
+      return Depth == 8 || Depth == 16;
   }
 }
 
@@ -76,7 +85,8 @@ void ReadPalette(const ZQIMG_ByteReader& Chunk, PNGFile& File) {
       (File.Head.ColorType == 3 && count > (size_t{1} << File.Head.Depth)))
     ZQIMG_ThrowLoadError("The PNG palette is damaged.");
   for (size_t i = 0; i < count; ++i) {
-    for (size_t c = 0; c < 3; ++c) File.Palette[i][c] = static_cast<unsigned char>(Chunk.U8(3 * i + c));
+    for (size_t c = 0; c < 3; ++c)
+      File.Palette[i][c] = static_cast<unsigned char>(Chunk.U8(3 * i + c));
     File.Palette[i][3] = 255;
   }
   File.PaletteCount = count;
@@ -89,7 +99,8 @@ void ReadTransparency(const ZQIMG_ByteReader& Chunk, PNGFile& File) {
     if (size > File.PaletteCount) ZQIMG_ThrowLoadError("The PNG transparency is damaged.");
     for (size_t i = 0; i < size; ++i) File.Palette[i][3] = static_cast<unsigned char>(Chunk.U8(i));
   } else if (type == 0 || type == 2) {
-    if (size != 2 * size_t{File.Head.Channels}) ZQIMG_ThrowLoadError("The PNG transparency is damaged.");
+    if (size != 2 * size_t{File.Head.Channels})
+      ZQIMG_ThrowLoadError("The PNG transparency is damaged.");
     for (unsigned c = 0; c < File.Head.Channels; ++c) File.Key[c] = Chunk.U16BE(2 * c);
     if (type == 0) File.Key[1] = File.Key[2] = File.Key[0];
     File.HasKey = true;
@@ -104,7 +115,8 @@ ZQIMG_ByteReader ReadChunk(const ZQIMG_ByteReader& In, size_t At, uint32_t& Type
   In.Need(At + 8, size_t{length} + 4, kEndsEarly);
   Type = In.U32BE(At + 4);
   const uLong crc = crc32(0, In.GetData() + At + 4, length + 4);
-  if (crc != In.U32BE(At + 8 + length)) ZQIMG_ThrowLoadError("A PNG chunk is damaged (its CRC is wrong).");
+  if (crc != In.U32BE(At + 8 + length))
+    ZQIMG_ThrowLoadError("A PNG chunk is damaged (its CRC is wrong).");
   return ZQIMG_ByteReader(In.GetData() + At + 8, length);
 }
 
@@ -165,7 +177,8 @@ class Inflater {
     Stream.next_out = &extra;
     Stream.avail_out = 1;
     while (Step() != Z_STREAM_END)
-      if (Stream.avail_out == 0) ZQIMG_ThrowLoadError("The PNG image data is longer than its header says.");
+      if (Stream.avail_out == 0)
+        ZQIMG_ThrowLoadError("The PNG image data is longer than its header says.");
   }
 
  private:
@@ -179,8 +192,10 @@ class Inflater {
       ++Next;
     }
     const int result = inflate(&Stream, Z_NO_FLUSH);
-    if (result == Z_BUF_ERROR && Stream.avail_in == 0 && Next == Data.size()) ZQIMG_ThrowLoadError(kEndsEarly);
-    if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR) ZQIMG_ThrowLoadError(kDamagedData);
+    if (result == Z_BUF_ERROR && Stream.avail_in == 0 && Next == Data.size())
+      ZQIMG_ThrowLoadError(kEndsEarly);
+    if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
+      ZQIMG_ThrowLoadError(kDamagedData);
     return result;
   }
 
@@ -192,9 +207,12 @@ class Inflater {
 // Undoes the filter of Row (Length bytes) given the row above (zeros for the
 // first) and the bytes per complete pixel. One loop per type: this runs for
 // every row of every image.
-void Unfilter(unsigned Filter, unsigned char* Row, const unsigned char* Above, size_t Length, size_t Step) {
+void Unfilter(unsigned Filter, unsigned char* Row, const unsigned char* Above, size_t Length,
+              size_t Step) {
   const size_t first = Length < Step ? Length : Step;
-  auto add = [&](size_t I, int Predicted) { Row[I] = static_cast<unsigned char>(Row[I] + Predicted); };
+  auto add = [&](size_t I, int Predicted) {
+    Row[I] = static_cast<unsigned char>(Row[I] + Predicted);
+  };
   switch (Filter) {
     case 0:
       break;
@@ -210,7 +228,8 @@ void Unfilter(unsigned Filter, unsigned char* Row, const unsigned char* Above, s
       break;
     case 4:
       for (size_t i = 0; i < first; ++i) add(i, Above[i]);
-      for (size_t i = Step; i < Length; ++i) add(i, ZQIMG_PNGPaeth(Row[i - Step], Above[i], Above[i - Step]));
+      for (size_t i = Step; i < Length; ++i)
+        add(i, ZQIMG_PNGPaeth(Row[i - Step], Above[i], Above[i - Step]));
       break;
     default:
       ZQIMG_ThrowLoadError("A PNG row names an unknown filter.");
@@ -220,8 +239,10 @@ void Unfilter(unsigned Filter, unsigned char* Row, const unsigned char* Above, s
 // Sample I (of Depth bits) of an unfiltered row.
 unsigned SampleAt(const unsigned char* Row, size_t I, unsigned Depth) {
   switch (Depth) {
-    case 16: return (Row[2 * I] << 8) | Row[2 * I + 1];
-    case 8: return Row[I];
+    case 16:
+      return (Row[2 * I] << 8) | Row[2 * I + 1];
+    case 8:
+      return Row[I];
     default: {
       const size_t bit = I * Depth;
       return (Row[bit / 8] >> (8 - Depth - bit % 8)) & ((1u << Depth) - 1);
@@ -242,17 +263,20 @@ unsigned char OnWhite(unsigned char Color, unsigned Alpha) {
 void ConvertPixel(const PNGFile& File, const unsigned char* Row, size_t I, unsigned char* Target) {
   const Header& head = File.Head;
   unsigned raw[4] = {0, 0, 0, 0};
-  for (unsigned c = 0; c < head.Channels; ++c) raw[c] = SampleAt(Row, I * head.Channels + c, head.Depth);
+  for (unsigned c = 0; c < head.Channels; ++c)
+    raw[c] = SampleAt(Row, I * head.Channels + c, head.Depth);
   unsigned char rgb[3];
   unsigned alpha = 255;
   if (head.ColorType == 3) {
-    if (raw[0] >= File.PaletteCount) ZQIMG_ThrowLoadError("A PNG pixel's colour index lies outside the palette.");
+    if (raw[0] >= File.PaletteCount)
+      ZQIMG_ThrowLoadError("A PNG pixel's colour index lies outside the palette.");
     std::memcpy(rgb, File.Palette[raw[0]], 3);
     alpha = File.Palette[raw[0]][3];
   } else {
     const bool isGrey = head.ColorType == 0 || head.ColorType == 4;
     for (unsigned c = 0; c < 3; ++c) rgb[c] = To8Bits(raw[isGrey ? 0 : c], head.Depth);
-    if (head.ColorType == 4 || head.ColorType == 6) alpha = To8Bits(raw[head.Channels - 1], head.Depth);
+    if (head.ColorType == 4 || head.ColorType == 6)
+      alpha = To8Bits(raw[head.Channels - 1], head.Depth);
     const unsigned g = isGrey ? raw[0] : raw[1], b = isGrey ? raw[0] : raw[2];
     if (File.HasKey && raw[0] == File.Key[0] && g == File.Key[1] && b == File.Key[2]) alpha = 0;
   }
@@ -260,7 +284,9 @@ void ConvertPixel(const PNGFile& File, const unsigned char* Row, size_t I, unsig
 }
 
 // 8-bit RGB without transparency: the bytes only change their order.
-bool IsPlainRGB(const PNGFile& File) { return File.Head.ColorType == 2 && File.Head.Depth == 8 && !File.HasKey; }
+bool IsPlainRGB(const PNGFile& File) {
+  return File.Head.ColorType == 2 && File.Head.Depth == 8 && !File.HasKey;
+}
 
 void ConvertPlainRGBRow(const unsigned char* Row, long Width, unsigned char* Target) {
   for (long x = 0; x < Width; ++x, Row += 3, Target += 3) {
@@ -293,7 +319,8 @@ void DecodePass(const PNGFile& File, const Pass& P, Inflater& Data, ZQIMG_Image&
     if (IsPlainRGB(File) && P.DX == 1)
       ConvertPlainRGBRow(rows.data() + 1, width, target);
     else
-      for (long x = 0; x < width; ++x) ConvertPixel(File, rows.data() + 1, x, target + 3 * (P.X0 + x * P.DX));
+      for (long x = 0; x < width; ++x)
+        ConvertPixel(File, rows.data() + 1, x, target + 3 * (P.X0 + x * P.DX));
     std::memcpy(above, rows.data() + 1, length);
   }
 }
@@ -304,7 +331,8 @@ ZQIMG_Image ZQIMG_DecodePNG(const ZQ_String& Bytes) {
   ZQ_TRACE_FUNCTION("ZQIMG_DecodePNG");
   const ZQIMG_ByteReader in(Bytes);
   in.Need(0, 8, kEndsEarly);
-  if (std::memcmp(in.GetData(), ZQIMG_PNGSignature, 8) != 0) ZQIMG_ThrowLoadError("The data is no PNG image.");
+  if (std::memcmp(in.GetData(), ZQIMG_PNGSignature, 8) != 0)
+    ZQIMG_ThrowLoadError("The data is no PNG image.");
   const PNGFile file = ReadChunks(in);
   ZQIMG_Image image(file.Head.Width, file.Head.Height, 24);
   Inflater data(file.Data);

@@ -33,8 +33,8 @@ void AppendChunk(ZQ_String& Out, const char* Type, const unsigned char* Data, si
 // Above is the previous row (zeros for the first). Returns the sum of the
 // filtered bytes' absolute values as signed bytes. One loop per type: this
 // runs five times for every row.
-unsigned long Filter(unsigned Type, const unsigned char* Row, const unsigned char* Above, size_t Length,
-                     unsigned char* Target) {
+unsigned long Filter(unsigned Type, const unsigned char* Row, const unsigned char* Above,
+                     size_t Length, unsigned char* Target) {
   unsigned long sum = 0;
   auto emit = [&](size_t I, int Predicted) {
     const unsigned char value = static_cast<unsigned char>(Row[I] - Predicted);
@@ -59,7 +59,8 @@ unsigned long Filter(unsigned Type, const unsigned char* Row, const unsigned cha
       break;
     default:
       for (size_t i = 0; i < first; ++i) emit(i, Above[i]);
-      for (size_t i = 3; i < Length; ++i) emit(i, ZQIMG_PNGPaeth(Row[i - 3], Above[i], Above[i - 3]));
+      for (size_t i = 3; i < Length; ++i)
+        emit(i, ZQIMG_PNGPaeth(Row[i - 3], Above[i], Above[i - 3]));
       break;
   }
   return sum;

@@ -35,7 +35,8 @@ Contribution AreaAverage(long D, double Scale, long SourceSize) {
   Contribution c;
   c.First = static_cast<long>(begin);
   for (long i = c.First; i < end; ++i)
-    c.Weights.push_back(static_cast<float>((std::min<double>(i + 1, end) - std::max<double>(i, begin)) / Scale));
+    c.Weights.push_back(
+        static_cast<float>((std::min<double>(i + 1, end) - std::max<double>(i, begin)) / Scale));
   return c;
 }
 
@@ -43,11 +44,14 @@ std::vector<Contribution> Contributions(long SourceSize, long TargetSize, long M
   const double scale = static_cast<double>(SourceSize) / TargetSize;
   std::vector<Contribution> all(static_cast<size_t>(TargetSize));
   for (long d = 0; d < TargetSize; ++d)
-    all[d] = Method == 2 && scale > 1.0 ? AreaAverage(d, scale, SourceSize) : Bilinear(d, scale, SourceSize);
+    all[d] = Method == 2 && scale > 1.0 ? AreaAverage(d, scale, SourceSize)
+                                        : Bilinear(d, scale, SourceSize);
   return all;
 }
 
-unsigned char ToByte(float Value) { return static_cast<unsigned char>(std::clamp(std::lround(Value), 0L, 255L)); }
+unsigned char ToByte(float Value) {
+  return static_cast<unsigned char>(std::clamp(std::lround(Value), 0L, 255L));
+}
 
 // Methods 1 and 2: first down the columns into one row of sums, then along it.
 ZQIMG_Image ResizeFiltered(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSize, long Method,
@@ -69,7 +73,8 @@ ZQIMG_Image ResizeFiltered(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSi
     for (long x = 0; x < NewSize.X; ++x, target += 3) {
       float pixel[3] = {0.0f, 0.0f, 0.0f};
       for (size_t k = 0; k < columns[x].Weights.size(); ++k)
-        for (int c = 0; c < 3; ++c) pixel[c] += columns[x].Weights[k] * sums[3 * (columns[x].First + k) + c];
+        for (int c = 0; c < 3; ++c)
+          pixel[c] += columns[x].Weights[k] * sums[3 * (columns[x].First + k) + c];
       for (int c = 0; c < 3; ++c) target[c] = ToByte(pixel[c]);
     }
     Task.Step();
@@ -79,11 +84,13 @@ ZQIMG_Image ResizeFiltered(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSi
 
 // The source index nearest to the centre of output sample D.
 long NearestIndex(long D, long SourceSize, long TargetSize) {
-  return static_cast<long>((2 * static_cast<long long>(D) + 1) * SourceSize / (2 * static_cast<long long>(TargetSize)));
+  return static_cast<long>((2 * static_cast<long long>(D) + 1) * SourceSize /
+                           (2 * static_cast<long long>(TargetSize)));
 }
 
 // Method 0, at the image's depth.
-ZQIMG_Image ResizeNearest(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSize, ZQ_ProgressReportService_Task& Task) {
+ZQIMG_Image ResizeNearest(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSize,
+                          ZQ_ProgressReportService_Task& Task) {
   const long bits = Image.GetBitsPerPixel();
   ZQIMG_Image result(NewSize.X, NewSize.Y, bits);
   if (Image.GetPaletteSize() > 0) {
@@ -116,7 +123,8 @@ ZQIMG_Image ZQIMG_Resize(const ZQIMG_Image& Image, const ZQ_Point<long>& NewSize
   ZQ_ASSERT((NewSize.X > 0) and (NewSize.Y > 0));
   ZQ_ASSERT_TEXT(Method >= 0 && Method <= 2, "false");
   ZQ_ASSERT(!Image.IsEmpty());
-  ZQ_ProgressReportService_Task task(ZQ_Internationalization_Translate("Resizing Image"), NewSize.Y);
+  ZQ_ProgressReportService_Task task(ZQ_Internationalization_Translate("Resizing Image"),
+                                     NewSize.Y);
   if (Method == 0) return ResizeNearest(Image, NewSize, task);
   return ResizeFiltered(Image, NewSize, Method, task);
 }

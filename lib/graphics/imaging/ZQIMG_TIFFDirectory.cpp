@@ -43,7 +43,8 @@ bool ZQIMG_TIFFDirectory::GetValues(unsigned Tag, std::vector<uint32_t>& Values)
   if (size * count > 4) at = U32(entry + 8);
   if (!In.Has(at, size * count)) return false;
   Values.clear();
-  for (uint32_t i = 0; i < count; ++i) Values.push_back(type == 3 ? U16(at + 2 * i) : U32(at + 4 * i));
+  for (uint32_t i = 0; i < count; ++i)
+    Values.push_back(type == 3 ? U16(at + 2 * i) : U32(at + 4 * i));
   return true;
 }
 
@@ -77,7 +78,8 @@ bool ZQIMG_TIFFDirectory::HaveStripsInData() const {
   long long rowsPerStrip = GetValue(kTagRowsPerStrip, height);
   if (height <= 0 || rowsPerStrip <= 0) return false;
   if (rowsPerStrip > height) rowsPerStrip = height;
-  if (static_cast<long long>(offsets.size()) != (height + rowsPerStrip - 1) / rowsPerStrip) return false;
+  if (static_cast<long long>(offsets.size()) != (height + rowsPerStrip - 1) / rowsPerStrip)
+    return false;
   for (size_t i = 0; i < offsets.size(); ++i)
     if (!In.Has(offsets[i], counts[i])) return false;
   return true;
