@@ -4,9 +4,8 @@
 
 // objidl.h first: the GDI+ headers need IStream.
 #include <objidl.h>
-// clang-format off
+
 #include <gdiplus.h>
-// clang-format on
 
 #include "ZQIMG_ByteReader.h"
 #include "ZQ_Exception.h"
