@@ -2,10 +2,11 @@
 
 #include <cstring>
 
-// objidl.h first: the GDI+ headers need IStream.
+// objidl.h first: the GDI+ headers need IStream (kept in this order).
+// clang-format off
 #include <objidl.h>
-
 #include <gdiplus.h>
+// clang-format on
 
 #include "ZQIMG_ByteReader.h"
 #include "ZQ_Exception.h"
