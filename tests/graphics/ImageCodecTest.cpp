@@ -200,8 +200,10 @@ TEST(ZQIMG_EncodeJPEG, ScalesTheStandardTablesByQuality) {
             ZQ_NoMatch);
 }
 
+// The picture comes from an embedded PNG through its intres URI.
 TEST(ZQIMGIO, SavedFilesLoadBackThroughFileURIs) {
-  const ZQIMG_Image picture = MakePictureImage(19, 7);
+  UseTestResources();
+  const ZQIMG_Image picture = ZQIMGIO_LoadFromURI(ZQ_URI("intres:PNG_T6_D16_I"));
   const ZQ_FileName png =
       ZQ_FileUtils::GetTemporaryFileName("zqimg", "png", ZQ_FileUtils::GetTemporaryDirectory());
   const ZQ_FileName jpg =
