@@ -7,6 +7,8 @@
 #                                                      beside bare Win32 calls
 #   scripts/benchmark.sh gui [messages] [passes]       glyph routing and layout
 #   scripts/benchmark.sh xml [megabytes] [passes]      XML reading and writing
+#   scripts/benchmark.sh imaging [passes]              PNG and JPEG codecs
+#                                                      beside GDI+'s decoders
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -16,8 +18,9 @@ case "${1:-}" in
   graphics) program=GraphicsBenchmark ;;
   gui) program=GuiBenchmark ;;
   xml) program=XmlBenchmark ;;
+  imaging) program=ImagingBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging [arguments]" >&2
     exit 2
     ;;
 esac
