@@ -68,7 +68,9 @@ class ZQF_KeyMessage : public ZQF_Message {
   // The framework key code: 5 Insert, 6 Delete, 13 Enter, 17 F1, 27 Escape;
   // the upper-case letter or digit while Control is held.
   unsigned char GetKeyCode() const { return KeyCode; }
+  void SetKeyCode(unsigned char Code) { KeyCode = Code; }
   const ZQF_ModifierKeys& GetModifierKeys() const { return Keys; }
+  void SetModifierKeys(const ZQF_ModifierKeys& Modifiers) { Keys = Modifiers; }
   bool MatchesModifierKeys(int Shift, int Control, int Alt) const {
     return Keys.Matches(Shift, Control, Alt);
   }

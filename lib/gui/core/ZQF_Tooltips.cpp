@@ -15,6 +15,9 @@ void ZQF_Tooltips_Resume() {
 
 long ZQF_Tooltips_GetSuspensionCount() { return s_suspensionCount; }
 
+// No tooltip is shown yet.
+void ZQF_Tooltips_HandleMouseMove(long, long, ZQF_Glyph*) {}
+
 ZQF_TooltipDocumentGlyphFactory ZQF_Tooltips_RegisterDocumentGlyphFactory(
     ZQF_TooltipDocumentGlyphFactory Factory) {
   const ZQF_TooltipDocumentGlyphFactory previous = s_documentGlyphFactory;

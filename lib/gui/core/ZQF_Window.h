@@ -8,13 +8,12 @@
 // Module state: the live windows in creation order, and the one mouse
 // capture of the program (the capturing glyph starts the routing of every
 // mouse message, whatever window it lies in).
-// Built so far: construction and destruction with the live-window list,
-// the look-ups, the accessors, the focus query, the capture, and repaint
-// requests of a window not yet created. The creation of the Win32 window,
-// the window procedure and handlers, painting and the window drags follow
-// with the window code; until then their bodies (ZQF_WindowOperations.cpp,
-// ZQF_WindowMessageHandlers.cpp, ZQF_WindowPainting.cpp) do nothing and the
-// handlers return false. UI thread only.
+// The window procedure (ZQF_WindowProcedure.cpp), the handlers with the key
+// translation (ZQF_WindowMessageHandlers.cpp), the operations on the Win32
+// window (ZQF_WindowOperations.cpp) and painting (ZQF_WindowPainting.cpp)
+// each have a file. Painting is double-buffered by default: each paint
+// draws the paint rectangle into a fresh bitmap and copies it in one go.
+// The window position and size drags do nothing yet. UI thread only.
 #ifndef ZQF_WINDOW_H
 #define ZQF_WINDOW_H
 
@@ -26,6 +25,9 @@
 
 class ZQF_Glyph;
 class ZQF_TopLevelGlyph;
+class ZQF_KeyMessage;
+class ZQ_Exception;
+struct ZQF_ModifierKeys;
 
 // The argument of ZQF_Window::Show; any other value goes to ShowWindow as it
 // is.
@@ -89,6 +91,14 @@ class ZQF_Window {
   virtual bool OnSysColorChange();
   virtual bool OnSysKeyDown(UINT VirtualKey, LPARAM KeyData);
   virtual bool OnSysKeyUp(UINT VirtualKey, LPARAM KeyData);
+
+  // Key translation: each fills Message with the framework key code and the
+  // modifier keys, and answers whether it is to be dispatched. Characters
+  // typed with Control alone are refused (their key-downs carry them); with
+  // Control and Alt (AltGr) they are delivered.
+  bool InitializeOnCharMessage(UINT CharacterCode, ZQF_KeyMessage& Message);
+  bool InitializeOnKeyDownMessage(UINT VirtualKey, ZQF_KeyMessage& Message);
+  bool InitializeOnKeyUpMessage(UINT VirtualKey, ZQF_KeyMessage& Message);
 
   // Customisation: the window class and the creation arguments.
   virtual void Cust_RegisterWindowClass();
@@ -165,6 +175,14 @@ class ZQF_Window {
   static void FillWithDefaultValues(WNDCLASSA& WindowClass);
   static LRESULT CALLBACK WndProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
 
+ protected:
+  // Registers the class of the default values with ExtraStyle and Icon,
+  // once: Registered is set before registering.
+  static void RegisterWindowClassOnce(bool& Registered, const char* ClassName, UINT ExtraStyle,
+                                      HICON Icon);
+  // Shift, Control and Alt from GetKeyState.
+  static ZQF_ModifierKeys ReadModifierKeys();
+
  private:
   static LRESULT WndProc_CurrentlyProcessingFatalError(HWND Window, UINT Message, WPARAM WParam,
                                                        LPARAM LParam);
@@ -174,12 +192,22 @@ class ZQF_Window {
                                   long Right, long Bottom, HRGN ClippingRegion, bool HasFocus);
   static void CopyBackingBitmapToScreen(HWND Window, long Left, long Top, long Width, long Height,
                                         HDC MemoryDC);
+  void OnPaintReentered();
+  // Validates the update region, then draws its rectangle.
+  void DrawUpdateRegion();
+  void ReportDrawingError(const ZQ_Exception& Error);
+  // Clears the paint state and hands the requests collected during the
+  // paint to Windows.
+  void FinishPaint();
 
   ZQF_TopLevelGlyph* TopLevelGlyph;
   HWND WindowHandle = nullptr;
   long DisableLevel = 0;
   bool ProcessingPaintMessageFlag = false;
   HRGN UpdateAfterPaintMessageRegion = nullptr;
+  // Set by a drawing error, cleared by the next paint that succeeds: a
+  // persistent error is reported once, not once per retried paint.
+  bool DrawingErrorReported = false;
 };
 
 #endif

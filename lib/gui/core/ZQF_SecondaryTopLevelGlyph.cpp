@@ -1,0 +1,3 @@
+#include "ZQF_SecondaryTopLevelGlyph.h"
+
+bool ZQF_SecondaryTopLevelGlyph::IsMainOrSecondaryWindowRoot() const { return true; }
