@@ -58,6 +58,11 @@ HRSRC FindResource_DoNotThrowException(HMODULE Module, LPCSTR Name, LPCSTR Type)
   return Calls::FindResourceA(Module, Name, Type);
 }
 
+BOOL GetVersionEx_DoNotThrowException(LPOSVERSIONINFOA VersionInformation) {
+  ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::GetVersionEx_DoNotThrowException");
+  return Calls::GetVersionExA(VersionInformation);
+}
+
 BOOL SetCurrentDirectory_DoNotThrowException(LPCSTR PathName) {
   ZQ_TRACE_FUNCTION("ZQLOW_WINBASE::SetCurrentDirectory_DoNotThrowException");
   return Calls::SetCurrentDirectoryA(PathName);

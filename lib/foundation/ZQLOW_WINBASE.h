@@ -116,10 +116,12 @@ BOOL FindNextFileA(HANDLE FindFile, LPWIN32_FIND_DATAA FindData);
 DWORD GetFullPathNameA(LPCSTR FileName, DWORD BufferLength, LPSTR Buffer,
                        LPSTR* FilePart);
 
-// FindResourceA and SetCurrentDirectoryA without any check: the caller
-// judges the result (a missing resource or directory is an answer there).
+// FindResourceA, SetCurrentDirectoryA and GetVersionExA without any check:
+// the caller judges the result (a missing resource or directory, or an
+// unreadable version, is an answer there).
 HRSRC FindResource_DoNotThrowException(HMODULE Module, LPCSTR Name, LPCSTR Type);
 BOOL SetCurrentDirectory_DoNotThrowException(LPCSTR PathName);
+BOOL GetVersionEx_DoNotThrowException(LPOSVERSIONINFOA VersionInformation);
 
 // The only two wrappers that keep no trace frame: ExitProcess never returns
 // to pop one, and GetTickCount is the clock that timing loops poll.

@@ -2,7 +2,6 @@
 
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
-#include "ZQ_Exception.h"
 
 namespace {
 
@@ -13,11 +12,7 @@ UINT s_wheelMessageID = 0;
 bool ReadVersion(OSVERSIONINFOA& Version) {
   Version = OSVERSIONINFOA();
   Version.dwOSVersionInfoSize = sizeof Version;  // the 148-byte record
-  try {
-    return ZQLOW_WINBASE::GetVersionExA(&Version) != FALSE;
-  } catch (const ZQ_Exception&) {
-    return false;
-  }
+  return ZQLOW_WINBASE::GetVersionEx_DoNotThrowException(&Version) != FALSE;
 }
 
 }  // namespace
