@@ -26,3 +26,4 @@ ZQF_Canvas::ZQF_Canvas(HDC, HRGN ClippingRegion, bool) : Imp(nullptr) {
 }
 ZQF_Canvas::~ZQF_Canvas() {}
 void ZQF_Canvas::SetClippingRegionOffset(long, long) {}
+void ZQF_Canvas::Fill(const ZQ_Rectangle<long>&, const ZQR_Color&) {}
