@@ -16,8 +16,18 @@
 
 namespace {
 
+// The main window's preparation for its end: how often, and whether the
+// window still existed then.
+int s_preparations = 0;
+bool s_windowAlive = false;
+
+void RecordPreparation() {
+  ++s_preparations;
+  s_windowAlive = ::IsWindow(ZQLOW_WIN_GetProgramMainWindowHandle()) != FALSE;
+}
+
 // The main window under test replaces the harness's as program main window
-// for its life; the preparation for its end is recorded.
+// for its life.
 class MainWindowTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -26,25 +36,11 @@ class MainWindowTest : public WindowTest {
     ZQF_ApplicationFunctions functions;
     functions.PrepareForAppMainWindowDestruction = &RecordPreparation;
     saved = ZQF_ApplicationLink_Register(functions);
-    Preparations() = 0;
-    WindowAlive() = false;
   }
   void TearDown() override {
     ZQF_ApplicationLink_Register(saved);
     ZQLOW_WIN_SetProgramMainWindowHandle(harnessMain);
     WindowTest::TearDown();
-  }
-  static int& Preparations() {
-    static int s_count = 0;
-    return s_count;
-  }
-  static bool& WindowAlive() {
-    static bool s_alive = false;
-    return s_alive;
-  }
-  static void RecordPreparation() {
-    ++Preparations();
-    WindowAlive() = ::IsWindow(ZQLOW_WIN_GetProgramMainWindowHandle()) != FALSE;
   }
   ZQF_MainApplicationWindow* OpenMain(RecordingGlyph* Client) {
     return Open(new ZQF_MainApplicationWindow(new ZQF_MainApplicationTopLevelGlyph(Client)),
@@ -74,7 +70,7 @@ TEST_F(MainWindowTest, EveryWayOfClosingPreparesThenEndsTheLoop) {
   };
   for (const auto& way : ways) {
     SCOPED_TRACE(way.Name);
-    Preparations() = 0;
+    s_preparations = 0;
     auto* client = new RecordingGlyph("client", nullptr);
     ZQF_Window* window = OpenMain(client);
     const HWND handle = window->GetWindowHandle();
@@ -82,8 +78,8 @@ TEST_F(MainWindowTest, EveryWayOfClosingPreparesThenEndsTheLoop) {
     client->PutOnFocusPath();
     way.Close(handle, window->GetTopLevelGlyph());
     EXPECT_TRUE(PumpMessages());  // WM_QUIT
-    EXPECT_EQ(Preparations(), 1);
-    EXPECT_TRUE(WindowAlive());  // prepared before the window went
+    EXPECT_EQ(s_preparations, 1);
+    EXPECT_TRUE(s_windowAlive);  // prepared before the window went
     EXPECT_FALSE(::IsWindow(handle));
     SetModifierKeys(false, false, false);
   }
