@@ -6,6 +6,9 @@
 #   scripts/benchmark.sh graphics [passes]             graphics resources
 #                                                      beside bare Win32 calls
 #   scripts/benchmark.sh gui [messages] [passes]       glyph routing and layout
+#   scripts/benchmark.sh xml [megabytes] [passes]      XML reading and writing
+#   scripts/benchmark.sh imaging [passes]              PNG and JPEG codecs
+#                                                      beside GDI+'s decoders
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -14,11 +17,13 @@ case "${1:-}" in
   library) program=LibraryBenchmark ;;
   graphics) program=GraphicsBenchmark ;;
   gui) program=GuiBenchmark ;;
+  xml) program=XmlBenchmark ;;
+  imaging) program=ImagingBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging [arguments]" >&2
     exit 2
     ;;
 esac
 shift
 zq_build_and_open_session
-wine "$ZQ_BUILD/benchmarks/$program.exe" "$@"
+wine "$ZQ_BUILD/benchmarks/$program.exe" "$@" </dev/null

@@ -36,6 +36,8 @@
   X(HBITMAP, CreateDIBitmap, , (HDC DC, const BITMAPINFOHEADER* Header, DWORD Init,                \
     const VOID* Bits, const BITMAPINFO* Info, UINT Usage),                                         \
     (DC, Header, Init, Bits, Info, Usage), FailsOnZeroCleared)                                     \
+  X(HBITMAP, CreateDIBSection, , (HDC DC, const BITMAPINFO* Info, UINT Usage, VOID** Bits,        \
+    HANDLE Section, DWORD Offset), (DC, Info, Usage, Bits, Section, Offset), FailsOnZeroCleared)   \
   X(HFONT, CreateFontIndirect, A, (const LOGFONTA* Font), (Font), FailsOnZeroCleared)              \
   X(HDC, CreateIC, A, (LPCSTR Driver, LPCSTR Device, LPCSTR Port, const DEVMODEA* DeviceMode),     \
     (Driver, Device, Port, DeviceMode), FailsOnZeroCleared)                                        \
@@ -59,6 +61,8 @@
     FailsOnZeroCleared)                                                                            \
   X(BOOL, ExtTextOut, A, (HDC DC, int X, int Y, UINT Options, const RECT* Rect, LPCSTR String,     \
     UINT Count, const INT* Dx), (DC, X, Y, Options, Rect, String, Count, Dx), FailsOnZero)         \
+  /* Only says whether every batched call succeeded: nothing to report. */                        \
+  X(BOOL, GdiFlush, , (), (), Unchecked)                                                           \
   X(COLORREF, GetBkColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                                 \
   X(int, GetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, LPVOID Bits,                \
     LPBITMAPINFO Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),                 \
@@ -104,6 +108,8 @@
   X(HGDIOBJ, SelectObject, , (HDC DC, HGDIOBJ Object), (DC, Object), FailsOnNullOrGdiError)        \
   X(COLORREF, SetBkColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnesCleared)          \
   X(int, SetBkMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                          \
+  X(UINT, SetDIBColorTable, , (HDC DC, UINT Start, UINT Count, const RGBQUAD* Colors),           \
+    (DC, Start, Count, Colors), FailsOnZero)                                                       \
   X(int, SetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, const VOID* Bits,           \
     const BITMAPINFO* Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),            \
     FailsOnZeroCleared)                                                                            \
@@ -119,6 +125,10 @@
     int SourceY, int SourceWidth, int SourceHeight, DWORD RasterOperation),                        \
     (DC, X, Y, Width, Height, SourceDC, SourceX, SourceY, SourceWidth, SourceHeight,               \
     RasterOperation), Unchecked)                                                                   \
+  X(int, StretchDIBits, , (HDC DC, int X, int Y, int Width, int Height, int SourceX, int SourceY,  \
+    int SourceWidth, int SourceHeight, const VOID* Bits, const BITMAPINFO* Info, UINT Usage,       \
+    DWORD RasterOperation), (DC, X, Y, Width, Height, SourceX, SourceY, SourceWidth, SourceHeight, \
+    Bits, Info, Usage, RasterOperation), FailsOnZero)                                              \
   X(BOOL, StrokePath, , (HDC DC), (DC), FailsOnZeroCleared)                                        \
   X(BOOL, TextOut, A, (HDC DC, int X, int Y, LPCSTR String, int Count), (DC, X, Y, String, Count), \
     FailsOnZero)

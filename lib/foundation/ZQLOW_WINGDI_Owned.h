@@ -10,6 +10,8 @@
 
 // CreateDCA's or CreateICA's device context.
 using ZQ_OwnedDC = ZQ_Owned<HDC, &ZQLOW_WINGDI::DeleteDC>;
+// A bitmap or DIB section.
+using ZQ_OwnedBitmap = ZQ_Owned<HBITMAP, &ZQLOW_WINGDI::DeleteObject>;
 // A region (CreateRectRgn and the like).
 using ZQ_OwnedRegion = ZQ_Owned<HRGN, &ZQLOW_WINGDI::DeleteObject>;
 

@@ -1,0 +1,62 @@
+#include "ZQXML_EntityTable.h"
+
+#include "ZQ_Internationalization.h"
+#include "ZQ_StringSubs.h"
+
+namespace {
+
+bool LiesIn(const ZQXML_EntityTable::DataSource* Current,
+            const ZQXML_EntityTable::DataSource* Source) {
+  for (; Current; Current = Current->Parent)
+    if (Current == Source) return true;
+  return false;
+}
+
+}  // namespace
+
+void ZQXML_EntityTable::Define(const ZQ_String& Name, const ZQ_String& Value, bool OnlyIfNew) {
+  if (OnlyIfNew && Entities.KeyExists(Name)) return;
+  Entity& entity = Entities.GetOrCreateLink(Name)->Value;
+  entity.Value = Value;
+  entity.Description = ZQ_SubstituteArguments(
+      ZQ_Internationalization_Translate("reading the entity \"{$1}\""), Name, ZQ_String());
+}
+
+const ZQXML_EntityTable::Entity* ZQXML_EntityTable::Find(const ZQ_String& Name) const {
+  const auto* link = Entities.FindLink(Name);
+  return link ? &link->Value : nullptr;
+}
+
+long ZQXML_EntityTable::GetNestingDepth(const DataSource* Current) {
+  long depth = -1;
+  for (; Current; Current = Current->Parent) ++depth;
+  return depth;
+}
+
+void ZQXML_EntityTable::ForgetFinished(const DataSource* Current) {
+  while (NumActive > 0 && !LiesIn(Current, Active[NumActive - 1].Source)) {
+    Active[NumActive - 1] = Expansion();
+    --NumActive;
+  }
+}
+
+bool ZQXML_EntityTable::IsBeingExpanded(const ZQ_String& Name, const DataSource* Current) {
+  ForgetFinished(Current);
+  for (long i = 0; i < NumActive; ++i)
+    if (Active[i].Name == Name) return true;
+  return false;
+}
+
+bool ZQXML_EntityTable::Admit(long Length) {
+  const long cost = Length > MinBytesPerSplice ? Length : MinBytesPerSplice;
+  if (cost > MaxExpansionBytes - ExpandedBytes) return false;
+  ExpandedBytes += cost;
+  return true;
+}
+
+void ZQXML_EntityTable::NoteExpansion(const DataSource* Source, const ZQ_String& Name) {
+  ForgetFinished(Source);
+  Active[NumActive].Source = Source;
+  Active[NumActive].Name = Name;
+  ++NumActive;
+}

@@ -1,0 +1,116 @@
+// The reading position of ZQXML_Parser: bulk scans inside the current
+// section, and the slow paths for texts that run across sections.
+#include <cstring>
+
+#include "ZQXML_CharacterClasses.h"
+#include "ZQXML_Parser.h"
+#include "ZQ_ParameterSymbol.h"
+
+namespace {
+
+bool LookingAtAcrossSections(ZQ_AbstractTextStreamParser::MarkType Mark, const char* Literal,
+                             long Length) {
+  for (long i = 0; i < Length; ++i) {
+    Mark.Normalize();
+    if (Mark.CharP == Mark.SectionP->End || *Mark.CharP != Literal[i]) return false;
+    ++Mark.CharP;
+  }
+  return true;
+}
+
+}  // namespace
+
+void ZQXML_Parser::Skip(long N) {
+  for (long i = 0; i < N; ++i) AdvanceChar();
+}
+
+bool ZQXML_Parser::LookingAt(const char* Literal, long Length) const {
+  const MarkType& position = GetPosition();
+  if (position.SectionP->End - position.CharP >= Length)
+    return std::memcmp(position.CharP, Literal, static_cast<size_t>(Length)) == 0;
+  return LookingAtAcrossSections(position, Literal, Length);
+}
+
+ZQ_AbstractTextStreamParser::MarkType ZQXML_Parser::FindLiteral(const char* Literal,
+                                                                long Length) {
+  for (;;) {
+    DataSourceSectionType* section = GetPosition().SectionP;
+    const char* end = section->End;
+    for (const char* p = Here(); p < end; ++p) {
+      p = static_cast<const char*>(std::memchr(p, Literal[0], static_cast<size_t>(end - p)));
+      if (!p) break;
+      const MarkType found(section, p);
+      const bool isMatch = end - p >= Length
+                               ? std::memcmp(p, Literal, static_cast<size_t>(Length)) == 0
+                               : LookingAtAcrossSections(found, Literal, Length);
+      if (isMatch) {
+        MoveTo(p);
+        Skip(Length);
+        return found;
+      }
+    }
+    const bool isLast = !section->Next;
+    MoveTo(end);
+    if (isLast) return MarkType();
+  }
+}
+
+bool ZQXML_Parser::SkipWhitespace() {
+  bool skipped = false;
+  for (;;) {
+    const char* p = Here();
+    const char* end = HereEnd();
+    const char* start = p;
+    while (p < end && ZQXML_CharacterClasses.Is(*p, ZQXML_Class_Space)) ++p;
+    if (p == start) return skipped;
+    skipped = true;
+    MoveTo(p);
+    if (p < end || IsAtEnd()) return true;
+  }
+}
+
+ZQ_String ZQXML_Parser::ReadName() {
+  const char* p = Here();
+  const char* end = HereEnd();
+  if (p == end || !ZQXML_CharacterClasses.Is(*p, ZQXML_Class_NameStart)) return ZQ_String();
+  const char* start = p++;
+  while (p < end && ZQXML_CharacterClasses.Is(*p, ZQXML_Class_NameChar)) ++p;
+  const bool mayGoOn = p == end && GetPosition().SectionP->Next;
+  MoveTo(p);
+  if (!mayGoOn) return Strings.Get(start, static_cast<long>(p - start));
+  // The name runs on into the next section.
+  Scratch.Clear();
+  Scratch.Append(start, static_cast<long>(p - start));
+  while (!IsAtEnd() && ZQXML_CharacterClasses.Is(GetCurrentChar(), ZQXML_Class_NameChar)) {
+    Scratch.Append(GetCurrentChar());
+    AdvanceChar();
+  }
+  return Strings.Get(Scratch.GetData(), Scratch.GetLength());
+}
+
+ZQ_String ZQXML_Parser::ReadKeyword() {
+  Scratch.Clear();
+  while (!IsAtEnd() && ZQXML_CharacterClasses.Is(GetCurrentChar(), ZQXML_Class_Letter)) {
+    Scratch.Append(GetCurrentChar());
+    AdvanceChar();
+  }
+  return Scratch.ToString();
+}
+
+ZQ_String ZQXML_Parser::DescribeCurrent() const {
+  if (IsAtEnd()) return ZQXML_FormatParserMessage(ZQXML_ParserMessage::FoundEndOfText);
+  const unsigned char c = static_cast<unsigned char>(GetCurrentChar());
+  if (c >= 32 && c < 127)
+    return ZQXML_FormatParserMessage(ZQXML_ParserMessage::FoundCharacter, ZQ_String(static_cast<char>(c)));
+  return ZQXML_FormatParserMessage(ZQXML_ParserMessage::FoundCharacterCode,
+                                   ZQ_SubstituteParameters("{$1}", static_cast<long>(c)));
+}
+
+void ZQXML_Parser::Fail(ZQXML_ParserMessage Message, MarkType At, const ZQ_String& Value1,
+                        const ZQ_String& Value2) {
+  ThrowErrorAt(ZQXML_FormatParserMessage(Message, Value1, Value2), At);
+}
+
+void ZQXML_Parser::FailFoundInsteadOf(const ZQ_String& Expected) {
+  Fail(ZQXML_ParserMessage::FoundInsteadOf, GetPosition(), DescribeCurrent(), Expected);
+}
