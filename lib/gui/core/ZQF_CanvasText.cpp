@@ -6,6 +6,7 @@
 #include "ZQF_Canvas.h"
 #include "ZQF_CanvasImp.h"
 #include "ZQF_Metrics.h"
+#include "ZQIMG_Image.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQR_Bitmap.h"
@@ -185,6 +186,13 @@ void ZQF_Canvas::Draw(const ZQR_TransparentBitmap& Bitmap, const ZQ_Point<long>&
   const ZQ_Point<long> p = Imp->ToDevice(Location);
   if (!PictureWithinLimit(p, Size)) return;
   Bitmap.Draw(Imp->DeviceContext, p.X, p.Y, Size.X, Size.Y);
+}
+
+void ZQF_Canvas::Draw(const ZQIMG_Image& Image, const ZQ_Point<long>& Location,
+                      const ZQ_Point<long>& Size) {
+  const ZQ_Point<long> p = Imp->ToDevice(Location);
+  if (!PictureWithinLimit(p, Size)) return;
+  Image.Draw(Imp->DeviceContext, p.X, p.Y, Size.X, Size.Y);
 }
 
 ZQR_Bitmap ZQF_Canvas::GetAsBitmap(const ZQ_Rectangle<long>& Rectangle) {
