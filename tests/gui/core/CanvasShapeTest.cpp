@@ -6,6 +6,7 @@
 #include "DrawingTestSupport.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_Metrics.h"
+#include "ZQR_Bitmap.h"
 
 namespace {
 
@@ -174,6 +175,16 @@ TEST_F(CanvasShapes, FillsAndInversionAddTheOrigin) {
   canvas->Invert(ZQ_Rectangle<long>(2, 2, 4, 4));
   EXPECT_EQ(At(12, 12), ZQR_Color(0, 255, 255));
   EXPECT_EQ(At(15, 15), ZQR_Color_Black);
+}
+
+TEST_F(CanvasShapes, CopyOfARectangleAsBitmap) {
+  canvas->SetOrigin(ZQ_Point<long>(10, 10));
+  canvas->Fill(ZQ_Rectangle<long>(2, 2, 3, 3), ZQR_Color(255, 0, 0));
+  const ZQR_Bitmap copy = canvas->GetAsBitmap(ZQ_Rectangle<long>(2, 2, 6, 4));
+  ASSERT_EQ(copy.GetSize(), ZQ_Point<long>(6, 4));
+  DibSurface target(6, 4);
+  copy.Draw(target.GetHDC(), 0, 0, 6, 4, SRCCOPY);
+  EXPECT_EQ(target.GetInkBox(), ZQ_Rectangle<long>(0, 0, 3, 3));
 }
 
 TEST_F(CanvasShapes, DisabledColorIsOneThirdTextTwoThirdsBackground) {
