@@ -196,19 +196,4 @@ TEST_F(CanvasShapes, DisabledColorIsOneThirdTextTwoThirdsBackground) {
   EXPECT_EQ(canvas->GetDisabledTextColor(), ZQR_Color(85, 66, 3));
 }
 
-TEST_F(CanvasShapes, PenChangesOnlyOnARealChange) {
-  int pens = 0;
-  const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::CreatePen> counting(
-      [&](int Style, int Width, COLORREF Color) {
-        ++pens;
-        return ::CreatePen(Style, Width, Color);
-      });
-  canvas->SetPenColor(ZQR_Color_Black);
-  canvas->SetLineStyle(0);
-  EXPECT_EQ(pens, 0);
-  canvas->SetLineStyle(1);
-  canvas->SetPenColor(kBlue);
-  EXPECT_EQ(pens, 2);
-}
-
 }  // namespace

@@ -111,14 +111,6 @@ TEST_F(CanvasText, BitmapsBeyondTheLimitAreNotDrawn) {
   EXPECT_EQ(surface->GetInkBox(), ZQ_Rectangle<long>(10, 5, 32, 32));
 }
 
-TEST_F(CanvasText, AlignedTextIsClippedToItsRectangle) {
-  canvas->Draw(ZQ_String("Wide text here"), ZQ_Rectangle<long>(20, 20, 30, 12), 1, 1);
-  const ZQ_Rectangle<long> ink = surface->GetInkBox();
-  EXPECT_GE(ink.X, 20);
-  EXPECT_LE(ink.X + ink.Width, 50);
-  EXPECT_GE(ink.Y, 20);
-}
-
 TEST_F(CanvasText, DisabledLabelIsGreyAndRestoresTheContext) {
   canvas->SetBackgroundColor(ZQR_Color(192, 192, 192));
   canvas->DrawLabelDisabled(ZQ_String("Grey"), ZQ_Point<long>(10, 10));

@@ -122,7 +122,10 @@ TEST_F(TopLevelCursors, WhatsThisModeShowsTheHelpCursor) {
   top->CancelWhatsThisHelpMode();
 }
 
-TEST_F(TopLevelCursors, TooltipsMessageDefaultsAndReset) {
+// Routed at a point like the tooltips route it.
+class TooltipsMessage : public TopLevelCursors {};
+
+TEST_F(TooltipsMessage, DefaultsComeBackWithReset) {
   ZQF_TooltipsMessage m;
   m.SetText(ZQ_String("tip"));
   m.SetTextPosition(ZQ_Point<long>(5, 6));
