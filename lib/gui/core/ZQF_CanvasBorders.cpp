@@ -58,13 +58,14 @@ void ZQF_Canvas::DrawFocusIndicator(const ZQ_Rectangle<long>& Rectangle) {
 }
 
 ZQ_Point<long> ZQF_Canvas::GetBorderSize(int BorderCode) {
-  ZQ_ASSERT((0 <= BorderCode) && (BorderCode <= 8));
+  ZQ_ASSERT_TEXT(0 <= BorderCode && BorderCode <= 8, "(0 <= BorderCode) and (BorderCode <= 8)");
   const long t = (0 <= BorderCode && BorderCode <= 8) ? s_borderThickness[BorderCode] : 0;
   return ZQ_Point<long>(t, t);
 }
 
 long ZQF_Canvas::GetSeparatorLineThickness(int SeparatorCode) {
-  ZQ_ASSERT((0 <= SeparatorCode) && (SeparatorCode <= 5));
+  ZQ_ASSERT_TEXT(0 <= SeparatorCode && SeparatorCode <= 5,
+                 "(0 <= SeparatorCode) and (SeparatorCode <= 5)");
   return (0 <= SeparatorCode && SeparatorCode <= 5) ? s_separatorThickness[SeparatorCode] : 0;
 }
 

@@ -1,6 +1,6 @@
 // DrawingTestSupport.h: what the drawing tests draw on and read back: a
 // memory context holding a 32-bit DIB section, its pixels as colours, the
-// bounding box of the pixels that differ from the background, and BMP
+// bounding box of the pixels that differ from the background, and PNG
 // screenshots written to <build>/screenshots. Also a fixture that runs the
 // stages (so the metrics exist) with the system colours replaced by distinct
 // ones: Wine's 3-D colours coincide in part.
@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 
 #include "GuiStageTestSupport.h"
 #include "ZQF_Metrics.h"
+#include "ZQIMGIO.h"
+#include "ZQIMG_Image.h"
+#include "ZQ_FileName.h"
 #include "ZQLOW_WIN_FakeCall.h"
 #include "ZQR_Color.h"
 #include "ZQ_Rectangle.h"
@@ -86,7 +88,7 @@ class DibSurface {
       for (long x = 0; x < Width; ++x) count += GetPixel(x, y) == Color;
     return count;
   }
-  // Writes the surface as a 24-bit BMP file to <build>/screenshots/Name.bmp.
+  // Writes the surface as a PNG file to <build>/screenshots/Name.png.
   void SaveScreenshot(const std::string& Name) const;
 
  private:
@@ -111,28 +113,18 @@ inline std::string ScreenshotFolder() {
 }
 
 inline void DibSurface::SaveScreenshot(const std::string& Name) const {
-  const long rowSize = (Width * 3 + 3) / 4 * 4;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{sizeof info, Width, Height, 1, 24, BI_RGB, DWORD(rowSize * Height), 0, 0, 0, 0};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  const std::string path = ScreenshotFolder() + "\\" + Name + ".bmp";
-  FILE* out = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(out, nullptr) << path;
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::string row(rowSize, '\0');
-  for (long y = Height - 1; y >= 0; --y) {
+  ZQIMG_Image picture(Width, Height, 24);
+  for (long y = 0; y < Height; ++y) {
+    unsigned char* row = picture.GetRow24BitForWriting(y);
     for (long x = 0; x < Width; ++x) {
       const ZQR_Color c = GetPixel(x, y);
-      row[x * 3] = char(c.GetBlue());
-      row[x * 3 + 1] = char(c.GetGreen());
-      row[x * 3 + 2] = char(c.GetRed());
+      row[x * 3] = c.GetBlue();
+      row[x * 3 + 1] = c.GetGreen();
+      row[x * 3 + 2] = c.GetRed();
     }
-    std::fwrite(row.data(), 1, rowSize, out);
   }
-  std::fclose(out);
+  const std::string path = ScreenshotFolder() + "\\" + Name + ".png";
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(ZQ_String(path.c_str())), picture);
 }
 
 // The stages with distinct system colours: every colour metric taken from
