@@ -73,6 +73,8 @@
   X(LPVOID, MapViewOfFile, , (HANDLE FileMapping, DWORD Access, DWORD OffsetHigh,                  \
     DWORD OffsetLow, SIZE_T BytesToMap), (FileMapping, Access, OffsetHigh, OffsetLow, BytesToMap), \
     FailsOnZero)                                                                                   \
+  X(BOOL, MoveFileEx, A, (LPCSTR ExistingName, LPCSTR NewName, DWORD Flags),                      \
+    (ExistingName, NewName, Flags), FailsOnZero)                                                   \
   X(int, MulDiv, , (int Number, int Numerator, int Denominator), (Number, Numerator, Denominator), \
     Unchecked)                                                                                     \
   X(BOOL, RemoveDirectory, A, (LPCSTR PathName), (PathName), FailsOnZero)                          \
