@@ -73,7 +73,9 @@ class RegistryBuilder {
       const ZQXML_Node& child = *children[i];
       ZQ_String key = child.GetAttributeValue("key", ZQ_String());
       if (ZQ_StripRegistryKey(key).IsEmpty())
-        FailLoad("The item <{$1}> in {$2} has no usable key.", child.GetName(), Describe(Path));
+        FailLoad("The key \"{$1}\" of an item in {$2} is empty once stripped to letters, digits, "
+                 "\"_\", \"-\", \".\" and \":\".",
+                 key, Describe(Path));
       ZQ_ValidateRegistryKey(key);
       const ZQ_String path = Path + "/" + key;
       if (Folder.DoesExist(key)) FailLoad("The key {$1} appears twice.", path);
