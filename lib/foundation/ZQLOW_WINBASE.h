@@ -55,6 +55,7 @@
   X(void, GetLocalTime, , (LPSYSTEMTIME SystemTime), (SystemTime), Unchecked)                      \
   X(DWORD, GetModuleFileName, A, (HMODULE Module, LPSTR FileName, DWORD Size),                     \
     (Module, FileName, Size), FailsOnZero)                                                         \
+  X(HMODULE, GetModuleHandle, A, (LPCSTR ModuleName), (ModuleName), FailsOnZero)                  \
   X(DWORD, GetTempPath, A, (DWORD BufferLength, LPSTR Buffer), (BufferLength, Buffer),             \
     FailsOnZero)                                                                                   \
   X(DWORD, GetTimeZoneInformation, , (LPTIME_ZONE_INFORMATION TimeZone), (TimeZone),               \
