@@ -7,6 +7,10 @@
 // parsed there); it merges adjacent pieces of text into one; it runs the
 // parser commands "[-define name 'value'-]", "[-defdefine name 'value'-]" and
 // "[-include 'uri'-]" written in character data or attribute values.
+// Given a DTD, it validates what it reads (ZQXML_Validator.h), drops white
+// space in element content unless told to keep it, and knows the DTD's
+// entities after those of commands. It can read a fragment as the content of
+// a dummy root element.
 // Every fault of the input throws ZQ_AbstractTextStreamParserException at the
 // construct at fault, with the line and column inside the text where it lies
 // (an included file, an entity's replacement text). Opening an input or an

@@ -80,6 +80,8 @@ TEST(ZQXML_Validation, ContentModelsAcceptAndRejectAtTheRightPlace) {
       {row.c_str(), "<r><b/><b/><b/></r>", 0, 0, "row of the other kind"},
       {row.c_str(), "<r><a/><b/></r>", 1, 8, "row that mixes the kinds"},
       {sequence.c_str(), "<q/>", 1, 1, "undeclared root"},
+      {sequence.c_str(), "<r><a/><!-- c --><?pi x?><b/><c/></r>", 0, 0, "comments and instructions"},
+      {empty.c_str(), "<r><!-- c --></r>", 0, 0, "a comment in EMPTY"},
   };
   for (const auto& c : kCases) ExpectValidation(c);
 }
