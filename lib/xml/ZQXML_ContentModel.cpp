@@ -32,6 +32,13 @@ void Normalize(PositionSet& Set) {
 
 ParticleSets Analyse(const ZQXML_ContentParticle& Particle, PositionAutomaton& Automaton);
 
+long CountNames(const ZQXML_ContentParticle& Particle) {
+  if (Particle.Type == ZQXML_ContentParticle::Kind::Element) return 1;
+  long count = 0;
+  for (const ZQXML_ContentParticle& child : Particle.Children) count += CountNames(child);
+  return count;
+}
+
 ParticleSets AnalyseGroup(const ZQXML_ContentParticle& Group, PositionAutomaton& Automaton) {
   const bool isSequence = Group.Type == ZQXML_ContentParticle::Kind::Sequence;
   ParticleSets sets;
@@ -92,6 +99,8 @@ ZQXML_ContentModel ZQXML_ContentModel::MakeMixed(const std::vector<long>& Elemen
 // The subset construction: a state of the machine is the set of positions
 // just matched; state 0 is the start, before any.
 bool ZQXML_ContentModel::Compile(const ZQXML_ContentParticle& Root, ZQXML_ContentModel& Model) {
+  // Follow sets grow with the square of the names.
+  if (CountNames(Root) > MaxNames) return false;
   PositionAutomaton automaton;
   const ParticleSets rootSets = Analyse(Root, automaton);
   automaton.IsLast.assign(automaton.Element.size(), false);

@@ -5,8 +5,9 @@
 // position per element name, with first, last and follow sets) is turned
 // into a DFA by the subset construction, so a non-deterministic model such
 // as "(a+ | b+)" is still matched exactly. EMPTY, mixed content and
-// "(#PCDATA)" are machines of one state. Nothing throws; a model whose
-// machine would exceed MaxStates is refused by Compile. One thread only.
+// "(#PCDATA)" are machines of one state. Nothing throws; a model of more
+// than MaxNames names, or whose machine would exceed MaxStates states, is
+// refused by Compile. One thread only.
 #ifndef ZQXML_CONTENTMODEL_H
 #define ZQXML_CONTENTMODEL_H
 
@@ -23,6 +24,7 @@ struct ZQXML_ContentParticle {
 class ZQXML_ContentModel {
  public:
   enum class Kind { Empty, Any, Mixed, Children };
+  static const long MaxNames = 1024;
   static const long MaxStates = 4096;
 
   // ANY content.
@@ -30,7 +32,8 @@ class ZQXML_ContentModel {
   static ZQXML_ContentModel MakeEmpty();
   // Text and the given elements in any order and number.
   static ZQXML_ContentModel MakeMixed(const std::vector<long>& Elements);
-  // False when the machine would need more than MaxStates states.
+  // False when the model has more than MaxNames names or the machine would
+  // need more than MaxStates states.
   static bool Compile(const ZQXML_ContentParticle& Root, ZQXML_ContentModel& Model);
 
   Kind GetKind() const { return Type; }

@@ -2,6 +2,7 @@
 
 #include "ZQXML_CharacterClasses.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_Internationalization.h"
 #include "ZQ_ParameterSymbol.h"
 
 namespace {
@@ -147,7 +148,8 @@ void ZQXML_DocumentTypeDefinitionParser::ParseContentSpecification(long Element)
       if (!ZQXML_ContentModel::Compile(root, model))
         Fail(ZQXML_ParserMessage::ModelTooComplex, start,
              Result.GetBody().GetElement(Element).Name,
-             ZQ_SubstituteParameters("{$1}", ZQXML_ContentModel::MaxStates));
+             ZQ_SubstituteParameters(ZQ_Internationalization_Translate("{$1} names or {$2} states"),
+                                     ZQXML_ContentModel::MaxNames, ZQXML_ContentModel::MaxStates, 0));
     }
   } else {
     const ZQ_String keyword = ReadName();

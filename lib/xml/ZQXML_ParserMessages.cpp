@@ -52,7 +52,7 @@ const char* const kMessages[] = {
     "The element <{$1}> is named in a content model but never declared.",
     "The literal is not closed: the text ends where {$1} was expected.",
     "Found a content model nested more than {$1} deep.",
-    "The content model of the element <{$1}> needs more than {$2} states.",
+    "The content model of the element <{$1}> is too complex: it has more than {$2}.",
     "Found the element <{$1}>, which the document type definition does not declare.",
     "Found the element <{$1}> where {$2} was expected.",
     "The element <{$1}> ends where {$2} was expected.",

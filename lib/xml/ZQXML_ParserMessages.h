@@ -47,7 +47,7 @@ enum class ZQXML_ParserMessage {
   UndeclaredElementInModel,  // element name
   UnclosedLiteral,           // quote
   ModelNestsTooDeep,         // limit
-  ModelTooComplex,           // element name, limit
+  ModelTooComplex,           // element name, the limits
   // Validation
   UndeclaredElement,         // element name
   ElementNotAllowed,         // element name, what was expected

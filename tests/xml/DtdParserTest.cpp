@@ -46,6 +46,22 @@ TEST(ZQXML_DocumentTypeDefinitionParser, BrokenDtdsFailAtTheConstructAtFault) {
   }
 }
 
+TEST(ZQXML_DocumentTypeDefinitionParser, ModelsThatWouldGrowTooLargeAreRefused) {
+  // 1,025 names; and (a|b)*, a, then 12 times (a|b): a machine of 2^13 states.
+  std::string names = "<!ELEMENT a EMPTY><!ELEMENT b EMPTY><!ELEMENT r (a";
+  for (int i = 0; i < 1024; ++i) names += ", a";
+  names += ")>";
+  std::string states = "<!ELEMENT a EMPTY><!ELEMENT b EMPTY><!ELEMENT r ((a | b)*, a";
+  for (int i = 0; i < 12; ++i) states += ", (a | b)";
+  states += ")>";
+  for (const std::string& dtd : {names, states}) {
+    const CaughtError error = ErrorOf([&] { DtdOf(dtd.c_str()); });
+    EXPECT_EQ(error.Kind, "parse");
+    EXPECT_NE(error.Description.find("is too complex"), std::string::npos) << error.Description;
+    EXPECT_EQ(error.Column, 49) << "at the model";
+  }
+}
+
 TEST(ZQXML_DocumentTypeDefinitionParser, ParameterEntitiesAreSplicedWhereverTheyAreUsed) {
   const ZQXML_DocumentTypeDefinition dtd = DtdOf(
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
