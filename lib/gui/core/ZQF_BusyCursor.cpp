@@ -46,12 +46,8 @@ class ZQF_ProgressReportService_DisplayHook_BusyCursor
 
 ZQF_ProgressReportService_DisplayHook_BusyCursor s_busyCursor;
 
-struct Registration {
-  Registration() {
-    ZQ_InitializationService::RegisterCallback(&ZQF_BusyCursor_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_BusyCursor);
-  }
-} s_registration;
+const ZQ_StageCallbackRegistration s_registration(&ZQF_BusyCursor_InitializationServiceCallback,
+                                                  ZQ_InitializationService::Position_BusyCursor);
 
 }  // namespace
 

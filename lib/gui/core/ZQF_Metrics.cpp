@@ -107,12 +107,8 @@ struct MetricTables {
 
 MetricTables s_tables;
 
-struct Registration {
-  Registration() {
-    ZQ_InitializationService::RegisterCallback(&ZQF_Metrics_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_Metrics);
-  }
-} s_registration;
+const ZQ_StageCallbackRegistration s_registration(&ZQF_Metrics_InitializationServiceCallback,
+                                                  ZQ_InitializationService::Position_Metrics);
 
 bool KeyBelow(int Key, int Count) { return 0 <= Key && Key < Count; }
 
