@@ -5,8 +5,9 @@
 #                                                      beside the C++ runtime
 #   scripts/benchmark.sh graphics [passes]             graphics resources
 #                                                      beside bare Win32 calls
-#   scripts/benchmark.sh gui [messages] [passes]       glyph routing, layout and
-#                                                      window painting
+#   scripts/benchmark.sh gui [messages] [passes] [draws]
+#                                                      glyph routing, layout
+#                                                      drawing and window painting
 #   scripts/benchmark.sh xml [megabytes] [passes]      XML reading and writing
 #   scripts/benchmark.sh imaging [passes]              PNG and JPEG codecs
 #                                                      beside GDI+'s decoders

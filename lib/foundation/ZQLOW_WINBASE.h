@@ -55,6 +55,7 @@
   X(void, GetLocalTime, , (LPSYSTEMTIME SystemTime), (SystemTime), Unchecked)                      \
   X(DWORD, GetModuleFileName, A, (HMODULE Module, LPSTR FileName, DWORD Size),                     \
     (Module, FileName, Size), FailsOnZero)                                                         \
+  X(HMODULE, GetModuleHandle, A, (LPCSTR ModuleName), (ModuleName), FailsOnZero)                  \
   X(DWORD, GetTempPath, A, (DWORD BufferLength, LPSTR Buffer), (BufferLength, Buffer),             \
     FailsOnZero)                                                                                   \
   X(DWORD, GetTimeZoneInformation, , (LPTIME_ZONE_INFORMATION TimeZone), (TimeZone),               \
@@ -73,6 +74,8 @@
   X(LPVOID, MapViewOfFile, , (HANDLE FileMapping, DWORD Access, DWORD OffsetHigh,                  \
     DWORD OffsetLow, SIZE_T BytesToMap), (FileMapping, Access, OffsetHigh, OffsetLow, BytesToMap), \
     FailsOnZero)                                                                                   \
+  X(BOOL, MoveFileEx, A, (LPCSTR ExistingName, LPCSTR NewName, DWORD Flags),                      \
+    (ExistingName, NewName, Flags), FailsOnZero)                                                   \
   X(int, MulDiv, , (int Number, int Numerator, int Denominator), (Number, Numerator, Denominator), \
     Unchecked)                                                                                     \
   X(BOOL, RemoveDirectory, A, (LPCSTR PathName), (PathName), FailsOnZero)                          \

@@ -8,13 +8,8 @@ namespace {
 
 ZQ_RegistryFolder* ApplicationConfigurationRegistry = nullptr;
 
-struct RegisterStageCallback {
-  RegisterStageCallback() {
-    ZQ_InitializationService::RegisterCallback(
-        &ZQ_ApplicationConfigurationRegistry_InitializationServiceCallback,
-        ZQ_InitializationService::Position_ApplicationConfigurationRegistry);
-  }
-} s_registerStageCallback;
+const ZQ_StageCallbackRegistration s_registerStageCallback(&ZQ_ApplicationConfigurationRegistry_InitializationServiceCallback,
+                                                           ZQ_InitializationService::Position_ApplicationConfigurationRegistry);
 
 }  // namespace
 

@@ -20,13 +20,8 @@ ZQ_CommandLineElement*& FirstElement() {
   return s_first;
 }
 
-struct RegisterStageCallback {
-  RegisterStageCallback() {
-    ZQ_InitializationService::RegisterCallback(
-        &ZQ_CommandLine_InitializationServiceCallback,
-        ZQ_InitializationService::Position_CommandLine);
-  }
-} s_registerStageCallback;
+const ZQ_StageCallbackRegistration s_registerStageCallback(&ZQ_CommandLine_InitializationServiceCallback,
+                                                           ZQ_InitializationService::Position_CommandLine);
 
 }  // namespace
 

@@ -102,4 +102,12 @@ class ZQ_InitializationService {
   static void ResetForTesting(int NumCallbacksToKeep = -1);
 };
 
+// A module's registration: a static object of this class registers its stage
+// callback when static initialisation constructs it.
+struct ZQ_StageCallbackRegistration {
+  ZQ_StageCallbackRegistration(ZQ_InitializationService::Callback Function, int Position) {
+    ZQ_InitializationService::RegisterCallback(Function, Position);
+  }
+};
+
 #endif

@@ -162,10 +162,8 @@ ZQ_Rectangle<long> ClippedToPrintable(ZQ_Rectangle<long> Area, const ZQ_PrinterD
   return ZQ_Rectangle<long>::Intersection(Area, printable);
 }
 
-const bool s_registered =
-    (ZQ_InitializationService::RegisterCallback(ZQ_Printer_InitializationServiceCallback,
-                                                ZQ_InitializationService::Position_Printer),
-     true);
+const ZQ_StageCallbackRegistration s_registered(&ZQ_Printer_InitializationServiceCallback,
+                                                 ZQ_InitializationService::Position_Printer);
 
 }  // namespace
 

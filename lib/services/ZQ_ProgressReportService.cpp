@@ -78,12 +78,8 @@ void RemoveFromTable(long Index) {
   --state.numActiveTasks;
 }
 
-struct RegisterStageCallback {
-  RegisterStageCallback() {
-    ZQ_InitializationService::RegisterCallback(&ZQ_ProgressReportService_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_ProgressReportService);
-  }
-} s_registerStageCallback;
+const ZQ_StageCallbackRegistration s_registerStageCallback(&ZQ_ProgressReportService_InitializationServiceCallback,
+                                                           ZQ_InitializationService::Position_ProgressReportService);
 
 }  // namespace
 

@@ -9,12 +9,8 @@
 
 namespace {
 
-struct RegisterStageCallback {
-  RegisterStageCallback() {
-    ZQ_InitializationService::RegisterCallback(&ZQ_PlaySound_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_PlaySound);
-  }
-} s_registerStageCallback;
+const ZQ_StageCallbackRegistration s_registerStageCallback(&ZQ_PlaySound_InitializationServiceCallback,
+                                                           ZQ_InitializationService::Position_PlaySound);
 
 // INFINITE (0xFFFFFFFF) would never return: the longest finite sleep.
 const double kMaxSleepMilliseconds = 4294967294.0;

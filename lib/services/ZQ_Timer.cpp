@@ -26,12 +26,8 @@ std::set<ZQ_Timer*>& RunningTimers() {
   return timers;
 }
 
-struct RegisterStageCallback {
-  RegisterStageCallback() {
-    ZQ_InitializationService::RegisterCallback(&ZQ_Timer_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_Timer);
-  }
-} s_registerStageCallback;
+const ZQ_StageCallbackRegistration s_registerStageCallback(&ZQ_Timer_InitializationServiceCallback,
+                                                           ZQ_InitializationService::Position_Timer);
 
 // The tick's guard: nothing it catches leaves, except through the
 // fatal-error report, which ends the program.

@@ -14,12 +14,18 @@ bool LiesIn(const ZQXML_EntityTable::DataSource* Current,
 
 }  // namespace
 
-void ZQXML_EntityTable::Define(const ZQ_String& Name, const ZQ_String& Value, bool OnlyIfNew) {
-  if (OnlyIfNew && Entities.KeyExists(Name)) return;
-  Entity& entity = Entities.GetOrCreateLink(Name)->Value;
+ZQXML_EntityTable::Entity ZQXML_EntityTable::MakeEntity(const ZQ_String& Name,
+                                                         const ZQ_String& Value) {
+  Entity entity;
   entity.Value = Value;
   entity.Description = ZQ_SubstituteArguments(
       ZQ_Internationalization_Translate("reading the entity \"{$1}\""), Name, ZQ_String());
+  return entity;
+}
+
+void ZQXML_EntityTable::Define(const ZQ_String& Name, const ZQ_String& Value, bool OnlyIfNew) {
+  if (OnlyIfNew && Entities.KeyExists(Name)) return;
+  Entities.GetOrCreateLink(Name)->Value = MakeEntity(Name, Value);
 }
 
 const ZQXML_EntityTable::Entity* ZQXML_EntityTable::Find(const ZQ_String& Name) const {

@@ -26,6 +26,8 @@ class ZQXML_EntityTable {
     ZQ_String Description;  // what reading it means, for messages
   };
 
+  // An entity of that name and raw replacement text.
+  static Entity MakeEntity(const ZQ_String& Name, const ZQ_String& Value);
   // Defines or replaces the entity; with OnlyIfNew an existing one stays.
   void Define(const ZQ_String& Name, const ZQ_String& Value, bool OnlyIfNew);
   // The entity, or null.

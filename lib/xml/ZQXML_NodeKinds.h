@@ -62,7 +62,14 @@ class ZQXML_Node_Document : public ZQXML_Node {
  public:
   ZQXML_Node_Document() = default;
   long GetType() const override { return ZQXML_NodeType_Document; }
-  ZQXML_Node* CloneSelf() const override { return new ZQXML_Node_Document; }
+  ZQXML_Node* CloneSelf() const override {
+    ZQXML_Node_Document* copy = new ZQXML_Node_Document;
+    copy->IsFragment = IsFragment;
+    return copy;
+  }
+  // True for the content of a dummy root read as a fragment: it is written
+  // back as it came, without a declaration or added line ends.
+  bool IsFragment = false;
 };
 
 #endif

@@ -16,13 +16,13 @@ ZQ_String Quoted(char Char) { return ZQ_String("\"") + ZQ_String(Char) + "\""; }
 }  // namespace
 
 ZQXML_Parser::ZQXML_Parser(const ZQ_String& Text, const ZQ_String& Description, long Options)
-    : ZQ_AbstractTextStreamParser(Text, Description, static_cast<int>(Options)) {}
+    : ZQXML_TextScanner(Text, Description, static_cast<int>(Options)) {}
 
 ZQXML_Parser::ZQXML_Parser(const ZQ_FileName& File, const ZQ_String& Description, long Options)
-    : ZQ_AbstractTextStreamParser(File, Description, static_cast<int>(Options)) {}
+    : ZQXML_TextScanner(File, Description, static_cast<int>(Options)) {}
 
 ZQXML_Parser::ZQXML_Parser(const ZQ_URI& URI, const ZQ_String& Description, long Options)
-    : ZQ_AbstractTextStreamParser(URI, Description, static_cast<int>(Options)) {
+    : ZQXML_TextScanner(URI, Description, static_cast<int>(Options)) {
   NoteSourceURI(GetCurrentDataSource(), URI);
 }
 
@@ -32,6 +32,19 @@ void ZQXML_Parser::DefineEntityVariable(const ZQ_String& Name, const ZQ_String& 
 
 void ZQXML_Parser::AddBaseURIs(ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> URIs) {
   for (; URIs.IsValid(); URIs.Advance()) BaseURIs[NumBaseURIs++] = URIs.GetCurrent();
+}
+
+void ZQXML_Parser::SetDocumentTypeDefinition(const ZQXML_DocumentTypeDefinition& NewDefinition) {
+  Definition = NewDefinition;
+  HasDefinition = true;
+}
+
+void ZQXML_Parser::SetKeepCharacterDataInElementContent(bool Keep) {
+  KeepCharacterDataInElementContent = Keep;
+}
+
+void ZQXML_Parser::SetReadAsContentUnderDummyRoot(bool IsFragment) {
+  ReadAsContentUnderDummyRoot = IsFragment;
 }
 
 void ZQXML_Parser::Imp_StartElement(const ZQ_String&) {}
@@ -44,9 +57,15 @@ void ZQXML_Parser::Parse() {
   ZQ_ASSERT(not HasParsed);
   if (HasParsed) return;
   HasParsed = true;
+  if (HasDefinition) Validator.reset(new ZQXML_Validator(Definition));
+  if (ReadAsContentUnderDummyRoot) {
+    ParseContent(true);
+    return;
+  }
   ParseMisc(true);
   if (IsAtEnd()) Fail(ZQXML_ParserMessage::NoRootElement, GetPosition());
-  ParseElement();
+  ParseStartTag();
+  ParseContent(false);
   ParseMisc(false);
 }
 
@@ -80,12 +99,14 @@ void ZQXML_Parser::ParseMisc(bool BeforeRoot) {
   }
 }
 
-// The root element and everything inside it, without recursion.
-void ZQXML_Parser::ParseElement() {
-  ParseStartTag();
-  while (NumOpenElements > 0) {
+// Everything inside the root element, or a fragment's whole input, without
+// recursion.
+void ZQXML_Parser::ParseContent(bool IsFragment) {
+  while (IsFragment || NumOpenElements > 0) {
     ReadCharacterData();
     if (IsAtEnd()) {
+      FlushText();
+      if (NumOpenElements == 0) return;
       const OpenElement& open = OpenElements[NumOpenElements - 1];
       Fail(ZQXML_ParserMessage::UnclosedElement, open.Start, open.Name);
     }
@@ -94,6 +115,11 @@ void ZQXML_Parser::ParseElement() {
       ParseComment();
     } else if (LookingAt("</")) {
       FlushText();
+      if (NumOpenElements == 0) {
+        const MarkType start = GetPosition();
+        Skip(2);
+        Fail(ZQXML_ParserMessage::EndTagOutsideElement, start, ReadName());
+      }
       ParseEndTag();
     } else if (LookingAt("<?")) {
       ParseProcessingInstruction();  // writes nothing: the text goes on
@@ -115,6 +141,7 @@ void ZQXML_Parser::ParseStartTag() {
   if (NumOpenElements >= MaxElementNesting)
     Fail(ZQXML_ParserMessage::ElementsNestTooDeep, start,
          ZQ_SubstituteParameters("{$1}", MaxElementNesting));
+  if (Validator) Validate(Validator->StartElement(name), start);
   Imp_StartElement(name);
   NumTagAttributes = 0;
   for (;;) {
@@ -122,6 +149,7 @@ void ZQXML_Parser::ParseStartTag() {
     if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedTag, start, name);
     if (GetCurrentChar() == '>') {
       AdvanceChar();
+      if (Validator) Validate(Validator->EndStartTag(), start);
       OpenElements[NumOpenElements].Name = name;
       OpenElements[NumOpenElements].Start = start;
       ++NumOpenElements;
@@ -130,6 +158,10 @@ void ZQXML_Parser::ParseStartTag() {
     if (GetCurrentChar() == '/') {
       AdvanceChar();
       ExpectInTag('>', start, name);
+      if (Validator) {
+        Validate(Validator->EndStartTag(), start);
+        Validate(Validator->EndElement(), start);
+      }
       Imp_EndElement();
       return;
     }
@@ -149,6 +181,7 @@ void ZQXML_Parser::ParseAttribute(const MarkType& TagStart, const ZQ_String& Ele
   const ZQ_String value = ReadAttributeValue(name, TagStart, ElementName);
   if (IsRepeatedAttribute(name))
     Fail(ZQXML_ParserMessage::DuplicateAttribute, nameStart, name, ElementName);
+  if (Validator) Validate(Validator->Attribute(name, value), TagStart);
   Imp_Attribute(name, value);
 }
 
@@ -184,6 +217,7 @@ void ZQXML_Parser::ParseEndTag() {
   if (name != open.Name) Fail(ZQXML_ParserMessage::MismatchedEndTag, start, name, open.Name);
   SkipWhitespace();
   ExpectInTag('>', start, "/" + name);
+  if (Validator) Validate(Validator->EndElement(), start);
   --NumOpenElements;
   Imp_EndElement();
 }

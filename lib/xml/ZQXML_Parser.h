@@ -7,6 +7,10 @@
 // parsed there); it merges adjacent pieces of text into one; it runs the
 // parser commands "[-define name 'value'-]", "[-defdefine name 'value'-]" and
 // "[-include 'uri'-]" written in character data or attribute values.
+// Given a DTD, it validates what it reads (ZQXML_Validator.h), drops white
+// space in element content unless told to keep it, and knows the DTD's
+// entities after those of commands. It can read a fragment as the content of
+// a dummy root element.
 // Every fault of the input throws ZQ_AbstractTextStreamParserException at the
 // construct at fault, with the line and column inside the text where it lies
 // (an included file, an entity's replacement text). Opening an input or an
@@ -20,15 +24,13 @@
 
 #include <memory>
 
-#include "ZQXML_CharBuffer.h"
-#include "ZQXML_EntityTable.h"
-#include "ZQXML_ParserMessages.h"
-#include "ZQXML_StringCache.h"
-#include "ZQ_AbstractTextStreamParser.h"
+#include "ZQXML_DocumentTypeDefinition.h"
+#include "ZQXML_TextScanner.h"
+#include "ZQXML_Validator.h"
 #include "ZQ_Map.h"
 #include "ZQ_URI.h"
 
-class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
+class ZQXML_Parser : public ZQXML_TextScanner {
  public:
   // Description: what reading the input means in messages; empty for the
   // text parser's default. Options: those of ZQ_AbstractTextStreamParser.
@@ -41,6 +43,16 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
   // Included resources that are not found beside the including text are
   // looked for under these URIs, in order.
   void AddBaseURIs(ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> BaseURIs);
+  // The parse validates against Definition and knows its general entities
+  // (after those of commands and DefineEntityVariable). Without one, only
+  // well-formedness is checked.
+  void SetDocumentTypeDefinition(const ZQXML_DocumentTypeDefinition& Definition);
+  // White space in element content is kept as text instead of dropped.
+  void SetKeepCharacterDataInElementContent(bool Keep);
+  // The input is read as the content of a dummy root element that takes any
+  // mix of text and elements and has no node of its own: the top-level
+  // nodes become the document node's children.
+  void SetReadAsContentUnderDummyRoot(bool IsFragment);
 
   static const long MaxElementNesting = 1000;
 
@@ -49,6 +61,8 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
   void Parse();
 
  protected:
+  bool IsReadingFragment() const { return ReadAsContentUnderDummyRoot; }
+
   // Handlers, in document order; the defaults do nothing. A start tag's
   // attributes follow its Imp_StartElement; Imp_EndElement closes the
   // innermost open element (an empty one at once). Imp_Text receives each
@@ -60,31 +74,10 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
   virtual void Imp_Comment(const ZQ_String& Text);
 
  private:
-  // Reading position (ZQXML_ParserCursor.cpp)
-  const char* Here() const { return GetPosition().CharP; }
-  const char* HereEnd() const { return GetPosition().SectionP->End; }
-  void MoveTo(const char* Char) { SetPosition(MarkType(GetPosition().SectionP, Char)); }
-  void Skip(long N);
-  bool LookingAt(const char* Literal, long Length) const;
-  template <size_t N>
-  bool LookingAt(const char (&Literal)[N]) const { return LookingAt(Literal, N - 1); }
-  // Moves past the next occurrence of Literal and returns where it starts;
-  // at the end of the input returns a null mark.
-  MarkType FindLiteral(const char* Literal, long Length);
-  // Skips blanks, tabs and line ends; true when there were any.
-  bool SkipWhitespace();
-  // The name at the position (empty when none starts there), moved past.
-  ZQ_String ReadName();
-  ZQ_String ReadKeyword();
-  ZQ_String DescribeCurrent() const;
-  [[noreturn]] void Fail(ZQXML_ParserMessage Message, MarkType At,
-                         const ZQ_String& Value1 = ZQ_String(),
-                         const ZQ_String& Value2 = ZQ_String());
-  [[noreturn]] void FailFoundInsteadOf(const ZQ_String& Expected);
-
   // Document structure (ZQXML_Parser.cpp)
   void ParseMisc(bool BeforeRoot);
-  void ParseElement();
+  // Content up to the end of the root element, or of a fragment's input.
+  void ParseContent(bool IsFragment);
   void ParseStartTag();
   void ParseAttribute(const MarkType& TagStart, const ZQ_String& ElementName);
   void ExpectInTag(char Char, const MarkType& TagStart, const ZQ_String& ElementName);
@@ -109,13 +102,17 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
                                const ZQ_String& ElementName);
   void ReadReference(ZQXML_CharBuffer& Output);
   void ReadCharacterReference(ZQXML_CharBuffer& Output, const MarkType& Ampersand);
-  void ExpandEntity(const MarkType& Ampersand, const ZQ_String& Name,
-                    const ZQXML_EntityTable::Entity& Definition);
+  // The entity of a command or DefineEntityVariable, else the DTD's, or null.
+  const ZQXML_EntityTable::Entity* FindEntity(const ZQ_String& Name) const;
   void ReadCData();
   ZQ_String ReadTextUpTo(const MarkType& Construct, const char* Terminator, long Length,
                          ZQXML_ParserMessage Unclosed);
-  // Fails at At when a splice of Length bytes there would cross a limit.
-  void CheckSpliceLimits(const MarkType& At, long Length);
+
+  // Validation (ZQXML_ParserValidation.cpp)
+  void Validate(const ZQXML_ValidationFault& Fault, const MarkType& At);
+  // Whether the gathered text goes to Imp_Text; text that the DTD does not
+  // allow fails at its first character other than white space.
+  bool AdmitText();
 
   // Commands (ZQXML_ParserCommands.cpp)
   void ParseCommand();
@@ -138,10 +135,14 @@ class ZQXML_Parser : public ZQ_AbstractTextStreamParser {
 
   bool HasParsed = false;
   ZQXML_EntityTable Entities;
-  ZQXML_StringCache Strings;
   ZQXML_CharBuffer Text;   // the text node being gathered
+  MarkType TextStart;      // where it begins
   ZQXML_CharBuffer Value;  // the attribute value being gathered
-  ZQXML_CharBuffer Scratch;
+  ZQXML_DocumentTypeDefinition Definition;
+  bool HasDefinition = false;
+  bool KeepCharacterDataInElementContent = false;
+  bool ReadAsContentUnderDummyRoot = false;
+  std::unique_ptr<ZQXML_Validator> Validator;  // while a validating parse runs
   ZQ_AutosizeArray<OpenElement> OpenElements;
   long NumOpenElements = 0;
   // The attribute names of the current start tag: a list while short, a map

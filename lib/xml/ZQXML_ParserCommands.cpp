@@ -20,7 +20,9 @@ void ZQXML_Parser::ParseCommand() {
     SkipWhitespace();
     const ZQ_String value = ReadCommandArgument(command);
     ExpectCommandEnd(command);
-    Entities.Define(name, value, keyword == "defdefine");
+    const bool isDefdefine = keyword == "defdefine";
+    // "defdefine" counts an entity of the DTD as defined.
+    if (!isDefdefine || !FindEntity(name)) Entities.Define(name, value, isDefdefine);
   } else if (keyword == "include") {
     SkipWhitespace();
     const ZQ_String target = ReadCommandArgument(command);
@@ -63,12 +65,12 @@ void ZQXML_Parser::Include(const MarkType& Command, const ZQ_String& Target) {
     const ZQ_FileName file = uri.GetFileName();
     const unsigned long size = ZQ_FileUtils::GetFileSize(file);
     const unsigned long limit = static_cast<unsigned long>(ZQXML_EntityTable::MaxExpansionBytes);
-    CheckSpliceLimits(Command, static_cast<long>(size > limit ? limit + 1 : size));
+    CheckSpliceLimits(Entities, Command, static_cast<long>(size > limit ? limit + 1 : size));
     ReplaceTextWithFile(Command, after, file, ZQ_String(), 0);
     return;
   }
   const ZQ_String text = uri.LoadResourceIntoString();
-  CheckSpliceLimits(Command, text.GetLength());
+  CheckSpliceLimits(Entities, Command, text.GetLength());
   ReplaceTextWithString(Command, after, text,
                         ZQ_Internationalization_Translate("reading") + " " + uri.GetText(), 0);
   if (!text.IsEmpty()) NoteSourceURI(GetCurrentDataSource(), uri);

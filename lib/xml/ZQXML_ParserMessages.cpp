@@ -45,6 +45,24 @@ const char* const kMessages[] = {
     "the end of the text",
     "a name",
     "Found the character with the code 0, which no XML text may hold.",
+    "Found the parameter entity \"%{$1};\", which is not defined.",
+    "Found {$1} where a declaration of an element, an attribute list or an internal entity, a "
+    "comment or a parameter entity was expected.",
+    "Found a second declaration of the element <{$1}>.",
+    "The element <{$1}> is named in a content model but never declared.",
+    "The literal is not closed: the text ends where {$1} was expected.",
+    "Found a content model nested more than {$1} deep.",
+    "The content model of the element <{$1}> is too complex: it has more than {$2}.",
+    "Found the element <{$1}>, which the document type definition does not declare.",
+    "Found the element <{$1}> where {$2} was expected.",
+    "The element <{$1}> ends where {$2} was expected.",
+    "Found text in the element <{$1}>, which may hold only elements.",
+    "Found the attribute \"{$1}\", which the element <{$2}> does not declare.",
+    "The element <{$2}> lacks its required attribute \"{$1}\".",
+    "Found a value of the attribute \"{$1}\" where one of {$2} was expected.",
+    "Found a value of the attribute \"{$1}\" other than its fixed value \"{$2}\".",
+    "Found the value \"{$2}\" of the attribute \"{$1}\", which is not a name token.",
+    "the end tag </{$1}>",
 };
 
 static_assert(sizeof(kMessages) / sizeof(kMessages[0]) ==

@@ -40,6 +40,25 @@ enum class ZQXML_ParserMessage {
   FoundEndOfText,
   ExpectedName,
   NulCharacter,
+  // Document type definitions
+  UndefinedParameterEntity,  // entity name
+  UnsupportedDeclaration,    // what was found
+  SecondElementDeclaration,  // element name
+  UndeclaredElementInModel,  // element name
+  UnclosedLiteral,           // quote
+  ModelNestsTooDeep,         // limit
+  ModelTooComplex,           // element name, the limits
+  // Validation
+  UndeclaredElement,         // element name
+  ElementNotAllowed,         // element name, what was expected
+  ContentEndsEarly,          // element name, what was expected
+  TextNotAllowed,            // element name
+  UndeclaredAttribute,       // attribute name, element name
+  MissingAttribute,          // attribute name, element name
+  ValueNotInEnumeration,     // attribute name, the values
+  FixedValueDiffers,         // attribute name, the fixed value
+  NotANameToken,             // attribute name, value
+  ExpectedEndTag,            // element name
   Count
 };
 

@@ -71,6 +71,7 @@ void ZQXML_Parser::ReadLineEnd(ZQXML_CharBuffer& Output, char Replacement) {
 // Gathers text into Text up to markup that is not a CDATA section, or to the
 // end of the input.
 void ZQXML_Parser::ReadCharacterData() {
+  if (Text.IsEmpty()) TextStart = GetPosition();
   for (;;) {
     if (!CopyRunUntil(ZQXML_Class_InContent, Text)) {
       if (IsAtEnd()) return;
@@ -98,6 +99,10 @@ void ZQXML_Parser::ReadCharacterData() {
 
 void ZQXML_Parser::FlushText() {
   if (Text.IsEmpty()) return;
+  if (Validator && !AdmitText()) {
+    Text.Clear();
+    return;
+  }
   Imp_Text(Strings.Get(Text.GetData(), Text.GetLength()));
   Text.Clear();
 }
@@ -168,9 +173,9 @@ void ZQXML_Parser::ReadReference(ZQXML_CharBuffer& Output) {
     Output.Append(predefined);
     return;
   }
-  const ZQXML_EntityTable::Entity* definition = Entities.Find(name);
+  const ZQXML_EntityTable::Entity* definition = FindEntity(name);
   if (!definition) Fail(ZQXML_ParserMessage::UndefinedEntity, ampersand, name);
-  ExpandEntity(ampersand, name, *definition);
+  SpliceEntity(Entities, ampersand, name, *definition);
 }
 
 // "&#" decimal digits ";" or "&#x" hexadecimal digits ";", of a code from 1
@@ -195,25 +200,9 @@ void ZQXML_Parser::ReadCharacterReference(ZQXML_CharBuffer& Output, const MarkTy
   Output.Append(static_cast<char>(code));
 }
 
-// The replacement text replaces the reference and is read next.
-void ZQXML_Parser::ExpandEntity(const MarkType& Ampersand, const ZQ_String& Name,
-                                const ZQXML_EntityTable::Entity& Definition) {
-  if (Entities.IsBeingExpanded(Name, Ampersand.SectionP->DataSourceP))
-    Fail(ZQXML_ParserMessage::RecursiveEntity, Ampersand, Name);
-  if (Definition.Value.IsEmpty()) return;
-  CheckSpliceLimits(Ampersand, Definition.Value.GetLength());
-  ReplaceTextWithString(Ampersand, GetPosition(), Definition.Value, Definition.Description, 0);
-  Entities.NoteExpansion(GetCurrentDataSource(), Name);
-}
-
-void ZQXML_Parser::CheckSpliceLimits(const MarkType& At, long Length) {
-  if (ZQXML_EntityTable::GetNestingDepth(At.SectionP->DataSourceP) >=
-      ZQXML_EntityTable::MaxSourceNesting)
-    Fail(ZQXML_ParserMessage::SourcesNestTooDeep, At,
-         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxSourceNesting));
-  if (!Entities.Admit(Length))
-    Fail(ZQXML_ParserMessage::ExpansionTooLarge, At,
-         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxExpansionBytes));
+const ZQXML_EntityTable::Entity* ZQXML_Parser::FindEntity(const ZQ_String& Name) const {
+  const ZQXML_EntityTable::Entity* entity = Entities.Find(Name);
+  return entity || !HasDefinition ? entity : Definition.GetBody().FindEntity(Name);
 }
 
 void ZQXML_Parser::ReadCData() {

@@ -27,6 +27,7 @@ ZQXML_Tree ZQXML_Reader::Read() {
     Parse();  // fails its assertion
     return ZQXML_Tree();
   }
+  Document->IsFragment = IsReadingFragment();
   Parse();
   return ZQXML_Tree(Document.release());
 }

@@ -99,11 +99,13 @@ class TreeWriter {
 };
 
 void WriteTree(TreeWriter& Writer, const ZQXML_Tree& Tree) {
-  Writer.Write("<?xml version='1.0'?>\n");
+  const auto* document = dynamic_cast<const ZQXML_Node_Document*>(Tree.GetRootNode());
+  const bool isFragment = document && document->IsFragment;
+  if (!isFragment) Writer.Write("<?xml version='1.0'?>\n");
   for (const ZQXML_Node* node = Tree.GetRootNode()->GetFirstChild(); node;
        node = node->GetNextSibling()) {
     Writer.WriteSubtree(node);
-    Writer.Write("\n");
+    if (!isFragment) Writer.Write("\n");
   }
 }
 

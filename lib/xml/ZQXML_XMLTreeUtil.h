@@ -23,7 +23,9 @@ ZQXML_Tree ZQXML_XMLTreeUtil_PruneSiblingsConcreteNodesToRoot(const ZQXML_Tree& 
 // hyphen and the controls but tab and line feed (0x2E7 and the carriage
 // return), so that reading the file gives the same tree. No indentation is
 // added. A NUL byte, which no XML text may hold, is written "&#0;" and
-// makes the file unreadable. Failures throw the file sink's ZQ_Exception with a sentence naming
+// makes the file unreadable. A fragment read under a dummy root
+// (ZQXML_Parser::SetReadAsContentUnderDummyRoot) is written as its top-level
+// nodes alone. Failures throw the file sink's ZQ_Exception with a sentence naming
 // the file.
 void ZQXML_XMLTreeUtil_Write(const ZQXML_Tree& Tree, const ZQ_FileName& File);
 

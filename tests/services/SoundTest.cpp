@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "ZQ_Exception.h"
 #include "ZQ_InitializationService.h"
+#include "ZQLOW_WIN_FakeCall.h"
 
 TEST(ZQ_Sound, StopAndBeepReturnTheWindowsResult) {
   // No sound device here: both calls return at once, and nothing plays.
@@ -54,41 +54,26 @@ TEST(ZQ_Sound, NegativeSleepFailsItsAssertion) {
   EXPECT_EQ(message.rfind("Assertion failed: Seconds >= 0.0, file \"", 0), 0u) << message;
 }
 
-namespace {
-
-// A second of silence as an in-memory WAVE file (8 kHz, 8-bit mono).
-#pragma pack(push, 1)
-struct SilentWave {
-  char riff[4] = {'R', 'I', 'F', 'F'};
-  DWORD riffBytes = 36 + sizeof samples;
-  char waveFormat[8] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
-  DWORD formatBytes = 16;
-  WORD formatTag = WAVE_FORMAT_PCM, channels = 1;
-  DWORD samplesPerSecond = 8000, bytesPerSecond = 8000;
-  WORD blockAlign = 1, bitsPerSample = 8;
-  char data[4] = {'d', 'a', 't', 'a'};
-  DWORD dataBytes = sizeof samples;
-  unsigned char samples[8000];
-  SilentWave() { std::memset(samples, 128, sizeof samples); }
-};
-#pragma pack(pop)
-
-}  // namespace
-
-TEST(ZQ_Sound, StageCallbackStopsAPlayingSoundAtStage12Only) {
-  // Without a sound device a sound still "plays" until its player gives up;
-  // a sound asked not to stop another answers whether one plays, and stopping
-  // waits for the player to end.
-  const auto wave = std::make_unique<SilentWave>();
-  const DWORD kLoop = SND_MEMORY | SND_ASYNC | SND_LOOP | SND_NODEFAULT;
-  const DWORD kProbe = SND_MEMORY | SND_ASYNC | SND_NOSTOP | SND_NODEFAULT;
+TEST(ZQ_Sound, StageCallbackStopsPlayingAtStage12Only) {
+  // A sound device's answers depend on its player thread: the call is faked.
+  struct StopCall { bool anySound; DWORD flags; };
+  std::vector<StopCall> calls;
+  const ZQLOW_WIN_FakeCall<&ZQLOW_MMSYSTEM::Calls::PlaySoundA> fake(
+      [&calls](LPCSTR Sound, HMODULE, DWORD Flags) {
+        calls.push_back({Sound != nullptr, Flags});
+        return TRUE;
+      });
   for (int stage = ZQ_InitializationService::Stage_InitializeDefinition;
        stage <= ZQ_InitializationService::Stage_DeinitializeDefinition; ++stage) {
     SCOPED_TRACE(stage);
-    ASSERT_TRUE(PlaySoundA(reinterpret_cast<const char*>(wave.get()), nullptr, kLoop));
+    calls.clear();
     ZQ_PlaySound_InitializationServiceCallback(stage);
-    const bool stopped = PlaySoundA(reinterpret_cast<const char*>(wave.get()), nullptr, kProbe) != FALSE;
-    ZQ_StopPlayingSound();
-    EXPECT_EQ(stopped, stage == ZQ_InitializationService::Stage_DeinitializeTranslationUnit);
+    if (stage == ZQ_InitializationService::Stage_DeinitializeTranslationUnit) {
+      ASSERT_EQ(calls.size(), 1u);
+      EXPECT_FALSE(calls[0].anySound);
+      EXPECT_EQ(calls[0].flags, 0u);
+    } else {
+      EXPECT_TRUE(calls.empty());
+    }
   }
 }

@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "FuzzTestSupport.h"
 #include "XmlTestSupport.h"
 
 namespace {
@@ -15,53 +16,6 @@ const char* const kSeeds[] = {
     "&g;<s>\r\n tail</s></r>",
     "<a><b><c><d>deep</d></c></b><b c='[-define q \"v\"-]'>&amp;&apos;&quot;</b></a>",
 };
-
-// One random change: a byte flipped, the text cut or a stretch removed, a
-// stretch duplicated, or a markup string inserted.
-void Mutate(std::string& Text, std::mt19937& Random) {
-  static const char* const kInserts[] = {"<", "&", "]]>", "[-", "-]", "<!--", "&#", "'"};
-  if (Text.empty()) {
-    Text = "<";
-    return;
-  }
-  const size_t at = Random() % Text.size();
-  const size_t span = 1 + Random() % 16;
-  switch (Random() % 5) {
-    case 0:
-      Text[at] = static_cast<char>(Random() % 256);
-      break;
-    case 1:
-      Text.resize(at);
-      break;
-    case 2:
-      Text.erase(at, span);
-      break;
-    case 3:
-      Text.insert(at, Text.substr(at, span));
-      break;
-    default:
-      Text.insert(at, kInserts[Random() % (sizeof kInserts / sizeof kInserts[0])]);
-      break;
-  }
-}
-
-// Whether line and column (from 1) name a position inside Text or just past
-// its end.
-bool LiesInside(const std::string& Text, long Line, long Column) {
-  long line = 1;
-  long column = 1;
-  for (size_t i = 0; i <= Text.size(); ++i) {
-    if (line == Line && column == Column) return true;
-    if (i == Text.size()) break;
-    if (Text[i] == '\n') {
-      ++line;
-      column = 1;
-    } else {
-      ++column;
-    }
-  }
-  return false;
-}
 
 }  // namespace
 

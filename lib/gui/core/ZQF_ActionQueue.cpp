@@ -38,12 +38,8 @@ struct QueueState {
 
 QueueState s_queue;
 
-struct Registration {
-  Registration() {
-    ZQ_InitializationService::RegisterCallback(&ZQF_ActionQueue_InitializationServiceCallback,
-                                               ZQ_InitializationService::Position_ActionQueue);
-  }
-} s_registration;
+const ZQ_StageCallbackRegistration s_registration(&ZQF_ActionQueue_InitializationServiceCallback,
+                                                  ZQ_InitializationService::Position_ActionQueue);
 
 void AppendEntry(Entry* Added) {
   Added->Next = nullptr;

@@ -6,9 +6,11 @@
 // glyph being drawn, and a stack of clipping regions (device coordinates).
 // Rectangles handed to GDI are clamped into [-32500, 32500]; text and
 // images placed outside that range are not drawn.
-// A handle on a body, ZQF_CanvasImp, which it owns; made on the stack by the
-// painting code and never copied. The body comes with the canvas code.
-// UI thread only.
+// A handle on a body, ZQF_CanvasImp (ZQF_CanvasImp.h), which it owns; made
+// on the stack by the painting code and never copied. Text, labels and
+// pictures are drawn in ZQF_CanvasText.cpp, borders, separators and the
+// focus indicator in ZQF_CanvasBorders.cpp. Needs the metrics (stage 1).
+// Failed Windows calls throw through the wrappers. UI thread only.
 #ifndef ZQF_CANVAS_H
 #define ZQF_CANVAS_H
 
@@ -94,8 +96,10 @@ class ZQF_Canvas {
   void DrawFocusIndicator(const ZQ_Rectangle<long>& Rectangle);
   static ZQ_Point<long> GetBorderSize(int BorderCode);
   void DrawBorder(const ZQ_Rectangle<long>& Rectangle, int BorderCode, long Options);
+  // BorderThickness {tx, ty}: min(tx, ty) outlines shrinking on every side,
+  // then further ones shrinking along the thicker axis only.
   void DrawBorder(const ZQ_Rectangle<long>& Rectangle, const ZQR_Color& Color,
-                  long BorderThickness);
+                  const ZQ_Point<long>& BorderThickness);
   static long GetSeparatorLineThickness(int SeparatorCode);
   void DrawHorizontalSeparatorLine(long X1, long X2, long Y, int SeparatorCode);
 

@@ -188,6 +188,9 @@ class ZQF_Glyph {
   // the anchor out again.
   void Resize();
   ZQF_Glyph* InvalidateToResizeAnchor();
+  // The desired size reads as stale and the position as unset, so that the
+  // next layout computes both anew.
+  void MarkLayoutStale();
   void ProcessResize();
   void ValidateChildren();
 

@@ -34,11 +34,15 @@ void ZQF_Glyph::Resize() {
 ZQF_Glyph* ZQF_Glyph::InvalidateToResizeAnchor() {
   for (ZQF_Glyph* g = this; g; g = g->Parent) {
     if (g->IsResizeAnchor()) return g;
-    g->DesiredSize.MakeStale();
-    g->BoundingBox.X = UnsetPosition;
-    g->BoundingBox.Y = UnsetPosition;
+    g->MarkLayoutStale();
   }
   return nullptr;
+}
+
+void ZQF_Glyph::MarkLayoutStale() {
+  DesiredSize.MakeStale();
+  BoundingBox.X = UnsetPosition;
+  BoundingBox.Y = UnsetPosition;
 }
 
 void ZQF_Glyph::ProcessResize() {

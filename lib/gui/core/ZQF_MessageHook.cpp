@@ -28,19 +28,12 @@ GlyphActivityHooks& ActivityHooks() {
   return s_hooks;
 }
 
-struct Registration {
-  Registration() {
-    ZQ_InitializationService::RegisterCallback(
-        &GlyphActivityHook_InitializationServiceCallback,
-        ZQ_InitializationService::Position_GlyphActivityHook);
-    ZQ_InitializationService::RegisterCallback(
-        &ZQF_StandardMessageHook_InitializationServiceCallback,
-        ZQ_InitializationService::Position_StandardMessageHook);
-    ZQ_InitializationService::RegisterCallback(
-        &ZQF_RawMessageHook_InitializationServiceCallback,
-        ZQ_InitializationService::Position_RawMessageHook);
-  }
-} s_registration;
+const ZQ_StageCallbackRegistration s_activityHookRegistration(&GlyphActivityHook_InitializationServiceCallback,
+                                                   ZQ_InitializationService::Position_GlyphActivityHook);
+const ZQ_StageCallbackRegistration s_standardHookRegistration(&ZQF_StandardMessageHook_InitializationServiceCallback,
+                                                   ZQ_InitializationService::Position_StandardMessageHook);
+const ZQ_StageCallbackRegistration s_rawHookRegistration(&ZQF_RawMessageHook_InitializationServiceCallback,
+                                                   ZQ_InitializationService::Position_RawMessageHook);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "ZQF_ContextSensitiveMenu.h"
 #include "ZQF_Help.h"
 #include "ZQF_MessageBoxLink.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_StandardCommandMessage.h"
 #include "ZQF_Tooltips.h"
 #include "ZQF_Window.h"
@@ -17,6 +18,8 @@
 namespace {
 
 enum { Key_Insert = 5, Key_Delete = 6, Key_F1 = 17, Key_Escape = 27 };
+// Cursor metrics.
+enum { kArrowCursor = 0, kHelpCursor = 14 };
 enum { Up = 0, Down = 1, Either = 2 };
 
 struct KeyBinding {
@@ -173,10 +176,15 @@ void ZQF_TopLevelGlyph::HandleMouseWheel(ZQF_WheelMouseMessage&, bool) {
 }
 
 void ZQF_TopLevelGlyph::HandleMouseSetCursor(ZQF_MouseMessage& Message, bool SecondTry) {
-  // The cursors themselves (the help cursor, the arrow) are chosen with the
-  // metrics; here the route: glyphs further down may choose on the first
-  // try, and this glyph settles it on the second.
-  if (WhatsThisHelpModeActive || SecondTry) Message.SetHandled();
+  if (WhatsThisHelpModeActive) {
+    ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(kHelpCursor));
+    Message.SetHandled();
+  } else if (!SecondTry) {
+    // The arrow, unless a glyph further down the route chooses another.
+    ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(kArrowCursor));
+  } else {
+    Message.SetHandled();
+  }
 }
 
 void ZQF_TopLevelGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
@@ -307,6 +315,8 @@ void ZQF_TopLevelGlyph::HandleWhatsThisHelpRequest() {
   ZQF_InstallRawHook(
       ZQF_RawHookCallback(this, &ZQF_TopLevelGlyph::WhatsThisHelpModeRawHookCallback),
       GetOwnerKey());
+  ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(kHelpCursor));
+  ZQR_Cursor::UseCursor();
 }
 
 void ZQF_TopLevelGlyph::WhatsThisHelpModeRawHookCallback(const ZQF_RawMessageRecord& Record,

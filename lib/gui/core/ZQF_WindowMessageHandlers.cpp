@@ -2,13 +2,14 @@
 // keys and characters become framework key codes with the modifier keys.
 // A handler that dispatches answers the message's Handled flag, so what no
 // glyph takes keeps its Windows behaviour (Alt+F4, F10, menu keys).
+#include "ZQF_Caret.h"
 #include "ZQF_Menu.h"
 #include "ZQF_Message.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_StandardCommandMessage.h"
 #include "ZQF_Tooltips.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_Window.h"
-#include "ZQF_WindowInterimServices.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQ_Assertion.h"
 

@@ -2,9 +2,9 @@
 // creation and destruction, showing, moving, focus, disabling, the cursor
 // query and the window drags.
 #include "ZQF_Message.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_Window.h"
-#include "ZQF_WindowInterimServices.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQR_Cursor.h"

@@ -4,9 +4,9 @@
 // object of a paint (region, back buffer, contexts) lives for that paint
 // only and is freed also when drawing throws.
 #include "ZQF_Canvas.h"
+#include "ZQF_Caret.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_Window.h"
-#include "ZQF_WindowInterimServices.h"
 #include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQR_Bitmap.h"

@@ -4,9 +4,9 @@
 // the message loop to rethrow after DispatchMessageA returns.
 #include "ZQF_ActionQueue.h"
 #include "ZQF_MessageHook.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_MouseWheel.h"
 #include "ZQF_Window.h"
-#include "ZQF_WindowInterimServices.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_CallbackGuard.h"
 #include "ZQ_DebugLog.h"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DrawingTestSupport.h"
 #include "GlyphTestSupport.h"
 #include "GuiStageTestSupport.h"
 #include "ZQF_TopLevelGlyph.h"
@@ -157,21 +158,10 @@ inline ZQIMG_Image CaptureClientArea(HWND Window) {
   return ZQIMG_BitmapToImage(bitmap, 24);
 }
 
-// <build>/screenshots/, beside the tests folder of the test executables.
-inline std::string ScreenshotDirectory() {
-  char path[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory(path, length);
-  for (int level = 0; level < 3; ++level) directory.erase(directory.find_last_of('\\'));
-  directory += "\\screenshots";
-  ::CreateDirectoryA(directory.c_str(), nullptr);
-  return directory;
-}
-
 // Captures the client area, saves it as <Name>.png and returns it.
 inline ZQIMG_Image SaveScreenshot(HWND Window, const std::string& Name) {
   const ZQIMG_Image image = CaptureClientArea(Window);
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotDirectory() + "\\" + Name + ".png").c_str()),
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotFolder() + "\\" + Name + ".png").c_str()),
                          image);
   return image;
 }

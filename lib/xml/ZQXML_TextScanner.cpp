@@ -1,9 +1,10 @@
-// The reading position of ZQXML_Parser: bulk scans inside the current
-// section, and the slow paths for texts that run across sections.
+// ZQXML_TextScanner: bulk scans inside the current section, and the slow
+// paths for texts that run across sections.
+#include "ZQXML_TextScanner.h"
+
 #include <cstring>
 
 #include "ZQXML_CharacterClasses.h"
-#include "ZQXML_Parser.h"
 #include "ZQ_ParameterSymbol.h"
 
 namespace {
@@ -20,18 +21,18 @@ bool LookingAtAcrossSections(ZQ_AbstractTextStreamParser::MarkType Mark, const c
 
 }  // namespace
 
-void ZQXML_Parser::Skip(long N) {
+void ZQXML_TextScanner::Skip(long N) {
   for (long i = 0; i < N; ++i) AdvanceChar();
 }
 
-bool ZQXML_Parser::LookingAt(const char* Literal, long Length) const {
+bool ZQXML_TextScanner::LookingAt(const char* Literal, long Length) const {
   const MarkType& position = GetPosition();
   if (position.SectionP->End - position.CharP >= Length)
     return std::memcmp(position.CharP, Literal, static_cast<size_t>(Length)) == 0;
   return LookingAtAcrossSections(position, Literal, Length);
 }
 
-ZQ_AbstractTextStreamParser::MarkType ZQXML_Parser::FindLiteral(const char* Literal,
+ZQ_AbstractTextStreamParser::MarkType ZQXML_TextScanner::FindLiteral(const char* Literal,
                                                                 long Length) {
   for (;;) {
     DataSourceSectionType* section = GetPosition().SectionP;
@@ -55,7 +56,7 @@ ZQ_AbstractTextStreamParser::MarkType ZQXML_Parser::FindLiteral(const char* Lite
   }
 }
 
-bool ZQXML_Parser::SkipWhitespace() {
+bool ZQXML_TextScanner::SkipWhitespace() {
   bool skipped = false;
   for (;;) {
     const char* p = Here();
@@ -69,7 +70,7 @@ bool ZQXML_Parser::SkipWhitespace() {
   }
 }
 
-ZQ_String ZQXML_Parser::ReadName() {
+ZQ_String ZQXML_TextScanner::ReadName() {
   const char* p = Here();
   const char* end = HereEnd();
   if (p == end || !ZQXML_CharacterClasses.Is(*p, ZQXML_Class_NameStart)) return ZQ_String();
@@ -88,7 +89,7 @@ ZQ_String ZQXML_Parser::ReadName() {
   return Strings.Get(Scratch.GetData(), Scratch.GetLength());
 }
 
-ZQ_String ZQXML_Parser::ReadKeyword() {
+ZQ_String ZQXML_TextScanner::ReadKeyword() {
   Scratch.Clear();
   while (!IsAtEnd() && ZQXML_CharacterClasses.Is(GetCurrentChar(), ZQXML_Class_Letter)) {
     Scratch.Append(GetCurrentChar());
@@ -97,7 +98,7 @@ ZQ_String ZQXML_Parser::ReadKeyword() {
   return Scratch.ToString();
 }
 
-ZQ_String ZQXML_Parser::DescribeCurrent() const {
+ZQ_String ZQXML_TextScanner::DescribeCurrent() const {
   if (IsAtEnd()) return ZQXML_FormatParserMessage(ZQXML_ParserMessage::FoundEndOfText);
   const unsigned char c = static_cast<unsigned char>(GetCurrentChar());
   if (c >= 32 && c < 127)
@@ -106,11 +107,33 @@ ZQ_String ZQXML_Parser::DescribeCurrent() const {
                                    ZQ_SubstituteParameters("{$1}", static_cast<long>(c)));
 }
 
-void ZQXML_Parser::Fail(ZQXML_ParserMessage Message, MarkType At, const ZQ_String& Value1,
+void ZQXML_TextScanner::Fail(ZQXML_ParserMessage Message, MarkType At, const ZQ_String& Value1,
                         const ZQ_String& Value2) {
   ThrowErrorAt(ZQXML_FormatParserMessage(Message, Value1, Value2), At);
 }
 
-void ZQXML_Parser::FailFoundInsteadOf(const ZQ_String& Expected) {
+void ZQXML_TextScanner::FailFoundInsteadOf(const ZQ_String& Expected) {
   Fail(ZQXML_ParserMessage::FoundInsteadOf, GetPosition(), DescribeCurrent(), Expected);
+}
+
+void ZQXML_TextScanner::CheckSpliceLimits(ZQXML_EntityTable& Table, const MarkType& At,
+                                          long Length) {
+  if (ZQXML_EntityTable::GetNestingDepth(At.SectionP->DataSourceP) >=
+      ZQXML_EntityTable::MaxSourceNesting)
+    Fail(ZQXML_ParserMessage::SourcesNestTooDeep, At,
+         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxSourceNesting));
+  if (!Table.Admit(Length))
+    Fail(ZQXML_ParserMessage::ExpansionTooLarge, At,
+         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxExpansionBytes));
+}
+
+void ZQXML_TextScanner::SpliceEntity(ZQXML_EntityTable& Table, const MarkType& Start,
+                                     const ZQ_String& Name,
+                                     const ZQXML_EntityTable::Entity& Definition) {
+  if (Table.IsBeingExpanded(Name, Start.SectionP->DataSourceP))
+    Fail(ZQXML_ParserMessage::RecursiveEntity, Start, Name);
+  if (Definition.Value.IsEmpty()) return;
+  CheckSpliceLimits(Table, Start, Definition.Value.GetLength());
+  ReplaceTextWithString(Start, GetPosition(), Definition.Value, Definition.Description, 0);
+  Table.NoteExpansion(GetCurrentDataSource(), Name);
 }

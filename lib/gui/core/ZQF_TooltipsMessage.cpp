@@ -1,0 +1,18 @@
+#include "ZQF_TooltipsMessage.h"
+
+#include "ZQF_Metrics.h"
+
+ZQF_TooltipsMessage::ZQF_TooltipsMessage() { SetDefaults(); }
+
+void ZQF_TooltipsMessage::Reset() {
+  ZQF_GenericMessage::Reset();
+  SetDefaults();
+}
+
+void ZQF_TooltipsMessage::SetDefaults() {
+  Text = ZQ_String();
+  TextPosition = ZQ_Point<long>(NoTextPosition, NoTextPosition);
+  Font = ZQF_GetFontMetric(11);
+  Identity = ZQ_UID();
+  DisplayDelayMs = ZQF_GetTimeMetric(5);
+}

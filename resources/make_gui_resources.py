@@ -1,0 +1,288 @@
+#!/usr/bin/env python3
+"""Writes the GUI toolkit's embedded pictures and ZQGuiResources.rc, which
+names them: the six check-box and radio-button bitmaps (4 bits per pixel,
+each 16-entry palette holding the seven key colours that the metrics
+recolour), the four message-box bitmaps, the 8 x 8 checkerboard pattern and
+the cursors that have no stock cursor. Run from anywhere; the files land
+beside this script."""
+
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# The key colours of the button pictures, in the order the metrics look for
+# them, and what each stands for.
+BLACK = (0, 0, 0)            # the mark
+YELLOW = (255, 255, 0)       # the box interior
+LIGHT_GRAY = (192, 192, 192)  # the surround
+TEAL = (0, 128, 128)         # shadow
+NAVY = (0, 0, 128)           # dark shadow
+GREEN = (0, 255, 0)          # light
+CYAN = (0, 255, 255)         # highlight
+KEY_PALETTE = [BLACK, YELLOW, LIGHT_GRAY, TEAL, NAVY, GREEN, CYAN]
+# Unused entries: colours that are no key colour.
+SPARE = [(16 * i + 8, 8, 8) for i in range(9)]
+PALETTE16 = KEY_PALETTE + SPARE
+
+
+def info_header(width, height, bits, image_size, colors=0):
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size,
+                       2835, 2835, colors, 0)
+
+
+def file_header(offset, size):
+    return struct.pack("<2sIHHI", b"BM", size, 0, 0, offset)
+
+
+def bmp4(rows):
+    """A 4-bit BMP of rows of palette indices, the top row first."""
+    width, height = len(rows[0]), len(rows)
+    row_size = ((width * 4 + 31) // 32) * 4
+    pixels = b""
+    for row in reversed(rows):
+        data = bytearray(row_size)
+        for x, index in enumerate(row):
+            data[x // 2] |= index << (4 if x % 2 == 0 else 0)
+        pixels += bytes(data)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
+    header = info_header(width, height, 4, len(pixels), 16)
+    offset = 14 + len(header) + len(palette)
+    return file_header(offset, offset + len(pixels)) + header + palette + pixels
+
+
+def bmp1(rows):
+    """A monochrome BMP (0 black, 1 white), the top row first."""
+    width, height = len(rows[0]), len(rows)
+    row_size = ((width + 31) // 32) * 4
+    pixels = b""
+    for row in reversed(rows):
+        data = bytearray(row_size)
+        for x, bit in enumerate(row):
+            if bit:
+                data[x // 8] |= 0x80 >> (x % 8)
+        pixels += bytes(data)
+    palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    header = info_header(width, height, 1, len(pixels), 2)
+    offset = 14 + len(header) + len(palette)
+    return file_header(offset, offset + len(pixels)) + header + palette + pixels
+
+
+def bmp24(rows):
+    width, height = len(rows[0]), len(rows)
+    row_size = (width * 3 + 3) // 4 * 4
+    pixels = b""
+    for row in reversed(rows):
+        data = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in row)
+        pixels += data + b"\0" * (row_size - len(data))
+    header = info_header(width, height, 24, len(pixels))
+    offset = 14 + len(header)
+    return file_header(offset, offset + len(pixels)) + header + pixels
+
+
+def index(color):
+    return PALETTE16.index(color)
+
+
+CHECK_MARK = {(3, 5), (3, 6), (3, 7), (4, 6), (4, 7), (4, 8), (5, 7), (5, 8), (5, 9),
+              (6, 6), (6, 7), (6, 8), (7, 5), (7, 6), (7, 7), (8, 4), (8, 5), (8, 6),
+              (9, 3), (9, 4), (9, 5)}
+
+
+def check_box(mark, interior):
+    """13 x 13: a sunken frame of two rings around the interior."""
+    rows = []
+    for y in range(13):
+        row = []
+        for x in range(13):
+            if x == 12 or y == 12:
+                c = CYAN
+            elif x == 0 or y == 0:
+                c = TEAL
+            elif x == 11 or y == 11:
+                c = GREEN
+            elif x == 1 or y == 1:
+                c = NAVY
+            elif mark and (x, y) in CHECK_MARK:
+                c = BLACK
+            else:
+                c = interior
+            row.append(index(c))
+        rows.append(row)
+    return rows
+
+
+def radio_button(dot, interior):
+    """12 x 12: a sunken circle on the surround colour."""
+    rows = []
+    for y in range(12):
+        row = []
+        for x in range(12):
+            d2 = (x - 5.5) ** 2 + (y - 5.5) ** 2
+            if d2 > 36:
+                c = LIGHT_GRAY
+            elif d2 > 25:
+                c = TEAL if x + y < 11 else CYAN
+            elif d2 > 16:
+                c = NAVY if x + y < 11 else GREEN
+            elif dot and d2 <= 4:
+                c = BLACK
+            else:
+                c = interior
+            row.append(index(c))
+        rows.append(row)
+    return rows
+
+
+def disc_picture(fill, inside):
+    """32 x 32 on light grey: a disc of fill with a white sign drawn by inside."""
+    rows = []
+    for y in range(32):
+        row = []
+        for x in range(32):
+            if (x - 15.5) ** 2 + (y - 15.5) ** 2 > 15 ** 2:
+                row.append(LIGHT_GRAY)
+            elif inside(x, y):
+                row.append((255, 255, 255))
+            else:
+                row.append(fill)
+        rows.append(row)
+    return rows
+
+
+def warning_picture():
+    rows = []
+    for y in range(32):
+        row = []
+        for x in range(32):
+            half = (y - 2) // 2
+            if 2 <= y < 30 and abs(x - 16) <= half:
+                sign = 14 <= x <= 17 and (8 <= y < 21 or 24 <= y < 27)
+                row.append(BLACK if sign else (255, 220, 0))
+            else:
+                row.append(LIGHT_GRAY)
+        rows.append(row)
+    return rows
+
+
+def question(x, y):
+    ring = 9 <= y <= 17 and 20 <= (x - 16) ** 2 + (y - 12) ** 2 <= 36 and not (x < 16 and y > 12)
+    return ring or (15 <= x <= 17 and 17 <= y <= 20) or (15 <= x <= 17 and 23 <= y <= 25)
+
+
+def information(x, y):
+    return (15 <= x <= 17 and 7 <= y <= 9) or (15 <= x <= 17 and 12 <= y <= 25)
+
+
+def error_cross(x, y):
+    return 8 <= x <= 23 and 8 <= y <= 23 and (abs(x - y) <= 1 or abs(x + y - 31) <= 1)
+
+
+def mono_rows(inside):
+    rows = []
+    for y in range(32):
+        bits = 0
+        for x in range(32):
+            if inside(x, y):
+                bits |= 0x80000000 >> x
+        rows.append(struct.pack(">I", bits))
+    return rows
+
+
+def cur_file(shape, hot_x, hot_y):
+    """A 32 x 32 monochrome cursor: black with a white rim where shape holds."""
+    def rim(x, y):
+        return not shape(x, y) and any(shape(x + dx, y + dy)
+                                       for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+    # AND 0 and XOR 0: black; AND 0 and XOR 1: white; AND 1 and XOR 0: screen.
+    xor = mono_rows(rim)
+    and_mask = mono_rows(lambda x, y: not (shape(x, y) or rim(x, y)))
+    image = (info_header(32, 64, 1, 0) + struct.pack("<II", 0x000000, 0xFFFFFF)
+             + b"".join(reversed(xor)) + b"".join(reversed(and_mask)))
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", 32, 32, 0, 0, hot_x, hot_y, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def double_arrow(vertical):
+    def shape(x, y):
+        if not vertical:
+            x, y = y, x
+        along = abs(y - 15)
+        if along > 12:
+            return False
+        if 13 <= y <= 17 and 6 <= x <= 24:
+            return True  # the pane bar
+        head = 12 - along
+        return abs(x - 15) <= (head if along >= 8 else 1)
+    return shape
+
+
+def thick_cross(x, y):
+    return (13 <= x <= 17 and 4 <= y <= 26) or (13 <= y <= 17 and 4 <= x <= 26)
+
+
+def select_row(x, y):
+    return 6 <= x <= 24 and abs(y - 15) <= (2 if x < 17 else 24 - x)
+
+
+def help_arrow(x, y):
+    arrow = 1 <= y <= 16 and 1 <= x <= 1 + (y - 1) * 2 // 3
+    return arrow or (question(x - 4, y - 4) and x >= 14)
+
+
+def magnify(x, y):
+    d2 = (x - 12) ** 2 + (y - 12) ** 2
+    return 49 <= d2 <= 81 or (abs(x - y) <= 1 and 18 <= x <= 27)
+
+
+def pointing_hand(x, y):
+    finger = 10 <= x <= 13 and 2 <= y <= 16
+    palm = 8 <= x <= 22 and 14 <= y <= 27
+    return finger or palm
+
+
+CURSORS = [
+    ("ZQF_ResizePaneNSCursor", double_arrow(True), 15, 15),
+    ("ZQF_ResizePaneEWCursor", double_arrow(False), 15, 15),
+    ("ZQF_ThickCrossCursor", thick_cross, 15, 15),
+    ("ZQF_SelectRowCursor", select_row, 24, 15),
+    ("ZQF_HelpCursor", help_arrow, 1, 1),
+    ("ZQF_MagnifyCursor", magnify, 12, 12),
+    ("ZQF_PointingHandCursor", pointing_hand, 11, 2),
+    ("ZQF_InvisibleCursor", lambda x, y: False, 0, 0),
+]
+
+BITMAPS = [
+    ("ZQF_CheckBoxUpBitmap", bmp4(check_box(False, YELLOW))),
+    ("ZQF_CheckBoxDownBitmap", bmp4(check_box(True, YELLOW))),
+    ("ZQF_CheckBoxUnknownBitmap", bmp4(check_box(True, LIGHT_GRAY))),
+    ("ZQF_RadioButtonUpBitmap", bmp4(radio_button(False, YELLOW))),
+    ("ZQF_RadioButtonDownBitmap", bmp4(radio_button(True, YELLOW))),
+    ("ZQF_RadioButtonUnknownBitmap", bmp4(radio_button(True, LIGHT_GRAY))),
+    ("ZQF_QuestionBitmap", bmp24(disc_picture((0, 64, 192), question))),
+    ("ZQF_InformationBitmap", bmp24(disc_picture((0, 64, 192), information))),
+    ("ZQF_WarningBitmap", bmp24(warning_picture())),
+    ("ZQF_ErrorBitmap", bmp24(disc_picture((200, 0, 0), error_cross))),
+    ("ZQF_FineCheckerboardBitmap_BlackOnWhite",
+     bmp1([[(x + y) % 2 for x in range(8)] for y in range(8)])),
+]
+
+
+def main():
+    lines = ["// The GUI toolkit's embedded pictures, written with their data files by",
+             "// make_gui_resources.py. Every program that links the toolkit carries them."]
+    for name, data in BITMAPS:
+        with open(os.path.join(HERE, name + ".bmp"), "wb") as f:
+            f.write(data)
+        lines.append('%s BITMAP "%s.bmp"' % (name, name))
+    for name, shape, hot_x, hot_y in CURSORS:
+        with open(os.path.join(HERE, name + ".cur"), "wb") as f:
+            f.write(cur_file(shape, hot_x, hot_y))
+        lines.append('%s CURSOR "%s.cur"' % (name, name))
+    with open(os.path.join(HERE, "ZQGuiResources.rc"), "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
