@@ -5,9 +5,28 @@
 
 #include "WindowTestSupport.h"
 #include "ZQF_Help.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_StandardCommandMessage.h"
 
 namespace {
+
+TEST_F(WindowTest, MetricContextIsReleasedAfterEveryMessage) {
+  auto* client = new RecordingGlyph("c", nullptr);
+  const auto dc = std::make_shared<HDC>(nullptr);
+  client->OnOffer = [dc](ZQF_Message&, bool) { *dc = ZQF_GetMetricDC().GetHDC(); };
+  const HWND handle = OpenAround(client)->GetWindowHandle();
+  Send(handle, WM_LBUTTONDOWN, 0, Point(5, 5));
+  ASSERT_TRUE(*dc);
+  EXPECT_EQ(::GetObjectType(*dc), 0u);  // deleted
+}
+
+TEST_F(WindowTest, SettingChangeLaysEveryGlyphOutAgain) {
+  auto* client = new RecordingGlyph("c", nullptr);
+  const HWND handle = OpenAround(client)->GetWindowHandle();
+  const int updates = client->NumDesiredSizeUpdates;
+  Send(handle, WM_SETTINGCHANGE);
+  EXPECT_GT(client->NumDesiredSizeUpdates, updates);
+}
 
 TEST_F(WindowTest, MinimizedSizeLaysNothingOutAndRestoringDoes) {
   auto* client = new RecordingGlyph("c", nullptr);
