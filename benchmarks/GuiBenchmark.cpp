@@ -296,8 +296,8 @@ int main(int argc, char** argv) {
               passes);
   const int repaints = 200;
   const PaintTimes paints = TimeWindowPaints(repaints);
-  std::printf("Construct to first paint, 500 glyphs:  %8.3f ms\n", paints.FirstPaintMs);
-  std::printf("Repaint of 1000 x 700, 500 glyphs:     %8.3f ms per paint (%d paints)\n",
+  std::printf("Construct to first paint, 500 glyphs:   %8.3f ms\n", paints.FirstPaintMs);
+  std::printf("Repaint of 1000 x 700, 500 glyphs:      %8.3f ms per paint (%d paints)\n",
               paints.RepaintMs, repaints);
   const double draw = MillisecondsPerPanelDraw(draws);
   const double bare = MillisecondsPerBarePanelDraw(draws);
