@@ -296,11 +296,13 @@ int main(int argc, char** argv) {
   std::printf("  the same by bare GDI calls:           %8.3f ms per draw (ratio %.2f)\n", bare,
               draw / bare);
   const int forms = passes < 10 ? passes : 10;
-  const LayoutTimes list = MillisecondsPerFormLayout(forms, [] { return MakePropertyList(2000); });
-  const LayoutTimes table = MillisecondsPerFormLayout(forms, [] { return MakeLabelTable(100, 20); });
-  std::printf("Property list of 2,000 rows, first layout: %8.3f ms; after a width change: %8.3f ms\n",
+  const LayoutTimes list =
+      MillisecondsPerFormLayout(forms, [] { return MakePropertyList(2000); });
+  const LayoutTimes table =
+      MillisecondsPerFormLayout(forms, [] { return MakeLabelTable(100, 20); });
+  std::printf("Property list of 2,000 rows: first layout %8.3f ms, after a width change %8.3f ms\n",
               list.first, list.resize);
-  std::printf("Table of 100 x 20 labels, first layout:    %8.3f ms; after a width change: %8.3f ms\n",
+  std::printf("Table of 100 x 20 labels:    first layout %8.3f ms, after a width change %8.3f ms\n",
               table.first, table.resize);
   return 0;
 }

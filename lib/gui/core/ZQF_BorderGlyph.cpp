@@ -11,11 +11,14 @@
 #include "ZQF_MnemonicQueryMessage.h"
 #include "ZQ_Assertion.h"
 
-ZQF_BorderGlyph::ZQF_BorderGlyph(ZQF_Glyph* Client, const ZQ_String& Caption,
-                                 long CaptionPosition, const ZQ_Point<long>& Margin,
-                                 int BorderCode, long Options)
-    : Caption(Caption), Client(Client), CaptionPosition(CaptionPosition), Margin(Margin),
-      BorderCode(BorderCode), Options(Options) {
+ZQF_BorderGlyph::ZQF_BorderGlyph(ZQF_Glyph* Client, const ZQ_String& Caption, long CaptionPosition,
+                                 const ZQ_Point<long>& Margin, int BorderCode, long Options)
+    : Caption(Caption),
+      Client(Client),
+      CaptionPosition(CaptionPosition),
+      Margin(Margin),
+      BorderCode(BorderCode),
+      Options(Options) {
   AddChild(Client, false);
 }
 

@@ -103,8 +103,8 @@ void ZQF_ClientLabelGlyph::CalculateLayoutRectangles(ZQ_Rectangle<long>& Caption
   Bitmap = ZQ_Rectangle<long>(Caption.X, Caption.Y, 0, 0);
   if (Cust_HasBitmap()) {
     const ZQ_Point<long> size = Cust_GetBitmap().GetSize();
-    Bitmap = ZQ_Rectangle<long>(Caption.X, Caption.Y + (Caption.Height - size.Y) / 2, size.X,
-                                size.Y);
+    Bitmap =
+        ZQ_Rectangle<long>(Caption.X, Caption.Y + (Caption.Height - size.Y) / 2, size.X, size.Y);
     Caption.TrimLeft(size.X + Cust_GetBitmapSpacing());
   }
 }
@@ -182,12 +182,12 @@ bool ZQF_ClientLabelGlyph::AnswerTooltip(ZQF_GenericMessage& Message) {
   tooltips->SetText(tip);
   tooltips->SetDisplayDelay(ZQF_GetTimeMetric(4));
   if (tip == text) {
-    const ZQ_Point<long> corner = GlyphToScreen(ZQ_Point<long>(
-        caption.X + AlignedOffset(caption.Width, s.X, GetHorizontalTextAlignment()),
-        caption.Y + AlignedOffset(caption.Height, s.Y, GetVerticalTextAlignment())));
+    const ZQ_Point<long> corner = GlyphToScreen(
+        ZQ_Point<long>(caption.X + AlignedOffset(caption.Width, s.X, GetHorizontalTextAlignment()),
+                       caption.Y + AlignedOffset(caption.Height, s.Y, GetVerticalTextAlignment())));
     tooltips->SetTextPosition(corner);
-    tooltips->SetIdentity(ZQ_UID(static_cast<unsigned long>(corner.X),
-                                 static_cast<unsigned long>(corner.Y), 0, 0));
+    tooltips->SetIdentity(
+        ZQ_UID(static_cast<unsigned long>(corner.X), static_cast<unsigned long>(corner.Y), 0, 0));
     tooltips->SetFont(font);
   }
   tooltips->SetHandled();

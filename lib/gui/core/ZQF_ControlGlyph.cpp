@@ -18,8 +18,7 @@ void ZQF_ControlGlyph::SetBorderStyle(int Code) {
                  ((static_cast<unsigned long>(Code) & 15) << BorderShift);
 }
 
-void ZQF_ControlGlyph::DrawControlBorder(ZQF_Canvas& Canvas,
-                                         const ZQ_Rectangle<long>& Rectangle) {
+void ZQF_ControlGlyph::DrawControlBorder(ZQF_Canvas& Canvas, const ZQ_Rectangle<long>& Rectangle) {
   Canvas.DrawBorder(Rectangle, GetBorderStyle(), GetBorderOption() ? 1 : 0);
 }
 

@@ -29,8 +29,7 @@ class ZQF_GridGlyph_ContainingGridInteractionQueryKeyMessage
 class ZQF_GridGlyph_ContainingGridInteractionQueryMouseMessage
     : public ZQF_GridGlyph_ContainingGridInteractionQueryMessage {
  public:
-  explicit ZQF_GridGlyph_ContainingGridInteractionQueryMouseMessage(
-      const ZQF_MouseMessage& Mouse)
+  explicit ZQF_GridGlyph_ContainingGridInteractionQueryMouseMessage(const ZQF_MouseMessage& Mouse)
       : Mouse(Mouse), Router(Mouse.GetPosition()) {}
   ZQF_MessageRouter* GetDefaultRouter() override { return &Router; }
   const ZQF_MouseMessage& GetMouseMessage() const { return Mouse; }
@@ -42,6 +41,7 @@ class ZQF_GridGlyph_ContainingGridInteractionQueryMouseMessage
 
 // True for the keys that move within a grid: Enter, Tab, the arrows, Page
 // Up and Down, Home and End (framework codes 1-4, 9, 11, 13-16).
-bool ZQF_IsNavigationKeyMessage(const ZQF_GridGlyph_ContainingGridInteractionQueryKeyMessage& Query);
+bool ZQF_IsNavigationKeyMessage(
+    const ZQF_GridGlyph_ContainingGridInteractionQueryKeyMessage& Query);
 
 #endif

@@ -114,15 +114,15 @@ bool ZQF_LabelGlyph::AnswerTooltip(ZQF_GenericMessage& Message) {
   const ZQR_ConcreteFont font = Cust_GetFont();
   const ZQ_Point<long> size = ZQF_MeasureLabelText(font, text);
   ZQ_Rectangle<long> placed(0, 0, size.X, size.Y);
-  placed.AlignWithin(GetTextRectangle(), Cust_GetHorizontalAlignment(),
-                     Cust_GetVerticalAlignment(), ZQ_Rectangle<long>::Fit_ShrinkToBound);
+  placed.AlignWithin(GetTextRectangle(), Cust_GetHorizontalAlignment(), Cust_GetVerticalAlignment(),
+                     ZQ_Rectangle<long>::Fit_ShrinkToBound);
   if (!placed.Contains(GetCurrentMouseLocation()) || size.X <= placed.Width) return false;
   const ZQ_Point<long> corner = GlyphToScreen(placed.GetTopLeft());
   tooltips->SetText(text);
   tooltips->SetDisplayDelay(ZQF_GetTimeMetric(4));
   tooltips->SetTextPosition(corner);
-  tooltips->SetIdentity(ZQ_UID(static_cast<unsigned long>(corner.X),
-                               static_cast<unsigned long>(corner.Y), 0, 0));
+  tooltips->SetIdentity(
+      ZQ_UID(static_cast<unsigned long>(corner.X), static_cast<unsigned long>(corner.Y), 0, 0));
   tooltips->SetFont(font);
   tooltips->SetHandled();
   return true;

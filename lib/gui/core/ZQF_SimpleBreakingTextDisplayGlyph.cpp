@@ -20,8 +20,7 @@ long ZQF_SimpleBreakingTextDisplayGlyph::Share(long Pixels, float Fraction) {
 
 long ZQF_SimpleBreakingTextDisplayGlyph::ChooseWrappingWidth(long AreaWidth,
                                                              float PreferredFraction,
-                                                             long OneLineWidth,
-                                                             bool HasLineFeed) {
+                                                             long OneLineWidth, bool HasLineFeed) {
   const long preferred = Share(AreaWidth, PreferredFraction);
   if (HasLineFeed) return preferred;
   if (preferred > OneLineWidth) return OneLineWidth + 1;
@@ -37,8 +36,8 @@ ZQ_Point<long> ZQF_SimpleBreakingTextDisplayGlyph::ComputeBalancedSize() const {
     const ZQR_DeviceContext dc = ZQF_GetMetricDC();
     oneLine = Font.GetSize(dc.GetHDC(), Text).X;
   }
-  long width = ChooseWrappingWidth(area.Width, PreferredWidthFraction, oneLine,
-                                   Text.Find('\n') >= 0);
+  long width =
+      ChooseWrappingWidth(area.Width, PreferredWidthFraction, oneLine, Text.Find('\n') >= 0);
   const long maximumWidth = Share(area.Width, MaximumWidthFraction);
   const long maximumHeight = Share(area.Height, MaximumHeightFraction);
   ZQ_Point<long> size = ZQF_Canvas::ComputeSizeWithLineBreaks(Text, Font, width);
@@ -57,7 +56,8 @@ ZQ_Point<long> ZQF_SimpleBreakingTextDisplayGlyph::ComputeOwnLinesSize() const {
     while (start <= Text.GetLength()) {
       int end = Text.Find("\n", start);
       if (end < 0) end = Text.GetLength();
-      widest = std::max(widest, Font.GetSize(dc.GetHDC(), ZQ_String(Text.GetText() + start, end - start)).X);
+      widest = std::max(
+          widest, Font.GetSize(dc.GetHDC(), ZQ_String(Text.GetText() + start, end - start)).X);
       start = end + 1;
     }
   }

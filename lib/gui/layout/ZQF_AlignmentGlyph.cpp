@@ -36,7 +36,8 @@ struct Distribution {
   ZQ_Array<char> RoundedDown;
   long Count;
 
-  Distribution(ZQ_Array<long>& Sizes, long Count) : Sizes(Sizes), RoundedDown(Count, 0), Count(Count) {}
+  Distribution(ZQ_Array<long>& Sizes, long Count)
+      : Sizes(Sizes), RoundedDown(Count, 0), Count(Count) {}
 
   // Sizes[i] = Base[i] + Sign * round(share) for share = Weight[i] * T / W.
   void Share(const ZQ_Array<long>& Base, const ZQ_Array<long>& Weights, double WeightSum,
@@ -70,10 +71,9 @@ struct Distribution {
 
 void ZQF_AlignmentGlyph::ProcessAcceptLayout(
     long MainExtent, long CrossExtent, long Count, long Alignment, long Spacing,
-    const ZQ_Array<long>& Naturals, const ZQ_Array<long>& Minimums,
-    const ZQ_Array<long>& Maximums, const ZQ_Array<long>& CrossMaximums,
-    ZQ_Array<long>& MainPositions, ZQ_Array<long>& MainSizes, ZQ_Array<long>& CrossPositions,
-    ZQ_Array<long>& CrossSizes) {
+    const ZQ_Array<long>& Naturals, const ZQ_Array<long>& Minimums, const ZQ_Array<long>& Maximums,
+    const ZQ_Array<long>& CrossMaximums, ZQ_Array<long>& MainPositions, ZQ_Array<long>& MainSizes,
+    ZQ_Array<long>& CrossPositions, ZQ_Array<long>& CrossSizes) {
   long numVisible = 0;
   double naturalSum = 0;
   for (long i = 0; i < Count; ++i) {
@@ -138,8 +138,8 @@ void ZQF_AlignmentGlyph::UpdateAlignedDesiredSize(bool Horizontal) {
     Along(natural, cross) = std::max(Along(natural, cross), Along(child.Natural, cross));
     Along(minimum, cross) = std::max(Along(minimum, cross), Along(child.Minimum, cross));
     const long m = Along(child.Maximum, cross);
-    Along(maximum, cross) = largest ? std::max(Along(maximum, cross), m)
-                                    : std::min(Along(maximum, cross), m);
+    Along(maximum, cross) =
+        largest ? std::max(Along(maximum, cross), m) : std::min(Along(maximum, cross), m);
   }
   if (numChildren > 0) {
     Along(maximum, cross) = std::max(Along(maximum, cross), Along(natural, cross));
@@ -152,8 +152,7 @@ void ZQF_AlignmentGlyph::UpdateAlignedDesiredSize(bool Horizontal) {
 void ZQF_AlignmentGlyph::LayOutAligned(bool Horizontal, long Alignment) {
   const long count = CountNumberOfDirectChildren();
   ZQ_Array<long> naturals(count), minimums(count), maximums(count), crossMaximums(count);
-  ZQ_Array<long> mainPositions(count), mainSizes(count), crossPositions(count),
-      crossSizes(count);
+  ZQ_Array<long> mainPositions(count), mainSizes(count), crossPositions(count), crossSizes(count);
   long i = 0;
   for (ZQF_Glyph* c = GetFirstChild(); c; c = c->GetNextSibling(), ++i) {
     const ZQF_DesiredSize& child = c->GetDesiredSize();
@@ -166,8 +165,8 @@ void ZQF_AlignmentGlyph::LayOutAligned(bool Horizontal, long Alignment) {
   }
   const ZQ_Rectangle<long>& box = GetBoundingBox();
   ProcessAcceptLayout(Horizontal ? box.Width : box.Height, Horizontal ? box.Height : box.Width,
-                      count, Alignment, GetSpacing(), naturals, minimums, maximums,
-                      crossMaximums, mainPositions, mainSizes, crossPositions, crossSizes);
+                      count, Alignment, GetSpacing(), naturals, minimums, maximums, crossMaximums,
+                      mainPositions, mainSizes, crossPositions, crossSizes);
   i = 0;
   for (ZQF_Glyph* c = GetFirstChild(); c; c = c->GetNextSibling(), ++i) {
     if (Horizontal) {

@@ -39,8 +39,7 @@ class ZQF_AlignmentGlyph : public ZQF_OrganizationalGlyph {
   // The four outputs must hold Count elements.
   static void ProcessAcceptLayout(long MainExtent, long CrossExtent, long Count, long Alignment,
                                   long Spacing, const ZQ_Array<long>& Naturals,
-                                  const ZQ_Array<long>& Minimums,
-                                  const ZQ_Array<long>& Maximums,
+                                  const ZQ_Array<long>& Minimums, const ZQ_Array<long>& Maximums,
                                   const ZQ_Array<long>& CrossMaximums,
                                   ZQ_Array<long>& MainPositions, ZQ_Array<long>& MainSizes,
                                   ZQ_Array<long>& CrossPositions, ZQ_Array<long>& CrossSizes);

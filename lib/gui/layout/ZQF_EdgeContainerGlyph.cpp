@@ -6,8 +6,7 @@
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQ_Assertion.h"
 
-ZQF_EdgeContainerGlyph::ZQF_EdgeContainerGlyph(ZQF_Glyph* Centre)
-    : EdgeTypes(37), Centre(Centre) {
+ZQF_EdgeContainerGlyph::ZQF_EdgeContainerGlyph(ZQF_Glyph* Centre) : EdgeTypes(37), Centre(Centre) {
   AddChild(Centre, true);
 }
 
@@ -33,9 +32,8 @@ void AddBand(ZQF_DesiredSize& Size, const ZQF_DesiredSize& Band, bool Main) {
   Along(Size.Maximum, Main) = CappedSum(Along(Size.Maximum, Main), Along(Band.Maximum, Main));
   Along(Size.Natural, cross) = std::max(Along(Size.Natural, cross), Along(Band.Natural, cross));
   Along(Size.Minimum, cross) = std::max(Along(Size.Minimum, cross), Along(Band.Minimum, cross));
-  Along(Size.Maximum, cross) =
-      std::max(std::min(Along(Size.Maximum, cross), Along(Band.Maximum, cross)),
-               Along(Size.Natural, cross));
+  Along(Size.Maximum, cross) = std::max(
+      std::min(Along(Size.Maximum, cross), Along(Band.Maximum, cross)), Along(Size.Natural, cross));
 }
 
 }  // namespace

@@ -47,15 +47,14 @@ void ZQF_TwoDimensionalGlueGlyph::SetSize(long NaturalX, long NaturalY, long Min
 ZQF_MarginGlyph::ZQF_MarginGlyph(ZQF_Glyph* Client, const ZQ_Point<long>& Size, long Options)
     : ZQF_MarginGlyph(Client, Size.Y, Size.Y, Size.X, Size.X, Options) {}
 
-ZQF_MarginGlyph::ZQF_MarginGlyph(ZQF_Glyph* Client, long VerticalMargin,
-                                 long HorizontalMargin, long Options)
-    : ZQF_MarginGlyph(Client, VerticalMargin, VerticalMargin, HorizontalMargin,
-                      HorizontalMargin, Options) {}
+ZQF_MarginGlyph::ZQF_MarginGlyph(ZQF_Glyph* Client, long VerticalMargin, long HorizontalMargin,
+                                 long Options)
+    : ZQF_MarginGlyph(Client, VerticalMargin, VerticalMargin, HorizontalMargin, HorizontalMargin,
+                      Options) {}
 
-ZQF_MarginGlyph::ZQF_MarginGlyph(ZQF_Glyph* Client, long Top, long Bottom, long Left,
-                                 long Right, long Options)
-    : TopMargin(Top), BottomMargin(Bottom), LeftMargin(Left), RightMargin(Right),
-      Options(Options) {
+ZQF_MarginGlyph::ZQF_MarginGlyph(ZQF_Glyph* Client, long Top, long Bottom, long Left, long Right,
+                                 long Options)
+    : TopMargin(Top), BottomMargin(Bottom), LeftMargin(Left), RightMargin(Right), Options(Options) {
   AddChild(Client, true);
 }
 

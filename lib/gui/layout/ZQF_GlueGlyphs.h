@@ -10,7 +10,7 @@
 
 class ZQF_VerticalGlueGlyph : public ZQF_GlueGlyph {
  public:
-  ZQF_VerticalGlueGlyph();                   // a vertical spring
+  ZQF_VerticalGlueGlyph();                      // a vertical spring
   explicit ZQF_VerticalGlueGlyph(long Height);  // a fixed vertical gap
   void SetSize(long Height) { SetSize(Height, Height, Height); }
   void SetSize(long Natural, long Minimum, long Maximum);
@@ -38,8 +38,7 @@ class ZQF_MarginGlyph : public ZQF_OrganizationalGlyph {
   // Size.X left and right, Size.Y top and bottom.
   ZQF_MarginGlyph(ZQF_Glyph* Client, const ZQ_Point<long>& Size, long Options);
   ZQF_MarginGlyph(ZQF_Glyph* Client, long VerticalMargin, long HorizontalMargin, long Options);
-  ZQF_MarginGlyph(ZQF_Glyph* Client, long Top, long Bottom, long Left, long Right,
-                  long Options);
+  ZQF_MarginGlyph(ZQF_Glyph* Client, long Top, long Bottom, long Left, long Right, long Options);
   void UpdateMyDesiredSize() override;
   // The client gets the box less the margins, never less than 0 x 0.
   void AcceptLayout() override;

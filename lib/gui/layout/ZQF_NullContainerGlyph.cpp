@@ -37,8 +37,7 @@ void ZQF_NullContainerGlyph::UpdateMyDesiredSize() {
 
 void ZQF_NullContainerGlyph::AcceptLayout() { LayOutWhole(this); }
 
-ZQF_ChangeableClientNullContainerGlyph::ZQF_ChangeableClientNullContainerGlyph(
-    ZQF_Glyph* Client) {
+ZQF_ChangeableClientNullContainerGlyph::ZQF_ChangeableClientNullContainerGlyph(ZQF_Glyph* Client) {
   if (Client) AddChild(Client, false);
 }
 

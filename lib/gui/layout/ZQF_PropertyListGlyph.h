@@ -25,8 +25,7 @@ class ZQF_PropertyListGlyph : public ZQF_TableLayoutGlyph {
   void AddRowWithUnits(const ZQ_String& Label, ZQF_Glyph* Value, const ZQ_String& Units);
   // Gap > 0: that many pixels between the two; < 0: size metric 5's x; 0:
   // none.
-  void AddRowWithTwoClients(const ZQ_String& Label, ZQF_Glyph* First, ZQF_Glyph* Second,
-                            long Gap);
+  void AddRowWithTwoClients(const ZQ_String& Label, ZQF_Glyph* First, ZQF_Glyph* Second, long Gap);
   void BeginWorkRow();
   void AddToWorkRow(ZQF_Glyph* Glyph);
   void AddTextToWorkRow(const ZQ_String& Text);

@@ -6,8 +6,7 @@
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ParkedChild.h"
 
-ZQF_SelectableClientNullContainerGlyph::ZQF_SelectableClientNullContainerGlyph(
-    unsigned long Flags)
+ZQF_SelectableClientNullContainerGlyph::ZQF_SelectableClientNullContainerGlyph(unsigned long Flags)
     : Clients(37), Flags(Flags) {}
 
 ZQF_SelectableClientNullContainerGlyph::~ZQF_SelectableClientNullContainerGlyph() {

@@ -9,8 +9,7 @@
 #include "ZQF_ParkedChild.h"
 #include "ZQ_Iterator.h"
 
-void ZQF_TableLayoutGlyph::FormatInfoStruct::AssignDefinedMembers(
-    const FormatInfoStruct& Source) {
+void ZQF_TableLayoutGlyph::FormatInfoStruct::AssignDefinedMembers(const FormatInfoStruct& Source) {
   if (Source.HorizontalAlignment != UndefinedAlignment) {
     HorizontalAlignment = Source.HorizontalAlignment;
   }
@@ -119,8 +118,8 @@ void ZQF_TableLayoutGlyph::SetRowHidden(long Row, bool Hidden, bool RequestLayou
   if (RequestLayout) Resize();
 }
 
-ZQF_TableLayoutGlyph::FormatInfoStruct ZQF_TableLayoutGlyph::ComputeFormatInfo(
-    long Row, long Column) const {
+ZQF_TableLayoutGlyph::FormatInfoStruct ZQF_TableLayoutGlyph::ComputeFormatInfo(long Row,
+                                                                               long Column) const {
   FormatInfoStruct format = AccessDefaultFormatInfo();
   format.AssignDefinedMembers(TableFormat);
   format.AssignDefinedMembers(Columns[Column].Format);
@@ -216,8 +215,8 @@ void ZQF_TableLayoutGlyph::Distribute(long Extent, const AxisSizes& Sizes,
   const long n = Sizes.Naturals.GetNumElements();
   ZQ_Array<long> ones(n, 1), crossPositions(n), crossSizes(n);
   ZQF_AlignmentGlyph::ProcessAcceptLayout(Extent, 1, n, 0, 0, Sizes.Naturals, Sizes.Minimums,
-                                          Sizes.Maximums, ones, Positions, Extents,
-                                          crossPositions, crossSizes);
+                                          Sizes.Maximums, ones, Positions, Extents, crossPositions,
+                                          crossSizes);
 }
 
 void ZQF_TableLayoutGlyph::AcceptLayout() {
@@ -230,8 +229,9 @@ void ZQF_TableLayoutGlyph::AcceptLayout() {
   Distribute(GetBoundingBox().Width, columns, columnPositions, columnWidths);
   for (long i = 0; i < NumRows; ++i) {
     for (long j = 0; j < NumColumns; ++j) {
-      LayOutCell(i, j, ZQ_Rectangle<long>(columnPositions[j], rowPositions[i], columnWidths[j],
-                                          rowHeights[i]));
+      LayOutCell(
+          i, j,
+          ZQ_Rectangle<long>(columnPositions[j], rowPositions[i], columnWidths[j], rowHeights[i]));
     }
   }
 }

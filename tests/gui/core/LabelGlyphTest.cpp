@@ -125,10 +125,9 @@ TEST_F(LabelGlyphs, ClientLabelAndGroupBoxMnemonicsFocusTheFirstControlInside) {
       column.AddToBottom(first);
       ZQF_RowGlyph* inner = new ZQF_RowGlyph;
       inner->AddToRight(control);
-      ZQF_Glyph* labelled =
-          border ? static_cast<ZQF_Glyph*>(
-                       new ZQF_BorderGlyph(inner, "&Options", 0, ZQ_Point<long>(0, 0), 1, 0))
-                 : new ZQF_StoredTextClientLabelGlyph(inner, "&Options", 0);
+      ZQF_Glyph* labelled = border ? static_cast<ZQF_Glyph*>(new ZQF_BorderGlyph(
+                                         inner, "&Options", 0, ZQ_Point<long>(0, 0), 1, 0))
+                                   : new ZQF_StoredTextClientLabelGlyph(inner, "&Options", 0);
       column.AddToBottom(labelled);
       LayOut(column, Box(0, 0, 200, 200));
       ZQF_MnemonicQueryMessage query('o', apply);
@@ -161,8 +160,7 @@ TEST_F(LabelGlyphs, BorderSizesAndTheCaptionInTheLine) {
   const long s3 = ZQF_GetSizeMetric(3).X, s5 = ZQF_GetSizeMetric(5).X;
   ZQF_SunkenBorderGlyph sunken(new SizedGlyph(100, 20));
   sunken.UpdateDesiredSize();
-  EXPECT_EQ(sunken.GetDesiredSize().Natural,
-            ZQ_Point<long>(std::max(104L, 2 * (s5 + s3)), 24));
+  EXPECT_EQ(sunken.GetDesiredSize().Natural, ZQ_Point<long>(std::max(104L, 2 * (s5 + s3)), 24));
   ZQF_SunkenBorderGlyph narrow(new SizedGlyph(0, 0));
   narrow.UpdateDesiredSize();
   EXPECT_EQ(narrow.GetDesiredSize().Natural.X, 2 * (s5 + s3));
@@ -186,8 +184,8 @@ TEST_F(LabelGlyphs, BorderSizesAndTheCaptionInTheLine) {
     box.CalculateLayoutRectangles(frame, inside, text, background);
     const bool top = c.position < 3;
     EXPECT_EQ(frame, Box(0, top ? a : 0, 200, 100 - a));
-    EXPECT_EQ(background, Box(c.captionX, top ? 0 : 100 - caption.Y, caption.X + 2 * s3,
-                              caption.Y));
+    EXPECT_EQ(background,
+              Box(c.captionX, top ? 0 : 100 - caption.Y, caption.X + 2 * s3, caption.Y));
     EXPECT_EQ(text, Box(c.captionX + s3, background.Y, caption.X, caption.Y));
     // inside the line (1 pixel) and the margin (2, 3), below the caption's lower rows
     EXPECT_EQ(client->GetBoundingBox(), Box(3, top ? a + 4 + b : 4, 194, 100 - a - 8 - b));
@@ -195,8 +193,8 @@ TEST_F(LabelGlyphs, BorderSizesAndTheCaptionInTheLine) {
 }
 
 TEST_F(LabelGlyphs, GroupBoxLineIsBrokenBehindItsCaption) {
-  ZQF_BorderGlyph box(new SizedGlyph(10, 10, 0, 0, 1000, 1000), "Options", 0,
-                      ZQ_Point<long>(0, 0), 1, 0);
+  ZQF_BorderGlyph box(new SizedGlyph(10, 10, 0, 0, 1000, 1000), "Options", 0, ZQ_Point<long>(0, 0),
+                      1, 0);
   LayOut(box, Box(0, 0, 200, 60));
   ZQ_Rectangle<long> frame, inside, text, background;
   box.CalculateLayoutRectangles(frame, inside, text, background);
@@ -267,13 +265,16 @@ TEST(BreakingText, WrappingWidthOnAThousandPixelArea) {
     long oneLine;
     bool lineFeed;
     long width;
-  } cases[] = {{300, false, 301}, {500, false, 275}, {800, false, 292},
-               {1200, false, 349}, {100, true, 349}};
+  } cases[] = {{300, false, 301},
+               {500, false, 275},
+               {800, false, 292},
+               {1200, false, 349},
+               {100, true, 349}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.oneLine);
-    EXPECT_EQ(ZQF_SimpleBreakingTextDisplayGlyph::ChooseWrappingWidth(1000, 0.35f, c.oneLine,
-                                                                      c.lineFeed),
-              c.width);
+    EXPECT_EQ(
+        ZQF_SimpleBreakingTextDisplayGlyph::ChooseWrappingWidth(1000, 0.35f, c.oneLine, c.lineFeed),
+        c.width);
   }
 }
 
@@ -296,6 +297,25 @@ TEST_F(LabelGlyphs, BreakingTextModes) {
   ZQF_SimpleBreakingTextDisplayGlyph wrong("x");
   wrong.SetBreakingMode(3);
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { wrong.UpdateMyDesiredSize(); }), "false"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LabelGlyphs, CaptionLowerThanTheBorderFails) {
+  // A small font: every text measures 6 pixels high.
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetTextExtentPoint32A> small(
+      [](HDC DC, LPCSTR Text, int Count, LPSIZE Size) {
+        const BOOL ok = ::GetTextExtentPoint32A(DC, Text, Count, Size);
+        Size->cy = 6;
+        return ok;
+      });
+  ZQF_BorderGlyph thick(new SizedGlyph(10, 10), "Options", 0, ZQ_Point<long>(0, 0), 8, 0);
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { thick.UpdateMyDesiredSize(); }),
+                       "LabelSize.Y >= BorderThickness.Y"));
+  ZQF_BorderGlyph thin(new SizedGlyph(10, 10), "Options", 0, ZQ_Point<long>(0, 0), 1, 0);
+  EXPECT_EQ(AssertionFailureOf([&] { thin.UpdateMyDesiredSize(); }), "");
 }
 
 }  // namespace

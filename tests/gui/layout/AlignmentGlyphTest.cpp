@@ -35,33 +35,60 @@ struct DistributionCase {
 TEST(AlignmentGlyph, ProcessAcceptLayoutDistributes) {
   const DistributionCase cases[] = {
       {"two stretch equally", 100, 0, {30, 30}, {10, 10}, {Big, Big}, {50, 50}, {0, 50}},
-      {"thirds: leftover to the first", 100, 0, {0, 0, 0}, {0, 0, 0}, {1000, 1000, 1000},
-       {34, 33, 33}, {0, 34, 67}},
+      {"thirds: leftover to the first",
+       100,
+       0,
+       {0, 0, 0},
+       {0, 0, 0},
+       {1000, 1000, 1000},
+       {34, 33, 33},
+       {0, 34, 67}},
       {"half share rounds down, marked", 5, 0, {0, 0}, {0, 0}, {10, 10}, {3, 2}, {0, 3}},
-      {"zero-sized child is never marked", 3, 0, {0, 0, 0}, {0, 0, 0}, {1, 50, 50},
-       {0, 2, 1}, {0, 0, 2}},
+      {"zero-sized child is never marked",
+       3,
+       0,
+       {0, 0, 0},
+       {0, 0, 0},
+       {1, 50, 50},
+       {0, 2, 1},
+       {0, 0, 2}},
       {"exact", 60, 0, {20, 40}, {0, 0}, {Big, Big}, {20, 40}, {0, 20}},
-      {"grow beyond stretch stays empty", 100, 0, {10, 10}, {10, 10}, {20, 30}, {20, 30},
-       {0, 20}},
+      {"grow beyond stretch stays empty", 100, 0, {10, 10}, {10, 10}, {20, 30}, {20, 30}, {0, 20}},
       {"no stretch keeps naturals", 100, 0, {10, 10}, {10, 10}, {10, 10}, {10, 10}, {0, 10}},
-      {"shrink beyond the gives overruns", 50, 0, {40, 40}, {30, 30}, {40, 40}, {30, 30},
-       {0, 30}},
-      {"shrink, positive leftover to an unmarked child", 100, 0, {50, 50, 50}, {0, 0, 0},
-       {50, 50, 50}, {34, 33, 33}, {0, 34, 67}},
-      {"shrink, negative leftover from a marked child", 140, 0, {50, 50, 50}, {0, 0, 0},
-       {50, 50, 50}, {46, 47, 47}, {0, 46, 93}},
-      {"gaps only around non-zero naturals", 25, 5, {10, 0, 10}, {10, 0, 10}, {10, 0, 10},
-       {10, 0, 10}, {0, 10, 15}},
+      {"shrink beyond the gives overruns", 50, 0, {40, 40}, {30, 30}, {40, 40}, {30, 30}, {0, 30}},
+      {"shrink, positive leftover to an unmarked child",
+       100,
+       0,
+       {50, 50, 50},
+       {0, 0, 0},
+       {50, 50, 50},
+       {34, 33, 33},
+       {0, 34, 67}},
+      {"shrink, negative leftover from a marked child",
+       140,
+       0,
+       {50, 50, 50},
+       {0, 0, 0},
+       {50, 50, 50},
+       {46, 47, 47},
+       {0, 46, 93}},
+      {"gaps only around non-zero naturals",
+       25,
+       5,
+       {10, 0, 10},
+       {10, 0, 10},
+       {10, 0, 10},
+       {10, 0, 10},
+       {0, 10, 15}},
       {"gap reserved before stretching", 30, 10, {0, 0}, {0, 0}, {Big, Big}, {15, 15}, {0, 15}},
   };
   for (const DistributionCase& c : cases) {
     SCOPED_TRACE(c.name);
     const long n = static_cast<long>(c.naturals.size());
     ZQ_Array<long> pos(n), sizes(n), crossPos(n), crossSizes(n);
-    ZQF_AlignmentGlyph::ProcessAcceptLayout(c.extent, 10, n, 0, c.spacing, Of(c.naturals),
-                                            Of(c.minimums), Of(c.maximums),
-                                            Of(std::vector<long>(n, Big)), pos, sizes, crossPos,
-                                            crossSizes);
+    ZQF_AlignmentGlyph::ProcessAcceptLayout(
+        c.extent, 10, n, 0, c.spacing, Of(c.naturals), Of(c.minimums), Of(c.maximums),
+        Of(std::vector<long>(n, Big)), pos, sizes, crossPos, crossSizes);
     EXPECT_EQ(Vec(sizes), c.sizes);
     EXPECT_EQ(Vec(pos), c.positions);
   }
@@ -74,9 +101,8 @@ TEST(AlignmentGlyph, CrossAxisFillsUpToMaximumAndAligns) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.alignment * 1000 + c.crossMaximum);
     ZQ_Array<long> pos(1), sizes(1), crossPos(1), crossSizes(1);
-    ZQF_AlignmentGlyph::ProcessAcceptLayout(10, 40, 1, c.alignment, 0, Of({10}), Of({0}),
-                                            Of({10}), Of({c.crossMaximum}), pos, sizes, crossPos,
-                                            crossSizes);
+    ZQF_AlignmentGlyph::ProcessAcceptLayout(10, 40, 1, c.alignment, 0, Of({10}), Of({0}), Of({10}),
+                                            Of({c.crossMaximum}), pos, sizes, crossPos, crossSizes);
     EXPECT_EQ(crossPos[0], c.position);
     EXPECT_EQ(crossSizes[0], c.size);
   }
@@ -93,12 +119,20 @@ TEST(AlignmentGlyph, RowAndColumnDesiredSizes) {
   const DesiredCase cases[] = {
       {"empty, mode 1", 0, 1, {}, {0, 0, 0, 0, 0, 0}},
       {"empty, smallest mode", 0, 0, {}, {0, 0, 0, 0, 0, Big}},
-      {"gap between every pair, zero naturals too", 5, 1,
+      {"gap between every pair, zero naturals too",
+       5,
+       1,
        {{10, 5, 1, 1, 20, 8}, {0, 7, 0, 2, 0, 9}, {3, 1, 3, 1, 3, 30}},
        {23, 7, 14, 2, 33, 30}},
-      {"smallest cross maximum, not below the natural", 0, 0,
-       {{10, 20, 0, 0, 10, 20}, {10, 5, 0, 0, 10, 5}}, {20, 20, 0, 0, 20, 20}},
-      {"sums capped", 0, 1, {{0, 0, 0, 0, Big, 0}, {0, 0, 0, 0, Big, 0}, {1, 0, 1, 0, 1, 0}},
+      {"smallest cross maximum, not below the natural",
+       0,
+       0,
+       {{10, 20, 0, 0, 10, 20}, {10, 5, 0, 0, 10, 5}},
+       {20, 20, 0, 0, 20, 20}},
+      {"sums capped",
+       0,
+       1,
+       {{0, 0, 0, 0, Big, 0}, {0, 0, 0, 0, Big, 0}, {1, 0, 1, 0, 1, 0}},
        {1, 0, 1, 0, Big, 0}},
   };
   for (const DesiredCase& c : cases) {
@@ -115,11 +149,10 @@ TEST(AlignmentGlyph, RowAndColumnDesiredSizes) {
       }
       g.UpdateDesiredSize();
       const ZQF_DesiredSize& d = g.GetDesiredSize();
-      const std::vector<long> got =
-          row ? std::vector<long>{d.Natural.X, d.Natural.Y, d.Minimum.X, d.Minimum.Y,
-                                  d.Maximum.X, d.Maximum.Y}
-              : std::vector<long>{d.Natural.Y, d.Natural.X, d.Minimum.Y, d.Minimum.X,
-                                  d.Maximum.Y, d.Maximum.X};
+      const std::vector<long> got = row ? std::vector<long>{d.Natural.X, d.Natural.Y, d.Minimum.X,
+                                                            d.Minimum.Y, d.Maximum.X, d.Maximum.Y}
+                                        : std::vector<long>{d.Natural.Y, d.Natural.X, d.Minimum.Y,
+                                                            d.Minimum.X, d.Maximum.Y, d.Maximum.X};
       EXPECT_EQ(got, c.expected);
     }
   }

@@ -94,7 +94,8 @@ class ThrowingGlyph : public SizedGlyph {
 };
 
 TEST(ContainerGlyphs, SelectionRestoresFlagsWhenTheLayoutThrows) {
-  ZQF_SelectableClientNullContainerGlyph* selectable = new ZQF_SelectableClientNullContainerGlyph(0);
+  ZQF_SelectableClientNullContainerGlyph* selectable =
+      new ZQF_SelectableClientNullContainerGlyph(0);
   ThrowingGlyph* thrower = new ThrowingGlyph;
   selectable->AddClient(thrower, nullptr);
   ZQF_TopLevelGlyph top(selectable);
@@ -143,6 +144,11 @@ TEST(ContainerGlyphs, EdgeContainerSumsAreCappedAndThickEdgesLeaveNothing) {
   EXPECT_EQ(edge.GetDesiredSize().Natural, ZQ_Point<long>(10, 170));
   EXPECT_EQ(bottom->GetBoundingBox(), Box(0, 0, 100, 100));
   EXPECT_EQ(edge.GetLastChild()->GetBoundingBox().Height, 0);
+
+  ZQF_Glyph* centre = edge.GetLastChild();
+  edge.RemoveChild(centre);  // edge children no longer followed by the centre
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { edge.UpdateMyDesiredSize(); }), "G"));
+  delete centre;
 }
 
 }  // namespace
