@@ -113,9 +113,9 @@ void ZQF_BorderGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   }
 }
 
-void ZQF_FocusFirstControlInside(ZQF_Glyph* Glyph) {
-  if (!Glyph->IsEnabled()) return;
-  ZQF_Glyph* first = ZQF_Glyph::SearchForChildControl(Glyph);
+void ZQF_FocusFirstControlInside(ZQF_Glyph* Caption, ZQF_Glyph* Client) {
+  if (!Caption->IsEnabled() || !Client) return;
+  ZQF_Glyph* first = ZQF_Glyph::SearchForChildControl(Client);
   ZQF_ControlGlyph* control = dynamic_cast<ZQF_ControlGlyph*>(first);
   if (!control || !control->IsEnabled()) return;
   control->PutOnFocusPath();
@@ -127,7 +127,7 @@ void ZQF_BorderGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bool Sec
   if (SecondTry || Message.IsHandled()) return;
   ZQF_MnemonicQueryMessage* query = dynamic_cast<ZQF_MnemonicQueryMessage*>(&Message);
   if (!query || !query->MatchesLabel(Caption)) return;
-  if (query->IsApply()) ZQF_FocusFirstControlInside(this);
+  if (query->IsApply()) ZQF_FocusFirstControlInside(this, Client);
   query->SetHandled();
 }
 

@@ -51,8 +51,8 @@ class ZQF_SunkenBorderGlyph : public ZQF_BorderGlyph {
 // Adds Client at the end of Container and lays out what changed.
 void Util_AddClient(ZQF_AlignmentGlyph* Container, ZQF_Glyph* Client);
 
-// Focuses the first enabled control inside Glyph (the keyboard's way), as a
-// mnemonic of a caption that labels a whole client does.
-void ZQF_FocusFirstControlInside(ZQF_Glyph* Glyph);
+// Focuses the first enabled control inside Client (the keyboard's way) when
+// Caption, the glyph whose caption labels the whole client, is enabled.
+void ZQF_FocusFirstControlInside(ZQF_Glyph* Caption, ZQF_Glyph* Client);
 
 #endif

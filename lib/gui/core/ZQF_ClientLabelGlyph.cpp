@@ -147,7 +147,7 @@ void ZQF_ClientLabelGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, boo
   }
   ZQF_MnemonicQueryMessage* query = dynamic_cast<ZQF_MnemonicQueryMessage*>(&Message);
   if (!query || !query->MatchesLabel(Cust_GetText())) return;
-  if (query->IsApply()) ZQF_FocusFirstControlInside(this);
+  if (query->IsApply()) ZQF_FocusFirstControlInside(this, GetFirstChild());
   query->SetHandled();
 }
 
