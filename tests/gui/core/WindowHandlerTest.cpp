@@ -7,6 +7,7 @@
 #include "ZQF_Help.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_StandardCommandMessage.h"
+#include "ZQ_ProgressReportService.h"
 
 namespace {
 
@@ -46,6 +47,24 @@ TEST_F(WindowTest, CursorIsChosenByGlyphsInTheClientAreaOnly) {
   EXPECT_EQ(Joined(log), "");
   Send(handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(Joined(log), "c.SetCursor1 c.SetCursor2");
+}
+
+// With a toolkit window focused, the end of a long task lets the glyph under
+// the pointer choose the cursor again instead of restoring the saved one.
+TEST_F(WindowTest, BusyCursorEraseAsksTheGlyphUnderThePointer) {
+  const HWND handle = OpenAround(new RecordingGlyph("c", &log))->GetWindowHandle();
+  ::SetFocus(handle);
+  ASSERT_EQ(::GetFocus(), handle);
+  ::SetCursorPos(150, 150);
+  ZQ_ProgressReportService_SetInitialDelay(0);
+  {
+    ZQ_ProgressReportService_Task task(ZQ_String("Long task"), 10);
+    task.Step();
+    log.clear();
+  }
+  ZQ_ProgressReportService_Manager::DisplayErase();
+  ZQ_ProgressReportService_SetInitialDelay(0.1);
+  EXPECT_NE(Joined(log).find("c.SetCursor"), std::string::npos) << Joined(log);
 }
 
 TEST_F(WindowTest, FocusMessagesReachTheTree) {
