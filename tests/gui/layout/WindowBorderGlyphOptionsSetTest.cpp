@@ -79,29 +79,34 @@ TEST_F(WindowBorderOptions, DefaultsComeFromTheMetricsAndTheHelpModule) {
   }
 }
 
+// Each setter with a value other than its default, and where it shows.
+const struct {
+  const char* why;
+  void (*set)(Options&);
+  size_t slot;  // 1 for HasTitleBar
+  const char* stored;
+} kSetters[] = {
+    {"SetHasTitleBar", [](Options& O) { O.SetHasTitleBar(false); }, 1, "0"},
+    {"SetTitle", [](Options& O) { O.SetTitle(ZQ_String("Weather")); }, 2, "Weather"},
+    {"SetBitmap",
+     [](Options& O) {
+       O.SetBitmap(ZQF_ButtonImage(ZQIMG_Image(3, 4, 24), ZQR_Color_LightGray, ZQR_Color_Black));
+     },
+     3, "(3, 4)"},
+    {"SetOuterEdgeBorderCode", [](Options& O) { O.SetOuterEdgeBorderCode(0); }, 7, "0"},
+    {"SetOuterBorderSize", [](Options& O) { O.SetOuterBorderSize(3, 4); }, 9, "(3, 4)"},
+    {"SetInnerBorderSize", [](Options& O) { O.SetInnerBorderSize(5, 6); }, 10, "(5, 6)"},
+    {"SetClientMargin", [](Options& O) { O.SetClientMargin(0, 7); }, 11, "(0, 7)"},
+    {"SetTitleBarGap", [](Options& O) { O.SetTitleBarGap(2); }, 12, "2"},
+    {"SetShowCloseButton", [](Options& O) { O.SetShowCloseButton(false); }, 16, "0"},
+    {"SetShowHelpButton", [](Options& O) { O.SetShowHelpButton(true); }, 17, "1"},
+    {"SetShowSizeGrip", [](Options& O) { O.SetShowSizeGrip(false); }, 20, "0"},
+    {"SetMovable", [](Options& O) { O.SetMovable(false); }, 23, "0"},
+    {"SetResizable", [](Options& O) { O.SetResizable(false); }, 24, "0"},
+};
+
 TEST_F(WindowBorderOptions, EachSetterStoresItsOwnValueOnly) {
-  const ZQF_ButtonImage image(ZQIMG_Image(3, 4, 24), ZQR_Color(192, 192, 192), ZQR_Color(0, 0, 0));
-  const struct {
-    const char* why;
-    std::function<void(Options&)> set;
-    size_t slot;  // 1 for HasTitleBar
-    std::string stored;
-  } cases[] = {
-      {"SetHasTitleBar", [](Options& O) { O.SetHasTitleBar(false); }, 1, "0"},
-      {"SetTitle", [](Options& O) { O.SetTitle(ZQ_String("Weather")); }, 2, "Weather"},
-      {"SetBitmap", [&](Options& O) { O.SetBitmap(image); }, 3, "(3, 4)"},
-      {"SetOuterEdgeBorderCode", [](Options& O) { O.SetOuterEdgeBorderCode(0); }, 7, "0"},
-      {"SetOuterBorderSize", [](Options& O) { O.SetOuterBorderSize(3, 4); }, 9, "(3, 4)"},
-      {"SetInnerBorderSize", [](Options& O) { O.SetInnerBorderSize(5, 6); }, 10, "(5, 6)"},
-      {"SetClientMargin", [](Options& O) { O.SetClientMargin(0, 7); }, 11, "(0, 7)"},
-      {"SetTitleBarGap", [](Options& O) { O.SetTitleBarGap(2); }, 12, "2"},
-      {"SetShowCloseButton", [](Options& O) { O.SetShowCloseButton(false); }, 16, "0"},
-      {"SetShowHelpButton", [](Options& O) { O.SetShowHelpButton(true); }, 17, "1"},
-      {"SetShowSizeGrip", [](Options& O) { O.SetShowSizeGrip(false); }, 20, "0"},
-      {"SetMovable", [](Options& O) { O.SetMovable(false); }, 23, "0"},
-      {"SetResizable", [](Options& O) { O.SetResizable(false); }, 24, "0"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : kSetters) {
     SCOPED_TRACE(c.why);
     Options options;
     c.set(options);
@@ -113,17 +118,7 @@ TEST_F(WindowBorderOptions, EachSetterStoresItsOwnValueOnly) {
 
 TEST_F(WindowBorderOptions, ResetToDefaultUndoesTheSettersAndAsksForHelpAgain) {
   Options options;
-  options.SetHasTitleBar(false);
-  options.SetTitle(ZQ_String("Weather"));
-  options.SetOuterEdgeBorderCode(0);
-  options.SetOuterBorderSize(0, 0);
-  options.SetInnerBorderSize(0, 0);
-  options.SetClientMargin(0, 0);
-  options.SetTitleBarGap(0);
-  options.SetShowCloseButton(false);
-  options.SetShowSizeGrip(false);
-  options.SetMovable(false);
-  options.SetResizable(false);
+  for (const auto& c : kSetters) c.set(options);
   SetHelpAvailable(true);
   options.ResetToDefault();
   EXPECT_EQ(StoredValues(options), Defaults(true));
