@@ -10,7 +10,7 @@ import os
 import struct
 
 # The bitmap buttons' pictures, drawn as text beside this script.
-from button_pictures import TITLE_BAR_PICTURES
+from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -276,6 +276,7 @@ BITMAPS = [
      bmp1([[(x + y) % 2 for x in range(8)] for y in range(8)])),
 ]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
 
 
 def main():

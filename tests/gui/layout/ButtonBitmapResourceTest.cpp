@@ -33,4 +33,17 @@ TEST(ButtonBitmapResources, TitleBarPicturesAreTenByNineInTheKeyColours) {
   }
 }
 
+TEST(ButtonBitmapResources, ToolbarPicturesAreSixteenSquareInTheKeyColours) {
+  for (const char* name :
+       {"ZQF_PropertiesToolbarButtonBitmap", "ZQF_InspectToolbarButtonBitmap",
+        "ZQF_PageSetupToolbarButtonBitmap", "ZQF_PrintPreviewToolbarButtonBitmap",
+        "ZQF_PrintToolbarButtonBitmap", "ZQF_CutToolbarButtonBitmap", "ZQF_CopyToolbarButtonBitmap",
+        "ZQF_PasteToolbarButtonBitmap", "ZQF_DeleteCrossToolbarButtonBitmap",
+        "ZQF_AddPlusSignToolbarButtonBitmap", "ZQF_UndoToolbarButtonBitmap",
+        "ZQF_RedoToolbarButtonBitmap", "ZQF_BrowseBack_ToolbarButtonBitmap",
+        "ZQF_BrowseForward_ToolbarButtonBitmap"}) {
+    ExpectPictureInKeyColours(name, ZQ_Point<long>(16, 16));
+  }
+}
+
 }  // namespace
