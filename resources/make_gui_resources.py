@@ -9,6 +9,9 @@ beside this script."""
 import os
 import struct
 
+# The bitmap buttons' pictures, drawn as text beside this script.
+from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # The key colours of the button pictures, in the order the metrics look for
@@ -242,6 +245,11 @@ def pointing_hand(x, y):
     return finger or palm
 
 
+def key_colour_rows(picture):
+    """Rows of palette indices of a picture drawn as text: "#" black, "." light grey."""
+    return [[index(BLACK if c == "#" else LIGHT_GRAY) for c in row] for row in picture]
+
+
 CURSORS = [
     ("ZQF_ResizePaneNSCursor", double_arrow(True), 15, 15),
     ("ZQF_ResizePaneEWCursor", double_arrow(False), 15, 15),
@@ -267,6 +275,8 @@ BITMAPS = [
     ("ZQF_FineCheckerboardBitmap_BlackOnWhite",
      bmp1([[(x + y) % 2 for x in range(8)] for y in range(8)])),
 ]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
 
 
 def main():

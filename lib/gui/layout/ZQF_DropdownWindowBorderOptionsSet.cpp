@@ -1,0 +1,3 @@
+#include "ZQF_DropdownWindowBorderOptionsSet.h"
+
+ZQF_DropdownWindowBorderOptionsSet::~ZQF_DropdownWindowBorderOptionsSet() = default;

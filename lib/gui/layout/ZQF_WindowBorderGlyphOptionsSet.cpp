@@ -1,0 +1,94 @@
+#include "ZQF_WindowBorderGlyphOptionsSet.h"
+
+#include "ZQF_Help.h"
+#include "ZQF_Metrics.h"
+
+namespace {
+
+// Colour and font metric keys that the border reads live.
+enum {
+  ActiveBorderColor = 0,
+  ActiveCaptionColor = 1,
+  CaptionTextColor = 2,
+  ShadowColor = 4,
+  HighlightColor = 6,
+  InactiveBorderColor = 15,
+  InactiveCaptionColor = 16,
+  InactiveCaptionTextColor = 17,
+  ControlBackgroundColor = 32,
+  CaptionFont = 5
+};
+
+}  // namespace
+
+ZQF_WindowBorderGlyphOptionsSet::ZQF_WindowBorderGlyphOptionsSet() { ResetToDefault(); }
+
+ZQF_WindowBorderGlyphOptionsSet::~ZQF_WindowBorderGlyphOptionsSet() = default;
+
+void ZQF_WindowBorderGlyphOptionsSet::ResetToDefault() {
+  HasTitleBarFlag = true;
+  Title = ZQ_String();
+  Bitmap = ZQF_ButtonImage();
+  ShowTitleTextFlag = true;
+  ShowBitmapFlag = false;
+  TitleBarHeightOverride = 0;
+  OuterEdgeBorderCode = 5;
+  TitleBarMargin = ZQ_Point<long>(ZQF_GetSizeMetric(1).X, ZQF_GetSizeMetric(0).Y);
+  OuterBorderSize = ZQF_GetSizeMetric(0);
+  InnerBorderSize = ZQF_GetSizeMetric(0);
+  ClientMargin = ZQF_GetSizeMetric(4);
+  TitleBarGap = ZQF_GetSizeMetric(5).Y;
+  CornerThreshold = ZQF_GetSizeMetric(14);
+  TitleHorizontalAlignment = 0;
+  TitleVerticalAlignment = 1;
+  ShowCloseButtonFlag = true;
+  ShowHelpButtonFlag = ZQF_Help_HelpAvailable();
+  ShowMinimizeButtonFlag = false;
+  ShowMaximizeButtonFlag = false;
+  ShowSizeGripFlag = true;
+  MinimizedFlag = false;
+  MaximizedFlag = false;
+  MovableFlag = true;
+  ResizableFlag = true;
+  ActiveTitleBarColor = ActiveCaptionColor;
+  ActiveTitleTextColor = CaptionTextColor;
+  InactiveTitleBarColor = InactiveCaptionColor;
+  InactiveTitleTextColor = InactiveCaptionTextColor;
+  HiddenInFullScreenFlag = false;
+}
+
+// Through the getter, so that a subclass that shows the maximize button
+// also gets the double click that goes with it.
+bool ZQF_WindowBorderGlyphOptionsSet::CanMaximizeByDoubleClick() { return ShowMaximizeButton(); }
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetActiveFrameColor() {
+  return ZQF_GetColorMetric(ActiveBorderColor);
+}
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetInactiveFrameColor() {
+  return ZQF_GetColorMetric(InactiveBorderColor);
+}
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetFaceColor() {
+  return ZQF_GetColorMetric(ControlBackgroundColor);
+}
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetSizeGripShadowColor() {
+  return ZQF_GetColorMetric(ShadowColor);
+}
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetSizeGripHighlightColor() {
+  return ZQF_GetColorMetric(HighlightColor);
+}
+
+ZQR_Color ZQF_WindowBorderGlyphOptionsSet::GetClientBackgroundColor() {
+  return ZQF_GetColorMetric(ControlBackgroundColor);
+}
+
+ZQR_ConcreteFont ZQF_WindowBorderGlyphOptionsSet::GetActiveTitleFont() {
+  return ZQF_GetFontMetric(CaptionFont);
+}
+
+ZQR_ConcreteFont ZQF_WindowBorderGlyphOptionsSet::GetInactiveTitleFont() {
+  return ZQF_GetFontMetric(CaptionFont);
+}
