@@ -11,20 +11,24 @@
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_Window.h"
 
-// Logs, on the first try, "D<state>" for a button's down notification and
-// "U<state>" for a control change by a button (its up notification), the
-// state read from the button as the notification arrives.
+// Logs "D<state>" for a button's down notification and "U<state>" for a
+// control change by a button (its up notification), the state read from the
+// button as the notification arrives.
+inline void RecordButtonNotification(ZQF_Message& Message, VisitLog* Log) {
+  if (auto* change = dynamic_cast<ZQF_ControlChangeNotificationMessage*>(&Message)) {
+    const auto* button = dynamic_cast<ZQF_ButtonGlyph*>(change->GetControl());
+    Log->push_back("U" + std::to_string(button->GetState()));
+  } else if (auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
+    Log->push_back("D" + std::to_string(down->GetButton()->GetState()));
+  }
+}
+
+// Records the button notifications it is offered on the first try.
 class NotificationRecorder : public RecordingGlyph {
  public:
   explicit NotificationRecorder(VisitLog* Log) : RecordingGlyph("parent", nullptr) {
     OnOffer = [Log](ZQF_Message& Message, bool SecondTry) {
-      if (SecondTry) return;
-      if (auto* change = dynamic_cast<ZQF_ControlChangeNotificationMessage*>(&Message)) {
-        const auto* button = dynamic_cast<ZQF_ButtonGlyph*>(change->GetControl());
-        Log->push_back("U" + std::to_string(button->GetState()));
-      } else if (auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
-        Log->push_back("D" + std::to_string(down->GetButton()->GetState()));
-      }
+      if (!SecondTry) RecordButtonNotification(Message, Log);
     };
   }
 };
