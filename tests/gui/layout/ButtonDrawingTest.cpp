@@ -4,9 +4,12 @@
 // stretched, greyed when disabled.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "../core/DrawingTestSupport.h"
 #include "LayoutTestSupport.h"
 #include "ZQF_Canvas.h"
+#include "ZQF_LabelGlyph.h"
 #include "ZQF_StandardBitmapButtonGlyph.h"
 #include "ZQF_StandardTextButtonGlyph.h"
 
@@ -182,6 +185,58 @@ TEST_F(ButtonDrawing, StretchedBitmapFillsTheContentBox) {
   EXPECT_EQ(ink.X, content.X);
   EXPECT_EQ(ink.Width, content.Width);
   EXPECT_GT(ink.Height, 6);
+}
+
+TEST_F(ButtonDrawing, TextAlignment) {
+  const long W = 80, H = 24;
+  const ZQ_Rectangle<long> content =
+      Deflated(Deflated(Box(0, 0, W, H), ZQF_Canvas::GetBorderSize(5)), ZQF_GetSizeMetric(2));
+  const ZQ_Point<long> size = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "OK");
+  // Where the measured text begins; the ink lies within a pixel or two.
+  const long starts[] = {content.X, content.X + (content.Width - size.X) / 2,
+                         content.X + content.Width - size.X};
+  for (int alignment = 0; alignment < 3; ++alignment) {
+    SCOPED_TRACE(alignment);
+    ZQF_StandardTextButtonGlyph button("OK", B::ToggleMode_OneState, B::State_Up);
+    button.SetHorizontalAlignment(alignment);
+    LayOut(button, Box(0, 0, W, H));
+    DibSurface surface(W, H);
+    DrawInto(button, surface, false, 3);
+    const ZQ_Rectangle<long> ink = ColorBox(surface, Metric(8), content);
+    EXPECT_GE(ink.X, starts[alignment]);
+    EXPECT_LE(ink.X + ink.Width, starts[alignment] + size.X);
+    EXPECT_LE(ink.X, starts[alignment] + 2);
+  }
+}
+
+// The content is drawn with the content box standing in for the glyph's
+// box; the whole box comes back, also when the content's drawing fails.
+TEST_F(ButtonDrawing, BoxRestoredAfterDrawing) {
+  struct ContentButton : ZQF_StandardTextButtonGlyph {
+    ContentButton() : ZQF_StandardTextButtonGlyph("OK", B::ToggleMode_OneState, B::State_Up) {}
+    void StandardButtonDrawSelf(ZQF_Canvas&) override {
+      ContentBox = GetBoundingBox();
+      if (Throw) throw std::runtime_error("drawing failed");
+    }
+    ZQ_Rectangle<long> ContentBox;
+    bool Throw = false;
+  };
+  for (bool fails : {false, true}) {
+    SCOPED_TRACE(fails);
+    ContentButton button;
+    button.Throw = fails;
+    LayOut(button, Box(5, 3, 60, 24));
+    DibSurface surface(70, 30);
+    if (fails) {
+      EXPECT_THROW(DrawInto(button, surface, false, 3), std::runtime_error);
+    } else {
+      DrawInto(button, surface, false, 3);
+    }
+    const ZQ_Point<long> inset(ZQF_Canvas::GetBorderSize(5).X + ZQF_GetSizeMetric(2).X,
+                               ZQF_Canvas::GetBorderSize(5).Y + ZQF_GetSizeMetric(2).Y);
+    EXPECT_EQ(button.ContentBox, Deflated(Box(5, 3, 60, 24), inset));
+    EXPECT_EQ(button.GetBoundingBox(), Box(5, 3, 60, 24));
+  }
 }
 
 }  // namespace
