@@ -14,7 +14,10 @@
 
 namespace {
 
-using B = ZQF_ButtonGlyph;
+const char* const kArrow = "ZQTEST_ArrowButtonBitmap";
+const char* const kPlus = "ZQTEST_PlusButtonBitmap";
+
+ZQ_Rectangle<long> Box(long X, long Y, long W, long H) { return ZQ_Rectangle<long>(X, Y, W, H); }
 
 // A column that records the button notifications reaching it.
 class RecordingColumn : public ZQF_ColumnGlyph {
@@ -43,10 +46,8 @@ struct QuestionDialog {
     Column->AddToBottom(new ZQF_VerticalGlueGlyph());
     Root = new ZQF_MarginGlyph(Column, 10, 10, 0);
   }
-  ZQF_StandardTextButtonGlyph* Ok =
-      new ZQF_StandardTextButtonGlyph("OK", B::ToggleMode_OneState, B::State_Up);
-  ZQF_StandardTextButtonGlyph* Cancel =
-      new ZQF_StandardTextButtonGlyph("&Cancel", B::ToggleMode_OneState, B::State_Up);
+  ZQF_StandardTextButtonGlyph* Ok = new ZQF_StandardTextButtonGlyph("OK", 0, 0);
+  ZQF_StandardTextButtonGlyph* Cancel = new ZQF_StandardTextButtonGlyph("&Cancel", 0, 0);
   RecordingColumn* Column;
   ZQF_Glyph* Root;
 };
@@ -68,7 +69,7 @@ ZQR_Color ScreenPixel(HWND Window, long X, long Y) {
 
 TEST_F(WindowTest, ClickOnOk) {
   QuestionDialog dialog(&log);
-  ZQF_Window* window = OpenAround(dialog.Root, ZQ_Rectangle<long>(100, 100, 300, 110));
+  ZQF_Window* window = OpenAround(dialog.Root, Box(100, 100, 300, 110));
   const HWND handle = window->GetWindowHandle();
   ::SetFocus(handle);
   PumpMessages();
@@ -76,6 +77,7 @@ TEST_F(WindowTest, ClickOnOk) {
   const ZQ_Point<long> centre = CentreOf(dialog.Ok);
   const ZQ_Rectangle<long>& box = dialog.Ok->GetBoundingBox();
   const long frameX = box.X + box.Width / 2;  // the middle of the top edge
+  EXPECT_FALSE(dialog.Ok->IsOnFocusPath());
 
   Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(centre.X, centre.Y));
   EXPECT_TRUE(dialog.Ok->IsOnFocusPath());
@@ -96,8 +98,7 @@ TEST_F(WindowTest, ClickOnOk) {
 // and period (50 ms): no tick long before the delay, ticks after it.
 TEST_F(WindowTest, AutorepeatTicksInRealTime) {
   auto* column = new RecordingColumn(&log);
-  auto* arrow = new ZQF_StandardBitmapButtonGlyph("ZQTEST_ArrowButtonBitmap",
-                                                  B::ToggleMode_OneState, B::State_Up);
+  auto* arrow = new ZQF_StandardBitmapButtonGlyph(kArrow, 0, 0);
   arrow->SetAutorepeatMode(1);
   column->AddToBottom(arrow);
   column->AddToBottom(new ZQF_VerticalGlueGlyph());
@@ -122,45 +123,36 @@ TEST_F(WindowTest, AutorepeatTicksInRealTime) {
   EXPECT_EQ(log.back(), "U0");
 }
 
-// Text buttons (one pressed, one disabled) and bitmap buttons (one pressed,
-// one disabled), the focus on OK.
+// A row of text buttons (OK focused, one pressed, one disabled) and one of
+// bitmap buttons (up, pressed, disabled, up).
 TEST_F(WindowTest, ButtonPanelScreenshot) {
+  auto* text = new ZQF_RowGlyph;
+  auto* bitmaps = new ZQF_RowGlyph;
+  text->SetSpacing(6);
+  bitmaps->SetSpacing(4);
+  ZQF_ButtonGlyph* buttons[] = {new ZQF_StandardTextButtonGlyph("OK", 0, 0),
+                                new ZQF_StandardTextButtonGlyph("&Lock units", 1, 1),
+                                new ZQF_StandardTextButtonGlyph("&Help", 0, 0),
+                                new ZQF_StandardBitmapButtonGlyph(kArrow, 1, 0),
+                                new ZQF_StandardBitmapButtonGlyph(kPlus, 1, 1),
+                                new ZQF_StandardBitmapButtonGlyph(kArrow, 1, 0),
+                                new ZQF_StandardBitmapButtonGlyph(kPlus, 1, 0)};
+  for (int i = 0; i < 7; ++i) (i < 3 ? text : bitmaps)->AddToRight(buttons[i]);
+  bitmaps->AddToRight(new ZQF_HorizontalGlueGlyph());
   auto* panel = new ZQF_ColumnGlyph;
   panel->SetSpacing(8);
-  auto* text = new ZQF_RowGlyph;
-  text->SetSpacing(6);
-  auto* ok = new ZQF_StandardTextButtonGlyph("OK", B::ToggleMode_OneState, B::State_Up);
-  auto* lock =
-      new ZQF_StandardTextButtonGlyph("&Lock units", B::ToggleMode_TwoState, B::State_Down);
-  auto* help = new ZQF_StandardTextButtonGlyph("&Help", B::ToggleMode_OneState, B::State_Up);
-  for (ZQF_Glyph* g :
-       {static_cast<ZQF_Glyph*>(ok), static_cast<ZQF_Glyph*>(lock), static_cast<ZQF_Glyph*>(help)})
-    text->AddToRight(g);
-  auto* bitmaps = new ZQF_RowGlyph;
-  bitmaps->SetSpacing(4);
-  const char* names[] = {"ZQTEST_ArrowButtonBitmap", "ZQTEST_PlusButtonBitmap",
-                         "ZQTEST_ArrowButtonBitmap", "ZQTEST_PlusButtonBitmap"};
-  ZQF_StandardBitmapButtonGlyph* pictures[4];
-  for (int i = 0; i < 4; ++i) {
-    pictures[i] = new ZQF_StandardBitmapButtonGlyph(names[i], B::ToggleMode_TwoState, B::State_Up);
-    bitmaps->AddToRight(pictures[i]);
-  }
-  bitmaps->AddToRight(new ZQF_HorizontalGlueGlyph());
   panel->AddToBottom(new ZQF_StoredLabelGlyph("Text buttons: OK, pressed, disabled"));
   panel->AddToBottom(text);
   panel->AddToBottom(new ZQF_StoredLabelGlyph("Bitmap buttons: up, pressed, disabled, up"));
   panel->AddToBottom(bitmaps);
   panel->AddToBottom(new ZQF_VerticalGlueGlyph());
   const HWND handle =
-      OpenAround(new ZQF_MarginGlyph(panel, 10, 10, 0), ZQ_Rectangle<long>(100, 100, 320, 130))
-          ->GetWindowHandle();
+      OpenAround(new ZQF_MarginGlyph(panel, 10, 10, 0), Box(100, 100, 320, 130))->GetWindowHandle();
   ::SetFocus(handle);
-  ok->PutOnFocusPath();
-  help->SetEnabled(false);
-  pictures[1]->SetState(B::State_Down, false);
-  pictures[2]->SetEnabled(false);
-  const ZQIMG_Image shot = SaveScreenshot(handle, "ButtonPanel");
-  EXPECT_EQ(shot.GetSize(), ZQ_Point<long>(320, 130));
+  buttons[0]->PutOnFocusPath();
+  buttons[2]->SetEnabled(false);
+  buttons[5]->SetEnabled(false);
+  EXPECT_EQ(SaveScreenshot(handle, "ButtonPanel").GetSize(), ZQ_Point<long>(320, 130));
 }
 
 }  // namespace
