@@ -113,10 +113,21 @@ TEST_F(WindowTest, AutorepeatTicksInRealTime) {
   };
   ASSERT_EQ(ZQF_GetTimeMetric(0), 350);
   ASSERT_EQ(ZQF_GetTimeMetric(1), 50);
-  Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(centre.X, centre.Y));
-  pumpFor(200, log, 2);
-  EXPECT_EQ(Joined(log), "D0");
-  pumpFor(3000, log, 5);
+  // Test programs running beside this one move windows under the pointer, and
+  // the mouse move that follows, at the real pointer, ends auto-repeat for
+  // good; so the pointer waits over the button and a disturbed run is retried.
+  POINT screen = {centre.X, centre.Y};
+  ::ClientToScreen(handle, &screen);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) Send(handle, WM_LBUTTONUP, 0, Point(centre.X, centre.Y));
+    log.clear();
+    ::SetCursorPos(screen.x, screen.y);
+    Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(centre.X, centre.Y));
+    pumpFor(200, log, 2);
+    if (Joined(log) != "D0") continue;
+    pumpFor(3000, log, 5);
+    if (Joined(log) == "D0 D0 D0 D0 D0") break;
+  }
   EXPECT_EQ(Joined(log), "D0 D0 D0 D0 D0");
   Send(handle, WM_LBUTTONUP, 0, Point(centre.X, centre.Y));
   EXPECT_EQ(ZQF_ButtonGlyph::GetAutorepeatTimer(), nullptr);
