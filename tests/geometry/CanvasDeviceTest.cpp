@@ -15,6 +15,7 @@
 #include "ZQPIC_Picture.h"
 #include "ZQPIC_ScreenMillimetersPerPixel.h"
 #include "ZQ_CountedPtr.h"
+#include "ZQ_InitializationService.h"
 
 namespace {
 
@@ -202,4 +203,35 @@ TEST(ZQPIC_DeviceContextCanvas, TheStageCallbackStartsGdiplusAtStage1AndStopsItA
 TEST_F(ScreenCanvas, TheRegisteredCallbackHoldsGdiplusFromStage1ToStage13) {
   // The fixture ran stages 1 to 7.
   EXPECT_EQ(ZQIMG_GetGdiplusStartCount(), 1);
+}
+
+namespace {
+
+// GDI+'s start count as seen by the callbacks on either side of the canvas's
+// place, at stages 1 and 13.
+bool s_probing = false;
+long s_beforeAt[14], s_afterAt[14];
+void BeforeCanvas(int Stage) {
+  if (s_probing) s_beforeAt[Stage] = ZQIMG_GetGdiplusStartCount();
+}
+void AfterCanvas(int Stage) {
+  if (s_probing) s_afterAt[Stage] = ZQIMG_GetGdiplusStartCount();
+}
+const ZQ_StageCallbackRegistration s_before(&BeforeCanvas,
+                                            ZQ_InitializationService::Position_ApplicationPersonality);
+const ZQ_StageCallbackRegistration s_after(&AfterCanvas, ZQ_InitializationService::Position_Application);
+
+class StageOrder : public StageSequenceTest {};
+
+}  // namespace
+
+TEST_F(StageOrder, TheCanvasCallbackRunsAfterThePersonalitysAndBeforeTheApplications) {
+  s_probing = true;
+  const int failed = RunStages().failedStage;
+  s_probing = false;
+  ASSERT_EQ(failed, 0);
+  EXPECT_EQ(s_beforeAt[1], 0);
+  EXPECT_EQ(s_afterAt[1], 1);
+  EXPECT_EQ(s_beforeAt[13], 1);
+  EXPECT_EQ(s_afterAt[13], 0);
 }

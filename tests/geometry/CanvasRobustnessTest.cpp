@@ -7,6 +7,7 @@
 #include "ZQCG_Line.h"
 #include "ZQCG_Polygon.h"
 #include "ZQPIC_CanvasSectionCanvas.h"
+#include "ZQPIC_DeviceMapping.h"
 #include "ZQ_RandomNumberGenerator.h"
 
 namespace {
@@ -74,4 +75,25 @@ TEST(ZQPIC_DeviceContextCanvas, RandomDrawingWithExtremeValuesStaysInsideTheCanv
     for (int call = 0; call < 300; ++call) DrawSomething(section, random);
   }
   EXPECT_TRUE(kPixelRect.ContainsRectangle(surface.GetInkBox()));
+}
+
+TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct { long limit; ZQ_Point<double> mm; bool mapped; POINT want; const char* why; } kCases[] = {
+      {1L << 27, {2.5, 1.25}, true, {20, 95}, "ordinary"},
+      {1L << 27, {1e12, -1e12}, true, {1L << 27, 1L << 27}, "beyond 2^27"},
+      {1L << 27, {-1e300, 1e300}, true, {-(1L << 27), -(1L << 27)}, "far beyond, negative"},
+      {32767, {1e5, -1e5}, true, {32767, 32767}, "16-bit coordinates"},
+      {32767, {-1e5, 24}, true, {-32767, 4}, "16-bit coordinates, negative"},
+      {1L << 27, {inf, 0}, false, {0, 0}, "infinite"},
+      {1L << 27, {0, std::numeric_limits<double>::quiet_NaN()}, false, {0, 0}, "not a number"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQPIC_DeviceMapping mapping(ZQ_Rectangle<double>(10, 0, 200, 100), ZQ_Point<double>(4, 4), c.limit);
+    POINT device{0, 0};
+    EXPECT_EQ(mapping.ToDevice(c.mm, device), c.mapped);
+    EXPECT_EQ(device.x, c.want.x);
+    EXPECT_EQ(device.y, c.want.y);
+  }
 }
