@@ -59,6 +59,7 @@ void DrawSomething(ZQPIC_Canvas& Canvas, ZQ_RandomNumberGenerator& Random) {
 
 }  // namespace
 
+// Nothing lands outside the pixel rectangle, whatever the values.
 TEST(ZQPIC_DeviceContextCanvas, RandomDrawingWithExtremeValuesStaysInsideTheCanvas) {
   ZQ_RandomNumberGenerator random(1207);
   ImageSurface surface;

@@ -5,7 +5,6 @@
 #include "../foundation/AssertionTestSupport.h"
 #include "ZQCG_AffineTransformation.h"
 #include "ZQCG_Line.h"
-#include "ZQCG_Polygon.h"
 
 namespace {
 
@@ -39,15 +38,6 @@ const struct {
 };
 
 }  // namespace
-
-TEST(ZQCG_AffineTransformation, TheDefaultIsTheIdentityAndTransformAppliesTheSixValues) {
-  EXPECT_EQ(Transformation().Transform(Point(3, -4)), Point(3, -4));
-  const Transformation t(1, 2, 3, 4, 5, 6);
-  EXPECT_EQ(t.Transform(Point(10, 100)), Point(1 + 20 + 300, 4 + 50 + 600));
-  Transformation scaled = t;
-  scaled.Scale(2);
-  ExpectNear(scaled, Transformation(1, 4, 6, 4, 10, 12), 0);
-}
 
 TEST(ZQCG_AffineTransformation, ZoomingInAndOutAboutOnePointRestoresTheTransformation) {
   const Point kPoints[] = {{0, 0}, {17.5, -3.25}, {-1e4, 2.5e3}};
@@ -131,15 +121,5 @@ TEST(ZQCG_Line, TheRectangleOutlineIsClosedAndMoveShiftsEveryPoint) {
     EXPECT_EQ(outline.GetPoint(i), Point(kWant[i].X - 1, kWant[i].Y + 0.5));
   }
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { outline.GetPoint(5); }),
-                       "(Index >= 0) and (Index < GetNumPoints ())"));
-}
-
-TEST(ZQCG_Polygon, ARectangleBecomesItsFourCorners) {
-  ZQCG_Polygon polygon(ZQ_Rectangle<double>(1, 2, 10, 5));
-  polygon.AddPoint(Point(0, 0));
-  const Point kWant[] = {{1, 2}, {11, 2}, {11, 7}, {1, 7}, {0, 0}};
-  ASSERT_EQ(polygon.GetNumPoints(), 5);
-  for (long i = 0; i < 5; ++i) EXPECT_EQ(polygon.GetPoint(i), kWant[i]);
-  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { polygon.GetPoint(-1); }),
                        "(Index >= 0) and (Index < GetNumPoints ())"));
 }

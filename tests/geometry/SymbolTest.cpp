@@ -51,24 +51,18 @@ TEST(ZQPIC_Symbol, DamagedLegacyItemsThrowExceptions) {
   }
 }
 
-// Seeded, so that a failure repeats: bytes replaced, cut off or inserted;
-// each load either succeeds or throws.
+// Seeded, so that a failure repeats: a byte replaced or bytes cut out; each
+// load either succeeds or throws.
 TEST(ZQPIC_Symbol, RandomlyDamagedFilesLoadOrThrowButNeverCrash) {
   const std::string original = FileWithOldSymbol();
   ZQ_RandomNumberGenerator random(20261207);
   int loaded = 0;
   for (int round = 0; round < 3000; ++round) {
     std::string damaged = original;
-    for (int edits = 1 + static_cast<int>(random.GetRandomInteger(3)); edits > 0; --edits) {
-      const size_t at = random.GetRandomInteger(static_cast<std::uint32_t>(damaged.size()));
-      const char value = static_cast<char>(random.GetRandomInteger(256));
-      switch (random.GetRandomInteger(3)) {
-        case 0: damaged[at] = value; break;
-        case 1: damaged.erase(at, 1 + random.GetRandomInteger(4)); break;
-        default: damaged.insert(at, 1, value); break;
-      }
-      if (damaged.empty()) damaged = original;
-    }
+    const size_t at = random.GetRandomInteger(static_cast<std::uint32_t>(damaged.size()));
+    const char value = static_cast<char>(random.GetRandomInteger(256));
+    if (random.GetRandomInteger(2)) damaged[at] = value;
+    else damaged.erase(at, 1 + random.GetRandomInteger(4));
     ZQ_RegistryFolder folder;
     const std::string name = ExceptionNameOf([&] { LoadFromBytes(damaged, folder); });
     ASSERT_TRUE(name.empty() || name == "Damaged data" || name == "Error reading binary stream")
