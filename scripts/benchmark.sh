@@ -11,6 +11,8 @@
 #   scripts/benchmark.sh xml [megabytes] [passes]      XML reading and writing
 #   scripts/benchmark.sh imaging [passes]              PNG and JPEG codecs
 #                                                      beside GDI+'s decoders
+#   scripts/benchmark.sh geometry [passes]             drawing through the canvas
+#                                                      beside plain GDI calls
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -21,8 +23,9 @@ case "${1:-}" in
   gui) program=GuiBenchmark ;;
   xml) program=XmlBenchmark ;;
   imaging) program=ImagingBenchmark ;;
+  geometry) program=GeometryBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry [arguments]" >&2
     exit 2
     ;;
 esac

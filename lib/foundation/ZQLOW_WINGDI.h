@@ -72,6 +72,8 @@
     (DC, First, Last, Widths), FailsOnZero)                                                        \
   X(BOOL, GetCharWidth32, A, (HDC DC, UINT First, UINT Last, LPINT Widths),                        \
     (DC, First, Last, Widths), FailsOnZero)                                                        \
+  /* NULLREGION (1) is no failure: everything is clipped away. */                                 \
+  X(int, GetClipBox, , (HDC DC, LPRECT Rect), (DC, Rect), FailsOnZero)                            \
   /* 0 is no failure: the context has no clipping region. */                                      \
   X(int, GetClipRgn, , (HDC DC, HRGN Region), (DC, Region), FailsOnAllOnesCleared)                 \
   X(HGDIOBJ, GetCurrentObject, , (HDC DC, UINT Type), (DC, Type), FailsOnZeroCleared)              \
@@ -97,6 +99,7 @@
   X(int, OffsetClipRgn, , (HDC DC, int X, int Y), (DC, X, Y), FailsOnZeroCleared)                  \
   X(BOOL, PatBlt, , (HDC DC, int X, int Y, int Width, int Height, DWORD RasterOperation),          \
     (DC, X, Y, Width, Height, RasterOperation), FailsOnZero)                                       \
+  X(BOOL, Polygon, , (HDC DC, const POINT* Points, int Count), (DC, Points, Count), FailsOnZero)   \
   X(BOOL, Polyline, , (HDC DC, const POINT* Points, int Count), (DC, Points, Count),               \
     FailsOnZeroCleared)                                                                            \
   X(BOOL, PolyPolyline, , (HDC DC, const POINT* Points, const DWORD* Counts, DWORD PolylineCount), \
@@ -108,6 +111,8 @@
   X(HGDIOBJ, SelectObject, , (HDC DC, HGDIOBJ Object), (DC, Object), FailsOnNullOrGdiError)        \
   X(COLORREF, SetBkColor, , (HDC DC, COLORREF Color), (DC, Color), FailsOnAllOnesCleared)          \
   X(int, SetBkMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                          \
+  X(BOOL, SetBrushOrgEx, , (HDC DC, int X, int Y, LPPOINT Previous), (DC, X, Y, Previous),        \
+    FailsOnZero)                                                                                   \
   X(UINT, SetDIBColorTable, , (HDC DC, UINT Start, UINT Count, const RGBQUAD* Colors),           \
     (DC, Start, Count, Colors), FailsOnZero)                                                       \
   X(int, SetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, const VOID* Bits,           \

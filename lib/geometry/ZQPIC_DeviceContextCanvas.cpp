@@ -1,0 +1,253 @@
+#include "ZQPIC_DeviceContextCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ZQCG_Line.h"
+#include "ZQCG_Polygon.h"
+#include "ZQIMG_Gdiplus.h"
+#include "ZQLOW_WINGDI_Utils.h"
+#include "ZQPIC_ScreenMillimetersPerPixel.h"
+#include "ZQ_Assertion.h"
+#include "ZQ_InitializationService.h"
+#include "ZQ_OperatingSystem.h"
+#include "ZQ_StackTrace.h"
+
+namespace {
+
+const double MillimetersPerInch = 25.4;
+
+// The device's own pixels per millimetre.
+ZQ_Point<double> DevicePixelsPerMm(HDC DC) {
+  auto caps = [DC](int Index) { return double(ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(DC, Index)); };
+  if (caps(TECHNOLOGY) == DT_RASPRINTER) {
+    return ZQ_Point<double>(caps(LOGPIXELSX) / MillimetersPerInch,
+                            caps(LOGPIXELSY) / MillimetersPerInch);
+  }
+  return ZQ_Point<double>(caps(HORZRES) / caps(HORZSIZE), caps(VERTRES) / caps(VERTSIZE));
+}
+
+bool IsPositiveSize(const ZQ_Point<double>& Size) { return Size.X > 0 && Size.Y > 0; }
+
+ZQ_Point<double> PixelsPerMm(HDC DC, const ZQ_Rectangle<long>& PixelRect,
+                             const ZQ_Point<double>& SizeMm) {
+  if (!IsPositiveSize(SizeMm)) return DevicePixelsPerMm(DC);
+  return ZQ_Point<double>(PixelRect.Width / SizeMm.X, PixelRect.Height / SizeMm.Y);
+}
+
+ZQ_Rectangle<double> ToDouble(const ZQ_Rectangle<long>& R) {
+  return ZQ_Rectangle<double>(R.X, R.Y, R.Width, R.Height);
+}
+
+// Where coordinates are 16-bit, GDI takes no more.
+long CoordinateLimit() { return ZQ_IsWin32sOrWin9xOperatingSystem() ? 32767 : 1L << 27; }
+
+ZQR_FontMetrics ToMillimeters(const ZQR_FontMetrics& Px, const ZQ_Point<double>& PerMm) {
+  ZQR_FontMetrics mm = Px;
+  mm.Ascent = Px.Ascent / PerMm.Y;
+  mm.Descent = Px.Descent / PerMm.Y;
+  mm.Height = mm.Ascent + mm.Descent;  // exactly, as in pixels
+  mm.InternalLeading = Px.InternalLeading / PerMm.Y;
+  mm.ExternalLeading = Px.ExternalLeading / PerMm.Y;
+  mm.AverageCharWidth = Px.AverageCharWidth / PerMm.X;
+  mm.MaxCharWidth = Px.MaxCharWidth / PerMm.X;
+  mm.SpaceWidth = Px.SpaceWidth / PerMm.X;
+  mm.WidestDigitWidth = Px.WidestDigitWidth / PerMm.X;
+  mm.Overhang = Px.Overhang / PerMm.X;
+  return mm;
+}
+
+DWORD EndcapPenStyle(long Code) {
+  static const DWORD kStyles[] = {PS_ENDCAP_ROUND, PS_ENDCAP_SQUARE, PS_ENDCAP_FLAT};
+  return kStyles[Code];
+}
+
+HPEN MakePen(COLORREF Color, long WidthPx, long Endcap) {
+  const LOGBRUSH brush{BS_SOLID, Color, 0};
+  if (WidthPx == 0) return ZQLOW_WINGDI::ExtCreatePen(PS_COSMETIC | PS_SOLID, 1, &brush, 0, nullptr);
+  const DWORD style = PS_GEOMETRIC | PS_SOLID | PS_JOIN_ROUND | EndcapPenStyle(Endcap);
+  return ZQLOW_WINGDI::ExtCreatePen(style, static_cast<DWORD>(WidthPx), &brush, 0, nullptr);
+}
+
+const ZQ_StageCallbackRegistration s_registration(
+    &ZQPIC_DeviceContextCanvas_InitializationServiceCallback,
+    ZQ_InitializationService::Position_DeviceContextCanvas);
+
+}  // namespace
+
+ZQPIC_DeviceContextCanvas::ZQPIC_DeviceContextCanvas(HDC DC, const ZQ_Rectangle<long>& PixelRect,
+                                                     long DeviceKind,
+                                                     const ZQ_Point<double>& SizeMM)
+    : DC(DC),
+      Mapping(ToDouble(PixelRect), PixelsPerMm(DC, PixelRect, SizeMM), CoordinateLimit()),
+      SizeMm(IsPositiveSize(SizeMM) ? SizeMM
+                                    : ZQ_Point<double>(PixelRect.Width / Mapping.GetPixelsPerMm().X,
+                                                       PixelRect.Height / Mapping.GetPixelsPerMm().Y)),
+      DeviceKind(DeviceKind),
+      Fonts(new ZQPIC_FontCache) {}
+
+ZQPIC_DeviceContextCanvas::ZQPIC_DeviceContextCanvas(const ZQPIC_DeviceContextCanvas& Target,
+                                                     const ZQ_Rectangle<double>& RectMm)
+    : DC(Target.DC),
+      Mapping(Target.Mapping.GetSection(RectMm)),
+      SizeMm(RectMm.Width, RectMm.Height),
+      DeviceKind(Target.DeviceKind),
+      Fonts(Target.Fonts) {}
+
+ZQPIC_DeviceContextCanvas::~ZQPIC_DeviceContextCanvas() {
+  try {
+    if (SavedState) ZQLOW_WINGDI::RestoreDC(DC, SavedState);
+  } catch (...) {
+    // Logged by the wrapper; a destructor cannot report it further.
+  }
+  if (!BackingImage.IsEmpty()) ZQLOW_WINGDI::GdiFlush();
+}
+
+void ZQPIC_DeviceContextCanvas::SetBackingImage(const ZQIMG_Image& Image) {
+  ZQ_TRACE_FUNCTION("ZQPIC_DeviceContextCanvas::SetBackingImage");
+  ZQ_ASSERT(BackingImage.IsEmpty());
+  if (BackingImage.IsEmpty()) BackingImage = Image;
+}
+
+ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetCanvasSizeInPixels() const {
+  const ZQ_Rectangle<double>& pixels = Mapping.GetPixelRect();
+  return ZQ_Point<double>(pixels.Width, pixels.Height);
+}
+
+ZQ_Rectangle<double> ZQPIC_DeviceContextCanvas::GetClipRectangle() const {
+  RECT box;
+  ZQLOW_WINGDI::GetClipBox(DC, &box);
+  const ZQ_Point<double> topLeft = Mapping.ToMillimeters(box.left, box.top);
+  const ZQ_Point<double> bottomRight = Mapping.ToMillimeters(box.right, box.bottom);
+  const ZQ_Rectangle<double> clip(topLeft.X, bottomRight.Y, bottomRight.X - topLeft.X,
+                                  topLeft.Y - bottomRight.Y);
+  return ZQ_Rectangle<double>::Intersection(GetCanvasArea(), clip);
+}
+
+ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetDevicePerImagePixelFactor() const {
+  const ZQ_Point<double> screenMmPerPx = ZQPIC_GetScreenMillimetersPerPixel();
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  const ZQ_Point<double> factor(perMm.X * screenMmPerPx.X, perMm.Y * screenMmPerPx.Y);
+  // Before the size metrics exist there is no screen to compare with.
+  const bool known = std::isfinite(factor.X) && std::isfinite(factor.Y) && IsPositiveSize(factor);
+  return known ? factor : ZQ_Point<double>(1, 1);
+}
+
+ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetTextSizeInMillimeters(const ZQ_String& Text) const {
+  const ZQ_Point<long> px = GetGraphicsState().ConcreteFont.GetSize(DC, Text);
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  return ZQ_Point<double>(px.X / perMm.X, px.Y / perMm.Y);
+}
+
+bool ZQPIC_DeviceContextCanvas::Imp_GetCapability(long Code) const {
+  const int showsEveryRgbColor = 4;
+  if (Code != showsEveryRgbColor) return false;
+  return !(ZQLOW_WINGDI::GetDeviceCaps(DC, RASTERCAPS) & RC_PALETTE);
+}
+
+ZQR_Color ZQPIC_DeviceContextCanvas::GetClosestColor(const ZQR_Color& Color) const {
+  return ZQR_Color(ZQLOW_WINGDI::GetNearestColor(DC, Color.GetCOLORREF()));
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_Initialize() {
+  SavedState = ZQLOW_WINGDI::SaveDC(DC);
+  const RECT area = Mapping.GetDeviceRect();
+  ZQLOW_WINGDI::IntersectClipRect(DC, area.left, area.top, area.right, area.bottom);
+  ZQLOW_WINGDI::SetTextAlign(DC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  // Halftone stretching wants the brush origin set after the mode.
+  ZQLOW_WINGDI::SetStretchBltMode(DC, HALFTONE);
+  ZQLOW_WINGDI::SetBrushOrgEx(DC, 0, 0, nullptr);
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_RealiseFont(ZQPIC_GraphicsState& State) {
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  const ZQPIC_FontCache::Entry& entry =
+      Fonts->Realise(State.Font, DC, perMm.Y * MillimetersPerInch);
+  State.ConcreteFont = entry.Font;
+  State.FontMetrics = ToMillimeters(entry.MetricsPx, perMm);
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) {
+  POINT at;
+  if (!Mapping.ToDevice(TopLeft, at)) return;
+  const ZQPIC_GraphicsState& state = GetGraphicsState();
+  ZQLOW_WINGDI::SelectObject(DC, state.ConcreteFont.GetHFONT());
+  ZQLOW_WINGDI::SetTextColor(DC, state.TextColor.GetCOLORREF());
+  const bool opaque = state.BackgroundMode == 0;
+  ZQLOW_WINGDI::SetBkMode(DC, opaque ? OPAQUE : TRANSPARENT);
+  if (opaque) ZQLOW_WINGDI::SetBkColor(DC, state.BackgroundColor.GetCOLORREF());
+  ZQLOW_WINGDI::TextOutA(DC, at.x, at.y, Text.GetText(), Text.GetLength());
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_DrawImage(const ZQIMG_Image& Image,
+                                              const ZQ_Point<double>& TopLeft,
+                                              const ZQ_Point<long>& SizePx) {
+  POINT at;
+  if (Mapping.ToDevice(TopLeft, at)) Image.Draw(DC, at.x, at.y, SizePx.X, SizePx.Y);
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_DrawPolyline(const ZQCG_Line& Line) {
+  const int count = MapPoints(Line.GetPoints(), Line.GetNumPoints());
+  if (count < 2) return;
+  SelectPen();
+  ZQLOW_WINGDI::Polyline(DC, PointBuffer.data(), count);
+}
+
+void ZQPIC_DeviceContextCanvas::Imp_FillPolygon(const ZQCG_Polygon& Polygon,
+                                                const ZQR_Color& Color) {
+  std::vector<ZQ_Point<double>> corners;
+  for (long i = 0; i < Polygon.GetNumPoints(); ++i) corners.push_back(Polygon.GetPoint(i));
+  const int count = MapPoints(corners.data(), Polygon.GetNumPoints());
+  if (count < 3) return;
+  const ZQ_Owned<HBRUSH, &ZQLOW_WINGDI::DeleteObject> brush(
+      ZQLOW_WINGDI::CreateSolidBrush(Color.GetCOLORREF()));
+  const HGDIOBJ previousBrush = ZQLOW_WINGDI::SelectObject(DC, brush.Get());
+  ZQLOW_WINGDI::SelectObject(DC, ZQLOW_WINGDI::GetStockObject(NULL_PEN));
+  try {
+    ZQLOW_WINGDI::Polygon(DC, PointBuffer.data(), count);
+  } catch (...) {
+    ZQLOW_WINGDI::SelectObject(DC, previousBrush);
+    throw;
+  }
+  ZQLOW_WINGDI::SelectObject(DC, previousBrush);
+}
+
+ZQ_Point<long> ZQPIC_DeviceContextCanvas::Imp_GetDeviceSize(double WidthMm, double HeightMm) const {
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  const double width = WidthMm * perMm.X, height = HeightMm * perMm.Y;
+  if (!std::isfinite(width) || !std::isfinite(height)) return ZQ_Point<long>(0, 0);
+  return ZQ_Point<long>(std::max(1L, Mapping.ToDeviceLength(width)),
+                        std::max(1L, Mapping.ToDeviceLength(height)));
+}
+
+void ZQPIC_DeviceContextCanvas::SelectPen() {
+  const ZQPIC_GraphicsState& state = GetGraphicsState();
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  // A pen has one width: the mean of the two resolutions.
+  const long widthPx = state.LineWidthMm > 0
+      ? std::max(1L, Mapping.ToDeviceLength(state.LineWidthMm * (perMm.X + perMm.Y) * 0.5))
+      : 0;
+  const PenKey key{state.DrawingColor.GetCOLORREF(), widthPx, state.LineEndcapStyle};
+  if (Pen.Get() && !(key != CurrentPenKey)) {
+    ZQLOW_WINGDI::SelectObject(DC, Pen.Get());
+    return;
+  }
+  OwnedPen pen(MakePen(key.Color, key.WidthPx, key.Endcap));
+  ZQLOW_WINGDI::SelectObject(DC, pen.Get());
+  Pen = static_cast<OwnedPen&&>(pen);  // the old pen, no longer selected, goes
+  CurrentPenKey = key;
+}
+
+int ZQPIC_DeviceContextCanvas::MapPoints(const ZQ_Point<double>* Points, long Count) {
+  PointBuffer.resize(static_cast<size_t>(Count));
+  int mapped = 0;
+  for (long i = 0; i < Count; ++i) {
+    if (Mapping.ToDevice(Points[i], PointBuffer[static_cast<size_t>(mapped)])) ++mapped;
+  }
+  return mapped;
+}
+
+void ZQPIC_DeviceContextCanvas_InitializationServiceCallback(int Stage) {
+  if (Stage == ZQ_InitializationService::Stage_InitializeDefinition) ZQIMG_StartGdiplus();
+  if (Stage == ZQ_InitializationService::Stage_DeinitializeDefinition) ZQIMG_StopGdiplus();
+}

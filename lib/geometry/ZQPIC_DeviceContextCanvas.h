@@ -1,0 +1,98 @@
+// ZQPIC_DeviceContextCanvas.h: the canvas over a Windows device context
+// (screen, printer or memory), drawing with GDI into a pixel rectangle that
+// stands for the canvas area. The context stays in MM_TEXT; the canvas maps
+// millimetres itself (ZQPIC_DeviceMapping). Initialize saves the context's
+// state and clips to the rectangle; the destructor restores that state. The
+// context is borrowed and must outlive the canvas. Failed GDI calls throw
+// ZQ_Exception through the wrappers. UI thread only.
+#ifndef ZQPIC_DEVICECONTEXTCANVAS_H
+#define ZQPIC_DEVICECONTEXTCANVAS_H
+
+#include <vector>
+
+#include "ZQIMG_Image.h"
+#include "ZQLOW_WINGDI.h"
+#include "ZQPIC_Canvas.h"
+#include "ZQPIC_DeviceMapping.h"
+#include "ZQPIC_FontCache.h"
+#include "ZQ_Owned.h"
+
+class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
+ public:
+  // PixelRect {x, y, width, height} in the context's pixels stands for
+  // SizeMM; with SizeMM (0, 0) (or any size not positive both ways) the
+  // device's own resolution applies: HORZRES / HORZSIZE and VERTRES /
+  // VERTSIZE, which on the screen agree with the toolkit's size metrics, and
+  // on a printer LOGPIXELSX and LOGPIXELSY / 25.4 (its HORZSIZE is whole
+  // millimetres). DeviceKind: 0 screen, 1 printer, 3 memory image (2 only
+  // makes Clear do nothing).
+  ZQPIC_DeviceContextCanvas(HDC DC, const ZQ_Rectangle<long>& PixelRect, long DeviceKind = 0,
+                            const ZQ_Point<double>& SizeMM = ZQ_Point<double>(0, 0));
+  // Restores the context's state when Initialize ran; flushes GDI's batch
+  // when a backing image is attached, so that its pixels are complete.
+  ~ZQPIC_DeviceContextCanvas() override;
+
+  // Keeps Image (selected into the context by the caller) alive while the
+  // canvas lives. A second image fails "BackingImage.IsEmpty()".
+  void SetBackingImage(const ZQIMG_Image& Image);
+
+  ZQ_Point<double> GetCanvasSizeInMillimeters() const override { return SizeMm; }
+  ZQ_Point<double> GetCanvasSizeInPixels() const override;
+  ZQ_Rectangle<double> GetClipRectangle() const override;
+  ZQ_Point<double> GetDevicePixelsPerMillimeter() const override { return Mapping.GetPixelsPerMm(); }
+  ZQ_Point<double> GetDevicePerImagePixelFactor() const override;
+  ZQ_Point<double> GetTextSizeInMillimeters(const ZQ_String& Text) const override;
+  long GetDeviceKind() const override { return DeviceKind; }
+  bool Imp_GetCapability(long Code) const override;
+  ZQR_Color GetClosestColor(const ZQR_Color& Color) const override;
+
+ protected:
+  // The canvas over RectMm of Target: Target's context, resolution, device
+  // kind and font cache.
+  ZQPIC_DeviceContextCanvas(const ZQPIC_DeviceContextCanvas& Target,
+                            const ZQ_Rectangle<double>& RectMm);
+
+  void Imp_Initialize() override;
+  void Imp_RealiseFont(ZQPIC_GraphicsState& State) override;
+  void Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) override;
+  void Imp_DrawImage(const ZQIMG_Image& Image, const ZQ_Point<double>& TopLeft,
+                     const ZQ_Point<long>& SizePx) override;
+  void Imp_DrawPolyline(const ZQCG_Line& Line) override;
+  void Imp_FillPolygon(const ZQCG_Polygon& Polygon, const ZQR_Color& Color) override;
+  ZQ_Point<long> Imp_GetDeviceSize(double WidthMm, double HeightMm) const override;
+
+ private:
+  using OwnedPen = ZQ_Owned<HPEN, &ZQLOW_WINGDI::DeleteObject>;
+  // What the current pen was made for.
+  struct PenKey {
+    COLORREF Color;
+    long WidthPx;  // 0: one pixel, cosmetic
+    long Endcap;
+    bool operator!=(const PenKey& Other) const {
+      return Color != Other.Color || WidthPx != Other.WidthPx || Endcap != Other.Endcap;
+    }
+  };
+
+  // Selects the pen of the current state, made again only when it changed.
+  void SelectPen();
+  // The finite ones of Count points mapped to device pixels, into
+  // PointBuffer; returns how many.
+  int MapPoints(const ZQ_Point<double>* Points, long Count);
+
+  const HDC DC;
+  const ZQPIC_DeviceMapping Mapping;
+  const ZQ_Point<double> SizeMm;
+  const long DeviceKind;
+  const ZQ_CountedHandle<ZQPIC_FontCache> Fonts;
+  int SavedState = 0;  // SaveDC's number once Initialize ran
+  ZQIMG_Image BackingImage;
+  OwnedPen Pen;
+  PenKey CurrentPenKey{};
+  std::vector<POINT> PointBuffer;  // reused by every polyline and polygon
+};
+
+// The module's stage callback: starts GDI+ at stage 1 and gives that start
+// up at stage 13. Registered by the module.
+void ZQPIC_DeviceContextCanvas_InitializationServiceCallback(int Stage);
+
+#endif

@@ -1,0 +1,44 @@
+#include "ZQPIC_DeviceMapping.h"
+
+#include <cmath>
+
+#include "ZQ_Numeric.h"
+
+bool ZQPIC_DeviceMapping::ToDevice(const ZQ_Point<double>& P, POINT& Device) const {
+  const double x = PixelRect.X + P.X * PerMm.X;
+  const double y = PixelRect.Y + PixelRect.Height - P.Y * PerMm.Y;
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  Device.x = Clamp(x);
+  Device.y = Clamp(y);
+  return true;
+}
+
+long ZQPIC_DeviceMapping::ToDeviceLength(double Pixels) const {
+  return std::isfinite(Pixels) ? Clamp(Pixels) : 0;
+}
+
+ZQ_Point<double> ZQPIC_DeviceMapping::ToMillimeters(double DeviceX, double DeviceY) const {
+  return ZQ_Point<double>((DeviceX - PixelRect.X) / PerMm.X,
+                          (PixelRect.Y + PixelRect.Height - DeviceY) / PerMm.Y);
+}
+
+RECT ZQPIC_DeviceMapping::GetDeviceRect() const {
+  return RECT{Clamp(PixelRect.X), Clamp(PixelRect.Y), Clamp(PixelRect.X + PixelRect.Width),
+              Clamp(PixelRect.Y + PixelRect.Height)};
+}
+
+ZQPIC_DeviceMapping ZQPIC_DeviceMapping::GetSection(const ZQ_Rectangle<double>& RectMm) const {
+  const ZQ_Rectangle<double> pixels(
+      PixelRect.X + RectMm.X * PerMm.X,
+      PixelRect.Y + PixelRect.Height - (RectMm.Y + RectMm.Height) * PerMm.Y,
+      RectMm.Width * PerMm.X, RectMm.Height * PerMm.Y);
+  return ZQPIC_DeviceMapping(pixels, PerMm, Limit);
+}
+
+long ZQPIC_DeviceMapping::Clamp(double DevicePixel) const {
+  const double rounded = ZQ_Round(DevicePixel);
+  if (std::isnan(rounded)) return 0;
+  if (rounded > Limit) return Limit;
+  if (rounded < -Limit) return -Limit;
+  return static_cast<long>(rounded);
+}

@@ -1,0 +1,32 @@
+#include "ZQPIC_FontCache.h"
+
+#include "ZQR_AbstractFont.h"
+#include "ZQ_Hasher.h"
+#include "ZQ_StackTrace.h"
+
+const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& Font, HDC DC,
+                                                       double PixelsPerInch) {
+  ZQ_TRACE_FUNCTION("ZQPIC_FontCache::Realise");
+  ZQ_Hasher hasher;
+  hasher << Font;
+  const ZQ_UID key = hasher.GetHash();
+  for (int i = 0; i < NumEntries; ++i) {
+    if (Entries[i].Key == key && Entries[i].PixelsPerInch == PixelsPerInch) return Entries[i];
+  }
+  // Realised before the slot changes: a failure leaves the cache as it was.
+  const ZQR_ConcreteFont font(Font, DC, PixelsPerInch);
+  const ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
+  int index = NumEntries;
+  if (NumEntries < Capacity) {
+    ++NumEntries;
+  } else {
+    index = NextToReplace;
+    NextToReplace = (NextToReplace + 1) % Capacity;
+  }
+  Entry& slot = Entries[index];
+  slot.Key = key;
+  slot.PixelsPerInch = PixelsPerInch;
+  slot.Font = font;
+  slot.MetricsPx = metrics;
+  return slot;
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "CanvasTestSupport.h"
+#include "ZQCG_Line.h"
+#include "ZQCG_Polygon.h"
+#include "ZQPIC_CanvasSectionCanvas.h"
+#include "ZQPIC_DeviceMapping.h"
+#include "ZQ_RandomNumberGenerator.h"
+
+namespace {
+
+// Extreme, negative, zero and non-finite values, and ordinary ones.
+double AnyCoordinate(ZQ_RandomNumberGenerator& Random) {
+  static const double kSpecial[] = {0,     -0.0,  1e300, -1e300, 1e9,  -1e9, 3e7, -3e7,
+                                    1e-300, 25.0, std::numeric_limits<double>::infinity(),
+                                    -std::numeric_limits<double>::infinity(),
+                                    std::numeric_limits<double>::quiet_NaN()};
+  const std::uint32_t pick = Random.GetRandomInteger(2 * std::size(kSpecial));
+  if (pick < std::size(kSpecial)) return kSpecial[pick];
+  return (Random.GetRandomInteger(20000) - 10000.0) / 100.0;
+}
+
+ZQ_Point<double> AnyPoint(ZQ_RandomNumberGenerator& Random) {
+  const double x = AnyCoordinate(Random);
+  return ZQ_Point<double>(x, AnyCoordinate(Random));
+}
+
+void DrawSomething(ZQPIC_Canvas& Canvas, ZQ_RandomNumberGenerator& Random) {
+  switch (Random.GetRandomInteger(5)) {
+    case 0: {
+      ZQCG_Line line;
+      for (int i = 1 + Random.GetRandomInteger(5); i > 0; --i) line.AddPoint(AnyPoint(Random));
+      Canvas.SetLineWidthInMillimeters(AnyCoordinate(Random));
+      Canvas.CanvasDraw(line);
+      break;
+    }
+    case 1: {
+      const ZQ_Point<double> corner = AnyPoint(Random), size = AnyPoint(Random);
+      Canvas.CanvasDraw(ZQCG_Polygon(ZQ_Rectangle<double>(corner.X, corner.Y, size.X, size.Y)));
+      break;
+    }
+    case 2:
+      Canvas.CanvasDraw("Robust", AnyPoint(Random));
+      break;
+    case 3: {
+      const ZQ_Point<double> size = AnyPoint(Random);
+      Canvas.CanvasDraw(ZQIMG_Image(2, 2, 24), AnyPoint(Random), size.X, size.Y);
+      break;
+    }
+    default:
+      Canvas.SetHorizontalJustification(Random.GetRandomInteger(3));
+      Canvas.SetVerticalJustification(Random.GetRandomInteger(3));
+      break;
+  }
+}
+
+}  // namespace
+
+// Nothing lands outside the pixel rectangle, whatever the values.
+TEST(ZQPIC_DeviceContextCanvas, RandomDrawingWithExtremeValuesStaysInsideTheCanvas) {
+  ZQ_RandomNumberGenerator random(1207);
+  ImageSurface surface;
+  {
+    TestCanvas canvas(surface);
+    canvas.SetBackgroundColor(ZQR_Color(0, 90, 0));
+    for (int call = 0; call < 1500; ++call) {
+      SCOPED_TRACE(call);
+      DrawSomething(canvas, random);
+    }
+    // And in a section of extreme size.
+    ZQPIC_CanvasSectionCanvas section(canvas, ZQ_Rectangle<double>(1e12, -1e12, 1e15, 1e-9));
+    section.Initialize();
+    for (int call = 0; call < 300; ++call) DrawSomething(section, random);
+  }
+  EXPECT_TRUE(kPixelRect.ContainsRectangle(surface.GetInkBox()));
+}
+
+TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct { long limit; ZQ_Point<double> mm; bool mapped; POINT want; const char* why; } kCases[] = {
+      {1L << 27, {2.5, 1.25}, true, {20, 95}, "ordinary"},
+      {1L << 27, {1e12, -1e12}, true, {1L << 27, 1L << 27}, "beyond 2^27"},
+      {1L << 27, {-1e300, 1e300}, true, {-(1L << 27), -(1L << 27)}, "far beyond, negative"},
+      {32767, {1e5, -1e5}, true, {32767, 32767}, "16-bit coordinates"},
+      {32767, {-1e5, 24}, true, {-32767, 4}, "16-bit coordinates, negative"},
+      {1L << 27, {inf, 0}, false, {0, 0}, "infinite"},
+      {1L << 27, {0, std::numeric_limits<double>::quiet_NaN()}, false, {0, 0}, "not a number"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQPIC_DeviceMapping mapping(ZQ_Rectangle<double>(10, 0, 200, 100), ZQ_Point<double>(4, 4), c.limit);
+    POINT device{0, 0};
+    EXPECT_EQ(mapping.ToDevice(c.mm, device), c.mapped);
+    EXPECT_EQ(device.x, c.want.x);
+    EXPECT_EQ(device.y, c.want.y);
+  }
+}
