@@ -15,7 +15,6 @@
 #include "ZQF_MenuSupportManager.h"
 #include "ZQF_SelectableMenuElement.h"
 #include "ZQF_StandardCommandMessage.h"
-#include "ZQ_Hasher.h"
 #include "ZQ_StringStream.h"
 
 namespace {
@@ -155,17 +154,6 @@ TEST_F(MenuTest, HashChangesWhenAnElementIsReplacedEvenByTheSameText) {
   file->DeleteChildren();
   Last(file, Item("&Open"));
   EXPECT_NE(root.GenerateHash(), first);
-}
-
-TEST_F(MenuTest, HashOfATextItemAddsTagsLowByteFirst) {
-  ZQF_RootGroupMenuElement root;
-  auto* item = static_cast<ZQF_StandardTextMenuElement*>(Last(&root, Item("Go")));
-  ZQ_Hasher expected;
-  const unsigned char tag[2] = {36770 & 0xFF, 36770 >> 8};
-  expected << root.GetSerialNumber() << item->GetSerialNumber();
-  expected.AddBytes(tag, 2);
-  expected << ZQ_String("Go") << 0UL << 0UL << false << false;
-  EXPECT_EQ(root.GenerateHash(), expected.GetHash());
 }
 
 int s_calls = 0;

@@ -50,7 +50,7 @@ inline ZQF_MenuElement* Last(ZQF_MenuElement* Parent, ZQF_MenuElement* Child) {
 
 // The glyph commands and queries are sent from: answers Cut as enabled and
 // Copy as disabled, ignores Paste; records the commands it receives and the
-// trace stack at that moment; offers a "Co&py" item to right-click menus
+// trace stack at that moment; offers a "Cu&t" item to right-click menus
 // when told to.
 class MenuTarget : public RecordingGlyph {
  public:
@@ -60,7 +60,11 @@ class MenuTarget : public RecordingGlyph {
     OnOffer = [this](ZQF_Message& Message, bool SecondTry) {
       if (SecondTry) return;
       if (auto* menu = dynamic_cast<ZQF_ContextSensitiveMenuMessage*>(&Message)) {
-        if (OffersContextItem) menu->AddElement(Item("Co&py"), 2, 1);
+        if (OffersContextItem) {
+          menu->AddElement(new ZQF_StandardTextMenuElement("Cu&t", new ZQF_CutCommandMessage,
+                                                           nullptr),
+                           2, 1);
+        }
       } else if (auto* update = dynamic_cast<ZQF_StandardCommandUpdateMessage*>(&Message)) {
         if (dynamic_cast<ZQF_PasteCommandUpdateMessage*>(update)) return;
         update->SetEnabled(dynamic_cast<ZQF_CutCommandUpdateMessage*>(update) != nullptr);

@@ -74,13 +74,20 @@ class EditMenu : public ZQF_MainMenu {
 ZQF_Window* s_mainWindow = nullptr;
 ZQF_Window* GetTestMainWindow() { return s_mainWindow; }
 
-// Whether a pop-up menu was open when the timer fired; it then ends it.
+// Whether a pop-up menu was open when the timer fired; it then ends it, or
+// chooses its first item with the keyboard.
 bool s_popupSeen = false;
+bool s_chooseFirstItem = false;
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR Timer, DWORD) {
   ::KillTimer(nullptr, Timer);
   const HWND popup = ::FindWindowA("#32768", nullptr);
   s_popupSeen = popup && ::IsWindowVisible(popup);
-  ::EndMenu();
+  if (s_popupSeen && s_chooseFirstItem) {
+    ::PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+  } else {
+    ::EndMenu();
+  }
 }
 
 class MenuWindowTest : public WindowTest {
@@ -165,6 +172,7 @@ TEST_F(MenuWindowTest, MenuBarIsGreyedByQueriesSendsCommandsAndRebuildsOnlyOnCha
 }
 
 TEST_F(MenuWindowTest, RightClickShowsTheOfferedItemsOrNothing) {
+  s_chooseFirstItem = false;
   ZQF_RootGroupMenuElement* before = ZQF_GetLastShortcutMenuRoot();
   RightClick();
   EXPECT_FALSE(s_popupSeen);
@@ -177,7 +185,14 @@ TEST_F(MenuWindowTest, RightClickShowsTheOfferedItemsOrNothing) {
   ASSERT_NE(root, nullptr);
   EXPECT_EQ(root->GetTarget(), window->GetTopLevelGlyph());
   auto* shortcut = static_cast<ZQF_ParentMenuElement*>(root->GetFirstChild());
-  EXPECT_EQ(Describe(shortcut->GetSubmenuHandle()), "Co&py");
+  EXPECT_EQ(Describe(shortcut->GetSubmenuHandle()), "Cu&t");
+
+  // The chosen item's command arrives after the menu has closed.
+  s_chooseFirstItem = true;
+  RightClick();
+  EXPECT_EQ(target->NumCuts, 0);
+  PumpMessages();
+  EXPECT_EQ(target->NumCuts, 1);
   ZQF_Menu_InitializationServiceCallback(12);  // the last shortcut menu ends
   EXPECT_EQ(ZQF_GetLastShortcutMenuRoot(), nullptr);
 }
