@@ -80,9 +80,9 @@ void ZQF_MenuSupportManager::DeregisterSubmenu(HMENU MenuHandle, ZQF_ParentMenuE
 bool ZQF_MenuSupportManager::HandleWMCommandMessage(unsigned long MenuID) {
   ZQ_TRACE_FUNCTION("ZQF_MenuSupportManager::HandleWMCommandMessage");
   ZQF_SelectableMenuElement* element = nullptr;
-  ZQ_ASSERT_TEXT(State().CommandRoutingMap.GetValueIfExists(MenuID, element),
-                 "CommandRoutingMap.ContainsKey (MenuID)");
-  if (!element) return false;
+  const bool known = State().CommandRoutingMap.GetValueIfExists(MenuID, element);
+  ZQ_ASSERT_TEXT(known, "CommandRoutingMap.ContainsKey (MenuID)");
+  if (!known) return false;
   const ZQ_String SelectedElementDump = DescribeElement(element);
   ZQ_TRACE_VARIABLE(SelectedElementDump);
   return element->RespondToSelection(MenuID);
@@ -90,9 +90,9 @@ bool ZQF_MenuSupportManager::HandleWMCommandMessage(unsigned long MenuID) {
 
 void ZQF_MenuSupportManager::HandleWMInitMenuPopupMessage(HMENU MenuHandle) {
   ZQF_ParentMenuElement* element = nullptr;
-  ZQ_ASSERT_TEXT(State().SubmenuRoutingMap.GetValueIfExists(MenuHandle, element),
-                 "SubmenuRoutingMap.ContainsKey (reinterpret_cast <HMENU> (MenuID))");
-  if (element) element->RespondToPopupInit();
+  const bool known = State().SubmenuRoutingMap.GetValueIfExists(MenuHandle, element);
+  ZQ_ASSERT_TEXT(known, "SubmenuRoutingMap.ContainsKey (reinterpret_cast <HMENU> (MenuID))");
+  if (known) element->RespondToPopupInit();
 }
 
 long ZQF_MenuSupportManager::GetNumRegisteredMenuIDs() {
