@@ -3,6 +3,8 @@
 // number of owners (1 = one), and the last owner to go deletes the object
 // through its virtual destructor. A default-constructed handle holds nothing.
 // The count is a plain integer: a handle and its copies belong to one thread.
+// Only taking ownership needs T complete: handles of a declared-only type
+// can be copied, held and dropped.
 #ifndef ZQ_COUNTEDPTR_H
 #define ZQ_COUNTEDPTR_H
 
@@ -34,14 +36,18 @@ class ZQ_CountedPtr {
 
  private:
   struct CountedPtrRef : ZQ_CountedBody {
-    explicit CountedPtrRef(T* OwnedObject) noexcept : Pointer(OwnedObject) {}
-    ~CountedPtrRef() { delete Pointer; }
+    CountedPtrRef(T* OwnedObject, void (*DeleteObject)(T*)) noexcept
+        : Pointer(OwnedObject), DeleteObject(DeleteObject) {}
+    ~CountedPtrRef() { DeleteObject(Pointer); }
     T* Pointer;
+    void (*DeleteObject)(T*);  // chosen where T was complete
   };
+
+  static void DeleteOwnedObject(T* Object) { delete Object; }
 
   static CountedPtrRef* NewBody(T* OwnedObject) {
     try {
-      return new CountedPtrRef(OwnedObject);
+      return new CountedPtrRef(OwnedObject, &DeleteOwnedObject);
     } catch (...) {
       delete OwnedObject;  // the object would otherwise have no owner
       throw;

@@ -13,6 +13,7 @@ void ZQF_TooltipsMessage::SetDefaults() {
   Text = ZQ_String();
   TextPosition = ZQ_Point<long>(NoTextPosition, NoTextPosition);
   Font = ZQF_GetFontMetric(11);
+  Document = ZQ_CountedPtr<ZQFO_Document>();
   Identity = ZQ_UID();
   DisplayDelayMs = ZQF_GetTimeMetric(5);
 }

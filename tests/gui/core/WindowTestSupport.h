@@ -158,6 +158,20 @@ inline ZQIMG_Image CaptureClientArea(HWND Window) {
   return ZQIMG_BitmapToImage(bitmap, 24);
 }
 
+// A rectangle of the screen (menu bars, frames and tooltips lie outside
+// client areas), saved as <Name>.png and returned.
+inline ZQIMG_Image SaveScreenRectangleShot(const ZQ_Rectangle<long>& Area, const std::string& Name) {
+  ZQR_Bitmap bitmap;
+  bitmap.CreateScreenCompatiableBitmap(Area.Width, Area.Height);
+  const HDC screen = ::GetDC(nullptr);
+  bitmap.BitBlt(screen, Area.X, Area.Y);
+  ::ReleaseDC(nullptr, screen);
+  const ZQIMG_Image image = ZQIMG_BitmapToImage(bitmap, 24);
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotFolder() + "\\" + Name + ".png").c_str()),
+                         image);
+  return image;
+}
+
 // Captures the client area, saves it as <Name>.png and returns it.
 inline ZQIMG_Image SaveScreenshot(HWND Window, const std::string& Name) {
   const ZQIMG_Image image = CaptureClientArea(Window);

@@ -1,0 +1,35 @@
+#include "TooltipDisplayGlyph.h"
+
+#include "ZQF_Canvas.h"
+#include "ZQF_Metrics.h"
+
+namespace {
+
+const long NominalSize = 100;
+const int BackgroundColorKey = 28;
+const int TextColorKey = 29;
+const int BorderCode = 1;
+const int Centred = 1;
+
+}  // namespace
+
+TooltipDisplayGlyph::TooltipDisplayGlyph(const ZQ_String& Text, const ZQR_ConcreteFont& Font)
+    : Text(Text), Font(Font) {}
+
+void TooltipDisplayGlyph::UpdateMyDesiredSize() {
+  DesiredSize.SetX(NominalSize, NominalSize, NominalSize);
+  DesiredSize.SetY(NominalSize, NominalSize, NominalSize);
+}
+
+void TooltipDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
+  const ZQR_Color& background = ZQF_GetColorMetric(BackgroundColorKey);
+  Canvas.SetFont(Font);
+  Canvas.SetTextColor(ZQF_GetColorMetric(TextColorKey));
+  Canvas.SetBackgroundColor(background);
+  Canvas.SetDrawMode(1);
+  const ZQ_Rectangle<long> box = GetLocalBoundingBox();
+  Canvas.Fill(box, background);
+  Canvas.DrawBorder(box, BorderCode, 0);
+  Canvas.Draw(Text, box, Centred, Centred);
+  Canvas.SetDrawMode(0);
+}
