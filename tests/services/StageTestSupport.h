@@ -71,10 +71,15 @@ struct StageRun {
 class StageSequenceTest : public testing::Test {
  protected:
   // The made-up executable; its default options file would be
-  // <temp>StageTestProgramDefaultCommandLineOptions.txt.
-  static std::string ExecutableName() { return TemporaryDirectory() + "StageTestProgram.exe"; }
+  // <temp>StageTestProgram<process>DefaultCommandLineOptions.txt. The process
+  // number keeps test programs running side by side in one temporary
+  // directory from reading each other's default options.
+  static std::string ExecutableBase() {
+    return "StageTestProgram" + std::to_string(::GetCurrentProcessId());
+  }
+  static std::string ExecutableName() { return TemporaryDirectory() + ExecutableBase() + ".exe"; }
   static std::string DefaultOptionsFileName() {
-    return "StageTestProgramDefaultCommandLineOptions.txt";
+    return ExecutableBase() + "DefaultCommandLineOptions.txt";
   }
 
   void SetUp() override {
