@@ -161,6 +161,7 @@ ZQ_Rectangle<long> ZQF_Window::GetAllowableDragBoundingRect() { return ZQF_GetAr
 // The window may be dragged until only a strip of size metric 7 of it
 // remains inside the allowed area.
 void ZQF_Window::BeginWindowPositionDrag() {
+  if (!WindowHandle) return;  // nothing to move before Construct
   const ZQF_RectangleDragCallback callback(this, &ZQF_Window::WindowDragCallback);
   ZQ_Rectangle<long> allowed = GetAllowableDragBoundingRect();
   const ZQ_Rectangle<long> window = GetWindowRectangle();
@@ -176,6 +177,7 @@ void ZQF_Window::BeginWindowPositionDrag() {
 // The edge or corner under the cursor is dragged; the window keeps the
 // top-level glyph's minimum size.
 void ZQF_Window::BeginWindowSizeDrag() {
+  if (!WindowHandle) return;
   const ZQ_Rectangle<long> window = GetWindowRectangle();
   const int edgeCode = ZQF_RectangleSizeDragOperation::ClassifyCursorLocation(
       window, ZQF_GetSizeMetric(14), ZQR_Cursor::GetScreenLocation());
