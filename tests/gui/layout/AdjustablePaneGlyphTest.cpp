@@ -1,12 +1,11 @@
 // Adjustable panes without a window: the rectangles of both panes and the
-// bar, desired sizes, the position clamp, the hidden pane's focus, the
-// cursor over the bar, pane commands and their updates, assertion texts.
+// bar, desired sizes, the position clamp, the hidden pane's focus, pane
+// commands and updates, assertion texts.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
-#include "../core/DragTestSupport.h"
 #include "../core/GuiStageTestSupport.h"
 #include "LayoutTestSupport.h"
 #include "ZQF_AlignmentGlyph.h"
@@ -14,28 +13,29 @@
 #include "ZQF_Metrics.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_VerticalAdjustablePaneGlyph.h"
-#include "ZQR_Cursor.h"
 
 namespace {
 
 const long Big = ZQF_AlignmentGlyph::StretchMaximum;
 const long Unbounded = ZQF_DesiredSize::UnboundedMaximum;
 
-// A pane glyph of either kind over two stretchable panes, laid out by a
-// top-level glyph (the resize anchor) in a Width x Height box.
+ZQF_AdjustablePaneGlyph* NewPane(bool Horizontal, ZQF_Glyph* A, ZQF_Glyph* B, double Position) {
+  if (Horizontal) return new ZQF_HorizontalAdjustablePaneGlyph(A, B, Position);
+  return new ZQF_VerticalAdjustablePaneGlyph(A, B, Position);
+}
+
+// A pane glyph over two stretchable panes, laid out by a top-level glyph
+// (the resize anchor) in a Width x Height box.
 struct PaneTree {
   SizedGlyph* first = new SizedGlyph(10, 10, 0, 0, Big, Big);
   SizedGlyph* second = new SizedGlyph(10, 10, 0, 0, Big, Big);
   ZQF_AdjustablePaneGlyph* pane;
-  std::unique_ptr<ZQF_TopLevelGlyph> top;
+  ZQF_TopLevelGlyph top;
 
   PaneTree(bool Horizontal, long Width, long Height, double Position, long Visibility = 2)
-      : pane(Horizontal ? static_cast<ZQF_AdjustablePaneGlyph*>(
-                              new ZQF_HorizontalAdjustablePaneGlyph(first, second, Position))
-                        : new ZQF_VerticalAdjustablePaneGlyph(first, second, Position)),
-        top(new ZQF_TopLevelGlyph(pane)) {
+      : pane(NewPane(Horizontal, first, second, Position)), top(pane) {
     pane->SetPaneVisibility(Visibility);
-    top->ProcessWindowSizeChange(Box(0, 0, Width, Height));
+    top.ProcessWindowSizeChange(Box(0, 0, Width, Height));
   }
   ZQ_Rectangle<long> Splitter() const {
     ZQ_Rectangle<long> a, splitter, b;
@@ -44,39 +44,41 @@ struct PaneTree {
   }
 };
 
-class AdjustablePanes : public GuiStageTest {};
+using AdjustablePanes = GuiStageTest;
 
+// Set: a position handed to the setter after the layout, or 0 for none.
 TEST_F(AdjustablePanes, PanesAndBarAtRatios) {
   const struct {
     const char* why;
     bool horizontal;
     long width, height;
-    double position;
+    double position, set;
     long visibility;
     ZQ_Rectangle<long> first, splitter, second;
   } kCases[] = {
-      {"halves", true, 200, 100, 0.5, 2, Box(0, 0, 100, 100), Box(100, 0, 4, 100),
+      {"halves", true, 200, 100, 0.5, 0, 2, Box(0, 0, 100, 100), Box(100, 0, 4, 100),
        Box(104, 0, 96, 100)},
-      {"30.3 rounds to 30", true, 101, 50, 0.3, 2, Box(0, 0, 30, 50), Box(30, 0, 4, 50),
+      {"30.3 rounds to 30", true, 101, 50, 0.3, 0, 2, Box(0, 0, 30, 50), Box(30, 0, 4, 50),
        Box(34, 0, 67, 50)},
-      {"2.5 rounds down", true, 10, 20, 0.25, 2, Box(0, 0, 2, 20), Box(2, 0, 4, 20),
+      {"2.5 rounds down", true, 10, 20, 0.25, 0, 2, Box(0, 0, 2, 20), Box(2, 0, 4, 20),
        Box(6, 0, 4, 20)},
-      {"stacked", false, 100, 200, 0.5, 2, Box(0, 0, 100, 100), Box(0, 100, 100, 4),
+      {"stacked", false, 100, 200, 0.5, 0, 2, Box(0, 0, 100, 100), Box(0, 100, 100, 4),
        Box(0, 104, 100, 96)},
-      {"stacked, too short for the bar", false, 30, 3, 0.5, 2, Box(0, 0, 30, 1), Box(0, 1, 30, 2),
-       Box(0, 5, 30, 0)},
-      {"first only", true, 200, 100, 0.5, 0, Box(0, 0, 200, 100), Box(0, 0, 0, 0), Box(0, 0, 0, 0)},
-      {"second only", false, 200, 100, 0.5, 1, Box(0, 0, 0, 0), Box(0, 0, 0, 0),
-       Box(0, 0, 200, 100)},
-      {"unclamped 0.99 from the constructor", true, 200, 100, 0.99, 2, Box(0, 0, 198, 100),
-       Box(198, 0, 2, 100), Box(202, 0, 0, 100)},
-      {"unclamped 1.5 stays inside", true, 200, 100, 1.5, 2, Box(0, 0, 200, 100),
+      {"stacked, too short for the bar", false, 30, 3, 0.5, 0, 2, Box(0, 0, 30, 1),
+       Box(0, 1, 30, 2), Box(0, 5, 30, 0)},
+      {"first only", true, 200, 100, 0.5, 0, 0, Box(0, 0, 200, 100), Box(0, 0, 0, 0),
+       Box(0, 0, 0, 0)},
+      {"built unclamped at 1.5", true, 200, 100, 1.5, 0, 2, Box(0, 0, 200, 100),
        Box(300, 0, 0, 100), Box(304, 0, 0, 100)},
+      {"set to 0.99: 0.95", true, 200, 100, 1.5, 0.99, 2, Box(0, 0, 190, 100), Box(190, 0, 4, 100),
+       Box(194, 0, 6, 100)},
+      {"set to -1: 0.05", true, 200, 100, 1.5, -1, 2, Box(0, 0, 10, 100), Box(10, 0, 4, 100),
+       Box(14, 0, 186, 100)},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     PaneTree tree(c.horizontal, c.width, c.height, c.position, c.visibility);
-    EXPECT_EQ(tree.pane->GetSplitterWidth(), ZQF_GetSizeMetric(3).X);
+    if (c.set != 0) tree.pane->SetPaneSplitterPosition(c.set);
     EXPECT_EQ(tree.first->GetBoundingBox(), c.first);
     EXPECT_EQ(tree.Splitter(), c.splitter);
     EXPECT_EQ(tree.second->GetBoundingBox(), c.second);
@@ -85,215 +87,91 @@ TEST_F(AdjustablePanes, PanesAndBarAtRatios) {
 }
 
 TEST_F(AdjustablePanes, DesiredSizeAddsAlongAndTakesTheLargerAcross) {
-  struct Size {
-    long nx, ny, mx, my, xx, xy;
-  };
+  // Pane a, pane b and the result: natural, minimum, maximum, x before y.
   const struct {
     const char* why;
     bool horizontal;
-    long visibility;
-    Size a, b;
-    ZQ_Point<long> natural, minimum, maximum;
+    long v[18];
   } kCases[] = {
+      // Across, the smaller maximum (45) is below the larger natural (50).
       {"side by side",
        true,
-       2,
-       {100, 50, 20, 10, 300, 80},
-       {50, 40, 10, 30, Unbounded, 60},
-       {154, 50},
-       {34, 30},
-       {300 + Unbounded + 4, 60}},
-      {"first only: both panes still count",
-       true,
-       0,
-       {100, 50, 20, 10, 300, 80},
-       {50, 40, 10, 30, Unbounded, 60},
-       {154, 50},
-       {34, 30},
-       {300 + Unbounded + 4, 60}},
+       {100, 50, 20, 10, 300, 80, 50, 40, 10, 30, Unbounded, 45, 154, 50, 34, 30,
+        300 + Unbounded + 4, 50}},
       {"stacked",
        false,
-       2,
-       {100, 50, 20, 10, 300, 80},
-       {50, 40, 10, 30, Unbounded, 60},
-       {100, 94},
-       {20, 44},
-       {300, 144}},
-      {"maximum across not below the natural",
-       true,
-       2,
-       {10, 50, 0, 0, 10, 50},
-       {10, 20, 0, 0, 10, 20},
-       {24, 50},
-       {4, 0},
-       {24, 50}},
+       {100, 50, 20, 10, 300, 80, 50, 40, 10, 30, Unbounded, 60, 100, 94, 20, 44, 300, 144}},
       {"sums capped",
        true,
-       2,
-       {10, 10, 0, 0, Big, Big},
-       {10, 10, 0, 0, Big, Big},
-       {24, 10},
-       {4, 0},
-       {Big, Big}},
+       {10, 10, 0, 0, Big, Big, 10, 10, 0, 0, Big, Big, 24, 10, 4, 0, Big, Big}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
-    SizedGlyph* a = new SizedGlyph(c.a.nx, c.a.ny, c.a.mx, c.a.my, c.a.xx, c.a.xy);
-    SizedGlyph* b = new SizedGlyph(c.b.nx, c.b.ny, c.b.mx, c.b.my, c.b.xx, c.b.xy);
-    std::unique_ptr<ZQF_AdjustablePaneGlyph> pane;
-    if (c.horizontal) {
-      pane.reset(new ZQF_HorizontalAdjustablePaneGlyph(a, b, 0.5));
-    } else {
-      pane.reset(new ZQF_VerticalAdjustablePaneGlyph(a, b, 0.5));
-    }
-    pane->SetPaneVisibility(c.visibility);
+    const long* v = c.v;
+    std::unique_ptr<ZQF_AdjustablePaneGlyph> pane(
+        NewPane(c.horizontal, new SizedGlyph(v[0], v[1], v[2], v[3], v[4], v[5]),
+                new SizedGlyph(v[6], v[7], v[8], v[9], v[10], v[11]), 0.5));
+    pane->SetPaneVisibility(0);  // both panes count whatever is shown
     pane->UpdateDesiredSize();
     const ZQF_DesiredSize& d = pane->GetDesiredSize();
-    EXPECT_EQ(d.Natural, c.natural);
-    EXPECT_EQ(d.Minimum, c.minimum);
-    EXPECT_EQ(d.Maximum, c.maximum);
+    EXPECT_EQ(d.Natural, ZQ_Point<long>(v[12], v[13]));
+    EXPECT_EQ(d.Minimum, ZQ_Point<long>(v[14], v[15]));
+    EXPECT_EQ(d.Maximum, ZQ_Point<long>(v[16], v[17]));
   }
+  ZQF_HorizontalAdjustablePaneGlyph empty(nullptr, nullptr, 0.5);
+  EXPECT_EQ(empty.CountNumberOfDirectChildren(), 2);
+  EXPECT_EQ(empty.GetFocusChild(), empty.GetFirstPane());
 }
 
-TEST_F(AdjustablePanes, MissingClientsBecomeNullGlyphsAndTheFirstHasTheFocus) {
-  ZQF_HorizontalAdjustablePaneGlyph pane(nullptr, nullptr, 0.5);
-  ASSERT_NE(pane.GetFirstPane(), nullptr);
-  ASSERT_NE(pane.GetSecondPane(), nullptr);
-  EXPECT_EQ(pane.GetFocusChild(), pane.GetFirstPane());
-  EXPECT_EQ(pane.CountNumberOfDirectChildren(), 2);
-}
-
-TEST_F(AdjustablePanes, TheSetterAloneClampsAndLaysOutAgain) {
-  const struct {
-    double set, stored;
-    long firstWidth;
-  } kCases[] = {{0.99, 0.95, 190}, {-1, 0.05, 10}, {0.4, 0.4, 80}, {2.0, 0.95, 190}};
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.set);
-    PaneTree tree(true, 200, 100, 1.2);
-    EXPECT_EQ(tree.pane->GetPaneSplitterPosition(), 1.2);
-    tree.pane->SetPaneSplitterPosition(c.set);
-    EXPECT_EQ(tree.pane->GetPaneSplitterPosition(), c.stored);
-    EXPECT_EQ(tree.first->GetBoundingBox().Width, c.firstWidth);
-    EXPECT_EQ(tree.second->GetBoundingBox().X, c.firstWidth + 4);
-  }
-}
-
-TEST_F(AdjustablePanes, AHiddenPaneLosesTheFocus) {
-  const struct {
-    bool secondFocused;
-    long visibility;
-    bool focusKept;
-  } kCases[] = {
-      {true, 0, false}, {false, 0, true}, {false, 1, false}, {true, 1, true}, {true, 2, true}};
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(testing::Message() << c.secondFocused << " " << c.visibility);
-    PaneTree tree(true, 200, 100, 0.5);
-    ZQF_Glyph* focused = c.secondFocused ? tree.second : tree.first;
-    tree.pane->SetFocusChild(focused);
-    tree.pane->SetPaneVisibility(c.visibility);
-    EXPECT_EQ(tree.pane->GetFocusChild(), c.focusKept ? focused : nullptr);
-    EXPECT_EQ(tree.pane->GetPaneVisibility(), c.visibility);
-  }
-}
-
-TEST_F(AdjustablePanes, ResizeCursorOnlyOverTheBarOnTheFirstTry) {
-  const struct {
-    const char* why;
-    bool horizontal;
-    long x, y;
-    bool secondTry;
-    int cursor;  // a cursor metric; 0 means left alone
-  } kCases[] = {
-      {"side by side, on the bar", true, 101, 50, false, 9},
-      {"side by side, bar's far edge is outside", true, 104, 50, false, 0},
-      {"side by side, in the first pane", true, 50, 50, false, 0},
-      {"second try", true, 101, 50, true, 0},
-      {"stacked, on the bar", false, 50, 100, false, 8},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    PaneTree tree(c.horizontal, 200, 200, 0.5);
-    ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(0));
-    ZQF_SetCursorMouseMessage message(c.x, c.y, false, false, false);
-    tree.pane->HandleMouseSetCursor(message, c.secondTry);
-    EXPECT_EQ(HandleOf(ZQR_Cursor::GetCursorToUse()), HandleOf(ZQF_GetCursorMetric(c.cursor)));
-    EXPECT_FALSE(message.IsHandled());
-  }
-}
-
-// Builds the message of one row of the command tables.
-using MessageMaker = std::function<ZQF_Message*()>;
 template <class T>
-MessageMaker Make() {
+std::function<ZQF_Message*()> Make() {
   return [] { return new T; };
 }
 
-TEST_F(AdjustablePanes, CommandsOnTheFirstTry) {
+// Commands change the visibility (a hidden pane loses the focus) and the
+// focus; updates answer enabled when handled, and checked. Without a focused
+// window no pane is on the focus path, so next and previous both go from
+// the first pane (focus 'f') of two to the second ('s').
+TEST_F(AdjustablePanes, CommandsAndUpdates) {
   const struct {
-    const char* why;
-    MessageMaker make;
-    bool secondTry;
-    bool handled;
-    long visibility;  // after; it was 2
-    bool secondFocused;
-  } kCases[] = {
-      {"next pane", Make<ZQF_NextPaneCommandMessage>(), false, true, 2, true},
-      {"previous pane", Make<ZQF_PreviousPaneCommandMessage>(), false, true, 2, true},
-      {"show first", Make<ZQF_ShowFirstPaneToggleCommandMessage>(), false, true, 0, false},
-      {"show second", Make<ZQF_ShowSecondPaneToggleCommandMessage>(), false, true, 1, false},
-      {"show both", Make<ZQF_ShowBothPanesToggleCommandMessage>(), false, true, 2, false},
-      {"second try", Make<ZQF_ShowFirstPaneToggleCommandMessage>(), true, false, 2, false},
-      {"another command", Make<ZQF_CopyCommandMessage>(), false, false, 2, false},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    PaneTree tree(true, 200, 100, 0.5);
-    std::unique_ptr<ZQF_Message> message(c.make());
-    tree.pane->HandleCommand(static_cast<ZQF_CommandMessage&>(*message), c.secondTry);
-    EXPECT_EQ(message->IsHandled(), c.handled);
-    EXPECT_EQ(tree.pane->GetPaneVisibility(), c.visibility);
-    // Without a focused window no pane is on the focus path, so both
-    // directions start from the first pane of two.
-    EXPECT_EQ(tree.pane->GetFocusChild() == tree.second, c.secondFocused);
-  }
-}
-
-TEST_F(AdjustablePanes, UpdatesAnswerEnabledAndTheCheckedVisibility) {
-  const struct {
-    const char* why;
-    MessageMaker make;
+    std::function<ZQF_Message*()> make;
     long visibility;
-    bool secondTry;
-    bool handled, enabled, checked;
+    bool secondTry, handled, checked;
+    long visibilityAfter;
+    char focus;  // 'f', 's' or '-' for none
   } kCases[] = {
-      {"next pane", Make<ZQF_NextPaneCommandUpdateMessage>(), 1, false, true, true, false},
-      {"previous pane", Make<ZQF_PreviousPaneCommandUpdateMessage>(), 1, false, true, true, false},
-      {"show first, second shown", Make<ZQF_ShowFirstPaneToggleCommandUpdateMessage>(), 1, false,
-       true, true, false},
-      {"show second, second shown", Make<ZQF_ShowSecondPaneToggleCommandUpdateMessage>(), 1, false,
-       true, true, true},
-      {"show both, second shown", Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(), 1, false,
-       true, true, false},
-      {"show first, first shown", Make<ZQF_ShowFirstPaneToggleCommandUpdateMessage>(), 0, false,
-       true, true, true},
-      {"show both, both shown", Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(), 2, false, true,
-       true, true},
-      {"second try", Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(), 2, true, false, false,
-       false},
-      {"another update", Make<ZQF_CopyCommandUpdateMessage>(), 2, false, false, false, false},
+      {Make<ZQF_NextPaneCommandMessage>(), 2, false, true, false, 2, 's'},
+      {Make<ZQF_PreviousPaneCommandMessage>(), 2, false, true, false, 2, 's'},
+      {Make<ZQF_ShowFirstPaneToggleCommandMessage>(), 2, false, true, false, 0, 'f'},
+      {Make<ZQF_ShowSecondPaneToggleCommandMessage>(), 2, false, true, false, 1, '-'},
+      {Make<ZQF_ShowBothPanesToggleCommandMessage>(), 0, false, true, false, 2, 'f'},
+      {Make<ZQF_ShowFirstPaneToggleCommandMessage>(), 2, true, false, false, 2, 'f'},
+      {Make<ZQF_CopyCommandMessage>(), 2, false, false, false, 2, 'f'},
+      {Make<ZQF_NextPaneCommandUpdateMessage>(), 1, false, true, false, 1, '-'},
+      {Make<ZQF_ShowFirstPaneToggleCommandUpdateMessage>(), 1, false, true, false, 1, '-'},
+      {Make<ZQF_ShowSecondPaneToggleCommandUpdateMessage>(), 1, false, true, true, 1, '-'},
+      {Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(), 1, false, true, false, 1, '-'},
+      {Make<ZQF_ShowFirstPaneToggleCommandUpdateMessage>(), 0, false, true, true, 0, 'f'},
+      {Make<ZQF_CopyCommandUpdateMessage>(), 2, false, false, false, 2, 'f'},
   };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
+  for (size_t i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
+    const auto& c = kCases[i];
+    SCOPED_TRACE(i);
     PaneTree tree(true, 200, 100, 0.5, c.visibility);
     std::unique_ptr<ZQF_Message> message(c.make());
-    tree.pane->HandleUpdate(static_cast<ZQF_UpdateMessage&>(*message), c.secondTry);
+    if (auto* command = dynamic_cast<ZQF_CommandMessage*>(message.get())) {
+      tree.pane->HandleCommand(*command, c.secondTry);
+    } else {
+      tree.pane->HandleUpdate(static_cast<ZQF_UpdateMessage&>(*message), c.secondTry);
+      EXPECT_EQ(static_cast<ZQF_StandardCommandUpdateMessage&>(*message).IsEnabled(), c.handled);
+    }
     EXPECT_EQ(message->IsHandled(), c.handled);
-    const auto& update = static_cast<ZQF_StandardCommandUpdateMessage&>(*message);
-    EXPECT_EQ(update.IsEnabled(), c.enabled);
-    if (const auto* toggle = dynamic_cast<ZQF_StandardToggleCommandUpdateMessage*>(&*message)) {
+    if (auto* toggle = dynamic_cast<ZQF_StandardToggleCommandUpdateMessage*>(message.get())) {
       EXPECT_EQ(toggle->IsChecked(), c.checked);
     }
+    EXPECT_EQ(tree.pane->GetPaneVisibility(), c.visibilityAfter);
+    const ZQF_Glyph* focus = tree.pane->GetFocusChild();
+    EXPECT_EQ(focus == tree.first ? 'f' : focus == tree.second ? 's' : '-', c.focus);
   }
 }
 
