@@ -70,8 +70,7 @@ TEST_F(ImageGlyphs, DesiredImageSizeIsTheFixedGlyphSize) {
       {400, 150, 10, 0, 10, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.imageW << "x" << c.imageH << " at " << c.desiredW << ","
-                                    << c.desiredH);
+    SCOPED_TRACE(testing::Message() << c.imageW << " " << c.desiredW << " " << c.desiredH);
     ZQF_ImageDisplayGlyph glyph(ZQIMG_Image(c.imageW, c.imageH, 24));
     glyph.SetDesiredImageSize(c.desiredW, c.desiredH);
     glyph.SetScaleImage(true);
