@@ -293,3 +293,32 @@ TOOLBAR_PICTURES = [
     ("ZQF_BrowseBack_ToolbarButtonBitmap", BACK),  # an arrow to the left
     ("ZQF_BrowseForward_ToolbarButtonBitmap", mirrored(BACK)),
 ]
+
+
+# The arrows of the scroll bars: 10 x 10, one pixel to one pixel on a
+# 16-pixel arrow button.
+SCROLL_UP_ARROW = [
+    "..........",
+    "..........",
+    "..........",
+    "....##....",
+    "...####...",
+    "..######..",
+    ".########.",
+    "..........",
+    "..........",
+    "..........",
+]
+
+
+def transposed(picture):
+    """The picture mirrored along its main diagonal."""
+    return ["".join(row[i] for row in picture) for i in range(len(picture[0]))]
+
+
+SCROLL_BAR_PICTURES = [
+    ("ZQF_ScrollBarUpArrowBitmap", SCROLL_UP_ARROW),
+    ("ZQF_ScrollBarDownArrowBitmap", SCROLL_UP_ARROW[::-1]),
+    ("ZQF_ScrollBarLeftArrowBitmap", transposed(SCROLL_UP_ARROW)),
+    ("ZQF_ScrollBarRightArrowBitmap", mirrored(transposed(SCROLL_UP_ARROW))),
+]

@@ -11,6 +11,7 @@ import struct
 
 # The bitmap buttons' pictures, drawn as text beside this script.
 from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
+from button_pictures import SCROLL_BAR_PICTURES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -277,6 +278,7 @@ BITMAPS = [
 ]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in SCROLL_BAR_PICTURES]
 
 
 # Drag feedback and wheel-button scrolling.
