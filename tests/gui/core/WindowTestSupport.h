@@ -94,6 +94,10 @@ class WindowTest : public GuiStageTest {
     ReportedErrors().clear();
     ZQ_SetErrorReportingFunction(&RecordReportedError);
     SetModifierKeys(false, false, false);
+    // The real pointer waits in the screen's far corner, away from every test
+    // window: a window opening under it would get mouse moves at its place
+    // that no test sent.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
   }
   void TearDown() override {
     for (HWND window : opened) {
