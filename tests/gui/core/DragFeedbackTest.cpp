@@ -10,6 +10,9 @@
 #include "WindowTestSupport.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_DragOperationDrawingContext.h"
+#include "ZQF_DragOperationMessage.h"
+#include "ZQF_Metrics.h"
+#include "ZQF_MessageRouter.h"
 #include "ZQLOW_WINGDI.h"
 
 namespace {
@@ -161,6 +164,20 @@ TEST_F(GuiStageTest, DragFeedbackIsRealisedOnlyWhenThePictureChanges) {
   drag.EraseFeedback();
   EXPECT_EQ(screenContexts, 1);
   EXPECT_EQ(drag.GetFeedbackArea(), ZQ_Rectangle<long>(-9999, -9999, 0, 0));
+}
+
+TEST_F(GuiStageTest, DragOperationMessagesGoToTheMouseAndResetTheirAnswers) {
+  ZQF_DragOperationMessage& message = ZQF_GetDragOperationMessage();
+  EXPECT_EQ(message.GetDefaultRouter(), ZQF_GetMouseRouter());
+  Context feedback;
+  message.SetDrawingContext(&feedback);
+  feedback.FillDottedArea(0, 0, 5, 5);
+  message.SetCursor(ZQF_GetCursorMetric(1));
+  message.Reset();
+  EXPECT_EQ(feedback.GetNumComponents(), 0);
+  EXPECT_EQ(HandleOf(message.GetCursor()), HandleOf(ZQF_GetCursorMetric(0)));
+  message.SetDrawingContext(nullptr);
+  message.Reset();  // without a context
 }
 
 COLORREF ScreenPixel(long X, long Y) {
