@@ -28,8 +28,8 @@ bool ReadVersion(OSVERSIONINFOA& Version) {
 const double TickSeconds = 0.05;
 
 const char* const CursorNames[] = {
-    "ZQF_ScrollNCursor",  "ZQF_ScrollSCursor",  "ZQF_ScrollECursor",  "ZQF_ScrollWCursor",
-    "ZQF_ScrollNECursor", "ZQF_ScrollNWCursor", "ZQF_ScrollSECursor", "ZQF_ScrollSWCursor",
+    "ZQF_ScrollNCursor",  "ZQF_ScrollSCursor",  "ZQF_ScrollECursor",   "ZQF_ScrollWCursor",
+    "ZQF_ScrollNECursor", "ZQF_ScrollNWCursor", "ZQF_ScrollSECursor",  "ZQF_ScrollSWCursor",
     "ZQF_ScrollNSCursor", "ZQF_ScrollEWCursor", "ZQF_ScrollNSEWCursor"};
 const int NumCursors = sizeof CursorNames / sizeof CursorNames[0];
 
@@ -49,10 +49,9 @@ const ZQR_Cursor& CursorNamed(const char* Name) {
 // The sectors counter-clockwise from west, each 45 degrees wide; a bound
 // belongs to the sector after it.
 const char* CompassCursor(long Dx, long Dy) {
-  static const char* const sectors[] = {"ZQF_ScrollWCursor",  "ZQF_ScrollSWCursor",
-                                        "ZQF_ScrollSCursor",  "ZQF_ScrollSECursor",
-                                        "ZQF_ScrollECursor",  "ZQF_ScrollNECursor",
-                                        "ZQF_ScrollNCursor",  "ZQF_ScrollNWCursor"};
+  static const char* const sectors[] = {
+      "ZQF_ScrollWCursor", "ZQF_ScrollSWCursor", "ZQF_ScrollSCursor", "ZQF_ScrollSECursor",
+      "ZQF_ScrollECursor", "ZQF_ScrollNECursor", "ZQF_ScrollNCursor", "ZQF_ScrollNWCursor"};
   const double pi = 3.14159265358979323846;
   const double angle = std::atan2(static_cast<double>(-Dy), static_cast<double>(Dx)) * 180 / pi;
   for (int i = 0; i < 8; ++i) {
@@ -147,12 +146,15 @@ const char* MouseWheelScrollDragOperation::GetCursorName() const {
   const long dx = GetCurrentMousePosition().X - GetStartMousePosition().X;
   const long dy = GetCurrentMousePosition().Y - GetStartMousePosition().Y;
   const long r = DeadZoneRadius;
-  const bool movedAway = ((dx < 0 ? -dx : dx) >= r && AxisMode != 0) ||
-                         ((dy < 0 ? -dy : dy) >= r && AxisMode != 1);
+  const bool movedAway =
+      ((dx < 0 ? -dx : dx) >= r && AxisMode != 0) || ((dy < 0 ? -dy : dy) >= r && AxisMode != 1);
   switch (AxisMode) {
-    case 0: return !movedAway ? "ZQF_ScrollNSCursor" : dy < 1 ? "ZQF_ScrollNCursor" : "ZQF_ScrollSCursor";
-    case 1: return !movedAway ? "ZQF_ScrollEWCursor" : dx < 1 ? "ZQF_ScrollWCursor" : "ZQF_ScrollECursor";
-    case 2: return !movedAway ? "ZQF_ScrollNSEWCursor" : CompassCursor(dx, dy);
+    case 0:
+      return !movedAway ? "ZQF_ScrollNSCursor" : dy < 1 ? "ZQF_ScrollNCursor" : "ZQF_ScrollSCursor";
+    case 1:
+      return !movedAway ? "ZQF_ScrollEWCursor" : dx < 1 ? "ZQF_ScrollWCursor" : "ZQF_ScrollECursor";
+    case 2:
+      return !movedAway ? "ZQF_ScrollNSEWCursor" : CompassCursor(dx, dy);
   }
   ZQ_ASSERT(false);
   return "ZQF_ScrollNSCursor";
@@ -201,8 +203,8 @@ void MouseWheelScrollDragOperation::EraseOriginBitmap() {
 
 void ZQF_MouseWheel_BeginWheelScrollDragOperation(ZQF_Glyph* InitiatingGlyph,
                                                   const ZQF_WheelScrollCallback& ScrollCallback,
-                                                  int AxisMode, int StepMode,
-                                                  double MinimumSpeed, double MaximumSpeed) {
+                                                  int AxisMode, int StepMode, double MinimumSpeed,
+                                                  double MaximumSpeed) {
   MouseWheelScrollDragOperation drag(InitiatingGlyph, ScrollCallback, AxisMode, StepMode,
                                      MinimumSpeed, MaximumSpeed);
   ZQF_PerformDraggingOperation(drag);

@@ -83,7 +83,7 @@ class MouseWheelScrollDragOperation : public ZQF_DragOperation {
 // mode 0, step mode 0 and speeds 4 to 99999.
 void ZQF_MouseWheel_BeginWheelScrollDragOperation(ZQF_Glyph* InitiatingGlyph,
                                                   const ZQF_WheelScrollCallback& ScrollCallback,
-                                                  int AxisMode, int StepMode,
-                                                  double MinimumSpeed, double MaximumSpeed);
+                                                  int AxisMode, int StepMode, double MinimumSpeed,
+                                                  double MaximumSpeed);
 
 #endif
