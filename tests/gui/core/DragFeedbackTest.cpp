@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "DragTestSupport.h"
+#include "DrawingTestSupport.h"
 #include "GuiStageTestSupport.h"
 #include "WindowTestSupport.h"
 #include "ZQF_Canvas.h"
@@ -182,6 +183,21 @@ TEST_F(GuiStageTest, DragFeedbackIsRealisedOnlyWhenThePictureChanges) {
   drag.EraseFeedback();
   EXPECT_EQ(screenContexts, 1);
   EXPECT_EQ(drag.GetFeedbackArea(), ZQ_Rectangle<long>(-9999, -9999, 0, 0));
+}
+
+TEST_F(GuiStageTest, DragComponentsInvertThroughTheClipAndLeaveTheXorMixSet) {
+  DibSurface surface(40, 40);
+  Context feedback;
+  feedback.Clip(ZQ_Rectangle<long>(0, 0, 20, 40));
+  feedback.FillDottedArea(0, 0, 40, 10);
+  feedback.DrawLine(5, 30, 35, 30, 1);
+  feedback.DrawOn(surface.GetHDC());
+  EXPECT_EQ(surface.GetInkBox(), ZQ_Rectangle<long>(0, 0, 20, 31)) << "nothing right of the clip";
+  // White inverted by light grey: every other dot of the area, the line.
+  EXPECT_EQ(surface.CountPixels(ZQR_Color(63, 63, 63)), 100 + 15);
+  EXPECT_EQ(::GetROP2(surface.GetHDC()), R2_XORPEN);
+  feedback.DrawOn(surface.GetHDC());
+  EXPECT_EQ(surface.CountPixels(ZQR_Color_White), 40 * 40);
 }
 
 TEST_F(GuiStageTest, DragOperationMessagesGoToTheMouseAndResetTheirAnswers) {
