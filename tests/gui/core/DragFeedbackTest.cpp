@@ -71,40 +71,20 @@ TEST_F(GuiStageTest, DragDrawingContextsDescribeTheirPictures) {
 }
 
 TEST_F(GuiStageTest, DragDrawingContextsCompareComponentByComponent) {
+  const Fill area = [](Context& C) { C.FillDottedArea(1, 2, 3, 4); };
+  const Fill line = [](Context& C) { C.DrawLine(0, 0, 5, 5, 1); };
+  const Fill clip = [](Context& C) { C.Clip(ZQ_Rectangle<long>(1, 2, 3, 4)); };
+  const auto then = [](Fill A, Fill B) -> Fill { return [A, B](Context& C) { A(C), B(C); }; };
   const struct {
     const char* why;
     Fill a;
     Fill b;
     bool equal;
   } kCases[] = {
-      {"same order",
-       [](Context& C) {
-         C.FillDottedArea(1, 2, 3, 4);
-         C.DrawLine(0, 0, 5, 5, 1);
-       },
-       [](Context& C) {
-         C.FillDottedArea(1, 2, 3, 4);
-         C.DrawLine(0, 0, 5, 5, 1);
-       },
-       true},
-      {"other order",
-       [](Context& C) {
-         C.FillDottedArea(1, 2, 3, 4);
-         C.DrawLine(0, 0, 5, 5, 1);
-       },
-       [](Context& C) {
-         C.DrawLine(0, 0, 5, 5, 1);
-         C.FillDottedArea(1, 2, 3, 4);
-       },
-       false},
-      {"same fields, other class", [](Context& C) { C.FillDottedArea(1, 2, 3, 4); },
-       [](Context& C) { C.Clip(ZQ_Rectangle<long>(1, 2, 3, 4)); }, false},
-      {"one more component", [](Context& C) { C.FillDottedArea(1, 2, 3, 4); },
-       [](Context& C) {
-         C.FillDottedArea(1, 2, 3, 4);
-         C.FillDottedArea(1, 2, 3, 4);
-       },
-       false},
+      {"same order", then(area, line), then(area, line), true},
+      {"other order", then(area, line), then(line, area), false},
+      {"same fields, other class", area, clip, false},
+      {"one more component", area, then(area, area), false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
