@@ -292,7 +292,7 @@ def scroll_marks(directions, scale=1.0):
         for dx, dy in directions:
             along = (qx * dx + qy * dy) / scale
             across = abs(qx * -dy + qy * dx) / scale
-            if 5 <= along <= 13 and across <= (13 - along) * 0.8:
+            if 6 <= along <= 13 and across <= (13 - along) * 0.7:
                 return True
         return False
     return shape

@@ -29,8 +29,10 @@ bool IsSwallowedCancel(UINT Message) {
     case WM_NCMBUTTONDBLCLK:
     case WM_NCMBUTTONDOWN:
     case WM_NCRBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN: return true;
-    default: return false;
+    case WM_NCRBUTTONDOWN:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -43,8 +45,10 @@ bool IsPassedOnCancel(UINT Message) {
     case WM_ACTIVATEAPP:
     case WM_ACTIVATE:
     case WM_INITMENU:
-    case WM_INITMENUPOPUP: return true;
-    default: return false;
+    case WM_INITMENUPOPUP:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -55,8 +59,10 @@ bool IsButtonPress(UINT Message) {
     case WM_MBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: return true;
-    default: return false;
+    case WM_RBUTTONDOWN:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -122,6 +128,7 @@ void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
 }
 
 void ZQF_DragOperation::AbandonAfterError() noexcept {
+  if (!HookID && !RawHookID) return;  // ended properly
   try {
     if (HookID) ZQF_UninstallStandardMessageHooks(HookID);
     if (RawHookID) ZQF_UninstallRawHooks(RawHookID);
@@ -232,14 +239,16 @@ void ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag) {
   ZQ_ASSERT(CurrentDragOperation == NULL);
   if (CurrentDragOperation) return;  // the assertion was ignored
   CurrentDragOperation = &Drag;
-  try {
-    Drag.BeginDragOperation();
-  } catch (...) {
-    Drag.AbandonAfterError();
-    CurrentDragOperation = nullptr;
-    throw;
-  }
-  CurrentDragOperation = nullptr;
+  // An error in a callback may stop the loop or End half-way (the window
+  // procedure reports it): nothing of the drag may outlive the run.
+  struct RunEnd {
+    ~RunEnd() {
+      Drag.AbandonAfterError();
+      CurrentDragOperation = nullptr;
+    }
+    ZQF_DragOperation& Drag;
+  } runEnd{Drag};
+  Drag.BeginDragOperation();
 }
 
 ZQF_DragOperation* ZQF_GetCurrentDragOperation() { return CurrentDragOperation; }

@@ -72,8 +72,10 @@ class ZQF_DragOperation {
   bool IsReleasedWithoutMoving() const { return ReleasedWithoutMoving; }
   const ZQF_DragOperationDrawingContext& GetDrawingContext() const { return *DrawingContext; }
 
-  // After an exception left the nested loop: removes the hooks, the capture,
-  // the confinement and the feedback, so nothing points at a dead drag.
+  // After an error cut the drag short (an exception left the nested loop,
+  // or a callback threw inside End): removes its hooks, capture,
+  // confinement and feedback, so nothing points at a dead drag. Nothing
+  // when the drag ended properly.
   void AbandonAfterError() noexcept;
 
  protected:

@@ -11,7 +11,8 @@ using OwnedGdiObject = ZQ_Owned<HGDIOBJ, &ZQLOW_WINGDI::DeleteObject>;
 // Selects an object for the life of the scope, then the previous one back.
 class SelectedObject {
  public:
-  SelectedObject(HDC DC, HGDIOBJ Object) : DC(DC), Previous(ZQLOW_WINGDI::SelectObject(DC, Object)) {}
+  SelectedObject(HDC DC, HGDIOBJ Object)
+      : DC(DC), Previous(ZQLOW_WINGDI::SelectObject(DC, Object)) {}
   ~SelectedObject() {
     try {
       ZQLOW_WINGDI::SelectObject(DC, Previous);

@@ -30,8 +30,7 @@ void ZQF_DragOperationDrawingContext::FillDottedArea(long X, long Y, long Width,
   Add(new ZQF_FillDottedAreaDrawingComponent(ZQ_Rectangle<long>(X, Y, Width, Height)));
 }
 
-void ZQF_DragOperationDrawingContext::DrawLine(long X1, long Y1, long X2, long Y2,
-                                               long PenWidth) {
+void ZQF_DragOperationDrawingContext::DrawLine(long X1, long Y1, long X2, long Y2, long PenWidth) {
   Add(new ZQF_DrawLineDrawingComponent(X1, Y1, X2, Y2, PenWidth));
 }
 
@@ -55,8 +54,8 @@ void ZQF_DragOperationDrawingContext::DrawArrowhead(long FromX, long FromY, long
   const double pi = 3.14159265358979323846;
   const double a = HalfAngle * pi / 180.0;
   const double length = ZQF_GetSizeMetric(7).X;
-  const double shaft = std::atan2(static_cast<double>(TipY - FromY),
-                                  static_cast<double>(TipX - FromX));
+  const double shaft =
+      std::atan2(static_cast<double>(TipY - FromY), static_cast<double>(TipX - FromX));
   for (const double phi : {shaft + pi + a, shaft + pi - a}) {
     DrawLine(TipX, TipY, TipX + RoundHalfDown(length * std::cos(phi)),
              TipY + RoundHalfDown(length * std::sin(phi)), PenWidth);

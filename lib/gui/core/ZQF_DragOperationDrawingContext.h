@@ -28,8 +28,7 @@ class ZQF_DragOperationDrawingContext {
                            long BorderWidthY);
   // Two lines from the tip back at HalfAngle degrees either side of the
   // shaft, each size metric 7 x long; nothing when the shaft is a point.
-  void DrawArrowhead(long FromX, long FromY, long TipX, long TipY, long PenWidth,
-                     double HalfAngle);
+  void DrawArrowhead(long FromX, long FromY, long TipX, long TipY, long PenWidth, double HalfAngle);
 
   void Clear();
   // Draws every component, in order, on a device context of the screen.
@@ -42,9 +41,7 @@ class ZQF_DragOperationDrawingContext {
   long GetNumComponents() const { return Components.GetNumElements(); }
 
   bool operator==(const ZQF_DragOperationDrawingContext& Other) const;
-  bool operator!=(const ZQF_DragOperationDrawingContext& Other) const {
-    return !(*this == Other);
-  }
+  bool operator!=(const ZQF_DragOperationDrawingContext& Other) const { return !(*this == Other); }
 
  private:
   void Add(ZQF_DragOperationDrawingComponent* Component);

@@ -24,8 +24,7 @@ class ZQF_RectangleDragOperation : public ZQF_DragOperation {
 
  protected:
   ZQF_RectangleDragOperation(ZQF_Glyph* InitiatingGlyph, const ZQ_Rectangle<long>& Rectangle,
-                             long BorderWidthX, long BorderWidthY,
-                             const ZQ_Rectangle<long>& Limit,
+                             long BorderWidthX, long BorderWidthY, const ZQ_Rectangle<long>& Limit,
                              const ZQF_RectangleDragCallback& FinishCallback);
   // The rectangle for the current mouse position.
   virtual ZQ_Rectangle<long> ComputeCurrentRectangle() = 0;

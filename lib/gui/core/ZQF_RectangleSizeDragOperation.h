@@ -23,8 +23,7 @@ class ZQF_RectangleSizeDragOperation : public ZQF_RectangleDragOperation {
   // as that side (the left and top tests win on narrow rectangles); the
   // middle gives 0, as the top-left corner does.
   static int ClassifyCursorLocation(const ZQ_Rectangle<long>& R,
-                                    const ZQ_Point<long>& CornerThreshold,
-                                    const ZQ_Point<long>& P);
+                                    const ZQ_Point<long>& CornerThreshold, const ZQ_Point<long>& P);
   // The resize cursor of an edge code.
   static ZQR_Cursor GetCursor(int EdgeCode);
   ZQR_Cursor GetCursor() override { return GetCursor(EdgeCode); }

@@ -16,8 +16,8 @@ class ZQF_RectangularAreaDragOperation : public ZQF_DragOperation {
  public:
   // Border widths of 0 mean size metric 0, minimum extents of 0 size metric
   // 13; a clip area of width 0 means the whole screen.
-  ZQF_RectangularAreaDragOperation(ZQF_Glyph* InitiatingGlyph, long BorderWidthX,
-                                   long BorderWidthY, long MinimumExtentX, long MinimumExtentY,
+  ZQF_RectangularAreaDragOperation(ZQF_Glyph* InitiatingGlyph, long BorderWidthX, long BorderWidthY,
+                                   long MinimumExtentX, long MinimumExtentY,
                                    const ZQ_Rectangle<long>& ClipArea,
                                    const ZQF_RectangularAreaDragCallback& FinishCallback);
 

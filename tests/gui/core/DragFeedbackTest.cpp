@@ -6,10 +6,14 @@
 #include <memory>
 
 #include "DragTestSupport.h"
+#include "DrawingTestSupport.h"
 #include "GuiStageTestSupport.h"
 #include "WindowTestSupport.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_DragOperationDrawingContext.h"
+#include "ZQF_DragOperationMessage.h"
+#include "ZQF_MessageRouter.h"
+#include "ZQF_Metrics.h"
 #include "ZQLOW_WINGDI.h"
 
 namespace {
@@ -57,8 +61,8 @@ TEST_F(GuiStageTest, DragDrawingContextsDescribeTheirPictures) {
          C.DrawLine(50, 0, 42, -14, 1);
          C.DrawLine(50, 0, 42, 14, 1);
        }},
-      {"arrowhead of a point shaft adds nothing", [](Context& C) { C.DrawArrowhead(5, 5, 5, 5, 1, 30); },
-       [](Context&) {}},
+      {"arrowhead of a point shaft adds nothing",
+       [](Context& C) { C.DrawArrowhead(5, 5, 5, 5, 1, 30); }, [](Context&) {}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -67,24 +71,20 @@ TEST_F(GuiStageTest, DragDrawingContextsDescribeTheirPictures) {
 }
 
 TEST_F(GuiStageTest, DragDrawingContextsCompareComponentByComponent) {
+  const Fill area = [](Context& C) { C.FillDottedArea(1, 2, 3, 4); };
+  const Fill line = [](Context& C) { C.DrawLine(0, 0, 5, 5, 1); };
+  const Fill clip = [](Context& C) { C.Clip(ZQ_Rectangle<long>(1, 2, 3, 4)); };
+  const auto then = [](Fill A, Fill B) -> Fill { return [A, B](Context& C) { A(C), B(C); }; };
   const struct {
     const char* why;
     Fill a;
     Fill b;
     bool equal;
   } kCases[] = {
-      {"both empty", [](Context&) {}, [](Context&) {}, true},
-      {"same order", [](Context& C) { C.FillDottedArea(1, 2, 3, 4); C.DrawLine(0, 0, 5, 5, 1); },
-       [](Context& C) { C.FillDottedArea(1, 2, 3, 4); C.DrawLine(0, 0, 5, 5, 1); }, true},
-      {"other order", [](Context& C) { C.FillDottedArea(1, 2, 3, 4); C.DrawLine(0, 0, 5, 5, 1); },
-       [](Context& C) { C.DrawLine(0, 0, 5, 5, 1); C.FillDottedArea(1, 2, 3, 4); }, false},
-      {"same fields, other class",
-       [](Context& C) { C.FillDottedArea(1, 2, 3, 4); },
-       [](Context& C) { C.Clip(ZQ_Rectangle<long>(1, 2, 3, 4)); }, false},
-      {"pen width differs", [](Context& C) { C.DrawLine(0, 0, 5, 5, 1); },
-       [](Context& C) { C.DrawLine(0, 0, 5, 5, 2); }, false},
-      {"one more component", [](Context& C) { C.FillDottedArea(1, 2, 3, 4); },
-       [](Context& C) { C.FillDottedArea(1, 2, 3, 4); C.FillDottedArea(1, 2, 3, 4); }, false},
+      {"same order", then(area, line), then(area, line), true},
+      {"other order", then(area, line), then(line, area), false},
+      {"same fields, other class", area, clip, false},
+      {"one more component", area, then(area, area), false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -100,9 +100,11 @@ TEST_F(GuiStageTest, DragDrawingBoundingBoxesSkipClips) {
     ZQ_Rectangle<long> box;
   } kCases[] = {
       {"empty", [](Context&) {}, {-9999, -9999, 0, 0}},
-      {"a clip alone", [](Context& C) { C.Clip(ZQ_Rectangle<long>(0, 0, 50, 50)); },
+      {"a clip alone",
+       [](Context& C) { C.Clip(ZQ_Rectangle<long>(0, 0, 50, 50)); },
        {-9999, -9999, 0, 0}},
-      {"a reversed line grows by its pen", [](Context& C) { C.DrawLine(10, 10, 0, 0, 2); },
+      {"a reversed line grows by its pen",
+       [](Context& C) { C.DrawLine(10, 10, 0, 0, 2); },
        {-2, -2, 14, 14}},
       {"union of an area and a line after a clip",
        [](Context& C) {
@@ -161,6 +163,35 @@ TEST_F(GuiStageTest, DragFeedbackIsRealisedOnlyWhenThePictureChanges) {
   drag.EraseFeedback();
   EXPECT_EQ(screenContexts, 1);
   EXPECT_EQ(drag.GetFeedbackArea(), ZQ_Rectangle<long>(-9999, -9999, 0, 0));
+}
+
+TEST_F(GuiStageTest, DragComponentsInvertThroughTheClipAndLeaveTheXorMixSet) {
+  DibSurface surface(40, 40);
+  Context feedback;
+  feedback.Clip(ZQ_Rectangle<long>(0, 0, 20, 40));
+  feedback.FillDottedArea(0, 0, 40, 10);
+  feedback.DrawLine(5, 30, 35, 30, 1);
+  feedback.DrawOn(surface.GetHDC());
+  EXPECT_EQ(surface.GetInkBox(), ZQ_Rectangle<long>(0, 0, 20, 31)) << "nothing right of the clip";
+  // White inverted by light grey: every other dot of the area, the line.
+  EXPECT_EQ(surface.CountPixels(ZQR_Color(63, 63, 63)), 100 + 15);
+  EXPECT_EQ(::GetROP2(surface.GetHDC()), R2_XORPEN);
+  feedback.DrawOn(surface.GetHDC());
+  EXPECT_EQ(surface.CountPixels(ZQR_Color_White), 40 * 40);
+}
+
+TEST_F(GuiStageTest, DragOperationMessagesGoToTheMouseAndResetTheirAnswers) {
+  ZQF_DragOperationMessage& message = ZQF_GetDragOperationMessage();
+  EXPECT_EQ(message.GetDefaultRouter(), ZQF_GetMouseRouter());
+  Context feedback;
+  message.SetDrawingContext(&feedback);
+  feedback.FillDottedArea(0, 0, 5, 5);
+  message.SetCursor(ZQF_GetCursorMetric(1));
+  message.Reset();
+  EXPECT_EQ(feedback.GetNumComponents(), 0);
+  EXPECT_EQ(HandleOf(message.GetCursor()), HandleOf(ZQF_GetCursorMetric(0)));
+  message.SetDrawingContext(nullptr);
+  message.Reset();  // without a context
 }
 
 COLORREF ScreenPixel(long X, long Y) {

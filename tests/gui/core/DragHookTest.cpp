@@ -16,8 +16,7 @@ TEST(DragOperationHooks, NotifyFromACopyInInstallationOrder) {
   ProcessHooks_ProcessMouseMove();
   ProcessHooks_EndDragOperation(true);
   ProcessHooks_EndDragOperation(false);
-  EXPECT_EQ(Joined(log),
-            "a.begin b.begin a.move b.move a.end cancelled b.end cancelled b.end");
+  EXPECT_EQ(Joined(log), "a.begin b.begin a.move b.move a.end cancelled b.end cancelled b.end");
 }
 
 TEST(DragOperationHooks, AHookInstalledTwiceIsCalledTwice) {

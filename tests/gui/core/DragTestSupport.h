@@ -61,8 +61,8 @@ struct FinishRecorder {
                     (Cancelled ? " cancelled" : ""));
   }
   static std::string Text(const ZQ_Rectangle<long>& R) {
-    return "(" + std::to_string(R.X) + ", " + std::to_string(R.Y) + ", " +
-           std::to_string(R.Width) + ", " + std::to_string(R.Height) + ")";
+    return "(" + std::to_string(R.X) + ", " + std::to_string(R.Y) + ", " + std::to_string(R.Width) +
+           ", " + std::to_string(R.Height) + ")";
   }
   std::vector<std::string> Calls;
 };

@@ -4,6 +4,8 @@
 // reached is applied unless the drag was cancelled.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "DragTestSupport.h"
 #include "WindowTestSupport.h"
 #include "ZQF_Metrics.h"
@@ -38,66 +40,51 @@ class WindowDragTest : public WindowTest {
     ASSERT_EQ(ZQF_GetAreaMetric(0), R(300, 200, 600, 500));
     client = new StretchyGlyph;
     window = OpenAround(client, R(400, 300, 200, 150));
-    ASSERT_EQ(window->GetWindowRectangle(), R(400, 300, 200, 150));
-  }
-  // The pointer at a screen point; then the input that ends the drag, in
-  // client coordinates.
-  void Prepare(long X, long Y, const std::vector<std::pair<UINT, ZQ_Point<long>>>& Input) {
-    ::SetCursorPos(X, Y);
-    PumpMessages();
-    for (const auto& m : Input) {
-      ::PostMessageA(window->GetWindowHandle(), m.first, m.first == WM_KEYDOWN ? VK_ESCAPE : 0,
-                     Point(m.second.X, m.second.Y));
-    }
   }
 
   StretchyGlyph* client = nullptr;
   ZQF_Window* window = nullptr;
-  std::vector<std::string> hookLog;
 };
 
-TEST_F(WindowDragTest, PositionDragsKeepAStripInsideTheWorkArea) {
-  const struct {
-    const char* why;
-    UINT ending;
-    R result;
-  } kCases[] = {
-      {"released", WM_LBUTTONUP, {500, 350, 200, 150}},
-      {"cancelled", WM_KEYDOWN, {400, 300, 200, 150}},
+TEST_F(WindowDragTest, DragsKeepTheWorkAreaAndTheMinimumSize) {
+  const std::function<void(ZQF_Window*, ZQF_Glyph*)> move = [](ZQF_Window* W, ZQF_Glyph*) {
+    W->BeginWindowPositionDrag();
   };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    window->SetWindowRectangle(R(400, 300, 200, 150));
-    RecordingDragHook hook(&hookLog);
-    Prepare(450, 320, {{WM_MOUSEMOVE, {150, 70}}, {c.ending, {150, 70}}});
-    window->BeginWindowPositionDrag();
-    // Origins from 116 (right edge 16 px past the work area's left) to 884
-    // (left edge 16 px before its right), held 50 and 20 px from the corner.
-    EXPECT_EQ(hook.ClipAreaAtBegin, R(166, 86, 769, 619));
-    EXPECT_EQ(window->GetWindowRectangle(), c.result);
-  }
-}
-
-TEST_F(WindowDragTest, SizeDragsKeepTheMinimumAndTheWorkArea) {
-  const struct {
-    const char* why;
-    UINT ending;
-    R result;
-  } kCases[] = {
-      {"released", WM_LBUTTONUP, {400, 300, 252, 202}},
-      {"cancelled", WM_KEYDOWN, {400, 300, 200, 150}},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    window->SetWindowRectangle(R(400, 300, 200, 150));
-    RecordingDragHook hook(&hookLog);
-    Prepare(598, 448, {{WM_MOUSEMOVE, {250, 200}}, {c.ending, {250, 200}}});
-    // The frame's request travels up to the top-level glyph.
+  // The size drag as a frame asks for it, up the parent chain.
+  const std::function<void(ZQF_Window*, ZQF_Glyph*)> size = [](ZQF_Window*, ZQF_Glyph* G) {
     ZQF_ContainerSizeDragRequestNotificationMessage request;
-    client->Dispatch(request);
-    // The bottom-right corner: width from 80, height from 60, right and
-    // bottom edges up to the work area's.
-    EXPECT_EQ(hook.ClipAreaAtBegin, R(478, 358, 421, 341));
+    G->Dispatch(request);
+  };
+  const struct {
+    const char* why;
+    std::function<void(ZQF_Window*, ZQF_Glyph*)> start;
+    ZQ_Point<long> press;
+    UINT ending;
+    R clip;
+    R result;
+  } kCases[] = {
+      // Origins from 116 (right edge 16 px past the work area's left) to
+      // 884 (left edge 16 px before its right), held at (50, 20).
+      {"moved", move, {450, 320}, WM_LBUTTONUP, {166, 86, 769, 619}, {500, 350, 200, 150}},
+      {"move cancelled", move, {450, 320}, WM_KEYDOWN, {166, 86, 769, 619}, {400, 300, 200, 150}},
+      // The bottom-right corner: width from 80, height from 60, right and
+      // bottom edges up to the work area's.
+      {"sized", size, {598, 448}, WM_LBUTTONUP, {478, 358, 421, 341}, {400, 300, 152, 72}},
+      {"size cancelled", size, {598, 448}, WM_KEYDOWN, {478, 358, 421, 341}, {400, 300, 200, 150}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    window->SetWindowRectangle(R(400, 300, 200, 150));
+    std::vector<std::string> hookLog;
+    RecordingDragHook hook(&hookLog);
+    ::SetCursorPos(c.press.X, c.press.Y);
+    PumpMessages();
+    // To (550, 370) on the screen, then the release or Escape.
+    const HWND handle = window->GetWindowHandle();
+    ::PostMessageA(handle, WM_MOUSEMOVE, 0, Point(150, 70));
+    ::PostMessageA(handle, c.ending, c.ending == WM_KEYDOWN ? VK_ESCAPE : 0, Point(150, 70));
+    c.start(window, client);
+    EXPECT_EQ(hook.ClipAreaAtBegin, c.clip);
     EXPECT_EQ(window->GetWindowRectangle(), c.result);
   }
 }
