@@ -1,0 +1,176 @@
+// Check boxes headless and offscreen: geometry and size forms, presses
+// outside the hot area, Enter, mnemonics, the picture chosen by state and
+// look, and the check-box group's arrow keys.
+#include <gtest/gtest.h>
+
+#include "../core/DrawingTestSupport.h"
+#include "ChoiceTestSupport.h"
+#include "ZQF_Canvas.h"
+#include "ZQF_LabelGlyph.h"
+#include "ZQF_Metrics.h"
+#include "ZQF_MnemonicQueryMessage.h"
+
+namespace {
+
+using CheckBoxes = GuiStageTest;
+
+TEST_F(CheckBoxes, GeometryAndSizeForms) {
+  const ZQ_Point<long> text = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "Wind");
+  const ZQ_Point<long> edge = ZQF_GetSizeMetric(1), margin = ZQF_GetSizeMetric(2);
+  const long gap = ZQF_GetSizeMetric(5).X;
+  ASSERT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_CheckBoxUp).GetSize(), ZQ_Point<long>(13, 13));
+  struct Case {
+    const char* text;
+    bool atStart;
+    long height;
+    ZQ_Rectangle<long> box, label;
+    ZQ_Point<long> size;
+  } cases[] = {
+      {"", false, 40, Box(94, 14, 13, 13), Box(94, 14, 13, 13), {13 + 2 * margin.X, 13 + 2 * margin.Y}},
+      {"", true, 40, Box(edge.X, 14, 13, 13), Box(edge.X, 14, 13, 13), {edge.X + 13 + gap, 2 * edge.Y + 13}},
+      {"&Wind", false, 40, Box(0, 13, 13, 13), Box(13 + gap, (40 - text.Y) / 2, text.X, text.Y),
+       {gap + 13 + text.X + margin.X, std::max(13L, text.Y + 2 * margin.Y)}},
+      {"&Wind", false, 5, Box(0, 0, 13, 13), Box(13 + gap, 0, text.X, text.Y), {0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + (c.atStart ? " at start " : " ") + std::to_string(c.height));
+    ZQF_CheckBoxGlyph check(c.text, false, ZQF_ButtonGlyph::State_Up);
+    check.SetBoxAtStart(c.atStart);
+    LayOut(check, Box(10, 20, 200, c.height));
+    ZQ_Rectangle<long> box, label, hot, expectedHot = ZQ_Rectangle<long>::Union(c.box, c.label);
+    check.GetLayoutRectangles(box, label, hot);
+    expectedHot.Inflate(edge.X, edge.Y);
+    EXPECT_EQ(box, c.box);
+    EXPECT_EQ(label, c.label);
+    EXPECT_EQ(hot, expectedHot);
+    const ZQF_DesiredSize& d = check.GetDesiredSize();
+    if (c.size.X == 0) continue;
+    EXPECT_TRUE(d.Natural == c.size && d.Minimum == c.size && d.Maximum == c.size);
+  }
+}
+
+// A wide labelled box below a small one that holds the focus.
+struct CheckBoxPair {
+  ChoiceRecorder root;
+  ZQF_CheckBoxGlyph* first = new ZQF_CheckBoxGlyph("&First", false, ZQF_ButtonGlyph::State_Up);
+  ZQF_CheckBoxGlyph* wide = new ZQF_CheckBoxGlyph("&Wind", false, ZQF_ButtonGlyph::State_Up);
+  CheckBoxPair() {
+    root.AddToBottom(first);
+    root.AddToBottom(wide);
+    wide->SetFixedDesiredSize({300, 30}, {300, 30}, {300, 30});
+    LayOut(root, Box(0, 0, 300, 200));
+  }
+};
+
+TEST_F(CheckBoxes, PressesOutsideTheHotAreaAndEnterAreLeftAlone) {
+  CheckBoxPair pair;
+  ZQ_Rectangle<long> box, label, hot;
+  pair.wide->GetLayoutRectangles(box, label, hot);
+  const long y = pair.wide->GetBoundingBox().Y + 15;
+  for (long x : {hot.X + hot.Width - 1, hot.X + hot.Width + 20}) {
+    SCOPED_TRACE(x);
+    pair.first->PutOnFocusPath();
+    pair.root.Log.clear();
+    ZQF_LeftDownMouseMessage press(x, y, false, false, false);
+    pair.root.Dispatch(press);
+    ZQF_LeftUpMouseMessage release(x, y, false, false, false);
+    pair.root.Dispatch(release);
+    const bool inside = x < hot.X + hot.Width;
+    EXPECT_EQ(press.IsHandled(), inside);
+    EXPECT_EQ(pair.root.Text(), inside ? "down Wind up Wind:1" : "");
+    EXPECT_EQ(pair.root.GetFocusChild(), inside ? pair.wide : pair.first);
+  }
+  ZQF_DownKeyMessage enter(13, false, false, false);
+  pair.root.Dispatch(enter);
+  EXPECT_FALSE(enter.IsHandled());
+}
+
+TEST_F(CheckBoxes, MnemonicClicksAtOnceWithTheUpNotificationOnly) {
+  struct Case {
+    char character;
+    bool apply, enabled, handled;
+    const char* log;
+  } cases[] = {{'W', true, true, true, "up Wind:1"}, {'w', false, true, true, ""},
+               {'w', true, false, true, ""},          {'x', true, true, false, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(1, c.character) + (c.apply ? " apply" : "") + (c.enabled ? "" : " disabled"));
+    CheckBoxPair pair;
+    pair.wide->SetEnabled(c.enabled);
+    ZQF_MnemonicQueryMessage query(c.character, c.apply);
+    pair.wide->Dispatch(query);
+    EXPECT_EQ(query.IsHandled(), c.handled);
+    EXPECT_EQ(pair.root.Text(), c.log);
+  }
+}
+
+// Each look and state draws the bitmap metric of its key at the box's place.
+TEST_F(CheckBoxes, PictureByStateAndLook) {
+  struct Case {
+    bool radio;
+    int state;
+    bool pressed, enabled;
+    int key;
+  } cases[] = {{false, 0, false, true, 0}, {false, 2, false, true, 2}, {false, 0, true, true, 3},
+               {false, 2, true, true, 5},  {false, 1, true, false, 7}, {false, 2, false, false, 8},
+               {true, 0, false, true, 9},  {true, 1, true, true, 13},  {true, 1, false, false, 16}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    std::unique_ptr<ZQF_CheckBoxGlyph> check(
+        c.radio ? new ZQF_RadioButtonGlyph("") : new ZQF_CheckBoxGlyph("", true, 0));
+    check->SetState(c.state, false);
+    check->SetPressedLook(c.pressed);
+    check->SetEnabled(c.enabled);
+    LayOut(*check, Box(0, 0, 40, 30));
+    DibSurface drawn(40, 30), expected(40, 30, ZQF_GetColorMetric(32));
+    ZQ_Rectangle<long> box, label, hot;
+    check->GetLayoutRectangles(box, label, hot);
+    {
+      ZQF_Canvas canvas(drawn.GetHDC(), drawn.NewWholeRegion(), false);
+      check->Draw(canvas);
+      ZQF_Canvas direct(expected.GetHDC(), expected.NewWholeRegion(), false);
+      const ZQR_Bitmap& picture = ZQF_GetBitmapMetric(c.key);
+      direct.Draw(picture, ZQ_Point<long>(box.X, box.Y), picture.GetSize());
+    }
+    long differing = 0;
+    for (long y = 0; y < 30; ++y)
+      for (long x = 0; x < 40; ++x) differing += drawn.GetPixel(x, y) != expected.GetPixel(x, y);
+    EXPECT_EQ(differing, 0);
+  }
+}
+
+TEST_F(CheckBoxes, GroupArrowsSkipDisabledBoxesAndStopAtTheEnds) {
+  struct Case {
+    int from;
+    unsigned char key;
+    int to;
+  } cases[] = {{0, 16, 2}, {0, 14, 2}, {2, 15, 0}, {2, 11, 0}, {2, 16, 3}, {3, 16, 3}, {0, 15, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.from) + " key " + std::to_string(c.key));
+    // Boxes A-D, B disabled, then a label that ends the walk.
+    ChoiceRecorder root;
+    ZQF_CheckBoxGroupGlyph* group = new ZQF_CheckBoxGroupGlyph;
+    ZQF_CheckBoxGlyph* boxes[4];
+    for (int i = 0; i < 4; ++i) {
+      boxes[i] = new ZQF_CheckBoxGlyph(std::string(1, 'A' + i).c_str(), false, 0);
+      group->AddToBottom(boxes[i]);
+    }
+    group->ZQF_ColumnGlyph::AddToBottom(new ZQF_StoredLabelGlyph("Note"));
+    boxes[1]->SetEnabled(false);
+    root.AddToBottom(group);
+    LayOut(root, Box(0, 0, 200, 200));
+    boxes[c.from]->PutOnFocusPath();
+    ZQF_DownKeyMessage key(c.key, false, false, false);
+    root.Dispatch(key);
+    EXPECT_TRUE(key.IsHandled());
+    EXPECT_EQ(group->GetFocusChild(), boxes[c.to]);
+    EXPECT_EQ(root.Text(), "indicators");
+    if (c.from != 3) continue;
+    group->SetFocusChild(group->GetLastChild());
+    ZQF_DownKeyMessage again(c.key, false, false, false);
+    const std::string failure = AssertionFailureOf([&] { root.Dispatch(again); });
+    EXPECT_TRUE(FailedOn(failure, "CG"));
+    EXPECT_NE(failure.find("ZQF_CheckBoxGlyph"), std::string::npos);
+  }
+}
+
+}  // namespace

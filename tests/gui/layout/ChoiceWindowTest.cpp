@@ -1,0 +1,118 @@
+// Check boxes and radio groups in a real window: a click on a disabled
+// radio client selects its choice, enables, focuses and repaints the
+// client; the picture shows check boxes in their three states beside the
+// radio group with its clients.
+#include <gtest/gtest.h>
+
+#include "../core/WindowTestSupport.h"
+#include "ChoiceTestSupport.h"
+#include "ZQF_BorderGlyph.h"
+#include "ZQF_Canvas.h"
+#include "ZQF_ExclusiveAlternativeControlGroupGlyph.h"
+#include "ZQF_GlueGlyphs.h"
+#include "ZQF_Metrics.h"
+
+namespace {
+
+// An input field as a radio choice's client would be: white and framed
+// while enabled, face-coloured with greyed text while disabled.
+class FieldControl : public ZQF_ControlGlyph {
+ public:
+  explicit FieldControl(const char* Text) : Text(Text) {}
+  void UpdateMyDesiredSize() override {
+    DesiredSize.SetFixedX(110);
+    DesiredSize.SetFixedY(22);
+  }
+  void DrawSelf(ZQF_Canvas& Canvas) override {
+    const ZQ_Rectangle<long> box = GetLocalBoundingBox();
+    Canvas.Fill(box, IsEnabled() ? ZQR_Color_White : ZQF_GetColorMetric(32));
+    DrawControlBorder(Canvas, box);
+    Canvas.SetFont(ZQF_GetFontMetric(6));
+    Canvas.SetDrawMode(1);
+    Canvas.SetTextColor(ZQF_GetColorMetric(33));
+    ZQ_Rectangle<long> text = box;
+    text.Inflate(-4, 0);
+    if (IsEnabled()) {
+      Canvas.Draw(Text, text, 0, 1);
+    } else {
+      Canvas.DrawDisabled(Text, text, 0, 1);
+    }
+  }
+
+ private:
+  ZQ_String Text;
+};
+
+// Three check boxes (clear, checked, indeterminate) in a group box beside a
+// radio group whose second and fourth choices have fields, the third sharing
+// the fourth's.
+struct ChoicePanel {
+  ChoiceRecorder* root = new ChoiceRecorder;
+  ZQF_CheckBoxGlyph* boxes[3];
+  ZQF_ExclusiveAlternativeControlGroupGlyph* group = new ZQF_ExclusiveAlternativeControlGroupGlyph;
+  FieldControl* height = new FieldControl("2.0 m");
+  FieldControl* custom = new FieldControl("0.25");
+
+  ChoicePanel() {
+    ZQF_CheckBoxGroupGlyph* checks = new ZQF_CheckBoxGroupGlyph;
+    const char* labels[] = {"Show &heat index", "Show &globe temperature", "&Round results"};
+    const int states[] = {ZQF_ButtonGlyph::State_Up, ZQF_ButtonGlyph::State_Down,
+                          ZQF_ButtonGlyph::State_Unknown};
+    for (int i = 0; i < 3; ++i) {
+      boxes[i] = new ZQF_CheckBoxGlyph(labels[i], true, states[i]);
+      checks->AddToBottom(boxes[i]);
+    }
+    group->AddToBottom("&Measured at 2 m", nullptr);
+    group->AddToBottom("Measured at &another height", height);
+    group->AddToBottom("&Rural profile", ZQF_ExclusiveAlternativeControlGroupGlyph::ShareNextClient);
+    group->AddToBottom("&Urban profile, roughness", custom);
+    ZQF_RowGlyph* row = new ZQF_RowGlyph;
+    row->SetSpacing(12);
+    row->AddToRight(new ZQF_BorderGlyph(checks, "Results", 0, ZQ_Point<long>(6, 4), 1, 0));
+    row->AddToRight(new ZQF_BorderGlyph(group, "&Wind", 0, ZQ_Point<long>(6, 4), 1, 0));
+    root->AddToBottom(row);
+    root->AddToBottom(new ZQF_VerticalGlueGlyph());
+  }
+};
+
+using ChoiceWindow = WindowTest;
+
+TEST_F(ChoiceWindow, ClickOnADisabledClientSelectsItsChoice) {
+  ChoicePanel panel;
+  ZQF_Window* window = OpenAround(panel.root, ZQ_Rectangle<long>(40, 40, 560, 220));
+  const HWND handle = window->GetWindowHandle();
+  window->SetFocus();
+  PumpMessages();
+  // Inside the field's frame, right of its text.
+  const ZQ_Rectangle<long> field = panel.height->GetBoundingBox();
+  const long probeX = field.X + field.Width - 6, probeY = field.Y + field.Height / 2;
+  ASSERT_FALSE(panel.height->IsEnabled());
+  EXPECT_EQ(CaptureClientArea(handle).GetPixelColor(probeX, probeY), ZQF_GetColorMetric(32));
+
+  const LPARAM centre = Point(field.X + field.Width / 2, field.Y + field.Height / 2);
+  Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  Send(handle, WM_LBUTTONUP, 0, centre);
+  EXPECT_EQ(panel.group->GetValue(), 1);
+  EXPECT_TRUE(panel.height->IsEnabled());
+  EXPECT_FALSE(panel.custom->IsEnabled());
+  EXPECT_TRUE(panel.height->IsOnFocusPath());
+  EXPECT_EQ(panel.root->Text(), "up Measured at another height:1");
+
+  const ZQIMG_Image shown = SaveScreenshot(handle, "window-check-boxes-and-radio-group");
+  EXPECT_EQ(shown.GetPixelColor(probeX, probeY), ZQR_Color_White);
+  // Each box shows the picture of its state (keys 0, 1, 2) at the box's place.
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    ZQ_Rectangle<long> box, label, hot;
+    panel.boxes[i]->GetLayoutRectangles(box, label, hot);
+    const ZQ_Point<long> at = panel.boxes[i]->GlyphToWindow(ZQ_Point<long>(box.X, box.Y));
+    const ZQIMG_Image picture = ZQIMG_BitmapToImage(ZQF_GetBitmapMetric(i), 24);
+    long differing = 0;
+    for (long y = 0; y < box.Height; ++y)
+      for (long x = 0; x < box.Width; ++x)
+        differing += shown.GetPixelColor(at.X + x, at.Y + y) != picture.GetPixelColor(x, y);
+    EXPECT_EQ(differing, 0);
+  }
+}
+
+}  // namespace
