@@ -8,7 +8,7 @@
 
 #include "ZQF_Message.h"
 
-class ZQF_ActivateKeyboardNavigationIndicatorsNotificationMessage
-    : public ZQF_NotificationMessage {};
+class ZQF_ActivateKeyboardNavigationIndicatorsNotificationMessage : public ZQF_NotificationMessage {
+};
 
 #endif

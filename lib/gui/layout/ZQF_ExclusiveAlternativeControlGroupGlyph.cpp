@@ -145,8 +145,8 @@ long ZQF_ExclusiveAlternativeControlGroupGlyph::FindButton(const ZQF_Glyph* Butt
   return -1;
 }
 
-void ZQF_ExclusiveAlternativeControlGroupGlyph::HandleNotification(
-    ZQF_NotificationMessage& Message, bool SecondTry) {
+void ZQF_ExclusiveAlternativeControlGroupGlyph::HandleNotification(ZQF_NotificationMessage& Message,
+                                                                   bool SecondTry) {
   if (!SecondTry) {
     if (const auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
       const long index = FindButton(down->GetButton());
@@ -166,8 +166,7 @@ long ZQF_ExclusiveAlternativeControlGroupGlyph::FindEnabledButton(long From, int
   return -1;
 }
 
-void ZQF_ExclusiveAlternativeControlGroupGlyph::HandleKey(ZQF_KeyMessage& Message,
-                                                          bool SecondTry) {
+void ZQF_ExclusiveAlternativeControlGroupGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
   const int step = ZQF_GetGroupArrowKeyStep(Message);
   if (!SecondTry || NumButtons == 0 || step == 0) {
     ZQF_ColumnGlyph::HandleKey(Message, SecondTry);

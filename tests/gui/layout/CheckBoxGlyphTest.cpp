@@ -15,10 +15,12 @@ namespace {
 using CheckBoxes = GuiStageTest;
 
 TEST_F(CheckBoxes, GeometryAndSizeForms) {
-  const ZQ_Point<long> text = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "Wind");
-  const ZQ_Point<long> edge = ZQF_GetSizeMetric(1), margin = ZQF_GetSizeMetric(2);
-  const long gap = ZQF_GetSizeMetric(5).X;
+  const ZQ_Point<long> t = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "Wind");
+  const ZQ_Point<long> e = ZQF_GetSizeMetric(1), m = ZQF_GetSizeMetric(2);
+  const long g = ZQF_GetSizeMetric(5).X;
   ASSERT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_CheckBoxUp).GetSize(), ZQ_Point<long>(13, 13));
+  // The label's rectangle is the box's when there is no label. Size (0, 0):
+  // not checked.
   struct Case {
     const char* text;
     bool atStart;
@@ -26,11 +28,15 @@ TEST_F(CheckBoxes, GeometryAndSizeForms) {
     ZQ_Rectangle<long> box, label;
     ZQ_Point<long> size;
   } cases[] = {
-      {"", false, 40, Box(94, 14, 13, 13), Box(94, 14, 13, 13), {13 + 2 * margin.X, 13 + 2 * margin.Y}},
-      {"", true, 40, Box(edge.X, 14, 13, 13), Box(edge.X, 14, 13, 13), {edge.X + 13 + gap, 2 * edge.Y + 13}},
-      {"&Wind", false, 40, Box(0, 13, 13, 13), Box(13 + gap, (40 - text.Y) / 2, text.X, text.Y),
-       {gap + 13 + text.X + margin.X, std::max(13L, text.Y + 2 * margin.Y)}},
-      {"&Wind", false, 5, Box(0, 0, 13, 13), Box(13 + gap, 0, text.X, text.Y), {0, 0}},
+      {"", false, 40, Box(94, 14, 13, 13), Box(94, 14, 13, 13), {13 + 2 * m.X, 13 + 2 * m.Y}},
+      {"", true, 40, Box(e.X, 14, 13, 13), Box(e.X, 14, 13, 13), {e.X + 13 + g, 2 * e.Y + 13}},
+      {"&Wind",
+       false,
+       40,
+       Box(0, 13, 13, 13),
+       Box(13 + g, (40 - t.Y) / 2, t.X, t.Y),
+       {g + 13 + t.X + m.X, std::max(13L, t.Y + 2 * m.Y)}},
+      {"&Wind", false, 5, Box(0, 0, 13, 13), Box(13 + g, 0, t.X, t.Y), {0, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text) + (c.atStart ? " at start " : " ") + std::to_string(c.height));
@@ -39,7 +45,7 @@ TEST_F(CheckBoxes, GeometryAndSizeForms) {
     LayOut(check, Box(10, 20, 200, c.height));
     ZQ_Rectangle<long> box, label, hot, expectedHot = ZQ_Rectangle<long>::Union(c.box, c.label);
     check.GetLayoutRectangles(box, label, hot);
-    expectedHot.Inflate(edge.X, edge.Y);
+    expectedHot.Inflate(e.X, e.Y);
     EXPECT_EQ(box, c.box);
     EXPECT_EQ(label, c.label);
     EXPECT_EQ(hot, expectedHot);
@@ -90,10 +96,13 @@ TEST_F(CheckBoxes, MnemonicClicksAtOnceWithTheUpNotificationOnly) {
     char character;
     bool apply, enabled, handled;
     const char* log;
-  } cases[] = {{'W', true, true, true, "up Wind:1"}, {'w', false, true, true, ""},
-               {'w', true, false, true, ""},          {'x', true, true, false, ""}};
+  } cases[] = {{'W', true, true, true, "up Wind:1"},
+               {'w', false, true, true, ""},
+               {'w', true, false, true, ""},
+               {'x', true, true, false, ""}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(1, c.character) + (c.apply ? " apply" : "") + (c.enabled ? "" : " disabled"));
+    SCOPED_TRACE(std::string(1, c.character) + (c.apply ? " apply" : "") +
+                 (c.enabled ? "" : " disabled"));
     CheckBoxPair pair;
     pair.wide->SetEnabled(c.enabled);
     ZQF_MnemonicQueryMessage query(c.character, c.apply);
@@ -115,8 +124,8 @@ TEST_F(CheckBoxes, PictureByStateAndLook) {
                {true, 0, false, true, 9},  {true, 1, true, true, 13},  {true, 1, false, false, 16}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
-    std::unique_ptr<ZQF_CheckBoxGlyph> check(
-        c.radio ? new ZQF_RadioButtonGlyph("") : new ZQF_CheckBoxGlyph("", true, 0));
+    std::unique_ptr<ZQF_CheckBoxGlyph> check(c.radio ? new ZQF_RadioButtonGlyph("")
+                                                     : new ZQF_CheckBoxGlyph("", true, 0));
     check->SetState(c.state, false);
     check->SetPressedLook(c.pressed);
     check->SetEnabled(c.enabled);

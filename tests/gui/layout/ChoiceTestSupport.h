@@ -52,12 +52,4 @@ inline void CollectRadioButtons(ZQF_Glyph* Root, std::vector<ZQF_RadioButtonGlyp
   }
 }
 
-// Key down then key up of Code, dispatched along the focus path from Root.
-inline void PressKey(ZQF_Glyph* Root, unsigned char Code) {
-  ZQF_DownKeyMessage down(Code, false, false, false);
-  Root->Dispatch(down);
-  ZQF_UpKeyMessage up(Code, false, false, false);
-  Root->Dispatch(up);
-}
-
 #endif

@@ -156,8 +156,10 @@ TEST_F(RadioGroups, MnemonicSelectsWithOneUpNotification) {
     bool apply, enabled;
     long selected;
     const char* log;
-  } cases[] = {{2, true, true, 2, "down C up C:1"}, {0, true, true, 0, "down A up A:1"},
-               {2, false, true, 0, ""},              {2, true, false, 0, ""}};
+  } cases[] = {{2, true, true, 2, "down C up C:1"},
+               {0, true, true, 0, "down A up A:1"},
+               {2, false, true, 0, ""},
+               {2, true, false, 0, ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.button) + (c.apply ? " apply" : "") + (c.enabled ? "" : " off"));
     RadioTree t(false);
@@ -198,15 +200,16 @@ TEST_F(RadioGroups, ClicksOnButtonsAndOnClients) {
 
 TEST_F(RadioGroups, AssertionsOnIndexes) {
   Group empty;
-  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { empty.GetValue(); }),
-                       "SelectedButtonIndex < NumButtons"));
+  EXPECT_TRUE(
+      FailedOn(AssertionFailureOf([&] { empty.GetValue(); }), "SelectedButtonIndex < NumButtons"));
   RadioTree t(true);
   struct Case {
     std::function<void()> call;
     const char* text;
-  } cases[] = {{[&] { t.group->SetValue(4); }, "Index < NumButtons"},
-               {[&] { t.group->SetValue(-1); }, "Index < NumButtons"},
-               {[&] { t.group->SetSelectedButton(7, true); }, "NewSelectedButtonIndex < NumButtons"}};
+  } cases[] = {
+      {[&] { t.group->SetValue(4); }, "Index < NumButtons"},
+      {[&] { t.group->SetValue(-1); }, "Index < NumButtons"},
+      {[&] { t.group->SetSelectedButton(7, true); }, "NewSelectedButtonIndex < NumButtons"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const std::string failure = AssertionFailureOf(c.call);
