@@ -3,8 +3,6 @@
 // each sends, assertions, and the marker's lifetime.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "ChoiceTestSupport.h"
 #include "ZQF_ExclusiveAlternativeControlGroupGlyph.h"
 #include "ZQF_GlueGlyphs.h"
@@ -17,13 +15,14 @@ using RadioGroups = GuiStageTest;
 using Group = ZQF_ExclusiveAlternativeControlGroupGlyph;
 
 // The group inside a recorder. Shared: P without a client, A sharing into
-// B's client X, C with client Y. Otherwise plain choices A-E, B and D
-// disabled.
+// B's client X, C with client Y, then a choice without a label whose client
+// Z stands beside its box. Otherwise plain choices A-E, B and D disabled.
 struct RadioTree {
   ChoiceRecorder root;
   Group* group = new Group;
   SizedGlyph* x = nullptr;
   SizedGlyph* y = nullptr;
+  SizedGlyph* z = nullptr;
   std::vector<ZQF_RadioButtonGlyph*> buttons;
 
   explicit RadioTree(bool Shared) {
@@ -31,10 +30,12 @@ struct RadioTree {
     if (Shared) {
       x = new SizedGlyph(60, 16);
       y = new SizedGlyph(70, 18);
+      z = new SizedGlyph(50, 20);
       group->AddToBottom("&P", nullptr);
       group->AddToBottom("&A", Group::ShareNextClient);
       group->AddToBottom("&B", x);
       group->AddToBottom("&C", y);
+      group->AddToBottom("", z);
     } else {
       for (const char* label : {"&A", "&B", "&C", "&D", "&E"}) group->AddToBottom(label, nullptr);
     }
@@ -76,147 +77,107 @@ std::string ChildKinds(ZQF_Glyph* Group) {
 TEST_F(RadioGroups, SharedClientSpacingPlacementAndEnabling) {
   RadioTree t(true);
   EXPECT_EQ(ChildKinds(t.group), "R G" + std::to_string(ZQF_GetSizeMetric(5).Y) + " R R M G" +
-                                     std::to_string(ZQF_GetSizeMetric(3).Y) + " R M");
+                                     std::to_string(ZQF_GetSizeMetric(3).Y) + " R M W");
   const ZQ_Rectangle<long> b = t.buttons[2]->GetBoundingBox(), x = t.x->GetBoundingBox();
   EXPECT_EQ(ZQ_Point<long>(x.X, x.Y),
             ZQ_Point<long>(ZQF_GetSizeMetric(9).X, b.Y + b.Height + ZQF_GetSizeMetric(3).Y));
+  const ZQ_Rectangle<long>& e = t.buttons[4]->GetBoundingBox();
+  ZQ_Rectangle<long> picture, label, hot;
+  t.buttons[4]->GetLayoutRectangles(picture, label, hot);
+  EXPECT_EQ(picture.X, ZQF_GetSizeMetric(1).X);
+  EXPECT_EQ(t.z->GetBoundingBox().X, e.X + e.Width);
   EXPECT_EQ(t.group->GetValue(), 0);
   struct Case {
     long selected;
-    bool xEnabled, yEnabled;
-  } cases[] = {{0, false, false}, {1, true, false}, {2, true, false}, {3, false, true}};
+    const char* enabled;  // X, Y, Z
+  } cases[] = {{0, "000"}, {1, "100"}, {2, "100"}, {3, "010"}, {4, "001"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.selected);
     t.group->SetValue(c.selected);
-    EXPECT_EQ(t.x->IsEnabled(), c.xEnabled);
-    EXPECT_EQ(t.y->IsEnabled(), c.yEnabled);
+    EXPECT_EQ(
+        std::string() + "01"[t.x->IsEnabled()] + "01"[t.y->IsEnabled()] + "01"[t.z->IsEnabled()],
+        c.enabled);
     EXPECT_EQ(t.CheckedAndFocused(), c.selected);
   }
   t.group->SetFocusChild(t.x->GetParent());
-  t.group->SetValue(3);  // the selection already: the focus stays
+  t.group->SetValue(4);  // the selection already: the focus stays
   EXPECT_EQ(t.group->GetFocusChild(), t.x->GetParent());
   t.group->SetEnabled(false);
   t.group->SetValue(1);  // clients wait while the group is disabled
   EXPECT_FALSE(t.x->IsEnabled());
   t.group->SetEnabled(true);
   EXPECT_TRUE(t.x->IsEnabled());
-  EXPECT_FALSE(t.y->IsEnabled());
+  EXPECT_FALSE(t.z->IsEnabled());
   EXPECT_EQ(t.root.Text(), "");
 }
 
-TEST_F(RadioGroups, ClientOfAnUnlabelledChoiceStandsBesideItsBox) {
-  ChoiceRecorder root;
-  Group* group = new Group;
-  SizedGlyph* beside = new SizedGlyph(50, 20);
-  group->AddToBottom("", beside);
-  root.AddToBottom(group);
-  LayOut(root, Box(0, 0, 300, 400));
-  EXPECT_EQ(ChildKinds(group), "W");
-  auto* button = dynamic_cast<ZQF_RadioButtonGlyph*>(group->GetFirstChild()->GetFirstChild());
-  ASSERT_NE(button, nullptr);
-  ZQ_Rectangle<long> picture, label, hot;
-  button->GetLayoutRectangles(picture, label, hot);
-  EXPECT_EQ(picture.X, ZQF_GetSizeMetric(1).X);
-  const ZQ_Rectangle<long>& box = button->GetBoundingBox();
-  EXPECT_EQ(beside->GetBoundingBox().X, box.X + box.Width);
-}
-
+// From A, with B and D disabled: each arrow key selects the next enabled
+// choice that way, with its up notification, or at an end nothing; the
+// indicators show every time.
 TEST_F(RadioGroups, ArrowsSkipDisabledButtonsAndNotifyTheNewOne) {
-  struct Case {
-    long from;
-    unsigned char key;
-    bool eDisabled;
-    long to;
-    const char* log;
-  } cases[] = {{0, 16, false, 2, "up C:1 indicators"}, {0, 14, false, 2, "up C:1 indicators"},
-               {2, 15, false, 0, "up A:1 indicators"}, {2, 11, false, 0, "up A:1 indicators"},
-               {2, 16, false, 4, "up E:1 indicators"}, {4, 16, false, 4, "indicators"},
-               {0, 15, false, 0, "indicators"},        {2, 16, true, 2, "indicators"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.from) + " key " + std::to_string(c.key));
-    RadioTree t(false);
-    t.buttons[4]->SetEnabled(!c.eDisabled);
-    t.group->SetValue(c.from);
-    ZQF_DownKeyMessage key(c.key, false, false, false);
+  RadioTree t(false);
+  std::string selected;
+  const auto press = [&](unsigned char Key) {
+    ZQF_DownKeyMessage key(Key, false, false, false);
     t.root.Dispatch(key);
     EXPECT_TRUE(key.IsHandled());
-    EXPECT_EQ(t.group->GetValue(), c.to);
-    EXPECT_EQ(t.CheckedAndFocused(), c.to);
-    EXPECT_EQ(t.root.Text(), c.log);
-  }
-  RadioTree t(false);
+    selected += "ABCDE"[t.CheckedAndFocused()];
+  };
+  for (unsigned char key : {16, 14, 16, 15, 11, 15}) press(key);
+  EXPECT_EQ(selected, "CEECAA");
+  EXPECT_EQ(t.root.Text(),
+            "up C:1 indicators up E:1 indicators indicators up C:1 indicators up A:1 indicators "
+            "indicators");
+  t.buttons[2]->SetEnabled(false);
+  t.buttons[4]->SetEnabled(false);
+  t.root.Log.clear();
+  press(16);  // nothing enabled that way
+  EXPECT_EQ(t.root.Text() + selected.substr(6), "indicatorsA");
   ZQF_DownKeyMessage letter('Q', false, false, false);
   t.root.Dispatch(letter);
   EXPECT_FALSE(letter.IsHandled());
 }
 
+// Applied to C, then to C selected: down and one up notification each;
+// counted on A, or applied to the disabled B: claimed, nothing else.
 TEST_F(RadioGroups, MnemonicSelectsWithOneUpNotification) {
-  struct Case {
+  RadioTree t(false);
+  const struct {
     int button;
-    bool apply, enabled;
-    long selected;
-    const char* log;
-  } cases[] = {{2, true, true, 2, "down C up C:1"},
-               {0, true, true, 0, "down A up A:1"},
-               {2, false, true, 0, ""},
-               {2, true, false, 0, ""}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.button) + (c.apply ? " apply" : "") + (c.enabled ? "" : " off"));
-    RadioTree t(false);
-    t.buttons[c.button]->SetEnabled(c.enabled);
-    ZQF_MnemonicQueryMessage query("abcde"[c.button], c.apply);
-    t.buttons[c.button]->Dispatch(query);
+    bool apply;
+  } queries[] = {{2, true}, {2, true}, {0, false}, {1, true}};
+  for (const auto& q : queries) {
+    ZQF_MnemonicQueryMessage query("abcde"[q.button], q.apply);
+    t.buttons[q.button]->Dispatch(query);
     EXPECT_TRUE(query.IsHandled());
-    EXPECT_EQ(t.CheckedAndFocused(), c.selected);
-    EXPECT_EQ(t.root.Text(), c.log);
   }
+  EXPECT_EQ(t.CheckedAndFocused(), 2);
+  EXPECT_EQ(t.root.Text(), "down C up C:1 down C up C:1");
 }
 
 // A press on a radio button selects it and its release is the click; a
-// press on a client selects its choice at once.
-TEST_F(RadioGroups, ClicksOnButtonsAndOnClients) {
+// press on a client selects its choice at once; assertions guard indexes.
+TEST_F(RadioGroups, ClicksOnButtonsAndClientsAndIndexAssertions) {
   RadioTree t(true);
-  const auto click = [&](ZQF_Glyph* Target) {
-    const ZQ_Rectangle<long> box = Target->GetBoundingBox();
+  for (ZQF_Glyph* target : {static_cast<ZQF_Glyph*>(t.buttons[3]), static_cast<ZQF_Glyph*>(t.x)}) {
+    const ZQ_Rectangle<long> box = target->GetBoundingBox();
     ZQF_LeftDownMouseMessage down(box.X + 4, box.Y + box.Height / 2, false, false, false);
     t.root.Dispatch(down);
-    const std::string atPress = t.root.Text() + " |";
+    t.root.Log.push_back("|");
     ZQF_LeftUpMouseMessage up(box.X + 4, box.Y + box.Height / 2, false, false, false);
     t.root.Dispatch(up);
-    t.root.Log.clear();
-    return atPress;
-  };
-  EXPECT_EQ(click(t.buttons[3]), "down C |");
-  EXPECT_EQ(t.group->GetValue(), 3);
-  EXPECT_EQ(click(t.x), "up B:1 |");
+  }
+  EXPECT_EQ(t.root.Text(), "down C | up C:1 up B:1 |");
   EXPECT_EQ(t.CheckedAndFocused(), 2);
   EXPECT_TRUE(t.x->IsEnabled());
-  EXPECT_EQ(click(t.x), " |");  // selected already
-  ZQF_RightDownMouseMessage right(t.y->GetBoundingBox().X + 2, t.y->GetBoundingBox().Y + 2, false,
-                                  false, false);
-  t.root.Dispatch(right);
-  EXPECT_EQ(t.group->GetValue(), 3);
-}
-
-TEST_F(RadioGroups, AssertionsOnIndexes) {
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { t.group->SetValue(5); }), "Index < NumButtons"));
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { t.group->SetValue(-1); }), "Index < NumButtons"));
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { t.group->SetSelectedButton(7, false); }),
+                       "NewSelectedButtonIndex < NumButtons"));
+  EXPECT_EQ(t.group->GetValue(), 2);
   Group empty;
   EXPECT_TRUE(
       FailedOn(AssertionFailureOf([&] { empty.GetValue(); }), "SelectedButtonIndex < NumButtons"));
-  RadioTree t(true);
-  struct Case {
-    std::function<void()> call;
-    const char* text;
-  } cases[] = {
-      {[&] { t.group->SetValue(4); }, "Index < NumButtons"},
-      {[&] { t.group->SetValue(-1); }, "Index < NumButtons"},
-      {[&] { t.group->SetSelectedButton(7, true); }, "NewSelectedButtonIndex < NumButtons"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    const std::string failure = AssertionFailureOf(c.call);
-    EXPECT_TRUE(FailedOn(failure, c.text)) << failure;
-    EXPECT_NE(failure.find("ZQF_ExclusiveAlternativeControlGroupGlyph"), std::string::npos);
-    EXPECT_EQ(t.group->GetValue(), 0);
-  }
 }
 
 TEST_F(RadioGroups, MarkerLivesFromStageOneToStageThirteen) {
