@@ -33,10 +33,7 @@ bool ZQF_ButtonCommandAdaptorGlyph::IsToggleUpdate(const ZQF_StandardCommandUpda
   return dynamic_cast<const ZQF_StandardToggleCommandUpdateMessage*>(&Update) != nullptr;
 }
 
-void ZQF_ButtonCommandAdaptorGlyph::HandleNotification(ZQF_NotificationMessage& Message,
-                                                       bool SecondTry) {
-  ZQF_NullContainerGlyph::HandleNotification(Message, SecondTry);
-  if (Message.IsHandled()) return;
+void ZQF_ButtonCommandAdaptorGlyph::HandleNotification(ZQF_NotificationMessage& Message, bool) {
   if (auto* up = dynamic_cast<ZQF_ButtonUpNotificationMessage*>(&Message)) {
     if (up->GetButton() != Button) return;
     Message.SetHandled();
