@@ -1,17 +1,17 @@
-// Headless tests of the button-command adaptor and the button-building
-// helpers, the idle queue pumped by hand.
+// The button-command adaptor and the button-adding helpers, headless with
+// the idle queue pumped by hand, and the click on OK in a real window.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "../core/GuiStageTestSupport.h"
-#include "ButtonTestSupport.h"
+#include "../core/WindowTestSupport.h"
+#include "LayoutFormSupport.h"
 #include "LayoutTestSupport.h"
 #include "ZQF_ActionQueue.h"
 #include "ZQF_AddButton.h"
-#include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ButtonCommandAdaptorGlyph.h"
+#include "ZQF_MessageHookGlyph.h"
 #include "ZQF_StandardBitmapButtonGlyph.h"
 #include "ZQF_StandardCommandMessage.h"
 #include "ZQF_StandardTextButtonGlyph.h"
@@ -20,6 +20,7 @@ namespace {
 
 using B = ZQF_ButtonGlyph;
 using Adaptor = ZQF_ButtonCommandAdaptorGlyph;
+using UpdatePtr = std::unique_ptr<ZQF_StandardCommandUpdateMessage>;
 
 class TestCommandMessage : public ZQF_StandardCommandMessage {};
 class TestUpdateMessage : public ZQF_StandardCommandUpdateMessage {};
@@ -33,21 +34,19 @@ void RunIdleActions() {
   }
 }
 
-// Answers the test command's update (when Answering) and claims the command,
-// logging "C"; logs any notification that reaches it as "N".
+// Answers the test update when answering; claims the test command, logging
+// "C"; logs the notifications that reach it as "N".
 struct CommandAnswer {
-  bool answering = false;
-  bool enabled = true;
-  bool checked = false;
+  bool answering = false, enabled = true, checked = false;
   VisitLog* log = nullptr;
 
-  void operator()(ZQF_Message& Message, bool SecondTry) const {
+  void Call(ZQF_Message& Message, bool SecondTry) {
     if (SecondTry) return;
+    auto* update = dynamic_cast<ZQF_StandardCommandUpdateMessage*>(&Message);
     if (dynamic_cast<TestCommandMessage*>(&Message)) {
       log->push_back("C");
       Message.SetHandled();
-    } else if (auto* update = dynamic_cast<ZQF_StandardCommandUpdateMessage*>(&Message)) {
-      if (!answering) return;
+    } else if (update && answering) {
       update->SetEnabled(enabled);
       if (auto* toggle = dynamic_cast<ZQF_StandardToggleCommandUpdateMessage*>(update)) {
         toggle->SetChecked(checked);
@@ -57,209 +56,196 @@ struct CommandAnswer {
       log->push_back("N");
     }
   }
+  void Answer(RecordingGlyph* Glyph) {
+    Glyph->OnOffer = [this](ZQF_Message& M, bool S) { Call(M, S); };
+  }
 };
 
-// root (0, 0, 100, 100)
-//   adaptor around the button (10, 10, 40, 20)
-//   sibling (60, 10, 30, 20), the focus child at first
-// Either the root or the sibling answers the command.
+// root (0, 0, 100, 100) -> [sibling (the focus child at first), adaptor
+// around the button (10, 10, 40, 20)]; the root or the sibling answers.
 struct AdaptorRig {
   AdaptorRig(B* Button, ZQF_StandardCommandUpdateMessage* Update, long Mode, bool SiblingAnswers)
-      : Root(new RecordingGlyph("root", nullptr)), Button(Button) {
-    Answer.log = &Log;
-    Adaptor = new ZQF_ButtonCommandAdaptorGlyph(
-        Button, std::make_unique<TestCommandMessage>(),
-        std::unique_ptr<ZQF_StandardCommandUpdateMessage>(Update), Mode);
+      : Button(Button),
+        Adaptor(new ZQF_ButtonCommandAdaptorGlyph(Button, std::make_unique<TestCommandMessage>(),
+                                                  UpdatePtr(Update), Mode)) {
+    answer.log = &log;
     auto* sibling = new RecordingGlyph("sibling", nullptr);
-    Root->SetBox(0, 0, 100, 100);
-    Root->AddChild(sibling, true);
-    Root->AddChild(Adaptor, true);
-    Root->LayoutChild(Adaptor, ZQ_Rectangle<long>(10, 10, 40, 20));
-    sibling->SetBox(60, 10, 30, 20);
-    (SiblingAnswers ? sibling : Root.get())->OnOffer = [this](ZQF_Message& M, bool S) {
-      Answer(M, S);
-    };
+    root->SetBox(0, 0, 100, 100);
+    root->AddChild(sibling, true);
+    root->AddChild(Adaptor, true);
+    root->LayoutChild(Adaptor, ZQ_Rectangle<long>(10, 10, 40, 20));
+    sibling->SetBox(60, 10, 30, 20);  // the focus path skips empty boxes
+    answer.Answer(SiblingAnswers ? sibling : root.get());
   }
-  // d left down, u left up, over the button.
-  void Mouse(char Step) {
-    ZQF_LeftDownMouseMessage down(30, 20, false, false, false);
-    ZQF_LeftUpMouseMessage up(30, 20, false, false, false);
-    ZQF_Message& message = Step == 'd' ? static_cast<ZQF_Message&>(down) : up;
+  template <class M>
+  void Mouse() {
+    M message(30, 20, false, false, false);
     ZQF_Glyph* capturing = ZQF_Window::GetCapturingGlyph();
-    (capturing ? capturing : Root.get())->Dispatch(message);
+    (capturing ? capturing : root.get())->Dispatch(message);
   }
 
-  VisitLog Log;
-  CommandAnswer Answer;
-  std::unique_ptr<RecordingGlyph> Root;
+  VisitLog log;
+  CommandAnswer answer;
+  std::unique_ptr<RecordingGlyph> root{new RecordingGlyph("root", nullptr)};
   B* Button;
   Adaptor* Adaptor;
 };
 
-TEST_F(ButtonCommandAdaptor, IdleUpdatesEnableAndDisable) {
-  AdaptorRig rig(new B(B::ToggleMode_OneState, B::State_Up, 0), new TestUpdateMessage, 0, true);
-  RunIdleActions();
-  EXPECT_FALSE(rig.Button->IsEnabled());  // nobody answers: greyed
-  rig.Answer.answering = true;
-  RunIdleActions();
-  EXPECT_TRUE(rig.Button->IsEnabled());
-  rig.Answer.enabled = false;
-  RunIdleActions();
-  EXPECT_FALSE(rig.Button->IsEnabled());
-  RunIdleActions();  // every idle cycle asks again
-  rig.Answer.enabled = true;
-  RunIdleActions();
-  EXPECT_TRUE(rig.Button->IsEnabled());
-  EXPECT_EQ(Joined(rig.Log), "");
-}
-
-TEST_F(ButtonCommandAdaptor, ToggleButtonFollowsTheCheckedAnswerSilently) {
+TEST_F(ButtonCommandAdaptor, IdleUpdatesEnableDisableAndCheckSilently) {
+  // {answering, enabled, checked} -> {button enabled, button state}
+  const bool answers[][3] = {{false, true, true}, {true, true, true}, {true, false, true},
+                             {true, true, false}};
+  const bool wanted[][2] = {{false, false}, {true, true}, {false, true}, {true, false}};
   AdaptorRig rig(new B(B::ToggleMode_TwoState, B::State_Up, 0), new TestToggleUpdateMessage, 0,
                  true);
-  rig.Answer.answering = true;
-  for (bool checked : {true, true, false}) {
-    rig.Answer.checked = checked;
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);  // 0: nobody answers, the button is greyed
+    rig.answer = CommandAnswer{answers[i][0], answers[i][1], answers[i][2], &rig.log};
     RunIdleActions();
-    EXPECT_EQ(rig.Button->GetState(), checked ? B::State_Down : B::State_Up);
+    EXPECT_EQ(rig.Button->IsEnabled(), wanted[i][0]);
+    EXPECT_EQ(rig.Button->GetState(), wanted[i][1] ? B::State_Down : B::State_Up);
   }
-  EXPECT_EQ(Joined(rig.Log), "");  // no notification left the adaptor
+  EXPECT_EQ(Joined(rig.log), "");  // the button sent no notification
 }
 
-TEST_F(ButtonCommandAdaptor, ClicksDispatchOneCommandByTheMode) {
+TEST_F(ButtonCommandAdaptor, ClickDispatchesOneCommandByTheMode) {
   struct Case {
     const char* why;
     long mode;
-    bool siblingAnswers;
-    bool enabled;  // after the idle update
+    bool siblingAnswers, disableWhileHeld;
     std::string log;
   };
   const std::vector<Case> cases = {
       // The press puts the button on the focus path, under the root.
-      {"mode 0: down the focus path from the root", 0, false, true, "C"},
-      {"mode 1: up the button's parents", 1, false, true, "C"},
-      {"mode 1 never reaches the focused sibling: greyed, no click", 1, true, false, ""},
+      {"mode 0: down the focus path from the root", 0, false, false, "C"},
+      {"mode 1: up the button's parents", 1, false, false, "C"},
+      {"mode 1 misses the focused sibling: greyed", 1, true, false, ""},
+      {"disabled by the update while held: no command", 0, false, true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
     AdaptorRig rig(new B(B::ToggleMode_OneState, B::State_Up, 0), new TestUpdateMessage, c.mode,
                    c.siblingAnswers);
-    rig.Answer.answering = true;
+    rig.answer.answering = true;
     RunIdleActions();
-    EXPECT_EQ(rig.Button->IsEnabled(), c.enabled);
-    rig.Mouse('d');
-    rig.Mouse('u');
-    // Neither the down nor the up notification got past the adaptor.
-    EXPECT_EQ(Joined(rig.Log), c.log);
+    rig.Mouse<ZQF_LeftDownMouseMessage>();
+    rig.answer.enabled = !c.disableWhileHeld;
+    RunIdleActions();
+    rig.Mouse<ZQF_LeftUpMouseMessage>();
+    EXPECT_EQ(Joined(rig.log), c.log);  // and no notification past the adaptor
+    EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
   }
 }
 
-TEST_F(ButtonCommandAdaptor, ButtonDisabledWhileHeldSendsNoCommand) {
-  AdaptorRig rig(new B(B::ToggleMode_OneState, B::State_Up, 0), new TestUpdateMessage, 0, true);
-  rig.Answer.answering = true;
-  RunIdleActions();
-  rig.Mouse('d');
-  rig.Answer.enabled = false;
-  RunIdleActions();
-  ASSERT_FALSE(rig.Button->IsEnabled());
-  rig.Mouse('u');
-  EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
-  EXPECT_FALSE(rig.Button->IsPressedLook());
-  EXPECT_EQ(Joined(rig.Log), "");
-}
-
-TEST_F(ButtonCommandAdaptor, Assertions) {
+TEST_F(ButtonCommandAdaptor, AssertionsAndTheIdleActionsLifetime) {
   const auto make = [](int toggle, ZQF_StandardCommandUpdateMessage* update) {
     return AssertionFailureOf([&] {
-      Adaptor adaptor(new B(toggle, B::State_Up, 0), std::make_unique<TestCommandMessage>(),
-                      std::unique_ptr<ZQF_StandardCommandUpdateMessage>(update), 0);
+      Adaptor(new B(toggle, B::State_Up, 0), std::make_unique<TestCommandMessage>(),
+              UpdatePtr(update), 0);
     });
   };
   EXPECT_TRUE(FailedOn(make(B::ToggleMode_OneState, new TestToggleUpdateMessage),
                        "aClientButton->GetToggleMode() == ZQF_ButtonGlyph::ToggleMode_TwoState"));
   EXPECT_TRUE(FailedOn(make(B::ToggleMode_TwoState, new TestUpdateMessage),
                        "aClientButton->GetToggleMode() == ZQF_ButtonGlyph::ToggleMode_OneState"));
-  EXPECT_EQ(ZQF_ActionQueue::GetNumEntries(), 2);  // nothing queued by the failures
-  AdaptorRig rig(new B(B::ToggleMode_OneState, B::State_Up, 0), new TestUpdateMessage, 2, true);
-  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { rig.Adaptor->Update(); }), "false"));
-}
-
-TEST_F(ButtonCommandAdaptor, DestroyedAdaptorLeavesTheIdleQueue) {
   auto rig = std::make_unique<AdaptorRig>(new B(B::ToggleMode_OneState, B::State_Up, 0),
-                                          new TestUpdateMessage, 0, true);
-  EXPECT_EQ(ZQF_ActionQueue::GetNumEntries(), 3);
+                                          new TestUpdateMessage, 2, true);
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { rig->Adaptor->Update(); }), "false"));
+  EXPECT_EQ(ZQF_ActionQueue::GetNumEntries(), 3);  // the sentinels and one update
   rig.reset();
   RunIdleActions();  // would update a freed adaptor
   EXPECT_EQ(ZQF_ActionQueue::GetNumEntries(), 2);
 }
 
-// root -> column -> [holder, ...]: the holder, the column's focus child,
-// answers the test command.
-struct ButtonColumn {
-  ButtonColumn() {
-    Answer.log = &Log;
-    Answer.answering = true;
-    Root->AddChild(Column, true);
-    Column->AddToBottom(Holder);
-    Holder->OnOffer = [this](ZQF_Message& M, bool S) { Answer(M, S); };
-  }
-  // Lays the tree out and runs one idle cycle.
-  void Settle() {
-    LayOut(*Root, Box(0, 0, 200, 100));
-    RunIdleActions();
-  }
-  VisitLog Log;
-  CommandAnswer Answer;
-  std::unique_ptr<StackGlyph> Root{new StackGlyph("root", nullptr)};
-  ZQF_ColumnGlyph* Column = new ZQF_ColumnGlyph;
-  SizedGlyph* Holder = new SizedGlyph(10, 10);
-};
-
-TEST_F(ButtonCommandAdaptor, AddButtonSetsToggleModeHelpAndDispatchMode) {
+TEST_F(ButtonCommandAdaptor, AddButtonHelpers) {
   struct Case {
     const char* why;
-    int toggleBefore;
-    bool toggleUpdate;
-    bool alongFocusPath;  // only then does the update reach the holder
-    int toggleAfter;
+    bool bitmap, toggleUpdate, alongFocusPath, autorepeat;
+    int toggleMode;
+    bool enabled;       // only the focus path reaches the holder
+    std::string ticks;  // after an auto-repeat tick
   };
   const std::vector<Case> cases = {
-      {"a plain update: one-state, along the focus path", B::ToggleMode_TwoState, false, true,
-       B::ToggleMode_OneState},
-      {"a toggle update: two-state, up the parents", B::ToggleMode_OneState, true, false,
-       B::ToggleMode_TwoState},
+      {"plain update: one-state, focus path", false, false, true, false, B::ToggleMode_OneState,
+       true, ""},
+      {"toggle update: two-state, up the parents", false, true, false, false,
+       B::ToggleMode_TwoState, false, ""},
+      {"bitmap, auto-repeat: a command per tick", true, false, true, true, B::ToggleMode_OneState,
+       true, "C"},
+      {"bitmap without auto-repeat", true, false, true, false, B::ToggleMode_OneState, true, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
-    ButtonColumn tree;
-    auto* button = new ZQF_StandardTextButtonGlyph("OK", c.toggleBefore, B::State_Up);
-    std::unique_ptr<ZQF_StandardCommandUpdateMessage> update(new TestUpdateMessage);
+    // root -> column -> [holder (the focus child, answering), adaptor]
+    VisitLog log;
+    CommandAnswer answer{true, true, false, &log};
+    StackGlyph root("root", nullptr);
+    auto* column = new ZQF_ColumnGlyph;
+    root.AddChild(column, true);
+    auto* holder = new SizedGlyph(10, 10);
+    column->AddToBottom(holder);
+    answer.Answer(holder);
+    UpdatePtr update(new TestUpdateMessage);
     if (c.toggleUpdate) update.reset(new TestToggleUpdateMessage);
-    Util_AddButton(tree.Column, button, std::make_unique<TestCommandMessage>(), std::move(update),
-                   "Buttons", c.alongFocusPath);
-    EXPECT_EQ(button->GetToggleMode(), c.toggleAfter);
-    EXPECT_EQ(button->GetHelpTopics(), ZQ_String("Buttons"));
-    ASSERT_NE(dynamic_cast<Adaptor*>(button->GetParent()), nullptr);
-    EXPECT_EQ(button->GetParent()->GetParent(), tree.Column);
-    tree.Settle();
-    EXPECT_EQ(button->IsEnabled(), c.alongFocusPath);
+    B* button;
+    if (c.bitmap) {
+      auto* bitmap = Util_AddBitmapButton(column, "ZQTEST_PlusButtonBitmap",
+                                          std::make_unique<TestCommandMessage>(), std::move(update),
+                                          "Add a row", "Rows", c.alongFocusPath, c.autorepeat);
+      EXPECT_EQ(bitmap->GetTooltipText(), ZQ_String("Add a row"));
+      button = bitmap;
+    } else {
+      button = new ZQF_StandardTextButtonGlyph("OK", B::ToggleMode_ThreeState, B::State_Up);
+      Util_AddButton(column, button, std::make_unique<TestCommandMessage>(), std::move(update),
+                     "Rows", c.alongFocusPath);
+    }
+    EXPECT_EQ(button->GetToggleMode(), c.toggleMode);
+    EXPECT_EQ(button->GetHelpTopics(), ZQ_String("Rows"));
+    EXPECT_EQ(button->GetParent()->GetParent(), column);
+    LayOut(root, Box(0, 0, 200, 100));  // the focus path skips empty boxes
+    RunIdleActions();
+    EXPECT_EQ(button->IsEnabled(), c.enabled);
+    button->AutorepeatTick();
+    EXPECT_EQ(Joined(log), c.ticks);
   }
 }
 
-TEST_F(ButtonCommandAdaptor, AddBitmapButtonRepeatsCommandsOnRequest) {
-  for (bool autorepeat : {true, false}) {
-    SCOPED_TRACE(autorepeat);
-    ButtonColumn tree;
-    ZQF_StandardBitmapButtonGlyph* button = Util_AddBitmapButton(
-        tree.Column, "ZQTEST_PlusButtonBitmap", std::make_unique<TestCommandMessage>(),
-        std::make_unique<TestUpdateMessage>(), "Add a row", ZQ_String(), true, autorepeat);
-    EXPECT_EQ(button->GetParent()->GetParent(), tree.Column);
-    EXPECT_EQ(button->GetTooltipText(), ZQ_String("Add a row"));
-    EXPECT_EQ(button->GetHelpTopics(), ZQ_String());
-    tree.Settle();
-    ASSERT_TRUE(button->IsEnabled());
-    button->AutorepeatTick();  // a command per tick in mode 2, none in mode 0
-    EXPECT_EQ(Joined(tree.Log), autorepeat ? "C" : "");
+using AdaptorWindow = WindowTest;
+
+LPARAM CentreOf(ZQF_Glyph* Glyph) {
+  const ZQ_Rectangle<long>& box = Glyph->GetBoundingBox();
+  return Point(box.X + box.Width / 2, box.Y + box.Height / 2);
+}
+
+TEST_F(AdaptorWindow, ClickOnOkReachesTheDialogsCommandHook) {
+  // dialog (hooks) -> column [value field (focused), row [glue, OK]]
+  auto* column = new ZQF_ColumnGlyph;
+  auto* dialog = new ZQF_MessageHookGlyph(column);
+  CommandAnswer answer{false, true, false, &log};
+  dialog->InstallMessageHook(ZQF_MessageHookGlyph::HookCallback(&answer, &CommandAnswer::Call),
+                             0x3800, 0);  // commands, notifications, updates
+  column->AddToBottom(ValueField("31.5"));
+  auto* row = new ZQF_RowGlyph;
+  column->AddToBottom(row);
+  row->AddToRight(new ZQF_HorizontalGlueGlyph);
+  auto* ok = new ZQF_StandardTextButtonGlyph("OK", B::ToggleMode_OneState, B::State_Up);
+  Util_AddButton(row, ok, std::make_unique<TestCommandMessage>(),
+                 std::make_unique<TestUpdateMessage>(), ZQ_String(), true);
+  const HWND handle = OpenAround(dialog)->GetWindowHandle();
+  for (bool answering : {false, true}) {
+    SCOPED_TRACE(answering);
+    answer.answering = answering;
+    RunIdleActions();
+    EXPECT_EQ(ok->IsEnabled(), answering);
+    Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(ok));
+    EXPECT_EQ(ok->IsOnFocusPath(), answering);
+    EXPECT_EQ(::GetCapture(), answering ? handle : nullptr);
+    Send(handle, WM_LBUTTONUP, 0, CentreOf(ok));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    // One command; the button's notifications ended at its adaptor.
+    EXPECT_EQ(Joined(log), answering ? "C" : "");
   }
+  SaveScreenshot(handle, "AdaptorOkButton");
 }
 
 }  // namespace
