@@ -49,9 +49,10 @@ class ZQF_MessageHookGlyph : public ZQF_NullContainerGlyph {
                                    unsigned long OwnerKey);
   unsigned long GetUnionHookInterests() const { return UnionHookInterests; }
 
-  // Offers Message to the hooks interested in Interest (one mask bit), newest
-  // first, until one marks it handled.
-  void ProcessMessageHooks(ZQF_Message& Message, bool SecondTry, unsigned long Interest);
+  // Offers Message to the hooks interested in Interest (the handler's mask
+  // bit; every hook by default), newest first, until one marks it handled.
+  void ProcessMessageHooks(ZQF_Message& Message, bool SecondTry,
+                           unsigned long Interest = Interest_All);
 
   void HandleKey(ZQF_KeyMessage& Message, bool SecondTry) override;
   void HandleKeyUp(ZQF_KeyMessage& Message, bool SecondTry) override;
