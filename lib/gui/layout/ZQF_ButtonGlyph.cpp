@@ -83,6 +83,12 @@ void ZQF_ButtonGlyph::SetPressedLook(bool Pressed) {
 void ZQF_ButtonGlyph::ProcessUpOverButtonEvent() { SetState(GetNextState(), true); }
 
 void ZQF_ButtonGlyph::AutorepeatTick() {
+  // A button disabled while held repeats nothing more, as its release clicks
+  // nothing: an adaptor may have just disabled its command.
+  if (IsDisabled()) {
+    StopTimer();
+    return;
+  }
   if (AutorepeatMode == AutorepeatMode_UpAndDown) DispatchButtonUpNotification();
   if (AutorepeatMode != AutorepeatMode_None) DispatchButtonDownNotification();
 }

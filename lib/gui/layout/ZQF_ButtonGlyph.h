@@ -12,7 +12,8 @@
 // One auto-repeat timer serves the whole program (StartTimer, StopTimer);
 // every left-button release on any button stops it. A button destroyed
 // while the timer serves it stops the timer. A button disabled while held
-// ends its capture and pressed look on release but clicks nothing.
+// repeats nothing more and ends its capture and pressed look on release, but
+// clicks nothing.
 // UI thread only.
 #ifndef ZQF_BUTTONGLYPH_H
 #define ZQF_BUTTONGLYPH_H
@@ -69,7 +70,8 @@ class ZQF_ButtonGlyph : public ZQF_ControlGlyph {
   // The click: SetState (GetNextState (), true).
   void ProcessUpOverButtonEvent();
   // One auto-repeat step: mode 2 sends an up then a down notification, any
-  // other non-zero mode a down notification.
+  // other non-zero mode a down notification. A disabled button stops the
+  // timer instead.
   void AutorepeatTick();
 
   // Replaces the program's auto-repeat timer by a new one for Button.

@@ -1,6 +1,5 @@
-// ButtonTestSupport.h: a parent that records the notifications of its
-// buttons, and a rig that drives one button by a script of mouse, key and
-// enabling steps, headless.
+// ButtonTestSupport.h: a parent that records its buttons' notifications, and
+// a rig that drives one button headless by a script of steps.
 #ifndef BUTTON_TEST_SUPPORT_H
 #define BUTTON_TEST_SUPPORT_H
 
@@ -11,94 +10,77 @@
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_Window.h"
 
-// Logs, on the first try, "D<state>" for a button's down notification and
-// "U<state>" for a control change by a button (its up notification), the
-// state read from the button as the notification arrives.
-class NotificationRecorder : public RecordingGlyph {
- public:
-  explicit NotificationRecorder(VisitLog* Log) : RecordingGlyph("parent", nullptr) {
-    OnOffer = [Log](ZQF_Message& Message, bool SecondTry) {
-      if (SecondTry) return;
-      if (auto* change = dynamic_cast<ZQF_ControlChangeNotificationMessage*>(&Message)) {
-        const auto* button = dynamic_cast<ZQF_ButtonGlyph*>(change->GetControl());
-        Log->push_back("U" + std::to_string(button->GetState()));
-      } else if (auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
-        Log->push_back("D" + std::to_string(down->GetButton()->GetState()));
-      }
-    };
+// Logs "D<state>" for a down notification and "U<state>" for a control change
+// by a button (its up notification), with the state as it arrives.
+inline void RecordButtonNotification(ZQF_Message& Message, VisitLog* Log) {
+  if (auto* change = dynamic_cast<ZQF_ControlChangeNotificationMessage*>(&Message)) {
+    Log->push_back("U" +
+                   std::to_string(static_cast<ZQF_ButtonGlyph*>(change->GetControl())->GetState()));
+  } else if (auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
+    Log->push_back("D" + std::to_string(down->GetButton()->GetState()));
   }
-};
+}
+
+template <class M, bool Inside>
+std::unique_ptr<ZQF_Message> MouseStep() {
+  return std::unique_ptr<ZQF_Message>(
+      new M(Inside ? 30 : 90, Inside ? 20 : 90, false, false, false));
+}
+template <class M, unsigned char Code>
+std::unique_ptr<ZQF_Message> KeyStep() {
+  return std::unique_ptr<ZQF_Message>(new M(Code, false, false, false));
+}
 
 // A 100 x 100 recording parent with Button at (10, 10, 40, 20) as its focus
-// child. Script steps: d left down inside, c double click inside, u left up
-// inside, o left up outside, m move outside, i move inside, s and S space
-// down and up, e and E Enter down and up, x disable, n enable. Run returns
-// one mark per step: h handled, - not handled, . an enabling step.
+// child. Steps: d left down, c double click, u left up, i move (all inside);
+// o left up and m move outside; s S space and e E Enter down and up; x
+// disable, n enable. Run returns one mark a step: h handled, - not, . none.
 struct ButtonRig {
   explicit ButtonRig(ZQF_ButtonGlyph* Button)
-      : Parent(new NotificationRecorder(&Log)), Button(Button) {
+      : Parent(new RecordingGlyph("parent", nullptr)), Button(Button) {
+    Parent->OnOffer = [this](ZQF_Message& Message, bool SecondTry) {
+      if (!SecondTry) RecordButtonNotification(Message, &Log);
+    };
     Parent->SetBox(0, 0, 100, 100);
     Parent->AddChild(Button, true);
     Parent->LayoutChild(Button, ZQ_Rectangle<long>(10, 10, 40, 20));
   }
 
   std::string Run(const std::string& Steps) {
+    static const struct {
+      char Step;
+      std::unique_ptr<ZQF_Message> (*Make)();
+    } kSteps[] = {{'d', &MouseStep<ZQF_LeftDownMouseMessage, true>},
+                  {'c', &MouseStep<ZQF_LeftDoubleClickMouseMessage, true>},
+                  {'u', &MouseStep<ZQF_LeftUpMouseMessage, true>},
+                  {'o', &MouseStep<ZQF_LeftUpMouseMessage, false>},
+                  {'i', &MouseStep<ZQF_MoveMouseMessage, true>},
+                  {'m', &MouseStep<ZQF_MoveMouseMessage, false>},
+                  {'s', &KeyStep<ZQF_DownKeyMessage, 32>},
+                  {'S', &KeyStep<ZQF_UpKeyMessage, 32>},
+                  {'e', &KeyStep<ZQF_DownKeyMessage, 13>},
+                  {'E', &KeyStep<ZQF_UpKeyMessage, 13>}};
     std::string marks;
-    for (char step : Steps) marks += Step(step);
+    for (char step : Steps) {
+      if (step == 'x' || step == 'n') {
+        Button->SetEnabled(step == 'n');
+        marks += '.';
+      }
+      for (const auto& s : kSteps) {
+        if (s.Step != step) continue;
+        const std::unique_ptr<ZQF_Message> message = s.Make();
+        // As a window does: mouse messages go to the capturing glyph, if any.
+        ZQF_Glyph* capturing = ZQF_Window::GetCapturingGlyph();
+        const bool toCapture = capturing && dynamic_cast<ZQF_MouseMessage*>(message.get());
+        (toCapture ? capturing : Parent.get())->Dispatch(*message);
+        marks += message->IsHandled() ? 'h' : '-';
+      }
+    }
     return marks;
   }
 
-  char Step(char S) {
-    switch (S) {
-      case 'd':
-        return Mark(Mouse<ZQF_LeftDownMouseMessage>(true));
-      case 'c':
-        return Mark(Mouse<ZQF_LeftDoubleClickMouseMessage>(true));
-      case 'u':
-        return Mark(Mouse<ZQF_LeftUpMouseMessage>(true));
-      case 'o':
-        return Mark(Mouse<ZQF_LeftUpMouseMessage>(false));
-      case 'm':
-        return Mark(Mouse<ZQF_MoveMouseMessage>(false));
-      case 'i':
-        return Mark(Mouse<ZQF_MoveMouseMessage>(true));
-      case 's':
-        return Mark(Key<ZQF_DownKeyMessage>(32));
-      case 'S':
-        return Mark(Key<ZQF_UpKeyMessage>(32));
-      case 'e':
-        return Mark(Key<ZQF_DownKeyMessage>(13));
-      case 'E':
-        return Mark(Key<ZQF_UpKeyMessage>(13));
-      case 'x':
-        Button->SetEnabled(false);
-        return '.';
-      case 'n':
-        Button->SetEnabled(true);
-        return '.';
-    }
-    ADD_FAILURE() << "unknown step " << S;
-    return '?';
-  }
-
-  template <class M>
-  bool Mouse(bool Inside) {
-    M message(Inside ? 30 : 90, Inside ? 20 : 90, false, false, false);
-    // As a window does: at the capturing glyph, if any.
-    ZQF_Glyph* capturing = ZQF_Window::GetCapturingGlyph();
-    (capturing ? capturing : Parent.get())->Dispatch(message);
-    return message.IsHandled();
-  }
-  template <class M>
-  bool Key(unsigned char Code) {
-    M message(Code, false, false, false);
-    Parent->Dispatch(message);
-    return message.IsHandled();
-  }
-  static char Mark(bool Handled) { return Handled ? 'h' : '-'; }
-
   VisitLog Log;
-  std::unique_ptr<NotificationRecorder> Parent;
+  std::unique_ptr<RecordingGlyph> Parent;
   ZQF_ButtonGlyph* Button;
 };
 
