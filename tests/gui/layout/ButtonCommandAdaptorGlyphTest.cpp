@@ -244,8 +244,8 @@ TEST_F(AdaptorWindow, ClickOnOkReachesTheDialogsCommandHook) {
     EXPECT_EQ(::GetCapture(), nullptr);
     // One command; the button's notifications ended at its adaptor.
     EXPECT_EQ(Joined(log), answering ? "C" : "");
+    SaveScreenshot(handle, answering ? "AdaptorOkButton" : "AdaptorOkButtonGreyed");
   }
-  SaveScreenshot(handle, "AdaptorOkButton");
 }
 
 }  // namespace
