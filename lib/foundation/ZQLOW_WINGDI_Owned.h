@@ -15,4 +15,23 @@ using ZQ_OwnedBitmap = ZQ_Owned<HBITMAP, &ZQLOW_WINGDI::DeleteObject>;
 // A region (CreateRectRgn and the like).
 using ZQ_OwnedRegion = ZQ_Owned<HRGN, &ZQLOW_WINGDI::DeleteObject>;
 
+// Selects an object into a context for a scope, then the one it replaced:
+// the context never keeps a pen, brush or font its owner is about to free.
+class ZQ_SelectedObject {
+ public:
+  ZQ_SelectedObject(HDC DC, HGDIOBJ Object) : DC(DC), Previous(ZQLOW_WINGDI::SelectObject(DC, Object)) {}
+  ~ZQ_SelectedObject() {
+    try {
+      ZQLOW_WINGDI::SelectObject(DC, Previous);
+    } catch (...) {
+    }
+  }
+  ZQ_SelectedObject(const ZQ_SelectedObject&) = delete;
+  ZQ_SelectedObject& operator=(const ZQ_SelectedObject&) = delete;
+
+ private:
+  HDC DC;
+  HGDIOBJ Previous;
+};
+
 #endif

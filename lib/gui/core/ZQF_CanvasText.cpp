@@ -8,6 +8,7 @@
 #include "ZQF_Metrics.h"
 #include "ZQIMG_Image.h"
 #include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WINGDI_Owned.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQR_Bitmap.h"
 #include "ZQR_TransparentBitmap.h"
@@ -41,24 +42,6 @@ std::string WithoutMarkers(const char* Text) {
   }
   return plain;
 }
-
-// Selects an object into a context for a scope and then the one it replaced.
-class SelectedObject {
- public:
-  SelectedObject(HDC DC, HGDIOBJ Object) : DC(DC), Previous(ZQLOW_WINGDI::SelectObject(DC, Object)) {}
-  ~SelectedObject() {
-    try {
-      ZQLOW_WINGDI::SelectObject(DC, Previous);
-    } catch (...) {
-    }
-  }
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-
- private:
-  HDC DC;
-  HGDIOBJ Previous;
-};
 
 // Draws with the disabled text colour, then restores the text colour and
 // the draw mode.
@@ -138,7 +121,7 @@ void ZQF_Canvas::DrawLabelDisabled(const ZQ_String& Text, const ZQ_Rectangle<lon
 ZQ_Point<long> ZQF_Canvas::ComputeSizeWithLineBreaks(const ZQ_String& Text,
                                                      const ZQR_ConcreteFont& Font, long MaxWidth) {
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
-  const SelectedObject selected(dc, Font.GetHFONT());
+  const ZQ_SelectedObject selected(dc, Font.GetHFONT());
   const bool isEmpty = Text.GetLength() == 0;
   // An empty text is as high as one line and one pixel wide.
   const char* measured = isEmpty ? "X" : Text.GetText();

@@ -1,31 +1,13 @@
 #include "ZQF_DragOperationDrawingComponent.h"
 
 #include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WINGDI_Owned.h"
 #include "ZQR_Bitmap.h"
 #include "ZQ_Owned.h"
 
 namespace {
 
 using OwnedGdiObject = ZQ_Owned<HGDIOBJ, &ZQLOW_WINGDI::DeleteObject>;
-
-// Selects an object for the life of the scope, then the previous one back.
-class SelectedObject {
- public:
-  SelectedObject(HDC DC, HGDIOBJ Object)
-      : DC(DC), Previous(ZQLOW_WINGDI::SelectObject(DC, Object)) {}
-  ~SelectedObject() {
-    try {
-      ZQLOW_WINGDI::SelectObject(DC, Previous);
-    } catch (...) {
-    }
-  }
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-
- private:
-  HDC DC;
-  HGDIOBJ Previous;
-};
 
 // The grey of the line feedback: inverted against the usual light grey
 // surfaces it gives black, against white a dark grey.
@@ -42,7 +24,7 @@ void ZQF_FillDottedAreaDrawingComponent::Draw(HDC DC) const {
   // stays behind when the drag ends.
   const ZQR_Bitmap pattern(ZQ_String("ZQF_FineCheckerboardBitmap_BlackOnLightGray"));
   const OwnedGdiObject brush(ZQLOW_WINGDI::CreatePatternBrush(pattern.GetHBITMAP()));
-  const SelectedObject selected(DC, brush.Get());
+  const ZQ_SelectedObject selected(DC, brush.Get());
   ZQLOW_WINGDI::PatBlt(DC, Area.X, Area.Y, Area.Width, Area.Height, PATINVERT);
 }
 
@@ -55,7 +37,7 @@ bool ZQF_FillDottedAreaDrawingComponent::Equal(
 void ZQF_DrawLineDrawingComponent::Draw(HDC DC) const {
   ZQLOW_WINGDI::SetROP2(DC, R2_XORPEN);
   const OwnedGdiObject pen(ZQLOW_WINGDI::CreatePen(PS_SOLID, PenWidth, LineColor));
-  const SelectedObject selected(DC, pen.Get());
+  const ZQ_SelectedObject selected(DC, pen.Get());
   ZQLOW_WINGDI::MoveToEx(DC, X1, Y1, nullptr);
   ZQLOW_WINGDI::LineTo(DC, X2, Y2);
 }
