@@ -279,6 +279,63 @@ BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BA
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
 
 
+# Drag feedback and wheel-button scrolling.
+def scroll_marks(directions, scale=1.0):
+    """Arrowheads pointing away from the centre (15, 15) toward each of the
+    unit vectors, around a small ring that marks the origin."""
+    def shape(x, y):
+        qx, qy = x - 15, y - 15
+        if 4 <= qx * qx + qy * qy <= 9:
+            return True
+        for dx, dy in directions:
+            along = (qx * dx + qy * dy) / scale
+            across = abs(qx * -dy + qy * dx) / scale
+            if 5 <= along <= 13 and across <= (13 - along) * 0.8:
+                return True
+        return False
+    return shape
+
+
+D = 0.7071
+COMPASS = {"N": (0, -1), "S": (0, 1), "E": (1, 0), "W": (-1, 0), "NE": (D, -D),
+           "NW": (-D, -D), "SE": (D, D), "SW": (-D, D)}
+SCROLL_CURSORS = ["N", "S", "E", "W", "NE", "NW", "SE", "SW", "NS", "EW", "NSEW"]
+
+
+def scroll_cursor_directions(name):
+    if name in COMPASS:
+        return [COMPASS[name]]
+    return [COMPASS[c] for c in name]
+
+
+def scroll_origin():
+    """32 x 32: a white disc with a black rim and the four arrowheads, on the
+    standard transparent colour."""
+    marks = scroll_marks([COMPASS[c] for c in "NSEW"], 0.8)
+    rows = []
+    for y in range(32):
+        row = []
+        for x in range(32):
+            d2 = (x - 15) ** 2 + (y - 15) ** 2
+            if d2 > 13 ** 2:
+                row.append(LIGHT_GRAY)
+            elif d2 > 12 ** 2 or marks(x, y):
+                row.append(BLACK)
+            else:
+                row.append((255, 255, 255))
+        rows.append(row)
+    return rows
+
+
+CURSORS += [("ZQF_Scroll%sCursor" % name, scroll_marks(scroll_cursor_directions(name)), 15, 15)
+            for name in SCROLL_CURSORS]
+BITMAPS += [
+    ("ZQF_FineCheckerboardBitmap_BlackOnLightGray",
+     bmp24([[BLACK if (x + y) % 2 else LIGHT_GRAY for x in range(8)] for y in range(8)])),
+    ("ZQF_ScrollOriginBitmap", bmp24(scroll_origin())),
+]
+
+
 def main():
     lines = ["// The GUI toolkit's embedded pictures, written with their data files by",
              "// make_gui_resources.py. Every program that links the toolkit carries them."]

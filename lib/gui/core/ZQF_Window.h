@@ -13,7 +13,7 @@
 // window (ZQF_WindowOperations.cpp) and painting (ZQF_WindowPainting.cpp)
 // each have a file. Painting is double-buffered by default: each paint
 // draws the paint rectangle into a fresh bitmap and copies it in one go.
-// The window position and size drags do nothing yet. UI thread only.
+// UI thread only.
 #ifndef ZQF_WINDOW_H
 #define ZQF_WINDOW_H
 
@@ -166,7 +166,8 @@ class ZQF_Window {
   // Lets the glyph under the cursor choose the cursor; true when one did.
   bool SetCursorViaSetMouseCursorMessage();
 
-  // Window drags.
+  // Window drags, run modally: the callback moves or sizes the window when
+  // the drag was not cancelled. The allowed area is the work area.
   ZQ_Rectangle<long> GetAllowableDragBoundingRect();
   void BeginWindowPositionDrag();
   void BeginWindowSizeDrag();

@@ -3,6 +3,8 @@
 // query and the window drags.
 #include "ZQF_Message.h"
 #include "ZQF_Metrics.h"
+#include "ZQF_RectangleLocationDragOperation.h"
+#include "ZQF_RectangleSizeDragOperation.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_Window.h"
 #include "ZQLOW_WINUSER.h"
@@ -156,10 +158,40 @@ bool ZQF_Window::SetCursorViaSetMouseCursorMessage() {
 
 ZQ_Rectangle<long> ZQF_Window::GetAllowableDragBoundingRect() { return ZQF_GetAreaMetric(0); }
 
-// The drags themselves come with the drag operations; until then a window
-// is neither moved nor sized by dragging.
-void ZQF_Window::BeginWindowPositionDrag() {}
-void ZQF_Window::BeginWindowSizeDrag() {}
+// The window may be dragged until only a strip of size metric 7 of it
+// remains inside the allowed area.
+void ZQF_Window::BeginWindowPositionDrag() {
+  if (!WindowHandle) return;  // nothing to move before Construct
+  const ZQF_RectangleDragCallback callback(this, &ZQF_Window::WindowDragCallback);
+  ZQ_Rectangle<long> allowed = GetAllowableDragBoundingRect();
+  const ZQ_Rectangle<long> window = GetWindowRectangle();
+  allowed.Inflate(window.Width, window.Height);
+  const ZQ_Point<long> strip = ZQF_GetSizeMetric(7);
+  allowed.Deflate(strip.X, strip.Y);
+  const ZQ_Point<long> border = ZQF_GetSizeMetric(3);
+  ZQF_RectangleLocationDragOperation drag(TopLevelGlyph, window, border.X, border.Y, allowed,
+                                          callback);
+  ZQF_PerformDraggingOperation(drag);
+}
+
+// The edge or corner under the cursor is dragged; the window keeps the
+// top-level glyph's minimum size.
+void ZQF_Window::BeginWindowSizeDrag() {
+  if (!WindowHandle) return;
+  const ZQ_Rectangle<long> window = GetWindowRectangle();
+  const int edgeCode = ZQF_RectangleSizeDragOperation::ClassifyCursorLocation(
+      window, ZQF_GetSizeMetric(14), ZQR_Cursor::GetScreenLocation());
+  const ZQF_RectangleDragCallback callback(this, &ZQF_Window::WindowDragCallback);
+  TopLevelGlyph->UpdateDesiredSize();
+  const ZQF_DesiredSize& desired = TopLevelGlyph->GetDesiredSize();
+  desired.CheckConsistency();
+  desired.CheckValidity();
+  const ZQ_Point<long> border = ZQF_GetSizeMetric(3);
+  ZQF_RectangleSizeDragOperation drag(TopLevelGlyph, window, edgeCode, border.X, border.Y,
+                                      desired.Minimum.X, desired.Minimum.Y,
+                                      GetAllowableDragBoundingRect(), callback);
+  ZQF_PerformDraggingOperation(drag);
+}
 
 void ZQF_Window::WindowDragCallback(const ZQ_Rectangle<long>& Rectangle, bool DragCanceled) {
   if (!DragCanceled) SetWindowRectangle(Rectangle);

@@ -1,0 +1,251 @@
+#include "ZQF_DragOperation.h"
+
+#include "ZQF_ApplicationLink.h"
+#include "ZQF_DragOperationDrawingContext.h"
+#include "ZQF_DragOperationHookInterface.h"
+#include "ZQF_Glyph.h"
+#include "ZQF_Message.h"
+#include "ZQF_Metrics.h"
+#include "ZQF_MouseWheel.h"
+#include "ZQF_TopLevelGlyph.h"
+#include "ZQF_Window.h"
+#include "ZQLOW_WINGDI_Owned.h"
+#include "ZQLOW_WINUSER.h"
+#include "ZQ_Assertion.h"
+
+namespace {
+
+// One drag at a time in the process.
+ZQF_DragOperation* CurrentDragOperation = nullptr;
+unsigned long HookID = 0;
+unsigned long RawHookID = 0;
+
+// Swallowed and cancelling: Alt+key and the non-client presses.
+bool IsSwallowedCancel(UINT Message) {
+  switch (Message) {
+    case WM_SYSKEYDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN: return true;
+    default: return false;
+  }
+}
+
+// Cancelling, but left to the window: its focus-loss, activation and menu
+// handling must still run.
+bool IsPassedOnCancel(UINT Message) {
+  switch (Message) {
+    case WM_CANCELMODE:
+    case WM_KILLFOCUS:
+    case WM_ACTIVATEAPP:
+    case WM_ACTIVATE:
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP: return true;
+    default: return false;
+  }
+}
+
+bool IsButtonPress(UINT Message) {
+  switch (Message) {
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: return true;
+    default: return false;
+  }
+}
+
+bool IsButtonUp(const ZQF_Message& Message) {
+  return dynamic_cast<const ZQF_LeftUpMouseMessage*>(&Message) ||
+         dynamic_cast<const ZQF_MiddleUpMouseMessage*>(&Message) ||
+         dynamic_cast<const ZQF_RightUpMouseMessage*>(&Message);
+}
+
+}  // namespace
+
+ZQF_DragOperation::ZQF_DragOperation(ZQF_Glyph* InitiatingGlyph)
+    : CurrentMousePosition(ZQR_Cursor::GetScreenLocation()),
+      StartMousePosition(CurrentMousePosition),
+      DrawingContext(new ZQF_DragOperationDrawingContext),
+      InitiatingGlyph(InitiatingGlyph) {}
+
+ZQF_DragOperation::~ZQF_DragOperation() = default;
+
+void ZQF_DragOperation::DrawFeedback(ZQF_DragOperationDrawingContext&) {}
+ZQR_Cursor ZQF_DragOperation::GetCursor() { return ZQF_GetCursorMetric(0); }
+ZQ_Rectangle<long> ZQF_DragOperation::GetCursorClipArea() { return ZQF_GetAreaMetric(1); }
+void ZQF_DragOperation::PerformFinishDragCallback(bool) {}
+void ZQF_DragOperation::StartDrag() {}
+void ZQF_DragOperation::FinishDrag(bool) {}
+
+void ZQF_DragOperation::BeginDragOperation() {
+  ProcessHooks_BeginDragOperation();
+  StartDrag();
+  CurrentMousePosition = StartMousePosition = ZQR_Cursor::GetScreenLocation();
+  FeedbackDrawn = false;
+  ZQ_ASSERT_TEXT(HookID == 0, "HookID == NULL");
+  HookID = ZQF_InstallStandardMessageHook(
+      ZQF_StandardMessageHookCallback(this, &ZQF_DragOperation::MessageHookCallback), 0);
+  ZQ_ASSERT_TEXT(RawHookID == 0, "RawHookID == NULL");
+  RawHookID = ZQF_InstallRawHook(ZQF_RawHookCallback(this, &ZQF_DragOperation::RawHookCallback), 0);
+  InitiatingGlyph->CaptureMouse();
+  const ZQ_Rectangle<long> clip =
+      ZQ_Rectangle<long>::Intersection(GetCursorClipArea(), ZQF_GetAreaMetric(1));
+  if (clip.Width > 0 && clip.Height > 0) ZQR_Cursor::ClipCursor(clip);
+  ZQR_Cursor::SetCursorToUse(GetCursor());
+  ZQR_Cursor::UseCursor();
+  ZQF_ApplicationLink_PushMessageLoop();
+}
+
+void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
+  ZQF_ApplicationLink_PopMessageLoop();
+  Cancelled = IsCancelled;
+  ReleasedWithoutMoving = false;
+  EraseFeedback();
+  ZQR_Cursor::DoNotClipCursor();
+  PerformFinishDragCallback(Cancelled);
+  FinishDrag(Cancelled);
+  ZQ_ASSERT_TEXT(InitiatingGlyph->HasMouseCapture(), "InitiatingGlyph->HaveCapturedMouse()");
+  InitiatingGlyph->ReleaseMouse();
+  ZQ_ASSERT_TEXT(HookID != 0, "HookID != NULL");
+  ZQF_UninstallStandardMessageHooks(HookID);
+  HookID = 0;
+  ZQ_ASSERT_TEXT(RawHookID != 0, "RawHookID != NULL");
+  ZQF_UninstallRawHooks(RawHookID);
+  RawHookID = 0;
+  ProcessHooks_EndDragOperation(Cancelled);
+}
+
+void ZQF_DragOperation::AbandonAfterError() noexcept {
+  try {
+    if (HookID) ZQF_UninstallStandardMessageHooks(HookID);
+    if (RawHookID) ZQF_UninstallRawHooks(RawHookID);
+    HookID = RawHookID = 0;
+    if (InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
+    ZQR_Cursor::DoNotClipCursor();
+    EraseFeedback();
+  } catch (...) {
+  }
+}
+
+void ZQF_DragOperation::MessageHookCallback(ZQF_Message& Message) {
+  const auto* mouse = dynamic_cast<ZQF_MouseMessage*>(&Message);
+  if (!mouse) return;
+  CurrentMousePosition = InitiatingGlyph->WindowToScreen(mouse->GetPosition());
+  if (IsButtonUp(Message)) {
+    ProcessMouseUp();
+  } else if (dynamic_cast<ZQF_MoveMouseMessage*>(&Message)) {
+    ProcessHooks_ProcessMouseMove();
+    ProcessMouseMove();
+  } else if (dynamic_cast<ZQF_SetCursorMouseMessage*>(&Message)) {
+    ProcessMouseSetCursor();
+  }
+  Message.SetHandled();
+}
+
+void ZQF_DragOperation::RawHookCallback(const ZQF_RawMessageRecord& Record, bool& Handled) {
+  const UINT message = Record.Message;
+  if (IsSwallowedCancel(message) || (message == WM_KEYDOWN && Record.WParam == VK_ESCAPE) ||
+      message == ZQF_MouseWheel_GetWheelMessageID()) {
+    EndDragOperation(true);
+    Handled = true;
+  } else if (IsPassedOnCancel(message)) {
+    EndDragOperation(true);
+  } else if (IsButtonPress(message)) {
+    EndDragOperation(!ReleasedWithoutMoving);
+    Handled = true;
+  } else if (message == WM_PAINT) {
+    EraseFeedbackUnderPaint(Record.Window);
+  }
+}
+
+// A paint over part of an inverted picture would leave half of it behind:
+// the whole picture goes first, and the next move draws it again.
+void ZQF_DragOperation::EraseFeedbackUnderPaint(HWND Window) {
+  if (!FeedbackDrawn) return;
+  const ZQ_OwnedRegion update(ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0));
+  ZQLOW_WINUSER::GetUpdateRgn(Window, update.Get(), FALSE);
+  const ZQ_Rectangle<long> area = GetFeedbackArea();
+  POINT corners[2] = {{area.X, area.Y}, {area.X + area.Width, area.Y + area.Height}};
+  ZQLOW_WINUSER::ScreenToClient(Window, &corners[0]);
+  ZQLOW_WINUSER::ScreenToClient(Window, &corners[1]);
+  const ZQ_OwnedRegion feedback(
+      ZQLOW_WINGDI::CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y));
+  const ZQ_OwnedRegion overlap(ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0));
+  if (ZQLOW_WINGDI::CombineRgn(overlap.Get(), update.Get(), feedback.Get(), RGN_AND) !=
+      NULLREGION) {
+    EraseFeedback();
+  }
+}
+
+void ZQF_DragOperation::ProcessMouseUp() {
+  const ZQ_Point<long> tolerance = ZQF_GetSizeMetric(13);
+  const long dx = CurrentMousePosition.X - StartMousePosition.X;
+  const long dy = CurrentMousePosition.Y - StartMousePosition.Y;
+  if (ClickModeAllowed && (dx < 0 ? -dx : dx) <= tolerance.X &&
+      (dy < 0 ? -dy : dy) <= tolerance.Y) {
+    ReleasedWithoutMoving = true;
+    return;
+  }
+  EndDragOperation(false);
+}
+
+void ZQF_DragOperation::ProcessMouseMove() {
+  std::unique_ptr<ZQF_DragOperationDrawingContext> context(new ZQF_DragOperationDrawingContext);
+  DrawFeedback(*context);
+  UpdateFeedback(GetCursor(), std::move(context));
+}
+
+void ZQF_DragOperation::UpdateFeedback(
+    const ZQR_Cursor& Cursor, std::unique_ptr<ZQF_DragOperationDrawingContext> NewContext) {
+  ZQR_Cursor::SetCursorToUse(Cursor);
+  ZQR_Cursor::UseCursor();
+  if (!FeedbackDrawn) {
+    NewContext->RealizeDrawing();
+  } else if (*NewContext != *DrawingContext) {
+    DrawingContext->RealizeDrawing();
+    NewContext->RealizeDrawing();
+  }
+  FeedbackDrawn = true;
+  DrawingContext = std::move(NewContext);
+}
+
+void ZQF_DragOperation::ProcessMouseSetCursor() { ZQR_Cursor::SetCursorToUse(GetCursor()); }
+
+void ZQF_DragOperation::EraseFeedback() {
+  if (!FeedbackDrawn) return;
+  DrawingContext->RealizeDrawing();
+  FeedbackDrawn = false;
+}
+
+ZQ_Rectangle<long> ZQF_DragOperation::GetFeedbackArea() const {
+  if (!FeedbackDrawn) return ZQ_Rectangle<long>(ZQ_NoMatch, ZQ_NoMatch, 0, 0);
+  return DrawingContext->GetDrawingBoundingBox();
+}
+
+void ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag) {
+  ZQ_ASSERT(CurrentDragOperation == NULL);
+  if (CurrentDragOperation) return;  // the assertion was ignored
+  CurrentDragOperation = &Drag;
+  try {
+    Drag.BeginDragOperation();
+  } catch (...) {
+    Drag.AbandonAfterError();
+    CurrentDragOperation = nullptr;
+    throw;
+  }
+  CurrentDragOperation = nullptr;
+}
+
+ZQF_DragOperation* ZQF_GetCurrentDragOperation() { return CurrentDragOperation; }
+
+ZQF_Glyph* InsureHaveInitiatingGlyph(ZQF_Glyph* Glyph) {
+  if (Glyph) return Glyph;
+  ZQF_Window* main = ZQF_ApplicationLink_GetMainWindow();
+  return main ? main->GetTopLevelGlyph() : nullptr;
+}
