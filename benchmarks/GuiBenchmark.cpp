@@ -11,8 +11,8 @@
 // client area to painted pixels (UpdateWindow returned), double-buffered.
 // Last, a menu bar of 10 menus x 20 items: built and attached, then kept
 // current with the tree unchanged and after one item was replaced.
-// Then a scrolling container over 10,000 rows (a label and a two-state
-// button each) in a 400 x 300 window: one line of scrolling through its
+// Then a scrolling container over 10,000 rows (a label and a check box
+// each) in a 400 x 300 window: one line of scrolling through its
 // scroll bar with the repaint, and ScrollToShow of the last row from the top.
 // Prints the mean time of each.
 // Usage: GuiBenchmark [messages] [layout passes] [draws]
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "ZQF_Canvas.h"
+#include "ZQF_CheckBoxGlyph.h"
 #include "ZQF_Message.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_LabelGlyph.h"
@@ -33,7 +34,6 @@
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_PropertyListGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
-#include "ZQF_StandardTextButtonGlyph.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
 #include "ZQF_TopLevelGlyph.h"
 #include "ZQF_Window.h"
@@ -402,8 +402,7 @@ ScrollTimes TimeContainerScrolling(int Scrolls) {
     ZQF_RowGlyph* row = new ZQF_RowGlyph(1);
     row->SetSpacing(8);
     row->AddToRight(new ZQF_StoredLabelGlyph(("Row " + std::to_string(i + 1)).c_str()));
-    row->AddToRight(new ZQF_StandardTextButtonGlyph("Done", ZQF_ButtonGlyph::ToggleMode_TwoState,
-                                                    ZQF_ButtonGlyph::State_Up));
+    row->AddToRight(new ZQF_CheckBoxGlyph("Done", false, ZQF_ButtonGlyph::State_Up));
     column->AddToBottom(row);
     lastRow = row;
   }

@@ -1,6 +1,7 @@
 // MenuTestSupport.h: what the menu tests share: a Windows menu described
 // as text, short ways to make and place elements, and a glyph that answers
-// the standard edit commands the menus send.
+// the standard edit commands the menus send; a captioned window with an
+// Edit and a View menu for the window tests.
 #ifndef MENU_TEST_SUPPORT_H
 #define MENU_TEST_SUPPORT_H
 
@@ -9,10 +10,13 @@
 #include "GlyphTestSupport.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_ContextSensitiveMenuMessage.h"
+#include "ZQF_MainMenu.h"
 #include "ZQF_MenuElement.h"
 #include "ZQF_Metrics.h"
+#include "ZQF_ParentMenuElement.h"
 #include "ZQF_SelectableMenuElement.h"
 #include "ZQF_StandardCommandMessage.h"
+#include "ZQF_Window.h"
 #include "ZQ_StringStream.h"
 
 // The items of Menu, "|" between them: "-" a separator, "Text(...)" a
@@ -85,6 +89,31 @@ class MenuTarget : public RecordingGlyph {
   bool OffersContextItem = false;
   int NumCuts = 0;
   std::string Trace;
+};
+
+// A captioned window, so that it can carry a menu bar.
+class MenuBarWindow : public ZQF_Window {
+ public:
+  using ZQF_Window::ZQF_Window;
+  DWORD Cust_GetWindowStyle() override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
+};
+
+// Edit: Cut (answered enabled) and Paste (unanswered); View: Refresh.
+class EditMenu : public ZQF_MainMenu {
+ public:
+  using ZQF_MainMenu::ZQF_MainMenu;
+  void BuildSubmenus(ZQF_RootGroupMenuElement* Root) override {
+    Edit = Last(Root, new ZQF_SubmenuParentMenuElement("&Edit"));
+    FillEdit();
+    Last(Last(Root, new ZQF_SubmenuParentMenuElement("&View")), Item("&Refresh"));
+  }
+  void FillEdit() {
+    Last(Edit, new ZQF_StandardTextMenuElement("Cu&t", new ZQF_CutCommandMessage,
+                                               new ZQF_CutCommandUpdateMessage));
+    Last(Edit, new ZQF_StandardTextMenuElement("&Paste", new ZQF_PasteCommandMessage,
+                                               new ZQF_PasteCommandUpdateMessage));
+  }
+  ZQF_MenuElement* Edit = nullptr;
 };
 
 #endif

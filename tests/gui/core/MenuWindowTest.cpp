@@ -11,9 +11,7 @@
 #include "WindowTestSupport.h"
 #include "ZQF_ApplicationLink.h"
 #include "ZQF_LabelGlyph.h"
-#include "ZQF_MainMenu.h"
 #include "ZQF_Menu.h"
-#include "ZQF_ParentMenuElement.h"
 #include "ZQF_TooltipsMessage.h"
 #include "ZQF_Tooltips.h"
 #include "ZQF_TransientWindow.h"
@@ -44,31 +42,6 @@ class FilledGap : public RecordingGlyph {
   void DrawSelf(ZQF_Canvas& Canvas) override {
     Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
   }
-};
-
-// A captioned window, so that it can carry a menu bar.
-class MenuBarWindow : public ZQF_Window {
- public:
-  using ZQF_Window::ZQF_Window;
-  DWORD Cust_GetWindowStyle() override { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; }
-};
-
-// Edit: Cut (answered enabled) and Paste (unanswered); View: Refresh.
-class EditMenu : public ZQF_MainMenu {
- public:
-  using ZQF_MainMenu::ZQF_MainMenu;
-  void BuildSubmenus(ZQF_RootGroupMenuElement* Root) override {
-    Edit = Last(Root, new ZQF_SubmenuParentMenuElement("&Edit"));
-    FillEdit();
-    Last(Last(Root, new ZQF_SubmenuParentMenuElement("&View")), Item("&Refresh"));
-  }
-  void FillEdit() {
-    Last(Edit, new ZQF_StandardTextMenuElement("Cu&t", new ZQF_CutCommandMessage,
-                                               new ZQF_CutCommandUpdateMessage));
-    Last(Edit, new ZQF_StandardTextMenuElement("&Paste", new ZQF_PasteCommandMessage,
-                                               new ZQF_PasteCommandUpdateMessage));
-  }
-  ZQF_MenuElement* Edit = nullptr;
 };
 
 ZQF_Window* s_mainWindow = nullptr;

@@ -1,7 +1,8 @@
 // Adjustable panes in real windows under Xvfb: the bar dragged by input
 // posted before the press (completed, pulled past the band, cancelled) and
 // the cursor over it,
-// Ctrl+F6 through nested panes, and a picture of a split window.
+// Ctrl+F6 through nested panes, and pictures of a split window, one with a
+// scrolling container scrolled midway both ways in a pane.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,8 +12,11 @@
 #include "LayoutFormSupport.h"
 #include "LayoutTestSupport.h"
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
+#include "ZQF_HorizontalScrollBarGlyph.h"
 #include "ZQF_Metrics.h"
+#include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_VerticalAdjustablePaneGlyph.h"
+#include "ZQF_VerticalScrollBarGlyph.h"
 
 namespace {
 
@@ -186,6 +190,41 @@ TEST_F(PaneWindowTest, PictureOfASplitWindow) {
   EXPECT_EQ(shown.GetPixelColor(barX, 200), ZQF_GetColorMetric(32));
   EXPECT_EQ(shown.GetPixelColor(barX + 100, right->GetSecondPane()->GetBoundingBox().Y - 2),
             ZQF_GetColorMetric(32));
+}
+
+// The form beside station readings in a scrolling container over notes;
+// both of the container's bars scrolled to the middle.
+TEST_F(PaneWindowTest, PictureOfPanesWithAScrolledContainer) {
+  WeatherForm form;
+  auto* readings = new ZQF_ScrollingContainerGlyph(StationReadings(40), 0, 0, 2, 2, 2, 0, 0);
+  ZQF_SimpleBreakingTextDisplayGlyph* notes = new ZQF_SimpleBreakingTextDisplayGlyph(
+      "Readings of the stations around the site, every ten minutes.");
+  ZQF_VerticalAdjustablePaneGlyph* right =
+      new ZQF_VerticalAdjustablePaneGlyph(Framed(readings), Framed(notes), 0.75);
+  window = OpenAround(new ZQF_HorizontalAdjustablePaneGlyph(Framed(form.root), right, 0.55),
+                      ZQ_Rectangle<long>(40, 40, 720, 440));
+  ASSERT_TRUE(readings->IsVerticalScrollBarShown());
+  ASSERT_TRUE(readings->IsHorizontalScrollBarShown());
+  ZQF_ScrollBarGlyph* bars[] = {readings->GetHorizontalScrollBar(),
+                                readings->GetVerticalScrollBar()};
+  for (ZQF_ScrollBarGlyph* bar : bars) {
+    bar->SetSliderPosition(bar->GetMaxSliderPosition() / 2, true);
+  }
+  SaveScreenshot(window->GetWindowHandle(), "adjustable-panes-with-scrolled-container");
+  // The sliders sit in the middle of their troughs, and the readings moved
+  // by the positions under the view.
+  for (ZQF_ScrollBarGlyph* bar : bars) {
+    SCOPED_TRACE(bar->GetOrientation());
+    const ZQ_Rectangle<long>& box = bar->GetBoundingBox();
+    EXPECT_EQ(bar->PerformHitTest(ZQ_Point<long>(box.Width / 2, box.Height / 2)),
+              ZQF_ScrollBarGlyph::Hit_Slider);
+  }
+  const ZQ_Rectangle<long>& view = readings->GetFrame()->GetBoundingBox();
+  const ZQ_Point<long> scrolled(bars[0]->GetSliderPosition(), bars[1]->GetSliderPosition());
+  EXPECT_GT(scrolled.X, 0);
+  EXPECT_GT(scrolled.Y, 0);
+  EXPECT_EQ(readings->GetClient()->GetBoundingBox().GetTopLeft(),
+            ZQ_Point<long>(view.X - scrolled.X, view.Y - scrolled.Y));
 }
 
 }  // namespace

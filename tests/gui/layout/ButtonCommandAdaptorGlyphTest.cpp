@@ -28,12 +28,6 @@ class TestToggleUpdateMessage : public ZQF_StandardToggleCommandUpdateMessage {}
 
 class ButtonCommandAdaptor : public GuiStageTest {};
 
-void RunIdleActions() {
-  ZQF_ActionQueue::ResetIdleCycle();
-  while (ZQF_ActionQueue::ProcessNextAction()) {
-  }
-}
-
 // Answers the test update when answering; claims the test command, logging
 // "C"; logs the notifications that reach it as "N".
 struct CommandAnswer {

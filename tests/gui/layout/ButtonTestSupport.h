@@ -1,5 +1,6 @@
 // ButtonTestSupport.h: a parent that records its buttons' notifications, and
-// a rig that drives one button headless by a script of steps.
+// a rig that drives one button headless by a script of steps; a panel of
+// text and bitmap buttons for the window tests.
 #ifndef BUTTON_TEST_SUPPORT_H
 #define BUTTON_TEST_SUPPORT_H
 
@@ -7,7 +8,12 @@
 #include <string>
 
 #include "../core/GlyphTestSupport.h"
+#include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ButtonGlyph.h"
+#include "ZQF_GlueGlyphs.h"
+#include "ZQF_LabelGlyph.h"
+#include "ZQF_StandardBitmapButtonGlyph.h"
+#include "ZQF_StandardTextButtonGlyph.h"
 #include "ZQF_Window.h"
 
 // Logs "D<state>" for a down notification and "U<state>" for a control change
@@ -82,6 +88,43 @@ struct ButtonRig {
   VisitLog Log;
   std::unique_ptr<RecordingGlyph> Parent;
   ZQF_ButtonGlyph* Button;
+};
+
+// Captioned rows of text buttons (OK, a pressed toggle, Help) and bitmap
+// buttons (arrow, a pressed plus, arrow, plus); ShowStates puts OK on the
+// focus path and disables Help and the second arrow, once in a window.
+struct ButtonPanel {
+  ZQF_ButtonGlyph* Buttons[7] = {
+      new ZQF_StandardTextButtonGlyph("OK", 0, 0),
+      new ZQF_StandardTextButtonGlyph("&Lock units", 1, 1),
+      new ZQF_StandardTextButtonGlyph("&Help", 0, 0),
+      new ZQF_StandardBitmapButtonGlyph("ZQTEST_ArrowButtonBitmap", 1, 0),
+      new ZQF_StandardBitmapButtonGlyph("ZQTEST_PlusButtonBitmap", 1, 1),
+      new ZQF_StandardBitmapButtonGlyph("ZQTEST_ArrowButtonBitmap", 1, 0),
+      new ZQF_StandardBitmapButtonGlyph("ZQTEST_PlusButtonBitmap", 1, 0)};
+  ZQF_ColumnGlyph* Column = new ZQF_ColumnGlyph;
+
+  ButtonPanel() {
+    auto* text = new ZQF_RowGlyph;
+    auto* bitmaps = new ZQF_RowGlyph;
+    text->SetSpacing(6);
+    bitmaps->SetSpacing(4);
+    for (int i = 0; i < 7; ++i) (i < 3 ? text : bitmaps)->AddToRight(Buttons[i]);
+    // The buttons keep their natural widths.
+    text->AddToRight(new ZQF_HorizontalGlueGlyph());
+    bitmaps->AddToRight(new ZQF_HorizontalGlueGlyph());
+    Column->SetSpacing(8);
+    Column->AddToBottom(new ZQF_StoredLabelGlyph("Text buttons: OK, pressed, disabled"));
+    Column->AddToBottom(text);
+    Column->AddToBottom(new ZQF_StoredLabelGlyph("Bitmap buttons: up, pressed, disabled, up"));
+    Column->AddToBottom(bitmaps);
+    Column->AddToBottom(new ZQF_VerticalGlueGlyph());
+  }
+  void ShowStates() {
+    Buttons[0]->PutOnFocusPath();
+    Buttons[2]->SetEnabled(false);
+    Buttons[5]->SetEnabled(false);
+  }
 };
 
 #endif

@@ -15,7 +15,6 @@
 namespace {
 
 const char* const kArrow = "ZQTEST_ArrowButtonBitmap";
-const char* const kPlus = "ZQTEST_PlusButtonBitmap";
 
 ZQ_Rectangle<long> Box(long X, long Y, long W, long H) { return ZQ_Rectangle<long>(X, Y, W, H); }
 
@@ -137,32 +136,12 @@ TEST_F(WindowTest, AutorepeatTicksInRealTime) {
 // A row of text buttons (OK focused, one pressed, one disabled) and one of
 // bitmap buttons (up, pressed, disabled, up).
 TEST_F(WindowTest, ButtonPanelScreenshot) {
-  auto* text = new ZQF_RowGlyph;
-  auto* bitmaps = new ZQF_RowGlyph;
-  text->SetSpacing(6);
-  bitmaps->SetSpacing(4);
-  ZQF_ButtonGlyph* buttons[] = {new ZQF_StandardTextButtonGlyph("OK", 0, 0),
-                                new ZQF_StandardTextButtonGlyph("&Lock units", 1, 1),
-                                new ZQF_StandardTextButtonGlyph("&Help", 0, 0),
-                                new ZQF_StandardBitmapButtonGlyph(kArrow, 1, 0),
-                                new ZQF_StandardBitmapButtonGlyph(kPlus, 1, 1),
-                                new ZQF_StandardBitmapButtonGlyph(kArrow, 1, 0),
-                                new ZQF_StandardBitmapButtonGlyph(kPlus, 1, 0)};
-  for (int i = 0; i < 7; ++i) (i < 3 ? text : bitmaps)->AddToRight(buttons[i]);
-  bitmaps->AddToRight(new ZQF_HorizontalGlueGlyph());
-  auto* panel = new ZQF_ColumnGlyph;
-  panel->SetSpacing(8);
-  panel->AddToBottom(new ZQF_StoredLabelGlyph("Text buttons: OK, pressed, disabled"));
-  panel->AddToBottom(text);
-  panel->AddToBottom(new ZQF_StoredLabelGlyph("Bitmap buttons: up, pressed, disabled, up"));
-  panel->AddToBottom(bitmaps);
-  panel->AddToBottom(new ZQF_VerticalGlueGlyph());
-  const HWND handle =
-      OpenAround(new ZQF_MarginGlyph(panel, 10, 10, 0), Box(100, 100, 320, 130))->GetWindowHandle();
+  ButtonPanel panel;
+  const HWND handle = OpenAround(new ZQF_MarginGlyph(panel.Column, 10, 10, 0),
+                                 Box(100, 100, 320, 130))
+                          ->GetWindowHandle();
   ::SetFocus(handle);
-  buttons[0]->PutOnFocusPath();
-  buttons[2]->SetEnabled(false);
-  buttons[5]->SetEnabled(false);
+  panel.ShowStates();
   EXPECT_EQ(SaveScreenshot(handle, "ButtonPanel").GetSize(), ZQ_Point<long>(320, 130));
 }
 

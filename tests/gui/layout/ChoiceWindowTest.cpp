@@ -6,45 +6,9 @@
 
 #include "../core/WindowTestSupport.h"
 #include "ChoiceTestSupport.h"
-#include "LayoutFormSupport.h"
-#include "ZQF_BorderGlyph.h"
-#include "ZQF_ExclusiveAlternativeControlGroupGlyph.h"
 #include "ZQF_Metrics.h"
 
 namespace {
-
-// Three check boxes (clear, checked, indeterminate) in a group box beside a
-// radio group whose second and fourth choices have fields, the third sharing
-// the fourth's.
-struct ChoicePanel {
-  ChoiceRecorder* root = new ChoiceRecorder;
-  ZQF_CheckBoxGlyph* boxes[3];
-  ZQF_ExclusiveAlternativeControlGroupGlyph* group = new ZQF_ExclusiveAlternativeControlGroupGlyph;
-  ZQF_Glyph* height = ValueField("2.0 m");
-  ZQF_Glyph* custom = ValueField("0.25");
-
-  ChoicePanel() {
-    ZQF_CheckBoxGroupGlyph* checks = new ZQF_CheckBoxGroupGlyph;
-    const char* labels[] = {"Show &heat index", "Show &globe temperature", "&Round results"};
-    const int states[] = {ZQF_ButtonGlyph::State_Up, ZQF_ButtonGlyph::State_Down,
-                          ZQF_ButtonGlyph::State_Unknown};
-    for (int i = 0; i < 3; ++i) {
-      boxes[i] = new ZQF_CheckBoxGlyph(labels[i], true, states[i]);
-      checks->AddToBottom(boxes[i]);
-    }
-    group->AddToBottom("&Measured at 2 m", nullptr);
-    group->AddToBottom("Measured at &another height", height);
-    group->AddToBottom("&Rural profile",
-                       ZQF_ExclusiveAlternativeControlGroupGlyph::ShareNextClient);
-    group->AddToBottom("&Urban profile, roughness", custom);
-    ZQF_RowGlyph* row = new ZQF_RowGlyph;
-    row->SetSpacing(12);
-    row->AddToRight(new ZQF_BorderGlyph(checks, "Results", 0, ZQ_Point<long>(6, 4), 1, 0));
-    row->AddToRight(new ZQF_BorderGlyph(group, "&Wind", 0, ZQ_Point<long>(6, 4), 1, 0));
-    root->AddToBottom(row);
-    root->AddToBottom(new ZQF_VerticalGlueGlyph());
-  }
-};
 
 using ChoiceWindow = WindowTest;
 

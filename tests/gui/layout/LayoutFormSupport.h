@@ -1,19 +1,28 @@
 // LayoutFormSupport.h: the representative forms the screenshot and window
 // tests build: a weather form (a property list with units, a two-client row
 // and spacing, in a group box, beside client labels and wrapped text) and a
-// table with aligned cells and a hidden row. Value fields are labels in
-// sunken borders.
+// table with aligned cells and a hidden row, tab pages of temperatures, a
+// picture above a red-tinted field, and rows of station readings. Value
+// fields are labels in sunken borders.
 #ifndef LAYOUT_FORM_SUPPORT_H
 #define LAYOUT_FORM_SUPPORT_H
+
+#include <string>
 
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_BorderGlyph.h"
 #include "ZQF_ClientLabelGlyph.h"
 #include "ZQF_GlueGlyphs.h"
+#include "ZQF_HorizontalSeparatorLineGlyph.h"
+#include "ZQF_ImageDisplayGlyph.h"
 #include "ZQF_LabelGlyph.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_PropertyListGlyph.h"
+#include "ZQF_RedTintContainerGlyph.h"
 #include "ZQF_SimpleBreakingTextDisplayGlyph.h"
+#include "ZQF_TabSelectableClientGlyph.h"
 #include "ZQF_TableLayoutGlyph.h"
+#include "ZQIMG_Image.h"
 
 inline ZQF_Glyph* ValueField(const char* Text) {
   ZQF_StoredAttributeLabelGlyph* label = new ZQF_StoredAttributeLabelGlyph(Text);
@@ -70,5 +79,68 @@ struct AlignedTable {
     table->SetClient(3, 2, ValueField("right"));
   }
 };
+
+// Three tabs (air, globe, wet bulb) of one temperature each.
+inline ZQF_TabSelectableClientGlyph* TemperatureTabs(long Placement) {
+  ZQF_TabSelectableClientGlyph* tabs = new ZQF_TabSelectableClientGlyph(Placement);
+  const char* tabNames[] = {"&Air", "&Globe", "&Wet bulb"};
+  const char* values[] = {"31.5", "44.0", "24.8"};
+  for (int i = 0; i < 3; ++i) {
+    ZQF_PropertyListGlyph* list = new ZQF_PropertyListGlyph;
+    list->AddRowWithUnits("Temperature", ValueField(values[i]), "C");
+    tabs->AddTab(tabNames[i], new ZQF_MarginGlyph(list, 6, 6, 0), ZQF_Color(32));
+  }
+  return tabs;
+}
+
+// A sun in black on light grey, the two colours the display recolours.
+inline ZQIMG_Image SunPicture() {
+  ZQIMG_Image image(24, 24, 24);
+  for (long y = 0; y < 24; ++y) {
+    unsigned char* p = image.GetRow24BitForWriting(y);
+    for (long x = 0; x < 24; ++x, p += 3) {
+      const long dx = x - 12, dy = y - 12, d = dx * dx + dy * dy;
+      const bool ray = dx == 0 || dy == 0 || dx == dy || dx == -dy;
+      p[0] = p[1] = p[2] = (d < 30 || (d < 120 && ray)) ? 0 : 192;
+    }
+  }
+  return image;
+}
+
+// A recoloured sun scaled to 48 pixels wide, a separator band, and a field
+// tinted red as an out-of-range value.
+struct PictureAndTintColumn {
+  ZQF_ImageDisplayGlyph* Sun = new ZQF_ImageDisplayGlyph(SunPicture());
+  ZQF_RedTintContainerGlyph* Tinted = new ZQF_RedTintContainerGlyph(ValueField("-12.0 (too low)"));
+  ZQF_ColumnGlyph* Column = new ZQF_ColumnGlyph(1);
+
+  PictureAndTintColumn() {
+    Sun->SetRecolor(true);
+    Sun->SetScaleImage(true);
+    Sun->SetDesiredImageSize(48, -1);
+    Column->SetSpacing(6);
+    Column->AddToBottom(Sun);
+    Column->AddToBottom(new ZQF_HorizontalSeparatorLineGlyph(3, 2, 2, ZQF_GetColorMetric(32)));
+    Column->AddToBottom(Tinted);
+  }
+};
+
+// Rows of station readings (station, air, humidity, wind, globe), spaced.
+inline ZQF_ColumnGlyph* StationReadings(int Rows) {
+  auto* column = new ZQF_ColumnGlyph;
+  column->SetSpacing(4);
+  for (int i = 1; i <= Rows; ++i) {
+    auto* row = new ZQF_RowGlyph;
+    row->SetSpacing(12);
+    for (const std::string& text :
+         {"Station " + std::to_string(i), "Air " + std::to_string(20 + i % 15) + " deg C",
+          "Humidity " + std::to_string(30 + (i * 7) % 60) + " %",
+          "Wind " + std::to_string(1 + i % 6) + " m/s", "Globe " + std::to_string(30 + i % 20)}) {
+      row->AddToRight(new ZQF_StoredLabelGlyph(text.c_str()));
+    }
+    column->AddToBottom(row);
+  }
+  return column;
+}
 
 #endif

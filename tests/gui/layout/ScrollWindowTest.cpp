@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "../core/WindowTestSupport.h"
+#include "LayoutFormSupport.h"
 #include "LayoutTestSupport.h"
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_GlueGlyphs.h"
@@ -146,21 +147,7 @@ TEST_F(ScrollWindowTest, BarDestroyedWhileItsTimerRuns) {
 // Weather rows, wider and taller than the window, scrolled half-way both
 // ways, inside a sunken border.
 TEST_F(WindowTest, ScrollingContainerScreenshot) {
-  auto* column = new ZQF_ColumnGlyph;
-  column->SetSpacing(4);
-  for (int i = 1; i <= 40; ++i) {
-    auto* row = new ZQF_RowGlyph;
-    row->SetSpacing(12);
-    const std::string n = std::to_string(i);
-    for (const std::string& text :
-         {"Station " + n, "Air " + std::to_string(20 + i % 15) + " deg C",
-          "Humidity " + std::to_string(30 + (i * 7) % 60) + " %",
-          "Wind " + std::to_string(1 + i % 6) + " m/s", "Globe " + std::to_string(30 + i % 20)}) {
-      row->AddToRight(new ZQF_StoredLabelGlyph(text.c_str()));
-    }
-    column->AddToBottom(row);
-  }
-  auto* container = new ZQF_ScrollingContainerGlyph(column, 0, 0, 2, 2, 2, 0, 0);
+  auto* container = new ZQF_ScrollingContainerGlyph(StationReadings(40), 0, 0, 2, 2, 2, 0, 0);
   auto* margin = new ZQF_MarginGlyph(container, 8, 8, 0);
   const HWND handle =
       OpenAround(margin, ZQ_Rectangle<long>(100, 100, 320, 200))->GetWindowHandle();

@@ -28,12 +28,6 @@ using T = ZQF_ToolbarGlyph;
 class OwnCommandMessage : public ZQF_StandardCommandMessage {};
 class OwnCommandUpdateMessage : public ZQF_StandardCommandUpdateMessage {};
 
-void RunIdleActions() {
-  ZQF_ActionQueue::ResetIdleCycle();
-  while (ZQF_ActionQueue::ProcessNextAction()) {
-  }
-}
-
 // Answers the updates of class Answered (while null: of every class not
 // ignored) and logs the commands by class name, " printing" for the option.
 struct CommandAnswer {
