@@ -93,7 +93,7 @@ CHECK_MARK = {(3, 5), (3, 6), (3, 7), (4, 6), (4, 7), (4, 8), (5, 7), (5, 8), (5
               (9, 3), (9, 4), (9, 5)}
 
 
-def check_box(mark, interior):
+def check_box(mark, interior, mark_colour=BLACK):
     """13 x 13: a sunken frame of two rings around the interior."""
     rows = []
     for y in range(13):
@@ -108,7 +108,7 @@ def check_box(mark, interior):
             elif x == 1 or y == 1:
                 c = NAVY
             elif mark and (x, y) in CHECK_MARK:
-                c = BLACK
+                c = mark_colour
             else:
                 c = interior
             row.append(index(c))
@@ -116,7 +116,7 @@ def check_box(mark, interior):
     return rows
 
 
-def radio_button(dot, interior):
+def radio_button(dot, interior, dot_colour=BLACK):
     """12 x 12: a sunken circle on the surround colour."""
     rows = []
     for y in range(12):
@@ -130,7 +130,7 @@ def radio_button(dot, interior):
             elif d2 > 16:
                 c = NAVY if x + y < 11 else GREEN
             elif dot and d2 <= 4:
-                c = BLACK
+                c = dot_colour
             else:
                 c = interior
             row.append(index(c))
@@ -265,10 +265,12 @@ CURSORS = [
 BITMAPS = [
     ("ZQF_CheckBoxUpBitmap", bmp4(check_box(False, YELLOW))),
     ("ZQF_CheckBoxDownBitmap", bmp4(check_box(True, YELLOW))),
-    ("ZQF_CheckBoxUnknownBitmap", bmp4(check_box(True, LIGHT_GRAY))),
+    # Undecided: a shadow-coloured mark on the face colour, apart from a
+    # checked box whatever the face colour is.
+    ("ZQF_CheckBoxUnknownBitmap", bmp4(check_box(True, LIGHT_GRAY, TEAL))),
     ("ZQF_RadioButtonUpBitmap", bmp4(radio_button(False, YELLOW))),
     ("ZQF_RadioButtonDownBitmap", bmp4(radio_button(True, YELLOW))),
-    ("ZQF_RadioButtonUnknownBitmap", bmp4(radio_button(True, LIGHT_GRAY))),
+    ("ZQF_RadioButtonUnknownBitmap", bmp4(radio_button(True, LIGHT_GRAY, TEAL))),
     ("ZQF_QuestionBitmap", bmp24(disc_picture((0, 64, 192), question))),
     ("ZQF_InformationBitmap", bmp24(disc_picture((0, 64, 192), information))),
     ("ZQF_WarningBitmap", bmp24(warning_picture())),
