@@ -384,7 +384,6 @@ void ZQF_WindowBorderGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bo
   const ZQ_Point<long> corner = GlyphToScreen(placed.GetTopLeft());
   tooltips->SetText(title);
   tooltips->SetDisplayDelay(ZQF_GetTimeMetric(5));
-  tooltips->SetTextPosition(corner);
   tooltips->SetIdentity(
       ZQ_UID(static_cast<unsigned long>(corner.X), static_cast<unsigned long>(corner.Y), 0, 0));
   tooltips->SetFont(font);

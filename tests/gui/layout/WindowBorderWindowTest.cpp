@@ -119,10 +119,14 @@ TEST_F(WindowBorderWindow, ACutTitleAnswersTheTooltipQuery) {
     if (c.shown) {
       EXPECT_STREQ(query.GetText().GetText(), kLong);
       EXPECT_EQ(query.GetDisplayDelay(), ZQF_GetTimeMetric(5));
-      // Over the visible start of the title, inside the title bar.
-      EXPECT_EQ(query.GetTextPosition().X, 300 + border->GetTitleGlue()->GetBoundingBox().X);
-      EXPECT_GE(query.GetTextPosition().Y, 200 + 4);
-      EXPECT_LT(query.GetTextPosition().Y, 200 + 4 + border->ComputeTitleBarHeightToUse());
+      // Shown below the pointer, told apart by the visible start of the
+      // title on the screen, inside the title bar.
+      EXPECT_EQ(query.GetTextPosition(), P(ZQF_TooltipsMessage::NoTextPosition,
+                                           ZQF_TooltipsMessage::NoTextPosition));
+      const ZQ_UID& id = query.GetIdentity();
+      EXPECT_EQ(id.GetWord(0), 300u + border->GetTitleGlue()->GetBoundingBox().X);
+      EXPECT_GE(id.GetWord(1), 200u + 4);
+      EXPECT_LT(id.GetWord(1), 200u + 4 + border->ComputeTitleBarHeightToUse());
     }
     window->Destroy();
   }
