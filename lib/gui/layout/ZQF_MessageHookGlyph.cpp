@@ -2,6 +2,23 @@
 #include "ZQF_MessageHookGlyph.h"
 
 #include "ZQF_Message.h"
+#include "ZQ_Assertion.h"
+
+namespace {
+
+// Counts a walk while it lives, also when a hook throws.
+class ActiveWalk {
+ public:
+  explicit ActiveWalk(int& Count) : Count(Count) { ++Count; }
+  ActiveWalk(const ActiveWalk&) = delete;
+  ActiveWalk& operator=(const ActiveWalk&) = delete;
+  ~ActiveWalk() { --Count; }
+
+ private:
+  int& Count;
+};
+
+}  // namespace
 
 ZQF_MessageHookGlyph::ZQF_MessageHookGlyph(ZQF_Glyph* Client) : ZQF_NullContainerGlyph(Client) {}
 
@@ -18,6 +35,10 @@ unsigned long ZQF_MessageHookGlyph::InstallMessageHook(const HookCallback& Callb
 void ZQF_MessageHookGlyph::ProcessMessageHooks(ZQF_Message& Message, bool SecondTry,
                                                unsigned long Interest) {
   if (Hooks.IsEmpty() || Message.IsHandled()) return;
+  const int MaxNumActiveHookCursors = ZQF_HookList<InterestedHook>::MaxNumActiveHookCursors;
+  ZQ_ASSERT(NumActiveHookCursors < MaxNumActiveHookCursors);
+  if (NumActiveHookCursors >= MaxNumActiveHookCursors) return;
+  const ActiveWalk walk(NumActiveHookCursors);
   // The list advances its cursor before each call, so a hook may install
   // others without disturbing the walk.
   Hooks.Process(

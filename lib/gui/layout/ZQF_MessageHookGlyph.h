@@ -77,6 +77,9 @@ class ZQF_MessageHookGlyph : public ZQF_NullContainerGlyph {
   };
 
   ZQF_HookList<InterestedHook> Hooks;
+  // Walks in progress, so that a ninth nested one fails under this glyph's
+  // name before the list would refuse it.
+  int NumActiveHookCursors = 0;
   // The OR of every installed mask: handlers outside it skip the walk.
   unsigned long UnionHookInterests = 0;
 };

@@ -97,7 +97,9 @@ TEST(MessageHookGlyph, NinthNestedWalkFailsAndThrowingHooksGiveTheirWalkBack) {
     ZQF_CommandMessage m;
     return ExceptionNameOf([&] { glyph.HandleCommand(m, false); });
   };
-  EXPECT_TRUE(FailedOn(walk(9, false), "NumActiveHookCursors < MaxNumActiveHookCursors"));
+  const std::string ninth = walk(9, false);
+  EXPECT_TRUE(FailedOn(ninth, "NumActiveHookCursors < MaxNumActiveHookCursors")) << ninth;
+  EXPECT_NE(ninth.find("ZQF_MessageHookGlyph"), std::string::npos) << ninth;
   EXPECT_EQ(hook.depth, 8);
   // Every walk was given back, also by a throwing hook: eight fit again.
   EXPECT_EQ(walk(8, true), "Hook");
