@@ -107,20 +107,23 @@ TEST_F(TabPagesTest, ClicksHitTheEnlargedSelectedTabFirst) {
   const long border = t.strip->GetBoundingBox().Height - 1;  // the row under the tabs
   const struct {
     const char* where;
+    bool enabled;
     long x, y, selected;
     bool pageFocused;  // else the strip (a press focuses it)
   } cases[] = {
-      {"grown left of the first tab", 3, 10, 0, false},
-      {"second tab's edge under the grown first", second + 1, 10, 0, false},
-      {"border row under the second tab", second + 5, border, 0, false},
-      {"second tab", second + 2, 10, 1, true},
-      {"strip above the tabs", third + 3, 1, 1, false},
-      {"empty end of the strip", end + 5, 10, 1, false},
-      {"third tab's corner", end - 1, 5, 2, true},
-      {"first tab, no longer grown", 5, 10, 0, true},
+      {"grown left of the first tab", true, 3, 10, 0, false},
+      {"second tab's edge under the grown first", true, second + 1, 10, 0, false},
+      {"border row under the second tab", true, second + 5, border, 0, false},
+      {"second tab", true, second + 2, 10, 1, true},
+      {"strip above the tabs", true, third + 3, 1, 1, false},
+      {"empty end of the strip", true, end + 5, 10, 1, false},
+      {"third tab's corner", true, end - 1, 5, 2, true},
+      {"first tab, no longer grown", true, 5, 10, 0, true},
+      {"second tab of a disabled strip", false, second + 2, 10, 0, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.where);
+    t.strip->SetEnabled(c.enabled);
     t.pages[1]->PutOnFocusPath();
     ZQF_LeftDownMouseMessage down(c.x, c.y, false, false, false);
     t.top.Dispatch(down);
@@ -195,6 +198,42 @@ TEST_F(TabPagesTest, FillsOfBothPlacements) {
   }
 }
 
+// Labels in the text colour, or greyed (the text colour blended into the
+// tab's) on a disabled strip; the selected label framed while the strip is
+// on the focus path.
+TEST_F(TabPagesTest, LabelsGreyedWhenDisabledSelectedLabelFramedWhenFocused) {
+  const struct {
+    bool enabled, focused;
+  } cases[] = {{true, false}, {false, false}, {true, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " focused " << c.focused);
+    LaidOutTabPages t(0);
+    t.strip->SetEnabled(c.enabled);
+    if (c.focused) {
+      t.strip->PutOnFocusPath();
+    } else {
+      t.pages[0]->PutOnFocusPath();
+    }
+    DibSurface surface(300, 200);
+    ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), true);
+    canvas.SetKeyboardCues(3);
+    t.top.ProcessWindowDraw(canvas);
+    const ZQR_Color text = ZQF_GetColorMetric(33), tab = kLastTabColor;
+    const ZQR_Color greyed((text.GetRed() + 2 * tab.GetRed()) / 3,
+                           (text.GetGreen() + 2 * tab.GetGreen()) / 3,
+                           (text.GetBlue() + 2 * tab.GetBlue()) / 3);
+    EXPECT_EQ(surface.CountPixels(text) > 0, c.enabled);
+    EXPECT_EQ(surface.CountPixels(greyed) > 0, !c.enabled);
+    // The label rectangle's top row: growth 2 and side and outer margins 1.
+    const ZQ_Rectangle<long> r = t.TabRect(0);
+    long framed = 0;
+    for (long x = r.X + 3; x < r.X + r.Width - 3; ++x) {
+      framed += surface.GetPixel(x, r.Y + 3) != ZQR_Color(250, 0, 0);
+    }
+    EXPECT_EQ(framed > 0, c.focused);
+  }
+}
+
 // Counts the keyboard-indicator notifications that pass it.
 class IndicatorListener : public StackGlyph {
  public:
@@ -219,21 +258,23 @@ TEST_F(TabPagesWindow, ArrowsMoveTheSelectionOnlyWithoutControlAndAlt) {
   const struct {
     const char* name;
     UINT key;
-    bool shift, control, alt;
+    bool shift, control, alt, enabled;
     long selected;
     int indicators;
   } cases[] = {
-      {"Right", VK_RIGHT, false, false, false, 1, 1},
-      {"Shift+Down", VK_DOWN, true, false, false, 2, 2},
-      {"Right at the last tab", VK_RIGHT, false, false, false, 2, 3},
-      {"Ctrl+Left", VK_LEFT, false, true, false, 2, 3},
-      {"Alt+Up", VK_UP, false, false, true, 2, 3},
-      {"Shift+Up", VK_UP, true, false, false, 1, 4},
-      {"Left", VK_LEFT, false, false, false, 0, 5},
-      {"Left at the first tab", VK_LEFT, false, false, false, 0, 6},
+      {"Right", VK_RIGHT, false, false, false, true, 1, 1},
+      {"Shift+Down", VK_DOWN, true, false, false, true, 2, 2},
+      {"Right at the last tab", VK_RIGHT, false, false, false, true, 2, 3},
+      {"Ctrl+Left", VK_LEFT, false, true, false, true, 2, 3},
+      {"Alt+Up", VK_UP, false, false, true, true, 2, 3},
+      {"Shift+Up", VK_UP, true, false, false, true, 1, 4},
+      {"Left", VK_LEFT, false, false, false, true, 0, 5},
+      {"Left at the first tab", VK_LEFT, false, false, false, true, 0, 6},
+      {"Right on a disabled strip", VK_RIGHT, false, false, false, false, 0, 6},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    t.strip->SetEnabled(c.enabled);
     SetModifierKeys(c.shift, c.control, c.alt);
     Send(window->GetWindowHandle(), WM_KEYDOWN, c.key);
     EXPECT_EQ(t.Shown(), t.pages[c.selected]);
