@@ -193,6 +193,16 @@ TEST_F(MenuWindowTest, RightClickShowsTheOfferedItemsOrNothing) {
   EXPECT_EQ(target->NumCuts, 0);
   PumpMessages();
   EXPECT_EQ(target->NumCuts, 1);
+
+  // A shortcut menu whose elements add no items shows nothing.
+  auto* empty = new ZQF_ShortcutParentMenuElement;
+  Last(empty, new ZQF_GroupMenuElement);
+  s_popupSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &EndMenuSoon);
+  ZQF_RunShortcutMenu(empty);
+  ::KillTimer(nullptr, timer);
+  EXPECT_FALSE(s_popupSeen);
+  EXPECT_EQ(empty->GetSubmenuHandle(), nullptr);
   ZQF_Menu_InitializationServiceCallback(12);  // the last shortcut menu ends
   EXPECT_EQ(ZQF_GetLastShortcutMenuRoot(), nullptr);
 }
