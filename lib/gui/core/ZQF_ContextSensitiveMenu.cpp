@@ -35,7 +35,9 @@ void ZQF_ContextSensitiveMenu::AddElement(ZQF_MenuElement* NewElement, long Menu
                  "MenuSection < ZQF_ContextSensitiveMenuMessage::MenuSection_NumMenuSections");
   ZQ_ASSERT_TEXT(inRange && Sections[MenuSection], "Sections [MenuSection]");
   if (!NewElement || !inRange || !Sections[MenuSection]) return;
-  Add(Sections[MenuSection], refused.release(), Position);
+  // A refused position leaves the element outside the tree: still ours.
+  Add(Sections[MenuSection], NewElement, Position);
+  if (NewElement->GetParent()) refused.release();
 }
 
 void ZQF_ContextSensitiveMenu_HandleRequest(ZQF_Glyph* Glyph) {

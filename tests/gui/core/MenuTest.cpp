@@ -234,10 +234,30 @@ TEST_F(MenuTest, ContextMenuSectionsAreSeparatedAndSectionSixFails) {
   const HMENU popup = menu.CreateShadowElement();
   EXPECT_EQ(Describe(popup), "Two|-|Four|Zero");
   ::DestroyMenu(popup);
-  EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { menu.AddElement(Item("Six"), 6, 1); }),
-                       "MenuSection < ZQF_ContextSensitiveMenuMessage::MenuSection_NumMenuSections"));
-  EXPECT_TRUE(
-      FailedOn(AssertionFailureOf([&] { menu.AddElement(nullptr, 2, 1); }), "NewElement"));
+  // A refused element is deleted: its identifier goes back.
+  const struct {
+    const char* why;
+    bool element;
+    long section;
+    int position;
+    const char* failure;
+  } refusals[] = {
+      {"section 6", true, 6, 1,
+       "MenuSection < ZQF_ContextSensitiveMenuMessage::MenuSection_NumMenuSections"},
+      {"no element", false, 2, 1, "NewElement"},
+      {"an unknown position", true, 2, 7, "false"},
+      {"before the menu itself", true, 0, 2, "Parent"},
+  };
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.why);
+    const long registered = ZQF_MenuSupportManager::GetNumRegisteredMenuIDs();
+    EXPECT_TRUE(FailedOn(AssertionFailureOf([&] {
+                           menu.AddElement(r.element ? Item("Refused") : nullptr, r.section,
+                                           r.position);
+                         }),
+                         r.failure));
+    EXPECT_EQ(ZQF_MenuSupportManager::GetNumRegisteredMenuIDs(), registered);
+  }
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { menu.CreateAndAppendShadowElement(popup); }),
                        "false"));
 }

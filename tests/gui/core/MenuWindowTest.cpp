@@ -166,6 +166,16 @@ TEST_F(MenuWindowTest, RightClickShowsTheOfferedItemsOrNothing) {
   EXPECT_EQ(target->NumCuts, 0);
   PumpMessages();
   EXPECT_EQ(target->NumCuts, 1);
+
+  // A shortcut menu whose elements add no items shows nothing.
+  auto* empty = new ZQF_ShortcutParentMenuElement;
+  Last(empty, new ZQF_GroupMenuElement);
+  s_popupSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &EndMenuSoon);
+  ZQF_RunShortcutMenu(empty);
+  ::KillTimer(nullptr, timer);
+  EXPECT_FALSE(s_popupSeen);
+  EXPECT_EQ(empty->GetSubmenuHandle(), nullptr);
   ZQF_Menu_InitializationServiceCallback(12);  // the last shortcut menu ends
   EXPECT_EQ(ZQF_GetLastShortcutMenuRoot(), nullptr);
 }
@@ -285,16 +295,17 @@ TEST_F(TooltipWindowTest, ShowsAfterItsDelayOverTheTextAndEndsByClickMoveOrDestr
 // Answers tooltips with a document and a text.
 class DocumentTipGlyph : public FilledGap {
  public:
-  explicit DocumentTipGlyph(const char* Text) : FilledGap("document", nullptr) {
+  explicit DocumentTipGlyph(const char* Text) : FilledGap("document", nullptr), Text(Text) {
     SetSize(100, 30);
-    OnOffer = [this, Text](ZQF_Message& Message, bool SecondTry) {
+    OnOffer = [this](ZQF_Message& Message, bool SecondTry) {
       auto* question = dynamic_cast<ZQF_TooltipsMessage*>(&Message);
       if (!question || SecondTry) return;
-      question->SetText(Text);
+      question->SetText(this->Text);
       question->SetDocument(Document);
       question->SetHandled();
     };
   }
+  const char* Text;
   ZQ_CountedPtr<ZQFO_Document> Document{new ZQFO_Document};
 };
 
@@ -354,6 +365,35 @@ TEST_F(TooltipWindowTest, DocumentsShowInTheRegisteredGlyphElseTheirTextElseNoth
   }
   EXPECT_EQ(s_widthFraction, 0.33);
   EXPECT_EQ(s_margins, ZQF_GetSizeMetric(1));
+}
+
+// The document is no part of what tells tooltips apart: a glyph that hands
+// out a new document for the same text keeps its tooltip; a new text does not.
+TEST_F(TooltipWindowTest, ANewDocumentKeepsTheShownTooltipANewTextReplacesIt) {
+  auto* form = new FilledStack("form", nullptr);
+  auto* tip = new DocumentTipGlyph("Plain words");
+  form->AddChild(tip, true);
+  window = OpenAround(form, ZQ_Rectangle<long>(400, 300, 120, 80));
+  MoveTo(form);
+  MoveTo(tip);
+  if (State() == ZQF_TooltipStateMachine::State_Pending) FireTimer();
+  ASSERT_NE(ZQF_Tooltips::Get().GetTooltipWindow(), nullptr);
+  const struct {
+    const char* why;
+    void (*change)(DocumentTipGlyph*);
+    bool sameWindow;
+  } cases[] = {
+      {"a new document", [](DocumentTipGlyph* g) { g->Document = ZQ_CountedPtr<ZQFO_Document>(new ZQFO_Document); }, true},
+      {"a new text", [](DocumentTipGlyph* g) { g->Text = "Other words"; }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const HWND before = ZQF_Tooltips::Get().GetTooltipWindow()->GetWindowHandle();
+    c.change(tip);
+    MoveTo(tip);
+    ASSERT_EQ(State(), ZQF_TooltipStateMachine::State_Shown);
+    EXPECT_EQ(ZQF_Tooltips::Get().GetTooltipWindow()->GetWindowHandle() == before, c.sameWindow);
+  }
 }
 
 // The real timer ends the delay. The suite runs beside other programs, whose
