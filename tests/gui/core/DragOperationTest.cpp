@@ -100,9 +100,14 @@ class StepDrag : public ZQF_DragOperation {
   }
   void PerformFinishDragCallback(bool) override {
     Log->push_back(GetInitiatingGlyph()->HasMouseCapture() ? "callback captured" : "callback");
+    // As a callback that opens a dialog would: the window loses the focus,
+    // or is disabled.
+    if (SentInCallback) ::SendMessageA(Window, SentInCallback, 0, 0);
   }
   void FinishDrag(bool) override { Log->push_back("FinishDrag"); }
   std::vector<std::string>* Log;
+  HWND Window = nullptr;
+  UINT SentInCallback = 0;
 };
 
 TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
@@ -112,20 +117,32 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     bool clickMode;
     std::vector<Posted> input;
     std::string steps;
+    UINT sentInCallback;
   } kCases[] = {
       {"moved and released",
        false,
        {{WM_MOUSEMOVE, 0, Point(90, 75)}, {WM_LBUTTONUP, 0, Point(90, 75)}},
-       "begin StartDrag move ProcessMouseMove " + done},
-      {"released in place", false, {{WM_LBUTTONUP, 0, Point(50, 75)}}, "begin StartDrag " + done},
+       "begin StartDrag move ProcessMouseMove " + done, 0},
+      {"released in place", false, {{WM_LBUTTONUP, 0, Point(50, 75)}}, "begin StartDrag " + done,
+       0},
+      {"focus lost in the finish callback ends nothing more",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_KILLFOCUS},
+      {"cancel mode in the finish callback takes the capture",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_CANCELMODE},
       {"click mode: released within 4 px, then a press",
        true,
        {{WM_LBUTTONUP, 0, Point(53, 71)}, {WM_MBUTTONDBLCLK, 0, Point(53, 71)}},
-       "begin StartDrag " + done},
+       "begin StartDrag " + done, 0},
       {"click mode: released 5 px away",
        true,
        {{WM_LBUTTONUP, 0, Point(55, 75)}},
-       "begin StartDrag " + done},
+       "begin StartDrag " + done, 0},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -133,8 +150,12 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     RecordingDragHook hook(&hookLog);
     Prepare(50, 75, c.input);
     StepDrag drag(client, &hookLog, c.clickMode);
+    drag.Window = handle;
+    drag.SentInCallback = c.sentInCallback;
     ZQF_PerformDraggingOperation(drag);
     EXPECT_EQ(Joined(hookLog), c.steps);
+    EXPECT_EQ(ReportedErrors(), std::vector<std::string>{});
+    EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
     PumpMessages();
   }
 }
