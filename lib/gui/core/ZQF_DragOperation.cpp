@@ -150,6 +150,12 @@ void ZQF_DragOperation::AbandonAfterError() noexcept {
 void ZQF_DragOperation::MessageHookCallback(ZQF_Message& Message) {
   const auto* mouse = dynamic_cast<ZQF_MouseMessage*>(&Message);
   if (!mouse) return;
+  // While the drag ends, its picture is gone for good: the mouse is still
+  // kept from the glyphs, but moves no longer draw.
+  if (Ending) {
+    Message.SetHandled();
+    return;
+  }
   CurrentMousePosition = InitiatingGlyph->WindowToScreen(mouse->GetPosition());
   if (IsButtonUp(Message)) {
     ProcessMouseUp();

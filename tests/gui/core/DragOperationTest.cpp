@@ -101,7 +101,7 @@ class StepDrag : public ZQF_DragOperation {
   void PerformFinishDragCallback(bool) override {
     Log->push_back(GetInitiatingGlyph()->HasMouseCapture() ? "callback captured" : "callback");
     // As a callback that opens a dialog would: the window loses the focus,
-    // or is disabled.
+    // or is disabled, or the mouse moves while the dialog's loop runs.
     if (SentInCallback) ::SendMessageA(Window, SentInCallback, 0, 0);
   }
   void FinishDrag(bool) override { Log->push_back("FinishDrag"); }
@@ -135,6 +135,11 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
        {{WM_LBUTTONUP, 0, Point(50, 75)}},
        "begin StartDrag " + done,
        WM_CANCELMODE},
+      {"a move during the finish callback draws nothing",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_MOUSEMOVE},
       {"click mode: released within 4 px, then a press",
        true,
        {{WM_LBUTTONUP, 0, Point(53, 71)}, {WM_MBUTTONDBLCLK, 0, Point(53, 71)}},
@@ -156,6 +161,7 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     EXPECT_EQ(Joined(hookLog), c.steps);
     EXPECT_EQ(ReportedErrors(), std::vector<std::string>{});
     EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
+    EXPECT_FALSE(drag.IsFeedbackDrawn());
     PumpMessages();
   }
 }
