@@ -62,6 +62,10 @@ TEST_F(DragWindowTest, SeparatorDragsEndByReleaseOrCancel) {
       {"second button", {WM_RBUTTONDOWN, 0, at}, true, false},
       {"Alt+key", {WM_SYSKEYDOWN, 'F', 0}, true, false},
       {"wheel", {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0}, true, false},
+      {"cancel mode", {WM_CANCELMODE, 0, 0}, true, false},
+      {"application switched", {WM_ACTIVATEAPP, FALSE, 0}, true, false},
+      {"menu opened", {WM_INITMENUPOPUP, 0, 0}, true, false},
+      {"non-client press", {WM_NCRBUTTONDOWN, HTBORDER, at}, true, false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
