@@ -94,6 +94,7 @@ void ZQF_DragOperation::BeginDragOperation() {
   StartDrag();
   CurrentMousePosition = StartMousePosition = ZQR_Cursor::GetScreenLocation();
   FeedbackDrawn = false;
+  Ending = false;
   ZQ_ASSERT_TEXT(HookID == 0, "HookID == NULL");
   HookID = ZQF_InstallStandardMessageHook(
       ZQF_StandardMessageHookCallback(this, &ZQF_DragOperation::MessageHookCallback), 0);
@@ -109,6 +110,11 @@ void ZQF_DragOperation::BeginDragOperation() {
 }
 
 void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
+  // The hooks stay until the callbacks have run, and what the callbacks do
+  // (open a dialog, move the focus) reaches them.
+  if (Ending) return;
+  Ending = true;
+  const bool captured = InitiatingGlyph->HasMouseCapture();
   ZQF_ApplicationLink_PopMessageLoop();
   Cancelled = IsCancelled;
   ReleasedWithoutMoving = false;
@@ -116,8 +122,9 @@ void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
   ZQR_Cursor::DoNotClipCursor();
   PerformFinishDragCallback(Cancelled);
   FinishDrag(Cancelled);
-  ZQ_ASSERT_TEXT(InitiatingGlyph->HasMouseCapture(), "InitiatingGlyph->HaveCapturedMouse()");
-  InitiatingGlyph->ReleaseMouse();
+  ZQ_ASSERT_TEXT(captured, "InitiatingGlyph->HaveCapturedMouse()");
+  // A window disabled by the callbacks has aborted the capture already.
+  if (InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
   ZQ_ASSERT_TEXT(HookID != 0, "HookID != NULL");
   ZQF_UninstallStandardMessageHooks(HookID);
   HookID = 0;
@@ -143,6 +150,12 @@ void ZQF_DragOperation::AbandonAfterError() noexcept {
 void ZQF_DragOperation::MessageHookCallback(ZQF_Message& Message) {
   const auto* mouse = dynamic_cast<ZQF_MouseMessage*>(&Message);
   if (!mouse) return;
+  // While the drag ends, its picture is gone for good: the mouse is still
+  // kept from the glyphs, but moves no longer draw.
+  if (Ending) {
+    Message.SetHandled();
+    return;
+  }
   CurrentMousePosition = InitiatingGlyph->WindowToScreen(mouse->GetPosition());
   if (IsButtonUp(Message)) {
     ProcessMouseUp();

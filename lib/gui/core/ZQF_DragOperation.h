@@ -54,7 +54,9 @@ class ZQF_DragOperation {
 
   // Starts the drag and runs the nested loop until EndDragOperation.
   void BeginDragOperation();
-  // Only from the drag's own callbacks, while its loop runs.
+  // Only from the drag's own callbacks, while its loop runs. Once: a call
+  // while it runs (a cancelling message or a release that the finish
+  // callbacks caused) does nothing.
   void EndDragOperation(bool Cancelled);
   void MessageHookCallback(ZQF_Message& Message);
   void RawHookCallback(const ZQF_RawMessageRecord& Record, bool& Handled);
@@ -94,6 +96,7 @@ class ZQF_DragOperation {
   bool Cancelled = false;
   bool ClickModeAllowed = false;
   bool ReleasedWithoutMoving = false;
+  bool Ending = false;  // EndDragOperation has begun
 };
 
 // Runs Drag to its end (asserts "CurrentDragOperation == NULL").

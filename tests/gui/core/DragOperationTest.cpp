@@ -62,6 +62,10 @@ TEST_F(DragWindowTest, SeparatorDragsEndByReleaseOrCancel) {
       {"second button", {WM_RBUTTONDOWN, 0, at}, true, false},
       {"Alt+key", {WM_SYSKEYDOWN, 'F', 0}, true, false},
       {"wheel", {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0}, true, false},
+      {"cancel mode", {WM_CANCELMODE, 0, 0}, true, false},
+      {"application switched", {WM_ACTIVATEAPP, FALSE, 0}, true, false},
+      {"menu opened", {WM_INITMENUPOPUP, 0, 0}, true, false},
+      {"non-client press", {WM_NCRBUTTONDOWN, HTBORDER, at}, true, false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -100,9 +104,14 @@ class StepDrag : public ZQF_DragOperation {
   }
   void PerformFinishDragCallback(bool) override {
     Log->push_back(GetInitiatingGlyph()->HasMouseCapture() ? "callback captured" : "callback");
+    // As a callback that opens a dialog would: the window loses the focus,
+    // or is disabled, or the mouse moves while the dialog's loop runs.
+    if (SentInCallback) ::SendMessageA(Window, SentInCallback, 0, 0);
   }
   void FinishDrag(bool) override { Log->push_back("FinishDrag"); }
   std::vector<std::string>* Log;
+  HWND Window = nullptr;
+  UINT SentInCallback = 0;
 };
 
 TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
@@ -112,20 +121,37 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     bool clickMode;
     std::vector<Posted> input;
     std::string steps;
+    UINT sentInCallback;
   } kCases[] = {
       {"moved and released",
        false,
        {{WM_MOUSEMOVE, 0, Point(90, 75)}, {WM_LBUTTONUP, 0, Point(90, 75)}},
-       "begin StartDrag move ProcessMouseMove " + done},
-      {"released in place", false, {{WM_LBUTTONUP, 0, Point(50, 75)}}, "begin StartDrag " + done},
+       "begin StartDrag move ProcessMouseMove " + done, 0},
+      {"released in place", false, {{WM_LBUTTONUP, 0, Point(50, 75)}}, "begin StartDrag " + done,
+       0},
+      {"focus lost in the finish callback ends nothing more",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_KILLFOCUS},
+      {"cancel mode in the finish callback takes the capture",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_CANCELMODE},
+      {"a move during the finish callback draws nothing",
+       false,
+       {{WM_LBUTTONUP, 0, Point(50, 75)}},
+       "begin StartDrag " + done,
+       WM_MOUSEMOVE},
       {"click mode: released within 4 px, then a press",
        true,
        {{WM_LBUTTONUP, 0, Point(53, 71)}, {WM_MBUTTONDBLCLK, 0, Point(53, 71)}},
-       "begin StartDrag " + done},
+       "begin StartDrag " + done, 0},
       {"click mode: released 5 px away",
        true,
        {{WM_LBUTTONUP, 0, Point(55, 75)}},
-       "begin StartDrag " + done},
+       "begin StartDrag " + done, 0},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -133,8 +159,13 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     RecordingDragHook hook(&hookLog);
     Prepare(50, 75, c.input);
     StepDrag drag(client, &hookLog, c.clickMode);
+    drag.Window = handle;
+    drag.SentInCallback = c.sentInCallback;
     ZQF_PerformDraggingOperation(drag);
     EXPECT_EQ(Joined(hookLog), c.steps);
+    EXPECT_EQ(ReportedErrors(), std::vector<std::string>{});
+    EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
+    EXPECT_FALSE(drag.IsFeedbackDrawn());
     PumpMessages();
   }
 }
