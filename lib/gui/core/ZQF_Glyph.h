@@ -229,6 +229,12 @@ class ZQF_Glyph {
  protected:
   void SetSelfEnabled(bool Enabled);
   void SetBoundingBox(const ZQ_Rectangle<long>& Box) { BoundingBox = Box; }
+  // Moves Glyph's box without a layout, for glyphs that shift boxes they do
+  // not lay out (scrolling).
+  static void OffsetBoundingBox(ZQF_Glyph* Glyph, long DX, long DY) {
+    Glyph->BoundingBox.X += DX;
+    Glyph->BoundingBox.Y += DY;
+  }
 
  private:
   enum { Flag_Initialized = 1, Flag_Disabled = 2 };

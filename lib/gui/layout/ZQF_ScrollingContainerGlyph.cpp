@@ -15,17 +15,6 @@
 
 namespace {
 
-// Reaches the protected box setter of any glyph: scrolling moves boxes it
-// does not lay out.
-class BoxMover : public ZQF_Glyph {
- public:
-  static void Move(ZQF_Glyph* Glyph, long DX, long DY) {
-    void (ZQF_Glyph::*set)(const ZQ_Rectangle<long>&) = &BoxMover::SetBoundingBox;
-    const ZQ_Rectangle<long>& box = Glyph->GetBoundingBox();
-    (Glyph->*set)(ZQ_Rectangle<long>(box.X + DX, box.Y + DY, box.Width, box.Height));
-  }
-};
-
 // A bar's state for a document of Document pixels seen through View pixels,
 // keeping Position where the new document allows.
 void SetBarState(ZQF_ScrollBarGlyph* Bar, long Document, long View, long LineStep,
@@ -186,7 +175,7 @@ void ZQF_ScrollingContainerGlyph::ScrollChildren(ZQF_Glyph* Glyph, long DX, long
   if (DX == 0 && DY == 0) return;
   for (ZQF_Glyph* child = Glyph->GetFirstChild(); child; child = child->GetNextSibling()) {
     // An unset position stays unset: the next layout places the glyph.
-    if (child->GetBoundingBox().X != ZQF_Glyph::UnsetPosition) BoxMover::Move(child, DX, DY);
+    if (child->GetBoundingBox().X != ZQF_Glyph::UnsetPosition) OffsetBoundingBox(child, DX, DY);
     ScrollChildren(child, DX, DY);
   }
 }
