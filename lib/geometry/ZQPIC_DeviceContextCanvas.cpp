@@ -172,6 +172,7 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
   if (!Mapping.ToDevice(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
   ZQLOW_WINGDI::SelectObject(DC, state.ConcreteFont.GetHFONT());
+  SelectedFont = state.ConcreteFont;
   ZQLOW_WINGDI::SetTextColor(DC, state.TextColor.GetCOLORREF());
   const bool opaque = state.BackgroundMode == 0;
   ZQLOW_WINGDI::SetBkMode(DC, opaque ? OPAQUE : TRANSPARENT);

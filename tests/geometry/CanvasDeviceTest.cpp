@@ -115,6 +115,22 @@ TEST(ZQPIC_DeviceContextCanvas, SettingAFontAgainTakesItFromTheCache) {
   EXPECT_EQ(created, 1);
 }
 
+// The font of the text last drawn stays selected in the context while more
+// fonts than the cache holds pass through it.
+TEST(ZQPIC_DeviceContextCanvas, AFontInUseOutlivesItsPlaceInTheCache) {
+  ImageSurface surface;
+  {
+    TestCanvas canvas(surface);
+    canvas.SetFont(ZQR_AbstractFont("Arial", 14, 700, false, 0));
+    canvas.CanvasDraw("A", Point(1, 20));
+    for (int i = 0; i <= ZQPIC_FontCache::Capacity; ++i) {
+      canvas.SetFont(ZQR_AbstractFont("Arial", 5 + i, 400, false, 0));
+    }
+    canvas.CanvasDraw("B", Point(25, 20));
+  }
+  EXPECT_GT(surface.GetInkBox().X + surface.GetInkBox().Width, DevicePixel(25, 20).X);
+}
+
 TEST(ZQPIC_DeviceContextCanvas, ABackingImageHoldsTheDrawingOnceTheCanvasEnds) {
   ZQIMG_Image image(20, 10, 24);  // black
   {
