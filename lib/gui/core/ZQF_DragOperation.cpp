@@ -90,6 +90,7 @@ void ZQF_DragOperation::StartDrag() {}
 void ZQF_DragOperation::FinishDrag(bool) {}
 
 void ZQF_DragOperation::BeginDragOperation() {
+  InstallGlyphDestroyedHookOnce();
   ProcessHooks_BeginDragOperation();
   StartDrag();
   CurrentMousePosition = StartMousePosition = ZQR_Cursor::GetScreenLocation();
@@ -114,7 +115,7 @@ void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
   // (open a dialog, move the focus) reaches them.
   if (Ending) return;
   Ending = true;
-  const bool captured = InitiatingGlyph->HasMouseCapture();
+  const bool captured = !InitiatingGlyph || InitiatingGlyph->HasMouseCapture();
   ZQF_ApplicationLink_PopMessageLoop();
   Cancelled = IsCancelled;
   ReleasedWithoutMoving = false;
@@ -123,8 +124,9 @@ void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
   PerformFinishDragCallback(Cancelled);
   FinishDrag(Cancelled);
   ZQ_ASSERT_TEXT(captured, "InitiatingGlyph->HaveCapturedMouse()");
-  // A window disabled by the callbacks has aborted the capture already.
-  if (InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
+  // A window disabled by the callbacks has aborted the capture already; a
+  // glyph they destroyed has lost it.
+  if (InitiatingGlyph && InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
   ZQ_ASSERT_TEXT(HookID != 0, "HookID != NULL");
   ZQF_UninstallStandardMessageHooks(HookID);
   HookID = 0;
@@ -140,11 +142,30 @@ void ZQF_DragOperation::AbandonAfterError() noexcept {
     if (HookID) ZQF_UninstallStandardMessageHooks(HookID);
     if (RawHookID) ZQF_UninstallRawHooks(RawHookID);
     HookID = RawHookID = 0;
-    if (InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
+    if (InitiatingGlyph && InitiatingGlyph->HasMouseCapture()) InitiatingGlyph->ReleaseMouse();
     ZQR_Cursor::DoNotClipCursor();
     EraseFeedback();
   } catch (...) {
   }
+}
+
+void ZQF_DragOperation::InstallGlyphDestroyedHookOnce() {
+  static bool s_installed = false;
+  if (s_installed) return;
+  ZQF_InstallGlyphActivityHook(ZQF_GlyphActivityHookCallback(&OnGlyphDestroyed));
+  s_installed = true;
+}
+
+// The next mouse message would reach the glyph through the drag: the drag
+// forgets it, gives up the capture it held and ends as cancelled (an End
+// under way goes on without it). A window being destroyed has released the
+// capture already.
+void ZQF_DragOperation::OnGlyphDestroyed(ZQF_Glyph* Glyph) {
+  ZQF_DragOperation* drag = CurrentDragOperation;
+  if (!drag || Glyph != drag->InitiatingGlyph) return;
+  drag->InitiatingGlyph = nullptr;
+  if (ZQF_Window::GetCapturingGlyph() == Glyph) ZQF_Window::ReleaseMouse();
+  drag->EndDragOperation(true);
 }
 
 void ZQF_DragOperation::MessageHookCallback(ZQF_Message& Message) {
@@ -161,7 +182,7 @@ void ZQF_DragOperation::MessageHookCallback(ZQF_Message& Message) {
     ProcessMouseUp();
   } else if (dynamic_cast<ZQF_MoveMouseMessage*>(&Message)) {
     ProcessHooks_ProcessMouseMove();
-    ProcessMouseMove();
+    if (!Ending) ProcessMouseMove();  // a hook may have ended the drag
   } else if (dynamic_cast<ZQF_SetCursorMouseMessage*>(&Message)) {
     ProcessMouseSetCursor();
   }

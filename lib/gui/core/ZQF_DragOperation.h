@@ -9,7 +9,8 @@
 // Alt+key, focus and activation changes, menus and non-client presses.
 // Subclasses supply the feedback, the cursor, the clip area and what
 // happens at the end; results reach callers only through a subclass's
-// finish callback and the drag-operation hooks.
+// finish callback and the drag-operation hooks. Destroying the initiating
+// glyph (or its window) while the drag runs ends it as cancelled.
 // One drag runs at a time in the process (ZQF_PerformDraggingOperation);
 // the caller owns the drag object and destroys it after the run. Assertion
 // failures follow the program-wide mode. UI thread only.
@@ -65,6 +66,7 @@ class ZQF_DragOperation {
   // The stored picture's box while it is shown, else (-9999, -9999, 0, 0).
   ZQ_Rectangle<long> GetFeedbackArea() const;
 
+  // Null once the glyph has been destroyed during the drag.
   ZQF_Glyph* GetInitiatingGlyph() const { return InitiatingGlyph; }
   // Screen pixels.
   const ZQ_Point<long>& GetCurrentMousePosition() const { return CurrentMousePosition; }
@@ -89,6 +91,9 @@ class ZQF_DragOperation {
 
  private:
   void EraseFeedbackUnderPaint(HWND Window);
+  // The glyph activity hook that every drag shares (there is no removal).
+  static void InstallGlyphDestroyedHookOnce();
+  static void OnGlyphDestroyed(ZQF_Glyph* Glyph);
 
   std::unique_ptr<ZQF_DragOperationDrawingContext> DrawingContext;
   ZQF_Glyph* InitiatingGlyph;

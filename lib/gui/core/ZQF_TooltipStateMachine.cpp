@@ -11,7 +11,12 @@ void ZQF_TooltipStateMachine::RaiseEvent(StateChange Event) {
   if (Processing) return;
   Processing = true;
   try {
-    for (std::size_t i = 0; i < Deferred.size(); ++i) Process(Deferred[i]);
+    Process(Deferred[0]);
+    for (std::size_t i = 1; i < Deferred.size(); ++i) {
+      // An earlier event removed the hook: the input it saw changes nothing.
+      if (Deferred[i] == StateChange_HookEvent && !IsHookInstalled()) continue;
+      Process(Deferred[i]);
+    }
   } catch (...) {
     Deferred.clear();
     Processing = false;
@@ -57,6 +62,10 @@ void ZQF_TooltipStateMachine::BeginPending() {
   StartTimer(GetDisplayDelay());
   InstallHook();
   CurrentState = State_Pending;
+}
+
+bool ZQF_TooltipStateMachine::IsHookInstalled() const {
+  return CurrentState == State_Pending || CurrentState == State_Shown;
 }
 
 void ZQF_TooltipStateMachine::ProcessIdle(StateChange Event) {

@@ -7,7 +7,8 @@
 // activation or menu activity (the hook event) hides the tooltip until the
 // mouse reaches a different one. An event that cannot occur in a state
 // fails the assertion "false". An event raised while another is processed
-// (by a window message its actions caused) is processed after it.
+// (by a window message its actions caused) is processed after it; a hook
+// event held back so is dropped when the hook is gone by then.
 // UI thread only.
 #ifndef ZQF_TOOLTIPSTATEMACHINE_H
 #define ZQF_TOOLTIPSTATEMACHINE_H
@@ -67,6 +68,7 @@ class ZQF_TooltipStateMachine {
   void ProcessRecentlyShown(StateChange Event);
   // Start the delay and watch the input: the way into state 1.
   void BeginPending();
+  bool IsHookInstalled() const;
   static void Impossible();
 
   State CurrentState = State_Idle;

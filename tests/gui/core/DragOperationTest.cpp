@@ -1,8 +1,10 @@
 // Drags in real windows under Xvfb, ended by input posted before they
 // start: completion, the cancelling messages, click mode, the order of the
-// calls, the paint erase, and the window position and size drags.
+// calls, the paint erase, the initiating glyph destroyed meanwhile, and the
+// window position and size drags.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "DragTestSupport.h"
@@ -10,6 +12,7 @@
 #include "ZQF_DragOperationDrawingContext.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_SeparatorDragOperation.h"
+#include "ZQ_Timer.h"
 
 namespace {
 
@@ -103,7 +106,8 @@ class StepDrag : public ZQF_DragOperation {
     ZQF_DragOperation::ProcessMouseMove();
   }
   void PerformFinishDragCallback(bool) override {
-    Log->push_back(GetInitiatingGlyph()->HasMouseCapture() ? "callback captured" : "callback");
+    const ZQF_Glyph* glyph = GetInitiatingGlyph();
+    Log->push_back(glyph && glyph->HasMouseCapture() ? "callback captured" : "callback");
     // As a callback that opens a dialog would: the window loses the focus,
     // or is disabled, or the mouse moves while the dialog's loop runs.
     if (SentInCallback) ::SendMessageA(Window, SentInCallback, 0, 0);
@@ -165,6 +169,78 @@ TEST_F(DragWindowTest, StepsRunInOrderAndClickModeWaitsForTheNextPress) {
     EXPECT_EQ(Joined(hookLog), c.steps);
     EXPECT_EQ(ReportedErrors(), std::vector<std::string>{});
     EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
+    EXPECT_FALSE(drag.IsFeedbackDrawn());
+    PumpMessages();
+  }
+}
+
+// Destroys the drag's window, or only its glyph, at its first mouse move
+// (as a drag hook) or at a tick that the test posts (as a timer).
+class Destroyer : public RecordingDragHook {
+ public:
+  Destroyer(std::vector<std::string>* Log, std::function<void()> Destroy)
+      : RecordingDragHook(Log), Destroy(std::move(Destroy)),
+        Timer(1000000, ZQ_Functor0(this, &Destroyer::DestroyOnce)) {}
+  void MouseMoveNotification() override {
+    RecordingDragHook::MouseMoveNotification();
+    if (ByHook) DestroyOnce();
+  }
+  void DestroyOnce() {
+    if (Destroy) Destroy();
+    Destroy = nullptr;
+  }
+  std::function<void()> Destroy;
+  bool ByHook = false;
+  ZQ_Timer Timer;
+};
+
+TEST_F(DragWindowTest, DestroyingTheInitiatingGlyphCancelsTheDrag) {
+  // A second window is active; an Escape to it ends a drag that missed the
+  // destruction, before the next mouse message would reach the dead glyph.
+  const HWND other = OpenAround(new RecordingGlyph("o", nullptr), {400, 100, 100, 100})
+                         ->GetWindowHandle();
+  const std::string ended = " callback FinishDrag end cancelled";
+  const struct {
+    const char* why;
+    bool byHook;
+    bool wholeWindow;
+    std::string steps;
+  } kCases[] = {
+      {"a drag hook destroys the window", true, true, "begin StartDrag move" + ended},
+      {"a drag hook deletes the glyph", true, false, "begin StartDrag move" + ended},
+      {"a timer destroys the window", false, true, "begin StartDrag move ProcessMouseMove" + ended},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ::DestroyWindow(handle);
+    client = new RecordingGlyph("c", &log);
+    window = OpenAround(client);
+    handle = window->GetWindowHandle();
+    // Destroying an active window would end the drag by its focus loss.
+    ::SetActiveWindow(other);
+    hookLog.clear();
+    Destroyer destroyer(&hookLog, [&, glyph = client] {
+      if (c.wholeWindow) {
+        ::DestroyWindow(handle);
+      } else {
+        glyph->GetParent()->DeleteChild(glyph);
+      }
+    });
+    destroyer.ByHook = c.byHook;
+    Prepare(50, 75, {{WM_MOUSEMOVE, 0, Point(60, 75)}});
+    if (!c.byHook) {
+      ::PostMessageA(ZQ_Timer_GetTimerWindow(), WM_TIMER,
+                     reinterpret_cast<WPARAM>(&destroyer.Timer), 0);
+    }
+    ::PostMessageA(other, WM_KEYDOWN, VK_ESCAPE, 0);
+    StepDrag drag(client, &hookLog, false);
+    ZQF_PerformDraggingOperation(drag);
+    EXPECT_TRUE(drag.IsCancelled());
+    EXPECT_EQ(drag.GetInitiatingGlyph(), nullptr);
+    EXPECT_EQ(Joined(hookLog), c.steps);
+    EXPECT_EQ(ReportedErrors(), std::vector<std::string>{});
+    EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
+    EXPECT_FALSE(ZQF_AreRawHooksInstalled());
     EXPECT_FALSE(drag.IsFeedbackDrawn());
     PumpMessages();
   }

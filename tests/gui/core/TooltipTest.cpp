@@ -108,15 +108,34 @@ TEST(TooltipStateTable, EveryCellRunsItsActionsOrFails) {
   }
 }
 
-// A hook event caused by showing the window waits until the display ends.
+// Events caused by showing the window wait until the display ends; a held
+// back hook event is dropped when an earlier one has removed the hook.
 TEST(TooltipStateTable, AnEventRaisedByAnActionFollowsIt) {
-  LoggingMachine machine;
-  machine.RaiseEvent(W);
-  machine.RaisedByDisplay = {H};
-  machine.Log.clear();
-  machine.RaiseEvent(T);
-  EXPECT_EQ(machine.Log, "stop, display, erase, uninstall");
-  EXPECT_EQ(machine.GetState(), ZQF_TooltipStateMachine::State_Dismissed);
+  const std::string shown = "stop, display, ";
+  const std::string recent = "erase, start 500, uninstall";
+  const struct {
+    std::vector<Event> raised;
+    std::string actions;
+    int next;
+  } cases[] = {
+      {{H}, shown + "erase, uninstall", 3},
+      {{H, H}, shown + "erase, uninstall", 3},
+      {{N, H}, shown + recent, 4},
+      {{N, T, H}, shown + recent + ", stop", 0},
+      {{N, W, H}, shown + recent + ", display, stop, install, erase, uninstall", 3},
+  };
+  for (const auto& c : cases) {
+    std::string raised;
+    for (Event e : c.raised) raised += std::to_string(e);
+    SCOPED_TRACE("raised " + raised);
+    LoggingMachine machine;
+    machine.RaiseEvent(W);
+    machine.RaisedByDisplay = c.raised;
+    machine.Log.clear();
+    EXPECT_EQ(AssertionFailureOf([&] { machine.RaiseEvent(T); }), "");
+    EXPECT_EQ(machine.Log, c.actions);
+    EXPECT_EQ(machine.GetState(), c.next);
+  }
 }
 
 using TooltipLayout = GuiStageTest;
