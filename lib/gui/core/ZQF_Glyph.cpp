@@ -36,6 +36,14 @@ ZQF_Glyph::ZQF_Glyph() : BoundingBox(UnsetPosition, UnsetPosition, 0, 0) {}
 
 ZQF_Glyph::~ZQF_Glyph() {
   ZQF_ProcessGlyphActivityHooks(this);
+  // No mouse message may be routed to a freed glyph. A destructor must not
+  // throw: a failed release is only logged by its wrapper then.
+  if (HasMouseCapture()) {
+    try {
+      ReleaseMouse();
+    } catch (...) {
+    }
+  }
   DeleteChildren();
 }
 

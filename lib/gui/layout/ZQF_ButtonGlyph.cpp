@@ -24,14 +24,6 @@ ZQF_ButtonGlyph::ZQF_ButtonGlyph(int ToggleMode, int InitialState, int Autorepea
 ZQF_ButtonGlyph::~ZQF_ButtonGlyph() {
   // A tick must never reach a freed button.
   if (s_autorepeatTimer && s_autorepeatTimer->GetButton() == this) StopTimer();
-  // Nor a mouse message routed to the capturing glyph. A destructor must not
-  // throw: a failed release is only logged by its wrapper then.
-  if (HasMouseCapture()) {
-    try {
-      ReleaseMouse();
-    } catch (...) {
-    }
-  }
 }
 
 void ZQF_ButtonGlyph::StartTimer(ZQF_ButtonGlyph* Button) {

@@ -51,17 +51,10 @@ ZQF_ScrollBarGlyph::ZQF_ScrollBarGlyph(const ZQ_String& BackwardBitmap,
 }
 
 ZQF_ScrollBarGlyph::~ZQF_ScrollBarGlyph() {
-  // No tick may reach a freed bar, nor a mouse message routed to the
-  // capturing glyph. A destructor must not throw: a failed release is only
-  // logged by its wrapper then.
+  // No tick may reach a freed bar; the glyph's own destructor lets go of the
+  // mouse capture.
   if (s_drag.Timer && s_drag.Timer->GetScrollBar() == this) StopTimer();
-  if (HasMouseCapture()) {
-    s_drag.State = Drag_None;
-    try {
-      ReleaseMouse();
-    } catch (...) {
-    }
-  }
+  if (HasMouseCapture()) s_drag.State = Drag_None;
 }
 
 void ZQF_ScrollBarGlyph::AddButton(const ZQ_String& Bitmap) {

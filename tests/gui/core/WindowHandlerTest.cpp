@@ -134,6 +134,24 @@ TEST_F(WindowTest, ClickOnControlCapturesNotifiesAndRepaints) {
                          "stack.Notification2 button.Notification2");
 }
 
+// A glyph deleted while it holds the mouse gives it back: the next mouse
+// message goes to the tree, not to freed memory.
+TEST_F(WindowTest, DeletingTheCapturingGlyphReleasesTheMouse) {
+  auto* stack = new StackGlyph("stack", &log);
+  auto* control = new ClickGlyph("button", &log);
+  control->SetSize(80, 30);
+  stack->AddChild(control, true);
+  const HWND handle = OpenAround(stack)->GetWindowHandle();
+  Send(handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
+  ASSERT_EQ(ZQF_Window::GetCapturingGlyph(), control);
+  stack->DeleteChild(control);
+  EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  log.clear();
+  Send(handle, WM_MOUSEMOVE, MK_LBUTTON, Point(100, 100));
+  EXPECT_NE(Joined(log).find("stack.Move1 stack.Move2"), std::string::npos) << Joined(log);
+}
+
 TEST_F(WindowTest, CtrlPPrintsOnlyWhenAGlyphAnswers) {
   auto* client = new RecordingGlyph("c", nullptr);
   const auto prints = std::make_shared<int>(0);
