@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "../foundation/AssertionTestSupport.h"
+#include "../gui/core/GuiStageTestSupport.h"
 #include "../services/StageTestSupport.h"
 #include "CanvasTestSupport.h"
 #include "ZQCG_Line.h"
@@ -24,17 +25,7 @@ using PixelBox = ZQ_Rectangle<long>;
 
 // The program has its size metrics from stage 1 on: the tests of the
 // screen's scale run inside the stages.
-class ScreenCanvas : public StageSequenceTest {
- protected:
-  void SetUp() override {
-    StageSequenceTest::SetUp();
-    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
-  }
-  void TearDown() override {
-    RunStages(8, 13);
-    StageSequenceTest::TearDown();
-  }
-};
+using ScreenCanvas = GuiStageTest;
 
 // Draws the outline of its canvas area and a text at its centre.
 class FramePicture : public ZQPIC_Picture {

@@ -18,20 +18,6 @@ ZQCG_Line Segment(const Point& From, const Point& To) {
   return line;
 }
 
-// A one-colour image of Width x Height pixels.
-ZQIMG_Image Swatch(long Width, long Height, const ZQR_Color& Color) {
-  ZQIMG_Image image(Width, Height, 24);
-  for (long y = 0; y < Height; ++y) {
-    unsigned char* row = image.GetRow24BitForWriting(y);
-    for (long x = 0; x < Width; ++x) {
-      row[3 * x] = Color.GetBlue();
-      row[3 * x + 1] = Color.GetGreen();
-      row[3 * x + 2] = Color.GetRed();
-    }
-  }
-  return image;
-}
-
 // Pixels of a box placed about the device point (AnchorX, AnchorY) by the
 // justification codes, for a box of Width x Height pixels.
 PixelBox Placed(long AnchorX, long AnchorY, long Width, long Height, long H, long V) {

@@ -28,11 +28,25 @@ void PrintTo(const ZQ_Rectangle<T>& R, std::ostream* Out) {
 const ZQ_Rectangle<long> kPixelRect(10, 20, 200, 100);
 const ZQ_Point<double> kSizeMm(50, 25);
 
+// A one-colour image of Width x Height pixels.
+inline ZQIMG_Image Swatch(long Width, long Height, const ZQR_Color& Color) {
+  ZQIMG_Image image(Width, Height, 24);
+  for (long y = 0; y < Height; ++y) {
+    unsigned char* row = image.GetRow24BitForWriting(y);
+    for (long x = 0; x < Width; ++x) {
+      row[3 * x] = Color.GetBlue();
+      row[3 * x + 1] = Color.GetGreen();
+      row[3 * x + 2] = Color.GetRed();
+    }
+  }
+  return image;
+}
+
 class ImageSurface {
  public:
   explicit ImageSurface(long Width = 240, long Height = 140,
                         const ZQR_Color& Background = ZQR_Color_White)
-      : Background(Background), Image(Filled(Width, Height, Background)),
+      : Background(Background), Image(Swatch(Width, Height, Background)),
         DC(nullptr, Image.GetHBITMAP()) {}
 
   HDC GetHDC() const { return DC.GetHDC(); }
@@ -58,18 +72,6 @@ class ImageSurface {
   }
 
  private:
-  static ZQIMG_Image Filled(long Width, long Height, const ZQR_Color& Color) {
-    ZQIMG_Image image(Width, Height, 24);
-    for (long y = 0; y < Height; ++y) {
-      unsigned char* row = image.GetRow24BitForWriting(y);
-      for (long x = 0; x < Width; ++x) {
-        row[3 * x] = Color.GetBlue();
-        row[3 * x + 1] = Color.GetGreen();
-        row[3 * x + 2] = Color.GetRed();
-      }
-    }
-    return image;
-  }
 
   const ZQR_Color Background;
   ZQIMG_Image Image;
