@@ -72,7 +72,6 @@ class ImageSurface {
   }
 
  private:
-
   const ZQR_Color Background;
   ZQIMG_Image Image;
   ZQR_MemoryDC DC;
