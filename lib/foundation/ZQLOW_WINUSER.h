@@ -67,6 +67,8 @@
     (Message, Window, FilterMin, FilterMax), FailsOnAllOnesCleared)                                \
   X(DWORD, GetSysColor, , (int Index), (Index), Unchecked)                                         \
   X(int, GetSystemMetrics, , (int Index), (Index), Unchecked)                                      \
+  /* Null for a window without a system menu: not an error. */                                      \
+  X(HMENU, GetSystemMenu, , (HWND Window, BOOL Revert), (Window, Revert), Unchecked)               \
   X(int, GetUpdateRgn, , (HWND Window, HRGN Region, BOOL Erase), (Window, Region, Erase),          \
     FailsOnZeroCleared)                                                                            \
   X(BOOL, GetWindowRect, , (HWND Window, LPRECT Rect), (Window, Rect), FailsOnZero)                \

@@ -151,7 +151,10 @@ bool ZQF_Window::OnInitMenu(HMENU Menu) {
 }
 
 bool ZQF_Window::OnInitMenuPopup(HMENU Menu, bool IsSystemMenu) {
-  if (!IsSystemMenu) ZQF_HandleWMInitMenuPopupMessage(Menu);
+  // Not every system flags the system menu that a right click on the
+  // caption opens: its handle tells it as well.
+  if (IsSystemMenu || Menu == ZQLOW_WINUSER::GetSystemMenu(WindowHandle, FALSE)) return false;
+  ZQF_HandleWMInitMenuPopupMessage(Menu);
   return false;
 }
 

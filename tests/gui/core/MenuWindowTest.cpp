@@ -180,6 +180,21 @@ TEST_F(MenuWindowTest, RightClickShowsTheOfferedItemsOrNothing) {
   EXPECT_EQ(ZQF_GetLastShortcutMenuRoot(), nullptr);
 }
 
+// A right click on the caption opens the system menu, flagged as such or
+// not: the menu manager, which knows nothing of it, is not asked.
+TEST_F(MenuWindowTest, TheSystemMenuOfACaptionRightClickPassesTheManagerBy) {
+  RECT frame;
+  ::GetWindowRect(Handle(), &frame);
+  POINT caption{frame.left + 40, frame.top + 8};
+  ::ScreenToClient(Handle(), &caption);
+  s_popupSeen = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &EndMenuSoon);
+  Send(Handle(), WM_RBUTTONUP, 0, Point(caption.x, caption.y));
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(s_popupSeen);
+  EXPECT_TRUE(ReportedErrors().empty());
+}
+
 // Tooltips over the cut captions of a narrow window.
 class TooltipWindowTest : public WindowTest {
  protected:
