@@ -50,7 +50,7 @@ TEST(ZQXML_Reader, ContentReferencesAndNormalisation) {
       {"<?xml version=\"1.0\" encoding='ISO-8859-1' standalone='yes'?>"
        "<!DOCTYPE r SYSTEM \"r.dtd\"><r/>",
        ""},
-      {"<r>a[b]-c]]></r>", "[a[b]-c]]>]"},
+      {"<r>a[b]-c]]&gt;]] ]></r>", "[a[b]-c]]>]] ]>]"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.in);
