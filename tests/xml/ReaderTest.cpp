@@ -51,6 +51,9 @@ TEST(ZQXML_Reader, ContentReferencesAndNormalisation) {
        "<!DOCTYPE r SYSTEM \"r.dtd\"><r/>",
        ""},
       {"<r>a[b]-c]]&gt;]] ]></r>", "[a[b]-c]]>]] ]>]"},
+      {"<r><!-- a - b --><!----></r>", "{ a - b }{}"},
+      {"<?xml version='1.0-a_b:c' encoding='x-Mac.Roman_2' standalone='no' ?><r/>", ""},
+      {"<?xml-stylesheet href='s.css'?><r><?xmlfoo?></r>", ""},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.in);
