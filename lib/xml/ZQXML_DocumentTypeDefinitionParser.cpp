@@ -59,7 +59,7 @@ void ZQXML_DocumentTypeDefinitionParser::ParseDeclaration() {
   const MarkType start = GetPosition();
   if (LookingAt("<!--")) {
     Skip(4);
-    if (FindLiteral("-->", 3).IsNull()) Fail(ZQXML_ParserMessage::UnclosedComment, start);
+    FindCommentEnd(start);
     return;
   }
   if (LookingAt("<!ENTITY")) {

@@ -85,7 +85,10 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   void ParseEndTag();
   void ParseComment();
   void ParseProcessingInstruction();
-  void ParseXMLDeclaration(const MarkType& Start);
+  bool MayHoldDeclaration(const MarkType& At) const;
+  void ParseXMLDeclaration(const MarkType& Start, bool IsIncluded);
+  void ExpectInDeclaration(char Char, const MarkType& Start);
+  void ReadDeclarationValue(long Index, const MarkType& Start);
   void ParseDocumentType();
 
   // Text (ZQXML_ParserText.cpp)
@@ -94,6 +97,8 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   bool CopyRunUntil(unsigned char StopClass, ZQXML_CharBuffer& Output);
   // A "[": a command, or the character itself.
   void ReadBracket(ZQXML_CharBuffer& Output);
+  // A "]" of character data, which may not begin "]]>".
+  void ReadClosingBracket();
   // A line end or tab (a CR LF is one) as Replacement.
   void ReadLineEnd(ZQXML_CharBuffer& Output, char Replacement);
   void ReadCharacterData();
@@ -105,8 +110,8 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   // The entity of a command or DefineEntityVariable, else the DTD's, or null.
   const ZQXML_EntityTable::Entity* FindEntity(const ZQ_String& Name) const;
   void ReadCData();
-  ZQ_String ReadTextUpTo(const MarkType& Construct, const char* Terminator, long Length,
-                         ZQXML_ParserMessage Unclosed);
+  ZQ_String GetConstructText(const MarkType& Construct, const MarkType& Start,
+                             const MarkType& End);
 
   // Validation (ZQXML_ParserValidation.cpp)
   void Validate(const ZQXML_ValidationFault& Fault, const MarkType& At);

@@ -40,6 +40,11 @@ enum class ZQXML_ParserMessage {
   FoundEndOfText,
   ExpectedName,
   NulCharacter,
+  DoubleHyphenInComment,
+  CDataEndInText,
+  ReservedTarget,          // target
+  ExpectedVersionNumber,   // closing quote
+  ExpectedEncodingName,    // closing quote
   // Document type definitions
   UndefinedParameterEntity,  // entity name
   UnsupportedDeclaration,    // what was found

@@ -26,7 +26,7 @@ TEST(ZQXML_Reader, IncludesAreFoundBesideTheIncludingTextThenUnderTheBases) {
   folder.MakeFolder("b2");
   const std::string main = folder.Put("main.xml", "<r>[-include 'sub/part.xml'-]</r>");
   folder.Put("sub\\part.xml", "<?xml version='1.0'?><p>[-include 'near.xml'-]</p>");
-  folder.Put("sub\\near.xml", "near");
+  folder.Put("sub\\near.xml", "<?xml encoding='UTF-8'?>near");  // a text declaration
   folder.Put("b2\\only2.xml", "<two/>");
   folder.Put("b1\\both.xml", "<one/>");
   folder.Put("b2\\both.xml", "<second/>");
