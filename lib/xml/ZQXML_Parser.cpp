@@ -254,6 +254,8 @@ void ZQXML_Parser::ParseProcessingInstruction() {
     ParseXMLDeclaration(start, start.SectionP->DataSourceP->Parent != nullptr);
     return;
   }
+  // The target ends at white space or at "?>" ("<?a=b?>" has no target).
+  if (!LookingAt("?>") && !SkipWhitespace()) FailFoundInsteadOf("\" \", \"?>\"");
   if (FindLiteral("?>", 2).IsNull())
     Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, start);
 }

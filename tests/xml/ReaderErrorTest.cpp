@@ -53,6 +53,7 @@ TEST(ZQXML_Reader, ErrorsReportTheLineAndColumnOfTheFault) {
       {" <?xml version='1.0'?><r/>", 1, 2, "declaration after white space"},
       {"<!--c--><?xml version='1.0'?><r/>", 1, 9, "declaration after a comment"},
       {"<r>\n<?xMl data?></r>", 2, 3, "target \"xml\" in another case: at the target"},
+      {"<r><?a=b?></r>", 1, 7, "target not ended by white space or ?>: at what follows it"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
