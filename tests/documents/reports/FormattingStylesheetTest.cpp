@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "DebugLogMark.h"
 #include "ReportTestSupport.h"
 #include "ZQXML_NodeKinds.h"
+#include "ZQ_RandomNumberGenerator.h"
 
 namespace {
 
@@ -149,4 +151,75 @@ TEST(ZQRPT_FormattingStylesheet, TransformsAsDeepAsTheReaderReads) {
   const std::string markup = Transform(report);
   EXPECT_NE(markup.find("deep</zqfo_flowgroup>"), std::string::npos);
   EXPECT_EQ(DocumentError(markup), "");
+}
+
+namespace {
+
+// Notes the stack address of each "probe" element it applies.
+class StackProbeRule : public ZQXTR_Rule {
+ public:
+  explicit StackProbeRule(std::vector<const char*>* Addresses) : ZQXTR_Rule(1.0, 0), Addresses(Addresses) {}
+  ZQXTR_Rule* Clone() const override { return new StackProbeRule(*this); }
+  bool Matches(const ZQXTR_RuleContext& Context) const override { return Context.CurrentNameIs("probe"); }
+  void Apply(ZQXTR_RuleContext& Context) const override {
+    volatile char here = 0;
+    Addresses->push_back(const_cast<const char*>(&here));
+    Context.ApplyChildren();
+  }
+
+ private:
+  std::vector<const char*>* Addresses;
+};
+
+}  // namespace
+
+TEST(ZQRPT_FormattingStylesheet, NestingLimitLeavesHalfTheMainThreadsStack) {
+  // Sections, the heaviest rules, nested through probes: two neighbouring
+  // probes give the stack that one section level and one probe level take.
+  std::string report = "<section><title>t</title>";
+  for (int i = 0; i < 20; ++i) report += "<section><title>s</title><probe>";
+  for (int i = 0; i < 20; ++i) report += "</probe></section>";
+  report += "</section>";
+  std::vector<const char*> addresses;
+  ZQXTR_Stylesheet sheet = ZQRPT_GetFormattingStylesheet(HelpOptions());
+  sheet.AddRule(new StackProbeRule(&addresses));
+  sheet.Apply(ReadWithoutDtd(report));
+  ASSERT_EQ(addresses.size(), 20u);
+  const long bytesPerTwoLevels = static_cast<long>(addresses[10] - addresses[11]);
+  EXPECT_GT(bytesPerTwoLevels, 0);
+  // The main thread's stack is 2 MB; every level counted as a section.
+  EXPECT_LE(bytesPerTwoLevels * ZQXTR_RuleContext::GetMaxNesting(), 1024L * 1024L)
+      << bytesPerTwoLevels << " bytes per section and probe";
+}
+
+TEST(ZQRPT_FormattingStylesheet, DamagedReportsFailToReadOrGiveValidDocuments) {
+  const std::string sample = LoadGolden("sample.report.xml") ;
+  const char* const kInserts[] = {"]]>", "&amp;", "&undefined;", "</para>",
+                                  "<note>", "<iref target='ch_use'/>", "<!--", "'"};
+  ZQ_RandomNumberGenerator random(20261207);
+  int numRead = 0;
+  for (int run = 0; run < 2000; ++run) {
+    std::string report = sample;
+    for (int edits = 1 + random.GetRandomInteger(3); edits > 0; --edits) {
+      const size_t at = random.GetRandomInteger(static_cast<std::uint32_t>(report.size()));
+      switch (random.GetRandomInteger(4)) {
+        case 0: report[at] = static_cast<char>(random.GetRandomInteger(256)); break;
+        case 1: report.erase(at, random.GetRandomInteger(40)); break;
+        case 2: report.insert(at, run % 7 == 1 ? std::string(1, '\0') : kInserts[random.GetRandomInteger(8)]); break;
+        default: report.resize(at); break;
+      }
+    }
+    ZQXML_Tree tree;
+    try {
+      tree = ReadReport(report);
+    } catch (const ZQ_Exception&) {
+      continue;  // refused by the reader: the error display's part
+    }
+    ++numRead;
+    SCOPED_TRACE(report);
+    std::string markup;
+    ASSERT_NO_THROW(markup = AsStd(ZQRPT_GetFormattingStylesheet(HelpOptions()).Apply(tree)));
+    EXPECT_EQ(DocumentError(markup), "");
+  }
+  EXPECT_GT(numRead, 50) << "some damaged reports still read";
 }
