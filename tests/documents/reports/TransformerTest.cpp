@@ -247,7 +247,13 @@ TEST(ZQXTR_RuleContext, RefusesToNestPastItsLimit) {
     parent = element;
   }
   static_cast<ZQXML_Node*>(parent)->AddLastChild(new ZQXML_Node_Text("leaf"));
-  EXPECT_NE(AssertionOf([&] { ZQXTR_Stylesheet().Apply(tree); })
-                .find("The XML tree is nested too deeply to transform."),
-            std::string::npos);
+  const char* const kTooDeep = "The XML tree is nested too deeply to transform.";
+  EXPECT_NE(AssertionOf([&] { ZQXTR_Stylesheet().Apply(tree); }).find(kTooDeep), std::string::npos);
+  // A hostile rule that applies its parent's children again never ends by itself.
+  ZQXTR_Stylesheet sheet;
+  sheet.AddRule(new TestRule(0, 0, "a", [](ZQXTR_RuleContext& C) {
+    C.SetCurrentNode(C.CurrentNode->GetParent());
+    C.ApplyChildren();
+  }));
+  EXPECT_NE(AssertionOf([&] { Apply(sheet, "<r><a/></r>"); }).find(kTooDeep), std::string::npos);
 }
