@@ -9,6 +9,10 @@ import math
 import os
 import struct
 
+# The BMP writers of the toolkit's pictures.
+from make_gui_resources import bmp24
+from make_gui_resources import bmp4 as gui_bmp4
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # The 16 standard colours of 4-bit pictures, in their usual order.
@@ -20,34 +24,12 @@ RED, MAROON, YELLOW, OLIVE = (255, 0, 0), (128, 0, 0), (255, 255, 0), (128, 128,
 BLUE, NAVY, GREEN = (0, 0, 255), (0, 0, 128), (0, 128, 0)
 
 
-def headers(width, height, bits, pixels, colors):
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(pixels), 2835, 2835,
-                       colors, 0)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in VGA16) if colors else b""
-    offset = 14 + len(info) + len(palette)
-    return struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + info + palette
-
-
 def bmp4(rows):
-    width, height = len(rows[0]), len(rows)
-    row_size = ((width * 4 + 31) // 32) * 4
-    pixels = b""
-    for row in reversed(rows):
-        data = bytearray(row_size)
-        for x, colour in enumerate(row):
-            data[x // 2] |= VGA16.index(colour) << (4 if x % 2 == 0 else 0)
-        pixels += bytes(data)
-    return headers(width, height, 4, pixels, 16) + pixels
-
-
-def bmp24(rows):
-    width, height = len(rows[0]), len(rows)
-    row_size = (width * 3 + 3) // 4 * 4
-    pixels = b""
-    for row in reversed(rows):
-        data = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in row)
-        pixels += data + b"\0" * (row_size - len(data))
-    return headers(width, height, 24, pixels, 0) + pixels
+    """A 4-bit BMP of rows of colours from VGA16, the top row first: the
+    toolkit's writer, with the standard palette in place of its own."""
+    picture = gui_bmp4([[VGA16.index(colour) for colour in row] for row in rows])
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in VGA16)
+    return picture[:54] + palette + picture[54 + len(palette):]
 
 
 # Shapes: functions of a point (x, y) in pixel units that say whether it is inside.

@@ -241,6 +241,16 @@ class ZQRPT_SectionRule : public ZQRPT_ElementRule {
                   H.TypeName + "' sectionnumber='" + H.Number + "'>\n");
   }
 
+  // The children but the title, the end of the block group, the reference
+  // to a given id, and the level back.
+  static void FinishSection(ZQXTR_RuleContext& Context, ZQRPT_StandardOptions& State,
+                            const ZQ_String& GivenId, const Heading& H) {
+    ApplyChildrenButTitles(Context);
+    Context.Write("</zqfo_blockgroup>\n");
+    if (!GivenId.IsEmpty()) RecordReference(State, GivenId, H);
+    --State.NestingLevel;
+  }
+
  private:
   long MinDepth;
   long MaxDepth;
@@ -328,10 +338,7 @@ class ZQRPT_Rule_ChapterSection : public ZQRPT_SectionRule {
       WriteBoxedHeading(Context, h, Options.GetChapterPageBreak());
     else
       ZQ_ASSERT(false);
-    ApplyChildrenButTitles(Context);
-    Context.Write("</zqfo_blockgroup>\n");
-    if (!givenId.IsEmpty()) RecordReference(State, givenId, h);
-    --State.NestingLevel;
+    FinishSection(Context, State, givenId, h);
   }
 };
 
@@ -385,10 +392,7 @@ class ZQRPT_Rule_OtherSections : public ZQRPT_SectionRule {
       Context.Write(" block_space_before='+ 12 pt' block_space_after='0 pt' font_italic='true'");
     Context.Write(">\n" + (h.Number.IsEmpty() ? ZQ_String() : h.Number + ". ") + h.Title +
                   "\n</zqfo_para>\n");
-    ApplyChildrenButTitles(Context);
-    Context.Write("</zqfo_blockgroup>\n");
-    if (!givenId.IsEmpty()) RecordReference(State, givenId, h);
-    --State.NestingLevel;
+    FinishSection(Context, State, givenId, h);
   }
 };
 
