@@ -118,7 +118,97 @@ const char kReport[] =
     "<section type='appendix'><title>Appendix</title></section>\n"
     "</section>\n";
 
+// The 51 standard attributes with a value each; all but the six horizontal
+// and vertical shorthands have a local form too.
+const struct {
+  const char* name;
+  const char* value;
+  bool hasLocalForm;
+} kStandardAttributes[] = {
+    {"background_color", "white", true}, {"background_color_mode", "page_transparent", true},
+    {"block_break_after", "page", true}, {"block_break_before", "never", true},
+    {"block_justification", "right", true}, {"block_keep_together", "true", true},
+    {"block_left_indent", "1 mm", true}, {"block_right_indent", "1 mm", true},
+    {"block_space_after", "1 mm", true}, {"block_space_before", "1 mm", true},
+    {"block_vertical_justification", "bottom", true}, {"cell_border_color", "red", true},
+    {"cell_border_thickness", "1 mm", true}, {"cell_bottom_border_color", "red", true},
+    {"cell_bottom_border_thickness", "1 mm", true}, {"cell_bottom_margin", "1 mm", true},
+    {"cell_horizontal_border_color", "red", false}, {"cell_horizontal_border_thickness", "1 mm", false},
+    {"cell_horizontal_margin", "1 mm", false}, {"cell_left_border_color", "red", true},
+    {"cell_left_border_thickness", "1 mm", true}, {"cell_left_margin", "1 mm", true},
+    {"cell_margin", "1 mm", true}, {"cell_right_border_color", "red", true},
+    {"cell_right_border_thickness", "1 mm", true}, {"cell_right_margin", "1 mm", true},
+    {"cell_top_border_color", "red", true}, {"cell_top_border_thickness", "1 mm", true},
+    {"cell_top_margin", "1 mm", true}, {"cell_vertical_border_color", "red", false},
+    {"cell_vertical_border_thickness", "1 mm", false}, {"cell_vertical_margin", "1 mm", false},
+    {"font_family", "monospace", true}, {"font_height", "9 pt", true},
+    {"font_italic", "true", true}, {"font_typeface", "Arial", true},
+    {"font_underline", "true", true}, {"font_weight", "bold", true},
+    {"hyperlink_text_color", "blue", true}, {"id", "a1", false},
+    {"justification", "center", true}, {"line_first_indent", "1 mm", true},
+    {"line_justification", "full", true}, {"line_preformatted", "true", true},
+    {"line_spacing", "1.5", true}, {"line_subsequent_indent", "1 mm", true},
+    {"line_vertical_alignment", "subscript", true}, {"link_target", "a.html", true},
+    {"text_color", "#102030", true}, {"vertical_justification", "center", true},
+    {"word_break_after", "always", true},
+};
+
+std::string InOneParagraph(const std::string& Attributes, const std::string& Content = "") {
+  return "<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_para" + Attributes + ">" + Content +
+         "</zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+}
+
 }  // namespace
+
+TEST(ZQXML_MarkupDtds, TheDocumentDtdTakesEveryElementAttributeEntityAndSymbolOfTheMarkup) {
+  std::string every, everyLocal;
+  for (const auto& a : kStandardAttributes) {
+    every += std::string(" ") + a.name + "='" + a.value + "'";
+    if (a.hasLocalForm) everyLocal += std::string(" local_") + a.name + "='" + a.value + "'";
+  }
+  const char* symbols[] = {
+      "bullet_round_solid", "bullet_diamond_solid", "emdash", "endash", "approxeq", "infinity",
+      "function", "prop", "noteq", "definedas", "approx", "tm", "root", "inverteddelta", "uparrowkey",
+      "downarrowkey", "leftarrowkey", "rightarrowkey"};
+  const char* greek[] = {"alpha", "beta", "gamma", "delta", "epsilon", "zeta", "eta", "theta",
+                         "iota", "kappa", "lamda", "mu", "nu", "xi", "omikron", "pi",
+                         "rho", "sigma", "tau", "upsilon", "phi", "chi", "psi", "omega"};
+  std::string symbolRun;
+  for (const char* name : symbols) symbolRun += std::string("<zqfo_symbol name='") + name + "'/>";
+  for (const char* name : greek)
+    symbolRun += std::string("<zqfo_symbol name='u") + name + "'/><zqfo_symbol name='l" + name + "'/>";
+  const std::string allElements =
+      "<zqfo_document><zqfo_section start_page_number='continue' page_number_format='page_number_format_1'>"
+      "<zqfo_pagesequencegenerator><zqfo_firstpage/><zqfo_evenpage/><zqfo_oddpage/><zqfo_otherpage>"
+      "<zqfo_frame location='topmargin'><zqfo_blockstream><zqfo_para/></zqfo_blockstream></zqfo_frame>"
+      "</zqfo_otherpage></zqfo_pagesequencegenerator><zqfo_blockstream><zqfo_para>"
+      "<zqfo_inlinetable><zqfo_row><zqfo_blockcell><zqfo_blockgroup/></zqfo_blockcell></zqfo_row>"
+      "</zqfo_inlinetable></zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+  const struct {
+    std::string in;
+    bool isValid;
+    const char* why;
+  } cases[] = {
+      {InOneParagraph(every), true, "the 51 standard attributes"},
+      {InOneParagraph(everyLocal), true, "their 44 local forms"},
+      {InOneParagraph("", symbolRun), true, "the 66 symbol names"},
+      {allElements, true, "the elements the report sample leaves out"},
+      {InOneParagraph(" font_heigth='9 pt'"), false, "a misspelt attribute"},
+      {InOneParagraph(" local_cell_vertical_margin='1 mm'"), false, "the local form of a shorthand"},
+      {InOneParagraph(" local_id='a'"), false, "a local id"},
+      {InOneParagraph(" block_justification='full'"), false, "full lines, not blocks"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const CaughtError error = ValidationError(DocumentDtd(), c.in.c_str());
+    EXPECT_EQ(error.Kind, c.isValid ? "" : "parse") << error.Description;
+  }
+  const ZQXML_Tree tree = ReadValid(
+      DocumentDtd(), InOneParagraph("", "&tm;&nbsp;&curren;&deg;&para;&pound;&yen;&sect;&copy;&laquo;"
+                                        "&plusmn;&micro;&raquo;&times;&divide;").c_str());
+  EXPECT_EQ(std::string(tree.GetRootElement()->GetValue().GetText()),
+            "\x99\xA0\xA4\xB0\xB6\xA3\xA5\xA7\xA9\xAB\xB1\xB5\xBB\xD7\xF7");
+}
 
 TEST(ZQXML_MarkupDtds, TheThreeDtdsParse) {
   EXPECT_EQ(NumDeclared(ZQXREG_GetRegistryDTD()), 11);
