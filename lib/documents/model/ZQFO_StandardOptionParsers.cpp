@@ -1,6 +1,7 @@
 #include "ZQFO_StandardOptionParsers.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -98,9 +99,11 @@ void FontFamilyRoute(const ZQ_String& Value, bool Inherited, Factory& F) {
 }
 
 // A length against the inherited height in millimetres, stored in points.
+// Heights beyond the single precision the font keeps are unreadable too.
 void FontHeightRoute(const ZQ_String& Value, bool Inherited, Factory& F) {
-  const double heightMm = ZQFO_ParseDistance(Value, F.GetFontHeight() * ZQFO_MillimetersPerPoint);
-  F.SetFontHeight(heightMm / ZQFO_MillimetersPerPoint, Inherited);
+  const double inherited = F.GetFontHeight();
+  const double points = ZQFO_ParseDistance(Value, inherited * ZQFO_MillimetersPerPoint) / ZQFO_MillimetersPerPoint;
+  F.SetFontHeight(std::fabs(points) <= FLT_MAX ? points : inherited, Inherited);
 }
 
 void FontWeightRoute(const ZQ_String& Value, bool Inherited, Factory& F) {
