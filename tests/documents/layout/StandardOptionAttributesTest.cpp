@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "DocumentsTestSupport.h"
 #include "ZQFO_StandardOptionAttributes.h"
@@ -13,6 +15,11 @@
 namespace {
 
 using Record = ZQFO_FormattingOptions::OptionsRef1Type;
+
+const ZQXML_ElementDeclaration& ParaDeclaration() {
+  static const ZQXML_DocumentTypeDefinition s_dtd = ZQFO_GetDocumentDTD();
+  return s_dtd.GetBody().GetElement(s_dtd.GetBody().FindElement("zqfo_para"));
+}
 
 // An element read without validation, so that any attribute reaches the
 // dispatcher.
@@ -47,6 +54,15 @@ void Unchanged(Record&) {}
 void SetAllMargins(Record& r, double Value) {
   r.CellLeftMargin = r.CellRightMargin = r.CellTopMargin = r.CellBottomMargin = Value;
 }
+void SetAllBorders(Record& r, double Thickness, const ZQR_Color& Color) {
+  r.CellLeftBorderThickness = r.CellRightBorderThickness = r.CellTopBorderThickness = r.CellBottomBorderThickness = Thickness;
+  r.CellLeftBorderColor = r.CellRightBorderColor = r.CellTopBorderColor = r.CellBottomBorderColor = Color;
+}
+void SetFont(Record& r, const char* Typeface, long Family, long Pitch) {
+  r.Font.SetTypeface(Typeface);
+  r.Font.SetFontFamily(Family);
+  r.Font.SetPitch(Pitch);
+}
 
 }  // namespace
 
@@ -72,16 +88,13 @@ TEST(ZQFO_ParseStandardOptions, EachRouteSetsExactlyItsOptions) {
       {"block_space_after", "200%", [](Record& r) { r.BlockSpaceAfter *= 2; }},
       {"block_space_before", "- 100%", [](Record& r) { r.BlockSpaceBefore = 0; }},
       {"block_vertical_justification", "bottom", [](Record& r) { r.BlockVerticalJustification = 2; }},
-      {"cell_border_color", "red",
-       [&](Record& r) { r.CellLeftBorderColor = r.CellRightBorderColor = r.CellTopBorderColor = r.CellBottomBorderColor = red; }},
-      {"cell_border_thickness", "+ 1mm",
-       [](Record& r) { r.CellLeftBorderThickness = r.CellRightBorderThickness = r.CellTopBorderThickness = r.CellBottomBorderThickness = 1; }},
+      {"cell_border_color", "red", [&](Record& r) { SetAllBorders(r, 0, red); }},
+      {"cell_border_thickness", "+ 1mm", [](Record& r) { SetAllBorders(r, 1, ZQR_Color_Black); }},
       {"cell_bottom_border_color", "red", [&](Record& r) { r.CellBottomBorderColor = red; }},
       {"cell_bottom_border_thickness", "1mm", [](Record& r) { r.CellBottomBorderThickness = 1; }},
       {"cell_bottom_margin", "3mm", [](Record& r) { r.CellBottomMargin = 3; }},
       {"cell_horizontal_border_color", "red", [&](Record& r) { r.CellLeftBorderColor = r.CellRightBorderColor = red; }},
-      {"cell_horizontal_border_thickness", "1mm",
-       [](Record& r) { r.CellLeftBorderThickness = r.CellRightBorderThickness = 1; }},
+      {"cell_horizontal_border_thickness", "1mm", [](Record& r) { r.CellLeftBorderThickness = r.CellRightBorderThickness = 1; }},
       {"cell_horizontal_margin", "+ 1mm", [](Record& r) { r.CellLeftMargin = r.CellRightMargin = 6; }},
       {"cell_left_border_color", "red", [&](Record& r) { r.CellLeftBorderColor = red; }},
       {"cell_left_border_thickness", "1mm", [](Record& r) { r.CellLeftBorderThickness = 1; }},
@@ -94,19 +107,15 @@ TEST(ZQFO_ParseStandardOptions, EachRouteSetsExactlyItsOptions) {
       {"cell_top_border_thickness", "1mm", [](Record& r) { r.CellTopBorderThickness = 1; }},
       {"cell_top_margin", "3mm", [](Record& r) { r.CellTopMargin = 3; }},
       {"cell_vertical_border_color", "red", [&](Record& r) { r.CellTopBorderColor = r.CellBottomBorderColor = red; }},
-      {"cell_vertical_border_thickness", "1mm",
-       [](Record& r) { r.CellTopBorderThickness = r.CellBottomBorderThickness = 1; }},
+      {"cell_vertical_border_thickness", "1mm", [](Record& r) { r.CellTopBorderThickness = r.CellBottomBorderThickness = 1; }},
       {"cell_vertical_margin", "+ 1mm", [](Record& r) { r.CellTopMargin = r.CellBottomMargin = 2; }},
-      {"font_family", "monospace",
-       [](Record& r) { r.Font.SetTypeface("Courier New"); r.Font.SetFontFamily(0); r.Font.SetPitch(0); }},
-      {"font_family", "title",
-       [](Record& r) { r.Font.SetTypeface("Verdana"); r.Font.SetFontFamily(2); r.Font.SetPitch(1); }},
+      {"font_family", "monospace", [](Record& r) { SetFont(r, "Courier New", 0, 0); }},
+      {"font_family", "title", [](Record& r) { SetFont(r, "Verdana", 2, 1); }},
       {"font_height", "150%", [](Record& r) { r.Font.SetHeight(18); }},
       {"font_height", "5mm", [](Record& r) { r.Font.SetHeight(static_cast<float>(5 / (0.0254 / 72 * 1000))); }},
       {"font_italic", "true", [](Record& r) { r.Font.SetItalicStyle(true); }},
-      {"font_typeface", "Times New Roman",
-       [](Record& r) { r.Font.SetFontFamily(1); r.Font.SetPitch(1); }},
-      {"font_typeface", "Wingdings ", [](Record& r) { r.Font.SetTypeface("Wingdings "); }},
+      {"font_typeface", "Times New Roman", [](Record& r) { SetFont(r, "Times New Roman", 1, 1); }},
+      {"font_typeface", "Wingdings ", [](Record& r) { SetFont(r, "Wingdings ", 255, 255); }},
       {"font_underline", "true", [](Record& r) { r.FontUnderline = 1; }},
       {"font_weight", "bold", [](Record& r) { r.Font.SetWeight(700); }},
       {"font_weight", "heavy", Unchanged},
@@ -152,19 +161,12 @@ TEST(ZQFO_ParseStandardOptions, EachRouteSetsExactlyItsOptions) {
 TEST(ZQFO_ParseStandardOptions, TheRouteTableIsSortedAndHoldsEveryStandardAttribute) {
   const ZQFO_RouteTableEntry* table = InitializeRouteTable();
   EXPECT_EQ(table, InitializeRouteTable()) << "built once";
-  const ZQXML_DocumentTypeDefinition dtd = ZQFO_GetDocumentDTD();
-  const ZQXML_ElementDeclaration& para = dtd.GetBody().GetElement(dtd.GetBody().FindElement("zqfo_para"));
-  std::set<std::string> declared, routed;
-  for (const auto& attribute : para.Attributes) {
-    const std::string name = attribute.Name.GetText();
-    if (name != "pageid" && name.compare(0, 6, "local_") != 0) declared.insert(name);
-  }
-  for (long i = 0; i < RouteTableSize; ++i) {
-    routed.insert(table[i].Name.GetText());
-    if (i > 0) {
-      EXPECT_LT(std::string(table[i - 1].Name.GetText()), std::string(table[i].Name.GetText()));
-    }
-  }
+  std::vector<std::string> declared, routed;
+  for (const auto& attribute : ParaDeclaration().Attributes)
+    if (attribute.Name != "pageid" && !attribute.Name.BeginsWith("local_")) declared.push_back(attribute.Name.GetText());
+  for (long i = 0; i < RouteTableSize; ++i) routed.push_back(table[i].Name.GetText());
+  EXPECT_TRUE(std::is_sorted(routed.begin(), routed.end()));
+  std::sort(declared.begin(), declared.end());
   EXPECT_EQ(routed, declared);
 }
 
@@ -175,8 +177,7 @@ TEST(ZQFO_ParseStandardOptions, HostileValuesNeverThrowOrStoreLengthsThatAreNotF
   const char* pieces[] = {"+", "-", "+ ", "- ", " ", "\t", "0", "7", "9999", ".", "E", "e", "E308",
                           "e-400", "mm", "MM", "pt", "in", "cm", "%", "#", "#FFF", "x", "standard color - ",
                           "999999999999999999999", "1e300", "--", "..", "\n"};
-  const ZQXML_DocumentTypeDefinition dtd = ZQFO_GetDocumentDTD();
-  const ZQXML_ElementDeclaration& para = dtd.GetBody().GetElement(dtd.GetBody().FindElement("zqfo_para"));
+  const ZQXML_ElementDeclaration& para = ParaDeclaration();
   ZQ_RandomNumberGenerator random(20261207);
   ZQFO_Stylesheet stylesheet;
   TestCanvas canvas(0);

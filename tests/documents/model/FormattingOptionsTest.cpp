@@ -21,15 +21,18 @@ struct Options {
 
 }  // namespace
 
+// Ids reach the descendants whatever their prefix.
 TEST(ZQFO_FormattingOptions, PlainValuesReachTheDescendantsLocalOnesStayOnTheElement) {
   for (const char* prefix : {"", "local_"}) {
     SCOPED_TRACE(prefix);
     Options o;
     OptionsById byId = o.Collect(std::string("<zqfo_blockgroup id='g' ") + prefix +
-                                 "text_color='#FF0000'><zqfo_para id='p'/></zqfo_blockgroup><zqfo_para id='s'/>");
+                                 "text_color='#FF0000'><zqfo_para id='p'/><zqfo_para><zqfo_flowgroup id='f'/>"
+                                 "</zqfo_para></zqfo_blockgroup><zqfo_para id='s'/>");
     EXPECT_EQ(byId["g"]->TextColor, ZQR_Color_Red);
     EXPECT_EQ(byId["p"]->TextColor == ZQR_Color_Red, *prefix == 0);
     EXPECT_EQ(byId["s"]->TextColor, ZQR_Color_Black) << "the sibling after the pop";
+    EXPECT_EQ(std::string(byId["p"].GetIds().IdPath.GetText()) + byId["f"].GetIds().IdPath.GetText(), "{g}{p}{g}{f}");
   }
 }
 
@@ -88,11 +91,10 @@ TEST(ZQFO_FormattingOptions, AFixedFontIgnoresEveryFontAttribute) {
       "<zqfo_para id='p' font_typeface='Arial' font_family='sansserif' font_height='20 pt' "
       "font_weight='bold' line_vertical_alignment='superscript' text_color='red'/>");
   const Record& p = byId["p"].GetOptions();
-  EXPECT_EQ(std::string(p.Font.GetTypeface().GetText()), "Courier New");
-  EXPECT_EQ(p.Font.GetFontFamily(), 0);
-  EXPECT_EQ(p.Font.GetPitch(), 0);
-  EXPECT_EQ(p.Font.GetHeight(), 10.0f);
-  EXPECT_EQ(p.Font.GetWeight(), 400);
+  ZQR_AbstractFont courier("Courier New", 10, 400, false, 0);
+  courier.SetFontFamily(0);
+  courier.SetPitch(0);
+  EXPECT_TRUE(p.Font == courier);
   EXPECT_EQ(p.LineVerticalAlignment, 0);
   EXPECT_EQ(p.TextColor, ZQR_Color_Red) << "colours are no font attribute";
 }
@@ -116,16 +118,6 @@ TEST(ZQFO_FormattingOptions, ColoursMapToTheScreenOnlyWithoutEveryRgbColour) {
     EXPECT_EQ(byId["p"]->TextColor, c.text);
     EXPECT_EQ(byId["p"]->BackgroundColor, c.background) << "the palette passes the setters too";
   }
-}
-
-TEST(ZQFO_FormattingOptions, IdsNestAndAlwaysReachTheDescendants) {
-  Options o;
-  OptionsById byId = o.Collect(
-      "<zqfo_blockgroup id='a'><zqfo_para id='b'/><zqfo_para pageid='x'><zqfo_flowgroup id='c'/>"
-      "</zqfo_para></zqfo_blockgroup>");
-  EXPECT_EQ(std::string(byId["a"].GetIds().IdPath.GetText()), "{a}");
-  EXPECT_EQ(std::string(byId["b"].GetIds().IdPath.GetText()), "{a}{b}");
-  EXPECT_EQ(std::string(byId["c"].GetIds().IdPath.GetText()), "{a}{c}") << "its sibling's id is gone";
 }
 
 TEST(ZQFO_FormattingOptionsCollector, GrowsByDoublingAndKeepsEveryAddInOrder) {

@@ -8,16 +8,6 @@
 
 namespace {
 
-const ZQ_Array<ZQR_Color>& Palette() {
-  static ZQFO_Stylesheet s_stylesheet;
-  static bool s_isSet = false;
-  if (!s_isSet) {
-    for (long i = 0; i < 11; ++i) s_stylesheet.SetColor(i, ZQR_Color(static_cast<BYTE>(i), 1, 2));
-    s_isSet = true;
-  }
-  return s_stylesheet.GetPalette();
-}
-
 const ZQR_Color kInherited(1, 2, 3);
 
 }  // namespace
@@ -78,9 +68,11 @@ TEST(ZQFO_ParseColor, ReadsPaletteHexAndNamedColours) {
       {"", kInherited, "empty"},
       {"#GG0000", kInherited, "digits that are not hexadecimal"},
   };
+  ZQ_Array<ZQR_Color> palette(11);
+  for (long i = 0; i < 11; ++i) palette[i] = ZQR_Color(static_cast<BYTE>(i), 1, 2);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
-    EXPECT_EQ(ParseColor(c.in, kInherited, Palette()), c.want);
+    EXPECT_EQ(ParseColor(c.in, kInherited, palette), c.want);
   }
 }
 
