@@ -6,7 +6,9 @@ sheet with a folded corner crossed out in red). Run from anywhere; the files
 land beside this script."""
 
 import os
-import struct
+
+# The 4-bit BMP writer of the toolkit's pictures.
+from make_gui_resources import bmp4
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -53,25 +55,8 @@ def error_rows():
     return rows
 
 
-def bmp4(rows):
-    """A 4-bit BMP file of rows of palette indices, the top row first."""
-    width, height = len(rows[0]), len(rows)
-    row_size = ((width * 4 + 31) // 32) * 4
-    pixels = b""
-    for row in reversed(rows):
-        data = bytearray(row_size)
-        for x, index in enumerate(row):
-            data[x // 2] |= index << (4 if x % 2 == 0 else 0)
-        pixels += bytes(data)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(pixels),
-                         2835, 2835, 16, 0)
-    offset = 14 + len(header) + len(palette)
-    return struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + header + palette + pixels
-
-
 def main():
-    data = bmp4(error_rows())
+    data = bmp4(error_rows(), PALETTE16)
     assert len(data) == 246, len(data)
     with open(os.path.join(HERE, "ZQFO_ErrorImage.bmp"), "wb") as f:
         f.write(data)
