@@ -95,8 +95,7 @@ void ZQFO_Document::SetFormattingObjectsTree(const ZQXML_Tree& Tree) {
 
 void ZQFO_Document::SetExternalContext(const ZQFO_ExternalContext& Context) {
   PrepareForChange();
-  Ref->ExternalContext = Context;
-  Ref->ExternalContext.SetBaseURI(Context.GetBaseURI());
+  Ref->ExternalContext = Context;  // the pictures shared, and the base URI
 }
 
 void ZQFO_Document::SetSelectionPageNumbers(ZQ_ReadOnlyIterator<long> PageNumbers) {
