@@ -50,8 +50,8 @@ bool ZQIMG_TIFFDirectory::GetValues(size_t IFD, unsigned Tag, std::vector<uint32
   const unsigned type = U16(entry + 2);
   const uint32_t count = U32(entry + 4);
   const bool isAccepted = type == 4 || type == (IsPointer ? 13u : 3u);
-  if (!isAccepted || count == 0 || count > In.GetSize()) return false;
   const size_t size = TypeSize(type);
+  if (!isAccepted || count == 0 || count > In.GetSize() / size) return false;
   size_t at = entry + 8;
   if (size * count > 4) at = U32(entry + 8);
   if (!In.Has(at, size * count)) return false;
@@ -122,7 +122,8 @@ bool ZQIMG_TIFFDirectory::HasImageInData(size_t IFD) const {
 
 bool ZQIMG_TIFFDirectory::IsWellFormed() const {
   // The platform's decoder reads the first IFD's image, and strips only.
-  if (!IsValid() || FindEntry(FirstIFD, kTagTileOffsets)) return false;
+  if (!IsValid() || !FindEntry(FirstIFD, kTagStripOffsets) || FindEntry(FirstIFD, kTagTileOffsets))
+    return false;
   struct Pending {
     size_t Offset;
     bool HoldsImage;
