@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "DtdTestSupport.h"
 #include "ZQXML_XMLTreeUtil.h"
 #include "ZQ_FileStreamSource.h"
@@ -82,6 +84,38 @@ TEST(ZQXML_Validation, ContentModelsAcceptAndRejectAtTheRightPlace) {
       {sequence.c_str(), "<q/>", 1, 1, "undeclared root"},
       {sequence.c_str(), "<r><a/><!-- c --><?pi x?><b/><c/></r>", 0, 0, "comments and instructions"},
       {empty.c_str(), "<r><!-- c --></r>", 0, 0, "a comment in EMPTY"},
+  };
+  for (const auto& c : kCases) ExpectValidation(c);
+}
+
+// Models at the name limit: 1,024 optional names in a row, and a choice of
+// 1,024 names under 63 levels of "(...)*".
+TEST(ZQXML_Validation, ModelsOf1024NamesAcceptAndRejectAtTheRightPlace) {
+  std::string declarations;
+  std::string optional = "(";
+  std::string choice = "(";
+  for (int i = 0; i < 1024; ++i) {
+    declarations += "<!ELEMENT n" + std::to_string(i) + " EMPTY>";
+    optional += i ? ", n0?" : "n0?";
+    choice += (i ? " | n" : "n") + std::to_string(i);
+  }
+  std::string nested = choice + ")";
+  for (int level = 0; level < 62; ++level) nested = "(" + nested + ")*";
+  const std::string optionalDtd = declarations + "<!ELEMENT r " + optional + ")><!ELEMENT q EMPTY>";
+  const std::string nestedDtd = declarations + "<!ELEMENT r " + nested + "><!ELEMENT q EMPTY>";
+  std::string all = "<r>";
+  for (int i = 0; i < 1024; ++i) all += "<n0/>";
+  const std::string allThenOne = all + "<n0/></r>";
+  all += "</r>";
+  const ValidationCase kCases[] = {
+      {optionalDtd.c_str(), "<r/>", 0, 0, "none of the optional names"},
+      {optionalDtd.c_str(), "<r><n0/><n0/></r>", 0, 0, "some of them"},
+      {optionalDtd.c_str(), all.c_str(), 0, 0, "all of them"},
+      {optionalDtd.c_str(), allThenOne.c_str(), 1, 4 + 1024 * 5, "one more than all"},
+      {optionalDtd.c_str(), "<r><n0/><n1/></r>", 1, 9, "another name"},
+      {nestedDtd.c_str(), "<r/>", 0, 0, "nested: none"},
+      {nestedDtd.c_str(), "<r><n1023/><n0/><n512/><n0/></r>", 0, 0, "nested: any order"},
+      {nestedDtd.c_str(), "<r><n5/><q/></r>", 1, 9, "nested: a name outside the choice"},
   };
   for (const auto& c : kCases) ExpectValidation(c);
 }
