@@ -160,6 +160,34 @@ TEST(ZQXML_Validation, MessagesNameTheElementAndWhatWasExpected) {
   }
 }
 
+TEST(ZQXML_Validation, AnEnumerationOf1000ValuesTakesEachAndListsThemAllWhenItFails) {
+  std::string dtd = "<!ELEMENT r EMPTY><!ATTLIST r v (";
+  std::string listed;
+  for (int i = 0; i < 1000; ++i) {
+    dtd += (i ? "|v" : "v") + std::to_string(i);
+    listed += (i ? ", \"v" : "\"v") + std::to_string(i) + "\"";
+  }
+  const ZQXML_DocumentTypeDefinition definition = DtdOf((dtd + ") #IMPLIED>").c_str());
+  const std::string fault =
+      "Found a value of the attribute \"v\" where one of " + listed + " was expected.";
+  const struct {
+    const char* in;
+    bool isValid;
+  } kCases[] = {
+      {"<r v='v0'/>", true},     {"<r v='v999'/>", true},  {"<r v='v500'/>", true},
+      {"<r v='v1000'/>", false}, {"<r v='V5'/>", false},   {"<r v='v'/>", false},
+      {"<r v=''/>", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.in);
+    const CaughtError error = ValidationError(definition, c.in);
+    EXPECT_EQ(error.Kind, c.isValid ? "" : "parse");
+    if (!c.isValid) {
+      EXPECT_EQ(error.Description.substr(0, fault.size()), fault);
+    }
+  }
+}
+
 TEST(ZQXML_Validation, EntitiesOfTheDtdAreExpandedAndValidatedWhereTheyAreUsed) {
   const ZQXML_DocumentTypeDefinition dtd = DtdOf(
       "<!ELEMENT r (#PCDATA | sup | b)*><!ELEMENT sup (#PCDATA)><!ELEMENT b EMPTY>"
