@@ -32,8 +32,8 @@ void AddLast(ZQF_MenuElement* Parent, ZQF_MenuElement* Element) {
 
 template <class Command, class Update>
 void AddCommandItem(ZQF_MenuElement* Section, const char* Label, const char* Accelerator = "") {
-  AddLast(Section, new ZQF_StandardTextMenuElement(ItemText(Label, Accelerator), new Command,
-                                                   new Update));
+  AddLast(Section,
+          new ZQF_StandardTextMenuElement(ItemText(Label, Accelerator), new Command, new Update));
 }
 
 }  // namespace
@@ -68,7 +68,8 @@ void ZQF_PLUGIN_AppMainMenu::AddStandardMenu(ZQF_MenuElement* Parent, unsigned l
                                              const char* Title, const FillOperation* Fills,
                                              int NumFills) {
   ZQF_MenuElement* top = AddSectionGroup(Parent, TopSection);
-  ZQF_MenuElement* submenu = new ZQF_SubmenuParentMenuElement(ZQ_Internationalization_Translate(Title));
+  ZQF_MenuElement* submenu =
+      new ZQF_SubmenuParentMenuElement(ZQ_Internationalization_Translate(Title));
   AddLast(top, submenu);
   Sections[TopSection + 1] = submenu;
   ZQF_MenuElement* separated = new ZQF_SeparatedGroupMenuElement;
@@ -86,12 +87,11 @@ void ZQF_PLUGIN_AppMainMenu::AddStandardMenu(ZQF_MenuElement* Parent, unsigned l
 }
 
 void ZQF_PLUGIN_AppMainMenu::AddFileMenu(ZQF_MenuElement* Parent) {
-  static const FillOperation fills[] = {
-      &ZQF_PLUGIN_AppMainMenu::AddFile_FirstMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddFile_SecondMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddFile_ThirdMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddFile_PrintMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddFile_ExitMenuElement};
+  static const FillOperation fills[] = {&ZQF_PLUGIN_AppMainMenu::AddFile_FirstMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddFile_SecondMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddFile_ThirdMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddFile_PrintMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddFile_ExitMenuElement};
   AddStandardMenu(Parent, MenuSection_File, "&File", fills, 5);
 }
 
@@ -116,9 +116,9 @@ void ZQF_PLUGIN_AppMainMenu::AddFile_PrintPreviewMenuElement(ZQF_MenuElement* Se
 }
 
 void ZQF_PLUGIN_AppMainMenu::AddFile_PrintMenuElement(ZQF_MenuElement* Section) {
-  AddLast(Section, new ZQF_StandardTextMenuElement(ItemText("&Print..."),
-                                                   new ZQF_PrintCommandMessage(true),
-                                                   new ZQF_PrintCommandUpdateMessage));
+  AddLast(Section,
+          new ZQF_StandardTextMenuElement(ItemText("&Print..."), new ZQF_PrintCommandMessage(true),
+                                          new ZQF_PrintCommandUpdateMessage));
 }
 
 void ZQF_PLUGIN_AppMainMenu::AddFile_ExitMenuElement(ZQF_MenuElement* Section) {
@@ -126,11 +126,10 @@ void ZQF_PLUGIN_AppMainMenu::AddFile_ExitMenuElement(ZQF_MenuElement* Section) {
 }
 
 void ZQF_PLUGIN_AppMainMenu::AddEditMenu(ZQF_MenuElement* Parent) {
-  static const FillOperation fills[] = {
-      &ZQF_PLUGIN_AppMainMenu::AddEdit_FirstMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddEdit_ClipboardMenuSection,
-      &ZQF_PLUGIN_AppMainMenu::AddEdit_DeleteMenuElement,
-      &ZQF_PLUGIN_AppMainMenu::AddEdit_LastMenuSection};
+  static const FillOperation fills[] = {&ZQF_PLUGIN_AppMainMenu::AddEdit_FirstMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddEdit_ClipboardMenuSection,
+                                        &ZQF_PLUGIN_AppMainMenu::AddEdit_DeleteMenuElement,
+                                        &ZQF_PLUGIN_AppMainMenu::AddEdit_LastMenuSection};
   AddStandardMenu(Parent, MenuSection_Edit, "&Edit", fills, 4);
 }
 
@@ -190,9 +189,9 @@ void ZQF_PLUGIN_AppMainMenu::AddHelpMenu(ZQF_MenuElement* Parent) {
 
 void ZQF_PLUGIN_AppMainMenu::AddHelp_HelpMenuSection(ZQF_MenuElement* Section) {
   if (!ZQF_Help_HelpAvailable()) return;
-  AddLast(Section, new ZQF_StandardTextMenuElement(ItemText("&Relevant Topics", "\tF1"),
-                                                   new ZQF_Help_RelevantTopicsCommandMessage,
-                                                   nullptr));
+  AddLast(Section,
+          new ZQF_StandardTextMenuElement(ItemText("&Relevant Topics", "\tF1"),
+                                          new ZQF_Help_RelevantTopicsCommandMessage, nullptr));
   AddLast(Section, new ZQF_StandardTextMenuElement(ItemText("&Contents", "\tCtrl+F1"),
                                                    ZQ_Functor0(&ZQF_Help_DisplayContents),
                                                    ZQF_StandardTextMenuElement::UpdateCallback()));

@@ -20,12 +20,17 @@ ZQF_Window* GetTestMainWindow() { return s_window; }
 bool HelpIsAvailable() { return true; }
 
 bool TranslateToGerman(const ZQ_String& Key, ZQ_String& Translation) {
-  const std::string key = Key.GetText();
-  if (key == "Cu&t") Translation = "Aus&schneiden";
-  else if (key == "&Help") Translation = "&Hilfe";
-  else if (key == "&Contents") Translation = "&Inhalt";
-  else return false;
-  return true;
+  const struct {
+    const char* key;
+    const char* german;
+  } kWords[] = {{"Cu&t", "Aus&schneiden"}, {"&Help", "&Hilfe"}, {"&Contents", "&Inhalt"}};
+  for (const auto& word : kWords) {
+    if (Key == word.key) {
+      Translation = word.german;
+      return true;
+    }
+  }
+  return false;
 }
 
 class MenuWithoutEdit : public ZQF_PLUGIN_AppMainMenu {
@@ -142,8 +147,10 @@ TEST_F(AppMainMenuTest, MisuseOfSectionsAndPositionsFailsItsAssertion) {
     const char* condition;
   } kCases[] = {
       {"left-out Edit", [&] { menu->GetSection(9); }, "Sections [MenuSection]"},
-      {"add to left-out Edit", [&] { menu->AddElement(Item("x"), 12, 1); }, "Sections [MenuSection]"},
-      {"beyond the last", [&] { menu->GetSection(33); }, "MenuSection < MenuSection_NumMenuSections"},
+      {"add to left-out Edit", [&] { menu->AddElement(Item("x"), 12, 1); },
+       "Sections [MenuSection]"},
+      {"beyond the last", [&] { menu->GetSection(33); },
+       "MenuSection < MenuSection_NumMenuSections"},
       {"no element", [&] { menu->AddElement(nullptr, 31, 1); }, "NewElement"},
       {"position code 4", [&] { menu->AddElement(Item("x"), 31, 4); }, "false"},
   };
