@@ -19,18 +19,23 @@ ZQF_Window* s_window = nullptr;
 ZQF_Window* GetTestMainWindow() { return s_window; }
 bool HelpIsAvailable() { return true; }
 
+// Translates two labels, one with a key text.
 bool TranslateToGerman(const ZQ_String& Key, ZQ_String& Translation) {
-  const struct {
-    const char* key;
-    const char* german;
-  } kWords[] = {{"Cu&t", "Aus&schneiden"}, {"&Help", "&Hilfe"}, {"&Contents", "&Inhalt"}};
-  for (const auto& word : kWords) {
-    if (Key == word.key) {
-      Translation = word.german;
-      return true;
-    }
+  Translation = Key == "Cu&t" ? "Aus&schneiden" : "&Hilfe";
+  return Key == "Cu&t" || Key == "&Help";
+}
+
+bool s_isMenuShot = false;
+void CALLBACK ShootOpenMenu(HWND, UINT, UINT_PTR Timer, DWORD) {
+  ::KillTimer(nullptr, Timer);
+  const ZQ_Rectangle<long> window = s_window->GetWindowRectangle();
+  try {
+    SaveScreenRectangleShot(ZQ_Rectangle<long>(window.X, window.Y, window.Width, 260),
+                            "AppMainMenuEdit");
+    s_isMenuShot = true;
+  } catch (...) {
   }
-  return false;
+  ::EndMenu();
 }
 
 class MenuWithoutEdit : public ZQF_PLUGIN_AppMainMenu {
@@ -58,9 +63,7 @@ class MenuPersonality : public ZQF_PLUGIN_ApplicationPersonality {
     for (int i = 0; i < numPlugins; ++i) Register(new ZQF_PLUGIN_AppMainMenuPlugin);
   }
   void OnStage(long Stage) override {
-    if (Stage == 4) {
-      s_window = new TestMainWindow(new ZQF_TopLevelGlyph(new RecordingGlyph("main", nullptr)));
-    }
+    if (Stage == 4) s_window = new TestMainWindow(new ZQF_TopLevelGlyph(new MenuTarget));
     if (Stage == 5) s_window->Construct(ZQ_Rectangle<long>(100, 100, 400, 120));
     if (Stage == 10 && s_window) {
       s_window->Destroy();
@@ -123,7 +126,7 @@ TEST_F(AppMainMenuTest, BarShowsFileEditAndHelpOnlyWhenAvailableWithAccelerators
            "|&Help(&Relevant Topics\tF1|&Contents\tCtrl+F1|&What's This?\tShift+F1)"},
       {"translated labels keep their key text", true, &TranslateToGerman,
        kFile + "|&Edit(Aus&schneiden" + kEditItems +
-           "|&Hilfe(&Relevant Topics\tF1|&Inhalt\tCtrl+F1|&What's This?\tShift+F1)"},
+           "|&Hilfe(&Relevant Topics\tF1|&Contents\tCtrl+F1|&What's This?\tShift+F1)"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -187,6 +190,15 @@ TEST_F(AppMainMenuTest, IdleUpdateRebuildsOnlyAfterElementsWereAdded) {
                 kEditItems +
                 "|&Help(&Index|&Relevant Topics\tF1|&Contents\tCtrl+F1|&What's This?\tShift+F1"
                 "|-|Read&me|-|&About)|&Debug(&Glyphs)");
+  s_window->SetTitleText("Wet Bulb Globe Temperature");
+  s_window->Show(ZQF_ShowState_Show);
+  s_window->Update();
+  PumpMessages();
+  // The Edit menu opened from the keyboard; a timer inside its loop shoots.
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, &ShootOpenMenu);
+  Send(s_window->GetWindowHandle(), WM_SYSCOMMAND, SC_KEYMENU, 'e');
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(s_isMenuShot);
 }
 
 TEST_F(AppMainMenuTest, MenuLivesFromStageTwoToThirteenOnce) {

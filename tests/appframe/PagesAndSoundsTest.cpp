@@ -14,18 +14,15 @@
 
 namespace {
 
-class PageType : public ZQF_PLUGIN_ApplicationOptionsDialogBoxPageType {
- public:
-  PageType(int Number, bool Active) : Number(Number), active(Active) {}
+struct PageType : ZQF_PLUGIN_ApplicationOptionsDialogBoxPageType {
+  PageType(int Number, bool Active) : Number(Number), Active(Active) {}
   bool IsActive() override {
     ++NumAsked;
-    return active;
+    return Active;
   }
   const int Number;
+  const bool Active;
   int NumAsked = 0;
-
- private:
-  bool active;
 };
 
 std::vector<int> Numbers(ZQF_PLUGIN_ApplicationOptionsDialogBoxPageTypeList& List) {
