@@ -44,6 +44,8 @@ ZQF_PLUGIN_AppMainMenu::ZQF_PLUGIN_AppMainMenu(ZQF_Window* AssociatedWindow)
 ZQF_PLUGIN_AppMainMenu::~ZQF_PLUGIN_AppMainMenu() = default;
 
 void ZQF_PLUGIN_AppMainMenu::BuildSubmenus(ZQF_RootGroupMenuElement* Root) {
+  // A rebuild replaces the whole tree: nothing of the old one may be found.
+  for (ZQF_MenuElement*& section : Sections) section = nullptr;
   Sections[MenuSection_MenuBar] = Root;
   AddFileMenu(Root);
   AddEditMenu(Root);
