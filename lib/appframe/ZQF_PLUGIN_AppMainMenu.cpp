@@ -261,8 +261,8 @@ MainMenuUpdateActionReference::~MainMenuUpdateActionReference() = default;
 void MainMenuUpdateActionReference::Perform() {
   ZQF_PLUGIN_AppMainMenu* menu = ZQF_PLUGIN_AppMainMenuInstance;
   if (!menu) return;
-  // An idle turn may come before the window exists (a splash screen's loop):
-  // there is nothing to attach to yet.
+  // An idle turn may come before the window exists (a box shown at stage 4
+  // runs a nested loop): there is nothing to attach to yet.
   ZQF_Window* window = menu->GetAssociatedWindow();
   if (!window || !window->GetWindowHandle()) return;
   menu->UpdateShadowMenuIfNecessary();
