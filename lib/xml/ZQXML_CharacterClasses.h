@@ -23,7 +23,7 @@ struct ZQXML_CharacterClassTable {
         Of[c] |= ZQXML_Class_NameChar;
     }
     for (const char c : {' ', '\t', '\n', '\r'}) Of[static_cast<unsigned char>(c)] |= ZQXML_Class_Space;
-    for (const char c : {'<', '&', '[', '\r', '\0'}) Of[static_cast<unsigned char>(c)] |= ZQXML_Class_InContent;
+    for (const char c : {'<', '&', '[', ']', '\r', '\0'}) Of[static_cast<unsigned char>(c)] |= ZQXML_Class_InContent;
     for (const char c : {'<', '&', '[', '\r', '\n', '\t', '\'', '"', '\0'})
       Of[static_cast<unsigned char>(c)] |= ZQXML_Class_InValue;
   }

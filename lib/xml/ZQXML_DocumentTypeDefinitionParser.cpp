@@ -59,7 +59,7 @@ void ZQXML_DocumentTypeDefinitionParser::ParseDeclaration() {
   const MarkType start = GetPosition();
   if (LookingAt("<!--")) {
     Skip(4);
-    if (FindLiteral("-->", 3).IsNull()) Fail(ZQXML_ParserMessage::UnclosedComment, start);
+    FindCommentEnd(start);
     return;
   }
   if (LookingAt("<!ENTITY")) {
@@ -257,7 +257,7 @@ void ZQXML_DocumentTypeDefinitionParser::ParseAttributeType(ZQXML_AttributeDecla
     Declaration.Type = Kind::Enumeration;
     for (;;) {
       SkipSeparators();
-      Declaration.Values.push_back(ReadNameToken());
+      Declaration.AddValue(ReadNameToken());
       SkipSeparators();
       if (GetCurrentChar() == ')') break;
       if (GetCurrentChar() != '|') FailFoundInsteadOf("\"|\", \")\"");

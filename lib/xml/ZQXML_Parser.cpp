@@ -13,6 +13,17 @@ const long kListedTagAttributes = 16;
 
 ZQ_String Quoted(char Char) { return ZQ_String("\"") + ZQ_String(Char) + "\""; }
 
+// Whether Char may stand at Position of the value of the declaration's
+// pseudo-attribute Index: a version number ([a-zA-Z0-9_.:-]+), an encoding
+// name ([A-Za-z][A-Za-z0-9._-]*) or, for standalone, letters.
+bool IsDeclarationValueChar(long Index, char Char, long Position) {
+  const bool isLetter = (Char >= 'a' && Char <= 'z') || (Char >= 'A' && Char <= 'Z');
+  if (Index == 2 || (Index == 1 && Position == 0)) return isLetter;
+  const bool isNameChar =
+      isLetter || (Char >= '0' && Char <= '9') || Char == '_' || Char == '.' || Char == '-';
+  return isNameChar || (Index == 0 && Char == ':');
+}
+
 }  // namespace
 
 ZQXML_Parser::ZQXML_Parser(const ZQ_String& Text, const ZQ_String& Description, long Options)
@@ -225,49 +236,113 @@ void ZQXML_Parser::ParseEndTag() {
 void ZQXML_Parser::ParseComment() {
   const MarkType start = GetPosition();
   Skip(4);
-  Imp_Comment(ReadTextUpTo(start, "-->", 3, ZQXML_ParserMessage::UnclosedComment));
+  const MarkType textStart = GetPosition();
+  const MarkType end = FindCommentEnd(start);
+  Imp_Comment(GetConstructText(start, textStart, end));
 }
 
 void ZQXML_Parser::ParseProcessingInstruction() {
   const MarkType start = GetPosition();
   Skip(2);
+  const MarkType targetStart = GetPosition();
   const ZQ_String target = ReadName();
   if (target.IsEmpty())
     FailFoundInsteadOf(ZQXML_FormatParserMessage(ZQXML_ParserMessage::ExpectedName));
-  if (target == "xml" && (IsAtEnd() || GetCurrentChar() == '?' || SkipWhitespace())) {
-    // Each text (an included file too) may begin with its declaration.
-    if (start.CharP != start.SectionP->DataSourceP->TextStart)
-      Fail(ZQXML_ParserMessage::MisplacedDeclaration, start);
-    ParseXMLDeclaration(start);
+  if (target.GetLength() == 3 && ZQ_ToLowerCase(target) == "xml") {
+    if (target != "xml") Fail(ZQXML_ParserMessage::ReservedTarget, targetStart, target);
+    if (!MayHoldDeclaration(start)) Fail(ZQXML_ParserMessage::MisplacedDeclaration, start);
+    ParseXMLDeclaration(start, start.SectionP->DataSourceP->Parent != nullptr);
     return;
   }
+  // The target ends at white space or at "?>" ("<?a=b?>" has no target).
+  if (!LookingAt("?>") && !SkipWhitespace()) FailFoundInsteadOf("\" \", \"?>\"");
   if (FindLiteral("?>", 2).IsNull())
     Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, start);
 }
 
-// version, encoding and standalone, each in either quotes; the encoding is
-// not used: the bytes are read as they are.
-void ZQXML_Parser::ParseXMLDeclaration(const MarkType& Start) {
+// The document and each included text may begin with a declaration; an
+// entity's replacement text may not.
+bool ZQXML_Parser::MayHoldDeclaration(const MarkType& At) const {
+  const DataSourceType* source = At.SectionP->DataSourceP;
+  if (At.CharP != source->TextStart) return false;
+  if (!source->Parent || source->FileName.IsNotNull()) return true;
+  for (long i = 0; i < NumSourceURIs; ++i)
+    if (SourceURIs[i].Source == source) return true;
+  return false;
+}
+
+// version, then encoding, then standalone, each at most once and after
+// white space. An included text may instead begin with an encoding alone,
+// as a text declaration does. The encoding is not used: the bytes are read
+// as they are.
+void ZQXML_Parser::ParseXMLDeclaration(const MarkType& Start, bool IsIncluded) {
+  static const char* const kNames[] = {"version", "encoding", "standalone", "?>"};
+  const long kCount = 3;
+  long next = 0;  // the first pseudo-attribute that may still follow
   for (;;) {
-    SkipWhitespace();
-    if (LookingAt("?>")) {
+    const bool isSpaced = SkipWhitespace();
+    if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
+    const bool isEnd = LookingAt("?>");
+    if (isEnd && next > 0) {
       Skip(2);
       return;
     }
-    if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
-    const ZQ_String name = ReadName();
-    if (name != "version" && name != "encoding" && name != "standalone")
-      FailFoundInsteadOf("\"version\", \"encoding\", \"standalone\", \"?>\"");
-    SkipWhitespace();
-    ExpectInTag('=', Start, "?xml");
-    SkipWhitespace();
-    const char quote = IsAtEnd() ? '\0' : GetCurrentChar();
-    if (quote != '\'' && quote != '"') FailFoundInsteadOf("\"'\", '\"'");
-    AdvanceChar();
-    const char terminator[1] = {quote};
-    if (FindLiteral(terminator, 1).IsNull())
-      Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
+    const MarkType nameStart = GetPosition();
+    const ZQ_String name = isEnd || !isSpaced ? ZQ_String() : ReadName();
+    long index = next;
+    while (index < kCount && name != kNames[index]) ++index;
+    const bool skipsVersion = next == 0 && index > 0;
+    if (index == kCount || (skipsVersion && (!IsIncluded || index != 1))) {
+      // What could stand here: the names still allowed, then "?>" once the
+      // version (or an included text's encoding) was read.
+      ZQ_String expected;
+      const long last = next > 0 ? kCount + 1 : (IsIncluded ? 2 : 1);
+      for (long i = next; i < last; ++i)
+        expected += ZQ_String(i > next ? ", \"" : "\"") + kNames[i] + "\"";
+      if (!isEnd && !isSpaced) expected = next > 0 ? "\" \", \"?>\"" : "\" \"";
+      Fail(ZQXML_ParserMessage::FoundInsteadOf, nameStart,
+           name.IsEmpty() ? DescribeCurrent() : "\"" + name + "\"", expected);
+    }
+    ExpectInDeclaration('=', Start);
+    ReadDeclarationValue(index, Start);
+    next = skipsVersion ? kCount : index + 1;  // a text declaration ends with its encoding
   }
+}
+
+void ZQXML_Parser::ExpectInDeclaration(char Char, const MarkType& Start) {
+  SkipWhitespace();
+  if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
+  if (GetCurrentChar() != Char) FailFoundInsteadOf(Quoted(Char));
+  AdvanceChar();
+  SkipWhitespace();
+}
+
+// The quoted value of the declaration's pseudo-attribute Index (version,
+// encoding, standalone), checked and skipped.
+void ZQXML_Parser::ReadDeclarationValue(long Index, const MarkType& Start) {
+  if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
+  const char quote = GetCurrentChar();
+  if (quote != '\'' && quote != '"') FailFoundInsteadOf("\"'\", '\"'");
+  AdvanceChar();
+  const MarkType valueStart = GetPosition();
+  long length = 0;
+  for (; !IsAtEnd() && IsDeclarationValueChar(Index, GetCurrentChar(), length); ++length)
+    AdvanceChar();
+  if (IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedProcessingInstruction, Start);
+  if (Index == 2) {
+    const ZQ_String value = GetTextBetweenMarks(valueStart, GetPosition());
+    if (value != "yes" && value != "no") {
+      Fail(ZQXML_ParserMessage::FoundInsteadOf, valueStart,
+           value.IsEmpty() ? DescribeCurrent() : "\"" + value + "\"", "\"yes\", \"no\"");
+    }
+  }
+  if (GetCurrentChar() != quote || length == 0)
+    FailFoundInsteadOf(Index == 2 ? Quoted(quote)
+                                  : ZQXML_FormatParserMessage(
+                                        Index == 0 ? ZQXML_ParserMessage::ExpectedVersionNumber
+                                                   : ZQXML_ParserMessage::ExpectedEncodingName,
+                                        Quoted(quote)));
+  AdvanceChar();
 }
 
 // <!DOCTYPE name ...> is skipped; an internal subset is refused: DTDs are

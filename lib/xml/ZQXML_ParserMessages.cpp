@@ -37,6 +37,8 @@ const char* const kMessages[] = {
     "Found the parser command \"{$1}\" where \"define\", \"defdefine\" or \"include\" was "
     "expected.",
     "Found the include of \"{$1}\", which exists neither beside this text nor under a base URI.",
+    "Found the include of \"{$1}\", which could not be read from \"{$2}\".",
+    "Found more than {$1} includes in one document.",
     "Found an entity or include nested more than {$1} deep.",
     "Found an entity or include that makes the expanded text more than {$1} bytes longer.",
     "Found an element nested more than {$1} deep.",
@@ -45,6 +47,12 @@ const char* const kMessages[] = {
     "the end of the text",
     "a name",
     "Found the character with the code 0, which no XML text may hold.",
+    "Found \"--\" inside a comment, where only the closing \"-->\" may hold it.",
+    "Found \"]]>\" in text, where only the end of a CDATA section may hold it.",
+    "Found the processing instruction target \"{$1}\", which is reserved for the XML "
+    "declaration at the start of a text.",
+    "a version number of letters, digits, \"_\", \".\", \":\" and \"-\", closed by {$1}",
+    "an encoding name (a letter, then letters, digits, \".\", \"_\" and \"-\"), closed by {$1}",
     "Found the parameter entity \"%{$1};\", which is not defined.",
     "Found {$1} where a declaration of an element, an attribute list or an internal entity, a "
     "comment or a parameter entity was expected.",

@@ -32,6 +32,8 @@ enum class ZQXML_ParserMessage {
   UnclosedCommand,
   UnknownCommand,          // keyword
   MissingInclude,          // URI text
+  UnreadableInclude,       // URI text, the resource's full name
+  TooManyIncludes,         // limit
   SourcesNestTooDeep,      // limit
   ExpansionTooLarge,       // limit in bytes
   ElementsNestTooDeep,     // limit
@@ -40,6 +42,11 @@ enum class ZQXML_ParserMessage {
   FoundEndOfText,
   ExpectedName,
   NulCharacter,
+  DoubleHyphenInComment,
+  CDataEndInText,
+  ReservedTarget,          // target
+  ExpectedVersionNumber,   // closing quote
+  ExpectedEncodingName,    // closing quote
   // Document type definitions
   UndefinedParameterEntity,  // entity name
   UnsupportedDeclaration,    // what was found

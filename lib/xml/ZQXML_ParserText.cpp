@@ -61,6 +61,16 @@ void ZQXML_Parser::ReadBracket(ZQXML_CharBuffer& Output) {
   AdvanceChar();
 }
 
+// "]]>" ends only a CDATA section. It counts only as it is written in one
+// text: a reference or a command between its characters splits it.
+void ZQXML_Parser::ReadClosingBracket() {
+  const char* p = Here();
+  if (HereEnd() - p >= 3 && p[1] == ']' && p[2] == '>')
+    Fail(ZQXML_ParserMessage::CDataEndInText, GetPosition());
+  Text.Append(']');
+  AdvanceChar();
+}
+
 void ZQXML_Parser::ReadLineEnd(ZQXML_CharBuffer& Output, char Replacement) {
   const bool isCarriageReturn = GetCurrentChar() == '\r';
   Output.Append(Replacement);
@@ -87,6 +97,9 @@ void ZQXML_Parser::ReadCharacterData() {
         break;
       case '[':
         ReadBracket(Text);
+        break;
+      case ']':
+        ReadClosingBracket();
         break;
       case '\0':
         Fail(ZQXML_ParserMessage::NulCharacter, GetPosition());
@@ -208,18 +221,17 @@ const ZQXML_EntityTable::Entity* ZQXML_Parser::FindEntity(const ZQ_String& Name)
 void ZQXML_Parser::ReadCData() {
   const MarkType start = GetPosition();
   Skip(9);
-  Text.Append(ReadTextUpTo(start, "]]>", 3, ZQXML_ParserMessage::UnclosedCData));
+  const MarkType textStart = GetPosition();
+  const MarkType end = FindLiteral("]]>", 3);
+  if (end.IsNull()) Fail(ZQXML_ParserMessage::UnclosedCData, start);
+  Text.Append(GetConstructText(start, textStart, end));
 }
 
-// The text from the position up to Terminator, with its line ends made line
-// feeds; the position moves past Terminator. Without one, fails with
-// Unclosed at Construct, the start of what is being read.
-ZQ_String ZQXML_Parser::ReadTextUpTo(const MarkType& Construct, const char* Terminator,
-                                     long Length, ZQXML_ParserMessage Unclosed) {
-  const MarkType start = GetPosition();
-  const MarkType end = FindLiteral(Terminator, Length);
-  if (end.IsNull()) Fail(Unclosed, Construct);
-  const ZQ_String text = GetTextBetweenMarks(start, end);
+// The text from Start to End with its line ends made line feeds; a NUL in it
+// fails at Construct, the start of what is being read.
+ZQ_String ZQXML_Parser::GetConstructText(const MarkType& Construct, const MarkType& Start,
+                                         const MarkType& End) {
+  const ZQ_String text = GetTextBetweenMarks(Start, End);
   if (std::memchr(text.GetText(), '\0', static_cast<size_t>(text.GetLength())))
     Fail(ZQXML_ParserMessage::NulCharacter, Construct);
   if (text.Find('\r') == ZQ_NoMatch) return text;

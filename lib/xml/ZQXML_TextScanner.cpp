@@ -56,6 +56,14 @@ ZQ_AbstractTextStreamParser::MarkType ZQXML_TextScanner::FindLiteral(const char*
   }
 }
 
+ZQ_AbstractTextStreamParser::MarkType ZQXML_TextScanner::FindCommentEnd(const MarkType& Start) {
+  const MarkType end = FindLiteral("--", 2);
+  if (end.IsNull() || IsAtEnd()) Fail(ZQXML_ParserMessage::UnclosedComment, Start);
+  if (GetCurrentChar() != '>') Fail(ZQXML_ParserMessage::DoubleHyphenInComment, end);
+  AdvanceChar();
+  return end;
+}
+
 bool ZQXML_TextScanner::SkipWhitespace() {
   bool skipped = false;
   for (;;) {

@@ -27,6 +27,10 @@ class ZQXML_TextScanner : public ZQ_AbstractTextStreamParser {
   // Moves past the next occurrence of Literal and returns where it starts;
   // at the end of the input returns a null mark.
   MarkType FindLiteral(const char* Literal, long Length);
+  // After the "<!--" of the comment at Start: moves past its closing "-->"
+  // and returns where that begins. A "--" not followed by ">" fails there,
+  // a comment without a close at Start.
+  MarkType FindCommentEnd(const MarkType& Start);
   // Skips blanks, tabs and line ends; true when there were any.
   bool SkipWhitespace();
   // The name at the position (empty when none starts there), moved past.

@@ -62,9 +62,7 @@ class TreeWriter {
         WriteEncoded(Node->GetValue(), kTextFlags);
         return nullptr;
       case ZQXML_NodeType_Comment:
-        Write("<!--");
-        Output.Append(Node->GetValue());
-        Write("-->");
+        WriteComment(Node->GetValue());
         return nullptr;
       default:
         return nullptr;
@@ -90,6 +88,19 @@ class TreeWriter {
     Write("</");
     Output.Append(Element->GetName());
     Output.Append('>');
+  }
+  // A comment may hold no "--" and may not end in "-": a blank goes after
+  // each "-" that another follows or that ends the text, so that any text
+  // reads back as one comment.
+  void WriteComment(const ZQ_String& Text) {
+    Write("<!--");
+    const char* text = Text.GetText();
+    const long length = Text.GetLength();
+    for (long i = 0; i < length; ++i) {
+      Output.Append(text[i]);
+      if (text[i] == '-' && (i + 1 == length || text[i + 1] == '-')) Output.Append(' ');
+    }
+    Write("-->");
   }
   void WriteEncoded(const ZQ_String& Text, unsigned long Flags) {
     ZQXML_Util_AppendEncoded(Output, Text.GetText(), Text.GetLength(), Flags);

@@ -32,6 +32,7 @@ TEST(ZQXML_DocumentTypeDefinitionParser, BrokenDtdsFailAtTheConstructAtFault) {
       {"<!ATTLIST r a (x | ) #IMPLIED>", 1, 20, nullptr, "empty enumeration value"},
       {"<!ENTITY e \"abc>", 1, 12, nullptr, "unclosed literal"},
       {"<!-- open", 1, 1, nullptr, "unclosed comment"},
+      {"<!-- a -- b -->", 1, 8, nullptr, "\"--\" inside a comment"},
       {"<!ELEMENT r ((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((a)))))))))))"
        ")))))))))))))))))))))))))))))))))))))))))))))))))))))))))))>",
        1, 78, nullptr, "model nested too deep"},

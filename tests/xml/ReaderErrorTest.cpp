@@ -36,6 +36,24 @@ TEST(ZQXML_Reader, ErrorsReportTheLineAndColumnOfTheFault) {
       {"<r/>\n<?xml version='1.0'?>", 2, 1, "XML declaration not at the start"},
       {"<r a='1' b></r>", 1, 11, "attribute without a value"},
       {"<r a=1/>", 1, 6, "attribute value without quotes"},
+      // Well-formedness of comments, text, the XML declaration and targets
+      {"<r>\n<!-- a -- b --></r>", 2, 8, "\"--\" inside a comment: at the \"--\""},
+      {"<r><!-- a ---></r>", 1, 11, "comment ending in \"--->\""},
+      {"<r>\n a ]]> b</r>", 2, 4, "\"]]>\" in text: at its first \"]\""},
+      {"<?xml encoding='UTF-8'?><r/>", 1, 7, "declaration without version"},
+      {"<?xml version='1.0' standalone='no' encoding='UTF-8'?><r/>", 1, 37, "encoding last"},
+      {"<?xml version='1.0' version='1.0'?><r/>", 1, 21, "version twice"},
+      {"<?xml version='1.0' lang='en'?><r/>", 1, 21, "unknown pseudo-attribute"},
+      {"<?xml version='1.0'encoding='UTF-8'?><r/>", 1, 20, "no white space between"},
+      {"<?xml version='1.0\"?><r/>", 1, 19, "quotes that do not match"},
+      {"<?xml version='1 .0'?><r/>", 1, 17, "version with a blank"},
+      {"<?xml version='1.0' standalone='Yes'?><r/>", 1, 33, "standalone not yes or no"},
+      {"<?xml version='1.0' encoding='UTF 8'?><r/>", 1, 34, "encoding with a blank"},
+      {"<?xml version='1.0' encoding='8859-1'?><r/>", 1, 31, "encoding not from a letter"},
+      {" <?xml version='1.0'?><r/>", 1, 2, "declaration after white space"},
+      {"<!--c--><?xml version='1.0'?><r/>", 1, 9, "declaration after a comment"},
+      {"<r>\n<?xMl data?></r>", 2, 3, "target \"xml\" in another case: at the target"},
+      {"<r><?a=b?></r>", 1, 7, "target not ended by white space or ?>: at what follows it"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -60,6 +78,9 @@ TEST(ZQXML_Reader, ErrorsNameWhatWasFoundAndWhatWasExpected) {
       {"<r a='1' a='2'/>", "Found the attribute \"a\" a second time in the element <r>."},
       {"<r>[-call-]</r>", "Found the parser command \"call\" where \"define\", \"defdefine\" or "
                           "\"include\" was expected."},
+      {"<?xml version='1.0' version='1'?><r/>",
+       "Found \"version\" where \"encoding\", \"standalone\", \"?>\" was expected."},
+      {"<r><?XML?></r>", "Found the processing instruction target \"XML\", which is reserved"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.in);
@@ -93,4 +114,6 @@ TEST(ZQXML_Reader, AnErrorInsideAnEntityCountsInItsReplacementText) {
   EXPECT_EQ(inValue.Kind, "parse");
   EXPECT_EQ(inValue.Column, 2);
   EXPECT_EQ(inValue.SourceText, "a<b");
+  const CaughtError declaration = ReadError("[-define e '<?xml version=\"1.0\"?>'-]<r>&e;</r>");
+  EXPECT_EQ(declaration.SourceText, "<?xml version=\"1.0\"?>") << declaration.Description;
 }

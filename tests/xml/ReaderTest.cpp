@@ -50,7 +50,10 @@ TEST(ZQXML_Reader, ContentReferencesAndNormalisation) {
       {"<?xml version=\"1.0\" encoding='ISO-8859-1' standalone='yes'?>"
        "<!DOCTYPE r SYSTEM \"r.dtd\"><r/>",
        ""},
-      {"<r>a[b]-c]]></r>", "[a[b]-c]]>]"},
+      {"<r>a[b]-c]]&gt;]] ]></r>", "[a[b]-c]]>]] ]>]"},
+      {"<r><!-- a - b --><!----></r>", "{ a - b }{}"},
+      {"<?xml version='1.0-a_b:c' encoding='x-Mac.Roman_2' standalone='no' ?><r/>", ""},
+      {"<?xml-stylesheet href='s.css'?><r><?xmlfoo?></r>", ""},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.in);

@@ -37,7 +37,7 @@ ZQXML_Tree AwkwardTree() {
   ZQXML_Node* inner = new ZQXML_Node_Element("inner");
   root->AddLastChild(inner);
   inner->AddLastChild(new ZQXML_Node_Text("\n  "));
-  inner->AddLastChild(new ZQXML_Node_Comment("c-"));
+  inner->AddLastChild(new ZQXML_Node_Comment("c"));
   return tree;
 }
 
@@ -52,7 +52,7 @@ TEST(ZQXML_XMLTreeUtil, WrittenTreesReadBackEqual) {
   EXPECT_EQ(Shape(reader.Read().GetRootNode()), Shape(tree.GetRootNode()));
   const std::string text = ScratchFolder::Get(folder / "out.xml");
   EXPECT_EQ(text.rfind("<?xml version='1.0'?>\n<!-- top -->\n<root awkward='x&#91;&#45;", 0), 0u);
-  EXPECT_NE(text.find("<x:empty a=''/><inner>\n  <!--c--->"), std::string::npos);
+  EXPECT_NE(text.find("<x:empty a=''/><inner>\n  <!--c-->"), std::string::npos);
 }
 
 TEST(ZQXML_XMLTreeUtil, WriteFailuresNameTheFile) {
@@ -63,4 +63,27 @@ TEST(ZQXML_XMLTreeUtil, WriteFailuresNameTheFile) {
   EXPECT_NE(error.Description.find("while attempting to write the XML file \"" + name + "\"."),
             std::string::npos)
       << error.Description;
+}
+
+TEST(ZQXML_XMLTreeUtil, AnyCommentTextReadsBackAsOneComment) {
+  const struct {
+    const char* text;
+    const char* readBack;  // a blank after each "-" that another follows or that ends it
+  } kCases[] = {
+      {"a--b", "a- -b"},  {"-", "- "},         {"-->", "- ->"},
+      {"--->", "- - ->"}, {"----", "- - - - "}, {"x --> <b/>", "x - -> <b/>"},
+  };
+  ScratchFolder folder("ZQXmlWriteComment");
+  const ZQ_FileName file((folder / "comment.xml").c_str());
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text);
+    ZQXML_Tree tree;
+    ZQXML_Node* root = new ZQXML_Node_Element("r");
+    tree.GetModifiableRootNode()->AddLastChild(root);
+    root->AddLastChild(new ZQXML_Node_Comment(c.text));
+    ZQXML_XMLTreeUtil_Write(tree, file);
+    ZQXML_Reader reader(file);
+    EXPECT_EQ(Shape(reader.Read().GetRootNode()),
+              std::string("16777216:=(1:r=(8:=") + c.readBack + "()))");
+  }
 }

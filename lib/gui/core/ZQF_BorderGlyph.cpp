@@ -57,11 +57,14 @@ void ZQF_BorderGlyph::CalculateLayoutRectangles(ZQ_Rectangle<long>& Frame,
   const long s5 = ZQF_GetSizeMetric(5).X;
   const long w = GetBoundingBox().Width;
   const long h = GetBoundingBox().Height;
-  const long a = (label.Y - t.Y) / 2;
-  const long b = (label.Y - t.Y) - a;
+  // Without a caption the border line itself fills the caption's rows:
+  // nothing lies outside or inside it, and the frame is the whole glyph.
+  const long band = Caption.GetLength() > 0 ? label.Y : t.Y;
+  const long a = (band - t.Y) / 2;
+  const long b = (band - t.Y) - a;
   const bool top = CaptionPosition <= 2;
   Frame = ZQ_Rectangle<long>(0, 0, std::max(w, 2 * (s5 + s3)),
-                             std::max(h, label.Y + t.Y + 2 * Margin.Y));
+                             std::max(h, band + t.Y + 2 * Margin.Y));
   CaptionBackground = ZQ_Rectangle<long>(0, top ? 0 : h - label.Y, 0, label.Y);
   if (top) {
     Frame.TrimTop(a);

@@ -7,6 +7,19 @@ ZQF_MessageRouter* ZQF_GridGlyph_ContainingGridInteractionQueryKeyMessage::GetDe
 
 bool ZQF_IsNavigationKeyMessage(
     const ZQF_GridGlyph_ContainingGridInteractionQueryKeyMessage& Query) {
-  const int code = Query.GetKeyMessage().GetKeyCode();
-  return (code >= 1 && code <= 4) || code == 9 || code == 11 || (code >= 13 && code <= 16);
+  switch (Query.GetKeyMessage().GetKeyCode()) {
+    case ZQF_Key_PageUp:
+    case ZQF_Key_PageDown:
+    case ZQF_Key_Home:
+    case ZQF_Key_End:
+    case ZQF_Key_Tab:
+    case ZQF_Key_Left:
+    case ZQF_Key_Enter:
+    case ZQF_Key_Right:
+    case ZQF_Key_Up:
+    case ZQF_Key_Down:
+      return true;
+    default:
+      return false;
+  }
 }

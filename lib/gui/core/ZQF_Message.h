@@ -59,16 +59,52 @@ struct ZQF_ModifierKeys {
   bool Matches(int ShiftWish, int ControlWish, int AltWish) const;
 };
 
+// A framework key code: one of the non-character keys below (1 to 29), a
+// character code (32 to 255), or, on key-down while Control is held and on
+// every key-up, the upper-case letter or digit itself ('A'-'Z', '0'-'9').
+typedef unsigned char ZQF_KeyCode;
+
+constexpr ZQF_KeyCode ZQF_Key_PageUp = 1;
+constexpr ZQF_KeyCode ZQF_Key_PageDown = 2;
+constexpr ZQF_KeyCode ZQF_Key_Home = 3;
+constexpr ZQF_KeyCode ZQF_Key_End = 4;
+constexpr ZQF_KeyCode ZQF_Key_Insert = 5;
+constexpr ZQF_KeyCode ZQF_Key_Delete = 6;
+constexpr ZQF_KeyCode ZQF_Key_Shift = 7;
+constexpr ZQF_KeyCode ZQF_Key_Backspace = 8;
+constexpr ZQF_KeyCode ZQF_Key_Tab = 9;
+constexpr ZQF_KeyCode ZQF_Key_Control = 10;
+constexpr ZQF_KeyCode ZQF_Key_Left = 11;
+constexpr ZQF_KeyCode ZQF_Key_Alt = 12;
+constexpr ZQF_KeyCode ZQF_Key_Enter = 13;
+constexpr ZQF_KeyCode ZQF_Key_Right = 14;
+constexpr ZQF_KeyCode ZQF_Key_Up = 15;
+constexpr ZQF_KeyCode ZQF_Key_Down = 16;
+constexpr ZQF_KeyCode ZQF_Key_F1 = 17;
+constexpr ZQF_KeyCode ZQF_Key_F2 = 18;
+constexpr ZQF_KeyCode ZQF_Key_F3 = 19;
+constexpr ZQF_KeyCode ZQF_Key_F4 = 20;
+constexpr ZQF_KeyCode ZQF_Key_F5 = 21;
+constexpr ZQF_KeyCode ZQF_Key_F6 = 22;
+constexpr ZQF_KeyCode ZQF_Key_F7 = 23;
+constexpr ZQF_KeyCode ZQF_Key_F8 = 24;
+constexpr ZQF_KeyCode ZQF_Key_F9 = 25;
+constexpr ZQF_KeyCode ZQF_Key_F10 = 26;
+// Escape keeps its ASCII value, so F11 and F12 come after it.
+constexpr ZQF_KeyCode ZQF_Key_Escape = 27;
+constexpr ZQF_KeyCode ZQF_Key_F11 = 28;
+constexpr ZQF_KeyCode ZQF_Key_F12 = 29;
+// Space arrives on key-down as the character; its key-up carries this code.
+constexpr ZQF_KeyCode ZQF_Key_Space = 32;
+
 class ZQF_KeyMessage : public ZQF_Message {
  public:
-  ZQF_KeyMessage(unsigned char KeyCode, bool Shift, bool Control, bool Alt)
+  ZQF_KeyMessage(ZQF_KeyCode KeyCode, bool Shift, bool Control, bool Alt)
       : KeyCode(KeyCode), Keys{Shift, Control, Alt} {}
   ZQF_MessageRouter* GetDefaultRouter() override;
 
-  // The framework key code: 5 Insert, 6 Delete, 13 Enter, 17 F1, 27 Escape;
-  // the upper-case letter or digit while Control is held.
-  unsigned char GetKeyCode() const { return KeyCode; }
-  void SetKeyCode(unsigned char Code) { KeyCode = Code; }
+  ZQF_KeyCode GetKeyCode() const { return KeyCode; }
+  void SetKeyCode(ZQF_KeyCode Code) { KeyCode = Code; }
   const ZQF_ModifierKeys& GetModifierKeys() const { return Keys; }
   void SetModifierKeys(const ZQF_ModifierKeys& Modifiers) { Keys = Modifiers; }
   bool MatchesModifierKeys(int Shift, int Control, int Alt) const {
@@ -76,7 +112,7 @@ class ZQF_KeyMessage : public ZQF_Message {
   }
 
  private:
-  unsigned char KeyCode;
+  ZQF_KeyCode KeyCode;
   ZQF_ModifierKeys Keys;
 };
 

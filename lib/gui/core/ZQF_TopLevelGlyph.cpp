@@ -4,6 +4,7 @@
 
 #include "ZQF_ContextSensitiveMenu.h"
 #include "ZQF_Help.h"
+#include "ZQF_Message.h"
 #include "ZQF_MessageBoxLink.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_StandardCommandMessage.h"
@@ -17,13 +18,12 @@
 
 namespace {
 
-enum { Key_Insert = 5, Key_Delete = 6, Key_F1 = 17, Key_Escape = 27 };
 // Cursor metrics.
 enum { kArrowCursor = 0, kHelpCursor = 14 };
 enum { Up = 0, Down = 1, Either = 2 };
 
 struct KeyBinding {
-  unsigned char Key;
+  ZQF_KeyCode Key;
   int Shift;
   int Control;
   int Alt;
@@ -35,18 +35,18 @@ const KeyBinding s_keyBindings[] = {
     {'P', Down, Down, Up, &ZQF_TopLevelGlyph::DispatchPageSetupMessage},
     {'W', Either, Down, Up, &ZQF_TopLevelGlyph::DispatchPrintPreviewMessage},
     {'X', Either, Down, Up, &ZQF_TopLevelGlyph::DispatchCutMessage},
-    {Key_Delete, Down, Up, Up, &ZQF_TopLevelGlyph::DispatchCutMessage},
+    {ZQF_Key_Delete, Down, Up, Up, &ZQF_TopLevelGlyph::DispatchCutMessage},
     {'C', Either, Down, Up, &ZQF_TopLevelGlyph::DispatchCopyMessage},
-    {Key_Insert, Up, Down, Up, &ZQF_TopLevelGlyph::DispatchCopyMessage},
+    {ZQF_Key_Insert, Up, Down, Up, &ZQF_TopLevelGlyph::DispatchCopyMessage},
     {'V', Either, Down, Up, &ZQF_TopLevelGlyph::DispatchPasteMessage},
-    {Key_Insert, Down, Up, Up, &ZQF_TopLevelGlyph::DispatchPasteMessage},
+    {ZQF_Key_Insert, Down, Up, Up, &ZQF_TopLevelGlyph::DispatchPasteMessage},
     {'A', Either, Down, Up, &ZQF_TopLevelGlyph::DispatchSelectAllMessage},
-    {Key_F1, Up, Up, Up, &ZQF_TopLevelGlyph::HandleTopicHelpRequest},
-    {Key_F1, Down, Up, Up, &ZQF_TopLevelGlyph::HandleWhatsThisHelpRequest},
-    {Key_F1, Up, Down, Up, &ZQF_TopLevelGlyph::HandleHelpContentsRequest},
+    {ZQF_Key_F1, Up, Up, Up, &ZQF_TopLevelGlyph::HandleTopicHelpRequest},
+    {ZQF_Key_F1, Down, Up, Up, &ZQF_TopLevelGlyph::HandleWhatsThisHelpRequest},
+    {ZQF_Key_F1, Up, Down, Up, &ZQF_TopLevelGlyph::HandleHelpContentsRequest},
 };
 
-bool KeyMatches(unsigned char Bound, unsigned char Pressed) {
+bool KeyMatches(ZQF_KeyCode Bound, ZQF_KeyCode Pressed) {
   return Pressed == Bound || (std::isupper(Bound) && Pressed == std::tolower(Bound));
 }
 
@@ -190,7 +190,7 @@ void ZQF_TopLevelGlyph::HandleMouseSetCursor(ZQF_MouseMessage& Message, bool Sec
 void ZQF_TopLevelGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
   if (WhatsThisHelpModeActive) {
     CancelWhatsThisHelpMode();
-    if (Message.GetKeyCode() == Key_Escape) {
+    if (Message.GetKeyCode() == ZQF_Key_Escape) {
       Message.SetHandled();
       return;
     }

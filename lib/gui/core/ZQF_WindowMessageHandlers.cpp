@@ -15,25 +15,28 @@
 
 namespace {
 
-// The non-character keys and their framework codes; Escape keeps its ASCII
-// value, so F11 and F12 follow it.
+// The non-character keys and their framework codes.
 struct KeyRow {
   UINT VirtualKey;
-  unsigned char Code;
+  ZQF_KeyCode Code;
 };
 
 const KeyRow s_keyRows[] = {
-    {VK_PRIOR, 1},    {VK_NEXT, 2},   {VK_HOME, 3},    {VK_END, 4},     {VK_INSERT, 5},
-    {VK_DELETE, 6},   {VK_SHIFT, 7},  {VK_BACK, 8},    {VK_TAB, 9},     {VK_CONTROL, 10},
-    {VK_LEFT, 11},    {VK_MENU, 12},  {VK_RETURN, 13}, {VK_RIGHT, 14},  {VK_UP, 15},
-    {VK_DOWN, 16},    {VK_F1, 17},    {VK_F2, 18},     {VK_F3, 19},     {VK_F4, 20},
-    {VK_F5, 21},      {VK_F6, 22},    {VK_F7, 23},     {VK_F8, 24},     {VK_F9, 25},
-    {VK_F10, 26},     {VK_ESCAPE, 27}, {VK_F11, 28},   {VK_F12, 29},
+    {VK_PRIOR, ZQF_Key_PageUp},    {VK_NEXT, ZQF_Key_PageDown}, {VK_HOME, ZQF_Key_Home},
+    {VK_END, ZQF_Key_End},         {VK_INSERT, ZQF_Key_Insert}, {VK_DELETE, ZQF_Key_Delete},
+    {VK_SHIFT, ZQF_Key_Shift},     {VK_BACK, ZQF_Key_Backspace}, {VK_TAB, ZQF_Key_Tab},
+    {VK_CONTROL, ZQF_Key_Control}, {VK_LEFT, ZQF_Key_Left},     {VK_MENU, ZQF_Key_Alt},
+    {VK_RETURN, ZQF_Key_Enter},    {VK_RIGHT, ZQF_Key_Right},   {VK_UP, ZQF_Key_Up},
+    {VK_DOWN, ZQF_Key_Down},       {VK_F1, ZQF_Key_F1},         {VK_F2, ZQF_Key_F2},
+    {VK_F3, ZQF_Key_F3},           {VK_F4, ZQF_Key_F4},         {VK_F5, ZQF_Key_F5},
+    {VK_F6, ZQF_Key_F6},           {VK_F7, ZQF_Key_F7},         {VK_F8, ZQF_Key_F8},
+    {VK_F9, ZQF_Key_F9},           {VK_F10, ZQF_Key_F10},       {VK_ESCAPE, ZQF_Key_Escape},
+    {VK_F11, ZQF_Key_F11},         {VK_F12, ZQF_Key_F12},
 };
 
-const unsigned char NoCode = 0;
+const ZQF_KeyCode NoCode = 0;
 
-unsigned char TableCode(UINT VirtualKey) {
+ZQF_KeyCode TableCode(UINT VirtualKey) {
   for (const KeyRow& row : s_keyRows) {
     if (row.VirtualKey == VirtualKey) return row.Code;
   }
@@ -46,7 +49,7 @@ bool IsLetterOrDigit(UINT VirtualKey) {
 
 bool IsKeyDown(int VirtualKey) { return ZQLOW_WINUSER::GetKeyState(VirtualKey) < 0; }
 
-bool SetCode(ZQF_KeyMessage& Message, unsigned char Code) {
+bool SetCode(ZQF_KeyMessage& Message, ZQF_KeyCode Code) {
   if (Code == NoCode) return false;
   Message.SetKeyCode(Code);
   return true;
@@ -88,23 +91,22 @@ bool ZQF_Window::InitializeOnCharMessage(UINT CharacterCode, ZQF_KeyMessage& Mes
   // Control with Alt is AltGr, whose characters are delivered.
   if (keys.Control && !keys.Alt) return false;
   if (CharacterCode < 32 || CharacterCode > 255) return false;
-  return SetCode(Message, static_cast<unsigned char>(CharacterCode));
+  return SetCode(Message, static_cast<ZQF_KeyCode>(CharacterCode));
 }
 
 bool ZQF_Window::InitializeOnKeyDownMessage(UINT VirtualKey, ZQF_KeyMessage& Message) {
   const ZQF_ModifierKeys keys = ReadModifierKeys();
   Message.SetModifierKeys(keys);
   if (keys.Control && IsLetterOrDigit(VirtualKey)) {
-    return SetCode(Message, static_cast<unsigned char>(VirtualKey));
+    return SetCode(Message, static_cast<ZQF_KeyCode>(VirtualKey));
   }
   return SetCode(Message, TableCode(VirtualKey));
 }
 
 bool ZQF_Window::InitializeOnKeyUpMessage(UINT VirtualKey, ZQF_KeyMessage& Message) {
   Message.SetModifierKeys(ReadModifierKeys());
-  if (IsLetterOrDigit(VirtualKey) || VirtualKey == VK_SPACE) {
-    return SetCode(Message, static_cast<unsigned char>(VirtualKey));
-  }
+  if (IsLetterOrDigit(VirtualKey)) return SetCode(Message, static_cast<ZQF_KeyCode>(VirtualKey));
+  if (VirtualKey == VK_SPACE) return SetCode(Message, ZQF_Key_Space);
   return SetCode(Message, TableCode(VirtualKey));
 }
 
@@ -117,7 +119,7 @@ bool ZQF_Window::OnCancelMode() {
 }
 
 bool ZQF_Window::OnChar(UINT CharacterCode, LPARAM) {
-  ZQF_DownKeyMessage message(0, false, false, false);
+  ZQF_DownKeyMessage message(NoCode, false, false, false);
   return InitializeOnCharMessage(CharacterCode, message) && DispatchTo(TopLevelGlyph, message);
 }
 
@@ -159,12 +161,12 @@ bool ZQF_Window::OnInitMenuPopup(HMENU Menu, bool IsSystemMenu) {
 }
 
 bool ZQF_Window::OnKeyDown(UINT VirtualKey, LPARAM) {
-  ZQF_DownKeyMessage message(0, false, false, false);
+  ZQF_DownKeyMessage message(NoCode, false, false, false);
   return InitializeOnKeyDownMessage(VirtualKey, message) && DispatchTo(TopLevelGlyph, message);
 }
 
 bool ZQF_Window::OnKeyUp(UINT VirtualKey, LPARAM) {
-  ZQF_UpKeyMessage message(0, false, false, false);
+  ZQF_UpKeyMessage message(NoCode, false, false, false);
   return InitializeOnKeyUpMessage(VirtualKey, message) && DispatchTo(TopLevelGlyph, message);
 }
 

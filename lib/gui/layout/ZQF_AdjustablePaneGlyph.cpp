@@ -20,7 +20,6 @@ const int PaneColorMetric = 32;
 const int WorkAreaMetric = 0;
 const int ResizePaneNSCursor = 8;
 const int ResizePaneEWCursor = 9;
-const unsigned char Key_F6 = 22;
 
 // What a pane command or its update asks for. The two select actions equal
 // the SelectPane directions; a show action less Action_ShowFirst is the
@@ -227,7 +226,7 @@ void ZQF_AdjustablePaneGlyph::SplitterDrag::Finish(long Position, bool Cancelled
 // --- Keys and commands.
 
 void ZQF_AdjustablePaneGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
-  if (!SecondTry && !Message.IsHandled() && Message.GetKeyCode() == Key_F6) {
+  if (!SecondTry && !Message.IsHandled() && Message.GetKeyCode() == ZQF_Key_F6) {
     if (Message.MatchesModifierKeys(0, 1, 0)) {
       SelectPane(Direction_Next);
       Message.SetHandled();

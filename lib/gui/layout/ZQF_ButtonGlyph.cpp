@@ -4,6 +4,7 @@
 
 #include "ZQF_ButtonAutorepeatTimer.h"
 #include "ZQF_GridInteractionQueryMessage.h"
+#include "ZQF_Message.h"
 #include "ZQ_Assertion.h"
 
 namespace {
@@ -90,7 +91,7 @@ void ZQF_ButtonGlyph::MarkHandled(ZQF_Message& Message) {
 }
 
 bool ZQF_ButtonGlyph::IsButtonKey(const ZQF_KeyMessage& Message) {
-  return Message.GetKeyCode() == 32 || Message.GetKeyCode() == 13;
+  return Message.GetKeyCode() == ZQF_Key_Space || Message.GetKeyCode() == ZQF_Key_Enter;
 }
 
 // The steps of a press after the capture and the focus.

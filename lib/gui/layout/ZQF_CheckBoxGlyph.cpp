@@ -7,13 +7,13 @@
 #include "ZQF_ActivateKeyboardNavigationIndicatorsNotificationMessage.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_LabelGlyph.h"
+#include "ZQF_Message.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_MnemonicQueryMessage.h"
 #include "ZQ_Assertion.h"
 
 namespace {
 
-const int kEnterKey = 13;
 
 ZQ_Rectangle<long> Grown(ZQ_Rectangle<long> Rectangle, const ZQ_Point<long>& By) {
   Rectangle.Inflate(By.X, By.Y);
@@ -127,11 +127,11 @@ void ZQF_CheckBoxGlyph::HandleMouseLeftDoubleClick(ZQF_MouseMessage& Message, bo
 }
 
 void ZQF_CheckBoxGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
-  if (Message.GetKeyCode() != kEnterKey) ZQF_ButtonGlyph::HandleKey(Message, SecondTry);
+  if (Message.GetKeyCode() != ZQF_Key_Enter) ZQF_ButtonGlyph::HandleKey(Message, SecondTry);
 }
 
 void ZQF_CheckBoxGlyph::HandleKeyUp(ZQF_KeyMessage& Message, bool SecondTry) {
-  if (Message.GetKeyCode() != kEnterKey) ZQF_ButtonGlyph::HandleKeyUp(Message, SecondTry);
+  if (Message.GetKeyCode() != ZQF_Key_Enter) ZQF_ButtonGlyph::HandleKeyUp(Message, SecondTry);
 }
 
 void ZQF_CheckBoxGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bool SecondTry) {
@@ -147,11 +147,11 @@ void ZQF_CheckBoxGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bool S
 
 int ZQF_GetGroupArrowKeyStep(const ZQF_KeyMessage& Message) {
   switch (Message.GetKeyCode()) {
-    case 11:
-    case 15:
+    case ZQF_Key_Left:
+    case ZQF_Key_Up:
       return -1;
-    case 14:
-    case 16:
+    case ZQF_Key_Right:
+    case ZQF_Key_Down:
       return 1;
     default:
       return 0;

@@ -6,6 +6,7 @@
 #include "ZQF_ActivateKeyboardNavigationIndicatorsNotificationMessage.h"
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_Canvas.h"
+#include "ZQF_Message.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_MnemonicQueryMessage.h"
 #include "ZQF_TabSelectableClientGlyph.h"
@@ -16,7 +17,6 @@ namespace {
 const int kStripBorderCode = 2;  // one sunken ring
 const int kTabFontKey = 6;
 // Framework key codes of the arrows.
-const unsigned char kLeft = 11, kRight = 14, kUp = 15, kDown = 16;
 
 bool IsSideBySide(long Placement) {
   return Placement == ZQF_TabSelectableClientGlyph::Placement_Top;
@@ -333,11 +333,11 @@ int ZQF_TabSelectableClientGlyph_TabButtonGroup::GetArrowDirection(
     const ZQF_KeyMessage& Message) {
   if (!Message.MatchesModifierKeys(2, 0, 0)) return -1;
   switch (Message.GetKeyCode()) {
-    case kLeft:
-    case kUp:
+    case ZQF_Key_Left:
+    case ZQF_Key_Up:
       return 0;
-    case kRight:
-    case kDown:
+    case ZQF_Key_Right:
+    case ZQF_Key_Down:
       return 1;
     default:
       return -1;

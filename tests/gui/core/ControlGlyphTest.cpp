@@ -66,12 +66,12 @@ TEST(ControlGlyph, GridQueriesOnAnUnfocusedControl) {
   struct Case {
     const char* name;
     bool mouse, secondTry;
-    unsigned char key;
+    ZQF_KeyCode key;
     long answer;
     bool handled, focused;
     int gains;
   } cases[] = {
-      {"navigation key", false, false, 3, 0, true, false, 0},
+      {"navigation key", false, false, ZQF_Key_Home, 0, true, false, 0},
       {"letter", false, false, 'A', 1, true, true, 1},
       {"key, second try", false, true, 'A', 0, false, false, 0},
       {"mouse", true, true, 0, 0, true, false, 0},

@@ -208,6 +208,51 @@ TEST_F(LabelGlyphs, GroupBoxLineIsBrokenBehindItsCaption) {
   EXPECT_NE(surface.GetPixel(2, line), face);
 }
 
+TEST_F(LabelGlyphs, BorderLinesCarryTheirColoursWithAndWithoutCaption) {
+  const ZQR_Color blue = ZQR_Color_Blue;
+  const ZQR_Color sunken[] = {ZQF_GetColorMetric(4), ZQF_GetColorMetric(3), ZQF_GetColorMetric(6),
+                              ZQF_GetColorMetric(5)};
+  const ZQR_Color code8[] = {blue, blue, blue, blue};
+  struct Case {
+    const char* name;
+    int code;
+    long margin;
+    const char* caption;
+    long position;
+    const ZQR_Color* colors;  // outer and inner top line, outer and inner bottom line
+  } cases[] = {{"sunken field", 3, 0, nullptr, 0, sunken},
+               {"pane frame, no caption", 3, 6, "", 0, sunken},
+               {"pane frame, caption at the top", 3, 6, "Options", 0, sunken},
+               {"pane frame, caption at the bottom", 3, 6, "Options", 3, sunken},
+               {"code 8, no caption", 8, 2, "", 0, code8},
+               {"code 8, caption at the top", 8, 2, "Options", 0, code8},
+               {"code 8, caption at the bottom", 8, 2, "Options", 3, code8}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const long w = 200, h = 80, t = ZQF_Canvas::GetBorderSize(c.code).Y;
+    SizedGlyph* client = new SizedGlyph(10, 10, 0, 0, 1000, 1000);
+    std::unique_ptr<ZQF_BorderGlyph> box(
+        c.caption ? new ZQF_BorderGlyph(client, c.caption, c.position,
+                                        ZQ_Point<long>(c.margin, c.margin), c.code, 0)
+                  : new ZQF_SunkenBorderGlyph(client));
+    LayOut(*box, Box(0, 0, w, h));
+    DibSurface surface(w, h);
+    ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), false);
+    box->Draw(canvas);
+    // the line runs through the middle of the caption, at the glyph's edge without one
+    const long half = c.caption && *c.caption ? (Measured(c.caption).Y - t) / 2 : 0;
+    const long top = c.position < 3 ? half : 0, bottom = h - 1 - (c.position < 3 ? 0 : half);
+    const long x = w - 12;  // right of any left caption, inside every ring
+    EXPECT_EQ(surface.GetPixel(x, top), c.colors[0]);
+    EXPECT_EQ(surface.GetPixel(x, top + 1), c.colors[1]);
+    EXPECT_EQ(surface.GetPixel(x, bottom), c.colors[2]);
+    EXPECT_EQ(surface.GetPixel(x, bottom - 1), c.colors[3]);
+    const ZQ_Rectangle<long> inside = client->GetBoundingBox();
+    EXPECT_GE(inside.Y, top + t + c.margin);
+    EXPECT_LE(inside.Y + inside.Height, bottom + 1 - t - c.margin);
+  }
+}
+
 TEST_F(LabelGlyphs, ClientLabelRectangles) {
   const ZQ_Point<long> s = Measured("Wind");
   const long h0 = ZQF_GetSizeMetric(8).X, h3 = ZQF_GetSizeMetric(6).X;

@@ -222,6 +222,13 @@ class TooltipWindowTest : public WindowTest {
     return screen;
   }
   int State() const { return ZQF_Tooltips::Get().GetState(); }
+  // Pumps until Window has nothing left to paint (bounded): a screen
+  // capture before that shows whatever lay under it.
+  static void PumpUntilPainted(HWND Window) {
+    for (int i = 0; i < 200 && (PumpMessages(), ::GetUpdateRect(Window, nullptr, FALSE)); ++i) {
+      ::Sleep(5);
+    }
+  }
   // The delay ends now.
   void FireTimer() {
     ZQF_Tooltips::Get().RaiseEvent(ZQF_TooltipStateMachine::StateChange_TimerFireEvent);
@@ -265,10 +272,14 @@ TEST_F(TooltipWindowTest, ShowsAfterItsDelayOverTheTextAndEndsByClickMoveOrDestr
   EXPECT_EQ(shown, ExpectedRectangle(first));
   const ZQ_Rectangle<long> frame = window->GetWindowRectangle();
   const long right = std::max(frame.X + frame.Width, shown.X + shown.Width);
-  SaveScreenRectangleShot(ZQ_Rectangle<long>(std::min(frame.X, shown.X) - 10, frame.Y - 10,
-                                             right - std::min(frame.X, shown.X) + 20,
-                                             frame.Height + 20),
-                          "TooltipOverCutLabel");
+  PumpUntilPainted(tips.GetTooltipWindow()->GetWindowHandle());
+  const ZQ_Point<long> corner(std::min(frame.X, shown.X) - 10, frame.Y - 10);
+  const ZQIMG_Image shot = SaveScreenRectangleShot(
+      ZQ_Rectangle<long>(corner.X, corner.Y, right - corner.X + 10, frame.Height + 20),
+      "TooltipOverCutLabel");
+  // inside the tooltip's one-pixel border, left of its text
+  EXPECT_EQ(shot.GetPixelColor(shown.X - corner.X + 1, shown.Y - corner.Y + 1),
+            ZQF_GetColorMetric(28));
 
   // A click hides it, and it stays hidden over the same caption.
   Send(window->GetWindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(3, 3));

@@ -22,6 +22,7 @@ class BorderCell : public ZQF_DrawableGlyph {
     const ZQ_Rectangle<long> box = GetLocalBoundingBox();
     Canvas.Fill(box, ZQF_GetColorMetric(32));
     Canvas.DrawBorder(box, Code, Options);
+    Canvas.SetFont(ZQF_GetFontMetric(12));
     Canvas.SetTextColor(ZQF_GetColorMetric(33));
     Canvas.SetDrawMode(1);
     ZQ_Rectangle<long> inside = box;
@@ -72,6 +73,7 @@ TEST_F(Screenshots, BorderCodesLabelsAndAPanel) {
   {
     DibSurface surface(240, 150, ZQF_GetColorMetric(32));
     ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), true);
+    canvas.SetFont(ZQF_GetFontMetric(12));
     canvas.SetTextColor(ZQF_GetColorMetric(33));
     canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
     canvas.SetDrawMode(1);

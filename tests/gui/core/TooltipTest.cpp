@@ -166,15 +166,29 @@ TEST_F(TooltipLayout, BelowTheCursorAboveItAtTheBottomAndInsideTheScreen) {
   }
 }
 
+// A tooltip glyph showing "Wind speed", drawn over the whole 120 x 30 surface.
+void DrawTooltipGlyph(const DibSurface& Surface) {
+  ZQF_Canvas canvas(Surface.GetHDC(), Surface.NewWholeRegion(), false);
+  ZQF_TopLevelGlyph top(new TooltipDisplayGlyph("Wind speed", ZQF_GetFontMetric(11)));
+  top.ProcessWindowSizeChange(ZQ_Rectangle<long>(0, 0, 120, 30));
+  top.ProcessWindowDraw(canvas);
+}
+
+// The picture for a person: the system's own colours, not the distinct
+// ones the pixel checks need.
+TEST_F(TooltipLayout, PictureOfTheGlyphInTheSystemColours) {
+  DibSurface surface(120, 30);
+  DrawTooltipGlyph(surface);
+  surface.SaveScreenshot("TooltipGlyph");
+  EXPECT_EQ(surface.GetPixel(3, 3), ZQF_GetColorMetric(28));
+  EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(29)), 20);
+}
+
 using TooltipGlyphLook = DistinctColorsStageTest;
 
 TEST_F(TooltipGlyphLook, TextInColour29OnColour28InsideABorder) {
   DibSurface surface(120, 30);
-  ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), false);
-  ZQF_TopLevelGlyph top(new TooltipDisplayGlyph("Wind speed", ZQF_GetFontMetric(11)));
-  top.ProcessWindowSizeChange(ZQ_Rectangle<long>(0, 0, 120, 30));
-  top.ProcessWindowDraw(canvas);
-  surface.SaveScreenshot("TooltipGlyph");
+  DrawTooltipGlyph(surface);
   const ZQR_Color background = ZQF_GetColorMetric(28);
   EXPECT_EQ(surface.GetPixel(3, 3), background);
   EXPECT_NE(surface.GetPixel(0, 0), background);  // the border

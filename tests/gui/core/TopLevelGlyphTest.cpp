@@ -77,7 +77,7 @@ class TopLevelGlyph : public testing::Test {
     ZQF_Help_RegisterModule(savedHelp);
   }
 
-  bool PressKey(unsigned char code, bool shift, bool control, bool alt = false) {
+  bool PressKey(ZQF_KeyCode code, bool shift, bool control, bool alt = false) {
     ZQF_DownKeyMessage key(code, shift, control, alt);
     top->Dispatch(key);
     return key.IsHandled();
@@ -97,7 +97,7 @@ class TopLevelGlyph : public testing::Test {
 TEST_F(TopLevelGlyph, KeyBindingsQueryThenCommand) {
   using T = std::type_index;
   struct Case {
-    unsigned char code;
+    ZQF_KeyCode code;
     bool shift, control;
     T query, command;
   };
@@ -107,11 +107,11 @@ TEST_F(TopLevelGlyph, KeyBindingsQueryThenCommand) {
       {'P', true, true, typeid(ZQF_PageSetupCommandUpdateMessage), typeid(ZQF_PageSetupCommandMessage)},
       {'W', true, true, typeid(ZQF_PrintPreviewCommandUpdateMessage), typeid(ZQF_PrintPreviewCommandMessage)},
       {'X', false, true, typeid(ZQF_CutCommandUpdateMessage), typeid(ZQF_CutCommandMessage)},
-      {6, true, false, typeid(ZQF_CutCommandUpdateMessage), typeid(ZQF_CutCommandMessage)},
+      {ZQF_Key_Delete, true, false, typeid(ZQF_CutCommandUpdateMessage), typeid(ZQF_CutCommandMessage)},
       {'c', true, true, typeid(ZQF_CopyCommandUpdateMessage), typeid(ZQF_CopyCommandMessage)},
-      {5, false, true, typeid(ZQF_CopyCommandUpdateMessage), typeid(ZQF_CopyCommandMessage)},
+      {ZQF_Key_Insert, false, true, typeid(ZQF_CopyCommandUpdateMessage), typeid(ZQF_CopyCommandMessage)},
       {'V', false, true, typeid(ZQF_PasteCommandUpdateMessage), typeid(ZQF_PasteCommandMessage)},
-      {5, true, false, typeid(ZQF_PasteCommandUpdateMessage), typeid(ZQF_PasteCommandMessage)},
+      {ZQF_Key_Insert, true, false, typeid(ZQF_PasteCommandUpdateMessage), typeid(ZQF_PasteCommandMessage)},
       {'A', false, true, typeid(ZQF_SelectAllCommandUpdateMessage), typeid(ZQF_SelectAllCommandMessage)},
   };
   for (const Case& c : cases) {
@@ -132,7 +132,7 @@ TEST_F(TopLevelGlyph, KeyBindingsQueryThenCommand) {
 TEST_F(TopLevelGlyph, UnboundKeysAndKeysTakenBelow) {
   struct Case {
     const char* name;
-    unsigned char code;
+    ZQF_KeyCode code;
     bool shift, control, alt;
     bool clientTakes;
   };
@@ -151,10 +151,10 @@ TEST_F(TopLevelGlyph, UnboundKeysAndKeysTakenBelow) {
 }
 
 TEST_F(TopLevelGlyph, HelpKeys) {
-  EXPECT_TRUE(PressKey(17, false, false));
-  EXPECT_TRUE(PressKey(17, false, true));
+  EXPECT_TRUE(PressKey(ZQF_Key_F1, false, false));
+  EXPECT_TRUE(PressKey(ZQF_Key_F1, false, true));
   EXPECT_EQ(HelpRequests::shown, (std::vector<std::string>{"topics: client", "contents"}));
-  EXPECT_TRUE(PressKey(17, true, false));
+  EXPECT_TRUE(PressKey(ZQF_Key_F1, true, false));
   EXPECT_TRUE(top->IsWhatsThisHelpModeActive());
   top->CancelWhatsThisHelpMode();
 }
@@ -203,7 +203,8 @@ TEST_F(TopLevelGlyph, WhatsThisModeEveryWayOut) {
          ZQF_LeftUpMouseMessage up(500, 10, false, false, false);
          t.top->Dispatch(up);
        }, false},
-      {"Escape, consumed", [](TopLevelGlyph& t) { EXPECT_TRUE(t.PressKey(27, false, false)); }, false},
+      {"Escape, consumed",
+       [](TopLevelGlyph& t) { EXPECT_TRUE(t.PressKey(ZQF_Key_Escape, false, false)); }, false},
       {"another key, processed", [](TopLevelGlyph& t) {
          EXPECT_TRUE(t.PressKey('C', false, true));
          EXPECT_EQ(t.client->seen.back(), std::type_index(typeid(ZQF_CopyCommandUpdateMessage)));

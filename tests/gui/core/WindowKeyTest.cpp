@@ -23,6 +23,12 @@ struct KeyCase {
   std::vector<std::string> Delivered;
 };
 
+// What KeyRecorder writes for a key message: Kind 'D' or 'U', the code, then
+// the modifiers ("s", "c", "a").
+std::string Recorded(char Kind, ZQF_KeyCode Code, const char* Modifiers = "") {
+  return Kind + std::to_string(Code) + Modifiers;
+}
+
 class WindowKeyTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -41,19 +47,22 @@ TEST_F(WindowKeyTest, KeysAndCharactersBecomeFrameworkCodes) {
        {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}, {"D97", "U65"}},
       {"Ctrl+C", false, true, false,
        {{WM_KEYDOWN, 'C'}, {WM_CHAR, 3}, {WM_KEYUP, 'C'}}, {"D67c", "U67c"}},
-      {"Shift+Tab", true, false, false, {{WM_KEYDOWN, VK_TAB}}, {"D9s"}},
-      {"Enter", false, false, false, {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, 13}}, {"D13"}},
+      {"Shift+Tab", true, false, false, {{WM_KEYDOWN, VK_TAB}}, {Recorded('D', ZQF_Key_Tab, "s")}},
+      {"Enter", false, false, false,
+       {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, 13}}, {Recorded('D', ZQF_Key_Enter)}},
       {"Ctrl+Space", false, true, false,
-       {{WM_KEYDOWN, VK_SPACE}, {WM_CHAR, ' '}, {WM_KEYUP, VK_SPACE}}, {"U32c"}},
+       {{WM_KEYDOWN, VK_SPACE}, {WM_CHAR, ' '}, {WM_KEYUP, VK_SPACE}},
+       {Recorded('U', ZQF_Key_Space, "c")}},
       {"F11, F12, Escape", false, false, false,
        {{WM_KEYDOWN, VK_F11}, {WM_KEYDOWN, VK_F12}, {WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 27}},
-       {"D28", "D29", "D27"}},
+       {Recorded('D', ZQF_Key_F11), Recorded('D', ZQF_Key_F12), Recorded('D', ZQF_Key_Escape)}},
       {"Space", false, false, false,
-       {{WM_KEYDOWN, VK_SPACE}, {WM_CHAR, ' '}, {WM_KEYUP, VK_SPACE}}, {"D32", "U32"}},
+       {{WM_KEYDOWN, VK_SPACE}, {WM_CHAR, ' '}, {WM_KEYUP, VK_SPACE}},
+       {"D32", Recorded('U', ZQF_Key_Space)}},
       // AltGr is Control and Alt: its characters are delivered.
       {"AltGr+Q", false, true, true, {{WM_CHAR, '@'}, {WM_CHAR, 0x80}}, {"D64ca", "D128ca"}},
       {"Alt+F", false, false, true, {{WM_SYSKEYDOWN, 'F'}, {WM_SYSCHAR, 'f'}}, {"D102a"}},
-      {"Alt+F4", false, false, true, {{WM_SYSKEYDOWN, VK_F4}}, {"D20a"}},
+      {"Alt+F4", false, false, true, {{WM_SYSKEYDOWN, VK_F4}}, {Recorded('D', ZQF_Key_F4, "a")}},
       {"keys without a row", false, false, false,
        {{WM_KEYDOWN, VK_CAPITAL}, {WM_KEYUP, VK_NUMLOCK}, {WM_KEYDOWN, VK_OEM_1}, {WM_CHAR, 300}},
        {}},
@@ -67,6 +76,37 @@ TEST_F(WindowKeyTest, KeysAndCharactersBecomeFrameworkCodes) {
     SetModifierKeys(c.Shift, c.Control, c.Alt);
     for (const Stroke& stroke : c.Strokes) Send(handle, stroke.Message, stroke.Key);
     EXPECT_EQ(recorder->Keys, c.Delivered);
+  }
+}
+
+// Each non-character key down and up, unmodified; Space only on its way up,
+// since its key-down comes as the character.
+TEST_F(WindowKeyTest, EachNamedKeyTranslatesToItsCode) {
+  const struct {
+    WPARAM VirtualKey;
+    ZQF_KeyCode Code;
+  } rows[] = {
+      {VK_PRIOR, ZQF_Key_PageUp},     {VK_NEXT, ZQF_Key_PageDown},    {VK_HOME, ZQF_Key_Home},
+      {VK_END, ZQF_Key_End},          {VK_INSERT, ZQF_Key_Insert},    {VK_DELETE, ZQF_Key_Delete},
+      {VK_SHIFT, ZQF_Key_Shift},      {VK_BACK, ZQF_Key_Backspace},   {VK_TAB, ZQF_Key_Tab},
+      {VK_CONTROL, ZQF_Key_Control},  {VK_LEFT, ZQF_Key_Left},        {VK_MENU, ZQF_Key_Alt},
+      {VK_RETURN, ZQF_Key_Enter},     {VK_RIGHT, ZQF_Key_Right},      {VK_UP, ZQF_Key_Up},
+      {VK_DOWN, ZQF_Key_Down},        {VK_F1, ZQF_Key_F1},            {VK_F2, ZQF_Key_F2},
+      {VK_F3, ZQF_Key_F3},            {VK_F4, ZQF_Key_F4},            {VK_F5, ZQF_Key_F5},
+      {VK_F6, ZQF_Key_F6},            {VK_F7, ZQF_Key_F7},            {VK_F8, ZQF_Key_F8},
+      {VK_F9, ZQF_Key_F9},            {VK_F10, ZQF_Key_F10},          {VK_ESCAPE, ZQF_Key_Escape},
+      {VK_F11, ZQF_Key_F11},          {VK_F12, ZQF_Key_F12},          {VK_SPACE, ZQF_Key_Space},
+  };
+  const HWND handle = window->GetWindowHandle();
+  SetModifierKeys(false, false, false);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.VirtualKey);
+    recorder->Keys.clear();
+    Send(handle, WM_KEYDOWN, row.VirtualKey);
+    Send(handle, WM_KEYUP, row.VirtualKey);
+    std::vector<std::string> expected{Recorded('D', row.Code), Recorded('U', row.Code)};
+    if (row.Code == ZQF_Key_Space) expected.erase(expected.begin());
+    EXPECT_EQ(recorder->Keys, expected);
   }
 }
 

@@ -32,7 +32,7 @@ std::unique_ptr<ZQF_Message> MouseStep() {
   return std::unique_ptr<ZQF_Message>(
       new M(Inside ? 30 : 90, Inside ? 20 : 90, false, false, false));
 }
-template <class M, unsigned char Code>
+template <class M, ZQF_KeyCode Code>
 std::unique_ptr<ZQF_Message> KeyStep() {
   return std::unique_ptr<ZQF_Message>(new M(Code, false, false, false));
 }
@@ -62,10 +62,10 @@ struct ButtonRig {
                   {'o', &MouseStep<ZQF_LeftUpMouseMessage, false>},
                   {'i', &MouseStep<ZQF_MoveMouseMessage, true>},
                   {'m', &MouseStep<ZQF_MoveMouseMessage, false>},
-                  {'s', &KeyStep<ZQF_DownKeyMessage, 32>},
-                  {'S', &KeyStep<ZQF_UpKeyMessage, 32>},
-                  {'e', &KeyStep<ZQF_DownKeyMessage, 13>},
-                  {'E', &KeyStep<ZQF_UpKeyMessage, 13>}};
+                  {'s', &KeyStep<ZQF_DownKeyMessage, ZQF_Key_Space>},
+                  {'S', &KeyStep<ZQF_UpKeyMessage, ZQF_Key_Space>},
+                  {'e', &KeyStep<ZQF_DownKeyMessage, ZQF_Key_Enter>},
+                  {'E', &KeyStep<ZQF_UpKeyMessage, ZQF_Key_Enter>}};
     std::string marks;
     for (char step : Steps) {
       if (step == 'x' || step == 'n') {

@@ -86,7 +86,7 @@ TEST_F(CheckBoxes, HotAreaEnterAndMnemonic) {
     EXPECT_EQ(pair.root.GetFocusChild(), press.IsHandled() ? pair.wide : pair.first);
   }
   pair.wide->PutOnFocusPath();
-  ZQF_DownKeyMessage enter(13, false, false, false);
+  ZQF_DownKeyMessage enter(ZQF_Key_Enter, false, false, false);
   pair.root.Dispatch(enter);
   EXPECT_FALSE(enter.IsHandled());
   ZQF_MnemonicQueryMessage query('W', true);
@@ -142,7 +142,8 @@ TEST_F(CheckBoxes, GroupArrowsSkipDisabledBoxesAndStopAtTheEnds) {
   root.AddToBottom(group);
   LayOut(root, Box(0, 0, 200, 200));
   std::string focus;
-  for (unsigned char key : {16, 14, 16, 15, 11, 15}) {
+  for (ZQF_KeyCode key : {ZQF_Key_Down, ZQF_Key_Right, ZQF_Key_Down, ZQF_Key_Up, ZQF_Key_Left,
+                          ZQF_Key_Up}) {
     ZQF_DownKeyMessage message(key, false, false, false);
     root.Dispatch(message);
     EXPECT_TRUE(message.IsHandled());
@@ -151,7 +152,7 @@ TEST_F(CheckBoxes, GroupArrowsSkipDisabledBoxesAndStopAtTheEnds) {
   EXPECT_EQ(focus, "CDDCAA");
   EXPECT_EQ(root.Log.size(), 6u);
   group->SetFocusChild(group->GetLastChild());
-  ZQF_DownKeyMessage down(16, false, false, false);
+  ZQF_DownKeyMessage down(ZQF_Key_Down, false, false, false);
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { root.Dispatch(down); }), "CG"));
 }
 

@@ -117,13 +117,15 @@ TEST_F(RadioGroups, SharedClientSpacingPlacementAndEnabling) {
 TEST_F(RadioGroups, ArrowsSkipDisabledButtonsAndNotifyTheNewOne) {
   RadioTree t(false);
   std::string selected;
-  const auto press = [&](unsigned char Key) {
+  const auto press = [&](ZQF_KeyCode Key) {
     ZQF_DownKeyMessage key(Key, false, false, false);
     t.root.Dispatch(key);
     EXPECT_TRUE(key.IsHandled());
     selected += "ABCDE"[t.CheckedAndFocused()];
   };
-  for (unsigned char key : {16, 14, 16, 15, 11, 15}) press(key);
+  for (ZQF_KeyCode key : {ZQF_Key_Down, ZQF_Key_Right, ZQF_Key_Down, ZQF_Key_Up, ZQF_Key_Left,
+                          ZQF_Key_Up})
+    press(key);
   EXPECT_EQ(selected, "CEECAA");
   EXPECT_EQ(t.root.Text(),
             "up C:1 indicators up E:1 indicators indicators up C:1 indicators up A:1 indicators "
@@ -131,7 +133,7 @@ TEST_F(RadioGroups, ArrowsSkipDisabledButtonsAndNotifyTheNewOne) {
   t.buttons[2]->SetEnabled(false);
   t.buttons[4]->SetEnabled(false);
   t.root.Log.clear();
-  press(16);  // nothing enabled that way
+  press(ZQF_Key_Down);  // nothing enabled that way
   EXPECT_EQ(t.root.Text() + selected.substr(6), "indicatorsA");
   ZQF_DownKeyMessage letter('Q', false, false, false);
   t.root.Dispatch(letter);

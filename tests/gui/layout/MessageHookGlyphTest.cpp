@@ -71,7 +71,7 @@ TEST(MessageHookGlyph, RoutedMessagesMeetTheHooksFirstOnEachTry) {
       if (c.installsNew && tree.loggers.size() == 1) tree.Install("New", 0x800);
     };
     ZQF_CommandMessage command;
-    ZQF_DownKeyMessage key(65, false, false, false);
+    ZQF_DownKeyMessage key('A', false, false, false);
     tree.root->Dispatch(c.key ? static_cast<ZQF_Message&>(key) : command);
     EXPECT_EQ(Joined(tree.log), c.route);
   }
