@@ -115,7 +115,7 @@ TEST(ZQFO_ParseStandardOptions, EachRouteSetsExactlyItsOptions) {
       {"font_height", "5mm", [](Record& r) { r.Font.SetHeight(static_cast<float>(5 / (0.0254 / 72 * 1000))); }},
       {"font_italic", "true", [](Record& r) { r.Font.SetItalicStyle(true); }},
       {"font_typeface", "Times New Roman", [](Record& r) { SetFont(r, "Times New Roman", 1, 1); }},
-      {"font_typeface", "Wingdings ", [](Record& r) { SetFont(r, "Wingdings ", 255, 255); }},
+      {"font_typeface", "House Face ", [](Record& r) { SetFont(r, "House Face ", 255, 255); }},
       {"font_underline", "true", [](Record& r) { r.FontUnderline = 1; }},
       {"font_weight", "bold", [](Record& r) { r.Font.SetWeight(700); }},
       {"font_weight", "heavy", Unchanged},

@@ -150,5 +150,4 @@ TEST(ZQFO_ExternalContext, PicturesByNameAndTheCurrentDirectoryAsBase) {
   ZQFO_ExternalContext context;
   EXPECT_EQ(context.GetBaseURI(), ZQ_URI_GetCurrentDirectoryURI());
   EXPECT_TRUE(context.GetPicture("logo").IsNull());
-  EXPECT_EQ(context.GetNumBuckets(), 53);
 }
