@@ -39,7 +39,7 @@ def file_header(offset, size):
     return struct.pack("<2sIHHI", b"BM", size, 0, 0, offset)
 
 
-def bmp4(rows):
+def bmp4(rows, palette_colors=PALETTE16):
     """A 4-bit BMP of rows of palette indices, the top row first."""
     width, height = len(rows[0]), len(rows)
     row_size = ((width * 4 + 31) // 32) * 4
@@ -49,7 +49,7 @@ def bmp4(rows):
         for x, index in enumerate(row):
             data[x // 2] |= index << (4 if x % 2 == 0 else 0)
         pixels += bytes(data)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette_colors)
     header = info_header(width, height, 4, len(pixels), 16)
     offset = 14 + len(header) + len(palette)
     return file_header(offset, offset + len(pixels)) + header + palette + pixels

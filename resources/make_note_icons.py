@@ -25,11 +25,8 @@ BLUE, NAVY, GREEN = (0, 0, 255), (0, 0, 128), (0, 128, 0)
 
 
 def bmp4(rows):
-    """A 4-bit BMP of rows of colours from VGA16, the top row first: the
-    toolkit's writer, with the standard palette in place of its own."""
-    picture = gui_bmp4([[VGA16.index(colour) for colour in row] for row in rows])
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in VGA16)
-    return picture[:54] + palette + picture[54 + len(palette):]
+    """A 4-bit BMP of rows of colours from VGA16, the top row first."""
+    return gui_bmp4([[VGA16.index(colour) for colour in row] for row in rows], VGA16)
 
 
 # Shapes: functions of a point (x, y) in pixel units that say whether it is inside.

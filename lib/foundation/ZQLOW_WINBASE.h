@@ -50,6 +50,8 @@
     FailsOnZero)                                                                                   \
   X(BOOL, GetExitCodeProcess, , (HANDLE Process, LPDWORD ExitCode), (Process, ExitCode),           \
     FailsOnZero)                                                                                   \
+  /* INVALID_FILE_ATTRIBUTES for a missing name is an answer, not a failure. */                    \
+  X(DWORD, GetFileAttributes, A, (LPCSTR FileName), (FileName), Unchecked)                         \
   X(DWORD, GetFileSize, , (HANDLE File, LPDWORD FileSizeHigh), (File, FileSizeHigh),               \
     FailsOnAllOnesWithError)                                                                       \
   X(void, GetLocalTime, , (LPSYSTEMTIME SystemTime), (SystemTime), Unchecked)                      \

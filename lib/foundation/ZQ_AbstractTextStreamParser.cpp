@@ -373,6 +373,17 @@ long ZQ_AbstractTextStreamParser::ReplaceTextWithFile(MarkType Start, MarkType E
   return Splice(Start, End, AddDataSourceFromFile(FileName, Description, Options), Options);
 }
 
+long ZQ_AbstractTextStreamParser::ReplaceTextWithFileText(MarkType Start, MarkType End,
+                                                          const ZQ_String& Text,
+                                                          const ZQ_FileName& FileName,
+                                                          const ZQ_String& Description,
+                                                          int Options) {
+  DataSourceType* source = AddDataSourceFromString(
+      Text, Description.IsEmpty() ? FileDescription(FileName) : Description);
+  source->FileName = FileName;
+  return Splice(Start, End, source, Options);
+}
+
 long ZQ_AbstractTextStreamParser::DeleteText(MarkType Start, MarkType End) {
   if (Start == End) return 0;
   return ReplaceTextWithString(Start, End, ZQ_String(), ZQ_String(),

@@ -136,6 +136,11 @@ class ZQ_AbstractTextStreamParser {
                              const ZQ_String& Description, int Options);
   long ReplaceTextWithFile(MarkType Start, MarkType End, const ZQ_FileName& FileName,
                            const ZQ_String& Description, int Options);
+  // As ReplaceTextWithFile for Text, a file's contents read before: errors
+  // in it name FileName, as they would had it been read now.
+  long ReplaceTextWithFileText(MarkType Start, MarkType End, const ZQ_String& Text,
+                               const ZQ_FileName& FileName, const ZQ_String& Description,
+                               int Options);
   // Removes the stretch; reading goes on after it. Equal marks change nothing.
   long DeleteText(MarkType Start, MarkType End);
 
