@@ -179,13 +179,13 @@ void RunReportCases(double Megabytes, int Passes) {
   const double styled = BestSeconds(Passes, [&] { outputBytes = sheet.Apply(tree).GetLength(); });
   const double plain = BestSeconds(Passes, [&] { defaults.Apply(tree); });
   const double styledLarge = BestSeconds(Passes, [&] { sheet.Apply(largeTree); });
-  std::printf("report of %.2f MB (%.2f MB of document markup out)\n", mb, outputBytes / (1024.0 * 1024.0));
-  std::printf("(a) reading with the report DTD      %8.1f MB/s\n", mb / read);
-  std::printf("(b) report stylesheet Apply          %8.1f MB/s  (target at least %.1f, a third of (a))\n",
+  std::printf("  report of %.2f MB (%.2f MB of document markup out)\n", mb, outputBytes / (1024.0 * 1024.0));
+  std::printf("  (a) reading with the report DTD      %8.1f MB/s\n", mb / read);
+  std::printf("  (b) report stylesheet Apply          %8.1f MB/s  (target at least %.1f, a third of (a))\n",
               mb / styled, mb / read / 3);
-  std::printf("(c) default rules only Apply         %8.1f MB/s  (target at least %.1f, (a))\n", mb / plain,
+  std::printf("  (c) default rules only Apply         %8.1f MB/s  (target at least %.1f, (a))\n", mb / plain,
               mb / read);
-  std::printf("(d) (b) on a report 4 times as large %8.1f ms    (%.2f times (b); target at most 4.5)\n",
+  std::printf("  (d) (b) on a report 4 times as large %8.1f ms    (%.2f times (b); target at most 4.5)\n",
               styledLarge * 1000, styledLarge / styled);
 }
 
@@ -200,7 +200,7 @@ void RunHugeTableCases(int Passes) {
   for (const auto& t : kTables) {
     const ZQXML_Tree tree = ReadReport(MakeTable(t.rows, t.cells, t.columns));
     const double seconds = BestSeconds(Passes, [&] { sheet.Apply(tree); });
-    std::printf("huge table, %-40s %8.1f ms (%.2f us per cell)\n", t.what, seconds * 1000,
+    std::printf("  huge table, %-40s %8.1f ms (%.2f us per cell)\n", t.what, seconds * 1000,
                 seconds * 1e6 / (static_cast<double>(t.rows) * t.cells));
   }
 }

@@ -10,7 +10,7 @@
 
 #include "ZQRPT_FormattingStylesheet.h"
 #include "ZQRPT_ReportDTD.h"
-#include "ZQXML_DocumentTypeDefinitionParser.h"
+#include "ZQFO_Document.h"
 #include "ZQXML_Reader.h"
 #include "ZQ_Exception.h"
 
@@ -29,14 +29,13 @@ inline std::string Transform(const std::string& Report,
   return AsStd(ZQRPT_GetFormattingStylesheet(Options).Apply(ReadReport(Report)));
 }
 
-// "" when the document DTD accepts Markup, else the reader's description.
+// "" when Markup becomes a document (read and validated against the
+// document DTD), else the reader's description.
 inline std::string DocumentError(const std::string& Markup) {
-  static const ZQXML_DocumentTypeDefinition s_dtd =
-      ZQXML_DocumentTypeDefinitionParser(ZQ_URI("intres:ZQFO_DocumentDTD")).Parse();
   try {
-    ZQXML_Reader reader(ZQ_String(Markup.c_str(), static_cast<int>(Markup.size())));
-    reader.SetDocumentTypeDefinition(s_dtd);
-    reader.Read();
+    ZQFO_DocumentStream stream;
+    stream << ZQ_String(Markup.c_str(), static_cast<int>(Markup.size()));
+    stream.GetDocument();
   } catch (const ZQ_Exception& e) {
     return AsStd(e.GetDescription());
   }
