@@ -71,7 +71,7 @@ class ZQXTR_Rule_DefaultElement : public ZQXTR_Rule {
 class ZQXTR_StylesheetImp : public ZQ_CountedBody {
  public:
   ZQXTR_StylesheetImp() = default;
-  // Logs "ReferenceCount == 0" when shares are left; deletes every rule.
+  // Deletes every rule (the base logs "ReferenceCount == 0" when shares are left).
   ~ZQXTR_StylesheetImp();
 
   // A private copy: clones of every rule in list order, stale caches.
