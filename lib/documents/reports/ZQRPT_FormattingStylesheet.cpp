@@ -1,4 +1,5 @@
 #include "ZQRPT_FormattingStylesheet.h"
+#include "ZQRPT_RuleSupport.h"
 
 #include "ZQXML_Node.h"
 #include "ZQXML_TextEncoding.h"
@@ -77,8 +78,7 @@ void ZQXTR_RuleContext_Fixup_StringReference::Perform(ZQ_StringStream& Output,
 void ZQXTR_RuleContext_Fixup_InsetIdRef::Perform(ZQ_StringStream& Output,
                                                  ZQXTR_RuleContext& Context) {
   const ZQRPT_StandardOptions* state = ZQRPT_FindRecord<ZQRPT_StandardOptions>(Context);
-  const unsigned long kTextFlags = 0x61F;
-  const ZQ_String id = ZQXML_EncodeSpecialCharacters(Id, kTextFlags);
+  const ZQ_String id = ZQRPT_Encode(Id);
   ZQ_String text;
   if (state && state->IdReferenceText.GetValueIfExists(Id, text)) {
     Output += "<zqfo_flowgroup  hyperlink_text_color='standard color - hyperlink text' link_target='#";

@@ -121,24 +121,4 @@ int ZQRPT_GetFirstListItemMode();
 // The command-line flag that makes the report's comments visible.
 extern ZQ_SimpleFlagCommandLineElement ZQXTR_ShowComments;
 
-// Adds the element rules, in their order (ZQRPT_ElementRules.cpp).
-void ZQRPT_AddElementRules(ZQXTR_Stylesheet& Stylesheet,
-                           const ZQRPT_FormattingStylesheetOptions& Options);
-// The section rules (ZQRPT_SectionRules.cpp).
-ZQXTR_Rule* ZQRPT_NewDocumentSectionRule();
-ZQXTR_Rule* ZQRPT_NewChapterSectionRule();
-ZQXTR_Rule* ZQRPT_NewOtherSectionsRule();
-// The caption label of the current caption title (numbering it and
-// recording its reference), for the caption-title rule.
-ZQ_String ZQRPT_MakeCaptionLabel(ZQXTR_RuleContext& Context, ZQRPT_StandardOptions& State);
-
-// The record of type T, or null after the assertion "Result" (which throws
-// in the tests' mode).
-template <class T>
-T* ZQRPT_FindRecord(const ZQXTR_RuleContext& Context) {
-  T* Result = Context.GetAdditionalInfo<T>();
-  ZQ_ASSERT(Result);
-  return Result;
-}
-
 #endif

@@ -4,8 +4,7 @@
 #ifndef ZQRPT_RULESUPPORT_H
 #define ZQRPT_RULESUPPORT_H
 
-#include "ZQXTR_RuleContext.h"
-#include "ZQXTR_Stylesheet.h"
+#include "ZQRPT_FormattingStylesheet.h"
 
 class ZQXML_Node;
 
@@ -34,5 +33,25 @@ void ZQRPT_CopySizeAttributes(ZQXTR_RuleContext& Context);
 bool ZQRPT_IsTitle(const ZQXML_Node& Node);
 // One line (a line feed is added) in the debugging log.
 void ZQRPT_LogLine(const ZQ_String& Line);
+
+// Adds the element rules, in their order (ZQRPT_ElementRules.cpp).
+void ZQRPT_AddElementRules(ZQXTR_Stylesheet& Stylesheet,
+                           const ZQRPT_FormattingStylesheetOptions& Options);
+// The section rules (ZQRPT_SectionRules.cpp).
+ZQXTR_Rule* ZQRPT_NewDocumentSectionRule();
+ZQXTR_Rule* ZQRPT_NewChapterSectionRule();
+ZQXTR_Rule* ZQRPT_NewOtherSectionsRule();
+// The caption label of the current caption title (numbering it and
+// recording its reference), for the caption-title rule.
+ZQ_String ZQRPT_MakeCaptionLabel(ZQXTR_RuleContext& Context, ZQRPT_StandardOptions& State);
+
+// The record of type T, or null after the assertion "Result" (which throws
+// in the tests' mode).
+template <class T>
+T* ZQRPT_FindRecord(const ZQXTR_RuleContext& Context) {
+  T* Result = Context.GetAdditionalInfo<T>();
+  ZQ_ASSERT(Result);
+  return Result;
+}
 
 #endif
