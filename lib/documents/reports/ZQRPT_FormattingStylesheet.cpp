@@ -62,7 +62,9 @@ long& ZQRPT_StandardOptions::SectionNumberAt(long Level) {
 }
 
 ZQ_String ZQRPT_StandardOptions::GetChapterNumberText() const {
-  ZQ_ASSERT(NestingLevel >= 1);
+  // The report DTD allows a caption before the first chapter: only logged, so
+  // that a valid report never ends a program whose assertions are fatal.
+  ZQ_ASSERT_LOG_ONLY(NestingLevel >= 1);
   const long chapter = SectionNumbers.GetNumElements() > 1 ? SectionNumbers[1] : 0;
   return ZQRPT_GetSectionNumberText(chapter - 1, CurrentChapterType);
 }

@@ -50,8 +50,8 @@ class ZQRPT_StandardOptions : public ZQXTR_RuleContextAdditionalInfo {
   ZQRPT_StandardOptions() : SectionNumbers(1, 0), CaptionNumbers(5, 0) {}
   // SectionNumbers[Level], grown with zeros on demand.
   long& SectionNumberAt(long Level);
-  // The current chapter's number or letter; asserts "NestingLevel >= 1"
-  // ("0" before the first chapter).
+  // The current chapter's number or letter; before the first chapter "0",
+  // and the log records "NestingLevel >= 1".
   ZQ_String GetChapterNumberText() const;
 
   long NestingLevel = -1;            // -1 outside, 0 document, 1 chapter, 2+ sections

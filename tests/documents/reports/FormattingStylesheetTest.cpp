@@ -116,8 +116,6 @@ TEST(ZQRPT_FormattingStylesheet, ReportsTreesThatSkipTheDtd) {
       {"<section><title>t</title><listitem><para>p</para></listitem></section>", "Result"},
       {"<section><title>t</title><tablerow><tablecell>c</tablecell></tablerow></section>", "Result"},
       {"<section><title>t</title><tablecell>c</tablecell></section>", "Result"},
-      {"<section><title>t</title><caption type='table'><title>c</title><pre>p</pre></caption></section>",
-       "NestingLevel >= 1"},
       {"<section><title>t</title><note type='memo'><para>p</para></note></section>", "false"},
       {"<section><title>t</title><section type='annex'><title>s</title></section></section>", "false"},
   };
@@ -140,6 +138,18 @@ TEST(ZQRPT_FormattingStylesheet, ReportsTreesThatSkipTheDtd) {
     ZQ_SetAssertionMode(3);
     EXPECT_NE(markup.find("</zqfo_document>"), std::string::npos);
   }
+}
+
+TEST(ZQRPT_FormattingStylesheet, ANumberedCaptionBeforeTheFirstChapterIsNumberedInChapterZero) {
+  ZQRPT_FormattingStylesheetOptions options;
+  options.SetNumberCaptions(true);
+  const ZQXML_Tree tree = ReadReport(
+      "<section><title>t</title><caption type='table'><title>c</title><pre>p</pre></caption></section>");
+  const LogMark mark;
+  const std::string markup = AsStd(ZQRPT_GetFormattingStylesheet(options).Apply(tree));
+  EXPECT_NE(markup.find(" 0.1"), std::string::npos) << markup;
+  EXPECT_NE(mark.Since().find("NestingLevel >= 1"), std::string::npos);
+  EXPECT_EQ(DocumentError(markup), "");
 }
 
 TEST(ZQRPT_FormattingStylesheet, TransformsAsDeepAsTheReaderReads) {
