@@ -7,7 +7,6 @@ int UserOutputUnits = 0;
 
 namespace {
 
-const double kMetersPerSecondPerMph = 0.44704;
 const double kMillibarsPerInchOfMercury = 33.8639;
 
 bool IsMetricInput() { return UserInputUnits == 1; }
@@ -17,11 +16,11 @@ bool IsMetricInput() { return UserInputUnits == 1; }
 ZQ_String GetWindSpeedInputUnitsLabel() { return IsMetricInput() ? "m/s" : "mph"; }
 
 double ConvertWindSpeedInputToMetric(double value) {
-  return IsMetricInput() ? value : value * kMetersPerSecondPerMph;
+  return IsMetricInput() ? value : value * MORV_MetersPerSecondPerMph;
 }
 
 double ConvertWindSpeedMetricToInput(double value) {
-  return IsMetricInput() ? value : value * (1.0 / kMetersPerSecondPerMph);
+  return IsMetricInput() ? value : value * (1.0 / MORV_MetersPerSecondPerMph);
 }
 
 ZQ_String GetSolarIrradianceUnitsLabel() { return "W/m^2"; }

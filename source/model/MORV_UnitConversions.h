@@ -15,6 +15,9 @@ extern int UserInputUnits;
 // value English. 0 at start.
 extern int UserOutputUnits;
 
+// Metres per second in one mile per hour.
+const double MORV_MetersPerSecondPerMph = 0.44704;
+
 // Wind speed: mph or m/s.
 ZQ_String GetWindSpeedInputUnitsLabel();
 double ConvertWindSpeedInputToMetric(double value);
