@@ -11,16 +11,21 @@ const double kMillibarsPerInchOfMercury = 33.8639;
 
 bool IsMetricInput() { return UserInputUnits == 1; }
 
+// English input scaled by Factor; metric input unchanged.
+double ScaleEnglish(double value, double factor) {
+  return IsMetricInput() ? value : value * factor;
+}
+
 }  // namespace
 
 ZQ_String GetWindSpeedInputUnitsLabel() { return IsMetricInput() ? "m/s" : "mph"; }
 
 double ConvertWindSpeedInputToMetric(double value) {
-  return IsMetricInput() ? value : value * MORV_MetersPerSecondPerMph;
+  return ScaleEnglish(value, MORV_MetersPerSecondPerMph);
 }
 
 double ConvertWindSpeedMetricToInput(double value) {
-  return IsMetricInput() ? value : value * (1.0 / MORV_MetersPerSecondPerMph);
+  return ScaleEnglish(value, 1.0 / MORV_MetersPerSecondPerMph);
 }
 
 ZQ_String GetSolarIrradianceUnitsLabel() { return "W/m^2"; }
@@ -44,17 +49,17 @@ double ConvertTemperatureDifferenceInputToMetric(double value) {
 }
 
 double ConvertTemperatureDifferenceMetricToInput(double value) {
-  return IsMetricInput() ? value : value * 1.8;
+  return ScaleEnglish(value, 1.8);
 }
 
 ZQ_String GetPressureInputUnitsLabel() { return IsMetricInput() ? "mb" : "in Hg"; }
 
 double ConvertPressureInputToMetric(double value) {
-  return IsMetricInput() ? value : value * kMillibarsPerInchOfMercury;
+  return ScaleEnglish(value, kMillibarsPerInchOfMercury);
 }
 
 double ConvertPressureMetricToInput(double value) {
-  return IsMetricInput() ? value : value * (1.0 / kMillibarsPerInchOfMercury);
+  return ScaleEnglish(value, 1.0 / kMillibarsPerInchOfMercury);
 }
 
 ZQ_String GetHumidityUnitsLabel() { return "%"; }
