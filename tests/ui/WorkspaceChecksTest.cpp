@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "MORV_WorkspaceOptions.h"
 #include "OptionsTestSupport.h"
 
 namespace {
@@ -14,234 +13,114 @@ using namespace MORV_Workspace;
 
 std::string Text(const ZQ_String& s) { return std::string(s.GetText(), s.GetLength()); }
 
-// Valid texts for the eight fields in the input units in force when made;
-// a test replaces some.
-struct Fields {
-  ZQ_String texts[MORV_NumInputFields] = {"5", "500", "20", "0", "1000", "50", "2:00 pm", "1/1/2010"};
-  Fields() {
-    if (UserInputUnits != 1) texts[MORV_InputField_Pressure] = "29.92";
-  }
-  int failed = -2;
-  std::string message;
-  void Check() {
-    ZQ_String text;
-    failed = MORV_CheckAndStoreInputs(texts, text);
-    message = Text(text);
-  }
-};
+// Checks eight valid texts in the input units in force, one replaced by Text.
+int Check(int field, const std::string& text, std::string& message) {
+  ZQ_String texts[MORV_NumInputFields] = {"5", "500", "20", "0", UserInputUnits == 1 ? "1000" : "29.92",
+                                          "50", "2:00 pm", "1/1/2010"};
+  texts[field] = ZQ_String(text.data(), static_cast<int>(text.size()));
+  ZQ_String got;
+  const int failed = MORV_CheckAndStoreInputs(texts, got);
+  message = Text(got);
+  return failed;
+}
 
-double* OptionOf(int field) { return MORV_GetNumericInputRule(field).Option; }
-
-const char kTimeMessage[] =
-    "There is a problem with the time.  Enter the time in either 2:15pm or 14:15 format.";
-const char kDateMessage[] =
-    "There is a problem with the date.  Enter the date in either \"M/D/Y\" or \"May 15 2010\" "
-    "format.";
-const char kYearMessage[] =
-    "There is a problem with the date.  The year must lie between 1950 and 2049.";
+std::string Problem(const std::string& field, const std::string& rest) {
+  return "There is a problem with the " + field + ".  " + rest;
+}
+const std::string kTimeMessage = Problem("time", "Enter the time in either 2:15pm or 14:15 format.");
+const std::string kDateMessage =
+    Problem("date", "Enter the date in either \"M/D/Y\" or \"May 15 2010\" format.");
+const std::string kYearMessage = Problem("date", "The year must lie between 1950 and 2049.");
 
 }  // namespace
 
-TEST(WorkspaceChecks, MessagesReadExactly) {
-  const std::string forty(40, '7');
-  const struct { ZQ_String got; std::string want; } kCases[] = {
-      {GetErrorMessage_BadNumericFormat("wind speed", "abc"),
-       "There is a problem with the wind speed.  The text \"abc\" cannot be interpreted as a number."},
-      {GetErrorMessage_BadNumericFormat("air temperature", ""),
-       "There is a problem with the air temperature.  The text \"\" cannot be interpreted as a number."},
-      {GetErrorMessage_BadNumericFormat("relative humidity", forty.c_str()),
-       "There is a problem with the relative humidity.  The text \"" + forty +
-           "\" cannot be interpreted as a number."},
-      {GetErrorMessage_BadNumericFormat("relative humidity", (forty + "8").c_str()),
-       "There is a problem with the relative humidity.  The text \"" + forty +
-           "...\" cannot be interpreted as a number."},
-      {GetErrorMessage_UnrealisticallyLowValue("10m-2m delta temperature"),
-       "There is a problem with the 10m-2m delta temperature.  The value given is unrealistically low."},
-      {GetErrorMessage_UnrealisticallyHighValue("atmospheric pressure"),
-       "There is a problem with the atmospheric pressure.  The value given is unrealistically high."},
-      {MORV_CheckTimeText("noon"), kTimeMessage},
-      {MORV_CheckDateText("31/31/2010"), kDateMessage},
-      {MORV_CheckDateText("1/1/2100"), kYearMessage},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(Text(c.got), c.want);
-}
-
 TEST(WorkspaceChecks, NumericFieldsTakeTheirBoundsInBothUnitSystems) {
-  // Bounds hold after conversion to metric units.
-  const struct {
-    int field, units;
-    const char *atLower, *belowLower, *atUpper, *aboveUpper;
-    const char* name;
-  } kCases[] = {
-      {MORV_InputField_WindSpeed, 1, "0", "-0.1", "50", "50.001", "wind speed"},
-      {MORV_InputField_WindSpeed, 0, "0", "-0.001", "111.8468", "111.847", "wind speed"},
-      {MORV_InputField_SolarIrradiance, 1, "0", "-0.001", "3000", "3000.001", "solar irradiance"},
-      {MORV_InputField_SolarIrradiance, 0, "0", "-0.001", "3000", "3000.001", "solar irradiance"},
-      {MORV_InputField_AirTemperature, 1, "-75", "-75.001", "70", "70.001", "air temperature"},
-      {MORV_InputField_AirTemperature, 0, "-103", "-103.001", "158", "158.001", "air temperature"},
-      {MORV_InputField_DeltaTemperature, 1, "-20", "-20.001", "20", "20.001",
-       "10m-2m delta temperature"},
-      {MORV_InputField_DeltaTemperature, 0, "-36", "-36.001", "36", "36.001",
-       "10m-2m delta temperature"},
-      {MORV_InputField_Pressure, 1, "500", "499.999", "1500", "1500.001", "atmospheric pressure"},
-      {MORV_InputField_Pressure, 0, "14.765", "14.7649", "44.2949", "44.295", "atmospheric pressure"},
-      {MORV_InputField_Humidity, 1, "0", "-0.001", "100", "100.5", "relative humidity"},
-      {MORV_InputField_Humidity, 0, "0", "-0.001", "100", "100.001", "relative humidity"},
+  // Fields 0-5; units 1 metric, 0 English: the bounds hold after conversion.
+  const struct { int field, units; const char *atLower, *belowLower, *atUpper, *aboveUpper; } kCases[] = {
+      {0, 1, "0", "-0.1", "50", "50.001"}, {0, 0, "0", "-0.001", "111.8468", "111.847"},
+      {1, 1, "0", "-0.001", "3000", "3000.001"}, {1, 0, "0", "-0.001", "3000", "3000.001"},
+      {2, 1, "-75", "-75.001", "70", "70.001"}, {2, 0, "-103", "-103.001", "158", "158.001"},
+      {3, 1, "-20", "-20.001", "20", "20.001"}, {3, 0, "-36", "-36.001", "36", "36.001"},
+      {4, 1, "500", "499.999", "1500", "1500.001"}, {4, 0, "14.765", "14.7649", "44.2949", "44.295"},
+      {5, 1, "0", "-0.001", "100", "100.5"}, {5, 0, "0", "-0.001", "100", "100.001"},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(std::string(c.name) + (c.units == 1 ? " (metric)" : " (English)"));
     SavedOptions scoped;
     UserInputUnits = c.units;
-    const struct { const char* text; const char* problem; } kTexts[] = {
-        {c.atLower, nullptr}, {c.atUpper, nullptr},
-        {c.belowLower, "low."}, {c.aboveUpper, "high."},
-    };
+    const MORV_NumericInputRule& rule = MORV_GetNumericInputRule(c.field);
+    const char* const kTexts[][2] = {
+        {c.atLower, ""}, {c.atUpper, ""}, {c.belowLower, "low."}, {c.aboveUpper, "high."}};
     for (const auto& t : kTexts) {
-      SCOPED_TRACE(t.text);
-      Fields fields;
-      fields.texts[c.field] = t.text;
-      *OptionOf(c.field) = -1234.5;
-      fields.Check();
-      if (t.problem) {
-        EXPECT_EQ(fields.failed, c.field);
-        EXPECT_EQ(fields.message, "There is a problem with the " + std::string(c.name) +
-                                      ".  The value given is unrealistically " + t.problem);
-        EXPECT_EQ(*OptionOf(c.field), -1234.5);
-      } else {
-        EXPECT_EQ(fields.failed, -1);
-        EXPECT_EQ(fields.message, "");
-        EXPECT_NEAR(*OptionOf(c.field), MORV_GetNumericInputRule(c.field).InputToMetric(
-                                            std::atof(t.text)), 1e-9);
-      }
+      SCOPED_TRACE(std::string(rule.Name) + (c.units == 1 ? " metric " : " English ") + t[0]);
+      *rule.Option = -1234.5;
+      std::string message;
+      const bool isValid = !*t[1];
+      EXPECT_EQ(Check(c.field, t[0], message), isValid ? -1 : c.field);
+      const std::string problem = Problem(rule.Name, "The value given is unrealistically " + std::string(t[1]));
+      EXPECT_EQ(message, isValid ? "" : problem);
+      EXPECT_EQ(*rule.Option, isValid ? rule.InputToMetric(std::atof(t[0])) : -1234.5);
     }
   }
 }
 
-TEST(WorkspaceChecks, TextsThatAreNoNumberAreRefusedWithTheirText) {
-  const std::string digits(256, '1');
-  const std::string page(1 << 20, '9');
-  const struct { std::string text; const char* quoted; } kCases[] = {
-      {"", ""}, {"abc", "abc"}, {"nan", "nan"}, {"inf", "inf"}, {"-inf", "-inf"},
-      {"0x10", "0x10"}, {"1,5", "1,5"}, {"5 ", "5 "}, {"1e309", "1e309"},
-      {digits, "1111111111111111111111111111111111111111..."},
-      {page, "9999999999999999999999999999999999999999..."},
+TEST(WorkspaceChecks, OtherTextsGiveAClearMessageOrAValidValue) {
+  const std::string forty(40, 'x'), cut = forty + "...", page(1 << 20, '9');
+  // quoted: what the not-a-number message shows; null for the other messages.
+  const struct { int field, units; std::string text; const char* quoted; const char* rest; } kCases[] = {
+      {5, 1, "", "", ""}, {5, 1, "nan", "nan", ""}, {5, 0, "5 ", "5 ", ""}, {5, 1, "1e309", "1e309", ""},
+      {5, 1, forty, forty.c_str(), ""}, {5, 1, forty + "y", cut.c_str(), ""},
+      {5, 1, page, "9999999999999999999999999999999999999999...", ""},
+      {0, 1, "1e308", nullptr, "The value given is unrealistically high."},
+      {4, 0, "1e308", nullptr, "The value given is unrealistically high."},  // infinite in mb
+      {4, 0, "-1e308", nullptr, "The value given is unrealistically low."}, {3, 0, "-0", nullptr, ""},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.text.substr(0, 20));
-    SavedOptions scoped;
-    Fields fields;
-    fields.texts[MORV_InputField_Humidity] = ZQ_String(c.text.data(), c.text.size());
-    Humidity_percent = 42.0;
-    fields.Check();
-    EXPECT_EQ(fields.failed, MORV_InputField_Humidity);
-    EXPECT_EQ(fields.message, std::string("There is a problem with the relative humidity.  The text \"") +
-                                  c.quoted + "\" cannot be interpreted as a number.");
-    EXPECT_EQ(Humidity_percent, 42.0);
-  }
-}
-
-TEST(WorkspaceChecks, ExtremeNumbersAreOutOfRangeByTheirSignAndMinusZeroIsStoredAsZero) {
-  const struct { int field, units; const char* text; int failed; const char* why; } kCases[] = {
-      {MORV_InputField_WindSpeed, 1, "1e308", MORV_InputField_WindSpeed, "huge"},
-      {MORV_InputField_WindSpeed, 1, "-1e308", MORV_InputField_WindSpeed, "huge negative"},
-      {MORV_InputField_Pressure, 0, "1e308", MORV_InputField_Pressure, "infinite after conversion"},
-      {MORV_InputField_Pressure, 0, "-1e308", MORV_InputField_Pressure, "minus infinite after conversion"},
-      {MORV_InputField_DeltaTemperature, 0, "-0", -1, "minus zero"},
-      {MORV_InputField_WindSpeed, 1, "-0", -1, "minus zero"},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
+    SCOPED_TRACE(c.text.substr(0, 45));
     SavedOptions scoped;
     UserInputUnits = c.units;
-    Fields fields;
-    fields.texts[c.field] = c.text;
-    fields.Check();
-    EXPECT_EQ(fields.failed, c.failed);
-    if (c.failed < 0) {
-      EXPECT_EQ(*OptionOf(c.field), 0.0);
-      EXPECT_FALSE(std::signbit(*OptionOf(c.field)));
-    } else {
-      EXPECT_EQ(fields.message.back(), '.');
-      EXPECT_NE(fields.message.find(c.text[0] == '-' ? "low." : "high."), std::string::npos);
-    }
+    const MORV_NumericInputRule& rule = MORV_GetNumericInputRule(c.field);
+    *rule.Option = 42.0;
+    std::string message;
+    const int failed = Check(c.field, c.text, message);
+    const std::string rest =
+        c.quoted ? "The text \"" + std::string(c.quoted) + "\" cannot be interpreted as a number." : c.rest;
+    EXPECT_EQ(message, rest.empty() ? "" : Problem(rule.Name, rest));
+    EXPECT_EQ(failed, rest.empty() ? -1 : c.field);
+    EXPECT_EQ(*rule.Option, rest.empty() ? 0.0 : 42.0);
+    EXPECT_FALSE(std::signbit(*rule.Option));  // "-0" is stored as 0
   }
-}
-
-TEST(WorkspaceChecks, PressureInInchesPassesOnlyInEnglishUnits) {
-  SavedOptions scoped;
-  Fields fields;
-  fields.texts[MORV_InputField_Pressure] = "29.92";
-  UserInputUnits = 0;
-  fields.texts[MORV_InputField_WindSpeed] = "10";
-  fields.texts[MORV_InputField_AirTemperature] = "68";
-  fields.Check();
-  EXPECT_EQ(fields.failed, -1);
-  EXPECT_NEAR(Pressure_mb, 1013.21, 0.005);
-  UserInputUnits = 1;
-  fields.Check();
-  EXPECT_EQ(fields.failed, MORV_InputField_Pressure);
-  EXPECT_NE(fields.message.find("atmospheric pressure.  The value given is unrealistically low."),
-            std::string::npos);
 }
 
 TEST(WorkspaceChecks, TimeAndDateAreStoredAsTypedWhenTheyParse) {
   const std::string padded = "2:00 pm" + std::string(300, ' ');
-  const struct { int field; std::string text; const char* message; } kCases[] = {
-      {MORV_InputField_Time, "2:15pm", ""},
-      {MORV_InputField_Time, "14:15", ""},
-      {MORV_InputField_Time, "", kTimeMessage},
-      {MORV_InputField_Time, "25:00", kTimeMessage},
-      {MORV_InputField_Time, "2:60", kTimeMessage},
-      {MORV_InputField_Time, "noon", kTimeMessage},
-      {MORV_InputField_Time, padded, kTimeMessage},
-      {MORV_InputField_Date, "7/4/2009", ""},
-      {MORV_InputField_Date, "May 15 2010", ""},
-      {MORV_InputField_Date, "1/1/1950", ""},
-      {MORV_InputField_Date, "12/31/2049", ""},
-      {MORV_InputField_Date, "", kDateMessage},
-      {MORV_InputField_Date, "31/31/2010", kDateMessage},
-      {MORV_InputField_Date, "2/30/2010", kDateMessage},
-      {MORV_InputField_Date, "13/1/2010", kDateMessage},
-      {MORV_InputField_Date, "12/31/1949", kYearMessage},
-      {MORV_InputField_Date, "1/1/1900", kYearMessage},
-      {MORV_InputField_Date, "1/1/2100", kYearMessage},
+  const struct { int field; std::string text; std::string message; } kCases[] = {
+      {6, "2:15pm", ""}, {6, "14:15", ""}, {6, "", kTimeMessage}, {6, "25:00", kTimeMessage},
+      {6, "noon", kTimeMessage}, {6, padded, kTimeMessage}, {7, "7/4/2009", ""}, {7, "May 15 2010", ""},
+      {7, "1/1/1950", ""}, {7, "12/31/2049", ""}, {7, "", kDateMessage}, {7, "31/31/2010", kDateMessage},
+      {7, "2/30/2010", kDateMessage}, {7, "12/31/1949", kYearMessage}, {7, "1/1/2100", kYearMessage},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text.substr(0, 20));
     SavedOptions scoped;
-    ZQ_String& option = c.field == MORV_InputField_Time ? Time : Date;
-    const std::string before = Text(option);
-    Fields fields;
-    fields.texts[c.field] = ZQ_String(c.text.data(), c.text.size());
-    fields.Check();
-    EXPECT_EQ(fields.message, c.message);
-    EXPECT_EQ(fields.failed, *c.message ? c.field : -1);
-    EXPECT_EQ(Text(option), *c.message ? before : c.text);
+    const std::string before = Text(c.field == MORV_InputField_Time ? Time : Date);
+    std::string message;
+    EXPECT_EQ(Check(c.field, c.text, message), c.message.empty() ? -1 : c.field);
+    EXPECT_EQ(message, c.message);
+    EXPECT_EQ(Text(c.field == MORV_InputField_Time ? Time : Date), c.message.empty() ? c.text : before);
   }
 }
 
 TEST(WorkspaceChecks, TheLastFailureWinsAndEveryValidFieldIsStored) {
   SavedOptions scoped;
-  UserInputUnits = 1;
-  Fields fields;
-  fields.texts[MORV_InputField_WindSpeed] = "abc";
-  fields.texts[MORV_InputField_AirTemperature] = "31.5";
-  fields.texts[MORV_InputField_Time] = "14:15";
-  fields.texts[MORV_InputField_Date] = "31/31/2010";
+  UserInputUnits = 0;
+  ZQ_String texts[MORV_NumInputFields] = {"abc", "800", "86", "0", "29.92", "40", "14:15", "31/31/2010"};
   WindSpeed_MperS = 3.0;
-  fields.Check();
-  EXPECT_EQ(fields.failed, MORV_InputField_Date);
-  EXPECT_EQ(fields.message, kDateMessage);
-  EXPECT_EQ(WindSpeed_MperS, 3.0);
-  EXPECT_EQ(AirTemperature_C, 31.5);
-  EXPECT_EQ(Pressure_mb, 1000.0);
-  EXPECT_EQ(Text(Time), "14:15");
-  EXPECT_EQ(Text(Date), "1/1/2010");
-  // With the date mended, the wind speed's message is the one left.
-  fields.texts[MORV_InputField_Date] = "5/15/2010";
-  fields.Check();
-  EXPECT_EQ(fields.failed, MORV_InputField_WindSpeed);
-  EXPECT_EQ(fields.message,
-            "There is a problem with the wind speed.  The text \"abc\" cannot be interpreted as a number.");
+  ZQ_String message;
+  EXPECT_EQ(MORV_CheckAndStoreInputs(texts, message), MORV_InputField_Date);
+  EXPECT_EQ(Text(message), kDateMessage);
+  EXPECT_EQ(DescribeOptions().substr(0, 51), "3 800 30 0 1013.2078880000001 40 [14:15] [1/1/2010]");
+  texts[MORV_InputField_Date] = "5/15/2010";
+  EXPECT_EQ(MORV_CheckAndStoreInputs(texts, message), MORV_InputField_WindSpeed);
+  EXPECT_EQ(Text(message), Problem("wind speed", "The text \"abc\" cannot be interpreted as a number."));
   EXPECT_EQ(Text(Date), "5/15/2010");
 }
