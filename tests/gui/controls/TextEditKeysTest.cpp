@@ -136,8 +136,12 @@ TEST_F(TextEditKeys, BothKeyTablesInEveryMode) {
     EXPECT_EQ(edit->GetCaretColumn(), c.toColumn);
     EXPECT_EQ(edit->GetAnchorPosition(), c.toAnchor);
     EXPECT_EQ(edit->LastKind, c.kind);
-    if (c.key == ZQF_Key_Insert && !*c.modifiers) EXPECT_NE(edit->GetOverwriteMode(), overwrite);
-    if (c.kind >= 0) EXPECT_EQ(edit->LastSource, E::Source_Keyboard);
+    if (c.key == ZQF_Key_Insert && !*c.modifiers) {
+      EXPECT_NE(edit->GetOverwriteMode(), overwrite);
+    }
+    if (c.kind >= 0) {
+      EXPECT_EQ(edit->LastSource, E::Source_Keyboard);
+    }
   }
 }
 

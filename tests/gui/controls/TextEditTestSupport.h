@@ -29,7 +29,14 @@ class RecordingTextEdit : public ZQF_TextEditGlyph {
   void Set(unsigned long Bits) {
     for (unsigned long bit = 1; bit <= 128; bit <<= 1) SetOption(bit, (Bits & bit) != 0);
   }
+  using ZQF_TextEditGlyph::Imp_InsertChar;
   using ZQF_TextEditGlyph::Imp_MoveCaret;
+  // Selects from Anchor (a position) to the caret at Line, Column.
+  void Select(long Anchor, long Line, long Column) {
+    const ZQF_TextEditLineColumn at = GetBuffer().BufferPositionToLineColumn(Anchor);
+    Imp_MoveCaret(at.Line, at.Column, false);
+    Imp_MoveCaret(Line, Column, true);
+  }
 
   long LastChangeSet = -1;
   int LastSource = -1;
