@@ -1,0 +1,421 @@
+// Text fields in real windows: the select-all click, Shift and Ctrl+Shift
+// clicks with the release's report, double clicks, focus moves inside the
+// window against deactivation, the drag autorepeat rates, the caret blink,
+// the middle-button scroll, the context menu, a field focused in a table,
+// and a field deleted during a drag selection. Also the wheel and the user
+// configuration, headless.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../core/DragTestSupport.h"
+#include "../core/WindowTestSupport.h"
+#include "TextEditTestSupport.h"
+#include "ZQF_ContextSensitiveMenu.h"
+#include "ZQF_ContextSensitiveMenuMessage.h"
+#include "ZQF_Metrics.h"
+#include "ZQF_SelectableMenuElement.h"
+#include "ZQF_TableLayoutGlyph.h"
+#include "ZQR_Clipboard.h"
+#include "ZQ_RegistryFolder.h"
+#include "ZQ_RegistryValueItems.h"
+
+namespace {
+
+using E = ZQF_TextEditGlyph;
+using R = ZQ_Rectangle<long>;
+
+const char* const kLines =
+    "0 line\n1 line\n2 line\n3 line\n4 line\n5 line\n6 line\n7 line\n8 line\n9 line\n"
+    "10 line\n11 line\n12 line\n13 line\n14 line\n15 line\n16 line\n17 line\n18 line\n19 line";
+
+// Two single-line fields and a six-line editor, stacked, in a real window.
+class TextEditWindow : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    auto* stack = new StackGlyph("stack", nullptr);
+    A = new RecordingTextEdit(0);
+    B = new RecordingTextEdit(0);
+    C = new RecordingTextEdit(1);
+    for (E* edit : {static_cast<E*>(A), static_cast<E*>(B), static_cast<E*>(C)}) {
+      stack->AddChild(edit, true);
+    }
+    C->SetFixedSize(20, 6, false, true);
+    A->SetValue("first field");
+    B->SetValue("second field");
+    C->SetValue(kLines);
+    Window = OpenAround(stack, R(100, 100, 300, 220));
+    Handle = Window->GetWindowHandle();
+    ::SetFocus(Handle);
+    PumpMessages();
+  }
+  // A point of Edit's text area (window coordinates): Column on Line.
+  ZQ_Point<long> At(E* Edit, long Line, long Column) {
+    const R text = Edit->Util_GetTextArea();
+    const R& box = Edit->GetBoundingBox();
+    return ZQ_Point<long>(box.X + text.X + Edit->Util_LineColumnToXCoordinate(Line, Column) -
+                              Edit->GetScrollX(),
+                          box.Y + text.Y + (Line - Edit->GetTopLine()) * Edit->Util_GetLineHeight() +
+                              2);
+  }
+  void Click(const ZQ_Point<long>& P, WPARAM Keys = 0) {
+    Send(Handle, WM_LBUTTONDOWN, MK_LBUTTON | Keys, Point(P.X, P.Y));
+    Send(Handle, WM_LBUTTONUP, Keys, Point(P.X, P.Y));
+  }
+
+  RecordingTextEdit* A = nullptr;
+  RecordingTextEdit* B = nullptr;
+  RecordingTextEdit* C = nullptr;
+  ZQF_Window* Window = nullptr;
+  HWND Handle = nullptr;
+};
+
+TEST_F(TextEditWindow, AClickIntoAnUnfocusedFieldSelectsAllASecondPlacesTheCaret) {
+  ASSERT_TRUE(A->IsOnFocusPath());
+  Click(At(B, 0, 3));
+  EXPECT_TRUE(B->IsOnFocusPath());
+  EXPECT_TRUE(B->IsAllTextSelected());
+  EXPECT_TRUE(B->IsInBackgroundSelectedState());
+  EXPECT_FALSE(E::GetSelectAllClick());
+  Click(At(B, 0, 3));
+  EXPECT_FALSE(B->IsInBackgroundSelectedState());
+  EXPECT_FALSE(B->IsAnyTextSelected());
+  EXPECT_EQ(B->GetCaretColumn(), 3);
+  EXPECT_EQ(Window->GetCapturingGlyph(), nullptr);
+}
+
+TEST_F(TextEditWindow, ShiftClickExtendsCtrlShiftClickCollapses) {
+  Click(At(C, 1, 2));
+  const long anchor = C->GetAnchorPosition();
+  const struct {
+    const char* why;
+    WPARAM keys;
+    bool extends;
+  } cases[] = {{"shift", MK_SHIFT, true}, {"ctrl shift", MK_SHIFT | MK_CONTROL, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    C->ForgetChange();
+    Click(At(C, 3, 4), c.keys);
+    EXPECT_EQ(C->GetCaretLine(), 3);
+    EXPECT_EQ(C->GetCaretColumn(), 4);
+    EXPECT_EQ(C->GetAnchorPosition(), c.extends ? anchor : C->Util_GetCaretPosition());
+    EXPECT_EQ(C->LastChangeSet, E::Change_Caret | E::Change_Scroll | E::Change_Anchor);
+    EXPECT_EQ(C->LastSource, E::Source_Mouse);
+    EXPECT_EQ(C->LastKind, E::Kind_CaretMovement);
+  }
+}
+
+TEST_F(TextEditWindow, DoubleClickSelectsAWordWithItsBlanks) {
+  C->SetValue("hello world\n\nx");
+  const struct {
+    const char* why;
+    long line, column;
+    long anchor, caret;  // positions; -1 nothing selected
+  } cases[] = {
+      {"inside a word", 0, 2, 0, 6},
+      {"at the line end", 0, 11, 6, 11},
+      {"on an empty line", 1, 0, -1, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    C->SelectAll();
+    C->Imp_MoveCaret(2, 0, false);
+    const ZQ_Point<long> p = At(C, c.line, c.column);
+    Send(Handle, WM_LBUTTONDBLCLK, MK_LBUTTON, Point(p.X, p.Y));
+    Send(Handle, WM_LBUTTONUP, 0, Point(p.X, p.Y));
+    if (c.anchor < 0) {
+      EXPECT_FALSE(C->IsAnyTextSelected());
+    } else {
+      EXPECT_EQ(C->GetAnchorPosition(), c.anchor);
+      EXPECT_EQ(C->Util_GetCaretPosition(), c.caret);
+    }
+  }
+}
+
+// Scrolled back on a move inside the window unless kept; never on
+// deactivation. The field that gains the focus in the window selects all.
+TEST_F(TextEditWindow, FocusLossInsideTheWindowAgainstDeactivation) {
+  const struct {
+    const char* why;
+    bool keep, deactivate;
+    bool scrolled;
+  } cases[] = {
+      {"moved inside the window", false, false, false},
+      {"moved, scroll kept", true, false, true},
+      {"window deactivated", false, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    A->PutOnFocusPath();
+    ::SetFocus(Handle);
+    PumpMessages();
+    A->SetKeepScrollOnFocusLoss(c.keep);
+    A->SetValue(ZQ_String('W', 80));
+    A->Imp_MoveCaret(0, 80, false);
+    ASSERT_GT(A->GetScrollX(), 0);
+    ASSERT_EQ(E::GetCaretBlinkTimer()->GetControl(), A);
+    if (c.deactivate) {
+      ::SetFocus(nullptr);
+      PumpMessages();
+      EXPECT_EQ(E::GetCaretBlinkTimer(), nullptr);
+    } else {
+      B->PutOnFocusPath();
+      EXPECT_EQ(E::GetCaretBlinkTimer()->GetControl(), B);
+      EXPECT_TRUE(B->IsAllTextSelected());
+      EXPECT_TRUE(B->IsInBackgroundSelectedState());
+    }
+    EXPECT_EQ(A->GetScrollX() > 0, c.scrolled);
+  }
+}
+
+// A press whose drag goes beyond the text area: 2^(d / u + 3) lines a
+// second at d pixels below (u: size metric 4), 2^(d / u + 4) columns a
+// second beside (u: size metric 5), at 20 ticks a second.
+TEST_F(TextEditWindow, DragAutorepeatRates) {
+  const long u = ZQF_GetSizeMetric(4).Y;
+  const long ux = ZQF_GetSizeMetric(5).X;
+  C->SetValue(ZQ_String("0123456789012345678901234567890123456789\n") + kLines + "\n" + kLines);
+  const struct {
+    const char* why;
+    long dx, dy;  // from the hit area's bottom left
+    long lines, columns;  // moved in 4 ticks
+  } cases[] = {
+      {"just below: 8 a second, a line every 2 ticks", 0, 0, 2, 0},
+      {"one unit below: 16, a line a tick", 0, u, 4, 0},
+      {"three units below: 64, 3 lines a tick", 0, 3 * u, 12, 0},
+      {"just left: 16 columns, one a tick", -1, -20, 0, -4},
+      {"two units left: 70, 3.5 columns a tick, halves down", -1 - 2 * ux, -20, 0, -12},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    C->Imp_MoveCaret(0, 0, false);
+    const ZQ_Point<long> press = At(C, 0, 20);
+    Send(Handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(press.X, press.Y));
+    ASSERT_NE(E::GetAutorepeatTimer(), nullptr);
+    const long line = C->GetCaretLine(), column = C->GetCaretColumn();
+    const R text = C->Util_GetTextArea();
+    const long bottom = text.Y + C->Util_GetFontHeight() +
+                        C->Util_GetLineHeight() * (C->GetNumVisibleLines() - 1);
+    const long left = text.X - C->Cust_GetLeftMargin();
+    const ZQ_Point<long> local(c.dx < 0 ? left + c.dx : text.X + 5, bottom + c.dy);
+    const ZQ_Point<long> screen = C->GlyphToScreen(local);
+    {
+      const FakeCursorPosition pointer(screen.X, screen.Y);
+      for (int tick = 0; tick < 4; ++tick) C->HandleTimerEvent();
+    }
+    EXPECT_EQ(C->GetCaretLine() - line, c.lines);
+    // Vertical moves keep the x, so only sideways ones count columns.
+    if (c.columns) {
+      EXPECT_EQ(C->GetCaretColumn() - column, c.columns);
+    }
+    Send(Handle, WM_LBUTTONUP, 0, Point(press.X, press.Y));
+    EXPECT_EQ(E::GetAutorepeatTimer(), nullptr);
+  }
+}
+
+TEST_F(TextEditWindow, TheCaretBlinksAtTheSystemBlinkTime) {
+  C->PutOnFocusPath();
+  ASSERT_NE(E::GetCaretBlinkTimer(), nullptr);
+  EXPECT_TRUE(E::IsCaretVisible());
+  E::GetCaretBlinkTimer()->Tick();
+  EXPECT_FALSE(E::IsCaretVisible());
+  // Real time: the timer toggles the flag within two blink periods.
+  const bool before = E::IsCaretVisible();
+  const DWORD end = ::GetTickCount() + 2 * ZQF_GetTimeMetric(2) + 100;
+  bool toggled = false;
+  while (!toggled && ::GetTickCount() < end) {
+    PumpMessages();
+    ::Sleep(10);
+    toggled = E::IsCaretVisible() != before;
+  }
+  EXPECT_TRUE(toggled);
+}
+
+// A middle click starts the wheel-button scroll; moving below scrolls down.
+TEST_F(TextEditWindow, MiddleButtonScrollsTheEditor) {
+  struct Script {
+    Script(HWND Window, POINT Press)
+        : Window(Window), Press(Press), Timer(50, ZQ_Functor0(this, &Script::Step)) {}
+    void Step() {
+      if (++Ticks == 1) {
+        ::SetCursorPos(Press.x, Press.y + 100);
+        POINT p{Press.x, Press.y + 100};
+        ::ScreenToClient(Window, &p);
+        ::PostMessageA(Window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+      } else if (Ticks == 8) {
+        ::PostMessageA(Window, WM_LBUTTONDOWN, 0, 0);
+        Timer.KillTimer();
+      }
+    }
+    HWND Window;
+    POINT Press;
+    int Ticks = 0;
+    ZQ_Timer Timer;
+  };
+  const ZQ_Point<long> p = At(C, 1, 1);
+  POINT press{p.X, p.Y};
+  ::ClientToScreen(Handle, &press);
+  ::SetCursorPos(press.x, press.y);
+  PumpMessages();
+  ::PostMessageA(Handle, WM_MBUTTONUP, 0, MAKELPARAM(p.X + 1, p.Y + 1));
+  Script script(Handle, press);
+  C->ForgetChange();
+  Send(Handle, WM_MBUTTONDOWN, MK_MBUTTON, Point(p.X, p.Y));
+  EXPECT_EQ(script.Ticks, 8);
+  EXPECT_GT(C->GetTopLine(), 0);
+  EXPECT_EQ(C->GetCaretLine(), 0) << "the caret stays";
+  EXPECT_EQ(C->LastSource, E::Source_Mouse);
+  EXPECT_EQ(C->LastKind, E::Kind_Scrolling);
+}
+
+std::string SectionTexts(ZQF_ContextSensitiveMenu& Menu, long Section) {
+  std::string texts;
+  for (ZQF_MenuElement* e = Menu.GetSection(Section)->GetFirstChild(); e; e = e->GetNextSibling()) {
+    if (auto* item = dynamic_cast<ZQF_StandardTextMenuElement*>(e)) {
+      texts += (texts.empty() ? "" : ",") + std::string(item->GetText().GetText());
+    }
+  }
+  return texts;
+}
+
+TEST_F(TextEditWindow, ContextMenuEntriesByState) {
+  const struct {
+    const char* why;
+    bool readOnly, selected, clipboard, enabled;
+    const char* clip;
+    const char* del;
+    const char* all;
+  } cases[] = {
+      {"editable, selected, clipboard text", false, true, true, true, "Cut,Copy,Paste", "Delete",
+       "Select All"},
+      {"editable, nothing selected", false, false, false, true, "", "", "Select All"},
+      {"read-only", true, false, true, true, "Copy", "", "Select All"},
+      {"disabled", false, true, true, false, "", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    C->SetEnabled(true);
+    C->PutOnFocusPath();
+    C->SetReadOnly(c.readOnly);
+    C->Imp_MoveCaret(0, 0, false);
+    if (c.selected) C->Imp_MoveCaret(0, 3, true);
+    if (c.clipboard) {
+      ZQR_Clipboard::SetContents("x");
+    } else {
+      ::OpenClipboard(nullptr);
+      ::EmptyClipboard();
+      ::CloseClipboard();
+    }
+    C->SetEnabled(c.enabled);
+    const ZQ_Point<long> screen = C->GlyphToScreen(ZQ_Point<long>(20, 8));
+    const FakeCursorPosition pointer(screen.X, screen.Y);
+    ZQF_ContextSensitiveMenu menu;
+    ZQF_ContextSensitiveMenuMessage message(&menu);
+    Window->GetTopLevelGlyph()->Dispatch(message);
+    EXPECT_EQ(SectionTexts(menu, 2), c.clip);
+    EXPECT_EQ(SectionTexts(menu, 3), c.del);
+    EXPECT_EQ(SectionTexts(menu, 4), c.all);
+  }
+}
+
+// The mend: the autorepeat timer served the field; it goes with it.
+TEST_F(TextEditWindow, AFieldDeletedDuringADragSelectionLeavesNoTimer) {
+  const ZQ_Point<long> press = At(C, 1, 1);
+  Send(Handle, WM_LBUTTONDOWN, MK_LBUTTON, Point(press.X, press.Y));
+  ASSERT_EQ(E::GetAutorepeatTimer()->GetControl(), C);
+  ASSERT_EQ(E::GetCaretBlinkTimer()->GetControl(), C);
+  C->GetParent()->DeleteChild(C);
+  C = nullptr;
+  EXPECT_EQ(E::GetAutorepeatTimer(), nullptr);
+  EXPECT_EQ(E::GetCaretBlinkTimer(), nullptr);
+  EXPECT_EQ(Window->GetCapturingGlyph(), nullptr);
+  Send(Handle, WM_LBUTTONUP, 0, Point(press.X, press.Y));
+  PumpMessages();
+}
+
+TEST_F(WindowTest, AFieldFocusedInATableNamesItsCell) {
+  auto* table = new ZQF_TableLayoutGlyph(2, 2, 0);
+  auto* edit = new ZQF_TextEditGlyph(0);
+  table->SetClient(0, 0, "Air");
+  table->SetClient(1, 0, "Wind");
+  table->SetClient(0, 1, new ZQF_TextEditGlyph(0));
+  table->SetClient(1, 1, edit);
+  const HWND window = OpenAround(table, R(100, 100, 300, 120))->GetWindowHandle();
+  ::SetFocus(window);
+  const R& box = edit->GetBoundingBox();
+  Send(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(box.X + 5, box.Y + 5));
+  Send(window, WM_LBUTTONUP, 0, Point(box.X + 5, box.Y + 5));
+  long row = -1, column = -1;
+  EXPECT_TRUE(table->GetFocusClientRowAndColumn(row, column));
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(column, 1);
+}
+
+// --- Headless: the wheel and the user configuration.
+
+using TextEditHeadless = GuiStageTest;
+
+TEST_F(TextEditHeadless, TheWheelScrollsThreeLinesAStepAtMostAPageLessOne) {
+  const struct {
+    long visible, notches, direction, top;  // the top line after, from 10
+  } cases[] = {{10, 1, 1, 13}, {10, 2, 0, 4}, {3, 1, 1, 12}, {1, 1, 0, 9}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.visible * 10 + c.notches);
+    TextEditRig probe(new ZQF_TextEditGlyph(1));
+    auto* edit = new RecordingTextEdit(1);
+    TextEditRig rig(edit, 200, probe.Edit->ComputeHeightToHoldNLines(c.visible));
+    edit->SetValue(kLines);
+    edit->SetValue(ZQ_String(kLines) + "\n" + kLines);
+    edit->Imp_MoveCaret(10 + c.visible - 1, 0, false);
+    edit->Imp_MoveCaret(10, 0, false);
+    ASSERT_EQ(edit->GetTopLine(), 10);
+    ZQF_WheelMouseMessage wheel(20, 20, false, false, false, c.direction, c.notches);
+    rig.Root->Dispatch(wheel);
+    EXPECT_TRUE(wheel.IsHandled());
+    EXPECT_EQ(edit->GetTopLine(), c.top);
+    EXPECT_EQ(edit->GetCaretLine(), 10);
+    EXPECT_EQ(edit->LastKind, E::Kind_Scrolling);
+  }
+}
+
+TEST_F(TextEditHeadless, UserConfigurationRoundTripAndClamping) {
+  auto* edit = new RecordingTextEdit(1);
+  TextEditRig rig(edit, 100, 60);
+  edit->SetValue(kLines);
+  edit->SetAutoIndent(true);
+  edit->Select(20, 12, 5);
+  rig.Key(ZQF_Key_Insert);
+  ZQ_RegistryFolder folder;
+  edit->SaveUserConfiguration(folder);
+  EXPECT_EQ(ZQ_GetInt32(folder, "UserConfiguration_CaretLine", -1), 12);
+  EXPECT_EQ(ZQ_GetInt32(folder, "UserConfiguration_AnchorLine", -1), 2);
+  EXPECT_EQ(ZQ_GetUInt32(folder, "UserConfiguration_Options", 0),
+            E::Option_AutoIndent | E::Option_OverwriteMode);
+  const long top = edit->GetTopLine(), anchor = edit->GetAnchorPosition();
+  edit->SetValue(kLines);  // back to the start
+  rig.Key(ZQF_Key_Insert);
+  ZQ_SetUInt32(folder, "UserConfiguration_Options", E::Option_OverwriteMode | E::Option_ReadOnly);
+  edit->LoadUserConfiguration(folder);
+  EXPECT_EQ(edit->GetCaretLine(), 12);
+  EXPECT_EQ(edit->GetCaretColumn(), 5);
+  EXPECT_EQ(edit->GetAnchorPosition(), anchor);
+  EXPECT_EQ(edit->GetTopLine(), top);
+  EXPECT_TRUE(edit->GetOverwriteMode());
+  EXPECT_FALSE(edit->GetReadOnly()) << "only the overwrite bit is applied";
+  EXPECT_EQ(edit->LastSource, E::Source_Program);
+  EXPECT_EQ(edit->LastKind, E::Kind_UserConfigurationLoaded);
+  // Values beyond the text are clamped.
+  ZQ_SetInt32(folder, "UserConfiguration_CaretLine", 500);
+  ZQ_SetInt32(folder, "UserConfiguration_CaretColumn", 500);
+  ZQ_SetInt32(folder, "UserConfiguration_ScrollX", -7);
+  edit->SetValue("ab\ncd");
+  edit->LoadUserConfiguration(folder);
+  EXPECT_EQ(edit->GetCaretLine(), 1);
+  EXPECT_EQ(edit->GetCaretColumn(), 2);
+  EXPECT_EQ(edit->GetScrollX(), 0);
+  EXPECT_EQ(edit->GetAnchorPosition(), 5);
+  EXPECT_EQ(edit->GetTopLine(), 0);
+}
+
+}  // namespace
