@@ -460,7 +460,13 @@ void ZQF_TextEditGlyph::DrawMargins(ZQF_Canvas& Canvas, const Rect& View, const 
                 0);
     ring.Width = std::min(View.X + View.Width, TextArea.X + TextArea.Width + reach.X) - ring.X;
     ring.Height = std::min(View.Y + View.Height, TextArea.Y + TextArea.Height + reach.Y) - ring.Y;
-    Canvas.Fill(ring, current);
+    Canvas.PushClippingRegion();
+    if (Canvas.ExcludeClippingRegion(TextArea.X, TextArea.Y, TextArea.Width, TextArea.Height, 1)) {
+      Canvas.UseClippingRegion();
+      Canvas.Fill(ring, current);
+    }
+    Canvas.PopClippingRegion();
+    Canvas.UseClippingRegion();
     Canvas.SetBackgroundColor(Cust_GetBackgroundColor(0));
   } else {
     ring = TextArea;

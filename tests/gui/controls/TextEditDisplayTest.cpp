@@ -333,6 +333,7 @@ TEST_F(TextEditDisplay, BackgroundSelectedMargins) {
     EXPECT_EQ(drawn.At(text.X - reach, y), Metric(24));
     EXPECT_EQ(drawn.At(text.X - margin, y), Metric(ring ? 24 : 9));
     EXPECT_EQ(drawn.Count(edit->Util_ComputeCaretRect(), Inverted(Metric(24))), 0);
+    EXPECT_GT(drawn.Count(text, Metric(25)), 0) << "the text shows on the highlight";
   }
 }
 
