@@ -132,7 +132,7 @@ void ZQF_TextEditGlyph::Util_ChangeRecordingStarted() {}
 
 void ZQF_TextEditGlyph::Util_RespondToChange(long ChangeSet, int Source, int /*Kind*/) {
   if (!IsAllTextSelected()) Util_LeaveBackgroundSelectedState();
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
   if (!(ChangeSet & Change_Text)) return;
   if (Source == Source_Keyboard || Source == Source_Mouse || Source == Source_Command) {
     Util_DispatchChangeNotification();

@@ -251,6 +251,8 @@ class ZQF_TextEditGlyph : public ZQF_ControlGlyph {
   static void SetSelectAllClick(bool Value);
   static void ToggleCaretVisible();
   void QueueCaretVisualStateUpdate();
+  // Queues a repaint of the whole control unless one is still pending.
+  void Util_QueueRepaint();
 
  protected:
   bool HasOption(unsigned long Bit) const { return (Options & Bit) != 0; }
@@ -358,6 +360,9 @@ class ZQF_TextEditGlyph : public ZQF_ControlGlyph {
   unsigned long Options = 0;
   unsigned long Mode;
   std::vector<std::unique_ptr<FontMeasures>> FontCache;
+  // A repaint of the whole box is queued and not yet drawn: under Wine each
+  // InvalidateRect costs tens of microseconds, more than a typed character.
+  bool RepaintQueued = false;
 };
 
 // Brackets an operation that may change a control: remembers the view,

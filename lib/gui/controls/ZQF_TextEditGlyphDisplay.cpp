@@ -209,6 +209,7 @@ ZQF_VerticalScrollBarGlyph* ZQF_TextEditGlyph::Util_GetVerticalScrollBar() const
 }
 
 void ZQF_TextEditGlyph::AcceptLayout() {
+  RepaintQueued = false;  // the box may have moved
   const Rect text = Util_GetTextArea();
   const long lineHeight = Util_GetLineHeight();
   const long firstLine = lineHeight - Cust_GetExtraLineSpacing();
@@ -224,7 +225,12 @@ void ZQF_TextEditGlyph::Util_UpdateScrollBarStates() {
   ZQF_VerticalScrollBarGlyph* scrollBar = Util_GetVerticalScrollBar();
   LayoutChild(scrollBar, IsEmpty(bar) ? Rect(0, 0, 0, 0) : bar);
   const long lines = Buffer->GetNumLines();
-  scrollBar->SetState(lines, std::min(NumVisibleLines, lines), 1, TopLine, false);
+  const long page = std::min(NumVisibleLines, lines);
+  // Unchanged states are not set again: each setting repaints the bar.
+  if (scrollBar->GetDocumentSize() != lines || scrollBar->GetPageSize() != page ||
+      scrollBar->GetSliderPosition() != TopLine) {
+    scrollBar->SetState(lines, page, 1, TopLine, false);
+  }
 }
 
 // --- Columns and x coordinates.
@@ -364,13 +370,13 @@ void ZQF_TextEditGlyph::UtilImp_ScrollToEndOfVisibleLines() {
 
 void ZQF_TextEditGlyph::Util_EnterBackgroundSelectedState() {
   Mode |= Mode_BackgroundSelected;
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
 }
 
 void ZQF_TextEditGlyph::Util_LeaveBackgroundSelectedState() {
   if (!(Mode & Mode_BackgroundSelected)) return;
   Mode &= ~Mode_BackgroundSelected;
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
 }
 
 // --- Drawing.
@@ -482,7 +488,14 @@ void ZQF_TextEditGlyph::DrawMargins(ZQF_Canvas& Canvas, const Rect& View, const 
   Canvas.SetBackgroundColor(current);
 }
 
+void ZQF_TextEditGlyph::Util_QueueRepaint() {
+  if (RepaintQueued) return;
+  QueueVisualStateUpdate();
+  RepaintQueued = GetParentWindow() != nullptr;
+}
+
 void ZQF_TextEditGlyph::DrawSelf(ZQF_Canvas& Canvas) {
+  RepaintQueued = false;
   Rect view, bar, corner, text;
   Util_ComputeLayoutRectangles(view, bar, corner, text);
   DrawControlBorder(Canvas, GetLocalBoundingBox());

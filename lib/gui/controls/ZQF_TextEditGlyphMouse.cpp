@@ -109,7 +109,7 @@ void ZQF_TextEditGlyph::HandleTimerEvent() {
     Util_AutorepeatAxis(hit.ZoneY, hit.ValueY, ZQF_GetSizeMetric(4).Y, 3, s_stepCounterY, true);
     Util_AutorepeatAxis(hit.ZoneX, hit.ValueX, ZQF_GetSizeMetric(5).X, 4, s_stepCounterX, false);
   }
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
 }
 
 void ZQF_TextEditGlyph::Util_AutorepeatAxis(int Zone, long Distance, long Unit, int Exponent,
@@ -163,7 +163,7 @@ void ZQF_TextEditGlyph::HandleMouseLeftDown(ZQF_MouseMessage& Message, bool Seco
       Util_PlaceCaretAtPoint(local, Message.MatchesModifierKeys(1, 0, 0));
     }
   }
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
   Message.SetHandled();
 }
 
@@ -181,7 +181,7 @@ void ZQF_TextEditGlyph::HandleMouseMove(ZQF_MouseMessage& Message, bool SecondTr
   } else {
     return;
   }
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
 }
 
 void ZQF_TextEditGlyph::HandleMouseLeftUp(ZQF_MouseMessage& Message, bool SecondTry) {
@@ -208,7 +208,7 @@ void ZQF_TextEditGlyph::HandleMouseLeftDoubleClick(ZQF_MouseMessage& Message, bo
   if (hit.ZoneX != 0 || hit.ZoneY != 0) return;
   Util_LeaveBackgroundSelectedState();
   Util_SelectWordAt(local);
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
   Message.SetHandled();
 }
 
@@ -246,7 +246,7 @@ void ZQF_TextEditGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool Se
 void ZQF_TextEditGlyph::Util_MouseWheelDragScrollCallback(double /*AmountX*/, double AmountY) {
   const long whole = static_cast<long>(AmountY >= 0 ? std::floor(AmountY) : -std::floor(-AmountY));
   UtilImp_ScrollVertically(whole);
-  QueueVisualStateUpdate();
+  Util_QueueRepaint();
 }
 
 void ZQF_TextEditGlyph::HandleMouseMiddleDown(ZQF_MouseMessage& Message, bool SecondTry) {
