@@ -45,8 +45,8 @@ class ZQF_StandardFixedSizeReadOnlyTextEditGlyph : public ZQF_StoredAttributeTex
  public:
   // FontChoice 0: font metric 7, 1: font metric 4 (else the assertion
   // "false"). BorderStyle: the control's border code.
-  ZQF_StandardFixedSizeReadOnlyTextEditGlyph(const ZQ_String& Text, int FontChoice,
-                                             bool FixedWidth, bool FixedHeight, int BorderStyle);
+  ZQF_StandardFixedSizeReadOnlyTextEditGlyph(const ZQ_String& Text, int FontChoice, bool FixedWidth,
+                                             bool FixedHeight, int BorderStyle);
 
   // Sets the text (no notification) and sizes the display for its longest
   // line (at least 1 character) by its line count.

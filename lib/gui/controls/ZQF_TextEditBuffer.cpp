@@ -23,9 +23,9 @@ long ZQF_TextEditBuffer::GetLineLength(long LineIndex) const {
 ZQF_TextEditLineColumn ZQF_TextEditBuffer::BufferPositionToLineColumn(long CharacterIndex) const {
   ZQ_ASSERT_TEXT((0 <= CharacterIndex) && (CharacterIndex <= GetLength()),
                  "(0 <= CharacterIndex) and (CharacterIndex <= Text.GetLength())");
-  const long line = static_cast<long>(
-      std::upper_bound(LineStarts.begin(), LineStarts.end(), CharacterIndex) - LineStarts.begin() -
-      1);
+  const long line =
+      static_cast<long>(std::upper_bound(LineStarts.begin(), LineStarts.end(), CharacterIndex) -
+                        LineStarts.begin() - 1);
   return {line, CharacterIndex - LineStarts[line]};
 }
 

@@ -98,8 +98,7 @@ long ZQF_TextEditGlyph::Util_GetCaretPosition() const {
 
 // --- Change recording.
 
-ZQF_TextEditGlyphUserChangeRecorder::ZQF_TextEditGlyphUserChangeRecorder(
-    ZQF_TextEditGlyph* Control)
+ZQF_TextEditGlyphUserChangeRecorder::ZQF_TextEditGlyphUserChangeRecorder(ZQF_TextEditGlyph* Control)
     : Control(Control),
       TopLine(Control->TopLine),
       AnchorPosition(Control->AnchorPosition),
@@ -209,7 +208,9 @@ void ZQF_TextEditGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bool S
                     ZQF_StandardCommandUpdateMessage* Update, long Section) {
     menu->AddElement(new ZQF_StandardTextMenuElement(Text, Command, Update), Section, 1);
   };
-  if (editable && selected) add("Cut", new ZQF_CutCommandMessage, new ZQF_CutCommandUpdateMessage, 2);
+  if (editable && selected) {
+    add("Cut", new ZQF_CutCommandMessage, new ZQF_CutCommandUpdateMessage, 2);
+  }
   if (!editable || selected) {
     add("Copy", new ZQF_CopyCommandMessage, new ZQF_CopyCommandUpdateMessage, 2);
   }

@@ -145,8 +145,8 @@ void FixSize(ZQF_ControlGlyph& Control, long Width, long Height, bool FixedWidth
 
 void ZQF_TextEditGlyph::SetFixedSize(long Characters, long Lines, bool FixedWidth,
                                      bool FixedHeight) {
-  FixSize(*this, ComputeWidthToHoldNChars(Characters), ComputeHeightToHoldNLines(Lines),
-          FixedWidth, FixedHeight);
+  FixSize(*this, ComputeWidthToHoldNChars(Characters), ComputeHeightToHoldNLines(Lines), FixedWidth,
+          FixedHeight);
 }
 
 void ZQF_TextEditGlyph::SetFixedSize(const ZQ_String& SampleText, long Lines, bool FixedWidth,
@@ -163,10 +163,10 @@ ZQ_Point<long> ZQF_TextEditGlyph::ComputeSizeToHoldText(long Options) {
     widest = std::max(widest, Util_LineColumnToXCoordinate(line, Buffer->GetLineLength(line)));
   }
   const ZQ_Point<long> border = Util_GetBorderThickness();
-  ZQ_Point<long> size(
-      widest + Cust_GetLeftMargin() + Cust_GetRightMargin() + 2 * border.X,
-      Util_GetLineHeight() * std::max(1L, Buffer->GetNumLines()) - Cust_GetExtraLineSpacing() +
-          Cust_GetTopMargin() + Cust_GetBottomMargin() + 2 * border.Y);
+  ZQ_Point<long> size(widest + Cust_GetLeftMargin() + Cust_GetRightMargin() + 2 * border.X,
+                      Util_GetLineHeight() * std::max(1L, Buffer->GetNumLines()) -
+                          Cust_GetExtraLineSpacing() + Cust_GetTopMargin() +
+                          Cust_GetBottomMargin() + 2 * border.Y);
   if (Options & 1) size.X += ZQF_GetSizeMetric(10).X;
   return size;
 }
@@ -181,9 +181,8 @@ void ZQF_TextEditGlyph::Util_ComputeLayoutRectangles(Rect& View, Rect& Bar, Rect
               std::max(0L, box.Height - 2 * border.Y));
   const long left = Cust_GetLeftMargin(), right = Cust_GetRightMargin();
   const long top = Cust_GetTopMargin(), bottom = Cust_GetBottomMargin();
-  const ZQ_Point<long> document(
-      1 + left + right,
-      Util_GetLineHeight() * Buffer->GetNumLines() - Cust_GetExtraLineSpacing() + top + bottom);
+  const ZQ_Point<long> document(1 + left + right, Util_GetLineHeight() * Buffer->GetNumLines() -
+                                                      Cust_GetExtraLineSpacing() + top + bottom);
   Rect client, horizontal;
   ZQF_DetermineScrollBarLayouts(View, document, ZQF_GetSizeMetric(10),
                                 Cust_GetVerticalScrollBarPolicy(), 0, client, Bar, horizontal);
@@ -406,7 +405,8 @@ void ZQF_TextEditGlyph::Util_ApplyFormatCode(ZQF_Canvas& Canvas, unsigned long C
   if (IsDisabled()) {
     Canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
     Canvas.SetTextColor(ZQF_GetColorMetric(4));
-  } else if (Canvas.IsOnFocusPath() && (IsInBackgroundSelectedState() || (Code & kFormatSelected))) {
+  } else if (Canvas.IsOnFocusPath() &&
+             (IsInBackgroundSelectedState() || (Code & kFormatSelected))) {
     Canvas.SetBackgroundColor(ZQF_GetColorMetric(24));
     Canvas.SetTextColor(ZQF_GetColorMetric(25));
   } else {
@@ -462,8 +462,8 @@ void ZQF_TextEditGlyph::DrawMargins(ZQF_Canvas& Canvas, const Rect& View, const 
   if (Highlighted && !GetSelectionFillsMargins()) {
     // The highlight reaches into the margins by size metric 0 only.
     const ZQ_Point<long> reach = ZQF_GetSizeMetric(0);
-    ring = Rect(std::max(View.X, TextArea.X - reach.X), std::max(View.Y, TextArea.Y - reach.Y), 0,
-                0);
+    ring =
+        Rect(std::max(View.X, TextArea.X - reach.X), std::max(View.Y, TextArea.Y - reach.Y), 0, 0);
     ring.Width = std::min(View.X + View.Width, TextArea.X + TextArea.Width + reach.X) - ring.X;
     ring.Height = std::min(View.Y + View.Height, TextArea.Y + TextArea.Height + reach.Y) - ring.Y;
     Canvas.PushClippingRegion();
@@ -499,8 +499,7 @@ void ZQF_TextEditGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Rect view, bar, corner, text;
   Util_ComputeLayoutRectangles(view, bar, corner, text);
   DrawControlBorder(Canvas, GetLocalBoundingBox());
-  const bool highlighted =
-      IsEnabled() && IsInBackgroundSelectedState() && Canvas.IsOnFocusPath();
+  const bool highlighted = IsEnabled() && IsInBackgroundSelectedState() && Canvas.IsOnFocusPath();
   Canvas.SetDrawMode(1);
   // The text area, line by line, then what lies below the last line.
   Canvas.PushClippingRegion();

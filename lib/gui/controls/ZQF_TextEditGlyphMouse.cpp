@@ -236,8 +236,7 @@ void ZQF_TextEditGlyph::Util_SelectWordAt(const ZQ_Point<long>& Local) {
 void ZQF_TextEditGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool SecondTry) {
   if (SecondTry || IsDisabled() || Message.IsHandled()) return;
   ZQF_TextEditGlyphUserChangeRecorder recorder(this);
-  const long lines =
-      std::max(1L, std::min(NumVisibleLines - 1, 3 * Message.GetNumNotches()));
+  const long lines = std::max(1L, std::min(NumVisibleLines - 1, 3 * Message.GetNumNotches()));
   UtilImp_ScrollVertically(Message.GetDirection() == 1 ? lines : -lines);
   Message.SetHandled();
   recorder.CheckForChanges(Source_Mouse, Kind_Scrolling);
@@ -258,8 +257,8 @@ void ZQF_TextEditGlyph::HandleMouseMiddleDown(ZQF_MouseMessage& Message, bool Se
   ZQF_TextEditGlyphUserChangeRecorder recorder(this);
   // As the list controls: vertical, whole lines, 4 to 99999 lines a second.
   ZQF_MouseWheel_BeginWheelScrollDragOperation(
-      this, ZQF_WheelScrollCallback(this, &ZQF_TextEditGlyph::Util_MouseWheelDragScrollCallback),
-      0, 0, 4.0, 99999.0);
+      this, ZQF_WheelScrollCallback(this, &ZQF_TextEditGlyph::Util_MouseWheelDragScrollCallback), 0,
+      0, 4.0, 99999.0);
   Message.SetHandled();
   recorder.CheckForChanges(Source_Mouse, Kind_Scrolling);
 }

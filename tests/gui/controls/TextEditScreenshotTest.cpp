@@ -21,8 +21,9 @@ struct FieldForm {
   ZQF_TextEditGlyph* single = new ZQF_TextEditGlyph(0);
   ZQF_TextEditGlyph* editor = new ZQF_TextEditGlyph(1);
   ZQF_TextEditGlyph* growing = new ZQF_TextEditGlyph(2);
-  ZQF_StandardFixedSizeReadOnlyTextEditGlyph* display = new ZQF_StandardFixedSizeReadOnlyTextEditGlyph(
-      "Heat category 3: limit work to\n30 minutes in each hour.", 0, true, true, 3);
+  ZQF_StandardFixedSizeReadOnlyTextEditGlyph* display =
+      new ZQF_StandardFixedSizeReadOnlyTextEditGlyph(
+          "Heat category 3: limit work to\n30 minutes in each hour.", 0, true, true, 3);
   ZQF_TextEditGlyph* disabled = new ZQF_TextEditGlyph(0);
 
   FieldForm() {

@@ -10,7 +10,6 @@
 #include "ZQF_Metrics.h"
 #include "ZQF_StoredAttributeTextEditGlyph.h"
 #include "ZQR_Clipboard.h"
-#include "ZQ_DateAndTimeFormat.h"
 
 namespace {
 
@@ -35,7 +34,8 @@ TEST_F(TextEditVariants, ReadOnlyDisplayIsSizedToItsText) {
     TextEditRig rig(display);
     const ZQR_ConcreteFont& font = ZQF_GetFontMetric(c.font == 0 ? 7 : 4);
     const long border = ZQF_Canvas::GetBorderSize(5).X;
-    const long width = 2 * border + ZQF_GetSizeMetric(1).X + c.characters * font.GetMaxCharWidth(dc);
+    const long width =
+        2 * border + ZQF_GetSizeMetric(1).X + c.characters * font.GetMaxCharWidth(dc);
     const long height = 2 * border + c.lines * (font.GetHeight(dc) + font.GetExternalLeading(dc)) -
                         font.GetExternalLeading(dc);
     const ZQF_DesiredSize& size = display->GetDesiredSize();
@@ -52,23 +52,6 @@ TEST_F(TextEditVariants, ReadOnlyDisplayIsSizedToItsText) {
     EXPECT_STREQ(ZQR_Clipboard::GetContentsAsText().GetText(), c.text);
   }
   EXPECT_TRUE(FailedOn(AssertionFailureOf([] { Display("x", 2, true, true, 3); }), "false"));
-}
-
-TEST_F(TextEditVariants, StoredAttributesReplaceTheSlots) {
-  auto* edit = new ZQF_StoredAttributeTextEditGlyph(1);
-  TextEditRig rig(edit);
-  const ZQR_ConcreteFont font(ZQF_GetMetricDC(), 3, 14, 0, 96);
-  edit->SetBackgroundColor(ZQF_Color(ZQR_Color(1, 2, 3)));
-  edit->SetTextColor(ZQF_Color(24));
-  edit->SetFont(font);
-  edit->SetMargins(5, 6, 7, 8);
-  EXPECT_EQ(edit->Cust_GetBackgroundColor(9), ZQR_Color(1, 2, 3));
-  EXPECT_EQ(edit->Cust_GetTextColor(9), ZQF_GetColorMetric(24));
-  EXPECT_TRUE(edit->Cust_GetFont(9) == font);
-  const long border = ZQF_Canvas::GetBorderSize(3).X;
-  EXPECT_EQ(edit->ComputeWidthToHoldNChars(2),
-            5 + 6 + 2 * border + ZQF_GetSizeMetric(1).X + 2 * font.GetMaxCharWidth(ZQF_GetMetricDC()));
-  EXPECT_EQ(edit->Util_GetTextArea().Y, border + 7);
 }
 
 TEST_F(TextEditVariants, TimeTemplatesAndWidestStrings) {
@@ -96,33 +79,26 @@ TEST_F(TextEditVariants, TimeTemplatesAndWidestStrings) {
 }
 
 // The first of equally wide digits wins; "AM" only when strictly wider.
-TEST_F(TextEditVariants, WidestDigitMonthAndAMPM) {
+TEST_F(TextEditVariants, WidestDigitAndAMPM) {
   const ZQR_ConcreteFont& font = ZQF_GetFontMetric(7);
   const ZQ_Array<long> widths = font.GetWidthTable(ZQF_GetMetricDC());
   char digit = '0';
-  for (char d = '1'; d <= '9'; ++d) {
-    if (widths[d] > widths[digit]) digit = d;
-  }
+  for (char d = '1'; d <= '9'; ++d) digit = widths[d] > widths[digit] ? d : digit;
   EXPECT_EQ(ZQF_Calendar_GetWidestDigit(), digit);
-  const long am = font.GetSize(ZQF_GetMetricDC(), "AM").X;
-  const long pm = font.GetSize(ZQF_GetMetricDC(), "PM").X;
-  EXPECT_STREQ(ZQF_Calendar_GetWidestAMPMString().GetText(), am > pm ? "AM" : "PM");
-  const ZQ_String date = ZQF_Calendar_GetWidestDateString();
+  const bool am = font.GetSize(ZQF_GetMetricDC(), "AM").X > font.GetSize(ZQF_GetMetricDC(), "PM").X;
+  EXPECT_STREQ(ZQF_Calendar_GetWidestAMPMString().GetText(), am ? "AM" : "PM");
   const ZQ_String tail = " " + ZQ_String(digit, 2) + ", " + ZQ_String(digit, 4) + "XX";
-  ASSERT_TRUE(date.EndsWith(tail));
-  const ZQ_String month = date.GetLeft(date.GetLength() - tail.GetLength());
-  for (int m = 1; m <= 12; ++m) {
-    SCOPED_TRACE(m);
-    const ZQ_String name = ZQ_Date(1, m, 1995).Format("{Month}");
-    EXPECT_LE(font.GetSize(ZQF_GetMetricDC(), name).X, font.GetSize(ZQF_GetMetricDC(), month).X);
-  }
+  EXPECT_TRUE(ZQF_Calendar_GetWidestDateString().EndsWith(tail));
 }
 
 TEST_F(TextEditVariants, DaysAreClampedToTheirMonth) {
   const struct {
     ZQ_DMY in;
     int day;
-  } cases[] = {{{31, 2, 2000}, 29}, {{31, 2, 1900}, 28}, {{31, 4, 2001}, 30}, {{31, 13, 2001}, 31},
+  } cases[] = {{{31, 2, 2000}, 29},
+               {{31, 2, 1900}, 28},
+               {{31, 4, 2001}, 30},
+               {{31, 13, 2001}, 31},
                {{15, 2, 1900}, 15}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.in.Month * 10000 + c.in.Year);

@@ -2,9 +2,9 @@
 // text and bitmap buttons (one repeating), a single-line and a growing text
 // field, a command adaptor, check boxes, a radio group with clients, tab
 // pages, a scrolling container with both bars, nested adjustable panes, a
-// toolbar, the self-drawn window border and a menu bar. Thousands of mouse, key, focus and timer messages at points in
-// and around the window, with idle cycles, deletions, disablings and
-// resizes among them. Every press that may start a modal drag has the input
+// toolbar, the self-drawn window border and a menu bar. Thousands of mouse,
+// key, focus and timer messages at points in and around the window, with
+// idle cycles, deletions, disablings and resizes among them. Every press that may start a modal drag has the input
 // that ends it posted first; right presses, which may open a pop-up menu,
 // run with a timer that ends any menu. Afterwards: nothing failed or was
 // reported, nothing holds the mouse, no drag or repeat timer runs, and every
