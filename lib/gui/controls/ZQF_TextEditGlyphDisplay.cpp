@@ -26,6 +26,17 @@ const unsigned long kFormatSelected = 0x80000000;
 
 bool IsEmpty(const Rect& R) { return R.Width <= 0 || R.Height <= 0; }
 
+// Fills Area less Hole (glyph-local) with Color.
+void FillOutside(ZQF_Canvas& Canvas, const Rect& Area, const Rect& Hole, const ZQR_Color& Color) {
+  Canvas.PushClippingRegion();
+  if (Canvas.ExcludeClippingRegion(Hole.X, Hole.Y, Hole.Width, Hole.Height, 1)) {
+    Canvas.UseClippingRegion();
+    Canvas.Fill(Area, Color);
+  }
+  Canvas.PopClippingRegion();
+  Canvas.UseClippingRegion();
+}
+
 }  // namespace
 
 // --- Customisation slots and their defaults.
@@ -458,34 +469,17 @@ void ZQF_TextEditGlyph::DrawLine(ZQF_Canvas& Canvas, long Line, const Rect& Text
 void ZQF_TextEditGlyph::DrawMargins(ZQF_Canvas& Canvas, const Rect& View, const Rect& TextArea,
                                     bool Highlighted) {
   const ZQR_Color current = Canvas.GetBackgroundColor();
-  Rect ring = TextArea;
-  if (Highlighted && !GetSelectionFillsMargins()) {
-    // The highlight reaches into the margins by size metric 0 only.
-    const ZQ_Point<long> reach = ZQF_GetSizeMetric(0);
-    ring =
-        Rect(std::max(View.X, TextArea.X - reach.X), std::max(View.Y, TextArea.Y - reach.Y), 0, 0);
-    ring.Width = std::min(View.X + View.Width, TextArea.X + TextArea.Width + reach.X) - ring.X;
-    ring.Height = std::min(View.Y + View.Height, TextArea.Y + TextArea.Height + reach.Y) - ring.Y;
-    Canvas.PushClippingRegion();
-    if (Canvas.ExcludeClippingRegion(TextArea.X, TextArea.Y, TextArea.Width, TextArea.Height, 1)) {
-      Canvas.UseClippingRegion();
-      Canvas.Fill(ring, current);
-    }
-    Canvas.PopClippingRegion();
-    Canvas.UseClippingRegion();
-    Canvas.SetBackgroundColor(Cust_GetBackgroundColor(0));
-  } else {
-    ring = TextArea;
+  if (!Highlighted || GetSelectionFillsMargins()) {
+    FillOutside(Canvas, View, TextArea, current);
+    return;
   }
-  const ZQR_Color fill = Canvas.GetBackgroundColor();
-  Canvas.PushClippingRegion();
-  if (Canvas.ExcludeClippingRegion(ring.X, ring.Y, ring.Width, ring.Height, 1)) {
-    Canvas.UseClippingRegion();
-    Canvas.Fill(View, fill);
-  }
-  Canvas.PopClippingRegion();
-  Canvas.UseClippingRegion();
-  Canvas.SetBackgroundColor(current);
+  // The highlight reaches into the margins by size metric 0 only.
+  const ZQ_Point<long> reach = ZQF_GetSizeMetric(0);
+  Rect ring(std::max(View.X, TextArea.X - reach.X), std::max(View.Y, TextArea.Y - reach.Y), 0, 0);
+  ring.Width = std::min(View.X + View.Width, TextArea.X + TextArea.Width + reach.X) - ring.X;
+  ring.Height = std::min(View.Y + View.Height, TextArea.Y + TextArea.Height + reach.Y) - ring.Y;
+  FillOutside(Canvas, ring, TextArea, current);
+  FillOutside(Canvas, View, ring, Cust_GetBackgroundColor(0));
 }
 
 void ZQF_TextEditGlyph::Util_QueueRepaint() {

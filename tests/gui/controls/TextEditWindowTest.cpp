@@ -16,6 +16,7 @@
 #include "ZQF_Metrics.h"
 #include "ZQF_SelectableMenuElement.h"
 #include "ZQF_TableLayoutGlyph.h"
+#include "ZQF_VerticalScrollBarGlyph.h"
 #include "ZQR_Clipboard.h"
 #include "ZQ_RegistryFolder.h"
 #include "ZQ_RegistryValueItems.h"
@@ -336,7 +337,7 @@ TEST_F(WindowTest, AFieldFocusedInATableNamesItsCell) {
 
 using TextEditHeadless = GuiStageTest;
 
-TEST_F(TextEditHeadless, TheWheelScrollsThreeLinesAStepAtMostAPageLessOne) {
+TEST_F(TextEditHeadless, TheWheelScrollsThreeLinesAStepAtMostAPageLessOneTheBarByItsSteps) {
   const struct {
     long visible, notches, direction, top;  // the top line after, from 10
   } cases[] = {{10, 1, 1, 13}, {10, 2, 0, 4}, {3, 1, 1, 12}, {1, 1, 0, 9}};
@@ -355,8 +356,14 @@ TEST_F(TextEditHeadless, TheWheelScrollsThreeLinesAStepAtMostAPageLessOne) {
     EXPECT_EQ(edit->GetCaretLine(), 10);
     EXPECT_EQ(edit->LastKind, E::Kind_Scrolling);
   }
+  // The field's own scroll bar scrolls it too.
+  auto* edit = new RecordingTextEdit(1);
+  TextEditRig rig(edit, 200, 60);
+  edit->SetValue(kLines);
+  edit->Util_GetVerticalScrollBar()->PerformLineForward(true);
+  EXPECT_EQ(edit->GetTopLine(), 1);
+  EXPECT_EQ(edit->LastSource * 100 + edit->LastKind, E::Source_Mouse * 100 + E::Kind_Scrolling);
 }
-
 TEST_F(TextEditHeadless, UserConfigurationRoundTripAndClamping) {
   auto* edit = new RecordingTextEdit(1);
   TextEditRig rig(edit, 100, 60);
