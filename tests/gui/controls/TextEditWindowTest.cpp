@@ -396,4 +396,21 @@ TEST_F(TextEditHeadless, UserConfigurationRoundTripAndClamping) {
   EXPECT_EQ(edit->GetScrollX() + edit->GetTopLine(), 0);
 }
 
+// A dialog that moved the focus here by keyboard: a single-line field
+// selects all of itself, a multi-line one does nothing.
+TEST_F(TextEditHeadless, KeyboardFocusGainSelectsAllOfASingleLineField) {
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    auto* edit = new RecordingTextEdit(mode);
+    TextEditRig rig(edit);
+    edit->SetValue("abc");
+    edit->Imp_MoveCaret(0, 3, false);
+    edit->ForgetChange();
+    edit->HandleKeyboardInitiatedDialogFocusGain();
+    EXPECT_EQ(edit->IsAllTextSelected(), mode == 0);
+    EXPECT_EQ(edit->IsInBackgroundSelectedState(), mode == 0);
+    EXPECT_EQ(edit->LastSource, mode == 0 ? E::Source_Program : -1);
+  }
+}
+
 }  // namespace
