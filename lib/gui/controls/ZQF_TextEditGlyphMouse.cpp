@@ -100,6 +100,11 @@ void ZQF_TextEditGlyph::QueueCaretVisualStateUpdate() {
 // One tick of a drag selection: the caret follows the pointer, and beyond
 // the text area it moves at a rate that doubles every unit of distance.
 void ZQF_TextEditGlyph::HandleTimerEvent() {
+  // A capture taken away (WM_CANCELMODE) ends the drag without a release.
+  if (!HasMouseCapture()) {
+    if (s_autorepeatTimer && s_autorepeatTimer->GetControl() == this) StopAutorepeatTimer();
+    return;
+  }
   if (s_selectAllClick) return;
   const HitCheck hit = Util_PerformHitCheck(GetCurrentMouseLocation());
   if (hit.ZoneX == 0 && hit.ZoneY == 0) {
