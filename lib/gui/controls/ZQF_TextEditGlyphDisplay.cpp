@@ -26,6 +26,18 @@ const unsigned long kFormatSelected = 0x80000000;
 
 bool IsEmpty(const Rect& R) { return R.Width <= 0 || R.Height <= 0; }
 
+// Zone 1 before Start, 2 from End on, with the distance outside as Value;
+// inside both stay as they are.
+void AxisZone(long At, long Start, long End, int& Zone, long& Value) {
+  if (At < Start) {
+    Zone = 1;
+    Value = Start - At;
+  } else if (At >= End) {
+    Zone = 2;
+    Value = At - End;
+  }
+}
+
 // Fills Area less Hole (glyph-local) with Color.
 void FillOutside(ZQF_Canvas& Canvas, const Rect& Area, const Rect& Hole, const ZQR_Color& Color) {
   Canvas.PushClippingRegion();
@@ -293,20 +305,8 @@ ZQF_TextEditGlyph::HitCheck ZQF_TextEditGlyph::Util_PerformHitCheck(const ZQ_Poi
   const long top = text.Y;
   const long bottom = top + Util_GetFontHeight() + Util_GetLineHeight() * (NumVisibleLines - 1);
   HitCheck hit{0, 0, Point.X - text.X, Point.Y - top};
-  if (Point.X < left) {
-    hit.ZoneX = 1;
-    hit.ValueX = left - Point.X;
-  } else if (Point.X >= right) {
-    hit.ZoneX = 2;
-    hit.ValueX = Point.X - right;
-  }
-  if (Point.Y < top) {
-    hit.ZoneY = 1;
-    hit.ValueY = top - Point.Y;
-  } else if (Point.Y >= bottom) {
-    hit.ZoneY = 2;
-    hit.ValueY = Point.Y - bottom;
-  }
+  AxisZone(Point.X, left, right, hit.ZoneX, hit.ValueX);
+  AxisZone(Point.Y, top, bottom, hit.ZoneY, hit.ValueY);
   return hit;
 }
 
