@@ -13,12 +13,6 @@
 
 namespace {
 
-void EmptyTheClipboard() {
-  ::OpenClipboard(nullptr);
-  ::EmptyClipboard();
-  ::CloseClipboard();
-}
-
 using TextEditEditing = GuiStageTest;
 using E = ZQF_TextEditGlyph;
 

@@ -1,7 +1,8 @@
 // TextEditTestSupport.h: a text edit control in a small glyph tree for the
 // headless tests: a root glyph that counts the change notifications passing
 // it, the control laid out inside it, keys sent along the focus path, and a
-// control that records each change it responds to (set, source, kind).
+// control that records each change it responds to (set, source, kind);
+// and emptying the clipboard.
 #ifndef TEXT_EDIT_TEST_SUPPORT_H
 #define TEXT_EDIT_TEST_SUPPORT_H
 
@@ -42,6 +43,12 @@ class RecordingTextEdit : public ZQF_TextEditGlyph {
   int LastSource = -1;
   int LastKind = -1;
 };
+
+inline void EmptyTheClipboard() {
+  ::OpenClipboard(nullptr);
+  ::EmptyClipboard();
+  ::CloseClipboard();
+}
 
 // root (0, 0, Width + 20, Height + 20) holding the control at (10, 10).
 struct TextEditRig {
