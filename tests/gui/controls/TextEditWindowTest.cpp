@@ -255,7 +255,8 @@ std::string MenuTexts(ZQF_ContextSensitiveMenu& Menu) {
   std::string texts;
   for (long section = 2; section <= 4; ++section) {
     std::string items;
-    for (ZQF_MenuElement* e = Menu.GetSection(section)->GetFirstChild(); e; e = e->GetNextSibling()) {
+    for (ZQF_MenuElement* e = Menu.GetSection(section)->GetFirstChild(); e;
+         e = e->GetNextSibling()) {
       items += (items.empty() ? "" : ",") +
                std::string(dynamic_cast<ZQF_StandardTextMenuElement&>(*e).GetText().GetText());
     }
