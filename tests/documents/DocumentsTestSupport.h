@@ -39,6 +39,8 @@ class TestCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
     return ZQR_Color(Color.GetRed() & 0xC0, Color.GetGreen() & 0xC0, Color.GetBlue() & 0xC0);
   }
   long NumFontRealisations = 0;
+  // The pixels drawn so far (row 0 at the top, 4 pixels a millimetre).
+  const ZQIMG_Image& GetSurfaceImage() const { return Image; }
 
  protected:
   void Imp_RealiseFont(ZQPIC_GraphicsState& State) override {
