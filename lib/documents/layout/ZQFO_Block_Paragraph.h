@@ -19,6 +19,9 @@ class ZQFO_Block_Paragraph : public ZQFO_Block {
   void AddFlowObject(ZQFO_FlowObject* Object) { Objects.emplace_back(Object); }
   // Remembers the current end of the chain.
   void SetMark() { Mark = static_cast<long>(Objects.size()); }
+  // Puts the mark back where GetMark found it (a nested bullet moved it).
+  long GetMark() const { return Mark; }
+  void SetMarkAt(long Index) { Mark = Index; }
   // Inserts Object at the mark, before what was added since.
   void AddFlowObjectAtMark(ZQFO_FlowObject* Object);
   // The objects added after the mark, in order (borrowed).
