@@ -14,7 +14,8 @@
 #   scripts/benchmark.sh geometry [passes]             drawing through the canvas
 #                                                      beside plain GDI calls
 #   scripts/benchmark.sh documents [passes]            formatting options of a
-#                                                      document tree, document reading
+#                                                      document tree, document reading,
+#                                                      parsing and pagination
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
