@@ -65,6 +65,19 @@ void LogIgnoredValue(const char* Attribute, const ZQ_String& Value, const char* 
   ZQ_WriteDebugLogEntry(line);
 }
 
+// The element's "local_" attributes, through the standard routes.
+void ApplyLocalOptions(const ZQXML_Node& Element, ZQFO_FormattingOptionsFactory& Factory) {
+  const ZQFO_RouteTableEntry* table = InitializeRouteTable();
+  for (const ZQXML_Node* attribute = Element.GetFirstChild();
+       attribute && attribute->GetType() == ZQXML_NodeType_Attribute; attribute = attribute->GetNextSibling()) {
+    const ZQ_String name = attribute->GetName();
+    if (!name.BeginsWith("local_")) continue;
+    const ZQ_String option(name.GetText() + 6, name.GetLength() - 6);
+    for (long i = 0; i < RouteTableSize; ++i)
+      if (table[i].Name == option) table[i].Route(attribute->GetValue(), false, Factory);
+  }
+}
+
 struct SymbolEntry {
   const char* Name;
   unsigned char Code;
@@ -351,7 +364,10 @@ void ZQFO_DocumentParser::ProcessTextNode(const ZQXML_Node& Node, ZQFO_Block_Par
     while (end < length && !IsWhiteSpace(text[end])) ++end;
     if (end == start) break;
     if (end - start == 3 && text[start] == '-' && text[start + 1] == '-' && text[start + 2] == '-') {
+      // A push starts from the inherited options: the element's local_
+      // values are applied again so that they reach the dash too.
       factory.PushCurrentOptionsStack();
+      if (const ZQXML_Node* element = Node.GetParent()) ApplyLocalOptions(*element, factory);
       factory.SetFontTypeface("Symbol", true);
       Paragraph.AddFlowObject(
           new ZQFO_FlowObject_Text(Context, factory.GetFormattingOptions(), ZQ_String(static_cast<char>(190))));

@@ -124,7 +124,8 @@ TEST(ZQFO_DocumentParser, OptionsNestWithElementsAndLocalValuesStayOnTheirElemen
   TestLayout layout;
   const ZQFO_ParsedDocument parsed = Parse(
       layout, Para("<zqfo_flowgroup text_color='red' local_background_color='blue'>a<zqfo_flowgroup>b"
-                   "</zqfo_flowgroup></zqfo_flowgroup>c"));
+                   "</zqfo_flowgroup></zqfo_flowgroup>c<zqfo_flowgroup id='g' local_background_color='blue'>---"
+                   "</zqfo_flowgroup>"));
   const ZQFO_Block_Paragraph& paragraph = ParagraphOf(parsed);
   const struct {
     const char* why;
@@ -134,12 +135,14 @@ TEST(ZQFO_DocumentParser, OptionsNestWithElementsAndLocalValuesStayOnTheirElemen
       {"the element's own values", 0, ZQR_Color(255, 0, 0), ZQR_Color(0, 0, 255)},
       {"the child inherits, but not the local value", 1, ZQR_Color(255, 0, 0), ZQR_Color(255, 255, 255)},
       {"after the element nothing remains", 2, ZQR_Color(0, 0, 0), ZQR_Color(255, 255, 255)},
+      {"an em dash keeps its element's local values", 3, ZQR_Color(0, 0, 0), ZQR_Color(0, 0, 255)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     EXPECT_EQ(paragraph.GetFlowObject(c.index)->GetOptions()->TextColor, c.text);
     EXPECT_EQ(paragraph.GetFlowObject(c.index)->GetOptions()->BackgroundColor, c.background);
   }
+  EXPECT_EQ(paragraph.GetFlowObject(3)->GetOptions().GetIds().IdPath, "{g}");
 }
 
 TEST(ZQFO_DocumentParser, BlocksCarryPageIdsAndTheChapterCurrentWhenTheyWereMade) {
