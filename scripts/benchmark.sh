@@ -16,7 +16,8 @@
 #   scripts/benchmark.sh documents [passes] [megabytes]
 #                                                      formatting options of a
 #                                                      document tree, document
-#                                                      reading, reports turned
+#                                                      reading, parsing and
+#                                                      pagination, reports turned
 #                                                      into document markup
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
