@@ -215,6 +215,8 @@ void RunHugeTableCases(int Passes) {
     std::printf("  huge table, %-40s %8.1f ms (%.2f us per cell)\n", t.what, seconds * 1000,
                 seconds * 1e6 / (static_cast<double>(t.rows) * t.cells));
   }
+}
+
 // Ten sections of 2,500 paragraphs with flow groups, bullets, symbols,
 // images and every tenth a table, under header and footer frames with
 // fields; ImageURI names a small picture.
