@@ -12,6 +12,7 @@
 #include "ZQF_EdgeContainerGlyph.h"
 #include "ZQF_MainApplicationTopLevelGlyph.h"
 #include "ZQF_MainApplicationWindow.h"
+#include "ZQF_MessageDialogBox.h"
 #include "ZQF_MessageHookGlyph.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_NullDrawableGlyph.h"
@@ -299,6 +300,22 @@ void ZQF_StandardErrorReportingFun(const ZQ_Exception& Error, ZQ_ReportErrorLeve
     ZQ_WriteDebugLogEntry(entry);
   } catch (...) {
   }
-  ZQ_ASSERT_TEXT(Level == ZQ_ReportErrorLevel_Error || Level == ZQ_ReportErrorLevel_Warning,
-                 "false");
+  int kind = ZQF_MessageKind_Error;
+  if (Level == ZQ_ReportErrorLevel_Warning) {
+    kind = ZQF_MessageKind_Warning;
+  } else if (Level != ZQ_ReportErrorLevel_Error) {
+    ZQ_ASSERT_TEXT(false, "false");
+    return;
+  }
+  try {
+    const ZQ_String text = Error.GetDescription().IsEmpty() ? Error.GetName() : Error.GetDescription();
+    ZQF_MessageDialogBox box(text, Error.GetName(), kind, ZQF_MessageDialogBox::SelectedButton_OK,
+                             false);
+    box.Run();
+  } catch (ZQ_CancelCurrentOperationException&) {
+    // Escape or the close button: the error was seen.
+  } catch (...) {
+    // No error may be lost: one that cannot be shown ends the program.
+    ZQ_ReportFatalError(Error);
+  }
 }
