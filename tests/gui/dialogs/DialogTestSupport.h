@@ -12,6 +12,8 @@
 
 #include "../core/WindowTestSupport.h"
 #include "ZQF_ActionQueue.h"
+#include "ZQF_Canvas.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_ControlGlyph.h"
 #include "ZQF_MnemonicQueryMessage.h"
 #include "ZQF_Validator.h"
@@ -32,6 +34,15 @@ class NamedControl : public ZQF_ControlGlyph {
     if (SecondTry || !query || !query->MatchesLabel(ZQ_String(Label.c_str()))) return;
     Message.SetHandled();
     if (query->IsApply()) ++NumApplied;
+  }
+  // A white field in the control's border, with a focus rectangle.
+  void DrawSelf(ZQF_Canvas& Canvas) override {
+    const ZQ_Rectangle<long> box = GetLocalBoundingBox();
+    Canvas.Fill(box, ZQF_GetColorMetric(9));
+    DrawControlBorder(Canvas, box);
+    if (Canvas.IsOnFocusPath()) {
+      Canvas.DrawFocusIndicator(ZQ_Rectangle<long>(3, 3, box.Width - 6, box.Height - 6));
+    }
   }
   void ValidateSelf() override {
     ++NumValidations;
