@@ -24,8 +24,8 @@ class NamedControl : public ZQF_ControlGlyph {
  public:
   explicit NamedControl(const std::string& Name, const std::string& Label = "")
       : Name(Name), Label(Label) {
-    DesiredSize.SetX(60, 10, 60);
-    DesiredSize.SetY(20, 10, 20);
+    DesiredSize.SetX(60, 60, 60);
+    DesiredSize.SetY(20, 20, 20);
     SetComputesDesiredSize(false);
   }
   void SetBox(long X, long Y, long W, long H) { SetBoundingBox(ZQ_Rectangle<long>(X, Y, W, H)); }
