@@ -63,6 +63,9 @@ TEST_F(ValidatedInput, TextsAreAcceptedOrRejectedWithTheExactMessages) {
   } rows[] = {
       {"blanks around", 0, 0, 100, " 42 ", "", 42},
       {"a blank inside", 0, 0, 100, "4 2", kUnknown + "4 2" + kNotInt},
+      {"a letter after", 0, 0, 100, "42x", kUnknown + "42x" + kNotInt},
+      {"empty", 0, 0, 100, "", kUnknown + kNotInt},
+      {"a lone sign", 0, 0, 100, "-", kUnknown + "-" + kNotInt},
       {"no least bound", 0, INT_MIN, 100, "200",
        kInt + "200 is too large.  Please enter an integer less than or equal to 100."},
       {"both bounds", 0, 0, 100, "200",
