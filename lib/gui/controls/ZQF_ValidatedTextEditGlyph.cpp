@@ -1,5 +1,5 @@
 // The validated text edit control: parsing after each change, withheld
-// notifications, validation, and the pieces its number inputs share.
+// notifications, validation, and the helpers its number inputs share.
 #include "ZQF_ValidatedTextEditGlyph.h"
 
 #include "ZQF_Metrics.h"
