@@ -1,7 +1,5 @@
-// Validated number inputs: the texts they accept or reject with the exact
-// messages, bounds as the field shows them, withheld notifications, the
-// parse callback, the assertions and flags, sizing, and an error box over
-// a rejected field.
+// Number fields: exact messages, shown bounds, withheld notifications, the
+// parse callback, assertions, flags and sizing, and the error box.
 #include <cfloat>
 #include <climits>
 #include <cmath>
