@@ -13,8 +13,12 @@
 #                                                      beside GDI+'s decoders
 #   scripts/benchmark.sh geometry [passes]             drawing through the canvas
 #                                                      beside plain GDI calls
-#   scripts/benchmark.sh documents [passes]            formatting options of a
-#                                                      document tree, document reading
+#   scripts/benchmark.sh documents [passes] [megabytes]
+#                                                      formatting options of a
+#                                                      document tree, document
+#                                                      reading, parsing and
+#                                                      pagination, reports turned
+#                                                      into document markup
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 

@@ -17,8 +17,8 @@
 #include "ZQXML_Node.h"
 #include "ZQXML_Reader.h"
 
-// A 200 x 100 pixel memory image for 50 x 25 mm, made before the canvas over
-// it and destroyed after it.
+// A 200 x 100 pixel memory image, for 50 x 25 mm unless told otherwise, made
+// before the canvas over it and destroyed after it.
 struct TestSurface {
   ZQIMG_Image Image{200, 100, 24};
   ZQR_MemoryDC SurfaceDC{nullptr, Image.GetHBITMAP()};
@@ -26,9 +26,9 @@ struct TestSurface {
 
 class TestCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
  public:
-  explicit TestCanvas(long DeviceKind = 3, bool ShowsEveryColor = true)
-      : ZQPIC_DeviceContextCanvas(SurfaceDC.GetHDC(), ZQ_Rectangle<long>(0, 0, 200, 100), DeviceKind,
-                                  ZQ_Point<double>(50, 25)),
+  explicit TestCanvas(long DeviceKind = 3, bool ShowsEveryColor = true,
+                      const ZQ_Point<double>& SizeMm = ZQ_Point<double>(50, 25))
+      : ZQPIC_DeviceContextCanvas(SurfaceDC.GetHDC(), ZQ_Rectangle<long>(0, 0, 200, 100), DeviceKind, SizeMm),
         ShowsEveryColor(ShowsEveryColor) {
     Initialize();
   }
@@ -39,6 +39,8 @@ class TestCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
     return ZQR_Color(Color.GetRed() & 0xC0, Color.GetGreen() & 0xC0, Color.GetBlue() & 0xC0);
   }
   long NumFontRealisations = 0;
+  // The pixels drawn so far (row 0 at the top, 4 pixels a millimetre).
+  const ZQIMG_Image& GetSurfaceImage() const { return Image; }
 
  protected:
   void Imp_RealiseFont(ZQPIC_GraphicsState& State) override {
