@@ -70,6 +70,7 @@ class ZQF_FileNameQueryDialogBox {
   void SetInitialDirectory(const ZQ_String& Directory) { InitialDirectory = Directory; }
   // Empty: the system's own title.
   void SetTitle(const ZQ_String& Text) { Title = Text; }
+  const ZQ_String& GetTitle() const { return Title; }
   // Stored without a leading dot; another dot fails an assertion.
   void SetDefaultExtension(const ZQ_String& Extension);
   void SetFileMustExist(bool MustExist) { FileMustExist = MustExist; }

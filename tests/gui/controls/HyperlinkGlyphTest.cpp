@@ -75,13 +75,6 @@ TEST_F(Hyperlinks, OpenTheAddressDerivedFromTheText) {
   }
 }
 
-TEST_F(Hyperlinks, FailingShellThrows) {
-  const ZQLOW_WIN_FakeCall<&ZQLOW_SHELLAPI::Calls::ShellExecuteA> fake(
-      ZQLOW_WIN_Answer(reinterpret_cast<HINSTANCE>(2), ERROR_FILE_NOT_FOUND));
-  URL_LinkGlyph link("www.example.org", "");
-  EXPECT_THROW(link.FollowLink(), ZQ_Exception);
-}
-
 TEST_F(Hyperlinks, SizeIsTheTextPlusTwoAndOneForTheUnderline) {
   const std::string longText(10000, 'w');
   const struct {
