@@ -340,6 +340,37 @@ BITMAPS += [
 ]
 
 
+# The picture view's mouse tools.
+def magnifying_glass(x, y):
+    """The magnifier with a plus inside its lens: clicking zooms in."""
+    plus = (abs(x - 12) <= 3 and y == 12) or (abs(y - 12) <= 3 and x == 12)
+    return magnify(x, y) or plus
+
+
+def pan_arrows(x, y):
+    """A cross of four arrows: dragging moves the picture."""
+    along_x, along_y = abs(x - 15), abs(y - 15)
+    shaft = (along_x <= 11 and along_y <= 0) or (along_y <= 11 and along_x <= 0)
+    heads = ((along_x >= 8 and along_x <= 12 and along_y <= 12 - along_x) or
+             (along_y >= 8 and along_y <= 12 and along_x <= 12 - along_y))
+    return shaft or heads
+
+
+def properties_arrow(x, y):
+    """An arrow with a small framed "i" beside it: clicking shows properties."""
+    arrow = 1 <= y <= 16 and 1 <= x <= 1 + (y - 1) * 2 // 3
+    frame = (x in (14, 26) and 12 <= y <= 26) or (y in (12, 26) and 14 <= x <= 26)
+    letter = x == 20 and (y == 15 or 17 <= y <= 23)
+    return arrow or frame or letter
+
+
+CURSORS += [
+    ("ZQPICxZQF_MagnifyingGlassCursor", magnifying_glass, 12, 12),
+    ("ZQPICxZQF_PanCursor", pan_arrows, 15, 15),
+    ("ZQPICxZQF_DisplayPropertiesCursor", properties_arrow, 1, 1),
+]
+
+
 def main():
     lines = ["// The GUI toolkit's embedded pictures, written with their data files by",
              "// make_gui_resources.py. Every program that links the toolkit carries them."]
