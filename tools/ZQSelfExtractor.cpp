@@ -78,15 +78,10 @@ int MakeInstaller(int argc, char** argv) {
   const ZQ_String installer = archiveName.GetPath() + archiveName.GetBase() + ".exe";
   if (settings.Title.IsEmpty()) settings.Title = archiveName.GetBase();
   const ZQ_String head = ZQ_LoadFileIntoString(ZQ_FileUtils::GetHomeDirectory() + "ZQInstallerStub.exe");
-  const ZQ_String temporary = installer + ".zqtmp";
-  try {
+  ZQTool_WriteFileSafely(installer, [&](const ZQ_String& Temporary) {
     ZQ_SaveStringAsFile(head + archive + ZQZip_MakeInstallerTrailer(settings, archive.GetLength()),
-                        temporary);
-    ZQTool_ReplaceFile(temporary, installer);
-  } catch (...) {
-    ZQTool_DeleteIfThere(temporary);
-    throw;
-  }
+                        Temporary);
+  });
   return 0;
 }
 

@@ -9,6 +9,18 @@
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 
+namespace {
+
+// A clean-up on the way out of a failure must not hide it.
+void DeleteIfThere(const ZQ_String& Name) noexcept {
+  try {
+    if (ZQ_FileUtils::FileExists(Name)) ZQ_FileUtils::SafeDelete(Name);
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
 ZQ_String ZQTool_OneLine(const ZQ_String& Text) {
   ZQ_String line;
   bool isAfterBreak = false;
@@ -51,20 +63,21 @@ int ZQTool_Run(const char* ToolName, int (*Body)(int, char**), int argc, char** 
   }
 }
 
-void ZQTool_ReplaceFile(const ZQ_String& Temporary, const ZQ_String& Final) {
+ZQ_String ZQTool_GetTemporaryName(const ZQ_String& Final) { return Final + ".zqtmp"; }
+
+void ZQTool_WriteFileSafely(const ZQ_String& Final,
+                            const std::function<void(const ZQ_String& Temporary)>& Write) {
+  const ZQ_String temporary = ZQTool_GetTemporaryName(Final);
   try {
-    ZQLOW_WINBASE::MoveFileExA(Temporary.GetText(), Final.GetText(),
+    Write(temporary);
+    ZQLOW_WINBASE::MoveFileExA(temporary.GetText(), Final.GetText(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
   } catch (ZQ_Exception& Failure) {
-    Failure.AppendToDescription("This error occurred while attempting to move the finished file to \"" +
-                                Final + "\".");
+    Failure.AppendToDescription("This error occurred while attempting to write \"" + Final + "\".");
+    DeleteIfThere(temporary);
     throw;
-  }
-}
-
-void ZQTool_DeleteIfThere(const ZQ_String& Name) noexcept {
-  try {
-    if (ZQ_FileUtils::FileExists(Name)) ZQ_FileUtils::SafeDelete(Name);
   } catch (...) {
+    DeleteIfThere(temporary);
+    throw;
   }
 }

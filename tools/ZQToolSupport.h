@@ -5,6 +5,8 @@
 #ifndef ZQTOOLSUPPORT_H
 #define ZQTOOLSUPPORT_H
 
+#include <functional>
+
 #include "ZQ_String.h"
 
 // Thrown for a command line (or response file) the program does not
@@ -32,12 +34,14 @@ ZQ_String ZQTool_OneLine(const ZQ_String& Text);
 class ZQ_Exception;
 ZQ_String ZQTool_Describe(const ZQ_Exception& Failure);
 
-// Moves the finished file Temporary over Final (which may exist), so that
-// Final is either the old file or the complete new one.
-void ZQTool_ReplaceFile(const ZQ_String& Temporary, const ZQ_String& Final);
+// The temporary name under which ZQTool_WriteFileSafely writes Final.
+ZQ_String ZQTool_GetTemporaryName(const ZQ_String& Final);
 
-// Deletes the file Name when it exists; never throws (a clean-up on the way
-// out of a failure must not hide it).
-void ZQTool_DeleteIfThere(const ZQ_String& Name) noexcept;
+// Calls Write with the temporary name of Final, then moves the finished
+// temporary file over Final (which may exist), so that Final is either the
+// old file or the complete new one. When anything throws, the temporary
+// file is deleted and the failure passes on.
+void ZQTool_WriteFileSafely(const ZQ_String& Final,
+                            const std::function<void(const ZQ_String& Temporary)>& Write);
 
 #endif

@@ -60,24 +60,17 @@ int Zip(int argc, char** argv) {
   if (argc != 4 || std::strcmp(argv[1], "-rP") != 0)
     throw ZQTool_UsageError{"usage: ZQZip -rP <archive> <pattern>"};
   const ZQ_String archive = ZQ_FileName(argv[2]).GetAbsolutePathName();
-  const ZQ_String temporary = archive + ".zqtmp";
-  std::vector<Member> members = ListMembers(argv[3], archive, temporary);
-  try {
-    {
-      ZQZip_Writer writer(temporary);
-      for (const Member& member : members) {
-        uint16_t date = 0, time = 0;
-        ZQZip_FileTimeToDos(member.LastWrite, date, time);
-        writer.AddEntry(ZQ_String(member.StoredName.data(), static_cast<int>(member.StoredName.size())),
-                        ZQ_LoadFileIntoString(member.Path), date, time);
-      }
-      writer.Finish();
+  const std::vector<Member> members = ListMembers(argv[3], archive, ZQTool_GetTemporaryName(archive));
+  ZQTool_WriteFileSafely(archive, [&members](const ZQ_String& Temporary) {
+    ZQZip_Writer writer(Temporary);
+    for (const Member& member : members) {
+      uint16_t date = 0, time = 0;
+      ZQZip_FileTimeToDos(member.LastWrite, date, time);
+      writer.AddEntry(ZQ_String(member.StoredName.data(), static_cast<int>(member.StoredName.size())),
+                      ZQ_LoadFileIntoString(member.Path), date, time);
     }
-    ZQTool_ReplaceFile(temporary, archive);
-  } catch (...) {
-    ZQTool_DeleteIfThere(temporary);
-    throw;
-  }
+    writer.Finish();
+  });
   return 0;
 }
 
