@@ -49,6 +49,9 @@ std::vector<Member> ListMembers(const ZQ_String& Pattern, const ZQ_String& Archi
     ZQ_String stored = ToSlashes(folder + entry.GetRelativeDirectory() + entry.GetFileName().GetFileName());
     members.push_back({std::string(stored.GetText(), stored.GetLength()), path, entry.LastWriteTime});
   }
+  if (members.size() > 0xFFFF)
+    throw ZQ_Exception("Archive Too Large", "An archive holds at most 65,535 entries; \"" + Pattern +
+                                                "\" matches more.");
   if (members.empty())
     throw ZQ_Exception("Nothing to Pack", "No file below the current folder matches \"" + Pattern + "\".");
   std::sort(members.begin(), members.end(),

@@ -83,6 +83,10 @@ ZQ_String Deflate(const ZQ_String& Data) {
 }
 
 ZQ_String Inflate(const ZQ_String& Packed, uint32_t Size, const ZQ_String& Name) {
+  // Deflate packs at most about 1032 bytes into one: a larger claim is damage
+  // (or a bomb), and must not size the buffer.
+  if (Size / 1032 > static_cast<uint32_t>(Packed.GetLength()) + 1)
+    ThrowInvalid("The entry \"" + Name + "\" claims more bytes than its data can hold.");
   ZQ_String out('\0', static_cast<int>(Size));
   z_stream stream;
   std::memset(&stream, 0, sizeof stream);
@@ -249,6 +253,8 @@ ZQ_String ZQZip_Reader::Extract(int Index) const {
   const uint32_t extraLength = local.Get(2);
   local.GetBytes(nameLength + extraLength);
   ZQ_String stored = local.GetBytes(entry.CompressedSize);
+  if (entry.Method == 0 && entry.Size != entry.CompressedSize)
+    ThrowInvalid("The stored entry \"" + entry.Name + "\" has two sizes.");
   ZQ_String data = entry.Method == 8 ? Inflate(stored, entry.Size, entry.Name) : stored;
   if (static_cast<uint32_t>(data.GetLength()) != entry.Size || ZQZip_Crc32(data) != entry.Crc)
     ThrowInvalid("The entry \"" + entry.Name + "\" fails its CRC check.");

@@ -228,12 +228,13 @@ TEST(ZQZip_Reader, DamagedArchivesAreRefused) {
   const struct {
     int at;  // byte to flip, from the start; -1 cuts the end record short
     const char* why;
-  } kCases[] = {{37, "deflated data"}, {0, "local header"}, {-1, "end record cut short"}};
+  } kCases[] = {{37, "deflated data"}, {0, "local header"}, {-1, "end record cut short"},
+                {good.Find("PK\1\2") + 27, "a size the data cannot hold"}};
   ZQZip_Reader(good).Extract(0);
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     ZQ_String bad = c.at < 0 ? good.GetLeft(good.GetLength() - 5) : good;
-    if (c.at >= 0) bad[c.at] = static_cast<char>(bad[c.at] ^ 0x55);
+    if (c.at >= 0) bad[c.at] = static_cast<char>(bad[c.at] ^ 0x75);
     EXPECT_THROW(ZQZip_Reader(bad).Extract(0), ZQ_Exception);
   }
 }
