@@ -37,6 +37,23 @@ void Put32(ZQ_String& Out, uint32_t Value) {
   Put16(Out, Value >> 16);
 }
 
+// The fields that a local header and a central directory record share, from
+// the version needed to the length of the (empty) extra field.
+void PutEntryFields(ZQ_String& Out, uint16_t Version, uint16_t Method, uint16_t DosDate,
+                    uint16_t DosTime, uint32_t Crc, uint32_t CompressedSize, uint32_t Size,
+                    uint16_t NameLength) {
+  Put16(Out, Version);
+  Put16(Out, 0);  // flags
+  Put16(Out, Method);
+  Put16(Out, DosTime);
+  Put16(Out, DosDate);
+  Put32(Out, Crc);
+  Put32(Out, CompressedSize);
+  Put32(Out, Size);
+  Put16(Out, NameLength);
+  Put16(Out, 0);  // extra field
+}
+
 // Reads little-endian numbers from a byte range, checking every read
 // against the range's end.
 class ByteReader {
@@ -149,31 +166,15 @@ void ZQZip_Writer::AddEntry(const ZQ_String& Name, const ZQ_String& Data, uint16
 
   ZQ_String header;
   Put32(header, kLocalHeaderSignature);
-  Put16(header, version);
-  Put16(header, 0);  // flags
-  Put16(header, method);
-  Put16(header, DosTime);
-  Put16(header, DosDate);
-  Put32(header, crc);
-  Put32(header, stored.GetLength());
-  Put32(header, Data.GetLength());
-  Put16(header, Name.GetLength());
-  Put16(header, 0);  // extra field
+  PutEntryFields(header, version, method, DosDate, DosTime, crc, stored.GetLength(), Data.GetLength(),
+                 Name.GetLength());
   header += Name;
 
   ZQ_String& central = CentralDirectory;
   Put32(central, kCentralHeaderSignature);
   Put16(central, 20);  // made by: MS-DOS, 2.0
-  Put16(central, version);
-  Put16(central, 0);
-  Put16(central, method);
-  Put16(central, DosTime);
-  Put16(central, DosDate);
-  Put32(central, crc);
-  Put32(central, stored.GetLength());
-  Put32(central, Data.GetLength());
-  Put16(central, Name.GetLength());
-  Put16(central, 0);  // extra field
+  PutEntryFields(central, version, method, DosDate, DosTime, crc, stored.GetLength(), Data.GetLength(),
+                 Name.GetLength());
   Put16(central, 0);  // comment
   Put16(central, 0);  // disk
   Put16(central, 0);  // internal attributes
