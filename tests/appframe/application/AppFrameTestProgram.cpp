@@ -23,6 +23,7 @@
 #include "ZQ_Exception.h"
 #include "ZQ_Functor.h"
 #include "ZQ_InitializationService.h"
+#include "ZQ_ReportError.h"
 #include "ZQ_StringStream.h"
 
 namespace {
@@ -89,6 +90,16 @@ bool Is(const char* Scenario) { return s_scenario.GetParameter() == ZQ_String(Sc
 
 void CloseApplication() { ZQF_GetApplication()->CloseApplicationCallback(); }
 void QuitFromElsewhere() { ZQLOW_WINUSER::PostQuitMessage(0); }
+// Opens nested loops down to depth 3, where it quits.
+void QuitFromDepth3() {
+  if (ZQF_GetApplication()->GetNumberMessageLoopsActive() >= 3) return QuitFromElsewhere();
+  ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&QuitFromDepth3), 0, false);
+  Log(ZQ_String("Step NestedLoop") + (ZQF_GetApplication()->PushMessageLoop() ? "Popped" : "Quit"));
+}
+void ReportAndClose() {
+  ZQ_ReportError("Test report", "Reported while the loop runs.", ZQ_ReportErrorLevel_Warning);
+  CloseApplication();
+}
 
 void SignalReady() {
   if (s_readyEvent.GetParameter().IsEmpty()) return;
@@ -124,8 +135,9 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
     if (Stage == 7 && (Is("close") || Is("resource1") || Is("busy"))) {
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&CloseApplication), 0, true);
     }
-    if (Stage == 7 && Is("quit")) {
-      ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&QuitFromElsewhere), 0, true);
+    if (Stage == 7 && (Is("quit") || Is("quitdeep") || Is("report"))) {
+      void (*action)() = Is("quit") ? &QuitFromElsewhere : Is("report") ? &ReportAndClose : &QuitFromDepth3;
+      ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(action), 0, true);
     }
   }
 
