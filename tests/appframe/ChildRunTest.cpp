@@ -146,6 +146,7 @@ TEST(AppFrameTestProgram, ExitCodeAndReportFollowHowTheRunEnded) {
       {"resource1", 0, "", "Stage 1 loaded a bitmap of 32 x 32"},
       // A quit from elsewhere: the window is closed after the loop.
       {"quit", 0, "", "Step MainMessageLoopEnded\nStage 8 GDI+ 1\nStage 9 GDI+ 1\n"},
+      {"destroy", 0, "", "Step MainMessageLoopEnded\nStage 8 GDI+ 1\nStage 9 GDI+ 1\n"},
       {"quitdeep", 0, "", "Step NestedLoopQuit\nStep NestedLoopQuit\nStep MainMessageLoopEnded\nStage 8"},
       // While the loop runs, reported errors go to the log.
       {"report", 0, "", "\n\n\nError Occurred\nName = 'Test report'\nDescription = 'Reported while "

@@ -145,11 +145,4 @@ TEST_F(SettingsPluginTest, FailedSaveIsLoggedAndLeavesTheOldFile) {
   EXPECT_NE(mark.Since().find("Settings not saved: "), std::string::npos);
 }
 
-TEST_F(SettingsPluginTest, ASecondPluginFailsItsAssertion) {
-  ScratchSettingsPlugin first;
-  std::unique_ptr<ScratchSettingsPlugin> second;
-  EXPECT_TRUE(FailedOn(FailureOf([&] { second.reset(new ScratchSettingsPlugin); }),
-                       "AppConfigRegPluginInstance == NULL"));
-}
-
 }  // namespace

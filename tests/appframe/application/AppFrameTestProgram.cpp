@@ -12,6 +12,7 @@
 #include "ZQF_Application.h"
 #include "ZQF_ApplicationMetrics.h"
 #include "ZQF_LabelGlyph.h"
+#include "ZQF_Window.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
 #include "ZQIMG_Gdiplus.h"
@@ -96,6 +97,10 @@ void QuitFromDepth3() {
   ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&QuitFromDepth3), 0, false);
   Log(ZQ_String("Step NestedLoop") + (ZQF_GetApplication()->PushMessageLoop() ? "Popped" : "Quit"));
 }
+// Destroys the main window behind the framework's back.
+void DestroyMainWindow() {
+  ZQLOW_WINUSER::DestroyWindow(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle());
+}
 void ReportAndClose() {
   ZQ_ReportError("Test report", "Reported while the loop runs.", ZQ_ReportErrorLevel_Warning);
   CloseApplication();
@@ -135,8 +140,11 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
     if (Stage == 7 && (Is("close") || Is("resource1") || Is("busy"))) {
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&CloseApplication), 0, true);
     }
-    if (Stage == 7 && (Is("quit") || Is("quitdeep") || Is("report"))) {
-      void (*action)() = Is("quit") ? &QuitFromElsewhere : Is("report") ? &ReportAndClose : &QuitFromDepth3;
+    if (Stage == 7 && (Is("quit") || Is("quitdeep") || Is("report") || Is("destroy"))) {
+      void (*action)() = Is("quit")     ? &QuitFromElsewhere
+                         : Is("report") ? &ReportAndClose
+                         : Is("destroy") ? &DestroyMainWindow
+                                         : &QuitFromDepth3;
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(action), 0, true);
     }
   }
