@@ -94,6 +94,10 @@ TEST_F(ApplicationWindowTest, ShowCommandChoosesTheWindowState) {
     EXPECT_EQ(::IsIconic(window) != FALSE, c.iconic);
     EXPECT_EQ(::IsWindowVisible(window) != FALSE, c.visible);
   }
+  // A parse sets only the flags it meets: later tests want the flag off.
+  RunStages(8, 13);
+  UseCommandLine("StageTestProgram.exe -hidden-");
+  ASSERT_EQ(RunStages(1, 7).failedStage, 0);
 }
 
 TEST_F(ApplicationWindowTest, SetClientTakesTheDefaultClientsPlaceAndFocusOnce) {
