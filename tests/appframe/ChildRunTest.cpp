@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,19 +69,6 @@ ChildRun RunTestProgram(const std::string& Arguments, void (*WhileRunning)() = n
   return run;
 }
 
-// The log's lines that name a step or a stage.
-std::vector<std::string> StepsAndStages(const std::string& Log) {
-  std::vector<std::string> lines;
-  std::istringstream in(Log);
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("Step ", 0) == 0 || line.rfind("Stage ", 0) == 0 ||
-        line.rfind("Application stage ", 0) == 0) {
-      lines.push_back(line);
-    }
-  }
-  return lines;
-}
-
 bool Contains(const std::string& Text, const std::string& Part) {
   return Text.find(Part) != std::string::npos;
 }
@@ -102,7 +88,9 @@ TEST(AppFrameTestProgram, RunPassesEveryStepAndStageInOrderAndWritesItsSettings)
       "Stage 8 GDI+ 1", "Stage 9 GDI+ 1", "Step MainMessageLoopEnded", "Step PostRunMessageLoop",
       "Step DeinitializeInstance", "Stage 10 GDI+ 1", "Stage 11 GDI+ 1", "Stage 12 GDI+ 1",
       "Stage 13 GDI+ 1", "Application stage 13 GDI+ 0", "Step ExitInstance"};
-  EXPECT_EQ(StepsAndStages(run.log), expected);
+  std::string lines;
+  for (const std::string& line : expected) lines += line + "\n";
+  EXPECT_TRUE(Contains(run.log, "\n" + lines)) << run.log;
   EXPECT_TRUE(Contains(run.log, "End of Debugging Log"));
   EXPECT_TRUE(Contains(Bytes(Beside("AppFrameTestProgram.cfg")), "<int key='ExecutionCount'>1</int>"));
 }
