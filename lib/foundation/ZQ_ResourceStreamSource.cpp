@@ -40,10 +40,16 @@ bool NameMatches(const BYTE* Root, const IMAGE_RESOURCE_DIRECTORY_ENTRY& Entry, 
 // directory finds it; the result is the data entry, which is what an HRSRC
 // of a loaded module points at.
 HRSRC FindByWalkingDirectory(HMODULE Module, const ZQ_String& Name, LPCSTR Type) {
-  if (!Module || !IS_INTRESOURCE(Type)) return nullptr;
+  // Only a module mapped as an image: one loaded as a data file (its handle
+  // has a low bit set) keeps the file's layout, where addresses differ.
+  if (!Module || (reinterpret_cast<ULONG_PTR>(Module) & 3) != 0 || !IS_INTRESOURCE(Type)) {
+    return nullptr;
+  }
   const BYTE* base = reinterpret_cast<const BYTE*>(Module);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  if (dos->e_magic != IMAGE_DOS_SIGNATURE) return nullptr;
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  if (nt->Signature != IMAGE_NT_SIGNATURE) return nullptr;
   const IMAGE_DATA_DIRECTORY& resources =
       nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE];
   if (!resources.VirtualAddress) return nullptr;
