@@ -13,6 +13,7 @@
 #include "ZQF_ApplicationMetrics.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Window.h"
+#include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
 #include "ZQIMG_Gdiplus.h"
@@ -101,7 +102,19 @@ void QuitFromDepth3() {
 void DestroyMainWindow() {
   ZQLOW_WINUSER::DestroyWindow(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle());
 }
+// The error box a report shows is answered as a user would, by Enter. Its
+// window is any but the main window.
+void CALLBACK PressEnterInTheBox(HWND, UINT, UINT_PTR TimerID, DWORD) {
+  ZQLOW_WINUSER::KillTimer(nullptr, TimerID);
+  for (auto i = ZQF_Window::GetCurrentWindowsIterator(); i.IsValid(); i.Advance()) {
+    if (*i == ZQF_GetApplication()->GetMainWindow()) continue;
+    const HWND box = (*i)->GetWindowHandle();
+    ZQLOW_WINUSER::PostMessageA(box, WM_KEYDOWN, VK_RETURN, 1);
+    ZQLOW_WINUSER::PostMessageA(box, WM_KEYUP, VK_RETURN, 0xC0000001);
+  }
+}
 void ReportAndClose() {
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 300, &PressEnterInTheBox);
   ZQ_ReportError("Test report", "Reported while the loop runs.", ZQ_ReportErrorLevel_Warning);
   CloseApplication();
 }
@@ -127,7 +140,7 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
     if (Stage == 3) ThrowAsAsked();
     if (Stage == 4) {
       ZQF_GetApplication()->SetClient(
-          new ZQF_StoredLabelGlyph("The framework's test program: no dialogs yet."));
+          new ZQF_StoredLabelGlyph("The framework's test program."));
       ZQF_GetApplication()->AddTitleText(1, "Test");
     }
     if (Stage == 6) SignalReady();
@@ -161,9 +174,9 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
 class TestProgramPersonality : public ZQF_PLUGIN_ApplicationPersonality {
  public:
   void RegisterPlugins() override {
-    // MAIN MENU: the main-menu plug-in (ZQF_PLUGIN_AppMainMenuPlugin, from
-    // ZQF_PLUGIN_AppMainMenu.h) is registered here, first, as in the
-    // application.
+    // The menu first, as in the application: the settings are loaded at
+    // stage 2 after the menu is built.
+    Register(new ZQF_PLUGIN_AppMainMenuPlugin);
     Register(new ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin);
     Register(new ScriptPlugin);
   }
