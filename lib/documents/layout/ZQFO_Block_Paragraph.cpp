@@ -2,6 +2,7 @@
 
 void ZQFO_Block_Paragraph::AddFlowObjectAtMark(ZQFO_FlowObject* Object) {
   Objects.emplace(Objects.begin() + Mark, Object);
+  DropCaches();
 }
 
 std::vector<ZQFO_FlowObject*> ZQFO_Block_Paragraph::GetObjectsSinceMark() const {
@@ -11,5 +12,6 @@ std::vector<ZQFO_FlowObject*> ZQFO_Block_Paragraph::GetObjectsSinceMark() const 
 }
 
 void ZQFO_Block_Paragraph::PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) {
+  ZQFO_Block::PerformFieldFixups(Dictionary);
   for (auto& object : Objects) object->PerformFieldFixups(Dictionary);
 }

@@ -16,7 +16,10 @@ class ZQFO_Block_Paragraph : public ZQFO_Block {
       : ZQFO_Block(Context, Options) {}
 
   // Appends Object; the paragraph owns it.
-  void AddFlowObject(ZQFO_FlowObject* Object) { Objects.emplace_back(Object); }
+  void AddFlowObject(ZQFO_FlowObject* Object) {
+    Objects.emplace_back(Object);
+    DropCaches();
+  }
   // Remembers the current end of the chain.
   void SetMark() { Mark = static_cast<long>(Objects.size()); }
   // Puts the mark back where GetMark found it (a nested bullet moved it).
