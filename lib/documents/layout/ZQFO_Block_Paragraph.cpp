@@ -1,7 +1,19 @@
 #include "ZQFO_Block_Paragraph.h"
 
+void ZQFO_Block_Paragraph::LinkAround(size_t Index) {
+  if (Index > 0) Objects[Index - 1]->Next = Objects[Index].get();
+  Objects[Index]->Next = Index + 1 < Objects.size() ? Objects[Index + 1].get() : nullptr;
+}
+
+void ZQFO_Block_Paragraph::AddFlowObject(ZQFO_FlowObject* Object) {
+  Objects.emplace_back(Object);
+  LinkAround(Objects.size() - 1);
+  DropCaches();
+}
+
 void ZQFO_Block_Paragraph::AddFlowObjectAtMark(ZQFO_FlowObject* Object) {
   Objects.emplace(Objects.begin() + Mark, Object);
+  LinkAround(static_cast<size_t>(Mark));
   DropCaches();
 }
 

@@ -456,7 +456,7 @@ void ZQFO_DocumentParser::ProcessImgElement(const ZQXML_Node& Element, ZQFO_Bloc
       transformation.AddPair(backgroundKey, options->BackgroundColor);
       transformation.AddPair(textKey, options->TextColor);
     }
-    Paragraph.AddFlowObject(new ZQFO_FlowObject_Img(Context, options, uri, resample, transformation, size));
+    Paragraph.AddFlowObject(new ZQFO_FlowObject_Img(Context, options, uri, size, resample, transformation));
   }
   LastTextEnding = ZQFO_TextEnding_Word;
 }
@@ -491,7 +491,7 @@ void ZQFO_DocumentParser::ProcessBulletElement(const ZQXML_Node& Element, ZQFO_B
     else if (object.SpaceAfter == 0)
       object.SpaceAfter = 1;
     sum += object.ComputeWidthLimits().X;
-    if (i + 1 < content.size()) sum += object.GetSpaceAfterWidth(content[i + 1]);
+    if (i + 1 < content.size()) sum += object.GetTrailingEscapement();
   }
   const double remaining = width - sum > 0 ? width - sum : 0;
   const double gap = remaining < 2.5 ? remaining : 2.5;

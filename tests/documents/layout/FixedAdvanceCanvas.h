@@ -12,6 +12,7 @@
 
 #include "DocumentsTestSupport.h"
 #include "ZQCG_Line.h"
+#include "ZQFO_DistributionContext.h"
 
 class FixedAdvanceCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
  public:
@@ -68,6 +69,47 @@ class FixedAdvanceCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas
     d.Text = std::to_string(Line.GetNumPoints());
     Log.push_back(d);
   }
+};
+
+// A distribution context over the fixed-advance canvas, and options for it.
+struct FixedLayout {
+  FixedLayout()
+      : Context(Canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), true, "Fixed", false,
+                Stylesheet) {}
+  struct Settings {
+    double FontHeight = 10;
+    long Justification = 0;
+    double LineSpacing = 1;
+    long VerticalAlignment = 0;
+    long Underline = 0;
+    const char* Link = "";
+    const char* Typeface = nullptr;
+    const char* Id = nullptr;
+  };
+  ZQFO_FormattingOptions Options(const Settings& S) {
+    ZQFO_FormattingOptionsFactory& factory = Context.OptionsFactory;
+    factory.PushCurrentOptionsStack();
+    if (S.Typeface) factory.SetFontTypeface(S.Typeface, false);
+    factory.SetFontHeight(S.FontHeight, false);
+    factory.SetLineJustification(S.Justification, false);
+    factory.SetLineSpacing(S.LineSpacing, false);
+    factory.SetLineVerticalAlignment(S.VerticalAlignment, false);
+    factory.SetFontUnderline(S.Underline, false);
+    factory.SetLinkTarget(S.Link, false);
+    if (S.Id) factory.AppendId(S.Id);
+    const ZQFO_FormattingOptions options = factory.GetFormattingOptions();
+    factory.PopCurrentOptionsStack();
+    return options;
+  }
+  ZQFO_FormattingOptions Options(double FontHeight = 10) {
+    Settings s;
+    s.FontHeight = FontHeight;
+    return Options(s);
+  }
+
+  FixedAdvanceCanvas Canvas;
+  ZQFO_Stylesheet Stylesheet;
+  ZQFO_DistributionContext Context;
 };
 
 #endif
