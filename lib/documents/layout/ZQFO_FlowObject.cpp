@@ -179,7 +179,11 @@ ZQ_Point<long> ZQFO_FlowObject_Img::GetDisplayedImageSizeInPixels(double WidthMm
   const double h = std::max(1.0, std::ceil(FiniteOrZero(HeightMm * perMm.Y) - 0.5));
   const double ratio = std::max(info.Size.Y / h, info.Size.X / w);
   if (!(ratio > 1.01)) return {0, 0};
-  return {static_cast<long>(w), static_cast<long>(h)};
+  // A box far wider than the image but lower (or the reverse) reduces one
+  // side only: the other keeps the image's pixels, which the canvas
+  // stretches, instead of a pixel count that overflows.
+  return {static_cast<long>(std::min(w, std::max(1.0, static_cast<double>(info.Size.X)))),
+          static_cast<long>(std::min(h, std::max(1.0, static_cast<double>(info.Size.Y))))};
 }
 
 void ZQFO_FlowObject_Img::AddRenderObject(ZQFO_ContentArea& Area, const ZQ_Rectangle<double>& Rectangle) {

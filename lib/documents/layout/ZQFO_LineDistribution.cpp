@@ -70,8 +70,9 @@ void ZQFO_Line::ComputeAllocatedWidth() {
     info.AllocatedWidth = info.MinimumWidth;
   }
   if (totalFlex > 1e-05 && RemainingWidth > 1e-05) {
-    const double give = std::min(RemainingWidth, totalFlex);
-    for (FlowObjectInfoType& info : Infos) info.AllocatedWidth += info.Flex * give / totalFlex;
+    // The share first: flex times give may overflow for huge boxes.
+    const double share = std::min(RemainingWidth, totalFlex) / totalFlex;
+    for (FlowObjectInfoType& info : Infos) info.AllocatedWidth += info.Flex * share;
   }
 }
 
@@ -326,10 +327,10 @@ void ZQFO_LineDistribution::ComputeExtraVerticalAllocation(double H, std::vector
   }
   const double spare = H - MinimumHeight;
   if (!(spare >= 1e-05 && totalFlex >= 1e-05)) return;
-  const double give = std::min(spare, totalFlex);
+  const double share = std::min(spare, totalFlex) / totalFlex;
   for (size_t i = 0; i < Lines.size(); ++i) {
     const ZQ_Point<double> heights = Lines[i]->GetHeightLimits();
-    Extra[i] = (heights.Y - heights.X) * give / totalFlex;
+    Extra[i] = (heights.Y - heights.X) * share;
   }
 }
 

@@ -148,6 +148,7 @@ TEST(ZQFO_FlowObject, BoxesFollowTheirAspectAndImagesReduceOnlyBeyondOnePercent)
       {"exactly 1 % larger: its own pixels", 25, 2.5, {0, 0}},
       {"just over 1 %: reduced", 24.75, 2.5, {99, 10}},
       {"at least one pixel", 0, 0, {1, 1}},
+      {"a wide low box reduces the height only", 1000, 0.25, {101, 1}},
       {"a huge box never overflows", 1e300, 1e300, {0, 0}},
       {"NaN counts as nothing", kNaN, kNaN, {1, 1}},
   };
