@@ -72,7 +72,9 @@ double ZQFO_FlowObject::GetTrailingEscapement() const {
 ZQ_Point<double> ZQFO_FlowObject_Text::GetWidthLimits(double) {
   if (Width < 0) {
     ZQPIC_Canvas& canvas = Context.GetCanvas();
-    canvas.SetFont(Options->Font);
+    // Realising a font costs a cache look-up and a metrics conversion; the
+    // words of a paragraph mostly share one.
+    if (!(canvas.GetGraphicsState().Font == Options->Font)) canvas.SetFont(Options->Font);
     Width = Length(canvas.GetTextSizeInMillimeters(Text).X);
   }
   return {Width, Width};

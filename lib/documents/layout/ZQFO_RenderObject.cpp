@@ -56,7 +56,7 @@ void ZQFO_RenderObject::Render(ZQPIC_Canvas& Canvas, double DX, double DY) {
 void ZQFO_RenderObject::CollectWordInfo(ZQ_Array<ZQFO_WordInfo>&, long&, double, double) {}
 
 void ZQFO_RenderObject_Text::Render(ZQPIC_Canvas& Canvas, double DX, double DY) {
-  Canvas.SetFont(Options->Font);
+  if (!(Canvas.GetGraphicsState().Font == Options->Font)) Canvas.SetFont(Options->Font);
   Canvas.SetTextColor(Options->TextColor);
   Canvas.CanvasDraw(Text, {X + DX, Y + DY + Options->FontMetrics.Height});
 }
