@@ -35,15 +35,8 @@ ZQFO_BoxSize Box(double MinX, double MinY, double MaxX, double MaxY, double Aspe
   return size;
 }
 
-// A PNG of Width x Height pixels in the temporary folder, as a file URI.
 ZQ_URI WriteImage(long Width, long Height, const char* Name) {
-  ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory();
-  path += Name;
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(path), ZQIMG_Image(Width, Height, 24));
-  std::string uri = "file:" + std::string(path.GetText());
-  for (char& c : uri)
-    if (c == '\\') c = '/';
-  return ZQ_URI(uri.c_str());
+  return TemporaryImageURI(ZQIMG_Image(Width, Height, 24), Name);
 }
 
 std::string Html(FixedLayout& Layout, ZQFO_FlowObject& Object, long Stage) {

@@ -117,11 +117,7 @@ ZQ_URI KeyedImage() {
       row[3 * x] = c.GetBlue(), row[3 * x + 1] = c.GetGreen(), row[3 * x + 2] = c.GetRed();
     }
   }
-  const ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory() + "ZQFO_Keyed.png";
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(path), image);
-  std::string uri = "file:" + std::string(path.GetText());
-  std::replace(uri.begin(), uri.end(), '\\', '/');
-  return ZQ_URI(uri.c_str());
+  return TemporaryImageURI(image, "ZQFO_Keyed.png");
 }
 
 const char kText[] =

@@ -126,16 +126,12 @@ void Exercise(unsigned Seed, const ZQ_URI& Image) {
 // Hostile chains break, distribute, split, draw and export without a fault
 // or a length that is not finite. ZQFO_LINE_FUZZ_SEEDS=N runs N seeds.
 TEST(ZQFO_LineDistribution, HostileChainsLayOutWithFiniteResults) {
-  ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory() + "ZQFO_FuzzImage.png";
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(path), ZQIMG_Image(30, 20, 24));
-  std::string uri = "file:" + std::string(path.GetText());
-  for (char& c : uri)
-    if (c == '\\') c = '/';
+  const ZQ_URI image = TemporaryImageURI(ZQIMG_Image(30, 20, 24), "ZQFO_FuzzImage.png");
   const char* extra = std::getenv("ZQFO_LINE_FUZZ_SEEDS");
   const unsigned numSeeds = extra ? static_cast<unsigned>(std::atoi(extra)) : 3;
   for (unsigned seed = 1; seed <= numSeeds; ++seed) {
     try {
-      Exercise(seed, ZQ_URI(uri.c_str()));
+      Exercise(seed, image);
     } catch (const ZQ_Exception& e) {
       FAIL() << "seed " << seed << ": " << e.GetName().GetText() << ": " << e.GetDescription().GetText();
     }

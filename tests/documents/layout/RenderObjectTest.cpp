@@ -175,14 +175,8 @@ TEST(ZQFO_RenderObject, TheBaseIsACrossedBoxAndTheErrorBoxCentresItsImage) {
 
 TEST(ZQFO_RenderObject, ImagesFillTheirBoxAndPicturesLayOutOnceInASection) {
   FixedAdvanceCanvas canvas;
-  ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory();
-  path += "ZQFO_RenderObjectTest.png";
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(path), ZQIMG_Image(40, 20, 24));
-  std::string uri = "file:" + std::string(path.GetText());
-  for (char& c : uri)
-    if (c == '\\') c = '/';
   ZQFO_RenderObject_Img image(FixedOptions(canvas), 4, 6, 20, 10, ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache),
-                              ZQ_URI(uri.c_str()), ZQ_Point<long>(0, 0), ZQIMG_ColorTransformation());
+                              TemporaryImageURI(ZQIMG_Image(40, 20, 24), "ZQFO_RenderObjectTest.png"), ZQ_Point<long>(0, 0), ZQIMG_ColorTransformation());
   image.Render(canvas, 1, 1);
   ASSERT_EQ(canvas.Log.size(), 1u);
   EXPECT_DOUBLE_EQ(canvas.Log[0].Box.X, 5);
