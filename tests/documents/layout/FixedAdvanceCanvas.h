@@ -1,18 +1,22 @@
-// FixedAdvanceCanvas.h: a canvas over a memory image whose fonts have fixed
-// advances, so layout results are exact: at h points every character, blank
+// FixedAdvanceCanvas.h: the layout tests' ground. A canvas over a memory
+// image whose fonts have fixed advances, so layout results are exact: at h points every character, blank
 // included, is 0.2h mm wide; Height 0.5h, Ascent 0.4h, Descent 0.1h,
 // InternalLeading 0.1h and ExternalLeading 0.05h mm. It records every text,
 // image and polyline with its placed box instead of drawing it, and counts
-// text measurements.
+// text measurements. Also a distribution context with options on any canvas
+// and a chain of flow objects.
 #ifndef FIXED_ADVANCE_CANVAS_H
 #define FIXED_ADVANCE_CANVAS_H
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "DocumentsTestSupport.h"
 #include "ZQCG_Line.h"
 #include "ZQFO_DistributionContext.h"
+#include "ZQFO_FlowObject.h"
 
 class FixedAdvanceCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
  public:
@@ -66,15 +70,14 @@ class FixedAdvanceCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas
       x0 = std::min(x0, p.X), y0 = std::min(y0, p.Y), x1 = std::max(x1, p.X), y1 = std::max(y1, p.Y);
     }
     d.Box = {x0, y0, x1 - x0, y1 - y0};
-    d.Text = std::to_string(Line.GetNumPoints());
     Log.push_back(d);
   }
 };
 
-// A distribution context over the fixed-advance canvas, and options for it.
-struct FixedLayout {
-  FixedLayout()
-      : Context(Canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), true, "Fixed", false,
+// A distribution context over a canvas, and options made by its factory.
+struct LayoutOn {
+  explicit LayoutOn(ZQPIC_Canvas& Canvas)
+      : Context(Canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), true, "Layout", false,
                 Stylesheet) {}
   struct Settings {
     double FontHeight = 10;
@@ -84,21 +87,18 @@ struct FixedLayout {
     long Underline = 0;
     const char* Link = "";
     const char* Typeface = nullptr;
-    const char* Id = nullptr;
+    ZQR_Color TextColor = ZQR_Color_Black;
   };
   ZQFO_FormattingOptions Options(const Settings& S) {
-    ZQFO_FormattingOptionsFactory& factory = Context.OptionsFactory;
-    factory.PushCurrentOptionsStack();
-    if (S.Typeface) factory.SetFontTypeface(S.Typeface, false);
-    factory.SetFontHeight(S.FontHeight, false);
-    factory.SetLineJustification(S.Justification, false);
-    factory.SetLineSpacing(S.LineSpacing, false);
-    factory.SetLineVerticalAlignment(S.VerticalAlignment, false);
-    factory.SetFontUnderline(S.Underline, false);
-    factory.SetLinkTarget(S.Link, false);
-    if (S.Id) factory.AppendId(S.Id);
-    const ZQFO_FormattingOptions options = factory.GetFormattingOptions();
-    factory.PopCurrentOptionsStack();
+    ZQFO_FormattingOptionsFactory& f = Context.OptionsFactory;
+    f.PushCurrentOptionsStack();
+    if (S.Typeface) f.SetFontTypeface(S.Typeface, false);
+    f.SetFontHeight(S.FontHeight, false), f.SetLineJustification(S.Justification, false);
+    f.SetLineSpacing(S.LineSpacing, false), f.SetLineVerticalAlignment(S.VerticalAlignment, false);
+    f.SetFontUnderline(S.Underline, false), f.SetLinkTarget(S.Link, false), f.SetTextColor(S.TextColor, false);
+    f.SetBackgroundColor(ZQR_Color(0, 0, 255), false);
+    const ZQFO_FormattingOptions options = f.GetFormattingOptions();
+    f.PopCurrentOptionsStack();
     return options;
   }
   ZQFO_FormattingOptions Options(double FontHeight = 10) {
@@ -106,10 +106,37 @@ struct FixedLayout {
     s.FontHeight = FontHeight;
     return Options(s);
   }
-
-  FixedAdvanceCanvas Canvas;
   ZQFO_Stylesheet Stylesheet;
   ZQFO_DistributionContext Context;
+};
+
+struct FixedCanvasHolder {
+  FixedAdvanceCanvas Canvas;
+};
+struct FixedLayout : FixedCanvasHolder, LayoutOn {
+  FixedLayout() : LayoutOn(Canvas) {}
+};
+
+// Flow objects linked in order, owned here.
+struct Chain {
+  std::vector<std::unique_ptr<ZQFO_FlowObject>> Objects;
+  ZQFO_FlowObject* Add(ZQFO_FlowObject* Object, long BreakAfter = 0, long SpaceAfter = 0) {
+    Object->WordBreakAfter = BreakAfter;
+    Object->SpaceAfter = SpaceAfter;
+    if (!Objects.empty()) Objects.back()->Next = Object;
+    Objects.emplace_back(Object);
+    return Object;
+  }
+  // Words separated by blanks, each a text of Options.
+  void AddWords(ZQFO_DistributionContext& Context, const std::string& Text, const ZQFO_FormattingOptions& Options) {
+    for (size_t at = 0; at < Text.size();) {
+      const size_t end = std::min(Text.find(' ', at), Text.size());
+      Add(new ZQFO_FlowObject_Text(Context, Options, Text.substr(at, end - at).c_str()));
+      at = end + 1;
+    }
+  }
+  ZQFO_FlowObject* First() const { return Objects.empty() ? nullptr : Objects.front().get(); }
+  ZQFO_FlowObject* Last() const { return Objects.empty() ? nullptr : Objects.back().get(); }
 };
 
 #endif

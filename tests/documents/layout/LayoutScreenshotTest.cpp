@@ -14,31 +14,33 @@
 #include "ZQFO_StandardColorKeys.h"
 #include "ZQIMGIO.h"
 #include "ZQ_FileUtils.h"
-#include "model/LayoutTestSupport.h"
+#include "FixedAdvanceCanvas.h"
 
 namespace {
 
 // A canvas over a 24-bit image of WidthMm x HeightMm at PixelsPerMm.
-struct ImageCanvas {
-  ImageCanvas(double WidthMm, double HeightMm, double PixelsPerMm)
+struct ImageHolder {
+  ImageHolder(double WidthMm, double HeightMm, double PixelsPerMm)
       : Image(std::lround(WidthMm * PixelsPerMm), std::lround(HeightMm * PixelsPerMm), 24),
         DC(nullptr, Image.GetHBITMAP()),
-        Canvas(DC.GetHDC(), ZQ_Rectangle<long>(0, 0, Image.GetWidth(), Image.GetHeight()), 3, {WidthMm, HeightMm}),
-        Context(Canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), true, "Shot", false,
-                Stylesheet) {
+        Canvas(DC.GetHDC(), ZQ_Rectangle<long>(0, 0, Image.GetWidth(), Image.GetHeight()), 3, {WidthMm, HeightMm}) {
     Canvas.Initialize();
     Canvas.Clear(ZQR_Color_White);
   }
-  ZQFO_FormattingOptions Options(const char* Face, double Points, long Justification = 0, long Alignment = 0,
-                                 long Underline = 0, const char* Link = "") {
-    ZQFO_FormattingOptionsFactory& f = Context.OptionsFactory;
-    f.PushCurrentOptionsStack();
-    f.SetFontTypeface(Face, false), f.SetFontHeight(Points, false), f.SetLineJustification(Justification, false);
-    f.SetLineVerticalAlignment(Alignment, false), f.SetFontUnderline(Underline, false), f.SetLinkTarget(Link, false);
-    if (Underline) f.SetTextColor(ZQR_Color(0, 0, 192), false);
-    const ZQFO_FormattingOptions options = f.GetFormattingOptions();
-    f.PopCurrentOptionsStack();
-    return options;
+  ZQIMG_Image Image;
+  ZQR_MemoryDC DC;
+  ZQPIC_DeviceContextCanvas Canvas;
+};
+
+struct ImageCanvas : ImageHolder, LayoutOn {
+  ImageCanvas(double WidthMm, double HeightMm, double PixelsPerMm)
+      : ImageHolder(WidthMm, HeightMm, PixelsPerMm), LayoutOn(Canvas) {}
+  ZQFO_FormattingOptions Font(const char* Face, double Points, long Justification = 0, long Alignment = 0,
+                              const char* Link = "") {
+    Settings s;
+    s.Typeface = Face, s.FontHeight = Points, s.Justification = Justification, s.VerticalAlignment = Alignment;
+    s.Link = Link, s.Underline = *Link ? 1 : 0, s.TextColor = *Link ? ZQR_Color(0, 0, 192) : ZQR_Color_Black;
+    return Options(s);
   }
   void Save(const char* Name) {
     GdiFlush();
@@ -50,38 +52,18 @@ struct ImageCanvas {
     CreateDirectoryA(folder.c_str(), nullptr);
     ZQIMGIO_SaveToFile_PNG(ZQ_FileName((folder + "\\" + Name).c_str()), Image);
   }
-  ZQIMG_Image Image;
-  ZQR_MemoryDC DC;
-  ZQPIC_DeviceContextCanvas Canvas;
-  ZQFO_Stylesheet Stylesheet;
-  ZQFO_DistributionContext Context;
 };
 
-// Flow objects linked in order, owned here.
-struct Chain {
-  std::vector<std::unique_ptr<ZQFO_FlowObject>> Objects;
-  void Add(ZQFO_FlowObject* Object, long SpaceAfter = 0) {
-    Object->SpaceAfter = SpaceAfter;
-    if (!Objects.empty()) Objects.back()->Next = Object;
-    Objects.emplace_back(Object);
-  }
-  void AddWords(ZQFO_DistributionContext& Context, const std::string& Text, const ZQFO_FormattingOptions& Options) {
-    for (size_t at = 0; at < Text.size();) {
-      const size_t end = std::min(Text.find(' ', at), Text.size());
-      Add(new ZQFO_FlowObject_Text(Context, Options, Text.substr(at, end - at).c_str()));
-      at = end + 1;
-    }
-  }
-  // Lays the chain out into a new area at (X, Y, W, H) of Page and draws it.
-  void Draw(ImageCanvas& Shot, const ZQFO_FormattingOptions& Options, double X, double Y, double W, double H) {
-    ZQFO_LineDistribution lines(Shot.Context, Options, W, Objects.front().get(), Objects.back().get(),
-                                ZQFO_LineDistribution::Portion_Whole, false);
-    ZQFO_ContentArea area(nullptr, X, Y, W, H, 0);
-    lines.Distribute(area);
-    Shot.Context.PerformPageRefFixups();
-    area.Render(Shot.Canvas, 0, 0, 0);
-  }
-};
+// Lays Objects out into a new area at (X, Y, W, H) and draws it.
+void Draw(ImageCanvas& Shot, const Chain& Objects, const ZQFO_FormattingOptions& Options, double X, double Y,
+          double W, double H) {
+  ZQFO_LineDistribution lines(Shot.Context, Options, W, Objects.First(), Objects.Last(),
+                              ZQFO_LineDistribution::Portion_Whole, false);
+  ZQFO_ContentArea area(nullptr, X, Y, W, H, 0);
+  lines.Distribute(area);
+  Shot.Context.PerformPageRefFixups();
+  area.Render(Shot.Canvas, 0, 0, 0);
+}
 
 // Draws a diamond and its name in the section's colours after laying out.
 class DiamondPicture : public ZQPIC_Picture, public ZQFO_Picture_EarlyLayoutInterface {
@@ -135,40 +117,40 @@ ZQFO_BoxSize Box(double W, double H) {
 TEST(ZQFO_LineDistribution, Screenshot_LineLayoutOfRealFonts) {
   ImageCanvas shot(250, 80, 150 / 25.4);
   for (long j = 0; j < 4; ++j) {
-    const ZQFO_FormattingOptions options = shot.Options("Arial", 11, j);
+    const ZQFO_FormattingOptions options = shot.Font("Arial", 11, j);
     Chain chain;
     chain.AddWords(shot.Context, kText, options);
-    chain.Draw(shot, options, 3 + 62 * j, 30, 56, 48);
+    Draw(shot, chain, options, 3 + 62 * j, 30, 56, 48);
   }
-  const ZQFO_FormattingOptions plain = shot.Options("Arial", 11);
-  const ZQFO_FormattingOptions linked = shot.Options("Arial", 11, 0, 0, 1, "help:topic");
+  const ZQFO_FormattingOptions plain = shot.Font("Arial", 11);
+  const ZQFO_FormattingOptions linked = shot.Font("Arial", 11, 0, 0, "help:topic");
   Chain row;
   row.AddWords(shot.Context, "See", plain);
   row.AddWords(shot.Context, "the linked topic", linked);
   row.AddWords(shot.Context, "and E = mc", plain);
   row.Objects.back()->SpaceAfter = 2;
-  row.Add(new ZQFO_FlowObject_Text(shot.Context, shot.Options("Arial", 7, 0, 1), "2"));
+  row.Add(new ZQFO_FlowObject_Text(shot.Context, shot.Font("Arial", 7, 0, 1), "2"));
   row.AddWords(shot.Context, "or H", plain);
   row.Objects.back()->SpaceAfter = 2;
-  row.Add(new ZQFO_FlowObject_Text(shot.Context, shot.Options("Arial", 7, 0, 2), "2"), 2);
+  row.Add(new ZQFO_FlowObject_Text(shot.Context, shot.Font("Arial", 7, 0, 2), "2"), 0, 2);
   row.AddWords(shot.Context, "O", plain);
   ZQIMG_ColorTransformation standard;
   standard.AddPair(ZQR_Color(255, 192, 255), ZQR_Color(255, 255, 224));
   standard.AddPair(ZQR_Color(64, 0, 64), ZQR_Color(0, 128, 0));
   row.Add(new ZQFO_FlowObject_Img(shot.Context, plain, KeyedImage(), Box(15, 9), false, standard));
-  row.Add(new ZQFO_FlowObject_Picture(shot.Context, shot.Options("Arial", 8),
+  row.Add(new ZQFO_FlowObject_Picture(shot.Context, shot.Font("Arial", 8),
                                       ZQ_CountedPtr<const ZQPIC_Picture>(new DiamondPicture), Box(15, 9)));
   row.Add(new ZQFO_FlowObject_Error(shot.Context, plain, Box(9, 9)));
   row.AddWords(shot.Context, "page", plain);
-  row.Add(new ZQFO_FlowObject_PageRefFixupText(shot.Context, shot.Options("Arial", 11, 2), "p"));
+  row.Add(new ZQFO_FlowObject_PageRefFixupText(shot.Context, shot.Font("Arial", 11, 2), "p"));
   shot.Context.AddPageReference("p", "12");
-  row.Draw(shot, plain, 3, 3, 244, 20);
+  Draw(shot, row, plain, 3, 3, 244, 20);
   shot.Save("LineLayout.png");
 }
 
 TEST(ZQFO_RenderObject, Screenshot_TheSevenKinds) {
   ImageCanvas shot(224, 30, 150 / 25.4);
-  const ZQFO_FormattingOptions options = shot.Options("Arial", 11, 2);
+  const ZQFO_FormattingOptions options = shot.Font("Arial", 11, 2);
   ZQCG_Line rule(2);
   rule.AddPoint({2, 10}), rule.AddPoint({26, 10});
   ZQIMG_ColorTransformation none;
@@ -204,10 +186,10 @@ TEST(ZQFO_RenderObject, Screenshot_TheSevenKinds) {
 TEST(ZQFO_LineDistribution, RealFontsBreakAsAGreedyBreakerOfTheirMeasuredWords) {
   ImageCanvas shot(60, 20, 600 / 25.4);
   // Courier New (Liberation Mono here): every word starts at a whole number of advances.
-  const ZQFO_FormattingOptions mono = shot.Options("Courier New", 10);
+  const ZQFO_FormattingOptions mono = shot.Font("Courier New", 10);
   Chain chain;
   chain.AddWords(shot.Context, kText, mono);
-  ZQFO_LineDistribution lines(shot.Context, mono, 40, chain.Objects.front().get(), chain.Objects.back().get(),
+  ZQFO_LineDistribution lines(shot.Context, mono, 40, chain.First(), chain.Last(),
                               ZQFO_LineDistribution::Portion_Whole, false);
   shot.Canvas.SetFont(mono->Font);
   const double advance = shot.Canvas.GetTextSizeInMillimeters("x").X;
@@ -223,7 +205,7 @@ TEST(ZQFO_LineDistribution, RealFontsBreakAsAGreedyBreakerOfTheirMeasuredWords) 
 
   // Arial: 200 seeded paragraphs at five widths against a greedy breaker of
   // the words' GetTextExtentPoint32A widths.
-  const ZQFO_FormattingOptions arial = shot.Options("Arial", 10);
+  const ZQFO_FormattingOptions arial = shot.Font("Arial", 10);
   shot.Canvas.SetFont(arial->Font);
   const HDC dc = shot.DC.GetHDC();
   SelectObject(dc, shot.Canvas.GetGraphicsState().ConcreteFont.GetHFONT());
@@ -249,8 +231,7 @@ TEST(ZQFO_LineDistribution, RealFontsBreakAsAGreedyBreakerOfTheirMeasuredWords) 
           used = mm(text);
           greedy.push_back(1);
         }
-      ZQFO_LineDistribution broken(shot.Context, arial, width, paragraph.Objects.front().get(),
-                                   paragraph.Objects.back().get(), ZQFO_LineDistribution::Portion_Whole, false);
+      ZQFO_LineDistribution broken(shot.Context, arial, width, paragraph.First(), paragraph.Last(), ZQFO_LineDistribution::Portion_Whole, false);
       std::vector<int> ours;
       for (long i = 0; i < broken.GetNumLines(); ++i) ours.push_back(broken.GetLine(i).GetNumFlowObjects());
       ASSERT_EQ(ours, greedy) << "paragraph " << p << " at " << width << " mm";

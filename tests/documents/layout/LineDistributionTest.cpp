@@ -14,25 +14,6 @@
 
 namespace {
 
-// Flow objects linked in order, owned here.
-struct Chain {
-  std::vector<std::unique_ptr<ZQFO_FlowObject>> Objects;
-  ZQFO_FlowObject* Add(ZQFO_FlowObject* Object, long BreakAfter = 0, long SpaceAfter = 0) {
-    Object->WordBreakAfter = BreakAfter;
-    Object->SpaceAfter = SpaceAfter;
-    if (!Objects.empty()) Objects.back()->Next = Object;
-    Objects.emplace_back(Object);
-    return Object;
-  }
-  // Words separated by blanks, each a text of Options.
-  void AddWords(FixedLayout& Layout, const std::string& Text, const ZQFO_FormattingOptions& Options) {
-    std::istringstream words(Text);
-    for (std::string word; words >> word;) Add(new ZQFO_FlowObject_Text(Layout.Context, Options, word.c_str()));
-  }
-  ZQFO_FlowObject* First() const { return Objects.empty() ? nullptr : Objects.front().get(); }
-  ZQFO_FlowObject* Last() const { return Objects.empty() ? nullptr : Objects.back().get(); }
-};
-
 const char kExample[] = "aa bbb cccc dd eeeee f";
 
 std::string Lines(const ZQFO_LineDistribution& Lines) {
@@ -95,7 +76,7 @@ TEST(ZQFO_LineDistribution, TheWorkedParagraphBreaksStacksAndJustifies) {
     settings.LineSpacing = c.spacing;
     const ZQFO_FormattingOptions options = layout.Options(settings);
     Chain chain;
-    chain.AddWords(layout, kExample, options);
+    chain.AddWords(layout.Context, kExample, options);
     ZQFO_LineDistribution lines(layout.Context, options, 20, chain.First(), chain.Last(),
                                 ZQFO_LineDistribution::Portion_Whole, false);
     EXPECT_EQ(Lines(lines), "[aa bbb]0[cccc dd]1[eeeee f]2");
@@ -244,7 +225,7 @@ TEST(ZQFO_LineDistribution, UnderlinesJoinNeighboursAndLinksCoverTheirGaps) {
   const ZQFO_FormattingOptions options = layout.Options(linked);
   Chain chain;
   chain.Add(new ZQFO_FlowObject_Text(layout.Context, layout.Options(), "x"));
-  chain.AddWords(layout, "a bb c", options);
+  chain.AddWords(layout.Context, "a bb c", options);
   chain.Add(new ZQFO_FlowObject_Text(layout.Context, layout.Options(), "y"));
   ZQFO_LineDistribution lines(layout.Context, layout.Options(), 40, chain.First(), chain.Last(),
                               ZQFO_LineDistribution::Portion_Whole, false);

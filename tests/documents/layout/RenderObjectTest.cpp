@@ -13,16 +13,13 @@
 namespace {
 
 // Options over the fixed-advance canvas: 10 points, so characters 2 mm wide
-// and the font 5 mm high.
-ZQFO_FormattingOptions FixedOptions(FixedAdvanceCanvas& Canvas, long Justification = 0,
+// and the font 5 mm high; background blue.
+ZQFO_FormattingOptions FixedOptions(FixedLayout& Layout, long Justification = 0,
                                     const ZQR_Color& Text = ZQR_Color_Black) {
-  static const ZQFO_Stylesheet s_stylesheet;
-  ZQFO_FormattingOptionsFactory factory(Canvas, false, s_stylesheet);
-  factory.SetFontHeight(10, false);
-  factory.SetLineJustification(Justification, false);
-  factory.SetTextColor(Text, false);
-  factory.SetBackgroundColor(ZQR_Color(0, 0, 255), false);
-  return factory.GetFormattingOptions();
+  LayoutOn::Settings settings;
+  settings.Justification = Justification;
+  settings.TextColor = Text;
+  return Layout.Options(settings);
 }
 
 // Notes the canvas and colours its early layout and drawing were given.
@@ -73,7 +70,8 @@ TEST(ZQFO_StandardColorKeys, KeysAreFixedAndAMetricSizedRectangleIsLargeEnough) 
 }
 
 TEST(ZQFO_RenderObject, TextSitsAtTheTopLeftOfItsBoxAndPageNumbersAreJustifiedInside) {
-  FixedAdvanceCanvas canvas;
+  FixedLayout layout;
+  FixedAdvanceCanvas& canvas = layout.Canvas;
   const struct {
     const char* why;
     long justification;
@@ -85,7 +83,7 @@ TEST(ZQFO_RenderObject, TextSitsAtTheTopLeftOfItsBoxAndPageNumbersAreJustifiedIn
     SCOPED_TRACE(c.why);
     canvas.Log.clear();
     canvas.SetHorizontalJustification(0);
-    ZQFO_RenderObject_Text_PageRefFixup number(FixedOptions(canvas, c.justification), 10, 5, 10, 5, "p");
+    ZQFO_RenderObject_Text_PageRefFixup number(FixedOptions(layout, c.justification), 10, 5, 10, 5, "p");
     number.SetText("12");
     number.Render(canvas, 50, 100);
     ASSERT_EQ(canvas.Log.size(), 1u);
@@ -93,12 +91,12 @@ TEST(ZQFO_RenderObject, TextSitsAtTheTopLeftOfItsBoxAndPageNumbersAreJustifiedIn
     EXPECT_DOUBLE_EQ(canvas.Log[0].Box.Y, 110);  // top of the box: 100 + 5 + font height 5
     EXPECT_EQ(canvas.GetHorizontalJustification(), 0);
   }
-  ZQFO_RenderObject_Text_PageRefFixup bad(FixedOptions(canvas, 0), 0, 0, 10, 5, "p");
+  ZQFO_RenderObject_Text_PageRefFixup bad(FixedOptions(layout, 0), 0, 0, 10, 5, "p");
   const_cast<ZQFO_FormattingOptions::OptionsRef1Type&>(bad.Options.GetOptions()).LineJustification = 4;
   EXPECT_THROW(bad.Render(canvas, 0, 0), ZQ_Exception);
 
   canvas.Log.clear();
-  ZQFO_RenderObject_Text word(FixedOptions(canvas, 0, ZQR_Color(0, 128, 0)), 3, 4, 6, 5, "abc");
+  ZQFO_RenderObject_Text word(FixedOptions(layout, 0, ZQR_Color(0, 128, 0)), 3, 4, 6, 5, "abc");
   word.Render(canvas, 1, 2);
   ASSERT_EQ(canvas.Log.size(), 1u);
   EXPECT_DOUBLE_EQ(canvas.Log[0].Box.X, 4);
@@ -107,8 +105,9 @@ TEST(ZQFO_RenderObject, TextSitsAtTheTopLeftOfItsBoxAndPageNumbersAreJustifiedIn
 }
 
 TEST(ZQFO_RenderObject, OnlyTextCollectsWordsAndTheArrayGrows) {
-  FixedAdvanceCanvas canvas;
-  const ZQFO_FormattingOptions options = FixedOptions(canvas);
+  FixedLayout layout;
+  FixedAdvanceCanvas& canvas = layout.Canvas;
+  const ZQFO_FormattingOptions options = FixedOptions(layout);
   ZQFO_RenderObject_Text word(options, 1, 2, 5, 5, "w");
   ZQFO_RenderObject_Text_PageRefFixup number(options, 1, 2, 5, 5, "t");
   ZQFO_RenderObject_Error error(options, 1, 2, 5, 5);
@@ -127,11 +126,12 @@ TEST(ZQFO_RenderObject, OnlyTextCollectsWordsAndTheArrayGrows) {
 }
 
 TEST(ZQFO_RenderObject, LinesMoveByTheAreaOnlyAndRestoreTheEndCap) {
-  FixedAdvanceCanvas canvas;
+  FixedLayout layout;
+  FixedAdvanceCanvas& canvas = layout.Canvas;
   ZQCG_Line underline(2);
   underline.AddPoint({0, 0.1});
   underline.AddPoint({8, 0.1});
-  ZQFO_RenderObject_Line line(FixedOptions(canvas), 30, 40, 8, 1, underline, 0.2, ZQR_Color(255, 0, 0));
+  ZQFO_RenderObject_Line line(FixedOptions(layout), 30, 40, 8, 1, underline, 0.2, ZQR_Color(255, 0, 0));
   canvas.SetLineEndcapStyle(1);
   line.Render(canvas, 50, 100);
   ASSERT_EQ(canvas.Log.size(), 1u);
@@ -143,8 +143,9 @@ TEST(ZQFO_RenderObject, LinesMoveByTheAreaOnlyAndRestoreTheEndCap) {
 }
 
 TEST(ZQFO_RenderObject, TheBaseIsACrossedBoxAndTheErrorBoxCentresItsImage) {
-  FixedAdvanceCanvas canvas;
-  ZQFO_RenderObject base(FixedOptions(canvas), 2, 3, 10, 6);
+  FixedLayout layout;
+  FixedAdvanceCanvas& canvas = layout.Canvas;
+  ZQFO_RenderObject base(FixedOptions(layout), 2, 3, 10, 6);
   base.Render(canvas, 1, 1);
   ASSERT_EQ(canvas.Log.size(), 3u);
   const double diagonals[2][2] = {{3, 4}, {3, 4}};
@@ -157,13 +158,13 @@ TEST(ZQFO_RenderObject, TheBaseIsACrossedBoxAndTheErrorBoxCentresItsImage) {
   EXPECT_DOUBLE_EQ(canvas.Log[2].Box.Width, 8);
   EXPECT_DOUBLE_EQ(canvas.Log[2].Box.Height, 4);
   canvas.Log.clear();
-  ZQFO_RenderObject tiny(FixedOptions(canvas), 0, 0, 1, 1);
+  ZQFO_RenderObject tiny(FixedOptions(layout), 0, 0, 1, 1);
   tiny.Render(canvas, 0, 0);
   EXPECT_DOUBLE_EQ(canvas.Log[2].Box.Width, 0);  // never below zero
 
   canvas.Log.clear();
   canvas.SetHorizontalJustification(2);
-  ZQFO_RenderObject_Error error(FixedOptions(canvas, 0, ZQR_Color(0, 0, 255)), 0, 0, 20, 20);
+  ZQFO_RenderObject_Error error(FixedOptions(layout, 0, ZQR_Color(0, 0, 255)), 0, 0, 20, 20);
   error.Render(canvas, 0, 0);
   ASSERT_EQ(canvas.Log.size(), 2u);
   EXPECT_NEAR(canvas.Log[0].Box.X, 0.11, 1e-12);
@@ -174,8 +175,9 @@ TEST(ZQFO_RenderObject, TheBaseIsACrossedBoxAndTheErrorBoxCentresItsImage) {
 }
 
 TEST(ZQFO_RenderObject, ImagesFillTheirBoxAndPicturesLayOutOnceInASection) {
-  FixedAdvanceCanvas canvas;
-  ZQFO_RenderObject_Img image(FixedOptions(canvas), 4, 6, 20, 10, ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache),
+  FixedLayout layout;
+  FixedAdvanceCanvas& canvas = layout.Canvas;
+  ZQFO_RenderObject_Img image(FixedOptions(layout), 4, 6, 20, 10, ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache),
                               TemporaryImageURI(ZQIMG_Image(40, 20, 24), "ZQFO_RenderObjectTest.png"), ZQ_Point<long>(0, 0), ZQIMG_ColorTransformation());
   image.Render(canvas, 1, 1);
   ASSERT_EQ(canvas.Log.size(), 1u);
@@ -186,7 +188,7 @@ TEST(ZQFO_RenderObject, ImagesFillTheirBoxAndPicturesLayOutOnceInASection) {
 
   auto* picture = new EarlyLayoutPicture;
   const ZQ_CountedPtr<const ZQPIC_Picture> shared(picture);
-  ZQFO_RenderObject_Picture drawn(FixedOptions(canvas, 0, ZQR_Color(0, 128, 0)), 2, 3, 10, 5, shared, canvas);
+  ZQFO_RenderObject_Picture drawn(FixedOptions(layout, 0, ZQR_Color(0, 128, 0)), 2, 3, 10, 5, shared, canvas);
   EXPECT_EQ(picture->NumLayouts, 1);
   EXPECT_TRUE(picture->IsSection);
   EXPECT_EQ(picture->Background, ZQR_Color(0, 0, 255));
@@ -196,6 +198,6 @@ TEST(ZQFO_RenderObject, ImagesFillTheirBoxAndPicturesLayOutOnceInASection) {
   drawn.Render(canvas, 0, 0);
   EXPECT_EQ(picture->NumLayouts, 1);
   EXPECT_EQ(picture->NumDraws, 2);
-  ZQFO_RenderObject_Picture missing(FixedOptions(canvas), 0, 0, 1, 1, ZQ_CountedPtr<const ZQPIC_Picture>(), canvas);
+  ZQFO_RenderObject_Picture missing(FixedOptions(layout), 0, 0, 1, 1, ZQ_CountedPtr<const ZQPIC_Picture>(), canvas);
   EXPECT_THROW(missing.Render(canvas, 0, 0), ZQ_Exception);
 }
