@@ -138,18 +138,3 @@ TEST(ZQFO_Block, HtmlIsQuotedByIndentAndEachIdAnchoredOncePerExport) {
   // Both option sets hold {a}{b"<&>}: each id once, its markup characters escaped.
   EXPECT_EQ(ExportBlock(layout, block, 0, 2), "<a name=\"a\">\n<a name=\"b&#34;&#60;&#38;&#62;\">\n");
 }
-
-TEST(ZQFO_Block, AloneItDistributesAsACrossedBoxOverTheFreePart) {
-  TestLayout layout;
-  ZQFO_Block block(layout.Context, BlockOptions(layout, 0, 0));
-  EXPECT_EQ(block.ComputeDistributionAreaWidthLimits(), ZQ_Point<double>(10, 100));
-  EXPECT_EQ(block.ComputeDistributionAreaHeightLimits(40), ZQ_Point<double>(10, 999999999.0));
-  ZQFO_ContentArea area(nullptr, 0, 0, 30, 20, 0);
-  area.CutTopStrip(5);
-  block.Distribute(area);
-  ZQ_Array<ZQFO_WordInfo> words;
-  long count = 0;
-  area.CollectWordInfo(words, count, 0, 0);
-  EXPECT_EQ(count, 0);
-  EXPECT_EQ(block.GetOptions()->BlockKeepTogether, false);
-}

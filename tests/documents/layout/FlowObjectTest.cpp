@@ -83,6 +83,8 @@ TEST(ZQFO_FlowObject, EachClassAnswersItsSlots) {
        },
        {10, 100}, {10, 999999999.0}, 0.667, 0},
       // Hostile values count as 0.
+      {"a font 0 high has ratios 0", [&] { return new ZQFO_FlowObject_Text(layout.Context, layout.Options(0), "ab"); },
+       {0, 0}, {0, 0}, 0, 0},
       {"space of NaN width", [&] { return new ZQFO_FlowObject_Space(layout.Context, options, kNaN); }, {0, 0}, {0, 0}, 0.5, 0.3},
       {"box below zero", [&] { return new ZQFO_FlowObject_Error(layout.Context, options, Box(-2, -3, -1, kNaN, kNaN)); },
        {0, 0}, {0, 0}, 0.667, 0},
