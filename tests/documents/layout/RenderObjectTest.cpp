@@ -106,7 +106,6 @@ TEST(ZQFO_RenderObject, TextSitsAtTheTopLeftOfItsBoxAndPageNumbersAreJustifiedIn
 
 TEST(ZQFO_RenderObject, OnlyTextCollectsWordsAndTheArrayGrows) {
   FixedLayout layout;
-  FixedAdvanceCanvas& canvas = layout.Canvas;
   const ZQFO_FormattingOptions options = FixedOptions(layout);
   ZQFO_RenderObject_Text word(options, 1, 2, 5, 5, "w");
   ZQFO_RenderObject_Text_PageRefFixup number(options, 1, 2, 5, 5, "t");
