@@ -3,6 +3,7 @@
 #include "ZQF_PLUGIN_DocumentManagerGlyph.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ZQF_FileNameQueryDialogBox.h"
@@ -61,6 +62,11 @@ bool ListContains(const ZQ_List<T>& List, const T& Element) {
   for (auto i = List.GetIterator(); i.IsValid(); i.Advance())
     if (i.GetCurrent() == Element) return true;
   return false;
+}
+
+template <class M>
+bool Is(ZQF_Message& Message) {
+  return dynamic_cast<M*>(&Message) != nullptr;
 }
 
 template <class T>
@@ -543,45 +549,39 @@ bool ZQF_PLUGIN_DocumentManagerGlyph::HandleCloseAllDocumentsRequest() {
 
 void ZQF_PLUGIN_DocumentManagerGlyph::HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) {
   ZQF_PLUGIN_DocumentInstance* focus = FocusView ? FocusView->GetDocumentInstance() : nullptr;
-  auto is = [&Message](auto* Type) { return dynamic_cast<decltype(Type)>(&Message) != nullptr; };
-  if (SecondTry) {
-    ZQF_OrganizationalGlyph::HandleCommand(Message, SecondTry);
-  } else if (is((ZQF_PLUGIN_DocumentNewCommandMessage*)nullptr)) {
-    Message.SetHandled();
-    HandleNewRequest();
-  } else if (is((ZQF_PLUGIN_DocumentOpenCommandMessage*)nullptr)) {
-    Message.SetHandled();
-    HandleOpenRequest();
-  } else if (is((ZQF_PLUGIN_DocumentSaveAllCommandMessage*)nullptr)) {
-    Message.SetHandled();
-    HandleSaveAllRequest();
-  } else if (is((ZQF_PLUGIN_DocumentCloseAllCommandMessage*)nullptr)) {
-    Message.SetHandled();
-    HandleCloseAllDocumentsRequest();
-  } else if (is((ZQF_PLUGIN_DocumentCloseCommandMessage*)nullptr) && FocusView) {
-    Message.SetHandled();
-    HandleCloseViewRequest(FocusView);
-  } else if (is((ZQF_PLUGIN_DocumentSaveCommandMessage*)nullptr) && focus) {
-    Message.SetHandled();
-    HandleSaveRequest(focus);
-  } else if (is((ZQF_PLUGIN_DocumentSaveAsCommandMessage*)nullptr) && focus) {
-    Message.SetHandled();
-    HandleSaveAsRequest(focus);
-  } else {
-    ZQF_OrganizationalGlyph::HandleCommand(Message, SecondTry);
+  std::function<void()> request;
+  if (Is<ZQF_PLUGIN_DocumentNewCommandMessage>(Message)) {
+    request = [this] { HandleNewRequest(); };
+  } else if (Is<ZQF_PLUGIN_DocumentOpenCommandMessage>(Message)) {
+    request = [this] { HandleOpenRequest(); };
+  } else if (Is<ZQF_PLUGIN_DocumentSaveAllCommandMessage>(Message)) {
+    request = [this] { HandleSaveAllRequest(); };
+  } else if (Is<ZQF_PLUGIN_DocumentCloseAllCommandMessage>(Message)) {
+    request = [this] { HandleCloseAllDocumentsRequest(); };
+  } else if (Is<ZQF_PLUGIN_DocumentCloseCommandMessage>(Message) && FocusView) {
+    request = [this] { HandleCloseViewRequest(FocusView); };
+  } else if (Is<ZQF_PLUGIN_DocumentSaveCommandMessage>(Message) && focus) {
+    request = [this, focus] { HandleSaveRequest(focus); };
+  } else if (Is<ZQF_PLUGIN_DocumentSaveAsCommandMessage>(Message) && focus) {
+    request = [this, focus] { HandleSaveAsRequest(focus); };
   }
+  if (SecondTry || !request) {
+    ZQF_OrganizationalGlyph::HandleCommand(Message, SecondTry);
+    return;
+  }
+  Message.SetHandled();
+  request();
 }
 
 void ZQF_PLUGIN_DocumentManagerGlyph::HandleUpdate(ZQF_UpdateMessage& Message, bool SecondTry) {
   auto* update = dynamic_cast<ZQF_StandardCommandUpdateMessage*>(&Message);
-  const bool always = dynamic_cast<ZQF_PLUGIN_DocumentNewCommandUpdateMessage*>(&Message) ||
-                      dynamic_cast<ZQF_PLUGIN_DocumentOpenCommandUpdateMessage*>(&Message);
-  const bool withView = dynamic_cast<ZQF_PLUGIN_DocumentCloseCommandUpdateMessage*>(&Message) ||
-                        dynamic_cast<ZQF_PLUGIN_DocumentSaveCommandUpdateMessage*>(&Message) ||
-                        dynamic_cast<ZQF_PLUGIN_DocumentSaveAsCommandUpdateMessage*>(&Message);
-  const bool withDocument =
-      dynamic_cast<ZQF_PLUGIN_DocumentSaveAllCommandUpdateMessage*>(&Message) ||
-      dynamic_cast<ZQF_PLUGIN_DocumentCloseAllCommandUpdateMessage*>(&Message);
+  const bool always = Is<ZQF_PLUGIN_DocumentNewCommandUpdateMessage>(Message) ||
+                      Is<ZQF_PLUGIN_DocumentOpenCommandUpdateMessage>(Message);
+  const bool withView = Is<ZQF_PLUGIN_DocumentCloseCommandUpdateMessage>(Message) ||
+                        Is<ZQF_PLUGIN_DocumentSaveCommandUpdateMessage>(Message) ||
+                        Is<ZQF_PLUGIN_DocumentSaveAsCommandUpdateMessage>(Message);
+  const bool withDocument = Is<ZQF_PLUGIN_DocumentSaveAllCommandUpdateMessage>(Message) ||
+                            Is<ZQF_PLUGIN_DocumentCloseAllCommandUpdateMessage>(Message);
   if (SecondTry || !update || !(always || withView || withDocument)) {
     ZQF_OrganizationalGlyph::HandleUpdate(Message, SecondTry);
     return;
