@@ -287,7 +287,7 @@ bool ZQF_PLUGIN_DocumentManagerGlyph::LoadCommandLineDocument(const ZQ_String& F
     loaded->MakeFocusInstance();
     return true;
   }
-  return OpenFile(nullptr, nullptr, name) != nullptr;
+  return OpenFile(nullptr, nullptr, name, true) != nullptr;
 }
 
 // --- Documents and views.
@@ -342,16 +342,19 @@ bool ZQF_PLUGIN_DocumentManagerGlyph::BindViewToNewDocument(ZQF_PLUGIN_DocumentV
   if (!ContainsDocumentInstance(OldDocInstance)) return false;
   if (OldDocInstance->GetFileName() == FileName) return true;
   ZQF_PLUGIN_DocumentInstance* NewDocInstance = GetDocumentInstance(FileName);
-  if (!NewDocInstance) NewDocInstance = OpenFile(OldDocInstance->GetDocType(), nullptr, FileName);
+  const bool opened = !NewDocInstance;
+  if (opened) NewDocInstance = OpenFile(OldDocInstance->GetDocType(), nullptr, FileName, false);
   if (!NewDocInstance) return false;
   View->SetDocumentInstance(nullptr);
   View->SetDocumentInstance(NewDocInstance);
   View->PerformUpdate();
-  // The old document goes when nothing shows it any more, after the question.
+  // The old document goes when nothing shows it any more, after the question;
+  // refused, the view shows it again and what was opened for it goes.
   if (!OldDocInstance->GetViewIterator().IsValid() && !HandleCloseDocumentRequest(OldDocInstance)) {
     View->SetDocumentInstance(nullptr);
     View->SetDocumentInstance(OldDocInstance);
     View->PerformUpdate();
+    if (opened) DeleteDocument(NewDocInstance);
     return false;
   }
   return true;
@@ -420,12 +423,12 @@ bool ZQF_PLUGIN_DocumentManagerGlyph::HandleOpenRequest(ZQF_PLUGIN_DocumentType*
     return true;
   }
   if (Util_DoesDocumentInstanceExist(name)) return false;  // of the wrong type: reported
-  return OpenFile(DocType, chosen ? chosen->Filter : nullptr, name) != nullptr;
+  return OpenFile(DocType, chosen ? chosen->Filter : nullptr, name, true) != nullptr;
 }
 
 ZQF_PLUGIN_DocumentInstance* ZQF_PLUGIN_DocumentManagerGlyph::OpenFile(
     ZQF_PLUGIN_DocumentType* DocType, const ZQF_PLUGIN_DocumentReadFilter* Chosen,
-    const ZQ_FileName& FileName) {
+    const ZQ_FileName& FileName, bool WithView) {
   const ZQF_PLUGIN_DocumentReadFilter* filter = DetermineReadFilter(Chosen, FileName);
   ZQF_PLUGIN_DocumentInstance* instance;
   if (auto* redirect = dynamic_cast<const ZQF_PLUGIN_DocumentReadRedirectionFilter*>(filter)) {
@@ -434,8 +437,8 @@ ZQF_PLUGIN_DocumentInstance* ZQF_PLUGIN_DocumentManagerGlyph::OpenFile(
     instance = Util_GetNewDocumentInstance(DocType ? DocType : GetTypeOfReadFilter(filter),
                                            FileName, filter, false);
   }
-  if (instance && !instance->GetViewIterator().IsValid()) AddNewView(instance);
-  if (instance) instance->MakeFocusInstance();
+  if (instance && WithView && !instance->GetViewIterator().IsValid()) AddNewView(instance);
+  if (instance && WithView) instance->MakeFocusInstance();
   return instance;
 }
 

@@ -250,7 +250,7 @@ class ZQF_PLUGIN_DocumentManagerGlyph : public ZQF_OrganizationalGlyph {
  private:
   ZQF_PLUGIN_DocumentInstance* OpenFile(ZQF_PLUGIN_DocumentType* DocType,
                                         const ZQF_PLUGIN_DocumentReadFilter* Chosen,
-                                        const ZQ_FileName& FileName);
+                                        const ZQ_FileName& FileName, bool WithView);
   bool SaveTo(ZQF_PLUGIN_DocumentInstance* Instance, const ZQ_FileName& FileName);
   bool CloseDocumentIfUnviewed(ZQF_PLUGIN_DocumentInstance* Instance);
 

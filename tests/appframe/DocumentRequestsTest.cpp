@@ -276,6 +276,34 @@ TEST_F(DocumentRequests, ClosingAsksOnlyAboutUnsavedChanges) {
   }
 }
 
+TEST_F(DocumentRequests, AViewBoundToAnotherFileLetsTheOldDocumentGoOnlyIfItMay) {
+  const struct {
+    const char* why;
+    bool change;
+    const char* shown;  // the view's document afterwards
+    long loaded;
+  } kCases[] = {
+      {"unchanged: the old document closes", false, "second", 1},
+      {"changed, close cancelled: back to the old one, nothing else loaded", true, "first", 1},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQ_SaveStringAsFile("first", "first.txt");
+    ZQ_SaveStringAsFile("second", "second.txt");
+    RecordingManager manager;
+    ASSERT_TRUE(manager.LoadCommandLineDocument("first.txt"));
+    if (c.change) manager.Focus()->Text = "edited";
+    ZQF_PLUGIN_DocumentViewGlyph* view = manager.GetFocusView();
+    view->BindToNewFile("second.txt");
+    EXPECT_EQ(std::string(view->GetDocumentName().GetText()), std::string(c.shown) + ".txt");
+    EXPECT_EQ(manager.GetDocumentInstanceIterator().GetCurrent(), view->GetDocumentInstance());
+    long loaded = 0;
+    for (auto i = manager.GetDocumentInstanceIterator(); i.IsValid(); i.Advance()) ++loaded;
+    EXPECT_EQ(loaded, c.loaded);
+    EXPECT_EQ(manager.Shown, "");
+  }
+}
+
 ZQ_String Labels(ZQF_MenuElement* Section) {
   ZQ_String labels;
   for (ZQF_MenuElement* e = Section->GetFirstChild(); e; e = e->GetNextSibling())
