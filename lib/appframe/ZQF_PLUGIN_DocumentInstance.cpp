@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+#include "ZQFO_PrintDocument.h"
 #include "ZQF_ActionQueue.h"
+#include "ZQF_PLUGIN_DocumentManagerGlyph.h"
+#include "ZQF_PLUGIN_DocumentType.h"
+#include "ZQF_StandardCommandMessage.h"
 #include "ZQF_WindowBorderGlyph.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_TextStreamFormatter.h"
@@ -28,8 +32,8 @@ void ZQF_PLUGIN_DocumentInstance::RemoveView(ZQF_PLUGIN_DocumentViewGlyph* View)
   Views.Remove(View);
 }
 
-ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentViewGlyph*>
-ZQF_PLUGIN_DocumentInstance::GetViewIterator() const {
+ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentViewGlyph*> ZQF_PLUGIN_DocumentInstance::GetViewIterator()
+    const {
   return Views.GetIterator();
 }
 
@@ -41,13 +45,24 @@ void ZQF_PLUGIN_DocumentInstance::UpdateIfChecksumChanged() {
   Checksum = current;
   // Deferred: several changes before the next idle moment update each view
   // once, the later actions finding the view current.
+  QueueViewAction(&ZQF_PLUGIN_DocumentViewGlyph::PerformUpdateIfNecessary);
+}
+
+void ZQF_PLUGIN_DocumentInstance::QueueViewsUpdate() {
+  QueueViewAction(&ZQF_PLUGIN_DocumentViewGlyph::PerformUpdate);
+}
+
+void ZQF_PLUGIN_DocumentInstance::QueueViewAction(void (ZQF_PLUGIN_DocumentViewGlyph::*Action)()) {
   for (ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentViewGlyph*> v = Views.GetIterator(); v.IsValid();
        v.Advance()) {
     ZQF_PLUGIN_DocumentViewGlyph* view = v.GetCurrent();
-    ZQF_ActionQueue::QueueOnetimeAction(
-        ZQ_Functor0(view, &ZQF_PLUGIN_DocumentViewGlyph::PerformUpdateIfNecessary),
-        view->GetActionOwnerKey(), true);
+    ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(view, Action), view->GetActionOwnerKey(), true);
   }
+}
+
+void ZQF_PLUGIN_DocumentInstance::MakeFocusInstance() {
+  ZQF_PLUGIN_DocumentManagerGlyph* manager = DocType ? DocType->GetDocumentManager() : nullptr;
+  if (manager && !Views.IsEmpty()) manager->SetFocusView(Views.GetHead());
 }
 
 void ZQF_PLUGIN_DocumentInstance::WriteDocument(ZQ_TextStreamFormatter& Out) const {
@@ -97,4 +112,53 @@ ZQF_ButtonImage ZQF_PLUGIN_DocumentViewGlyph::GetTitleBitmap() { return ZQF_Butt
 
 ZQ_String ZQF_PLUGIN_DocumentViewGlyph::GetDocumentName() const {
   return DocumentInstance ? DocumentInstance->GetFileName().GetFileName() : ZQ_String();
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::WriteDocument(ZQ_TextStreamFormatter&) {}
+
+ZQFO_Document ZQF_PLUGIN_DocumentViewGlyph::GenerateDocument() {
+  ZQ_ASSERT(CanWriteDocument());
+  ZQFO_DocumentStream stream;
+  WriteDocument(stream);
+  return stream.GetDocument();
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintRequest() {
+  ZQ_ASSERT(CanPrint());
+  ZQFO_PrintDocument(GenerateDocument(), false);
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintPreviewRequest() {
+  ZQ_ASSERT(CanPrintPreview());
+  ZQFO_PrintDocument(GenerateDocument(), true);
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::BindToNewFile(const ZQ_FileName& FileName) {
+  ZQF_PLUGIN_DocumentManagerGlyph* manager = ZQF_PLUGIN_DocumentManagerGlyph::GetInstance();
+  if (manager && DocumentInstance) manager->BindViewToNewDocument(this, FileName);
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) {
+  if (!SecondTry && dynamic_cast<ZQF_PrintCommandMessage*>(&Message) && CanPrint()) {
+    Message.SetHandled();
+    HandlePrintRequest();
+  } else if (!SecondTry && dynamic_cast<ZQF_PrintPreviewCommandMessage*>(&Message) &&
+             CanPrintPreview()) {
+    Message.SetHandled();
+    HandlePrintPreviewRequest();
+  } else {
+    ZQF_DrawableGlyph::HandleCommand(Message, SecondTry);
+  }
+}
+
+void ZQF_PLUGIN_DocumentViewGlyph::HandleUpdate(ZQF_UpdateMessage& Message, bool SecondTry) {
+  auto* print = dynamic_cast<ZQF_PrintCommandUpdateMessage*>(&Message);
+  auto* preview = dynamic_cast<ZQF_PrintPreviewCommandUpdateMessage*>(&Message);
+  if (!SecondTry && (print || preview)) {
+    Message.SetHandled();
+    (print ? print : static_cast<ZQF_StandardCommandUpdateMessage*>(preview))
+        ->SetEnabled(print ? CanPrint() : CanPrintPreview());
+  } else {
+    ZQF_DrawableGlyph::HandleUpdate(Message, SecondTry);
+  }
 }

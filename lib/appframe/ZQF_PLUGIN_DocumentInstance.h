@@ -6,10 +6,14 @@
 // deleted before then leaves nothing behind). A view updates only when the
 // instance's checksum differs from the one it last showed. The instance
 // borrows its type and its views; a view borrows its instance and the
-// window border that frames it. UI thread only.
+// window border that frames it. An instance has unsaved changes while its
+// content's checksum differs from the one it had when last read or saved.
+// Views print through the document printing, which answers "not available"
+// until it exists (CanPrint is false till then). UI thread only.
 #ifndef ZQF_PLUGIN_DOCUMENTINSTANCE_H
 #define ZQF_PLUGIN_DOCUMENTINSTANCE_H
 
+#include "ZQFO_Document.h"
 #include "ZQF_ButtonImage.h"
 #include "ZQF_Glyph.h"
 #include "ZQ_FileName.h"
@@ -19,6 +23,7 @@
 class ZQ_TextStreamFormatter;
 class ZQF_PLUGIN_DocumentType;
 class ZQF_PLUGIN_DocumentViewGlyph;
+class ZQF_PLUGIN_DocumentViewType;
 class ZQF_WindowBorderGlyph;
 
 class ZQF_PLUGIN_DocumentInstance {
@@ -44,6 +49,15 @@ class ZQF_PLUGIN_DocumentInstance {
   const ZQ_UID& GetChecksum() const { return Checksum; }
   // Stores a changed checksum and queues one update of every view.
   void UpdateIfChecksumChanged();
+  // After a change of the content: the same.
+  void NoteStateChange() { UpdateIfChecksumChanged(); }
+  // Queues a full update of every view (after a rename, say).
+  void QueueViewsUpdate();
+  // The content was read or saved: no unsaved changes from now on.
+  void NoteSaved() { SavedChecksum = ComputeChecksum(); }
+  bool HasUnsavedChanges() const { return ComputeChecksum() != SavedChecksum; }
+  // Makes the first view the manager's focus view.
+  void MakeFocusInstance();
   // Writes the document in the document markup; the base writes a dummy
   // document of one paragraph.
   virtual void WriteDocument(ZQ_TextStreamFormatter& Out) const;
@@ -53,6 +67,9 @@ class ZQF_PLUGIN_DocumentInstance {
   ZQ_FileName FileName;
   ZQ_List<ZQF_PLUGIN_DocumentViewGlyph*> Views;
   ZQ_UID Checksum;
+  ZQ_UID SavedChecksum;
+
+  void QueueViewAction(void (ZQF_PLUGIN_DocumentViewGlyph::*Action)());
 };
 
 class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
@@ -68,6 +85,9 @@ class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
   // The border whose title and bitmap show the document (borrowed; null: none).
   void SetWindowBorder(ZQF_WindowBorderGlyph* Border) { WindowBorder = Border; }
   const ZQ_UID& GetShownChecksum() const { return ShownChecksum; }
+  // The view type that made the view (borrowed; null: made otherwise).
+  void SetViewType(ZQF_PLUGIN_DocumentViewType* Type) { ViewType = Type; }
+  ZQF_PLUGIN_DocumentViewType* GetViewType() const { return ViewType; }
 
   // PerformUpdate when the instance's checksum differs from the one shown.
   void PerformUpdateIfNecessary();
@@ -84,6 +104,24 @@ class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
   // Until document printing exists, views print nothing.
   virtual bool CanPrint() { return false; }
   virtual bool CanPrintPreview() { return false; }
+  // A view that cannot be closed now answers false (the close is refused).
+  virtual bool CanBeClosed() { return true; }
+  // A view that can write its content as a document answers true and
+  // derives WriteDocument; the base writes nothing.
+  virtual bool CanWriteDocument() { return false; }
+  virtual void WriteDocument(ZQ_TextStreamFormatter& Out);
+  // The document WriteDocument writes (asserts "CanWriteDocument()").
+  ZQFO_Document GenerateDocument();
+  // Print and preview the generated document (assert "CanPrint()" and
+  // "CanPrintPreview()"); throw ZQ_Exception when printing fails.
+  void HandlePrintRequest();
+  void HandlePrintPreviewRequest();
+  // Rebinds the view to the document of FileName, read or made by the manager.
+  void BindToNewFile(const ZQ_FileName& FileName);
+
+  // Print and Print Preview, enabled by CanPrint and CanPrintPreview.
+  void HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) override;
+  void HandleUpdate(ZQF_UpdateMessage& Message, bool SecondTry) override;
 
   // The key the view's queued actions carry.
   unsigned long GetActionOwnerKey() const;
@@ -91,6 +129,7 @@ class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
  private:
   ZQF_PLUGIN_DocumentInstance* DocumentInstance = nullptr;
   ZQF_WindowBorderGlyph* WindowBorder = nullptr;
+  ZQF_PLUGIN_DocumentViewType* ViewType = nullptr;
   ZQ_UID ShownChecksum;
 };
 

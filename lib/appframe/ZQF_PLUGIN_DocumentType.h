@@ -1,9 +1,11 @@
 // ZQF_PLUGIN_DocumentType.h: one kind of document of a document program: its
 // read filters (each offering file kinds, a pattern text and a description
-// for the open dialog), read-redirection filters (which hand a file to
-// another document type), write filters and default filters, and the texts
-// that name it. The type owns its filters (deleted with it) and borrows its
-// document manager. Misuse fails assertions. UI thread only.
+// for the open dialog, and reading a file into a new instance),
+// read-redirection filters (which hand a file to another document type),
+// write filters, view types (write filters that also make views of an
+// instance), default filters, and the texts that name it. The type owns its
+// filters and view types (deleted with it) and borrows its document manager. Misuse fails
+// assertions. UI thread only.
 #ifndef ZQF_PLUGIN_DOCUMENTTYPE_H
 #define ZQF_PLUGIN_DOCUMENTTYPE_H
 
@@ -11,8 +13,12 @@
 #include "ZQ_List.h"
 #include "ZQ_String.h"
 
+class ZQ_FileName;
+class ZQ_TextStreamFormatter;
+class ZQF_PLUGIN_DocumentInstance;
 class ZQF_PLUGIN_DocumentManagerGlyph;
 class ZQF_PLUGIN_DocumentType;
+class ZQF_PLUGIN_DocumentViewGlyph;
 
 class ZQF_PLUGIN_DocumentReadFilter {
  public:
@@ -25,6 +31,12 @@ class ZQF_PLUGIN_DocumentReadFilter {
   virtual ~ZQF_PLUGIN_DocumentReadFilter();
   void AddInformation(const ZQ_String& Patterns, const ZQ_String& Description);
   ZQ_ReadOnlyIterator<InformationType> GetInformationIterator() const;
+  // True when a file kind's patterns name Extension ("txt" or ".txt"),
+  // ignoring case; "*" patterns name no extension.
+  bool OffersExtension(const ZQ_String& Extension) const;
+  // Reads the file into Instance, new and empty; throws ZQ_Exception when it
+  // cannot. The base reads nothing.
+  virtual void ReadDocument(ZQF_PLUGIN_DocumentInstance& Instance, const ZQ_FileName& FileName);
 
  private:
   ZQ_List<InformationType> Information;
@@ -46,6 +58,17 @@ class ZQF_PLUGIN_DocumentReadRedirectionFilter : public ZQF_PLUGIN_DocumentReadF
 class ZQF_PLUGIN_DocumentWriteFilter {
  public:
   virtual ~ZQF_PLUGIN_DocumentWriteFilter();
+  // Writes the instance's content; the base writes the instance's markup.
+  virtual void WriteDocument(const ZQF_PLUGIN_DocumentInstance& Instance,
+                             ZQ_TextStreamFormatter& Out);
+};
+
+// A way to view a document: it writes it like any write filter and makes
+// the views that show it.
+class ZQF_PLUGIN_DocumentViewType : public ZQF_PLUGIN_DocumentWriteFilter {
+ public:
+  // A new, unbound view; the base makes a plain view glyph.
+  virtual ZQF_PLUGIN_DocumentViewGlyph* CreateView();
 };
 
 class ZQF_PLUGIN_DocumentType {
@@ -63,6 +86,8 @@ class ZQF_PLUGIN_DocumentType {
   void AddReadFilter(ZQF_PLUGIN_DocumentReadFilter* Filter);
   void AddReadRedirectionFilter(ZQF_PLUGIN_DocumentReadRedirectionFilter* Filter);
   void AddWriteFilter(ZQF_PLUGIN_DocumentWriteFilter* Filter);
+  // A view type is also one of the type's write filters (owned once).
+  void AddViewType(ZQF_PLUGIN_DocumentViewType* ViewType);
   bool ContainsReadFilter(const ZQF_PLUGIN_DocumentReadFilter* Filter) const;
   bool ContainsWriteFilter(const ZQF_PLUGIN_DocumentWriteFilter* Filter) const;
   // A default must be one of the type's own filters (assertions).
@@ -76,6 +101,20 @@ class ZQF_PLUGIN_DocumentType {
   ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentReadRedirectionFilter*>
   GetDocumentReadRedirectionFilterIterator() const;
   ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentWriteFilter*> GetDocumentWriteFilterIterator() const;
+  ZQ_ReadOnlyIterator<ZQF_PLUGIN_DocumentViewType*> GetDocumentViewTypeIterator() const;
+  // The first view type (asserts "Head != NULL").
+  ZQF_PLUGIN_DocumentViewType* GetDefaultViewType() const;
+
+  // A new, empty instance of this type; a type with content derives it.
+  virtual ZQF_PLUGIN_DocumentInstance* CreateDocumentInstance();
+  // The file a new document is read from (empty: it starts empty).
+  virtual ZQ_FileName GetNewDocumentModelFilename() const;
+  // The extension of new files: the first plain pattern of the default read
+  // filter, else of any read filter, else "doc".
+  virtual ZQ_String GetDefaultExtension() const;
+  // Set-up hooks, called by the manager once the types are registered.
+  virtual void Init_InitializeReadRedirectionFilters() {}
+  virtual void InitializeAppIntercomponentLinks() {}
 
   // The name in "Open {$1}" and the save question ("document"), and the
   // short and long descriptions.
@@ -88,6 +127,7 @@ class ZQF_PLUGIN_DocumentType {
   ZQ_List<ZQF_PLUGIN_DocumentReadFilter*> ReadFilters;
   ZQ_List<ZQF_PLUGIN_DocumentReadRedirectionFilter*> ReadRedirectionFilters;
   ZQ_List<ZQF_PLUGIN_DocumentWriteFilter*> WriteFilters;
+  ZQ_List<ZQF_PLUGIN_DocumentViewType*> ViewTypes;  // also in WriteFilters
   ZQF_PLUGIN_DocumentReadFilter* DefaultReadFilter = nullptr;
   ZQF_PLUGIN_DocumentWriteFilter* DefaultWriteFilter = nullptr;
 };

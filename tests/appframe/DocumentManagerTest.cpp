@@ -12,6 +12,7 @@
 #include "ZQFO_Document.h"
 #include "ZQF_ActionQueue.h"
 #include "ZQF_FileNameQueryDialogBox.h"
+#include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_DocumentInstance.h"
 #include "ZQF_PLUGIN_DocumentManagerGlyph.h"
 #include "ZQF_PLUGIN_DocumentType.h"
@@ -232,6 +233,7 @@ TEST_F(DocumentManager, MisuseFailsItsAssertions) {
   view.SetDocumentInstance(&instance);
   ReadFilter foreign;
   ZQF_PLUGIN_DocumentReadRedirectionFilter redirect(&type);
+  ZQF_PLUGIN_DocumentViewType viewType;
   const struct {
     const char* why;
     std::function<void()> statement;
@@ -246,11 +248,53 @@ TEST_F(DocumentManager, MisuseFailsItsAssertions) {
       {"redirection to another type", [&] { redirect.CheckRedirectsTo(&other); },
        "DocType == RedirectDocType"},
       {"no type for the default", [&] { manager.GetDefaultDocumentType(); }, "Head != NULL"},
+      {"the New items without a type",
+       [&] {
+         ZQF_PLUGIN_AppMainMenu menu;
+         menu.Init_Build();
+         manager.Init_AddFile_NewMenuSection(menu);
+       },
+       "NumDocumentTypes > 0"},
+      {"a default name without extension", [&] { manager.CreateDefaultFileName("x", ""); },
+       "Extension.GetLength() > 0"},
+      {"a view type of another document type", [&] { manager.AddNewView(&instance, &viewType); },
+       "DocInstance->GetDocType()->ContainsWriteFilter (DocViewType)"},
+      {"saving a document the manager does not hold", [&] { manager.HandleSaveRequest(&instance); },
+       "ContainsDocumentInstance (DocInstance)"},
+      {"rebinding a view of such a document",
+       [&] { manager.BindViewToNewDocument(&view, "C:\\other.txt"); },
+       "ContainsDocumentInstance (OldDocInstance)"},
+      {"a document from a view that writes none", [&] { view.GenerateDocument(); },
+       "CanWriteDocument()"},
+      {"printing a view that cannot print", [&] { view.HandlePrintRequest(); }, "CanPrint()"},
+      {"a second instance for a loaded file",
+       [&] {
+         auto* loaded = new NamedType("loaded");
+         manager.AddDocumentType(loaded);
+         auto* first = new ZQF_PLUGIN_DocumentInstance(loaded);
+         first->SetFileName("C:\\one.txt");
+         manager.AddDocumentInstance(first);
+         manager.Util_GetNewDocumentInstance(loaded, "C:\\one.txt", nullptr, true);
+       },
+       "not Util_DoesDocumentInstanceExist (FileName)"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     EXPECT_TRUE(FailedOn(AssertionFailureOf(c.statement), c.condition));
   }
+}
+
+// Until document printing exists, a view that could print is told so.
+TEST_F(DocumentManager, PrintingIsNotAvailableYet) {
+  class PrintableView : public ZQF_PLUGIN_DocumentViewGlyph {
+    bool CanPrint() override { return true; }
+    bool CanWriteDocument() override { return true; }
+    void WriteDocument(ZQ_TextStreamFormatter& Out) override {
+      NamedType type("document");
+      ZQF_PLUGIN_DocumentInstance(&type).WriteDocument(Out);
+    }
+  } view;
+  EXPECT_EQ(ExceptionNameOf([&] { view.HandlePrintRequest(); }), "Printing is not available");
 }
 
 }  // namespace
