@@ -39,7 +39,7 @@ def file_header(offset, size):
     return struct.pack("<2sIHHI", b"BM", size, 0, 0, offset)
 
 
-def bmp4(rows):
+def bmp4(rows, palette16=None):
     """A 4-bit BMP of rows of palette indices, the top row first."""
     width, height = len(rows[0]), len(rows)
     row_size = ((width * 4 + 31) // 32) * 4
@@ -49,7 +49,7 @@ def bmp4(rows):
         for x, index in enumerate(row):
             data[x // 2] |= index << (4 if x % 2 == 0 else 0)
         pixels += bytes(data)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette16 or PALETTE16)
     header = info_header(width, height, 4, len(pixels), 16)
     offset = 14 + len(header) + len(palette)
     return file_header(offset, offset + len(pixels)) + header + palette + pixels
@@ -338,6 +338,41 @@ BITMAPS += [
      bmp24([[BLACK if (x + y) % 2 else LIGHT_GRAY for x in range(8)] for y in range(8)])),
     ("ZQF_ScrollOriginBitmap", bmp24(scroll_origin())),
 ]
+
+
+# The node boxes of the trees: "X" the line colour, "." transparent light
+# grey. The plain and Win95 lines are magenta, which the lists replace by the
+# window text colour; the subtle ones stay dark grey.
+MAGENTA = (255, 0, 255)
+DARK_GRAY = (128, 128, 128)
+NODE_PALETTE = [LIGHT_GRAY, MAGENTA, DARK_GRAY] + SPARE + [(8, 8, 8 + 16 * i) for i in range(4)]
+
+PLAIN_CLOSED = ["...XXXX...", "...X..X...", "...X..X...", "XXXX..XXXX", "X........X",
+                "X........X", "XXXX..XXXX", "...X..X...", "...X..X...", "...XXXX..."]
+PLAIN_OPEN = ["." * 10] * 3 + ["XXXXXXXXXX", "X........X", "X........X", "XXXXXXXXXX"] + ["." * 10] * 3
+PLAIN_NONE = ["." * 10] * 3 + ["....XX....", "...X..X...", "...X..X...", "....XX...."] + ["." * 10] * 3
+WIN95_CLOSED = ["XXXXXXXXX", "X.......X", "X...X...X", "X...X...X", "X.XXXXX.X",
+                "X...X...X", "X...X...X", "X.......X", "XXXXXXXXX"]
+WIN95_OPEN = ["XXXXXXXXX", "X.......X", "X.......X", "X.......X", "X.XXXXX.X",
+              "X.......X", "X.......X", "X.......X", "XXXXXXXXX"]
+SUBTLE_CLOSED = [".........", "...XXX...", "...X.X...", ".XXX.XXX.", ".X.....X.",
+                 ".XXX.XXX.", "...X.X...", "...XXX...", "........."]
+SUBTLE_OPEN = ["........."] * 3 + [".XXXXXXX.", ".X.....X.", ".XXXXXXX."] + ["........."] * 3
+EMPTY9 = ["........."] * 9
+
+
+def node_rows(picture, line):
+    return [[NODE_PALETTE.index(line if c == "X" else LIGHT_GRAY) for c in row] for row in picture]
+
+
+for focus in ("NoFocus", "Focus"):
+    for state, picture in (("NoChildren", PLAIN_NONE), ("Closed", PLAIN_CLOSED), ("Open", PLAIN_OPEN)):
+        BITMAPS.append(("ZQF_Plain_%s%sBitmap" % (state, focus),
+                        bmp4(node_rows(picture, MAGENTA), NODE_PALETTE)))
+for look, line, pictures in (("Win95", MAGENTA, (EMPTY9, WIN95_CLOSED, WIN95_OPEN)),
+                             ("Subtle", DARK_GRAY, (EMPTY9, SUBTLE_CLOSED, SUBTLE_OPEN))):
+    for state, picture in zip(("NoChildren", "Closed", "Open"), pictures):
+        BITMAPS.append(("ZQF_%s_%sBitmap" % (look, state), bmp4(node_rows(picture, line), NODE_PALETTE)))
 
 
 def main():
