@@ -3,7 +3,8 @@
 names them: the six check-box and radio-button bitmaps (4 bits per pixel,
 each 16-entry palette holding the seven key colours that the metrics
 recolour), the four message-box bitmaps, the 8 x 8 checkerboard pattern and
-the cursors that have no stock cursor. Run from anywhere; the files land
+the cursors that have no stock cursor, and the twelve node boxes of the
+list control's trees. Run from anywhere; the files land
 beside this script."""
 
 import os
@@ -345,7 +346,9 @@ BITMAPS += [
 # window text colour; the subtle ones stay dark grey.
 MAGENTA = (255, 0, 255)
 DARK_GRAY = (128, 128, 128)
-NODE_PALETTE = [LIGHT_GRAY, MAGENTA, DARK_GRAY] + SPARE + [(8, 8, 8 + 16 * i) for i in range(4)]
+# Box interiors: grey in the plain and Win95 looks, cyan in the subtle one.
+INTERIOR_GRAY = (164, 164, 164)
+NODE_PALETTE = [LIGHT_GRAY, MAGENTA, DARK_GRAY, INTERIOR_GRAY, CYAN] + SPARE + [(8, 8, 24), (8, 8, 40)]
 
 PLAIN_CLOSED = ["...XXXX...", "...X..X...", "...X..X...", "XXXX..XXXX", "X........X",
                 "X........X", "XXXX..XXXX", "...X..X...", "...X..X...", "...XXXX..."]
@@ -361,18 +364,41 @@ SUBTLE_OPEN = ["........."] * 3 + [".XXXXXXX.", ".X.....X.", ".XXXXXXX."] + ["..
 EMPTY9 = ["........."] * 9
 
 
-def node_rows(picture, line):
-    return [[NODE_PALETTE.index(line if c == "X" else LIGHT_GRAY) for c in row] for row in picture]
+def enclosed(picture):
+    """The pixels that "X" pixels enclose: not reachable from the edge."""
+    height, width = len(picture), len(picture[0])
+    outside = set()
+    todo = [(x, y) for y in range(height) for x in range(width)
+            if x in (0, width - 1) or y in (0, height - 1)]
+    while todo:
+        x, y = todo.pop()
+        if not (0 <= x < width and 0 <= y < height) or (x, y) in outside or picture[y][x] == "X":
+            continue
+        outside.add((x, y))
+        todo += [(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)]
+    return {(x, y) for y in range(height) for x in range(width)
+            if picture[y][x] != "X" and (x, y) not in outside}
+
+
+def node_rows(picture, line, interior):
+    """A box's insides are the interior key colour, which the lists replace by
+    the window background: a line under the box must not show through and
+    turn an open box into a plus."""
+    inside = enclosed(picture)
+    return [[NODE_PALETTE.index(line if c == "X" else interior if (x, y) in inside else LIGHT_GRAY)
+             for x, c in enumerate(row)] for y, row in enumerate(picture)]
 
 
 for focus in ("NoFocus", "Focus"):
     for state, picture in (("NoChildren", PLAIN_NONE), ("Closed", PLAIN_CLOSED), ("Open", PLAIN_OPEN)):
         BITMAPS.append(("ZQF_Plain_%s%sBitmap" % (state, focus),
-                        bmp4(node_rows(picture, MAGENTA), NODE_PALETTE)))
-for look, line, pictures in (("Win95", MAGENTA, (EMPTY9, WIN95_CLOSED, WIN95_OPEN)),
-                             ("Subtle", DARK_GRAY, (EMPTY9, SUBTLE_CLOSED, SUBTLE_OPEN))):
+                        bmp4(node_rows(picture, MAGENTA, INTERIOR_GRAY), NODE_PALETTE)))
+for look, line, interior, pictures in (
+        ("Win95", MAGENTA, INTERIOR_GRAY, (EMPTY9, WIN95_CLOSED, WIN95_OPEN)),
+        ("Subtle", DARK_GRAY, CYAN, (EMPTY9, SUBTLE_CLOSED, SUBTLE_OPEN))):
     for state, picture in zip(("NoChildren", "Closed", "Open"), pictures):
-        BITMAPS.append(("ZQF_%s_%sBitmap" % (look, state), bmp4(node_rows(picture, line), NODE_PALETTE)))
+        BITMAPS.append(("ZQF_%s_%sBitmap" % (look, state),
+                        bmp4(node_rows(picture, line, interior), NODE_PALETTE)))
 
 
 def main():
