@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "ZQF_Metrics.h"
+#include "ZQLOW_WINGDI.h"
+#include "ZQR_MemoryDC.h"
 
 namespace {
 
@@ -31,6 +33,21 @@ const ZQR_TransparentBitmap& ByNodeState(int NodeState, const ZQR_TransparentBit
   return NodeState == 0 ? Open : NodeState == 1 ? Closed : NoChildren;
 }
 
+// A 32-bit DIB section copy of a bitmap. Wine blits a device-dependent
+// bitmap slowly each time it is selected into a fresh context (about
+// 0.25 ms for a 9 x 9 box, 0.5 ms drawn transparently); a DIB section draws
+// about five times faster, and a tree draws one box per row.
+ZQR_Bitmap AsDibSection(const ZQR_Bitmap& Bitmap) {
+  const ZQ_Point<long> size = Bitmap.GetSize();
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), size.X, -size.Y, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  ZQR_Bitmap copy(ZQLOW_WINGDI::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const ZQR_MemoryDC source(nullptr, Bitmap.GetHBITMAP());
+  copy.BitBlt(source.GetHDC(), 0, 0);
+  return copy;
+}
+
 }  // namespace
 
 ZQF_ListGlyphNodeBitmapSet::~ZQF_ListGlyphNodeBitmapSet() = default;
@@ -54,7 +71,7 @@ void ZQF_ListGlyphNodeBitmapSet::DeleteSharedSets() {
 
 ZQR_TransparentBitmap ZQF_ListGlyphNodeBitmapSet::LoadAdapted(const char* ResourceName,
                                                               bool Subtle) {
-  ZQR_Bitmap bitmap{ZQ_String(ResourceName)};
+  ZQR_Bitmap bitmap = AsDibSection(ZQR_Bitmap(ZQ_String(ResourceName)));
   if (Subtle) {
     bitmap.ReplaceColor(ZQR_Color(0, 255, 255), ZQF_GetColorMetric(9));
   } else {
