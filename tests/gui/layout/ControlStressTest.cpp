@@ -1,8 +1,9 @@
 // A seeded random-input run over one real window holding every control kind:
 // text and bitmap buttons (one repeating), a command adaptor, check boxes, a
 // radio group with clients, tab pages, a scrolling container with both bars,
-// nested adjustable panes, a toolbar, the self-drawn window border and a
-// menu bar. Thousands of mouse, key, focus and timer messages at points in
+// nested adjustable panes, a toolbar, a tree whose nodes make their
+// children when first opened, a flat list with a delayed keyboard
+// notification, the self-drawn window border and a menu bar. Thousands of mouse, key, focus and timer messages at points in
 // and around the window, with idle cycles, deletions, disablings and
 // resizes among them. Every press that may start a modal drag has the input
 // that ends it posted first; right presses, which may open a pop-up menu,
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "../core/MenuTestSupport.h"
+#include "../controls/ListTestSupport.h"
 #include "../core/WindowTestSupport.h"
 #include "ButtonTestSupport.h"
 #include "ChoiceTestSupport.h"
@@ -29,6 +31,7 @@
 #include "ZQF_ContaineeFrameGlyph.h"
 #include "ZQF_DragOperation.h"
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
+#include "ZQF_ListGlyphTimers.h"
 #include "ZQF_ScrollBarAutorepeatTimer.h"
 #include "ZQF_ScrollBarGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
@@ -45,9 +48,33 @@ ZQF_Window* s_window = nullptr;
 ZQF_Window* GetStressMainWindow() { return s_window; }
 void EndAnyMenu() { ::EndMenu(); }
 
+// A node that makes Depth levels of three children each when opened.
+class DeepLazyRow : public NamedRow {
+ public:
+  DeepLazyRow(const std::string& Name, int Depth) : NamedRow(Name), Depth(Depth) {}
+  bool HasChildren() override { return Depth > 0; }
+  void CreateVirtualChildren() override {
+    for (int i = 0; i < 3; ++i) AddVirtualChild(new DeepLazyRow(Name + "." + std::to_string(i), Depth - 1));
+  }
+  int Depth;
+};
+
+ZQF_ListGlyph* StressTree() {
+  auto* tree = new ZQF_ListGlyph(1);
+  for (int i = 0; i < 4; ++i) tree->InsertAsLastRoot(new DeepLazyRow("node " + std::to_string(i), 3));
+  return tree;
+}
+
+ZQF_ListGlyph* StressList() {
+  auto* list = new ZQF_ListGlyph(0);
+  list->SetChangeNotificationDelay(-1);
+  for (int i = 0; i < 30; ++i) list->InsertAsLastRoot(new NamedRow("reading " + std::to_string(i)));
+  return list;
+}
+
 // border [column [toolbar, panes side by side [buttons, a repeating arrow,
-// an adaptor; stacked panes [choices; row [tabs, scrolling readings]]],
-// the command target]].
+// an adaptor; stacked panes [choices; row [tabs, scrolling readings, tree,
+// list]]], the command target]].
 struct StressForm {
   ButtonPanel buttons;
   ChoicePanel choices;
@@ -73,6 +100,8 @@ struct StressForm {
     auto* lower = new ZQF_RowGlyph;
     lower->AddToRight(TemperatureTabs(0));
     lower->AddToRight(new ZQF_ScrollingContainerGlyph(StationReadings(30), 0, 0, 1, 1, 0, 0, 0));
+    lower->AddToRight(StressTree());
+    lower->AddToRight(StressList());
     auto* right = new ZQF_VerticalAdjustablePaneGlyph(choices.root, lower, 0.5);
     auto* column = new ZQF_ColumnGlyph;
     column->AddToBottom(toolbar);
@@ -193,7 +222,10 @@ class StressDriver {
     std::vector<ZQF_Glyph*> targets;
     switch (Pick(5)) {
       case 0: Collect<ZQF_ControlGlyph>(Root(), targets); break;
-      case 1: Collect<ZQF_ScrollBarGlyph>(Root(), targets); break;
+      case 1:
+        Collect<ZQF_ScrollBarGlyph>(Root(), targets);
+        Collect<ZQF_ListGlyph>(Root(), targets);
+        break;
       case 2: Collect<ZQF_ScrollingContainerGlyph>(Root(), targets); break;
       case 3: Collect<ZQF_AdjustablePaneGlyph>(Root(), targets); break;
       default: Collect<ZQF_WindowBorderGlyph>(Root(), targets); break;
@@ -250,7 +282,7 @@ class StressDriver {
     Act([&] { Send(handle, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y)); });
   }
   void Key(UINT Message) {
-    const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN, VK_TAB,
+    const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN, VK_TAB, VK_NEXT, VK_END,
                            VK_ESCAPE, VK_F6, 'H', 'G', 'R', 'M', 'A', 'W', 'U', 'L', 'S', 'K'};
     const WPARAM key = keys[Pick(sizeof keys / sizeof keys[0])];
     const bool letter = key >= 'A' && key <= 'Z';
@@ -359,6 +391,7 @@ TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
     EXPECT_EQ(ZQF_GetCurrentDragOperation(), nullptr);
     EXPECT_EQ(ZQF_ButtonGlyph::GetAutorepeatTimer(), nullptr);
     EXPECT_EQ(ZQF_ScrollBarGlyph::GetAutorepeatTimer(), nullptr);
+    EXPECT_EQ(ZQF_ListGlyphAutoscrollTimer::GetCurrent(), nullptr);
     EXPECT_EQ(FirstLayoutFault(window->GetTopLevelGlyph()), "");
     ::DestroyWindow(handle);
     PumpMessages();
