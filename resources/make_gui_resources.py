@@ -4,7 +4,7 @@ names them: the six check-box and radio-button bitmaps (4 bits per pixel,
 each 16-entry palette holding the seven key colours that the metrics
 recolour), the four message-box bitmaps, the 8 x 8 checkerboard pattern and
 the cursors that have no stock cursor, and the twelve node boxes of the
-list control's trees. Run from anywhere; the files land
+list control's trees and the dropdown arrow. Run from anywhere; the files land
 beside this script."""
 
 import os
@@ -12,7 +12,7 @@ import struct
 
 # The bitmap buttons' pictures, drawn as text beside this script.
 from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
-from button_pictures import SCROLL_BAR_PICTURES
+from button_pictures import SCROLL_BAR_PICTURES, DROPDOWN_PICTURES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -282,6 +282,7 @@ BITMAPS = [
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in SCROLL_BAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in DROPDOWN_PICTURES]
 
 
 # Drag feedback and wheel-button scrolling.
