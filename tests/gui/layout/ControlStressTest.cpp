@@ -3,7 +3,8 @@
 // radio group with clients, tab pages, a scrolling container with both bars,
 // nested adjustable panes, a toolbar, a tree whose nodes make their
 // children when first opened, a flat list with a delayed keyboard
-// notification, the self-drawn window border and a menu bar. Thousands of mouse, key, focus and timer messages at points in
+// notification, a dropdown of values, the self-drawn window border and a
+// menu bar. Thousands of mouse, key, focus and timer messages at points in
 // and around the window, with idle cycles, deletions, disablings and
 // resizes among them. Every press that may start a modal drag has the input
 // that ends it posted first; right presses, which may open a pop-up menu,
@@ -19,7 +20,7 @@
 #include <vector>
 
 #include "../core/MenuTestSupport.h"
-#include "../controls/ListTestSupport.h"
+#include "../controls/DropdownTestSupport.h"
 #include "../core/WindowTestSupport.h"
 #include "ButtonTestSupport.h"
 #include "ChoiceTestSupport.h"
@@ -102,6 +103,7 @@ struct StressForm {
     lower->AddToRight(new ZQF_ScrollingContainerGlyph(StationReadings(30), 0, 0, 1, 1, 0, 0, 0));
     lower->AddToRight(StressTree());
     lower->AddToRight(StressList());
+    lower->AddToRight(new TestDropdown({"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
     auto* right = new ZQF_VerticalAdjustablePaneGlyph(choices.root, lower, 0.5);
     auto* column = new ZQF_ColumnGlyph;
     column->AddToBottom(toolbar);
@@ -303,15 +305,20 @@ class StressDriver {
     Act([&] { control->SetEnabled(!control->IsEnabled()); });
   }
   // A glyph straight inside a plain row or column (a control, the adaptor,
-  // or a whole toolbar, tab glyph or scrolling container): such parents keep
-  // no other pointer to it, unlike the composites that own their parts.
+  // or a whole toolbar, tab glyph, scrolling container, list or dropdown):
+  // such parents keep no other pointer to it. Or a part of the composites
+  // that go on without it: a radio group's buttons and clients, a scroll
+  // bar's arrows. A list's own bars are not taken: the list reports their
+  // loss as a caller error.
   void Delete() {
     std::vector<ZQF_Glyph*> all, candidates;
     Collect<ZQF_Glyph>(Root(), all);
     for (ZQF_Glyph* g : all) {
       const ZQF_Glyph* parent = g->GetParent();
       if (parent && (typeid(*parent) == typeid(ZQF_RowGlyph) ||
-                     typeid(*parent) == typeid(ZQF_ColumnGlyph))) {
+                     typeid(*parent) == typeid(ZQF_ColumnGlyph) ||
+                     dynamic_cast<const ZQF_ExclusiveAlternativeControlGroupGlyph*>(parent) ||
+                     dynamic_cast<const ZQF_ScrollBarGlyph*>(parent))) {
         candidates.push_back(g);
       }
     }
@@ -352,6 +359,7 @@ class ControlStressTest : public WindowTest {
 TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
   const unsigned kSeeds[] = {1, 2026, 777};
   const int kSteps = 1500;
+  const int openingsBefore = TestDropdown::NumOpenings;
   for (unsigned seed : kSeeds) {
     SCOPED_TRACE(seed);
     ReportedErrors().clear();
@@ -397,6 +405,7 @@ TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
     PumpMessages();
     s_window = nullptr;
   }
+  EXPECT_GT(TestDropdown::NumOpenings, openingsBefore) << "the dropdown was opened";
 }
 
 }  // namespace
