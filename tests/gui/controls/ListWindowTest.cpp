@@ -8,7 +8,9 @@
 #include "../core/DragTestSupport.h"
 #include "../core/WindowTestSupport.h"
 #include "ListTestSupport.h"
+#include "ZQF_DragOperationDrawingContext.h"
 #include "ZQF_DragOperationMessage.h"
+#include "ZQF_StandardCommandMessage.h"
 #include "ZQF_ListGlyphTimers.h"
 #include "ZQF_MouseWheel.h"
 #include "ZQF_TooltipsMessage.h"
@@ -349,6 +351,55 @@ TEST_F(ListWindowTest, ScreenshotFlatListsOnAndOffTheFocusPath) {
   SaveScreenshot(window, "list_flat_selection_on_and_off_focus");
   EXPECT_TRUE(lists[0]->IsOnFocusPath());
   EXPECT_FALSE(lists[1]->IsOnFocusPath());
+}
+
+// Takes commands, updates and drops offered to it.
+class AcceptingRow : public NamedRow {
+ public:
+  using NamedRow::NamedRow;
+  void HandleCommand(ZQF_CommandMessage& Message, ZQF_ListGlyph*) override {
+    ++Commands;
+    Message.SetHandled();
+  }
+  void HandleUpdate(ZQF_UpdateMessage& Message, ZQF_ListGlyph*) override {
+    ++Updates;
+    Message.SetHandled();
+  }
+  void HandleDragOperationMessage(ZQF_DragOperationMessage& Message) override { Message.SetHandled(); }
+  int Commands = 0;
+  int Updates = 0;
+};
+
+TEST_F(ListWindowTest, BarsCommandsAndDropsReachTheirRows) {
+  ListWindow w(*this, 0, 200, 150, Numbered(50));
+  auto* row = new AcceptingRow("accepting");
+  w.List->InsertAsLastRoot(row);
+  // The vertical bar's slider sets the top row.
+  ZQF_ScrollBarGlyph* bar = w.List->GetVerticalScrollBar();
+  bar->SetSliderPosition(7, true);
+  EXPECT_EQ(w.List->GetTopElementIndex(), 7);
+  // Commands and updates go to the focus element only.
+  ZQF_CutCommandMessage cut;
+  ZQF_CutCommandUpdateMessage update;
+  w.List->HandleCommand(cut, false);
+  EXPECT_EQ(row->Commands, 0);
+  w.List->SetFocus(row);
+  w.List->HandleCommand(cut, false);
+  w.List->HandleUpdate(update, false);
+  EXPECT_EQ(row->Commands, 1);
+  EXPECT_EQ(row->Updates, 1);
+  // A drop the row accepts adds its rectangle, dotted, to the feedback.
+  ZQF_DragOperationDrawingContext feedback;
+  ZQF_DragOperationMessage& drag = ZQF_GetDragOperationMessage();
+  drag.SetDrawingContext(&feedback);
+  const ZQ_Rectangle<long> r = w.List->GetElementRect(row);
+  const ZQ_Point<long> over = w.List->GlyphToScreen(ZQ_Point<long>(r.X + 30, r.Y + r.Height / 2));
+  ::SetCursorPos(over.X, over.Y);
+  w.List->HandleGenericMessage(drag, true);
+  EXPECT_TRUE(drag.IsHandled());
+  EXPECT_EQ(feedback.GetDrawingBoundingBox(), w.List->GlyphToScreen(r));
+  drag.Reset();
+  ZQF_ListGlyphAutoscrollTimer::Stop();
 }
 
 }  // namespace
