@@ -160,29 +160,6 @@ TEST_F(ListWindowTest, WheelScrollsThreeRowsButLessThanAPage) {
   }
 }
 
-// Moves the pointer 100 pixels below the press at the first tick of a 50 ms
-// timer and clicks at the eighth: the end of a middle-button scroll.
-struct ScrollDown {
-  ScrollDown(HWND Window, POINT Press)
-      : Window(Window), Press(Press), Timer(50, ZQ_Functor0(this, &ScrollDown::Step)) {}
-  void Step() {
-    ++Ticks;
-    if (Ticks == 1) {
-      ::SetCursorPos(Press.x, Press.y + 100);
-      POINT client{Press.x, Press.y + 100};
-      ::ScreenToClient(Window, &client);
-      ::PostMessageA(Window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
-    } else if (Ticks == 8) {
-      ::PostMessageA(Window, WM_LBUTTONDOWN, 0, 0);
-      Timer.KillTimer();
-    }
-  }
-  HWND Window;
-  POINT Press;
-  int Ticks = 0;
-  ZQ_Timer Timer;
-};
-
 TEST_F(ListWindowTest, MiddleButtonScrollMovesWholeRows) {
   ListWindow w(*this, 0, 200, 150, Numbered(300));
   POINT press{60, 20};
@@ -191,7 +168,7 @@ TEST_F(ListWindowTest, MiddleButtonScrollMovesWholeRows) {
   PumpMessages();
   // Released in place: the scroll goes on until the next click.
   ::PostMessageA(w.Window, WM_MBUTTONUP, 0, MAKELPARAM(61, 21));
-  ScrollDown script(w.Window, press);
+  ScrollScript script(w.Window, ZQ_Point<long>(press.x, press.y));
   Send(w.Window, WM_MBUTTONDOWN, MK_MBUTTON, Point(60, 20));
   EXPECT_EQ(script.Ticks, 8);
   EXPECT_GT(w.List->GetTopElementIndex(), 0);
