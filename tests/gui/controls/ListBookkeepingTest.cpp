@@ -47,8 +47,7 @@ TEST_F(ListBookkeeping, RowsComingAndGoingKeepFocusAndTopOnTheirElements) {
                              rig.List->GetTopElementIndex());
     c.change(rig);
     EXPECT_EQ(rig.FocusName(), c.wantFocus);
-    EXPECT_EQ(static_cast<NamedRow*>(rig.List->FindElementByIndex(rig.List->GetTopElementIndex(),
-                                                                  L::Subset_Visible))->Name,
+    EXPECT_EQ(NameOf(rig.List->FindElementByIndex(rig.List->GetTopElementIndex(), L::Subset_Visible)),
               c.wantTop);
     EXPECT_EQ(rig.List->GetNumVisibleElements(), rig.List->CountNumOpenChildren(nullptr));
   }

@@ -37,16 +37,18 @@ class BoxRow : public ZQF_ListGlyphElement {
   long Width;
 };
 
-// Answers that it has children and makes Count of them when first opened.
+// Answers that it has children and makes Count of them when first opened,
+// each of them with Depth - 1 levels below.
 class LazyRow : public NamedRow {
  public:
-  LazyRow(const std::string& Name, int Count) : NamedRow(Name), Count(Count) {}
-  bool HasChildren() override { return Count > 0 || GetFirstChild(); }
+  LazyRow(const std::string& Name, int Count, int Depth = 1) : NamedRow(Name), Count(Count), Depth(Depth) {}
+  bool HasChildren() override { return Depth > 0 && (Count > 0 || GetFirstChild()); }
   void CreateVirtualChildren() override {
     ++NumCreations;
-    for (int i = 0; i < Count; ++i) AddVirtualChild(new NamedRow(Name + std::to_string(i)));
+    for (int i = 0; i < Count; ++i) AddVirtualChild(new LazyRow(Name + std::to_string(i), Count, Depth - 1));
   }
   int Count;
+  int Depth;
   int NumCreations = 0;
 };
 
@@ -95,22 +97,22 @@ inline void FillTree(ZQF_ListGlyph& List, const std::vector<std::string>& Lines,
   for (NamedRow* row : toOpen) List.Open(row);
 }
 
+// The name of a NamedRow, "" for null.
+inline std::string NameOf(ZQF_ListGlyphElement* Element) {
+  auto* row = dynamic_cast<NamedRow*>(Element);
+  return row ? row->Name : "";
+}
+
 struct ListRig {
   explicit ListRig(int Kind, long Width = 200, long Height = 120) {
     List = new ZQF_ListGlyph(Kind);
     Parent.AddChild(List, true);
     Parent.SetBox(0, 0, Width, Height);
-    Place(Width, Height);
-  }
-  void Place(long Width, long Height) {
     List->UpdateDesiredSize();
     Parent.LayoutChild(List, ZQ_Rectangle<long>(0, 0, Width, Height));
   }
   void Fill(const std::vector<std::string>& Lines) { FillTree(*List, Lines, Rows); }
-  std::string FocusName() {
-    auto* row = dynamic_cast<NamedRow*>(List->GetFocusElement());
-    return row ? row->Name : "";
-  }
+  std::string FocusName() { return NameOf(List->GetFocusElement()); }
   std::string SelectedNames() {
     std::string names;
     for (ZQF_ListGlyphElement* e = List->GetFirstRoot(); e; e = List->GetNext(e, ZQF_ListGlyph::Subset_All)) {

@@ -49,20 +49,9 @@ ZQF_Window* s_window = nullptr;
 ZQF_Window* GetStressMainWindow() { return s_window; }
 void EndAnyMenu() { ::EndMenu(); }
 
-// A node that makes Depth levels of three children each when opened.
-class DeepLazyRow : public NamedRow {
- public:
-  DeepLazyRow(const std::string& Name, int Depth) : NamedRow(Name), Depth(Depth) {}
-  bool HasChildren() override { return Depth > 0; }
-  void CreateVirtualChildren() override {
-    for (int i = 0; i < 3; ++i) AddVirtualChild(new DeepLazyRow(Name + "." + std::to_string(i), Depth - 1));
-  }
-  int Depth;
-};
-
 ZQF_ListGlyph* StressTree() {
   auto* tree = new ZQF_ListGlyph(1);
-  for (int i = 0; i < 4; ++i) tree->InsertAsLastRoot(new DeepLazyRow("node " + std::to_string(i), 3));
+  for (int i = 0; i < 4; ++i) tree->InsertAsLastRoot(new LazyRow("node " + std::to_string(i), 3, 3));
   return tree;
 }
 
