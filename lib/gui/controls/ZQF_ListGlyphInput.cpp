@@ -136,6 +136,8 @@ void ZQF_ListGlyph::FollowMouse(const ZQ_Point<long>& Local) {
       section != ElementSection_Indentation) {
     return;
   }
+  // Every move over the focus row would repaint the list for nothing.
+  if (element == GetFocusElement() && element->IsSelected()) return;
   StateChange_ChangeFocusElement(ComputeIndex(element, Subset_Visible));
   Select(element, true);
 }
