@@ -10,6 +10,7 @@
 #include "../core/GuiStageTestSupport.h"
 #include "ListTestSupport.h"
 #include "ZQF_HorizontalScrollBarGlyph.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
 
 namespace {
@@ -59,6 +60,8 @@ TEST_F(ListBookkeeping, EmptyListRowHeightAndClear) {
   EXPECT_EQ(rig.List->GetFocusElement(), nullptr);
   EXPECT_EQ(rig.List->GetVerticalScrollBar()->GetDocumentSize(), 1);
   EXPECT_FALSE(rig.Key(ZQF_Key_Down));
+  rig.List->SetChangeNotificationDelay(-1);
+  EXPECT_EQ(rig.List->GetChangeNotificationDelay(), ZQF_GetTimeMetric(3));
   rig.List->InsertAsLastRoot(new BoxRow(40));
   EXPECT_EQ(rig.List->GetElementHeight(), 16);
   struct TallRow : BoxRow {
