@@ -16,7 +16,13 @@ const ZQ_StageCallbackRegistration s_registration(
 
 ZQF_PLUGIN_ApplicationPersonality::ZQF_PLUGIN_ApplicationPersonality() {
   ++InstanceCount;
-  ZQ_ASSERT(InstanceCount == 1);
+  try {
+    ZQ_ASSERT(InstanceCount == 1);
+  } catch (...) {
+    // A constructor that throws has no destructor to give the count back.
+    --InstanceCount;
+    throw;
+  }
   Personality = this;
 }
 

@@ -10,6 +10,8 @@
 #ifndef ZQ_ABSTRACTTEXTSTREAMPARSER_H
 #define ZQ_ABSTRACTTEXTSTREAMPARSER_H
 
+#include <memory>
+
 #include "ZQ_Array.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileName.h"
@@ -39,6 +41,8 @@ class ZQ_AbstractTextStreamParserException : public ZQ_Exception {
   ZQ_String DataSourceText;
   ZQ_FileName FileName;
 };
+
+class ZQ_ProgressReportService_Task;
 
 class ZQ_AbstractTextStreamParser {
  public:
@@ -136,6 +140,11 @@ class ZQ_AbstractTextStreamParser {
                              const ZQ_String& Description, int Options);
   long ReplaceTextWithFile(MarkType Start, MarkType End, const ZQ_FileName& FileName,
                            const ZQ_String& Description, int Options);
+  // As ReplaceTextWithFile for Text, a file's contents read before: errors
+  // in it name FileName, as they would had it been read now.
+  long ReplaceTextWithFileText(MarkType Start, MarkType End, const ZQ_String& Text,
+                               const ZQ_FileName& FileName, const ZQ_String& Description,
+                               int Options);
   // Removes the stretch; reading goes on after it. Equal marks change nothing.
   long DeleteText(MarkType Start, MarkType End);
 
@@ -160,12 +169,15 @@ class ZQ_AbstractTextStreamParser {
   DataSourceType* AddDataSourceFromFile(const ZQ_FileName& FileName,
                                         const ZQ_String& Description, int Options);
   DataSourceSectionType* NewSection(DataSourceType* Source, const char* Start, const char* End);
-  void Initialize(DataSourceType* Source);
+  // Unless Options holds Option_NoProgressTask, starts the progress task:
+  // titled with the source's description in title case, one step a character.
+  void Initialize(DataSourceType* Source, int Options);
   void Refresh();
   long Splice(MarkType Start, MarkType End, DataSourceType* Inserted, int Options);
 
   MarkType CurrentPosition;
   DataSourceType* CurrentDataSource = nullptr;
+  std::unique_ptr<ZQ_ProgressReportService_Task> ProgressTask;  // null with Option_NoProgressTask
   const char* SectionStart = nullptr;
   const char* SectionEnd = nullptr;
   DataSourceSectionType* FirstSection = nullptr;

@@ -118,22 +118,13 @@ void Util_SeekFileHandle(HANDLE File, long Offset, int Origin, const char* Modul
 bool FileExists(const ZQ_FileName& Name) { return FileExists(Name.GetPathName()); }
 bool FileExists(const char* Name) { return FileExists(ZQ_String(Name)); }
 
+// The attributes of that very name: a search (FindFirstFileA) would take
+// "*", "?", "<", ">" and '"' as wildcards and answer for another file.
 bool FileExists(const ZQ_String& Name) {
   ZQ_TRACE_FUNCTION("ZQ_FileUtils::FileExists");
   ZQ_TRACE_VARIABLE(Name);
-  WIN32_FIND_DATAA data;
-  ZQ_OwnedFindHandle search(
-      ZQLOW_WINBASE::FindFirstFileA(WithoutQuotes(Name).GetText(), &data));
-  if (!search.IsValid()) return false;
-  const bool isFile = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-  try {
-    search.Reset();
-  } catch (ZQ_Exception& e) {
-    e.AppendToDescription(
-        "This error occurred in ZQ_FileUtils::FileExists while calling ZQLOW_WINBASE::FindClose");
-    throw;
-  }
-  return isFile;
+  const DWORD attributes = ZQLOW_WINBASE::GetFileAttributesA(WithoutQuotes(Name).GetText());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool DirectoryExists(const ZQ_String& Name) {

@@ -16,8 +16,8 @@
 
 namespace ZQ_FileUtils {
 
-// Existence. FileExists: something of that name exists and is not a
-// directory. DirectoryExists: the name can be made the current directory
+// Existence. FileExists: something of that very name exists and is not a
+// directory ("*", "?" and the like are no wildcards here). DirectoryExists: the name can be made the current directory
 // (the current directory is restored); never throws for a missing one.
 // CanBeOpenedForReading: a file stream source can be made on it.
 bool FileExists(const ZQ_FileName& Name);

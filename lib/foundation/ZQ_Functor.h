@@ -65,6 +65,8 @@ class ZQ_Functor0 : public ZQ_FunctorBase {
   void operator()() const {
     if (Invoker) Invoker(this);
   }
+  // True for a default-constructed functor (or a null function).
+  bool IsEmpty() const { return Invoker == nullptr; }
 
  private:
   static void InvokeFunction(const ZQ_Functor0* Self);

@@ -59,6 +59,16 @@ class ZQ_List {
     return link;
   }
 
+  // Adds a copy of Value at the head and returns its link.
+  Link* Prepend(const T& Value) {
+    ZQ_TRACE_FUNCTION("ZQ_List::Prepend");
+    Link* link = new Link(Value);
+    link->Next = Head;
+    Head = link;
+    if (!Tail) Tail = link;
+    return link;
+  }
+
   bool IsEmpty() const { return Head == nullptr; }
   // Counts the links.
   long GetNumElements() const {

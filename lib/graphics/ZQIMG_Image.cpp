@@ -63,6 +63,8 @@ HBITMAP CreateSection(const BITMAPINFO* Info, unsigned char** Bits) {
   void* bits = nullptr;
   HBITMAP bitmap = nullptr;
   try {
+    // Short memory is an answer here, whatever the caller's failure mode.
+    const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
     bitmap = ZQLOW_WINGDI::CreateDIBSection(nullptr, Info, DIB_RGB_COLORS, &bits, nullptr, 0);
   } catch (const ZQ_Exception&) {
     // Reported as the image's own error below.

@@ -1,5 +1,10 @@
 #include "ZQXML_DocumentTypeDefinition.h"
 
+void ZQXML_AttributeDeclaration::AddValue(const ZQ_String& Value) {
+  Values.push_back(Value);
+  ValueSet.Set(Value, true);
+}
+
 long ZQXML_ElementDeclaration::FindAttribute(const ZQ_String& AttributeName) const {
   const auto* link = AttributeIndex.FindLink(AttributeName);
   return link ? link->Value : -1;

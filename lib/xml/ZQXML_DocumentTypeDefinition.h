@@ -21,9 +21,15 @@ struct ZQXML_AttributeDeclaration {
   enum class DefaultKind { Required, Implied, Fixed, Value };
   ZQ_String Name;
   Kind Type = Kind::CData;
-  std::vector<ZQ_String> Values;  // of an enumeration
+  std::vector<ZQ_String> Values;  // of an enumeration, in declared order
+  ZQ_Map<ZQ_String, bool> ValueSet;  // the same values, for looking one up
   DefaultKind Default = DefaultKind::Implied;
   ZQ_String DefaultValue;  // of Fixed and Value, as written
+
+  // Adds a value of the enumeration.
+  void AddValue(const ZQ_String& Value);
+  // Whether Value is one of the enumeration's.
+  bool IsAllowedValue(const ZQ_String& Value) const { return ValueSet.KeyExists(Value); }
 };
 
 struct ZQXML_ElementDeclaration {

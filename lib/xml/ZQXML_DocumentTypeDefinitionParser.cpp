@@ -257,7 +257,7 @@ void ZQXML_DocumentTypeDefinitionParser::ParseAttributeType(ZQXML_AttributeDecla
     Declaration.Type = Kind::Enumeration;
     for (;;) {
       SkipSeparators();
-      Declaration.Values.push_back(ReadNameToken());
+      Declaration.AddValue(ReadNameToken());
       SkipSeparators();
       if (GetCurrentChar() == ')') break;
       if (GetCurrentChar() != '|') FailFoundInsteadOf("\"|\", \")\"");

@@ -17,8 +17,10 @@
 // included resource may also throw the ZQ_Exception of files and URIs.
 // Limits keep bad input from hanging or exhausting the stack: texts nest at
 // most 64 deep (entities, includes), splicing adds at most 32 MB in all (each
-// splice counted as at least 256 bytes, for its bookkeeping), and elements
-// nest at most 1,000 deep. NUL bytes are refused. One parse per parser; one thread only.
+// splice counted as at least 256 bytes, for its bookkeeping), a parse
+// includes at most 1,000 times, and elements nest at most 1,000 deep. Each
+// included resource is read once per parse: a file changed during the
+// parse is read again only by the next one. NUL bytes are refused. One parse per parser; one thread only.
 #ifndef ZQXML_PARSER_H
 #define ZQXML_PARSER_H
 
@@ -55,6 +57,7 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   void SetReadAsContentUnderDummyRoot(bool IsFragment);
 
   static const long MaxElementNesting = 1000;
+  static const long MaxIncludes = 1000;  // in one parse, at any depth
 
   // Reads the whole input, calling the handlers. Once per parser (assertion
   // "not HasParsed").
@@ -124,8 +127,9 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   ZQ_String ReadCommandArgument(const MarkType& Command);
   void ExpectCommandEnd(const MarkType& Command);
   void Include(const MarkType& Command, const ZQ_String& Target);
-  bool ResolveInclude(const ZQ_String& Target, const DataSourceType* Source,
-                      ZQ_URI& Found) const;
+  ZQ_String ReadInclude(const MarkType& Command, const ZQ_URI& URI);
+  bool ResolveInclude(const ZQ_String& Target, const DataSourceType* Source, ZQ_URI& Found);
+  bool IncludeExists(const ZQ_URI& Candidate);
   bool GetBaseOf(const DataSourceType* Source, ZQ_URI& Base) const;
   void NoteSourceURI(const DataSourceType* Source, const ZQ_URI& URI);
 
@@ -160,6 +164,11 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   // Data sources read from URIs other than files: the base of their includes.
   ZQ_AutosizeArray<SourceURI> SourceURIs;
   long NumSourceURIs = 0;
+  // Included resources by absolute URI: the texts read, and those found
+  // missing.
+  ZQ_Map<ZQ_String, ZQ_String> IncludedTexts;
+  ZQ_Map<ZQ_String, bool> MissingIncludes;
+  long NumIncludes = 0;
 };
 
 #endif

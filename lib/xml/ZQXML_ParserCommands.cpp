@@ -2,8 +2,9 @@
 // "[-defdefine name 'value'-]" and "[-include 'uri'-]". A command writes no
 // text; an include is read in its place.
 #include "ZQXML_Parser.h"
-#include "ZQ_FileUtils.h"
+#include "ZQ_FileStreamSource.h"
 #include "ZQ_Internationalization.h"
+#include "ZQ_ParameterSymbol.h"
 
 void ZQXML_Parser::ParseCommand() {
   const MarkType command = GetPosition();
@@ -53,53 +54,95 @@ void ZQXML_Parser::ExpectCommandEnd(const MarkType& Command) {
   Skip(2);
 }
 
-// The command is replaced by the resource's text: a file is read as a file
-// (its errors then name it), another URI's resource as text described by
-// its URI.
+// The command is replaced by the resource's text: a file's as a file's (its
+// errors then name it), another URI's as text described by its URI. Each
+// resource is read once per parse and its text kept, as each of its uses
+// costs its length of the expansion budget.
 void ZQXML_Parser::Include(const MarkType& Command, const ZQ_String& Target) {
+  if (NumIncludes == MaxIncludes)
+    Fail(ZQXML_ParserMessage::TooManyIncludes, Command,
+         ZQ_SubstituteParameters("{$1}", MaxIncludes));
+  ++NumIncludes;
   const MarkType after = GetPosition();
   ZQ_URI uri;
-  if (!ResolveInclude(Target, Command.SectionP->DataSourceP, uri))
-    Fail(ZQXML_ParserMessage::MissingInclude, Command, Target);
+  ZQ_String text;
+  try {
+    if (!ResolveInclude(Target, Command.SectionP->DataSourceP, uri))
+      Fail(ZQXML_ParserMessage::MissingInclude, Command, Target);
+    text = ReadInclude(Command, uri);
+  } catch (const ZQ_AbstractTextStreamParserException&) {
+    throw;
+  } catch (const ZQ_Exception&) {
+    // A resource that exists but cannot be read (locked, a device, a
+    // scheme's failure) fails here too, where the command names it.
+    const ZQ_String name =
+        uri.IsFileURI() ? uri.GetFileName().GetAbsolutePathName() : uri.GetText();
+    Fail(ZQXML_ParserMessage::UnreadableInclude, Command, Target, name.IsEmpty() ? Target : name);
+  }
+  CheckSpliceLimits(Entities, Command, text.GetLength());
   if (uri.IsFileURI()) {
-    const ZQ_FileName file = uri.GetFileName();
-    const unsigned long size = ZQ_FileUtils::GetFileSize(file);
-    const unsigned long limit = static_cast<unsigned long>(ZQXML_EntityTable::MaxExpansionBytes);
-    CheckSpliceLimits(Entities, Command, static_cast<long>(size > limit ? limit + 1 : size));
-    ReplaceTextWithFile(Command, after, file, ZQ_String(), 0);
+    ReplaceTextWithFileText(Command, after, text, uri.GetFileName(), ZQ_String(), 0);
     return;
   }
-  const ZQ_String text = uri.LoadResourceIntoString();
-  CheckSpliceLimits(Entities, Command, text.GetLength());
   ReplaceTextWithString(Command, after, text,
                         ZQ_Internationalization_Translate("reading") + " " + uri.GetText(), 0);
   if (!text.IsEmpty()) NoteSourceURI(GetCurrentDataSource(), uri);
 }
 
+// The resource's text, kept from its first use. A file larger than the whole
+// expansion budget is refused before it is read.
+ZQ_String ZQXML_Parser::ReadInclude(const MarkType& Command, const ZQ_URI& URI) {
+  const ZQ_String key = URI.GetText();
+  ZQ_String text;
+  if (IncludedTexts.GetValueIfExists(key, text)) return text;
+  if (URI.IsFileURI()) {
+    ZQ_SeekableStreamSource file =
+        ZQ_CreateFileStreamSource(URI.GetFileName(), ZQ_FileStreamSource_UseReadFile);
+    if (file.GetSize() > static_cast<unsigned long>(ZQXML_EntityTable::MaxExpansionBytes))
+      CheckSpliceLimits(Entities, Command, ZQXML_EntityTable::MaxExpansionBytes + 1);
+    text = ZQ_LoadStreamIntoString(file);
+  } else {
+    text = URI.LoadResourceIntoString();
+  }
+  IncludedTexts.Set(key, text);
+  return text;
+}
+
 // A URI with a scheme stands for itself; a relative one is looked for
 // beside the text that holds the command, then under each base URI.
 bool ZQXML_Parser::ResolveInclude(const ZQ_String& Target, const DataSourceType* Source,
-                                  ZQ_URI& Found) const {
+                                  ZQ_URI& Found) {
   const ZQ_URI reference(Target);
   if (reference.HasScheme()) {
     Found = reference;
-    return reference.ResourceExists();
+    return IncludeExists(reference);
   }
   ZQ_URI base;
   if (GetBaseOf(Source, base)) {
     const ZQ_URI candidate = reference.MakeAbsolute(base);
-    if (candidate.ResourceExists()) {
+    if (IncludeExists(candidate)) {
       Found = candidate;
       return true;
     }
   }
   for (long i = 0; i < NumBaseURIs; ++i) {
     const ZQ_URI candidate = reference.MakeAbsolute(BaseURIs[i]);
-    if (candidate.ResourceExists()) {
+    if (IncludeExists(candidate)) {
       Found = candidate;
       return true;
     }
   }
+  return false;
+}
+
+// Whether the resource exists. Both answers hold for the rest of the parse,
+// so that includes found under a base URI look beside the text only once.
+bool ZQXML_Parser::IncludeExists(const ZQ_URI& Candidate) {
+  const ZQ_String key = Candidate.GetText();
+  if (IncludedTexts.KeyExists(key)) return true;
+  if (MissingIncludes.KeyExists(key)) return false;
+  if (Candidate.ResourceExists()) return true;
+  MissingIncludes.Set(key, true);
   return false;
 }
 

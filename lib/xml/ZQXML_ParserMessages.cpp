@@ -37,6 +37,8 @@ const char* const kMessages[] = {
     "Found the parser command \"{$1}\" where \"define\", \"defdefine\" or \"include\" was "
     "expected.",
     "Found the include of \"{$1}\", which exists neither beside this text nor under a base URI.",
+    "Found the include of \"{$1}\", which could not be read from \"{$2}\".",
+    "Found more than {$1} includes in one document.",
     "Found an entity or include nested more than {$1} deep.",
     "Found an entity or include that makes the expanded text more than {$1} bytes longer.",
     "Found an element nested more than {$1} deep.",

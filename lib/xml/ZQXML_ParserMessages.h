@@ -32,6 +32,8 @@ enum class ZQXML_ParserMessage {
   UnclosedCommand,
   UnknownCommand,          // keyword
   MissingInclude,          // URI text
+  UnreadableInclude,       // URI text, the resource's full name
+  TooManyIncludes,         // limit
   SourcesNestTooDeep,      // limit
   ExpansionTooLarge,       // limit in bytes
   ElementsNestTooDeep,     // limit

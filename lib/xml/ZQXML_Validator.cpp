@@ -65,11 +65,9 @@ ZQXML_ValidationFault ZQXML_Validator::Attribute(const ZQ_String& Name, const ZQ
   SeenStamps[static_cast<size_t>(index)] = Stamp;
   const ZQXML_AttributeDeclaration& declaration = element.Attributes[static_cast<size_t>(index)];
   if (declaration.Type == Kind::Enumeration) {
+    if (declaration.IsAllowedValue(Value)) return ZQXML_ValidationFault();
     ZQ_String list;
-    for (const ZQ_String& allowed : declaration.Values) {
-      if (allowed == Value) return ZQXML_ValidationFault();
-      AppendListed(list, "\"" + allowed + "\"");
-    }
+    for (const ZQ_String& allowed : declaration.Values) AppendListed(list, "\"" + allowed + "\"");
     return Fault(ZQXML_ParserMessage::ValueNotInEnumeration, Name, list);
   }
   if (declaration.Type == Kind::NameToken && !IsNameToken(Value))

@@ -70,10 +70,14 @@ TEST_F(PluginPersonalityTest, PluginsSeeEveryStageInRegistrationOrderAndAreDelet
 }
 
 TEST_F(PluginPersonalityTest, ASecondPersonalityFailsItsAssertion) {
-  TestPersonality first;
-  std::unique_ptr<TestPersonality> second;
-  EXPECT_NE(FailureOf([&] { second.reset(new TestPersonality); }).find("InstanceCount == 1"),
-            std::string::npos);
+  {
+    TestPersonality first;
+    std::unique_ptr<TestPersonality> second;
+    EXPECT_NE(FailureOf([&] { second.reset(new TestPersonality); }).find("InstanceCount == 1"),
+              std::string::npos);
+  }
+  // The failed one left no count behind.
+  EXPECT_EQ(FailureOf([] { TestPersonality again; }), "");
 }
 
 }  // namespace

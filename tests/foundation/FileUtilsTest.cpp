@@ -45,6 +45,9 @@ TEST_F(FileUtils, ExistenceTellsFilesFromDirectories) {
       {dir + "\\", false, true, "a directory with a trailing separator"},
       {dir + "/", false, true, "a directory with a trailing slash"},
       {folder / "missing", false, false, "nothing of that name"},
+      {folder / "a*.txt", false, false, "a name with \"*\" that matches a file"},
+      {folder / "a file.tx?", false, false, "a name with \"?\" that matches a file"},
+      {folder / "a file.tx>", false, false, "a name with \">\" that matches a file"},
       {"", false, false, "an empty name"},
   };
   for (const auto& c : kCases) {

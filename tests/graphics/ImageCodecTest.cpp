@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "ImagingTestSupport.h"
 #include "ZQIMGIO.h"
 #include "ZQIMG_BMPDecoder.h"
@@ -7,6 +9,8 @@
 #include "ZQIMG_ImageInfo.h"
 #include "ZQIMG_JPEGEncoder.h"
 #include "ZQIMG_PNGEncoder.h"
+#include "ZQLOW_GDIPLUS.h"
+#include "ZQLOW_WIN_FakeCall.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_URI.h"
 
@@ -243,4 +247,48 @@ TEST(ZQIMG_StartGdiplus, StartsAndStopsBalanceAroundDecodes) {
     EXPECT_NE(ExceptionDescription([] { ZQIMG_StopGdiplus(); }).Find("GdiplusStartCount > 0"),
               ZQ_NoMatch);
   }
+}
+
+// The name and description of what loading Bytes throws while the call of
+// Entry answers as Fake does.
+template <auto* Entry, class Fake>
+std::string LoadWhileFaking(const ZQ_String& Bytes, Fake Answer) {
+  const ZQLOW_WIN_FakeCall<Entry> fake(Answer);
+  ZQ_String name;
+  const ZQ_String description = ExceptionDescription([&] { ZQIMGIO_LoadFromBuffer(Bytes); }, &name);
+  return std::string(name.GetText()) + ": " + description.GetText();
+}
+
+// Each allocation that a large image can exhaust in a 32-bit program, failed
+// on purpose, in the tests' own failure mode (1, fatal): the load is refused
+// as damaged data would be, and GDI+ is given back.
+TEST(ZQIMGIO, ShortMemoryIsAnErrorLoadingImage) {
+  using namespace ZQLOW_GDIPLUS::Calls;
+  const ZQ_String jpeg = LoadFixtureBytes("JPEG_PROGRESSIVE"), png = LoadFixtureBytes("PNG_T2_D8");
+  const long starts = ZQIMG_GetGdiplusStartCount();
+  const auto noSection = ZQLOW_WIN_Answer(static_cast<HBITMAP>(nullptr), ERROR_NOT_ENOUGH_MEMORY);
+  const auto outOfMemory = ZQLOW_WIN_Answer(Gdiplus::OutOfMemory, 0);
+  const auto throwBadAlloc = [](auto...) -> Gdiplus::GpStatus { throw std::bad_alloc(); };
+  const char *kNoMemory = "There is not enough memory for the image.",
+             *kNoMemoryToDecode = "There is not enough memory to decode the image.";
+  const struct {
+    std::string Got;
+    const char *description, *why;
+  } kCases[] = {
+      {LoadWhileFaking<&ZQLOW_WINGDI::Calls::CreateDIBSection>(jpeg, noSection), kNoMemory,
+       "no DIB section for GDI+'s pixels"},
+      {LoadWhileFaking<&ZQLOW_WINGDI::Calls::CreateDIBSection>(png, noSection), kNoMemory,
+       "no DIB section for our own decoder"},
+      {LoadWhileFaking<&GdipCreateBitmapFromStream>(jpeg, outOfMemory), kNoMemoryToDecode,
+       "GDI+ out of memory decoding"},
+      {LoadWhileFaking<&GdipBitmapLockBits>(jpeg, outOfMemory), kNoMemoryToDecode,
+       "GDI+ out of memory converting"},
+      {LoadWhileFaking<&GdipCreateBitmapFromStream>(jpeg, throwBadAlloc), kNoMemory,
+       "an allocation of ours fails"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    EXPECT_EQ(c.Got, std::string("Error loading image: ") + c.description);
+  }
+  EXPECT_EQ(ZQIMG_GetGdiplusStartCount(), starts);
 }

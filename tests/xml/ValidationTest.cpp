@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "DtdTestSupport.h"
 #include "ZQXML_XMLTreeUtil.h"
 #include "ZQ_FileStreamSource.h"
@@ -86,6 +88,38 @@ TEST(ZQXML_Validation, ContentModelsAcceptAndRejectAtTheRightPlace) {
   for (const auto& c : kCases) ExpectValidation(c);
 }
 
+// Models at the name limit: 1,024 optional names in a row, and a choice of
+// 1,024 names under 63 levels of "(...)*".
+TEST(ZQXML_Validation, ModelsOf1024NamesAcceptAndRejectAtTheRightPlace) {
+  std::string declarations;
+  std::string optional = "(";
+  std::string choice = "(";
+  for (int i = 0; i < 1024; ++i) {
+    declarations += "<!ELEMENT n" + std::to_string(i) + " EMPTY>";
+    optional += i ? ", n0?" : "n0?";
+    choice += (i ? " | n" : "n") + std::to_string(i);
+  }
+  std::string nested = choice + ")";
+  for (int level = 0; level < 62; ++level) nested = "(" + nested + ")*";
+  const std::string optionalDtd = declarations + "<!ELEMENT r " + optional + ")><!ELEMENT q EMPTY>";
+  const std::string nestedDtd = declarations + "<!ELEMENT r " + nested + "><!ELEMENT q EMPTY>";
+  std::string all = "<r>";
+  for (int i = 0; i < 1024; ++i) all += "<n0/>";
+  const std::string allThenOne = all + "<n0/></r>";
+  all += "</r>";
+  const ValidationCase kCases[] = {
+      {optionalDtd.c_str(), "<r/>", 0, 0, "none of the optional names"},
+      {optionalDtd.c_str(), "<r><n0/><n0/></r>", 0, 0, "some of them"},
+      {optionalDtd.c_str(), all.c_str(), 0, 0, "all of them"},
+      {optionalDtd.c_str(), allThenOne.c_str(), 1, 4 + 1024 * 5, "one more than all"},
+      {optionalDtd.c_str(), "<r><n0/><n1/></r>", 1, 9, "another name"},
+      {nestedDtd.c_str(), "<r/>", 0, 0, "nested: none"},
+      {nestedDtd.c_str(), "<r><n1023/><n0/><n512/><n0/></r>", 0, 0, "nested: any order"},
+      {nestedDtd.c_str(), "<r><n5/><q/></r>", 1, 9, "nested: a name outside the choice"},
+  };
+  for (const auto& c : kCases) ExpectValidation(c);
+}
+
 TEST(ZQXML_Validation, AttributesAreCheckedAtTheStartTag) {
   const char kDtd[] =
       "<!ELEMENT r EMPTY>"
@@ -123,6 +157,34 @@ TEST(ZQXML_Validation, MessagesNameTheElementAndWhatWasExpected) {
     SCOPED_TRACE(c.in);
     const CaughtError error = ValidationError(dtd, c.in);
     EXPECT_EQ(error.Description.substr(0, std::string(c.want).size()), c.want) << error.Description;
+  }
+}
+
+TEST(ZQXML_Validation, AnEnumerationOf1000ValuesTakesEachAndListsThemAllWhenItFails) {
+  std::string dtd = "<!ELEMENT r EMPTY><!ATTLIST r v (";
+  std::string listed;
+  for (int i = 0; i < 1000; ++i) {
+    dtd += (i ? "|v" : "v") + std::to_string(i);
+    listed += (i ? ", \"v" : "\"v") + std::to_string(i) + "\"";
+  }
+  const ZQXML_DocumentTypeDefinition definition = DtdOf((dtd + ") #IMPLIED>").c_str());
+  const std::string fault =
+      "Found a value of the attribute \"v\" where one of " + listed + " was expected.";
+  const struct {
+    const char* in;
+    bool isValid;
+  } kCases[] = {
+      {"<r v='v0'/>", true},     {"<r v='v999'/>", true},  {"<r v='v500'/>", true},
+      {"<r v='v1000'/>", false}, {"<r v='V5'/>", false},   {"<r v='v'/>", false},
+      {"<r v=''/>", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.in);
+    const CaughtError error = ValidationError(definition, c.in);
+    EXPECT_EQ(error.Kind, c.isValid ? "" : "parse");
+    if (!c.isValid) {
+      EXPECT_EQ(error.Description.substr(0, fault.size()), fault);
+    }
   }
 }
 

@@ -1,5 +1,7 @@
 #include "ZQIMGIO.h"
 
+#include <new>
+
 #include "ZQIMG_BMPDecoder.h"
 #include "ZQIMG_ByteReader.h"
 #include "ZQIMG_Gdiplus.h"
@@ -21,10 +23,7 @@ ZQIMG_Image DecodeWithGdiplus(const ZQ_String& Bytes, const ZQIMG_ImageInfo& Inf
   return ZQIMG_DecodeWithGdiplus(Bytes, Info);
 }
 
-}  // namespace
-
-ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
-  ZQ_TRACE_FUNCTION("ZQIMGIO_LoadFromBuffer");
+ZQIMG_Image Decode(const ZQ_String& Bytes) {
   ZQIMG_ImageFormat format;
   const ZQIMG_ImageInfo info = ZQIMG_GetImageInfo(Bytes, format);
   switch (format) {
@@ -46,6 +45,19 @@ ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
     default:
       ZQIMG_ThrowLoadError(
           "The data is no BMP, PNG, JPEG or TIFF image, or its header is damaged.");
+  }
+}
+
+}  // namespace
+
+ZQIMG_Image ZQIMGIO_LoadFromBuffer(const ZQ_String& Bytes) {
+  ZQ_TRACE_FUNCTION("ZQIMGIO_LoadFromBuffer");
+  try {
+    return Decode(Bytes);
+  } catch (const std::bad_alloc&) {
+    // A large image can exhaust a 32-bit address space: refuse that image,
+    // and the program goes on.
+    ZQIMG_ThrowLoadError("There is not enough memory for the image.");
   }
 }
 

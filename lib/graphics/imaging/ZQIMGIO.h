@@ -1,9 +1,10 @@
 // ZQIMGIO.h: loading images from memory, embedded resources, files and URIs
 // (BMP, PNG, JPEG and TIFF; always 24 bits per pixel), and saving them as PNG
 // or JPEG files. Damaged or unknown data throws ZQ_Exception "Error loading
-// image" (translated), whose description says what went wrong; the other
-// failures keep the exception of their layer (a missing resource or file, a
-// failed write). UI thread only.
+// image" (translated), whose description says what went wrong, and so does an
+// image that memory is too short to decode or hold; the other failures keep
+// the exception of their layer (a missing resource or file, a failed write).
+// UI thread only.
 #ifndef ZQIMGIO_H
 #define ZQIMGIO_H
 

@@ -117,7 +117,7 @@ ZQIMG_Image ZQIMG_DecodeBMP(const ZQ_String& Bytes) {
   // The last row needs only its pixels, not its padding.
   const size_t lastRow = (static_cast<size_t>(layout.Width) * layout.BitsPerPixel + 7) / 8;
   in.Need(layout.PixelOffset, stride * (layout.Height - 1) + lastRow, kEndsEarly);
-  ZQIMG_Image image(layout.Width, layout.Height, 24);
+  ZQIMG_Image image = ZQIMG_MakeDecodedImage(layout.Width, layout.Height);
   for (long y = 0; y < layout.Height; ++y) {
     const long targetY = layout.IsTopDown ? y : layout.Height - 1 - y;
     DecodeRow(in, layout, in.GetData() + layout.PixelOffset + stride * y,

@@ -11,6 +11,8 @@
 
 #include "ZQ_String.h"
 
+class ZQIMG_Image;
+
 // Throws ZQ_Exception named "Error loading image" with Description; both
 // texts are translated.
 [[noreturn]] void ZQIMG_ThrowLoadError(const char* Description);
@@ -21,6 +23,10 @@ constexpr long ZQIMG_MaxDecodedSide = 65535;
 constexpr long ZQIMG_MaxDecodedPixels = 67108864;
 // Throws the load error for a size that is not positive or beyond the limits.
 void ZQIMG_CheckDecodedSize(long long Width, long long Height);
+// The 24-bit image a decoder fills, of a size within the limits; when memory
+// for it is short, the load error "There is not enough memory for the
+// image." (rather than the image's own "Error creating image").
+ZQIMG_Image ZQIMG_MakeDecodedImage(long Width, long Height);
 
 class ZQIMG_ByteReader {
  public:

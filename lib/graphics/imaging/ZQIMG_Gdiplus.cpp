@@ -2,13 +2,8 @@
 
 #include <cstring>
 
-// objidl.h first: the GDI+ headers need IStream (kept in this order).
-// clang-format off
-#include <objidl.h>
-#include <gdiplus.h>
-// clang-format on
-
 #include "ZQIMG_ByteReader.h"
+#include "ZQLOW_GDIPLUS.h"
 #include "ZQ_Exception.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_StackTrace.h"
@@ -18,11 +13,18 @@ namespace {
 long GdiplusStartCount = 0;
 ULONG_PTR GdiplusToken = 0;
 
+// A decode that runs out of memory is refused like damaged data, saying so.
+[[noreturn]] void ThrowDecodeError(Gdiplus::GpStatus Status) {
+  ZQIMG_ThrowLoadError(Status == Gdiplus::OutOfMemory
+                           ? "There is not enough memory to decode the image."
+                           : "The image data cannot be decoded.");
+}
+
 // The bytes as a stream on global memory, released with the object.
 class MemoryStream {
  public:
   explicit MemoryStream(const ZQ_String& Bytes) {
-    if (::CreateStreamOnHGlobal(nullptr, TRUE, &Stream) != S_OK) Stream = nullptr;
+    if (ZQLOW_GDIPLUS::CreateStreamOnHGlobal(nullptr, TRUE, &Stream) != S_OK) Stream = nullptr;
     ULONG written = 0;
     const LARGE_INTEGER start{};
     if (!Stream ||
@@ -46,33 +48,34 @@ class MemoryStream {
 class DecodedBitmap {
  public:
   explicit DecodedBitmap(IStream* Stream) {
-    if (Gdiplus::DllExports::GdipCreateBitmapFromStream(Stream, &Bitmap) != Gdiplus::Ok) {
+    const Gdiplus::GpStatus status = ZQLOW_GDIPLUS::GdipCreateBitmapFromStream(Stream, &Bitmap);
+    if (status != Gdiplus::Ok) {
       Bitmap = nullptr;
-      ZQIMG_ThrowLoadError("The image data cannot be decoded.");
+      ThrowDecodeError(status);
     }
   }
-  ~DecodedBitmap() { Gdiplus::DllExports::GdipDisposeImage(Bitmap); }
+  ~DecodedBitmap() { ZQLOW_GDIPLUS::GdipDisposeImage(Bitmap); }
   DecodedBitmap(const DecodedBitmap&) = delete;
   DecodedBitmap& operator=(const DecodedBitmap&) = delete;
 
   bool HasSize(long Width, long Height) const {
     UINT width = 0, height = 0;
-    return Gdiplus::DllExports::GdipGetImageWidth(Bitmap, &width) == Gdiplus::Ok &&
-           Gdiplus::DllExports::GdipGetImageHeight(Bitmap, &height) == Gdiplus::Ok &&
+    return ZQLOW_GDIPLUS::GdipGetImageWidth(Bitmap, &width) == Gdiplus::Ok &&
+           ZQLOW_GDIPLUS::GdipGetImageHeight(Bitmap, &height) == Gdiplus::Ok &&
            static_cast<long>(width) == Width && static_cast<long>(height) == Height;
   }
   // The pixels at 24 bits per pixel into Image, which has the bitmap's size.
   void CopyTo(ZQIMG_Image& Image) const {
     Gdiplus::Rect area(0, 0, Image.GetWidth(), Image.GetHeight());
     Gdiplus::BitmapData data{};
-    if (Gdiplus::DllExports::GdipBitmapLockBits(Bitmap, &area, Gdiplus::ImageLockModeRead,
-                                                PixelFormat24bppRGB, &data) != Gdiplus::Ok)
-      ZQIMG_ThrowLoadError("The image data cannot be decoded.");
+    const Gdiplus::GpStatus status = ZQLOW_GDIPLUS::GdipBitmapLockBits(
+        Bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, &data);
+    if (status != Gdiplus::Ok) ThrowDecodeError(status);
     for (long y = 0; y < Image.GetHeight(); ++y)
       std::memcpy(Image.GetRow24BitForWriting(y),
                   static_cast<const char*>(data.Scan0) + data.Stride * y,
                   3 * static_cast<size_t>(Image.GetWidth()));
-    Gdiplus::DllExports::GdipBitmapUnlockBits(Bitmap, &data);
+    ZQLOW_GDIPLUS::GdipBitmapUnlockBits(Bitmap, &data);
   }
 
  private:
@@ -85,7 +88,7 @@ void ZQIMG_StartGdiplus() {
   ZQ_TRACE_FUNCTION("ZQIMG_StartGdiplus");
   if (GdiplusStartCount == 0) {
     const Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&GdiplusToken, &input, nullptr) != Gdiplus::Ok)
+    if (ZQLOW_GDIPLUS::GdiplusStartup(&GdiplusToken, &input, nullptr) != Gdiplus::Ok)
       throw ZQ_Exception(ZQ_Internationalization_Translate("Error starting GDI+"),
                          ZQ_Internationalization_Translate("Function GdiplusStartup failed."));
   }
@@ -96,7 +99,7 @@ void ZQIMG_StopGdiplus() {
   ZQ_TRACE_FUNCTION("ZQIMG_StopGdiplus");
   ZQ_ASSERT(GdiplusStartCount > 0);
   if (GdiplusStartCount <= 0) return;
-  if (--GdiplusStartCount == 0) Gdiplus::GdiplusShutdown(GdiplusToken);
+  if (--GdiplusStartCount == 0) ZQLOW_GDIPLUS::GdiplusShutdown(GdiplusToken);
 }
 
 long ZQIMG_GetGdiplusStartCount() { return GdiplusStartCount; }
@@ -109,7 +112,7 @@ ZQIMG_Image ZQIMG_DecodeWithGdiplus(const ZQ_String& Bytes, const ZQIMG_ImageInf
   const DecodedBitmap bitmap(stream.Get());
   if (!bitmap.HasSize(Info.Width, Info.Height))
     ZQIMG_ThrowLoadError("The decoded image does not have the size its header gives.");
-  ZQIMG_Image image(Info.Width, Info.Height, 24);
+  ZQIMG_Image image = ZQIMG_MakeDecodedImage(Info.Width, Info.Height);
   bitmap.CopyTo(image);
   return image;
 }

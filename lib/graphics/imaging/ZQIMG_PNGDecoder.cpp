@@ -334,7 +334,7 @@ ZQIMG_Image ZQIMG_DecodePNG(const ZQ_String& Bytes) {
   if (std::memcmp(in.GetData(), ZQIMG_PNGSignature, 8) != 0)
     ZQIMG_ThrowLoadError("The data is no PNG image.");
   const PNGFile file = ReadChunks(in);
-  ZQIMG_Image image(file.Head.Width, file.Head.Height, 24);
+  ZQIMG_Image image = ZQIMG_MakeDecodedImage(file.Head.Width, file.Head.Height);
   Inflater data(file.Data);
   if (file.Head.IsInterlaced)
     for (const Pass& pass : kAdam7) DecodePass(file, pass, data, image);

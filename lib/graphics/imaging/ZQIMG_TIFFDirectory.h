@@ -20,23 +20,39 @@ class ZQIMG_TIFFDirectory {
   bool IsValid() const noexcept { return FirstIFD != 0; }
   // The values of Tag in the first IFD, when it is there as SHORTs or LONGs
   // that lie in the data.
-  bool GetValues(unsigned Tag, std::vector<uint32_t>& Values) const;
+  bool GetValues(unsigned Tag, std::vector<uint32_t>& Values) const {
+    return GetValues(FirstIFD, Tag, Values, false);
+  }
   // The first value of Tag; Default when the tag is absent, -1 when it is
   // unreadable.
-  long long GetValue(unsigned Tag, long long Default) const;
+  long long GetValue(unsigned Tag, long long Default) const {
+    return GetValue(FirstIFD, Tag, Default);
+  }
 
-  // Every IFD of the chain has entries of known types whose values lie in
-  // the data, in ascending tag order; the first IFD's image is stored in
-  // strips (no tiles), each of which lies in the data.
+  // Every IFD the file reaches - the chain from the header, and at any depth
+  // every IFD that a SubIFDs, Exif, GPS or Interoperability pointer (LONG or
+  // IFD values) names, and their chains - lies in the data, is reached once
+  // only (no cycle), and there are at most 256 of them. Each has entries of
+  // known types in ascending tag order whose values lie in the data. Each
+  // image IFD (the chains of the header and of SubIFDs) stores its image in
+  // strips or tiles, or as one JPEG stream, every one of which lies in the
+  // data; the first IFD in strips only.
   bool IsWellFormed() const;
 
  private:
   unsigned U16(size_t Offset) const { return IsLittleEndian ? In.U16LE(Offset) : In.U16BE(Offset); }
   uint32_t U32(size_t Offset) const { return IsLittleEndian ? In.U32LE(Offset) : In.U32BE(Offset); }
-  // The offset of the entry of Tag in the first IFD, or 0.
-  size_t FindEntry(unsigned Tag) const;
+  // The offset of the entry of Tag in the IFD at IFD, or 0.
+  size_t FindEntry(size_t IFD, unsigned Tag) const;
+  // IsPointer: LONG or IFD values, else SHORT or LONG.
+  bool GetValues(size_t IFD, unsigned Tag, std::vector<uint32_t>& Values, bool IsPointer) const;
+  long long GetValue(size_t IFD, unsigned Tag, long long Default) const;
   bool IsWellFormedIFD(size_t Offset) const;
-  bool HaveStripsInData() const;
+  bool HasImageInData(size_t IFD) const;
+  // The pieces that OffsetsTag and CountsTag list, Expected many, lie in the
+  // data.
+  bool HasPiecesInData(size_t IFD, unsigned OffsetsTag, unsigned CountsTag,
+                       long long Expected) const;
 
   const ZQIMG_ByteReader& In;
   bool IsLittleEndian = true;

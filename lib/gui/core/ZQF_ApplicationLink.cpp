@@ -1,10 +1,11 @@
 #include "ZQF_ApplicationLink.h"
 
 #include "ZQF_ActionQueue.h"
+#include "ZQF_Window.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQ_Array.h"
 #include "ZQ_Assertion.h"
-#include "ZQ_Timer.h"
+#include "ZQ_CallbackGuard.h"
 
 namespace {
 
@@ -45,22 +46,44 @@ bool RunIdleActions(const ActiveLoop& Loop) {
   return !Loop.ExitRequested();
 }
 
-void DefaultPushMessageLoop() {
+// Takes one message for Window and dispatches it; a quit message is posted
+// again for the loop outside and gives false.
+bool DispatchNextMessage(HWND Window) {
+  MSG message;
+  if (!ZQLOW_WINUSER::GetMessageA(&message, Window, 0, 0)) {
+    ZQLOW_WINUSER::PostQuitMessage(static_cast<int>(message.wParam));
+    return false;
+  }
+  ZQLOW_WINUSER::TranslateMessage(&message);
+  ZQLOW_WINUSER::DispatchMessageA(&message);
+  ZQ_RethrowParkedCallbackException();
+  return true;
+}
+
+bool DefaultPushMessageLoop() {
   const long OldNumberMessageLoopsActive = NumberMessageLoopsActive;
+  bool popped = false;
   {
     const ActiveLoop loop;
     while (RunIdleActions(loop)) {
-      MSG message;
-      if (!ZQLOW_WINUSER::GetMessageA(&message, nullptr, 0, 0)) {
-        ZQLOW_WINUSER::PostQuitMessage(static_cast<int>(message.wParam));
-        break;
-      }
-      ZQLOW_WINUSER::TranslateMessage(&message);
-      ZQLOW_WINUSER::DispatchMessageA(&message);
-      ZQ_Timer_RethrowParkedException();
+      if (!DispatchNextMessage(nullptr)) break;
     }
+    popped = loop.ExitRequested();
   }
   ZQ_ASSERT(OldNumberMessageLoopsActive == NumberMessageLoopsActive);
+  return popped;
+}
+
+bool DefaultYieldToMessageLoop(ZQF_Window* Window) {
+  const HWND handle = Window ? Window->GetWindowHandle() : nullptr;
+  MSG message;
+  while (!ZQLOW_WINUSER::PeekMessageA(&message, handle, 0, 0, PM_NOREMOVE) &&
+         ZQF_ActionQueue::ProcessNextAction()) {
+  }
+  while (ZQLOW_WINUSER::PeekMessageA(&message, handle, 0, 0, PM_NOREMOVE)) {
+    if (!DispatchNextMessage(handle)) return false;
+  }
+  return true;
 }
 
 void DefaultPopMessageLoop() {
@@ -76,12 +99,8 @@ ZQF_ApplicationFunctions ZQF_ApplicationLink_Register(const ZQF_ApplicationFunct
   return previous;
 }
 
-void ZQF_ApplicationLink_PushMessageLoop() {
-  if (Registered().PushMessageLoop) {
-    Registered().PushMessageLoop();
-  } else {
-    DefaultPushMessageLoop();
-  }
+bool ZQF_ApplicationLink_PushMessageLoop() {
+  return Registered().PushMessageLoop ? Registered().PushMessageLoop() : DefaultPushMessageLoop();
 }
 
 void ZQF_ApplicationLink_PopMessageLoop() {
@@ -105,4 +124,13 @@ void ZQF_ApplicationLink_PrepareForAppMainWindowDestruction() {
 ZQ_String ZQF_ApplicationLink_GetMainIconResourceName() {
   return Registered().GetMainIconResourceName ? Registered().GetMainIconResourceName()
                                                : ZQ_String();
+}
+
+bool ZQF_ApplicationLink_YieldToMessageLoop(ZQF_Window* Window) {
+  return Registered().YieldToMessageLoop ? Registered().YieldToMessageLoop(Window)
+                                         : DefaultYieldToMessageLoop(Window);
+}
+
+void ZQF_ApplicationLink_Execute(ZQF_Window* Window) {
+  if (Registered().Execute) Registered().Execute(Window);
 }

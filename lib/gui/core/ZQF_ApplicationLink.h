@@ -7,9 +7,11 @@
 //   that a window or timer procedure parked is rethrown after each dispatch,
 //   and while the Windows queue is empty the loop performs idle actions
 //   (ZQF_ActionQueue). A WM_QUIT ends the loop and is posted again for the
-//   loop outside it.
-// - GetMainWindow: null; PrepareForAppMainWindowDestruction: nothing;
-//   GetMainIconResourceName: empty.
+//   loop outside it. True when popped, false when a quit ended it.
+// - YieldToMessageLoop runs the idle actions, then dispatches what waits;
+//   false, after posting the quit message again, when it met one.
+// - GetMainWindow: null; PrepareForAppMainWindowDestruction and Execute:
+//   nothing; GetMainIconResourceName: empty.
 // UI thread only.
 #ifndef ZQF_APPLICATIONLINK_H
 #define ZQF_APPLICATIONLINK_H
@@ -19,21 +21,31 @@
 class ZQF_Window;
 
 struct ZQF_ApplicationFunctions {
-  void (*PushMessageLoop)() = nullptr;
+  bool (*PushMessageLoop)() = nullptr;
   void (*PopMessageLoop)() = nullptr;
   ZQF_Window* (*GetMainWindow)() = nullptr;
   void (*PrepareForAppMainWindowDestruction)() = nullptr;
   ZQ_String (*GetMainIconResourceName)() = nullptr;
+  // Window may be null.
+  bool (*YieldToMessageLoop)(ZQF_Window* Window) = nullptr;
+  // The application's hook after a window has been shown.
+  void (*Execute)(ZQF_Window* Window) = nullptr;
 };
 
 // Installs Functions; returns the ones it replaces.
 ZQF_ApplicationFunctions ZQF_ApplicationLink_Register(const ZQF_ApplicationFunctions& Functions);
 
-void ZQF_ApplicationLink_PushMessageLoop();
+// True when PopMessageLoop ended the loop, false when the quit message did
+// (it is then waiting again for the loop outside).
+bool ZQF_ApplicationLink_PushMessageLoop();
 // Asserts that a loop is running ("NumberMessageLoopsActive > 0").
 void ZQF_ApplicationLink_PopMessageLoop();
 ZQF_Window* ZQF_ApplicationLink_GetMainWindow();
 void ZQF_ApplicationLink_PrepareForAppMainWindowDestruction();
 ZQ_String ZQF_ApplicationLink_GetMainIconResourceName();
+// Processes what is pending; false when the quit message was met (it is
+// posted again).
+bool ZQF_ApplicationLink_YieldToMessageLoop(ZQF_Window* Window);
+void ZQF_ApplicationLink_Execute(ZQF_Window* Window);
 
 #endif

@@ -89,7 +89,7 @@ void ZQF_DragOperation::PerformFinishDragCallback(bool) {}
 void ZQF_DragOperation::StartDrag() {}
 void ZQF_DragOperation::FinishDrag(bool) {}
 
-void ZQF_DragOperation::BeginDragOperation() {
+bool ZQF_DragOperation::BeginDragOperation() {
   InstallGlyphDestroyedHookOnce();
   ProcessHooks_BeginDragOperation();
   StartDrag();
@@ -107,7 +107,7 @@ void ZQF_DragOperation::BeginDragOperation() {
   if (clip.Width > 0 && clip.Height > 0) ZQR_Cursor::ClipCursor(clip);
   ZQR_Cursor::SetCursorToUse(GetCursor());
   ZQR_Cursor::UseCursor();
-  ZQF_ApplicationLink_PushMessageLoop();
+  return ZQF_ApplicationLink_PushMessageLoop();
 }
 
 void ZQF_DragOperation::EndDragOperation(bool IsCancelled) {
@@ -269,9 +269,9 @@ ZQ_Rectangle<long> ZQF_DragOperation::GetFeedbackArea() const {
   return DrawingContext->GetDrawingBoundingBox();
 }
 
-void ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag) {
+bool ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag) {
   ZQ_ASSERT(CurrentDragOperation == NULL);
-  if (CurrentDragOperation) return;  // the assertion was ignored
+  if (CurrentDragOperation) return false;  // the assertion was ignored
   CurrentDragOperation = &Drag;
   // An error in a callback may stop the loop or End half-way (the window
   // procedure reports it): nothing of the drag may outlive the run.
@@ -282,7 +282,7 @@ void ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag) {
     }
     ZQF_DragOperation& Drag;
   } runEnd{Drag};
-  Drag.BeginDragOperation();
+  return Drag.BeginDragOperation();
 }
 
 ZQF_DragOperation* ZQF_GetCurrentDragOperation() { return CurrentDragOperation; }

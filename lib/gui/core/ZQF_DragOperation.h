@@ -53,8 +53,10 @@ class ZQF_DragOperation {
   virtual void UpdateFeedback(const ZQR_Cursor& Cursor,
                               std::unique_ptr<ZQF_DragOperationDrawingContext> NewContext);
 
-  // Starts the drag and runs the nested loop until EndDragOperation.
-  void BeginDragOperation();
+  // Starts the drag and runs the nested loop until EndDragOperation: true
+  // then; false when the quit message ended the loop first (the drag is
+  // then left to AbandonAfterError: no finish callback runs).
+  bool BeginDragOperation();
   // Only from the drag's own callbacks, while its loop runs. Once: a call
   // while it runs (a cancelling message or a release that the finish
   // callbacks caused) does nothing.
@@ -76,8 +78,8 @@ class ZQF_DragOperation {
   bool IsReleasedWithoutMoving() const { return ReleasedWithoutMoving; }
   const ZQF_DragOperationDrawingContext& GetDrawingContext() const { return *DrawingContext; }
 
-  // After an error cut the drag short (an exception left the nested loop,
-  // or a callback threw inside End): removes its hooks, capture,
+  // After an error cut the drag short (an exception or the quit message
+  // left the nested loop, or a callback threw inside End): removes its hooks, capture,
   // confinement and feedback, so nothing points at a dead drag. Nothing
   // when the drag ended properly.
   void AbandonAfterError() noexcept;
@@ -104,8 +106,9 @@ class ZQF_DragOperation {
   bool Ending = false;  // EndDragOperation has begun
 };
 
-// Runs Drag to its end (asserts "CurrentDragOperation == NULL").
-void ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag);
+// Runs Drag to its end (asserts "CurrentDragOperation == NULL"); the
+// nested loop's answer: false when the quit message ended it.
+bool ZQF_PerformDraggingOperation(ZQF_DragOperation& Drag);
 // The drag being run, or null.
 ZQF_DragOperation* ZQF_GetCurrentDragOperation();
 // Glyph, or else the top-level glyph of the application's main window.

@@ -22,8 +22,8 @@ class ZQF_MnemonicQueryMessage : public ZQF_GenericMessage {
   char Character;
 };
 
-// True when the text has "&" followed by C (either case) that is not itself
-// an escaped "&&".
+// True when any single "&" of the text (read left to right, "&&" being a
+// literal pair) is followed by C, either case.
 bool ZQF_HasMnemonicCharacter(const ZQ_String& Text, char C);
 // The text without its markers: "&x" gives "x", "&&" one "&", a final lone
 // "&" goes.

@@ -17,6 +17,11 @@ void ZQF_EdgeContainerGlyph::AddEdgeChild(ZQF_Glyph* Glyph, EdgeType Edge) {
   EdgeTypes.Insert(Glyph, Edge);
 }
 
+void ZQF_EdgeContainerGlyph::SetCentre(ZQF_Glyph* Child) {
+  ZQ_ASSERT(IsDirectChildOf(Child, this));
+  Centre = Child;
+}
+
 namespace {
 
 long& Along(ZQ_Point<long>& P, bool X) { return X ? P.X : P.Y; }

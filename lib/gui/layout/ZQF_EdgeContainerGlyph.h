@@ -22,6 +22,10 @@ class ZQF_EdgeContainerGlyph : public ZQF_OrganizationalGlyph {
   void AddEdgeChild(ZQF_Glyph* Glyph, EdgeType Edge);
   void UpdateMyDesiredSize() override;
   void AcceptLayout() override;
+  ZQF_Glyph* GetCentre() const { return Centre; }
+  // Makes Child, a direct child put in the old centre's place (the last
+  // place), the centre; the old one must be gone or going.
+  void SetCentre(ZQF_Glyph* Child);
 
  private:
   ZQ_Map<ZQF_Glyph*, EdgeType> EdgeTypes;

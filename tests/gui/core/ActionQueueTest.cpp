@@ -117,9 +117,30 @@ TEST_F(ActionQueue, DefaultNestedLoopsEndWhenPopped) {
   s_innerLoops = 0;
   ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&RunInnerLoop), 0, false);
   ZQF_ActionQueue::ResetIdleCycle();
-  ZQF_ApplicationLink_PushMessageLoop();
+  EXPECT_TRUE(ZQF_ApplicationLink_PushMessageLoop());
   EXPECT_EQ(s_innerLoops, 1);
   EXPECT_TRUE(FailedOn(AssertionFailureOf(&PopLoop), "NumberMessageLoopsActive > 0"));
+}
+
+void QuitLoop() { ::PostQuitMessage(4); }
+int s_idleRuns = 0;
+void CountIdleRun() { ++s_idleRuns; }
+
+TEST_F(ActionQueue, DefaultLoopAndYieldHandAQuitOnWithItsCode) {
+  ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&QuitLoop), 0, false);
+  ZQF_ActionQueue::ResetIdleCycle();
+  EXPECT_FALSE(ZQF_ApplicationLink_PushMessageLoop());
+  s_idleRuns = 0;
+  ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&CountIdleRun), 0, false);
+  // The quit waits again, ahead of the idle actions; the yield meets it.
+  EXPECT_FALSE(ZQF_ApplicationLink_YieldToMessageLoop(nullptr));
+  EXPECT_EQ(s_idleRuns, 0);
+  MSG message;
+  ASSERT_TRUE(::PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 4u);
+  // With nothing waiting, the idle actions run.
+  EXPECT_TRUE(ZQF_ApplicationLink_YieldToMessageLoop(nullptr));
+  EXPECT_EQ(s_idleRuns, 1);
 }
 
 }  // namespace
