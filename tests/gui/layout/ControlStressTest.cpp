@@ -3,7 +3,7 @@
 // field, a command adaptor, check boxes, a radio group with clients, tab
 // pages, a scrolling container with both bars, nested adjustable panes, a
 // toolbar, a tree whose nodes make their children when first opened, a flat
-// list with a delayed keyboard notification, a dropdown of values, the
+// list with a delayed keyboard notification, two dropdowns of values, the
 // self-drawn window border and a menu bar. Thousands of mouse, key, focus
 // and timer messages at points in and around the window, with idle cycles,
 // deletions, disablings and resizes among them. Every press that may start
@@ -34,6 +34,7 @@
 #include "ZQF_DragOperation.h"
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
 #include "ZQF_ListGlyphTimers.h"
+#include "ZQF_ParameterizedStringListDropdownGlyph.h"
 #include "ZQF_ScrollBarAutorepeatTimer.h"
 #include "ZQF_ScrollBarGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
@@ -101,6 +102,9 @@ struct StressForm {
     lower->AddToRight(StressTree());
     lower->AddToRight(StressList());
     lower->AddToRight(new TestDropdown({"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
+    auto* values = new ZQF_StoredStringListDropdownGlyph(-1);
+    for (const char* value : {"Rural", "Urban", "Coastal"}) values->AddElement(value);
+    lower->AddToRight(values);
     auto* right = new ZQF_VerticalAdjustablePaneGlyph(choices.root, lower, 0.5);
     auto* column = new ZQF_ColumnGlyph;
     column->AddToBottom(toolbar);
