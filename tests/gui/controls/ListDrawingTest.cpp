@@ -161,6 +161,32 @@ TEST_F(ListDrawing, LinesOfRootsMiddleAndLastChildren) {
   }
 }
 
+// A check-box picture and a text; the highlight starts half a gap after the
+// picture, which stands on the list's background.
+class PictureRow : public ZQF_BitmapAndStringListGlyphElement {
+ public:
+  ZQ_String GetText() override { return "Picture row"; }
+  ZQR_Bitmap GetBitmap(const ZQF_ListGlyphElementDrawState*) override {
+    return ZQR_Bitmap(ZQ_String("ZQF_CheckBoxUpBitmap"));
+  }
+};
+
+TEST_F(ListDrawing, BitmapAndTextRowsSizeAndHighlight) {
+  ListRig rig(0, 200, 60);
+  auto* row = new PictureRow;
+  rig.List->InsertAsLastRoot(row);
+  rig.List->Select(row, true);
+  const long text = ZQF_MeasureListText("M").Y;
+  EXPECT_EQ(row->GetHeight(), std::max(text + 2, 13L) + 2);
+  EXPECT_EQ(row->GetWidth(), 8 + 13 + 8 + ZQF_MeasureListText("Picture row").X);
+  DibSurface surface(200, 60);
+  DrawList(rig, surface, true);
+  const R r = rig.List->GetElementRect(row);
+  EXPECT_EQ(surface.GetPixel(r.X + 8 + 13 + 4, r.Y + r.Height / 2), Metric(24)) << "half a gap after";
+  EXPECT_EQ(surface.GetPixel(r.X + 8 + 13 + 3, r.Y + r.Height / 2), Metric(9)) << "the gap's first half";
+  EXPECT_EQ(surface.GetPixel(r.X + 2, r.Y + r.Height / 2), Metric(9)) << "the left margin";
+}
+
 TEST_F(ListDrawing, CornerBetweenBothBarsIsButtonFace) {
   ListRig rig(0, 100, 60);
   for (int i = 0; i < 10; ++i) rig.List->InsertAsLastRoot(new BoxRow(300));
