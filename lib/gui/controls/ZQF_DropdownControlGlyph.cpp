@@ -11,6 +11,7 @@
 #include "ZQF_Metrics.h"
 #include "ZQF_MouseWheel.h"
 #include "ZQF_StandardBitmapButtonGlyph.h"
+#include "ZQF_TextEditGlyph.h"
 #include "ZQF_WindowBorderGlyph.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQ_Assertion.h"
@@ -26,6 +27,15 @@ bool IsMousePress(UINT Message) {
     default:
       return false;
   }
+}
+
+// An editable field along the display's focus chain shows its own caret.
+bool ShowsOwnCaret(ZQF_Glyph* Display) {
+  for (ZQF_Glyph* g = Display; g; g = g->GetFocusChild()) {
+    auto* field = dynamic_cast<ZQF_TextEditGlyph*>(g);
+    if (field && field->IsEnabled() && !field->GetReadOnly()) return true;
+  }
+  return false;
 }
 
 // The frame options of the popup: a raised edge and nothing else.
@@ -135,9 +145,7 @@ void ZQF_DropdownControlGlyph::DrawSelf(ZQF_Canvas& Canvas) {
 
 void ZQF_DropdownControlGlyph::DrawChildren(ZQF_Canvas& Canvas) {
   ZQF_ControlGlyph::DrawChildren(Canvas);
-  // FIXME: a text display that shows its own caret should suppress the
-  // indicator; no such display exists in this library yet.
-  if (Canvas.IsOnFocusPath() && ZQF_GetBoolMetric(1)) {
+  if (Canvas.IsOnFocusPath() && ZQF_GetBoolMetric(1) && !ShowsOwnCaret(GetPermanentDisplayGlyph())) {
     Canvas.SetOrigin(GetBoundingBox().GetTopLeft());
     Canvas.DrawFocusIndicator(GetDisplayArea(true));
   }
