@@ -15,12 +15,7 @@ namespace {
 
 class MessageBoxes : public WindowTest {
  protected:
-  // The open box's dialog (it has the focus).
-  static ZQF_DialogBox* OpenBox() {
-    ZQF_Window* window = ZQF_Window::GetWindowFromHandle(::GetFocus());
-    auto* top = window ? dynamic_cast<DialogBoxTopLevelGlyph*>(window->GetTopLevelGlyph()) : nullptr;
-    return top ? top->GetDialog() : nullptr;
-  }
+  static ZQF_DialogBox* OpenBox() { return NewestDialog(); }
   static HWND OpenBoxWindow() { return OpenBox()->GetWindow()->GetWindowHandle(); }
 };
 
