@@ -146,6 +146,18 @@ TEST_F(StandardDialogs, OkCancelApplyEscapeAndTheCloseButtonEndAsTheyShould) {
          PressKey(w, VK_RETURN);
        },
        true, 0, 0},
+      {"OK with an invalid control: its box, then OK again once it is right", false, true,
+       [](CountingDialog& d, HWND w) {
+         d.second->Failure = "Enter the height.";
+         IdleStep::Queue([] { PressKey(NewestDialog()->GetWindow()->GetWindowHandle(), VK_RETURN); });
+         PressKey(w, VK_RETURN);
+         EXPECT_NE(d.GetWindow(), nullptr);
+         EXPECT_EQ(d.saves + d.applies, 0);
+         EXPECT_TRUE(d.second->IsOnFocusPath());
+         d.second->Failure.clear();
+         PressKey(w, VK_RETURN);
+       },
+       false, 1, 1},
       {"Apply, then Cancel: applied again", true, true,
        [](CountingDialog& d, HWND w) {
          d.apply->ProcessUpOverButtonEvent();
