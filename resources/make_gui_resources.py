@@ -39,7 +39,7 @@ def file_header(offset, size):
     return struct.pack("<2sIHHI", b"BM", size, 0, 0, offset)
 
 
-def bmp4(rows):
+def bmp4(rows, palette_colors=PALETTE16):
     """A 4-bit BMP of rows of palette indices, the top row first."""
     width, height = len(rows[0]), len(rows)
     row_size = ((width * 4 + 31) // 32) * 4
@@ -49,7 +49,7 @@ def bmp4(rows):
         for x, index in enumerate(row):
             data[x // 2] |= index << (4 if x % 2 == 0 else 0)
         pixels += bytes(data)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette_colors)
     header = info_header(width, height, 4, len(pixels), 16)
     offset = 14 + len(header) + len(palette)
     return file_header(offset, offset + len(pixels)) + header + palette + pixels
@@ -337,6 +337,37 @@ BITMAPS += [
     ("ZQF_FineCheckerboardBitmap_BlackOnLightGray",
      bmp24([[BLACK if (x + y) % 2 else LIGHT_GRAY for x in range(8)] for y in range(8)])),
     ("ZQF_ScrollOriginBitmap", bmp24(scroll_origin())),
+]
+
+
+# The picture view's mouse tools.
+def magnifying_glass(x, y):
+    """The magnifier with a plus inside its lens: clicking zooms in."""
+    plus = (abs(x - 12) <= 3 and y == 12) or (abs(y - 12) <= 3 and x == 12)
+    return magnify(x, y) or plus
+
+
+def pan_arrows(x, y):
+    """A cross of four arrows: dragging moves the picture."""
+    along_x, along_y = abs(x - 15), abs(y - 15)
+    shaft = (along_x <= 11 and along_y <= 0) or (along_y <= 11 and along_x <= 0)
+    heads = ((along_x >= 8 and along_x <= 12 and along_y <= 12 - along_x) or
+             (along_y >= 8 and along_y <= 12 and along_x <= 12 - along_y))
+    return shaft or heads
+
+
+def properties_arrow(x, y):
+    """An arrow with a small framed "i" beside it: clicking shows properties."""
+    arrow = 1 <= y <= 16 and 1 <= x <= 1 + (y - 1) * 2 // 3
+    frame = (x in (14, 26) and 12 <= y <= 26) or (y in (12, 26) and 14 <= x <= 26)
+    letter = x == 20 and (y == 15 or 17 <= y <= 23)
+    return arrow or frame or letter
+
+
+CURSORS += [
+    ("ZQPICxZQF_MagnifyingGlassCursor", magnifying_glass, 12, 12),
+    ("ZQPICxZQF_PanCursor", pan_arrows, 15, 15),
+    ("ZQPICxZQF_DisplayPropertiesCursor", properties_arrow, 1, 1),
 ]
 
 

@@ -13,6 +13,12 @@
 #                                                      beside GDI+'s decoders
 #   scripts/benchmark.sh geometry [passes]             drawing through the canvas
 #                                                      beside plain GDI calls
+#   scripts/benchmark.sh documents [passes] [megabytes]
+#                                                      formatting options of a
+#                                                      document tree, document
+#                                                      reading, parsing and
+#                                                      pagination, reports turned
+#                                                      into document markup
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -24,8 +30,9 @@ case "${1:-}" in
   xml) program=XmlBenchmark ;;
   imaging) program=ImagingBenchmark ;;
   geometry) program=GeometryBenchmark ;;
+  documents) program=DocumentsBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents [arguments]" >&2
     exit 2
     ;;
 esac

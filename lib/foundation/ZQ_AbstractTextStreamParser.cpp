@@ -4,8 +4,10 @@
 #include "ZQ_FileStreamSource.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_ParameterSymbol.h"
+#include "ZQ_ProgressReportService.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_StringStream.h"
+#include "ZQ_StringSubs.h"
 #include "ZQ_URI.h"
 
 namespace {
@@ -127,36 +129,37 @@ bool operator==(ZQ_AbstractTextStreamParser::MarkType A, ZQ_AbstractTextStreamPa
 
 ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser(const ZQ_String& Text,
                                                          const ZQ_String& Description,
-                                                         int /*Options*/) {
+                                                         int Options) {
   ZQ_TRACE_FUNCTION("ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser");
-  Initialize(AddDataSourceFromString(Text, Description));
+  Initialize(AddDataSourceFromString(Text, Description), Options);
 }
 
 ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser(const ZQ_FileName& FileName,
                                                          const ZQ_String& Description,
                                                          int Options) {
   ZQ_TRACE_FUNCTION("ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser");
-  Initialize(AddDataSourceFromFile(FileName, Description, Options));
+  Initialize(AddDataSourceFromFile(FileName, Description, Options), Options);
 }
 
 ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser(const ZQ_URI& URI,
                                                          const ZQ_String& Description,
-                                                         int /*Options*/) {
+                                                         int Options) {
   ZQ_TRACE_FUNCTION("ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser");
   const ZQ_String description =
       Description.IsEmpty() ? ZQ_Internationalization_Translate("reading") + " " + URI.GetText()
                             : Description;
-  Initialize(AddDataSourceFromStream(URI.GetResourceStream(), description));
+  Initialize(AddDataSourceFromStream(URI.GetResourceStream(), description), Options);
 }
 
 ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser(ZQ_SeekableStreamSource Source,
                                                          const ZQ_String& Description,
-                                                         int /*Options*/) {
+                                                         int Options) {
   ZQ_TRACE_FUNCTION("ZQ_AbstractTextStreamParser::ZQ_AbstractTextStreamParser");
-  Initialize(AddDataSourceFromStream(Source, Description));
+  Initialize(AddDataSourceFromStream(Source, Description), Options);
 }
 
 ZQ_AbstractTextStreamParser::~ZQ_AbstractTextStreamParser() {
+  ProgressTask.reset();
   for (long i = 0; i < NumSections; ++i) delete Sections[i];
   for (long i = 0; i < NumDataSources; ++i) delete DataSources[i];
 }
@@ -212,13 +215,21 @@ ZQ_AbstractTextStreamParser::DataSourceSectionType* ZQ_AbstractTextStreamParser:
   return section;
 }
 
-void ZQ_AbstractTextStreamParser::Initialize(DataSourceType* Source) {
+void ZQ_AbstractTextStreamParser::Initialize(DataSourceType* Source, int Options) {
   FirstSection = NewSection(Source, Source->TextStart, Source->TextEnd);
   CurrentPosition = MarkType(FirstSection, FirstSection->Start);
+  // A large document reads under the busy cursor.
+  if (!(Options & Option_NoProgressTask))
+    ProgressTask.reset(new ZQ_ProgressReportService_Task(
+        ZQ_StringSubs::Capitalize(Source->Description, ZQ_StringSubs::Capitalize_KeepSmallWords),
+        static_cast<long>(Source->TextEnd - Source->TextStart)));
   Refresh();
 }
 
 void ZQ_AbstractTextStreamParser::Refresh() {
+  if (ProgressTask && CurrentDataSource != CurrentPosition.SectionP->DataSourceP)
+    ProgressTask->SetNumSteps(static_cast<long>(CurrentPosition.SectionP->DataSourceP->TextEnd -
+                                                CurrentPosition.SectionP->DataSourceP->TextStart));
   CurrentDataSource = CurrentPosition.SectionP->DataSourceP;
   SectionStart = CurrentPosition.SectionP->Start;
   SectionEnd = CurrentPosition.SectionP->End;
@@ -245,6 +256,8 @@ void ZQ_AbstractTextStreamParser::SetPosition(const MarkType& Mark) {
 
 ZQ_String ZQ_AbstractTextStreamParser::GetTextBetweenMarks(MarkType StartMark, MarkType EndMark) {
   ZQ_TRACE_FUNCTION("ZQ_AbstractTextStreamParser::GetTextBetweenMarks");
+  if (ProgressTask)
+    ProgressTask->SetCurrentStep(static_cast<long>(CurrentPosition.CharP - CurrentDataSource->TextStart));
   StartMark.Normalize();
   EndMark.Normalize();
   if (StartMark.SectionP == EndMark.SectionP) {

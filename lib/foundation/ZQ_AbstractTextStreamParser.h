@@ -10,6 +10,8 @@
 #ifndef ZQ_ABSTRACTTEXTSTREAMPARSER_H
 #define ZQ_ABSTRACTTEXTSTREAMPARSER_H
 
+#include <memory>
+
 #include "ZQ_Array.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileName.h"
@@ -39,6 +41,8 @@ class ZQ_AbstractTextStreamParserException : public ZQ_Exception {
   ZQ_String DataSourceText;
   ZQ_FileName FileName;
 };
+
+class ZQ_ProgressReportService_Task;
 
 class ZQ_AbstractTextStreamParser {
  public:
@@ -165,12 +169,15 @@ class ZQ_AbstractTextStreamParser {
   DataSourceType* AddDataSourceFromFile(const ZQ_FileName& FileName,
                                         const ZQ_String& Description, int Options);
   DataSourceSectionType* NewSection(DataSourceType* Source, const char* Start, const char* End);
-  void Initialize(DataSourceType* Source);
+  // Unless Options holds Option_NoProgressTask, starts the progress task:
+  // titled with the source's description in title case, one step a character.
+  void Initialize(DataSourceType* Source, int Options);
   void Refresh();
   long Splice(MarkType Start, MarkType End, DataSourceType* Inserted, int Options);
 
   MarkType CurrentPosition;
   DataSourceType* CurrentDataSource = nullptr;
+  std::unique_ptr<ZQ_ProgressReportService_Task> ProgressTask;  // null with Option_NoProgressTask
   const char* SectionStart = nullptr;
   const char* SectionEnd = nullptr;
   DataSourceSectionType* FirstSection = nullptr;

@@ -66,6 +66,10 @@ ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const long* Values,
   return FillSymbols(Template, Values, Count);
 }
 
+ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const double* Values, int Count) {
+  return FillSymbols(Template, Values, Count);
+}
+
 ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const ZQ_String* Values,
                                   int Count) {
   return FillSymbols(Template, Values, Count);

@@ -26,6 +26,7 @@ ZQ_String ZQ_SubstituteParameters(const ZQ_String& Template, long Value1, long V
 // (ZQ_StringSubs.h): a symbol of number k takes Values[k - 1] for k from 1 to
 // Count, any other number nothing.
 ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const long* Values, int Count);
+ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const double* Values, int Count);
 ZQ_String ZQ_FillParameterSymbols(const ZQ_String& Template, const ZQ_String* Values,
                                   int Count);
 

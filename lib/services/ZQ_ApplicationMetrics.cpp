@@ -49,13 +49,13 @@ ZQ_String ZQ_ApplicationMetrics::GetShortDescription() const {
 ZQ_String ZQ_ApplicationMetrics::GetDescription() const {
   return ZQ_String("Generic Application");
 }
-ZQ_String ZQ_ApplicationMetrics::GetUnnamedText8() const { return ZQ_String(); }
+ZQ_String ZQ_ApplicationMetrics::GetApplicationHomePageAddress() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetOrganizationName() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetOrganizationAddress() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetContactEmailAddress() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetWebSiteAddress() const { return ZQ_String(); }
-ZQ_String ZQ_ApplicationMetrics::GetUnnamedText13() const { return ZQ_String(); }
-ZQ_String ZQ_ApplicationMetrics::GetUnnamedText14() const { return ZQ_String(); }
+ZQ_String ZQ_ApplicationMetrics::GetCopyrightText() const { return ZQ_String(); }
+ZQ_String ZQ_ApplicationMetrics::GetTrademarksText() const { return ZQ_String(); }
 
 ZQ_String ZQ_ApplicationMetrics::GetReadMeFileName() const {
   return "ReadMe_" + GetApplicationName() + ".txt";

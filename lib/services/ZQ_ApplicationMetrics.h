@@ -31,13 +31,13 @@ class ZQ_ApplicationMetrics {
   virtual ZQ_String GetApplicationNameIdentifier() const;
   virtual ZQ_String GetShortDescription() const;         // "Generic Application"
   virtual ZQ_String GetDescription() const;              // "Generic Application"
-  virtual ZQ_String GetUnnamedText8() const;             // empty
+  virtual ZQ_String GetApplicationHomePageAddress() const; // empty
   virtual ZQ_String GetOrganizationName() const;         // empty
   virtual ZQ_String GetOrganizationAddress() const;      // empty
   virtual ZQ_String GetContactEmailAddress() const;      // empty
   virtual ZQ_String GetWebSiteAddress() const;           // empty
-  virtual ZQ_String GetUnnamedText13() const;            // empty
-  virtual ZQ_String GetUnnamedText14() const;            // empty
+  virtual ZQ_String GetCopyrightText() const;              // empty (the copyright line)
+  virtual ZQ_String GetTrademarksText() const;             // empty (the trademarks line)
   // File names built from GetApplicationName() (called virtually):
   // "ReadMe_<name>.txt", "<name>_VersionHistory.txt", "<name>_Help.txt".
   virtual ZQ_String GetReadMeFileName() const;

@@ -221,4 +221,9 @@ void ZQ_ProgressReportService_ResetForTesting() {
   state.isDisplayed = false;
   state.updateAlarm.Reset(0.1);
   state.initialDelayMs = kDefaultInitialDelayMs;
+  state.isCancelRequested = false;
+}
+
+void ZQ_ProgressReportService_SetCancelFlagForTesting(bool IsCancelRequested) {
+  State().isCancelRequested = IsCancelRequested;
 }

@@ -95,5 +95,8 @@ void ZQ_ProgressReportService_InitializationServiceCallback(int Stage);
 // Test support; the program never calls it. Forgets the hooks, the tasks
 // and the display state, and restores the initial delay of 0.1 s.
 void ZQ_ProgressReportService_ResetForTesting();
+// Test support too: no command of the program sets the cancel flag yet, so
+// tests set it to reach the paths that stop on a cancel. Reset clears it.
+void ZQ_ProgressReportService_SetCancelFlagForTesting(bool IsCancelRequested);
 
 #endif

@@ -118,7 +118,70 @@ const char kReport[] =
     "<section type='appendix'><title>Appendix</title></section>\n"
     "</section>\n";
 
+const ZQXML_ElementDeclaration& ParagraphDeclaration() {
+  return DocumentDtd().GetBody().GetElement(DocumentDtd().GetBody().FindElement("zqfo_para"));
+}
+
+std::string InOneParagraph(const std::string& Attributes, const std::string& Content = "") {
+  return "<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_para" + Attributes + ">" + Content +
+         "</zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+}
+
 }  // namespace
+
+TEST(ZQXML_MarkupDtds, TheDocumentDtdTakesEveryElementAttributeEntityAndSymbolOfTheMarkup) {
+  // A value of its type for each declared attribute of a paragraph: the names
+  // themselves are checked against the route table by the document tests.
+  std::string every, everyLocal;
+  for (const ZQXML_AttributeDeclaration& a : ParagraphDeclaration().Attributes) {
+    const bool isEnumerated = a.Type == ZQXML_AttributeDeclaration::Kind::Enumeration;
+    const bool isId = a.Type == ZQXML_AttributeDeclaration::Kind::Id;
+    const std::string value = isEnumerated ? a.Values.back().GetText() : isId ? "a1" : "1 mm";
+    (a.Name.BeginsWith("local_") ? everyLocal : every) += " " + std::string(a.Name.GetText()) + "='" + value + "'";
+  }
+  const char* symbols[] = {
+      "bullet_round_solid", "bullet_diamond_solid", "emdash", "endash", "approxeq", "infinity",
+      "function", "prop", "noteq", "definedas", "approx", "tm", "root", "inverteddelta", "uparrowkey",
+      "downarrowkey", "leftarrowkey", "rightarrowkey"};
+  const char* greek[] = {"alpha", "beta", "gamma", "delta", "epsilon", "zeta", "eta", "theta",
+                         "iota", "kappa", "lamda", "mu", "nu", "xi", "omikron", "pi",
+                         "rho", "sigma", "tau", "upsilon", "phi", "chi", "psi", "omega"};
+  std::string symbolRun;
+  for (const char* name : symbols) symbolRun += std::string("<zqfo_symbol name='") + name + "'/>";
+  for (const char* name : greek)
+    symbolRun += std::string("<zqfo_symbol name='u") + name + "'/><zqfo_symbol name='l" + name + "'/>";
+  const std::string allElements =
+      "<zqfo_document><zqfo_section start_page_number='continue' page_number_format='page_number_format_1'>"
+      "<zqfo_pagesequencegenerator><zqfo_firstpage/><zqfo_evenpage/><zqfo_oddpage/><zqfo_otherpage>"
+      "<zqfo_frame location='topmargin'><zqfo_blockstream><zqfo_para/></zqfo_blockstream></zqfo_frame>"
+      "</zqfo_otherpage></zqfo_pagesequencegenerator><zqfo_blockstream><zqfo_para>"
+      "<zqfo_inlinetable><zqfo_row><zqfo_blockcell><zqfo_blockgroup/></zqfo_blockcell></zqfo_row>"
+      "</zqfo_inlinetable></zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+  const struct {
+    std::string in;
+    bool isValid;
+    const char* why;
+  } cases[] = {
+      {InOneParagraph(every), true, "the 51 standard attributes and the page id"},
+      {InOneParagraph(everyLocal), true, "their 44 local forms"},
+      {InOneParagraph("", symbolRun), true, "the 66 symbol names"},
+      {allElements, true, "the elements the report sample leaves out"},
+      {InOneParagraph(" font_heigth='9 pt'"), false, "a misspelt attribute"},
+      {InOneParagraph(" local_cell_vertical_margin='1 mm'"), false, "the local form of a shorthand"},
+      {InOneParagraph(" local_id='a'"), false, "a local id"},
+      {InOneParagraph(" block_justification='full'"), false, "full lines, not blocks"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    const CaughtError error = ValidationError(DocumentDtd(), c.in.c_str());
+    EXPECT_EQ(error.Kind, c.isValid ? "" : "parse") << error.Description;
+  }
+  const ZQXML_Tree tree = ReadValid(
+      DocumentDtd(), InOneParagraph("", "&tm;&nbsp;&curren;&deg;&para;&pound;&yen;&sect;&copy;&laquo;"
+                                        "&plusmn;&micro;&raquo;&times;&divide;").c_str());
+  EXPECT_EQ(std::string(tree.GetRootElement()->GetValue().GetText()),
+            "\x99\xA0\xA4\xB0\xB6\xA3\xA5\xA7\xA9\xAB\xB1\xB5\xBB\xD7\xF7");
+}
 
 TEST(ZQXML_MarkupDtds, TheThreeDtdsParse) {
   EXPECT_EQ(NumDeclared(ZQXREG_GetRegistryDTD()), 11);

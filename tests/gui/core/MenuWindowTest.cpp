@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 
 #include "MenuTestSupport.h"
 #include "WindowTestSupport.h"
+#include "ZQFO_Document.h"
 #include "ZQF_ApplicationLink.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Menu.h"
@@ -16,13 +18,6 @@
 #include "ZQF_Tooltips.h"
 #include "ZQF_TransientWindow.h"
 #include "ZQR_Cursor.h"
-
-// The document model is not built yet: a bare document class stands in for
-// it, enough to hand a tooltip a document.
-class ZQFO_Document {
- public:
-  virtual ~ZQFO_Document() = default;
-};
 
 namespace {
 
@@ -318,6 +313,12 @@ TEST_F(TooltipWindowTest, ShowsAfterItsDelayOverTheTextAndEndsByClickMoveOrDestr
   EXPECT_EQ(tips.GetCurrentGlyph(), nullptr);
 }
 
+ZQFO_Document* NamedDocument(const char* Name) {
+  auto* document = new ZQFO_Document;
+  document->SetName(Name);
+  return document;
+}
+
 // Answers tooltips with a document and a text.
 class DocumentTipGlyph : public FilledGap {
  public:
@@ -332,14 +333,16 @@ class DocumentTipGlyph : public FilledGap {
     };
   }
   const char* Text;
-  ZQ_CountedPtr<ZQFO_Document> Document{new ZQFO_Document};
+  ZQ_CountedPtr<ZQFO_Document> Document{NamedDocument("Tip document")};
 };
 
 // A test factory: a 150 x 40 glyph; records what it was asked for.
 double s_widthFraction = 0;
 ZQ_Point<long> s_margins;
-ZQF_Glyph* MakeDocumentGlyph(const ZQ_CountedPtr<ZQFO_Document>&, double WidthFraction,
+ZQ_CountedPtr<ZQFO_Document> s_shownDocument;
+ZQF_Glyph* MakeDocumentGlyph(const ZQ_CountedPtr<ZQFO_Document>& Document, double WidthFraction,
                              long MarginX, long MarginY) {
+  s_shownDocument = Document;
   s_widthFraction = WidthFraction;
   s_margins = ZQ_Point<long>(MarginX, MarginY);
   auto* glyph = new RecordingGlyph("shown document", nullptr);
@@ -391,6 +394,9 @@ TEST_F(TooltipWindowTest, DocumentsShowInTheRegisteredGlyphElseTheirTextElseNoth
   }
   EXPECT_EQ(s_widthFraction, 0.33);
   EXPECT_EQ(s_margins, ZQF_GetSizeMetric(1));
+  ASSERT_FALSE(s_shownDocument.IsNull());
+  EXPECT_EQ(std::string(s_shownDocument->GetName().GetText()), "Tip document");
+  s_shownDocument = ZQ_CountedPtr<ZQFO_Document>();
 }
 
 // The document is no part of what tells tooltips apart: a glyph that hands
@@ -409,7 +415,7 @@ TEST_F(TooltipWindowTest, ANewDocumentKeepsTheShownTooltipANewTextReplacesIt) {
     void (*change)(DocumentTipGlyph*);
     bool sameWindow;
   } cases[] = {
-      {"a new document", [](DocumentTipGlyph* g) { g->Document = ZQ_CountedPtr<ZQFO_Document>(new ZQFO_Document); }, true},
+      {"a new document", [](DocumentTipGlyph* g) { g->Document = ZQ_CountedPtr<ZQFO_Document>(NamedDocument("New")); }, true},
       {"a new text", [](DocumentTipGlyph* g) { g->Text = "Other words"; }, false},
   };
   for (const auto& c : cases) {

@@ -1,16 +1,17 @@
 // A seeded random-input run over one real window holding every control kind:
-// text and bitmap buttons (one repeating), a command adaptor, check boxes, a
-// radio group with clients, tab pages, a scrolling container with both bars,
-// nested adjustable panes, a toolbar, the self-drawn window border and a
-// menu bar. Thousands of mouse, key, focus and timer messages at points in
-// and around the window, with idle cycles, deletions, disablings and
-// resizes among them. Every press that may start a modal drag has the input
+// text and bitmap buttons (one repeating), a single-line and a growing text
+// field, a command adaptor, check boxes, a radio group with clients, tab
+// pages, a scrolling container with both bars, nested adjustable panes, a
+// toolbar, the self-drawn window border and a menu bar. Thousands of mouse,
+// key, focus and timer messages at points in and around the window, with
+// idle cycles, deletions, disablings and resizes among them. Every press that may start a modal drag has the input
 // that ends it posted first; right presses, which may open a pop-up menu,
 // run with a timer that ends any menu. Afterwards: nothing failed or was
 // reported, nothing holds the mouse, no drag or repeat timer runs, and every
 // box lies inside its parent's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string>
@@ -32,6 +33,7 @@
 #include "ZQF_ScrollBarAutorepeatTimer.h"
 #include "ZQF_ScrollBarGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
+#include "ZQF_TextEditGlyph.h"
 #include "ZQF_ToolbarGlyph.h"
 #include "ZQF_VerticalAdjustablePaneGlyph.h"
 #include "ZQ_Timer.h"
@@ -66,6 +68,12 @@ struct StressForm {
     left->SetSpacing(6);
     left->AddToBottom(buttons.Column);
     left->AddToBottom(repeat);
+    auto* field = new ZQF_TextEditGlyph(0);
+    field->SetValue("31.5 degrees");
+    auto* growing = new ZQF_TextEditGlyph(2);
+    growing->SetValue("notes\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11 the last line");
+    left->AddToBottom(field);
+    left->AddToBottom(growing);
     left->AddToBottom(new ZQF_ButtonCommandAdaptorGlyph(
         new ZQF_StandardTextButtonGlyph("C&ut", 0, 0), std::make_unique<ZQF_CutCommandMessage>(),
         std::make_unique<ZQF_CutCommandUpdateMessage>(),
@@ -260,6 +268,8 @@ class StressDriver {
   void TickTimers() {
     if (ZQF_ButtonAutorepeatTimer* t = ZQF_ButtonGlyph::GetAutorepeatTimer()) t->Tick();
     if (ZQF_ScrollBarAutorepeatTimer* t = ZQF_ScrollBarGlyph::GetAutorepeatTimer()) t->Tick();
+    if (ZQF_TextEditGlyphAutorepeatTimer* t = ZQF_TextEditGlyph::GetAutorepeatTimer()) t->Tick();
+    if (ZQF_TextEditGlyphCaretBlinkTimer* t = ZQF_TextEditGlyph::GetCaretBlinkTimer()) t->Tick();
     PumpMessages();
   }
   ZQF_Glyph* Root() { return window->GetTopLevelGlyph(); }
@@ -360,6 +370,13 @@ TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
     EXPECT_EQ(ZQF_ButtonGlyph::GetAutorepeatTimer(), nullptr);
     EXPECT_EQ(ZQF_ScrollBarGlyph::GetAutorepeatTimer(), nullptr);
     EXPECT_EQ(FirstLayoutFault(window->GetTopLevelGlyph()), "");
+    EXPECT_EQ(ZQF_TextEditGlyph::GetAutorepeatTimer(), nullptr);
+    // A blink timer serves a field that still lives.
+    if (ZQF_TextEditGlyphCaretBlinkTimer* blink = ZQF_TextEditGlyph::GetCaretBlinkTimer()) {
+      std::vector<ZQF_TextEditGlyph*> fields;
+      Collect<ZQF_TextEditGlyph>(window->GetTopLevelGlyph(), fields);
+      EXPECT_NE(std::find(fields.begin(), fields.end(), blink->GetControl()), fields.end());
+    }
     ::DestroyWindow(handle);
     PumpMessages();
     s_window = nullptr;

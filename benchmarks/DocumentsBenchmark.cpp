@@ -1,0 +1,354 @@
+// The document model's two hot paths. Options: a generated tree of 100,000
+// elements in 50 distinct option states walked as the document parser walks
+// it (push, the standard attributes through the dispatcher, the shared
+// options, pop), printing elements per second. Reading: GetDocument on a
+// document stream holding about 1 MB of paragraphs and tables, which parses
+// and validates all its text at each call, printing milliseconds and MB/s
+// against the target of 20 ms. Pagination: a generated document of ten
+// sections with header and footer frames read from its markup, parsed, and
+// 500 pages made (frames reserved and their fields filled), printing each
+// phase and pages per second over the whole run against the target of 200.
+// Reports: a generated report of about 2 MB (chapters, sections, paragraphs
+// with inline markup, lists, tables, captions, 5,000 cross-references to
+// earlier sections), printing MB/s of report text for (a) reading it
+// validated by the report DTD, (b) the report stylesheet's Apply, (c) a
+// stylesheet of the default rules only, and (d) (b) on a report four times as
+// large, with the targets; then the report stylesheet on huge tables.
+// The best of the passes counts.
+// Usage: DocumentsBenchmark [passes] [report megabytes]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "ZQFO_DistributeBlockStream.h"
+#include "ZQFO_DistributionContext.h"
+#include "ZQFO_Document.h"
+#include "ZQFO_DocumentParser.h"
+#include "ZQFO_FormattedDocument.h"
+#include "ZQFO_PageSequenceGenerator.h"
+#include "ZQFO_FormattingOptions.h"
+#include "ZQFO_StandardOptionAttributes.h"
+#include "ZQIMGIO.h"
+#include "ZQIMG_Image.h"
+#include "ZQLOW_WIN_Core.h"
+#include "ZQPIC_DeviceContextCanvas.h"
+#include "ZQRPT_FormattingStylesheet.h"
+#include "ZQRPT_ReportDTD.h"
+#include "ZQXML_Reader.h"
+#include "ZQR_MemoryDC.h"
+#include "ZQXML_Node.h"
+#include "ZQXML_Reader.h"
+#include "ZQ_FileUtils.h"
+
+namespace {
+
+const int kParagraphs = 20000;  // each with four flow groups: 100,000 elements
+const double kTargetReadMs = 20;
+
+template <class Work>
+double Seconds(Work DoWork) {
+  const auto begin = std::chrono::steady_clock::now();
+  DoWork();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+// Ten paragraph states times five flow-group states.
+std::string OptionsDocument() {
+  static const char* const kParagraphStates[] = {
+      "", "font_height='9 pt'", "font_weight='bold'", "text_color='#204080'",
+      "block_left_indent='+ 5 mm'", "line_justification='full'", "local_font_italic='true'",
+      "cell_margin='2 mm'", "font_family='sansserif'", "block_space_before='12 pt'"};
+  static const char* const kGroupStates[] = {
+      "", "font_underline='true'", "text_color='standard color - hyperlink text'", "font_height='120%'",
+      "link_target='a.html'"};
+  std::string text = "<zqfo_document><zqfo_section><zqfo_blockstream>";
+  for (int p = 0; p < kParagraphs; ++p) {
+    text += std::string("<zqfo_para ") + kParagraphStates[p % 10] + ">";
+    for (int g = 0; g < 4; ++g)
+      text += std::string("<zqfo_flowgroup ") + kGroupStates[(p / 10 + g) % 5] + ">word </zqfo_flowgroup>";
+    text += "</zqfo_para>";
+  }
+  return text + "</zqfo_blockstream></zqfo_section></zqfo_document>";
+}
+
+// The elements below Element, itself included.
+long Walk(const ZQXML_Node& Element, ZQFO_FormattingOptionsFactory& Factory) {
+  Factory.PushCurrentOptionsStack();
+  ZQFO_ParseStandardOptions(Element, Factory);
+  const ZQFO_FormattingOptions options = Factory.GetFormattingOptions();
+  long count = 1;
+  for (const ZQXML_Node* child = Element.GetFirstChild(); child; child = child->GetNextSibling())
+    if (child->GetType() == ZQXML_NodeType_Element) count += Walk(*child, Factory);
+  Factory.PopCurrentOptionsStack();
+  return count;
+}
+
+// About Megabytes of paragraphs with character references and small tables.
+std::string ReadingDocument(double Megabytes) {
+  std::string text = "<zqfo_document><zqfo_section><zqfo_blockstream>";
+  for (int i = 0; text.size() < Megabytes * 1e6; ++i) {
+    if (i % 10 == 9) {
+      text += "<zqfo_table cell_margin='1 mm' cell_border_thickness='0.2 mm'>";
+      for (int r = 0; r < 3; ++r)
+        text += "<zqfo_row><zqfo_flowcell width='30 mm'>Cell &amp; text</zqfo_flowcell>"
+                "<zqfo_flowcell justification='right'>12.5 &deg;C</zqfo_flowcell></zqfo_row>";
+      text += "</zqfo_table>";
+    } else {
+      text += "<zqfo_para font_height='10 pt' block_space_after='3 pt'>The wet bulb globe temperature "
+              "combines <zqfo_flowgroup font_weight='bold'>air temperature</zqfo_flowgroup>, humidity, "
+              "wind and radiation &#169; into one heat-stress index.</zqfo_para>";
+    }
+  }
+  return text + "</zqfo_blockstream></zqfo_section></zqfo_document>";
+}
+
+// The reports.
+
+template <class Job>
+double BestSeconds(int Passes, Job job) {
+  double best = 1e30;
+  for (int pass = 0; pass < Passes; ++pass) best = std::min(best, Seconds(job));
+  return best;
+}
+
+// The report's chapters, sections, paragraphs, lists, tables and captions,
+// until it holds about Megabytes; the cross-references point back to
+// earlier sections.
+std::string MakeReport(double Megabytes, int NumIrefs) {
+  const size_t size = static_cast<size_t>(Megabytes * 1024 * 1024);
+  std::string text = "<?xml version='1.0'?>\n<section><title>Benchmark guide</title>\n";
+  std::string body;
+  int chapter = 0, section = 0, irefs = 0;
+  while (text.size() + body.size() < size) {
+    ++chapter;
+    body += "<section id='c" + std::to_string(chapter) + "'><title>Chapter " + std::to_string(chapter) + "</title>\n";
+    for (int s = 0; s < 8; ++s) {
+      const std::string id = "s" + std::to_string(++section);
+      body += "<section id='" + id + "'><title>Section about <italic>heat</italic></title>\n";
+      for (int p = 0; p < 6; ++p) {
+        body += "<para>Text with <bold>bold</bold>, <keytext>F1</keytext> and a <link target='x.html'>link</link>";
+        if (irefs < NumIrefs && section > 1) {
+          body += ", see <iref target='s" + std::to_string(section - 1) + "'/> for more";
+          ++irefs;
+        }
+        body += ". The wet bulb globe temperature &amp; its parts.</para>\n";
+      }
+      body += "<orderedlist><listitem><para>One.</para></listitem><listitem><para>Two.</para>"
+              "<unorderedlist style='compact'><listitem><para>Inner.</para></listitem></unorderedlist>"
+              "</listitem></orderedlist>\n";
+      body += "<caption type='table' id='t" + id + "'><title>Values</title><table><tableheader>"
+              "<tablecolumnheader horzjust='left'>Name</tablecolumnheader><tablecolumnheader "
+              "horzjust='decimal'>Value</tablecolumnheader></tableheader>";
+      for (int r = 0; r < 4; ++r) body += "<tablerow><tablecell>Air</tablecell><tablecell>30.5</tablecell></tablerow>";
+      body += "</table></caption>\n<note type='tip'><para>Drink water.</para></note>\n</section>\n";
+    }
+    body += "</section>\n";
+  }
+  return text + body + "</section>\n";
+}
+
+std::string MakeTable(int Rows, int Cells, int Columns) {
+  std::string text = "<section><title>Table</title><table><tableheader>";
+  for (int c = 0; c < Columns; ++c) text += "<tablecolumnheader horzjust='right'>H</tablecolumnheader>";
+  text += "</tableheader>";
+  std::string row = "<tablerow>";
+  for (int c = 0; c < Cells; ++c) row += "<tablecell>v</tablecell>";
+  row += "</tablerow>";
+  for (int r = 0; r < Rows; ++r) text += row;
+  return text + "</table></section>";
+}
+
+ZQXML_Tree ReadReport(const std::string& Text) {
+  ZQXML_Reader reader(ZQ_String(Text.c_str(), static_cast<int>(Text.size())));
+  reader.SetDocumentTypeDefinition(ZQRPT_GetReportDTD());
+  return reader.Read();
+}
+
+ZQRPT_FormattingStylesheetOptions HelpOptions() {
+  ZQRPT_FormattingStylesheetOptions options;
+  options.SetUseTitlePage(true);
+  options.SetIncludeTableOfContents(true);
+  options.SetUsePageFooters(true);
+  options.SetNumberSections(true);
+  options.SetNumberCaptions(true);
+  options.SetChapterHeadingStyle(1);
+  options.SetChapterPageBreak(3);
+  return options;
+}
+
+void RunReportCases(double Megabytes, int Passes) {
+  const std::string report = MakeReport(Megabytes, 5000);
+  const std::string large = MakeReport(4 * Megabytes, 20000);
+  const double mb = report.size() / (1024.0 * 1024.0);
+  const ZQXML_Tree tree = ReadReport(report);
+  const ZQXML_Tree largeTree = ReadReport(large);
+  const ZQXTR_Stylesheet sheet = ZQRPT_GetFormattingStylesheet(HelpOptions());
+  const ZQXTR_Stylesheet defaults;
+  size_t outputBytes = 0;
+  const double read = BestSeconds(Passes, [&] { ReadReport(report); });
+  const double styled = BestSeconds(Passes, [&] { outputBytes = sheet.Apply(tree).GetLength(); });
+  const double plain = BestSeconds(Passes, [&] { defaults.Apply(tree); });
+  const double styledLarge = BestSeconds(Passes, [&] { sheet.Apply(largeTree); });
+  std::printf("  report of %.2f MB (%.2f MB of document markup out)\n", mb, outputBytes / (1024.0 * 1024.0));
+  std::printf("  (a) reading with the report DTD      %8.1f MB/s\n", mb / read);
+  std::printf("  (b) report stylesheet Apply          %8.1f MB/s  (target at least %.1f, a third of (a))\n",
+              mb / styled, mb / read / 3);
+  std::printf("  (c) default rules only Apply         %8.1f MB/s  (target at least %.1f, (a))\n", mb / plain,
+              mb / read);
+  std::printf("  (d) (b) on a report 4 times as large %8.1f ms    (%.2f times (b); target at most 4.5)\n",
+              styledLarge * 1000, styledLarge / styled);
+}
+
+void RunHugeTableCases(int Passes) {
+  const struct {
+    int rows, cells, columns;
+    const char* what;
+  } kTables[] = {{10000, 20, 20, "10,000 rows x 20 cells"},
+                 {1, 1000, 1000, "a header of 1,000 columns"},
+                 {1000, 100, 2, "1,000 rows of 100 cells under 2 columns"}};
+  const ZQXTR_Stylesheet sheet = ZQRPT_GetFormattingStylesheet(ZQRPT_FormattingStylesheetOptions());
+  for (const auto& t : kTables) {
+    const ZQXML_Tree tree = ReadReport(MakeTable(t.rows, t.cells, t.columns));
+    const double seconds = BestSeconds(Passes, [&] { sheet.Apply(tree); });
+    std::printf("  huge table, %-40s %8.1f ms (%.2f us per cell)\n", t.what, seconds * 1000,
+                seconds * 1e6 / (static_cast<double>(t.rows) * t.cells));
+  }
+}
+
+// Ten sections of 2,500 paragraphs with flow groups, bullets, symbols,
+// images and every tenth a table, under header and footer frames with
+// fields; ImageURI names a small picture.
+std::string PaginationDocument(const std::string& ImageURI) {
+  const std::string frames =
+      "<zqfo_pagesequencegenerator><zqfo_otherpage><zqfo_frame location='topmargin'><zqfo_blockstream>"
+      "<zqfo_para font_height='9 pt'><zqfo_field name='ChapterName'/> - <zqfo_field name='DocumentName'/>"
+      "</zqfo_para></zqfo_blockstream></zqfo_frame><zqfo_frame location='bottommargin'><zqfo_blockstream>"
+      "<zqfo_para justification='center'>Page <zqfo_field name='Page'/></zqfo_para></zqfo_blockstream>"
+      "</zqfo_frame></zqfo_otherpage></zqfo_pagesequencegenerator>";
+  std::string text = "<zqfo_document>";
+  for (int section = 0; section < 10; ++section) {
+    text += std::string("<zqfo_section") + (section ? " start_page_number='continue'" : "") + ">" + frames +
+            "<zqfo_blockstream><zqfo_blockgroup toc='true' sectionname='Chapter " + std::to_string(section + 1) +
+            "'>";
+    for (int p = 0; p < 2500; ++p) {
+      if (p % 10 == 9) {
+        text += "<zqfo_table><zqfo_row><zqfo_flowcell>Air</zqfo_flowcell><zqfo_flowcell>31.5 &deg;C"
+                "</zqfo_flowcell></zqfo_row></zqfo_table>";
+      } else if (p % 5 == 0) {
+        text += "<zqfo_para><zqfo_bullet width='6 mm'><zqfo_symbol name='bullet_round_solid'/></zqfo_bullet>"
+                "Drink water every <zqfo_flowgroup font_weight='bold'>twenty</zqfo_flowgroup> minutes.</zqfo_para>";
+      } else if (p % 7 == 0) {
+        text += "<zqfo_para>Sun <zqfo_img src='" + ImageURI + "'/> and shade <zqfo_symbol name='approx'/> "
+                "cooler by a few degrees.</zqfo_para>";
+      } else {
+        text += "<zqfo_para>The wet bulb globe temperature <zqfo_flowgroup font_italic='true'>combines"
+                "</zqfo_flowgroup> air temperature, humidity, wind and sun --- one index.</zqfo_para>";
+      }
+    }
+    text += "</zqfo_blockgroup></zqfo_blockstream></zqfo_section>";
+  }
+  return text + "</zqfo_document>";
+}
+
+// Reads, parses and paginates the document, 50 pages a section; prints the
+// phases of the best pass.
+void RunPaginationBenchmark(ZQPIC_Canvas& Canvas, int Passes) {
+  ZQ_String imagePath = ZQ_FileUtils::GetTemporaryDirectory();
+  imagePath += "DocumentsBenchmark.png";
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(imagePath), ZQIMG_Image(32, 32, 24));
+  std::string imageURI = "file:" + std::string(imagePath.GetText());
+  std::replace(imageURI.begin(), imageURI.end(), '\\', '/');
+  const ZQ_String text = PaginationDocument(imageURI).c_str();
+  double bestTotal = 1e30, bestRead = 0, bestParse = 0, bestPages = 0;
+  long numPages = 0;
+  for (int pass = 0; pass < Passes; ++pass) {
+    ZQXML_Tree tree;
+    const double read = Seconds([&] {
+      ZQXML_Reader reader(text);
+      reader.SetDocumentTypeDefinition(ZQFO_GetDocumentDTD());
+      tree = reader.Read();
+    });
+    ZQFO_Stylesheet stylesheet;
+    ZQFO_DistributionContext context(Canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), true,
+                                     "Heat stress guide", false, stylesheet);
+    ZQFO_ParsedDocument* parsed = nullptr;
+    const double parse = Seconds([&] { parsed = new ZQFO_ParsedDocument(ZQFO_ParseDocument(tree, context)); });
+    ZQFO_FormattedDocument document;
+    document.Reset(ZQ_Rectangle<double>(20, 20, 170, 257));
+    const double pages = Seconds([&] {
+      for (const ZQFO_ParsedDocumentSection& section : parsed->GetSections())
+        for (int page = 0; page < 50; ++page)
+          document.GenerateNewPage(context, page == 0 ? ZQFO_GetBlockStreamSectionTexts(section.GetPrimaryBlockStream())
+                                                      : ZQFO_ChapterStrings(),
+                                   ZQFO_Break_Page, page == 0 ? section.GetPageSequenceGenerator() : nullptr);
+    });
+    numPages = document.GetNumPages();
+    document.Reset(ZQ_Rectangle<double>());
+    delete parsed;
+    ZQFO_ClearDistributionCalls();
+    if (read + parse + pages < bestTotal) {
+      bestTotal = read + parse + pages;
+      bestRead = read;
+      bestParse = parse;
+      bestPages = pages;
+    }
+  }
+  std::printf("  pagination: %.2f MB of markup, %ld pages\n", text.GetLength() / 1e6, numPages);
+  std::printf("    read and validated                  %8.1f ms  %10.1f MB/s\n", bestRead * 1e3,
+              text.GetLength() / 1e6 / bestRead);
+  std::printf("    parsed into sections                %8.1f ms\n", bestParse * 1e3);
+  std::printf("    pages generated                     %8.1f ms  %10.0f pages/s\n", bestPages * 1e3,
+              numPages / bestPages);
+  std::printf("    whole run                           %8.1f ms  %10.0f pages/s  target >= 200  %s\n",
+              bestTotal * 1e3, numPages / bestTotal, numPages / bestTotal >= 200 ? "met" : "MISSED");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int passes = argc > 1 ? std::atoi(argv[1]) : 5;
+  if (passes < 1) {
+    std::fprintf(stderr, "usage: DocumentsBenchmark [passes >= 1] [report megabytes]\n");
+    return 2;
+  }
+  ZQLOW_WIN_SetProgramInstanceHandle(GetModuleHandleA(nullptr));
+  const ZQIMG_Image image(200, 100, 24);
+  const ZQR_MemoryDC memory(nullptr, image.GetHBITMAP());
+  ZQPIC_DeviceContextCanvas canvas(memory.GetHDC(), ZQ_Rectangle<long>(0, 0, 200, 100), 3,
+                                   ZQ_Point<double>(50, 25));
+  canvas.Initialize();
+  ZQFO_DocumentStream options;
+  options << OptionsDocument().c_str();
+  const ZQFO_Document optionsDocument = options.GetDocument();
+  const ZQ_String reading = ReadingDocument(1.0).c_str();
+  ZQFO_DocumentStream stream;
+  stream << reading;
+
+  double walkBest = 1e30, readBest = 1e30;
+  long elements = 0;
+  for (int pass = 0; pass < passes; ++pass) {
+    walkBest = std::min(walkBest, Seconds([&] {
+      ZQFO_FormattingOptionsFactory factory(canvas, false, ZQFO_Stylesheet());
+      elements = Walk(*optionsDocument.GetFormattingObjectsTree().GetRootElement(), factory);
+    }));
+    readBest = std::min(readBest, Seconds([&] { stream.GetDocument(); }));
+  }
+  std::printf("Documents benchmark, best of %d passes\n", passes);
+  std::printf("  options of %ld elements in 50 states   %8.1f ms  %10.0f elements/s\n", elements,
+              walkBest * 1e3, elements / walkBest);
+  std::printf("  GetDocument of %.2f MB                %8.1f ms  %10.1f MB/s  target < %.0f ms  %s\n",
+              reading.GetLength() / 1e6, readBest * 1e3, reading.GetLength() / 1e6 / readBest,
+              kTargetReadMs, readBest * 1e3 < kTargetReadMs ? "met" : "MISSED");
+  RunPaginationBenchmark(canvas, passes);
+  try {
+    const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
+    RunReportCases(reportMegabytes, passes);
+    RunHugeTableCases(passes);
+  } catch (const ZQ_Exception& e) {
+    std::fprintf(stderr, "%s\n", e.GetDescription().GetText());
+    return 1;
+  }
+  return 0;
+}
