@@ -38,6 +38,10 @@
     (ApplicationName, CommandLine, ProcessSecurity, ThreadSecurity, InheritHandles,                \
     CreationFlags, Environment, CurrentDirectory, StartupInfo, ProcessInformation), FailsOnZero)   \
   X(BOOL, DeleteFile, A, (LPCSTR FileName), (FileName), FailsOnZero)                               \
+  X(BOOL, FileTimeToDosDateTime, , (const FILETIME* FileTime, LPWORD FatDate, LPWORD FatTime),     \
+    (FileTime, FatDate, FatTime), FailsOnZero)                                                     \
+  X(BOOL, FileTimeToLocalFileTime, , (const FILETIME* FileTime, LPFILETIME LocalFileTime),         \
+    (FileTime, LocalFileTime), FailsOnZero)                                                        \
   X(BOOL, FindClose, , (HANDLE FindFile), (FindFile), FailsOnZero)                                 \
   X(HANDLE, FindFirstFile, A, (LPCSTR FileName, LPWIN32_FIND_DATAA FindData),                      \
     (FileName, FindData), Unchecked)                                                               \
@@ -58,6 +62,8 @@
   X(DWORD, GetModuleFileName, A, (HMODULE Module, LPSTR FileName, DWORD Size),                     \
     (Module, FileName, Size), FailsOnZero)                                                         \
   X(HMODULE, GetModuleHandle, A, (LPCSTR ModuleName), (ModuleName), FailsOnZero)                  \
+  X(void, GetSystemTimeAsFileTime, , (LPFILETIME SystemTimeAsFileTime), (SystemTimeAsFileTime),     \
+    Unchecked)                                                                                     \
   X(DWORD, GetTempPath, A, (DWORD BufferLength, LPSTR Buffer), (BufferLength, Buffer),             \
     FailsOnZero)                                                                                   \
   X(DWORD, GetTimeZoneInformation, , (LPTIME_ZONE_INFORMATION TimeZone), (TimeZone),               \
@@ -85,6 +91,9 @@
   X(DWORD, SetFilePointer, , (HANDLE File, LONG DistanceToMove, PLONG DistanceToMoveHigh,          \
     DWORD MoveMethod), (File, DistanceToMove, DistanceToMoveHigh, MoveMethod),                     \
     FailsOnAllOnesWithError)                                                                       \
+  X(BOOL, SetFileTime, , (HANDLE File, const FILETIME* CreationTime,                               \
+    const FILETIME* LastAccessTime, const FILETIME* LastWriteTime),                                \
+    (File, CreationTime, LastAccessTime, LastWriteTime), FailsOnZero)                              \
   /* An empty resource has the size 0: only the last error tells a failure. */                    \
   X(DWORD, SizeofResource, , (HMODULE Module, HRSRC ResourceInfo), (Module, ResourceInfo),         \
     FailsOnZeroWithError)                                                                          \
