@@ -4,8 +4,7 @@
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_Metrics.h"
-#include "ZQF_SimpleBreakingTextDisplayGlyph.h"
-#include "ZQR_Clipboard.h"
+#include "ZQF_StoredAttributeTextEditGlyph.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_StringSubs.h"
 
@@ -46,11 +45,17 @@ void ZQF_SimpleTextReportDialogBox::Init_SetWindowBorderOptions(
 }
 
 void ZQF_SimpleTextReportDialogBox::Init_AddClientControls(ZQF_AlignmentGlyph* Organizer) {
-  auto* display = new ZQF_SimpleBreakingTextDisplayGlyph(ReportText);
-  display->SetBreakingMode(1);
-  if (Options & Option_FixedPitch) display->SetFont(ZQF_GetFontMetric(4));
+  auto* display = new ZQF_StoredAttributeTextEditGlyph(1);
   TextDisplay = display;
   Organizer->AddToEnd(display);
+  if (Options & Option_FixedPitch) display->SetFont(ZQF_GetFontMetric(4));
+  display->SetReadOnly(true);
+  display->SetBorderOption(true);
+  display->SetText(ReportText);
+  ZQ_Point<long> size = display->ComputeSizeToHoldText(0);
+  // A text this tall scrolls: its lines keep their width beside the bar.
+  if (size.Y > 0.75 * ZQF_GetAreaMetric(0).Height) size = display->ComputeSizeToHoldText(1);
+  display->SetFixedDesiredSize(size, ZQF_GetSizeMetric(9), ZQ_Point<long>(0x20000000, 0x20000000));
 }
 
 void ZQF_SimpleTextReportDialogBox::Init_AddButtons() {
@@ -65,5 +70,6 @@ ZQF_ControlGlyph* ZQF_SimpleTextReportDialogBox::Init_GetInitiallySelectedContro
 }
 
 void ZQF_SimpleTextReportDialogBox::RespondToCopyButtonPress() {
-  ZQR_Clipboard::SetContents(ReportText);
+  if (!TextDisplay->IsAnyTextSelected()) TextDisplay->SelectAll();
+  TextDisplay->Copy();
 }

@@ -3,16 +3,17 @@
 // Clipboard" and OK (the default, focused at the start). The constructor
 // prepares the text: carriage returns go, tabs become four spaces, and with
 // the margin option every line is indented by two spaces between an empty
-// first line and one empty last line, trailing blank lines removed.
-// FIXME: the text shows in a breaking text display until the read-only
-// multi-line text edit exists; the copy button then copies the selection (or
-// selects all first) and the area sizes itself to the text, widened by the
-// scroll bar when it is taller than three quarters of the work area. Until
-// then the copy button copies the whole text. UI thread only.
+// first line and one empty last line, trailing blank lines removed. The
+// text shows in a read-only multi-line text edit sized to hold it (widened by
+// the scroll bar when taller than three quarters of the work area) that
+// grows with the window; the copy button copies its selection, or all of it
+// when nothing is selected. UI thread only.
 #ifndef ZQF_SIMPLETEXTREPORTDIALOGBOX_H
 #define ZQF_SIMPLETEXTREPORTDIALOGBOX_H
 
 #include "ZQF_StandardDialogBox.h"
+
+class ZQF_StoredAttributeTextEditGlyph;
 
 class ZQF_SimpleTextReportDialogBox : public ZQF_SimpleDialogBox {
  public:
@@ -32,13 +33,15 @@ class ZQF_SimpleTextReportDialogBox : public ZQF_SimpleDialogBox {
   void RespondToCopyButtonPress();
 
   const ZQ_String& GetReportText() const { return ReportText; }
+  // Null before the first run; owned by the dialog's tree.
+  ZQF_StoredAttributeTextEditGlyph* GetTextDisplay() const { return TextDisplay; }
   // The text as the dialog shows it.
   static ZQ_String PrepareReportText(const ZQ_String& Text, long Options);
 
  private:
   ZQ_String ReportText;
   long Options;
-  ZQF_Glyph* TextDisplay = nullptr;
+  ZQF_StoredAttributeTextEditGlyph* TextDisplay = nullptr;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include "ZQF_DialogBoxManagerGlyph.h"
 #include "ZQF_SecondaryWindow.h"
 #include "ZQF_SimpleTextReportDialogBox.h"
+#include "ZQF_StoredAttributeTextEditGlyph.h"
 #include "ZQF_StandardTextButtonGlyph.h"
 #include "ZQR_Clipboard.h"
 
@@ -29,27 +30,49 @@ TEST(ZQF_SimpleTextReportDialogBox, PreparesTheTextWithOrWithoutItsMargin) {
 
 using TextReports = WindowTest;
 
-TEST_F(TextReports, OpensOnOkAndCopiesItsText) {
-  for (long options : {3L, 7L}) {
-    SCOPED_TRACE(options);
+TEST_F(TextReports, OpensOnOkAndCopiesTheSelectionOrElseEverything) {
+  const struct {
+    long options;
+    const char *buttons, *copied;
+  } rows[] = {{1, "&Copy to Clipboard|&OK|", "Station"},
+              {3, "&Copy to Clipboard|&OK|", nullptr},
+              {7, "&Copy to Clipboard|&Cancel|&OK|", nullptr}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.options);
     ZQF_SimpleTextReportDialogBox report(
-        ZQ_String("Station\tWBGT\r\nNorth\t28.4\r\nSouth\t31.0\r\n"), ZQ_String("Report"), options);
+        ZQ_String("Station\tWBGT\r\nNorth\t28.4\r\nSouth\t31.0\r\n"), ZQ_String("Report"),
+        row.options);
     IdleStep::Queue([&] {
       std::string labels;
+      ZQF_Glyph* copy = nullptr;
       for (ZQF_Glyph* g = report.GetButtonOrganizer()->GetFirstChild(); g; g = g->GetNextSibling()) {
         if (auto* frame = dynamic_cast<DialogBoxButtonFrameGlyph*>(g)) {
+          if (!copy) copy = frame;
           labels += static_cast<ZQF_StandardTextButtonGlyph*>(frame->GetButton())->GetText().GetText();
           labels += "|";
         }
       }
-      EXPECT_EQ(labels, options & 4 ? "&Copy to Clipboard|&Cancel|&OK|" : "&Copy to Clipboard|&OK|");
+      EXPECT_EQ(labels, row.buttons);
       EXPECT_TRUE(report.GetDefaultButton()->IsOnFocusPath());
+      ZQF_StoredAttributeTextEditGlyph* display = report.GetTextDisplay();
+      EXPECT_TRUE(display->GetReadOnly());
       const HWND window = report.GetWindow()->GetWindowHandle();
-      if (options == 3) SaveScreenshot(window, "dialog-text-report-margin");
-      ZQF_Glyph* copy = report.GetButtonOrganizer()->GetFirstChild()->GetNextSibling();
+      if (row.options == 3) SaveScreenshot(window, "dialog-text-report-margin");
+      if (row.copied) {  // the first seven characters selected (read-only fields only scroll)
+        display->SetReadOnly(false);
+        display->PutOnFocusPath();
+        ZQF_DownKeyMessage home(ZQF_Key_Home, false, true, false);
+        display->Dispatch(home);
+        for (int i = 0; i < 7; ++i) {
+          ZQF_DownKeyMessage right(ZQF_Key_Right, true, false, false);
+          display->Dispatch(right);
+        }
+        display->SetReadOnly(true);
+      }
       static_cast<DialogBoxButtonFrameGlyph*>(copy)->GetButton()->ProcessUpOverButtonEvent();
-      EXPECT_EQ(ZQR_Clipboard::GetContentsAsText(), report.GetReportText());
-      PressKey(window, VK_RETURN);
+      EXPECT_EQ(ZQR_Clipboard::GetContentsAsText(),
+                row.copied ? ZQ_String(row.copied) : report.GetReportText());
+      report.Close();
     });
     report.Run();
   }
