@@ -18,9 +18,9 @@
 // real window, a line feed after every 72, each a key message along the
 // focus path with the work it causes but no paint; and a text of 1 MB, then
 // one of 10 KB, set into a field and drawn once into a memory context.
-// Last, a simple dialog of 40 labelled controls (check boxes and buttons;
-// the text fields are still to come), from Run to its first painted window
-// (the first idle time of its nested loop), closed by a posted Escape.
+// Last, a simple dialog of 40 labelled controls (number fields, text fields
+// and check boxes), from Run to its first painted window (the first idle
+// time of its nested loop), closed by a posted Escape.
 // Prints the mean time of each.
 // Usage: GuiBenchmark [messages] [layout passes] [draws]
 #include <chrono>
@@ -31,6 +31,7 @@
 
 #include "ZQF_ActionQueue.h"
 #include "ZQF_Canvas.h"
+#include "ZQF_FloatInputGlyph.h"
 #include "ZQF_CheckBoxGlyph.h"
 #include "ZQF_Message.h"
 #include "ZQF_Metrics.h"
@@ -44,7 +45,6 @@
 #include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_SecondaryWindow.h"
 #include "ZQF_StandardDialogBox.h"
-#include "ZQF_StandardTextButtonGlyph.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
 #include "ZQF_TextEditGlyph.h"
 #include "ZQF_TopLevelGlyph.h"
@@ -507,13 +507,20 @@ std::pair<double, double> TimeDialogOpening(int Runs) {
   double best = 1e30, sum = 0.0;
   for (int run = 0; run < Runs; ++run) {
     ZQF_SimpleDialogBox dialog(ZQ_String("Station"), ZQF_ButtonPlacement_BelowRight, false);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 40; ++i) {
       const std::string n = std::to_string(i + 1);
-      dialog.AddToClientArea(new ZQF_CheckBoxGlyph(ZQ_String(("Sensor " + n).c_str()), false, 0),
-                             ZQ_String(("Check " + n).c_str()));
-      dialog.AddToClientArea(
-          new ZQF_StandardTextButtonGlyph(ZQ_String(("Value " + n).c_str()), 0, 0),
-          ZQ_String(("Field " + n).c_str()));
+      ZQF_Glyph* control = nullptr;
+      if (i % 3 == 0) {
+        control = new ZQF_FloatInputGlyph(20.0 + i, 3, -50.0, 60.0);
+      } else if (i % 3 == 1) {
+        auto* text = new ZQF_TextEditGlyph(0);
+        text->SetText(ZQ_String(("Station " + n).c_str()));
+        text->SetFixedSize(20, 1, false, true);
+        control = text;
+      } else {
+        control = new ZQF_CheckBoxGlyph(ZQ_String(("Sensor " + n).c_str()), false, 0);
+      }
+      dialog.AddToClientArea(control, ZQ_String(("Field " + n).c_str()));
     }
     s_timedDialog = &dialog;
     ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&DialogShown), 0, true);

@@ -3,6 +3,9 @@
 // frame of the default button following the focus.
 #include "DialogTestSupport.h"
 #include "ZQF_AlignmentGlyph.h"
+#include "ZQF_CheckBoxGlyph.h"
+#include "ZQF_FloatInputGlyph.h"
+#include "ZQF_TextEditGlyph.h"
 #include "ZQF_DialogBoxManagerGlyph.h"
 #include "ZQF_GlueGlyphs.h"
 #include "ZQF_Metrics.h"
@@ -229,4 +232,32 @@ TEST_F(StandardDialogs, TheDarkFrameMarksTheButtonThatEnterWouldPress) {
   EXPECT_EQ(frameColor(moved, ok), face);
   EXPECT_EQ(frameColor(moved, cancel), dark);
   dialog.Close();
+}
+
+TEST_F(StandardDialogs, AltShowsTheCuesAndAMnemonicReachesALabelledFieldOrAButton) {
+  ZQF_SimpleDialogBox dialog(ZQ_String("Measurement"), ZQF_ButtonPlacement_BelowRight, false);
+  auto* temperature = new ZQF_FloatInputGlyph(31.5, 3, -50.0, 60.0);
+  auto* station = new ZQF_TextEditGlyph(0);
+  station->SetText(ZQ_String("North field"));
+  station->SetFixedSize(24, 1, false, true);
+  auto* wet = new ZQF_CheckBoxGlyph(ZQ_String("&Wet bulb measured"), false, 0);
+  dialog.AddToClientArea(temperature, ZQ_String("Air &temperature"));
+  dialog.AddToClientArea(station, ZQ_String("&Station && site"));
+  dialog.AddToClientArea(wet);
+  IdleStep::Queue([&] {
+    const HWND window = Handle(dialog);
+    EXPECT_TRUE(temperature->IsOnFocusPath());
+    SetModifierKeys(false, false, true);
+    Send(window, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+    EXPECT_EQ(dialog.GetDialogBoxManager()->GetKeyboardNavigationIndicators(), 3);
+    Send(window, WM_SYSCHAR, 's', 0x20000001);  // the label "&Station && site"
+    EXPECT_TRUE(station->IsOnFocusPath());
+    Send(window, WM_SYSCHAR, 'w', 0x20000001);  // the check box toggles
+    SetModifierKeys(false, false, false);
+    PumpMessages();
+    SaveScreenshot(window, "dialog-simple-labelled-inputs-cues");
+    EXPECT_TRUE(wet->IsChecked());
+    PressKey(window, VK_ESCAPE);
+  });
+  EXPECT_THROW(dialog.Run(), ZQ_CancelCurrentOperationException);
 }
