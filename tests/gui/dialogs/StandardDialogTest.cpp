@@ -261,3 +261,15 @@ TEST_F(StandardDialogs, AltShowsTheCuesAndAMnemonicReachesALabelledFieldOrAButto
   });
   EXPECT_THROW(dialog.Run(), ZQ_CancelCurrentOperationException);
 }
+
+TEST_F(StandardDialogs, AFocusedControlThatVanishesHandsTheFocusOnAtTheNextIdleTime) {
+  CountingDialog dialog(ZQF_ButtonPlacement_BelowRight, ZQF_DialogBoxModality_Modeless);
+  dialog.Run();
+  ASSERT_TRUE(dialog.first->IsOnFocusPath());
+  RunIdleActions();
+  EXPECT_TRUE(dialog.first->IsOnFocusPath());  // nothing to do while it shows
+  dialog.first->GetParent()->LayoutChild(dialog.first, ZQ_Rectangle<long>(0, 0, 0, 0));
+  RunIdleActions();
+  EXPECT_TRUE(dialog.second->IsOnFocusPath());
+  dialog.Close();
+}
