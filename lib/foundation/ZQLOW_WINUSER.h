@@ -84,6 +84,7 @@
   X(BOOL, InvalidateRgn, , (HWND Window, HRGN Region, BOOL Erase), (Window, Region, Erase),        \
     Unchecked)                                                                                     \
   X(BOOL, IsClipboardFormatAvailable, , (UINT Format), (Format), Unchecked)                        \
+  X(BOOL, IsWindow, , (HWND Window), (Window), Unchecked)                                          \
   X(BOOL, KillTimer, , (HWND Window, UINT_PTR TimerID), (Window, TimerID), FailsOnZero)            \
   X(HBITMAP, LoadBitmap, A, (HINSTANCE Instance, LPCSTR BitmapName), (Instance, BitmapName),       \
     FailsOnZeroCleared)                                                                            \
