@@ -101,8 +101,15 @@ void QuitFromDepth3() {
 void DestroyMainWindow() {
   ZQLOW_WINUSER::DestroyWindow(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle());
 }
+// The error box waits for its user: a timer answers it with Escape.
+void CALLBACK EscapeTheErrorBox(HWND, UINT, UINT_PTR Timer, DWORD) {
+  ZQLOW_WINUSER::KillTimer(nullptr, Timer);
+  ZQLOW_WINUSER::PostMessageA(ZQLOW_WINUSER::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+}
 void ReportAndClose() {
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 100, &EscapeTheErrorBox);
   ZQ_ReportError("Test report", "Reported while the loop runs.", ZQ_ReportErrorLevel_Warning);
+  Log("Step ErrorBoxClosed");
   CloseApplication();
 }
 
