@@ -136,9 +136,9 @@ TEST(AppFrameTestProgram, ExitCodeAndReportFollowHowTheRunEnded) {
       {"quit", 0, "", "Step MainMessageLoopEnded\nStage 8 GDI+ 1\nStage 9 GDI+ 1\n"},
       {"destroy", 0, "", "Step MainMessageLoopEnded\nStage 8 GDI+ 1\nStage 9 GDI+ 1\n"},
       {"quitdeep", 0, "", "Step NestedLoopQuit\nStep NestedLoopQuit\nStep MainMessageLoopEnded\nStage 8"},
-      // While the loop runs, reported errors go to the log.
+      // While the loop runs, reported errors go to the log and the error box.
       {"report", 0, "", "\n\n\nError Occurred\nName = 'Test report'\nDescription = 'Reported while "
-                        "the loop runs.'\n\n"},
+                        "the loop runs.'\n\nStep ErrorBoxClosed"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.scenario);

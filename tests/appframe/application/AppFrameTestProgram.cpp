@@ -102,20 +102,15 @@ void QuitFromDepth3() {
 void DestroyMainWindow() {
   ZQLOW_WINUSER::DestroyWindow(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle());
 }
-// The error box a report shows is answered as a user would, by Enter. Its
-// window is any but the main window.
-void CALLBACK PressEnterInTheBox(HWND, UINT, UINT_PTR TimerID, DWORD) {
-  ZQLOW_WINUSER::KillTimer(nullptr, TimerID);
-  for (auto i = ZQF_Window::GetCurrentWindowsIterator(); i.IsValid(); i.Advance()) {
-    if (*i == ZQF_GetApplication()->GetMainWindow()) continue;
-    const HWND box = (*i)->GetWindowHandle();
-    ZQLOW_WINUSER::PostMessageA(box, WM_KEYDOWN, VK_RETURN, 1);
-    ZQLOW_WINUSER::PostMessageA(box, WM_KEYUP, VK_RETURN, 0xC0000001);
-  }
+// The error box waits for its user: a timer answers it with Escape.
+void CALLBACK EscapeTheErrorBox(HWND, UINT, UINT_PTR Timer, DWORD) {
+  ZQLOW_WINUSER::KillTimer(nullptr, Timer);
+  ZQLOW_WINUSER::PostMessageA(ZQLOW_WINUSER::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
 }
 void ReportAndClose() {
-  ZQLOW_WINUSER::SetTimer(nullptr, 0, 300, &PressEnterInTheBox);
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 100, &EscapeTheErrorBox);
   ZQ_ReportError("Test report", "Reported while the loop runs.", ZQ_ReportErrorLevel_Warning);
+  Log("Step ErrorBoxClosed");
   CloseApplication();
 }
 
