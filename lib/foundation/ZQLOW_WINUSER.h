@@ -76,6 +76,7 @@
   /* A yes-or-no question: FALSE is an answer. */                                                   \
   X(BOOL, IsIconic, , (HWND Window), (Window), Unchecked)                                          \
   X(BOOL, IsZoomed, , (HWND Window), (Window), Unchecked)                                          \
+  X(BOOL, IsWindow, , (HWND Window), (Window), Unchecked)                                          \
   X(BOOL, InsertMenu, A, (HMENU Menu, UINT Position, UINT Flags, UINT_PTR NewItemID,               \
     LPCSTR NewItem), (Menu, Position, Flags, NewItemID, NewItem), FailsOnZero)                     \
   X(BOOL, InvalidateRect, , (HWND Window, const RECT* Rect, BOOL Erase), (Window, Rect, Erase),    \
