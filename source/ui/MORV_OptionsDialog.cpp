@@ -35,6 +35,18 @@ ZQF_CheckBoxGlyph* MakeCheckBox(ZQF_CheckBoxGroupGlyph* Group, const char* Label
   return box;
 }
 
+// A row of a coordinate's magnitude, "degrees" and its side.
+void AddCoordinateRow(ZQF_PropertyListGlyph* Rows, const char* Label,
+                      ZQF_FloatInputGlyph* Magnitude,
+                      ZQF_StoredStringListDropdownGlyph* Side) {
+  Rows->SetRowLabel(ZQ_String(Label));
+  Rows->BeginWorkRow();
+  Rows->AddToWorkRow(Magnitude);
+  Rows->AddTextToWorkRow(ZQ_String("   degrees   "));
+  Rows->AddToWorkRow(Side);
+  Rows->EndWorkRow();
+}
+
 // The stored index of a dropdown whose labels stand for 0, 1, ... (a value
 // of the options outside them, which the settings checks keep out, shows as
 // the first).
@@ -76,23 +88,13 @@ MORV_AppOptionsDialogBox::MORV_AppOptionsDialogBox()
   Rows->AddRow(ZQ_String("Time &Zone"), TimeZoneChoice);
   Rows->AddSpaceBeforeNextRow();
 
+  // A latitude of 0 opens as "north", a longitude of 0 as "west".
   LatitudeMagnitude = new ZQF_FloatInputGlyph(std::fabs(Latitude), 10, 0.0, 90.0);
   Hemisphere = MakeDropdown({"south", "north"}, Latitude < 0 ? 0 : 1);
-  Rows->SetRowLabel(ZQ_String("L&atitude"));
-  Rows->BeginWorkRow();
-  Rows->AddToWorkRow(LatitudeMagnitude);
-  Rows->AddTextToWorkRow(ZQ_String("   degrees   "));
-  Rows->AddToWorkRow(Hemisphere);
-  Rows->EndWorkRow();
-
+  AddCoordinateRow(Rows, "L&atitude", LatitudeMagnitude, Hemisphere);
   LongitudeMagnitude = new ZQF_FloatInputGlyph(std::fabs(Longitude), 10, 0.0, 180.0);
   EastOrWest = MakeDropdown({"west", "east"}, Longitude <= 0 ? 0 : 1);
-  Rows->SetRowLabel(ZQ_String("&Longitude"));
-  Rows->BeginWorkRow();
-  Rows->AddToWorkRow(LongitudeMagnitude);
-  Rows->AddTextToWorkRow(ZQ_String("   degrees   "));
-  Rows->AddToWorkRow(EastOrWest);
-  Rows->EndWorkRow();
+  AddCoordinateRow(Rows, "&Longitude", LongitudeMagnitude, EastOrWest);
   Rows->AddSpaceBeforeNextRow();
 
   AveragingPeriod = new ZQF_IntegerInputGlyph(0, 0, 1000, 5);
