@@ -14,24 +14,35 @@
 // validated by the report DTD, (b) the report stylesheet's Apply, (c) a
 // stylesheet of the default rules only, and (d) (b) on a report four times as
 // large, with the targets; then the report stylesheet on huge tables.
+// Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
+// rendered on a 600-dpi canvas against GDI measuring and TextOutA, one run.
 // The best of the passes counts.
 // Usage: DocumentsBenchmark [passes] [report megabytes]
 #include <algorithm>
 #include <chrono>
+#include <memory>
+#include <random>
+#include <vector>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "ZQFO_ContentArea.h"
 #include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_DistributionContext.h"
 #include "ZQFO_Document.h"
 #include "ZQFO_DocumentParser.h"
+#include "ZQFO_FlowObject.h"
 #include "ZQFO_FormattedDocument.h"
+#include "ZQFO_LineDistribution.h"
+#include "ZQFO_RenderObject.h"
 #include "ZQFO_PageSequenceGenerator.h"
 #include "ZQFO_FormattingOptions.h"
 #include "ZQFO_StandardOptionAttributes.h"
 #include "ZQIMGIO.h"
 #include "ZQIMG_Image.h"
+#include "ZQR_ConcreteFont.h"
+#include "ZQ_Numeric.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQPIC_DeviceContextCanvas.h"
 #include "ZQRPT_FormattingStylesheet.h"
@@ -305,6 +316,165 @@ void RunPaginationBenchmark(ZQPIC_Canvas& Canvas, int Passes) {
               bestTotal * 1e3, numPages / bestTotal, numPages / bestTotal >= 200 ? "met" : "MISSED");
 }
 
+
+// Line layout: 1 MB of seeded English-like text in 1,000 paragraphs, one
+// text flow object per word, Arial 10 pt on a 600-dpi memory canvas. The
+// anchor measures each word once with GetTextExtentPoint32A (font selected
+// once) and breaks greedily at 165 mm; ours breaks every paragraph at
+// 165 mm, again at 120 mm, distributes the 165 mm lines into content areas
+// and renders them, against TextOutA of the same words at the same places.
+const double kLinePxPerMm = 600 / 25.4;
+const double kLineCanvasMm[2] = {170, 100};
+
+std::vector<std::vector<std::string>> EnglishLikeParagraphs(int NumParagraphs, size_t BytesEach) {
+  static const char* const kSyllables[] = {"the", "of", "an", "heat", "wet", "bulb", "globe", "tem", "per",
+                                           "a", "ture", "in", "stress", "work", "rest", "ing", "sun", "wind"};
+  std::mt19937 random(2026);
+  std::vector<std::vector<std::string>> paragraphs(NumParagraphs);
+  for (auto& words : paragraphs) {
+    size_t bytes = 0;
+    while (bytes < BytesEach) {
+      std::string word;
+      for (unsigned n = 1 + random() % 3; n > 0; --n) word += kSyllables[random() % 18];
+      if (random() % 9 == 0) word += ",";
+      bytes += word.size() + 1;
+      words.push_back(word);
+    }
+  }
+  return paragraphs;
+}
+
+// Lines of greedy breaking: the number of words on each.
+std::vector<int> GreedyBreaks(const std::vector<double>& WidthsMm, double SpaceMm, double LineMm) {
+  std::vector<int> lines;
+  double used = -1;
+  for (double width : WidthsMm) {
+    if (used >= 0 && used + SpaceMm + width <= LineMm) {
+      used += SpaceMm + width;
+      ++lines.back();
+    } else {
+      used = width;
+      lines.push_back(1);
+    }
+  }
+  return lines;
+}
+
+void RunLineLayoutBenchmark() {
+  const auto paragraphs = EnglishLikeParagraphs(1000, 1048);
+  long numWords = 0;
+  for (const auto& words : paragraphs) numWords += static_cast<long>(words.size());
+  const long widthPx = static_cast<long>(kLineCanvasMm[0] * kLinePxPerMm);
+  const long heightPx = static_cast<long>(kLineCanvasMm[1] * kLinePxPerMm);
+  const ZQIMG_Image image(widthPx, heightPx, 24);
+  const ZQR_MemoryDC memory(nullptr, image.GetHBITMAP());
+  const HDC dc = memory.GetHDC();
+  ZQPIC_DeviceContextCanvas canvas(dc, ZQ_Rectangle<long>(0, 0, widthPx, heightPx), 3,
+                                   ZQ_Point<double>(widthPx / kLinePxPerMm, heightPx / kLinePxPerMm));
+  canvas.Initialize();
+  const ZQR_AbstractFont arial("Arial", 10, 400, false, 0);
+
+  // The anchor: measure once, break greedily.
+  std::vector<std::vector<int>> anchorLines(paragraphs.size());
+  const double anchor = Seconds([&] {
+    const ZQR_ConcreteFont font(arial, dc, 600);
+    const HGDIOBJ old = SelectObject(dc, font.GetHFONT());
+    SIZE size;
+    GetTextExtentPoint32A(dc, " ", 1, &size);
+    const double spaceMm = size.cx / kLinePxPerMm;
+    std::vector<double> widths;
+    for (size_t p = 0; p < paragraphs.size(); ++p) {
+      widths.clear();
+      for (const std::string& word : paragraphs[p]) {
+        GetTextExtentPoint32A(dc, word.c_str(), static_cast<int>(word.size()), &size);
+        widths.push_back(size.cx / kLinePxPerMm);
+      }
+      anchorLines[p] = GreedyBreaks(widths, spaceMm, 165);
+    }
+    SelectObject(dc, old);
+  });
+
+  // Ours: chains built before timing.
+  ZQFO_Stylesheet stylesheet;
+  ZQFO_DistributionContext context(canvas, ZQFO_ExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache), false,
+                                   "Lines", false, stylesheet);
+  context.OptionsFactory.SetFontTypeface("Arial", false);
+  context.OptionsFactory.SetFontHeight(10, false);
+  const ZQFO_FormattingOptions options = context.OptionsFactory.GetFormattingOptions();
+  std::vector<std::vector<std::unique_ptr<ZQFO_FlowObject>>> chains(paragraphs.size());
+  for (size_t p = 0; p < paragraphs.size(); ++p)
+    for (const std::string& word : paragraphs[p]) {
+      chains[p].emplace_back(new ZQFO_FlowObject_Text(context, options, word.c_str()));
+      if (chains[p].size() > 1) chains[p][chains[p].size() - 2]->Next = chains[p].back().get();
+    }
+  std::vector<std::unique_ptr<ZQFO_LineDistribution>> lines(paragraphs.size());
+  auto breakAll = [&](double WidthMm) {
+    for (size_t p = 0; p < chains.size(); ++p)
+      lines[p] = std::make_unique<ZQFO_LineDistribution>(context, options, WidthMm, chains[p].front().get(),
+                                                         chains[p].back().get(),
+                                                         ZQFO_LineDistribution::Portion_Whole, false);
+  };
+  const double first = Seconds([&] { breakAll(165); });
+  long numDifferent = 0;
+  for (size_t p = 0; p < paragraphs.size(); ++p) {
+    bool isSame = lines[p]->GetNumLines() == static_cast<long>(anchorLines[p].size());
+    for (long i = 0; isSame && i < lines[p]->GetNumLines(); ++i)
+      isSame = lines[p]->GetLine(i).GetNumFlowObjects() == anchorLines[p][i];
+    numDifferent += isSame ? 0 : 1;
+  }
+  const double second = Seconds([&] { breakAll(120); });
+  breakAll(165);
+  std::vector<std::unique_ptr<ZQFO_ContentArea>> areas;
+  const double distribute = Seconds([&] {
+    for (auto& distribution : lines) {
+      areas.emplace_back(new ZQFO_ContentArea(nullptr, 0, 0, 165, kLineCanvasMm[1] - 1, 0));
+      distribution->Distribute(*areas.back());
+    }
+  });
+  const double render = Seconds([&] {
+    for (const auto& area : areas) area->Render(canvas, 0, 0, 0);
+    GdiFlush();
+  });
+  // The same words at the same device places with TextOutA.
+  std::vector<std::vector<ZQFO_WordInfo>> placed;
+  for (const auto& area : areas) {
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    area->CollectWordInfo(words, count, 0, 0);
+    placed.emplace_back(&words[0], &words[0] + count);
+  }
+  const double plain = Seconds([&] {
+    const ZQR_ConcreteFont font(arial, dc, 600);
+    const HGDIOBJ old = SelectObject(dc, font.GetHFONT());
+    SetBkMode(dc, TRANSPARENT);
+    const double heightMm = options->FontMetrics.Height;
+    for (const auto& words : placed)
+      for (const ZQFO_WordInfo& word : words)
+        TextOutA(dc, static_cast<int>(ZQ_Round(word.X * kLinePxPerMm)),
+                 static_cast<int>(ZQ_Round(heightPx - (word.Y + heightMm) * kLinePxPerMm)), word.Text.GetText(),
+                 word.Text.GetLength());
+    SelectObject(dc, old);
+    GdiFlush();
+  });
+  std::printf("  line layout: %zu paragraphs, %ld words, Arial 10 pt at 600 dpi (one run)\n", paragraphs.size(),
+              numWords);
+  auto row = [&](const char* What, double Seconds, const char* Target) {
+    std::printf("    %-36s %8.1f ms  %10.0f words/s  %s\n", What, Seconds * 1e3, numWords / Seconds, Target);
+  };
+  row("anchor: measure and break greedily", anchor, "");
+  row("lines at 165 mm (measuring)", first, "");
+  std::printf("      %.2f times the anchor (target at most 2): %s; lines differ in %ld paragraphs\n", first / anchor,
+              first <= 2 * anchor ? "met" : "MISSED", numDifferent);
+  row("lines again at 120 mm", second, "");
+  std::printf("      %.2f times the anchor (target at most 0.25): %s\n", second / anchor,
+              second <= 0.25 * anchor ? "met" : "MISSED");
+  row("distribute into content areas", distribute, "");
+  row("render the areas", render, "");
+  row("TextOutA of the same words", plain, "");
+  std::printf("      %.2f times plain TextOutA (target at most 1.5): %s\n", render / plain,
+              render <= 1.5 * plain ? "met" : "MISSED");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -342,6 +512,7 @@ int main(int argc, char** argv) {
               reading.GetLength() / 1e6, readBest * 1e3, reading.GetLength() / 1e6 / readBest,
               kTargetReadMs, readBest * 1e3 < kTargetReadMs ? "met" : "MISSED");
   RunPaginationBenchmark(canvas, passes);
+  RunLineLayoutBenchmark();
   try {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
     RunReportCases(reportMegabytes, passes);

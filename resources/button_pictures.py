@@ -322,3 +322,21 @@ SCROLL_BAR_PICTURES = [
     ("ZQF_ScrollBarLeftArrowBitmap", transposed(SCROLL_UP_ARROW)),
     ("ZQF_ScrollBarRightArrowBitmap", mirrored(transposed(SCROLL_UP_ARROW))),
 ]
+
+
+# The dropdown control's arrow, pointing down.
+DROPDOWN_ARROW = [
+    "...........",
+    "...........",
+    "...........",
+    "...........",
+    "..#######..",
+    "...#####...",
+    "....###....",
+    ".....#.....",
+    "...........",
+    "...........",
+    "...........",
+]
+
+DROPDOWN_PICTURES = [("ZQF_DropDownArrowBitmap", DROPDOWN_ARROW)]

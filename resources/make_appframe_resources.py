@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the application framework's embedded pictures and
-ZQAppFrameResources.rc, which names them: the default main icon (32 x 32,
-16 colours), the default main bitmap (32 x 32, 4 bits per pixel) and the
-default company logo (a PNG image kept as raw data). All three show the same
-mark: a sun over a thermometer. Run from anywhere; the files land beside this
-script."""
+"""Writes the application framework's embedded pictures, which
+ZQAppFrameResources.rc names: the default main icon ZQF_DefaultMainIcon
+(32 x 32, 16 colours), the default main bitmap ZQF_DefaultMainBitmap
+(32 x 32, 4 bits per pixel) and the default company logo ZQF_TavistelLogo (a
+PNG image kept as raw data). All three show the same mark: a sun over a
+thermometer. Run from anywhere; the files land beside this script."""
 
 import os
 import struct
@@ -119,13 +119,6 @@ def main():
     write_icon("ZQAPP_DefaultMainIcon.ico", pixels)
     write_bitmap("ZQAPP_DefaultMainBitmap.bmp", pixels)
     write_png("ZQAPP_DefaultLogo.png", 192, 64)
-    with open(os.path.join(HERE, "ZQAppFrameResources.rc"), "w") as rc:
-        rc.write("// The application framework's embedded pictures, written with their data\n"
-                 "// files by make_appframe_resources.py. Every program that links the\n"
-                 "// framework carries them.\n"
-                 "ZQF_DefaultMainIcon ICON \"ZQAPP_DefaultMainIcon.ico\"\n"
-                 "ZQF_DefaultMainBitmap BITMAP \"ZQAPP_DefaultMainBitmap.bmp\"\n"
-                 "ZQF_TavistelLogo RCDATA \"ZQAPP_DefaultLogo.png\"\n")
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@
 names them: the six check-box and radio-button bitmaps (4 bits per pixel,
 each 16-entry palette holding the seven key colours that the metrics
 recolour), the four message-box bitmaps, the 8 x 8 checkerboard pattern and
-the cursors that have no stock cursor. Run from anywhere; the files land
+the cursors that have no stock cursor, and the twelve node boxes of the
+list control's trees and the dropdown arrow. Run from anywhere; the files land
 beside this script."""
 
 import os
@@ -11,7 +12,7 @@ import struct
 
 # The bitmap buttons' pictures, drawn as text beside this script.
 from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
-from button_pictures import SCROLL_BAR_PICTURES
+from button_pictures import SCROLL_BAR_PICTURES, DROPDOWN_PICTURES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -281,6 +282,7 @@ BITMAPS = [
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in SCROLL_BAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in DROPDOWN_PICTURES]
 
 
 # Drag feedback and wheel-button scrolling.
@@ -419,6 +421,95 @@ def wizard_picture():
 
 # Whole image files embedded as RCDATA, loaded by name.
 RCDATA = [("ZQF_STANDARDWIZARDIMAGE", "ZQF_StandardWizardImage.bmp", lambda: bmp8(wizard_picture()))]
+# The node boxes of the trees: "X" the line colour, "." transparent light
+# grey. The plain and Win95 lines are magenta, which the lists replace by the
+# window text colour; the subtle ones stay dark grey.
+MAGENTA = (255, 0, 255)
+DARK_GRAY = (128, 128, 128)
+# Box interiors: grey in the plain and Win95 looks, cyan in the subtle one.
+INTERIOR_GRAY = (164, 164, 164)
+NODE_PALETTE = [LIGHT_GRAY, MAGENTA, DARK_GRAY, INTERIOR_GRAY, CYAN] + SPARE + [(8, 8, 24), (8, 8, 40)]
+
+PLAIN_CLOSED = ["...XXXX...", "...X..X...", "...X..X...", "XXXX..XXXX", "X........X",
+                "X........X", "XXXX..XXXX", "...X..X...", "...X..X...", "...XXXX..."]
+PLAIN_OPEN = ["." * 10] * 3 + ["XXXXXXXXXX", "X........X", "X........X", "XXXXXXXXXX"] + ["." * 10] * 3
+PLAIN_NONE = ["." * 10] * 3 + ["....XX....", "...X..X...", "...X..X...", "....XX...."] + ["." * 10] * 3
+WIN95_CLOSED = ["XXXXXXXXX", "X.......X", "X...X...X", "X...X...X", "X.XXXXX.X",
+                "X...X...X", "X...X...X", "X.......X", "XXXXXXXXX"]
+WIN95_OPEN = ["XXXXXXXXX", "X.......X", "X.......X", "X.......X", "X.XXXXX.X",
+              "X.......X", "X.......X", "X.......X", "XXXXXXXXX"]
+SUBTLE_CLOSED = [".........", "...XXX...", "...X.X...", ".XXX.XXX.", ".X.....X.",
+                 ".XXX.XXX.", "...X.X...", "...XXX...", "........."]
+SUBTLE_OPEN = ["........."] * 3 + [".XXXXXXX.", ".X.....X.", ".XXXXXXX."] + ["........."] * 3
+EMPTY9 = ["........."] * 9
+
+
+def enclosed(picture):
+    """The pixels that "X" pixels enclose: not reachable from the edge."""
+    height, width = len(picture), len(picture[0])
+    outside = set()
+    todo = [(x, y) for y in range(height) for x in range(width)
+            if x in (0, width - 1) or y in (0, height - 1)]
+    while todo:
+        x, y = todo.pop()
+        if not (0 <= x < width and 0 <= y < height) or (x, y) in outside or picture[y][x] == "X":
+            continue
+        outside.add((x, y))
+        todo += [(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)]
+    return {(x, y) for y in range(height) for x in range(width)
+            if picture[y][x] != "X" and (x, y) not in outside}
+
+
+def node_rows(picture, line, interior):
+    """A box's insides are the interior key colour, which the lists replace by
+    the window background: a line under the box must not show through and
+    turn an open box into a plus."""
+    inside = enclosed(picture)
+    return [[NODE_PALETTE.index(line if c == "X" else interior if (x, y) in inside else LIGHT_GRAY)
+             for x, c in enumerate(row)] for y, row in enumerate(picture)]
+
+
+for focus in ("NoFocus", "Focus"):
+    for state, picture in (("NoChildren", PLAIN_NONE), ("Closed", PLAIN_CLOSED), ("Open", PLAIN_OPEN)):
+        BITMAPS.append(("ZQF_Plain_%s%sBitmap" % (state, focus),
+                        bmp4(node_rows(picture, MAGENTA, INTERIOR_GRAY), NODE_PALETTE)))
+for look, line, interior, pictures in (
+        ("Win95", MAGENTA, INTERIOR_GRAY, (EMPTY9, WIN95_CLOSED, WIN95_OPEN)),
+        ("Subtle", DARK_GRAY, CYAN, (EMPTY9, SUBTLE_CLOSED, SUBTLE_OPEN))):
+    for state, picture in zip(("NoChildren", "Closed", "Open"), pictures):
+        BITMAPS.append(("ZQF_%s_%sBitmap" % (look, state),
+                        bmp4(node_rows(picture, line, interior), NODE_PALETTE)))
+
+
+# The picture view's mouse tools.
+def magnifying_glass(x, y):
+    """The magnifier with a plus inside its lens: clicking zooms in."""
+    plus = (abs(x - 12) <= 3 and y == 12) or (abs(y - 12) <= 3 and x == 12)
+    return magnify(x, y) or plus
+
+
+def pan_arrows(x, y):
+    """A cross of four arrows: dragging moves the picture."""
+    along_x, along_y = abs(x - 15), abs(y - 15)
+    shaft = (along_x <= 11 and along_y <= 0) or (along_y <= 11 and along_x <= 0)
+    heads = ((along_x >= 8 and along_x <= 12 and along_y <= 12 - along_x) or
+             (along_y >= 8 and along_y <= 12 and along_x <= 12 - along_y))
+    return shaft or heads
+
+
+def properties_arrow(x, y):
+    """An arrow with a small framed "i" beside it: clicking shows properties."""
+    arrow = 1 <= y <= 16 and 1 <= x <= 1 + (y - 1) * 2 // 3
+    frame = (x in (14, 26) and 12 <= y <= 26) or (y in (12, 26) and 14 <= x <= 26)
+    letter = x == 20 and (y == 15 or 17 <= y <= 23)
+    return arrow or frame or letter
+
+
+CURSORS += [
+    ("ZQPICxZQF_MagnifyingGlassCursor", magnifying_glass, 12, 12),
+    ("ZQPICxZQF_PanCursor", pan_arrows, 15, 15),
+    ("ZQPICxZQF_DisplayPropertiesCursor", properties_arrow, 1, 1),
+]
 
 
 def main():

@@ -119,11 +119,15 @@ int ZQF_Application::WinMain(HINSTANCE Instance, const char*, int ShowCommand) {
     StartMainMessageLoop();
     // A quit from elsewhere ended the loop with the window still there: close
     // it now, so that stages 8 and 9 run, and take the quit its destruction
-    // posts, whose loop has ended already.
-    if (MainWindow) {
+    // posts, whose loop has ended already. A window destroyed without them
+    // still gets its stages.
+    if (MainWindow && ZQLOW_WINUSER::IsWindow(MainWindowHandle)) {
       CloseApplicationCallback();
       MSG quit;
       ZQLOW_WINUSER::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    } else if (MainWindow) {
+      ForgetMainWindow();  // deleted with its window: nothing may reach it
+      PrepareForAppMainWindowDestruction();
     }
     PostRunMessageLoop();
     DeinitializeInstance();
@@ -162,6 +166,7 @@ void ZQF_Application::InitializeInstance() {
 
 void ZQF_Application::InitializeMainWindow() {
   Init_ConstructMainWindow(MainWindow);
+  MainWindowHandle = MainWindow->GetWindowHandle();
   Init_InitializeMainWindow(MainWindow);
 }
 
@@ -277,7 +282,12 @@ void ZQF_Application::PrepareForAppMainWindowDestruction() {
   ZQ_InitializationService::PerformStage(ZQ_InitializationService::Stage_DeinitializeMainWindow);
   // The caller destroys the window now, which deletes it and its glyphs:
   // nothing may reach them through this object afterwards.
+  ForgetMainWindow();
+}
+
+void ZQF_Application::ForgetMainWindow() {
   MainWindow = nullptr;
+  MainWindowHandle = nullptr;
   TopLevelGlyph = nullptr;
   EdgeContainer = nullptr;
   MessageHookGlyph = nullptr;

@@ -120,8 +120,10 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
 
  private:
   void EnsureLoopFlag(long Depth);
+  void ForgetMainWindow();
 
   ZQF_Window* MainWindow = nullptr;
+  HWND MainWindowHandle = nullptr;  // tells whether the window still exists
   ZQF_MainApplicationTopLevelGlyph* TopLevelGlyph = nullptr;
   ZQF_EdgeContainerGlyph* EdgeContainer = nullptr;
   ZQF_Glyph* DefaultClient = nullptr;

@@ -24,6 +24,8 @@
   X(BOOL, CreateDirectory, A, (LPCSTR PathName, LPSECURITY_ATTRIBUTES Security),                   \
     (PathName, Security), FailsOnZero)                                                             \
   /* Options 1: the debugging log's own file is opened through this call. */                      \
+  X(HANDLE, CreateEvent, A, (LPSECURITY_ATTRIBUTES Security, BOOL ManualReset, BOOL InitialState,  \
+    LPCSTR Name), (Security, ManualReset, InitialState, Name), FailsOnZero)                        \
   X(HANDLE, CreateFile, A, (LPCSTR FileName, DWORD Access, DWORD ShareMode,                        \
     LPSECURITY_ATTRIBUTES Security, DWORD Disposition, DWORD FlagsAndAttributes,                   \
     HANDLE Template), (FileName, Access, ShareMode, Security, Disposition,                         \
@@ -38,6 +40,10 @@
     (ApplicationName, CommandLine, ProcessSecurity, ThreadSecurity, InheritHandles,                \
     CreationFlags, Environment, CurrentDirectory, StartupInfo, ProcessInformation), FailsOnZero)   \
   X(BOOL, DeleteFile, A, (LPCSTR FileName), (FileName), FailsOnZero)                               \
+  X(BOOL, FileTimeToDosDateTime, , (const FILETIME* FileTime, LPWORD FatDate, LPWORD FatTime),     \
+    (FileTime, FatDate, FatTime), FailsOnZero)                                                     \
+  X(BOOL, FileTimeToLocalFileTime, , (const FILETIME* FileTime, LPFILETIME LocalFileTime),         \
+    (FileTime, LocalFileTime), FailsOnZero)                                                        \
   X(BOOL, FindClose, , (HANDLE FindFile), (FindFile), FailsOnZero)                                 \
   X(HANDLE, FindFirstFile, A, (LPCSTR FileName, LPWIN32_FIND_DATAA FindData),                      \
     (FileName, FindData), Unchecked)                                                               \
@@ -58,6 +64,10 @@
   X(DWORD, GetModuleFileName, A, (HMODULE Module, LPSTR FileName, DWORD Size),                     \
     (Module, FileName, Size), FailsOnZero)                                                         \
   X(HMODULE, GetModuleHandle, A, (LPCSTR ModuleName), (ModuleName), FailsOnZero)                  \
+  X(void, GetSystemTimeAsFileTime, , (LPFILETIME SystemTimeAsFileTime), (SystemTimeAsFileTime),     \
+    Unchecked)                                                                                     \
+  X(BOOL, GetProcessTimes, , (HANDLE Process, LPFILETIME Creation, LPFILETIME Exit,                \
+    LPFILETIME Kernel, LPFILETIME User), (Process, Creation, Exit, Kernel, User), FailsOnZero)     \
   X(DWORD, GetTempPath, A, (DWORD BufferLength, LPSTR Buffer), (BufferLength, Buffer),             \
     FailsOnZero)                                                                                   \
   X(DWORD, GetTimeZoneInformation, , (LPTIME_ZONE_INFORMATION TimeZone), (TimeZone),               \
@@ -80,15 +90,22 @@
     (ExistingName, NewName, Flags), FailsOnZero)                                                   \
   X(int, MulDiv, , (int Number, int Numerator, int Denominator), (Number, Numerator, Denominator), \
     Unchecked)                                                                                     \
+  X(HANDLE, OpenEvent, A, (DWORD Access, BOOL InheritHandle, LPCSTR Name),                         \
+    (Access, InheritHandle, Name), FailsOnZero)                                                    \
   X(BOOL, RemoveDirectory, A, (LPCSTR PathName), (PathName), FailsOnZero)                          \
   X(BOOL, SetCurrentDirectory, A, (LPCSTR PathName), (PathName), FailsOnZero)                      \
+  X(BOOL, SetEvent, , (HANDLE Event), (Event), FailsOnZero)                                        \
   X(DWORD, SetFilePointer, , (HANDLE File, LONG DistanceToMove, PLONG DistanceToMoveHigh,          \
     DWORD MoveMethod), (File, DistanceToMove, DistanceToMoveHigh, MoveMethod),                     \
     FailsOnAllOnesWithError)                                                                       \
+  X(BOOL, SetFileTime, , (HANDLE File, const FILETIME* CreationTime,                               \
+    const FILETIME* LastAccessTime, const FILETIME* LastWriteTime),                                \
+    (File, CreationTime, LastAccessTime, LastWriteTime), FailsOnZero)                              \
   /* An empty resource has the size 0: only the last error tells a failure. */                    \
   X(DWORD, SizeofResource, , (HMODULE Module, HRSRC ResourceInfo), (Module, ResourceInfo),         \
     FailsOnZeroWithError)                                                                          \
   X(void, Sleep, , (DWORD Milliseconds), (Milliseconds), Unchecked)                                \
+  X(BOOL, TerminateProcess, , (HANDLE Process, UINT ExitCode), (Process, ExitCode), FailsOnZero)   \
   X(BOOL, UnmapViewOfFile, , (LPCVOID BaseAddress), (BaseAddress), FailsOnZero)                    \
   X(DWORD, WaitForSingleObject, , (HANDLE Handle, DWORD Milliseconds), (Handle, Milliseconds),     \
     FailsOnAllOnes)

@@ -134,7 +134,15 @@ ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetDevicePerImagePixelFactor() const
 }
 
 ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetTextSizeInMillimeters(const ZQ_String& Text) const {
-  const ZQ_Point<long> px = GetGraphicsState().ConcreteFont.GetSize(DC, Text);
+  const ZQR_ConcreteFont& font = GetGraphicsState().ConcreteFont;
+  // Under Wine selecting a font costs several times the measuring: once the
+  // context is saved, the font stays selected for the next measurement or
+  // drawing, as drawing leaves it.
+  if (IsInitialized() && font.GetHFONT() && !(SelectedFont == font)) {
+    ZQLOW_WINGDI::SelectObject(DC, font.GetHFONT());
+    SelectedFont = font;
+  }
+  const ZQ_Point<long> px = font.GetSize(DC, Text);
   const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
   return ZQ_Point<double>(px.X / perMm.X, px.Y / perMm.Y);
 }

@@ -86,9 +86,10 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   const ZQ_CountedHandle<ZQPIC_FontCache> Fonts;
   int SavedState = 0;  // SaveDC's number once Initialize ran
   ZQIMG_Image BackingImage;
-  // The font last selected for text: held until the destructor has restored
-  // the context, since the cache may drop it while the context still uses it.
-  ZQR_ConcreteFont SelectedFont;
+  // The font last selected for text or measuring: held until the destructor
+  // has restored the context, since the cache may drop it while the context
+  // still uses it.
+  mutable ZQR_ConcreteFont SelectedFont;
   OwnedPen Pen;
   PenKey CurrentPenKey{};
   std::vector<POINT> PointBuffer;  // reused by every polyline and polygon

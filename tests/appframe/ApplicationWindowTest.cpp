@@ -46,11 +46,10 @@ std::string WindowText(HWND Window) {
 
 TEST_F(ApplicationWindowTest, TitlePartsJoinInKeyOrderAndReachTheWindowOnceItExists) {
   app->AddTitleText(2, "two");
-  EXPECT_EQ(std::string(app->GetTitle().GetText()), "two");
+  EXPECT_EQ(std::string(app->GetTitle().GetText()), "two");  // kept until the window exists
   app->AddTitleText(1, "one");
   const HWND window = OpenMainWindow();
-  // Part 0 was missing: the metrics' name and version.
-  EXPECT_EQ(WindowText(window), "Frame Test 2.5 - one - two");
+  EXPECT_EQ(WindowText(window), "Frame Test 2.5 - one - two");  // part 0 from the metrics
   const struct {
     long key;
     const char* text;
@@ -65,42 +64,40 @@ TEST_F(ApplicationWindowTest, TitlePartsJoinInKeyOrderAndReachTheWindowOnceItExi
     app->AddTitleText(c.key, c.text);
     EXPECT_EQ(WindowText(window), c.want);
   }
-}
-
-TEST_F(ApplicationWindowTest, InitialTitleKeepsAnExistingPartZero) {
-  app->AddTitleText(0, "Mine");
-  EXPECT_EQ(WindowText(OpenMainWindow()), "Mine");
+  // An existing part 0 stays at the next start.
+  app->Init_SetInitialTitle();
+  EXPECT_EQ(WindowText(window), "minus - zero - uno - two");
 }
 
 TEST_F(ApplicationWindowTest, ShowCommandChoosesTheWindowState) {
   const struct {
     int command;
+    const char* commandLine;
     bool zoomed, iconic, visible;
-    const char* why;
   } kCases[] = {
-      {SW_SHOWNORMAL, true, false, true, "normal start: maximized"},
-      {SW_SHOWMINNOACTIVE, false, true, true, "other commands pass"},
+      {SW_SHOWNORMAL, "", true, false, true},  // a normal start maximizes
+      {SW_SHOWMINNOACTIVE, "", false, true, true},  // other commands pass
+      {SW_SHOWNORMAL, " -hidden", false, false, false},
   };
+  HWND window = nullptr;
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    const HWND window = OpenMainWindow(c.command);
-    EXPECT_EQ(::IsZoomed(window) != FALSE, c.zoomed);
-    EXPECT_EQ(::IsIconic(window) != FALSE, c.iconic);
-    EXPECT_EQ(::IsWindowVisible(window) != FALSE, c.visible);
-    ::DestroyWindow(window);
+    SCOPED_TRACE(std::to_string(c.command) + c.commandLine);
+    if (window) ::DestroyWindow(window);  // the last one is the fixture's
     PumpMessages();
     app.reset();
     app.reset(new ZQF_Application);
+    RunStages(8, 13);
+    UseCommandLine("StageTestProgram.exe" + std::string(c.commandLine));
+    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
+    window = OpenMainWindow(c.command);
+    EXPECT_EQ(::IsZoomed(window) != FALSE, c.zoomed);
+    EXPECT_EQ(::IsIconic(window) != FALSE, c.iconic);
+    EXPECT_EQ(::IsWindowVisible(window) != FALSE, c.visible);
   }
-}
-
-TEST_F(ApplicationWindowTest, HiddenFlagHidesTheWindowWhateverTheCommand) {
+  // A parse sets only the flags it meets: later tests want the flag off.
   RunStages(8, 13);
-  UseCommandLine("StageTestProgram.exe -hidden");
+  UseCommandLine("StageTestProgram.exe -hidden-");
   ASSERT_EQ(RunStages(1, 7).failedStage, 0);
-  const HWND window = OpenMainWindow(SW_SHOWNORMAL);
-  EXPECT_TRUE(::IsWindow(window));
-  EXPECT_FALSE(::IsWindowVisible(window));
 }
 
 TEST_F(ApplicationWindowTest, SetClientTakesTheDefaultClientsPlaceAndFocusOnce) {
@@ -120,13 +117,12 @@ TEST_F(ApplicationWindowTest, SetClientTakesTheDefaultClientsPlaceAndFocusOnce) 
   EXPECT_EQ(mine->GetBoundingBox().Width, edges->GetBoundingBox().Width);
   EXPECT_GT(mine->GetBoundingBox().Width, 0);
 
-  auto* another = new RecordingGlyph("another", nullptr);
-  EXPECT_TRUE(FailedOn(FailureOf([&] { app->SetClient(another); }), "DefaultClient != NULL"));
-  delete another;
+  RecordingGlyph another("another", nullptr);
+  EXPECT_TRUE(FailedOn(FailureOf([&] { app->SetClient(&another); }), "DefaultClient != NULL"));
 }
 
 TEST_F(ApplicationWindowTest, SetClientRefusesNull) {
-  OpenMainWindow();
+  app->InitializeInstance();
   EXPECT_TRUE(FailedOn(FailureOf([&] { app->SetClient(nullptr); }), "aNewClient != NULL"));
 }
 
@@ -134,8 +130,7 @@ TEST_F(ApplicationWindowTest, ASecondApplicationFailsItsAssertion) {
   std::unique_ptr<ZQF_Application> second;
   EXPECT_TRUE(FailedOn(FailureOf([&] { second.reset(new ZQF_Application); }),
                        "NumApplicationInstances == 1"));
-  // The half-made second object is gone; the first one is alone again.
-  EXPECT_TRUE(app->IsValid());
+  EXPECT_TRUE(app->IsValid());  // the half-made second one no longer counts
 }
 
 }  // namespace

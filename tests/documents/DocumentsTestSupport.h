@@ -5,17 +5,21 @@
 #ifndef DOCUMENTS_TEST_SUPPORT_H
 #define DOCUMENTS_TEST_SUPPORT_H
 
+#include <algorithm>
 #include <map>
 #include <string>
 
 #include "ZQFO_Document.h"
 #include "ZQFO_FormattingOptions.h"
 #include "ZQFO_StandardOptionAttributes.h"
+#include "ZQIMGIO.h"
 #include "ZQIMG_Image.h"
 #include "ZQPIC_DeviceContextCanvas.h"
 #include "ZQR_MemoryDC.h"
 #include "ZQXML_Node.h"
 #include "ZQXML_Reader.h"
+#include "ZQ_FileUtils.h"
+#include "ZQ_URI.h"
 
 // A 200 x 100 pixel memory image, for 50 x 25 mm unless told otherwise, made
 // before the canvas over it and destroyed after it.
@@ -51,6 +55,15 @@ class TestCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas {
  private:
   bool ShowsEveryColor;
 };
+
+// Image saved as a PNG named Name in the temporary folder, as a file URI.
+inline ZQ_URI TemporaryImageURI(const ZQIMG_Image& Image, const char* Name) {
+  const ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory() + Name;
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(path), Image);
+  std::string uri = "file:" + std::string(path.GetText());
+  std::replace(uri.begin(), uri.end(), '\\', '/');
+  return ZQ_URI(uri.c_str());
+}
 
 inline ZQXML_Tree ReadDocument(const std::string& Text) {
   ZQXML_Reader reader(ZQ_String(Text.c_str()));

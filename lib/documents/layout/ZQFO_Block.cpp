@@ -1,19 +1,123 @@
 #include "ZQFO_Block.h"
 
+#include <cmath>
+
 #include "ZQFO_ContentArea.h"
 #include "ZQFO_DistributionContext.h"
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQFO_RenderObject.h"
+#include "ZQXML_TextEncoding.h"
 
 ZQFO_Block::ZQFO_Block(ZQFO_DistributionContext& Context, const ZQFO_FormattingOptions& Options)
     : Context(Context), Options(Options), ChapterStrings(Context.CurrentChapterStrings) {}
 
-void ZQFO_Block::PerformFieldFixups(const ZQFO_TextFixupDictionary&) {}
+ZQFO_Block::ZQFO_Block(const ZQFO_Block& Other)
+    : Context(Other.Context), Options(Other.Options), LastNotedWidth(Other.LastNotedWidth),
+      AreWidthLimitsComputed(Other.AreWidthLimitsComputed), MinimumWidth(Other.MinimumWidth),
+      MaximumWidth(Other.MaximumWidth), HeightLimitsWidth(Other.HeightLimitsWidth),
+      MinimumHeight(Other.MinimumHeight), MaximumHeight(Other.MaximumHeight), ChapterStrings(Other.ChapterStrings) {}
 
-ZQ_Point<double> ZQFO_Block::ComputeDistributionAreaHeightLimits(double) {
-  return Imp_ComputeDistributionAreaHeightLimits();
+void ZQFO_Block::DropCaches() {
+  LastNotedWidth = -9999.0;
+  AreWidthLimitsComputed = false;
+  HeightLimitsWidth = -1.0;
 }
 
-void ZQFO_Block::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext&, long) {}
+void ZQFO_Block::PerformFieldFixups(const ZQFO_TextFixupDictionary&) { DropCaches(); }
+
+ZQ_Point<double> ZQFO_Block::ComputeDistributionAreaWidthLimits() {
+  if (!AreWidthLimitsComputed) {
+    const ZQ_Point<double> limits = Imp_ComputeDistributionAreaWidthLimits();
+    MinimumWidth = limits.X;
+    MaximumWidth = limits.Y;
+    AreWidthLimitsComputed = true;
+  }
+  return {MinimumWidth, MaximumWidth};
+}
+
+ZQ_Point<double> ZQFO_Block::ComputeDistributionAreaHeightLimits(double Width) {
+  if (std::fabs(Width - HeightLimitsWidth) <= 1e-06) return {MinimumHeight, MaximumHeight};
+  NoteNewDistributionAreaWidth(Width - Options->BlockLeftIndent - Options->BlockRightIndent);
+  const ZQ_Point<double> heights = Imp_ComputeDistributionAreaHeightLimits();
+  MinimumHeight = heights.X;
+  MaximumHeight = heights.Y;
+  HeightLimitsWidth = Width;
+  return heights;
+}
+
+void ZQFO_Block::NoteNewDistributionAreaWidth(double Width) {
+  HeightLimitsWidth = -1.0;
+  // The maximum as it is now: content added since the last answer may have
+  // widened the block.
+  const double maximum = ComputeDistributionAreaWidthLimits().Y + 1e-06;
+  if (Width > maximum) Width = maximum;
+  if (std::fabs(Width - LastNotedWidth) > 1.1e-06) {
+    LastNotedWidth = Width;
+    Imp_NoteNewDistributionAreaWidth(Width);
+  }
+}
+
+void ZQFO_Block::Distribute(ZQFO_ContentArea& Area) {
+  NoteNewDistributionAreaWidth(Area.GetFreeWidth());
+  Imp_Distribute(Area);
+}
+
+bool ZQFO_Block::Split(double Width, double Height, ZQFO_Block*& First, ZQFO_Block*& Second) {
+  if (Options->BlockKeepTogether) return false;
+  NoteNewDistributionAreaWidth(Width - Options->BlockLeftIndent - Options->BlockRightIndent);
+  if (!Imp_Split(Height, First, Second)) return false;
+  First->DropCaches();
+  Second->DropCaches();
+  return true;
+}
+
+long ZQFO_Block::CalculateNumberOfBlockQuotes(double LeftIndent) {
+  const double limits[] = {4.9, 17.7, 30.4, 43.1};
+  long levels = 0;
+  while (levels < 4 && !(LeftIndent < limits[levels])) ++levels;
+  return levels;
+}
+
+void ZQFO_Block::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage) {
+  const long levels = CalculateNumberOfBlockQuotes(Options->BlockLeftIndent);
+  ZQ_TextStreamFormatter& out = Export.GetFormatter();
+  if (Stage == 1) {
+    out << "\n";
+    for (long i = 0; i < levels; ++i) out << "<blockquote>";
+  }
+  Imp_ExportToHTML(Export, Stage);
+  if (Stage == 1)
+    for (long i = 0; i < levels; ++i) out << "</blockquote>";
+}
+
+void ZQFO_Block::CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) {
+  Imp_CollectFormattingOptions(Collector);
+}
+
+void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Export) {
+  ZQFO_FormattingOptionsCollector collector;
+  CollectFormattingOptions(collector);
+  ZQ_TextStreamFormatter& out = Export.GetFormatter();
+  for (auto sets = collector.GetOptionSets(); sets.IsValid(); sets.Advance()) {
+    const ZQ_String& ids = sets.GetCurrent().GetIds().IdPath;
+    const char* text = ids.GetText();
+    for (int i = 0; i < ids.GetLength();) {
+      if (text[i] == '{' || text[i] == '}') {
+        ++i;
+        continue;
+      }
+      const int start = i;
+      while (i < ids.GetLength() && text[i] != '{' && text[i] != '}') ++i;
+      const ZQ_String id(text + start, i - start);
+      if (Export.WasAnchorWritten(id)) continue;
+      // An id is the author's text: a quote in it would end the attribute.
+      out << "<a name=\""
+          << ZQXML_EncodeSpecialCharacters(id, ZQXML_Encode_LessThan | ZQXML_Encode_GreaterThan |
+                                                   ZQXML_Encode_Ampersand | ZQXML_Encode_DoubleQuote)
+          << "\">\n";
+    }
+  }
+}
 
 void ZQFO_Block::Imp_Distribute(ZQFO_ContentArea& Area) {
   Area.AddRenderObject(new ZQFO_RenderObject(Options, 0, 0, Area.GetFreeWidth(), Area.GetFreeHeight()), 0);

@@ -15,8 +15,8 @@ class ZQFO_Block_Paragraph : public ZQFO_Block {
   ZQFO_Block_Paragraph(ZQFO_DistributionContext& Context, const ZQFO_FormattingOptions& Options)
       : ZQFO_Block(Context, Options) {}
 
-  // Appends Object; the paragraph owns it.
-  void AddFlowObject(ZQFO_FlowObject* Object) { Objects.emplace_back(Object); }
+  // Appends Object and links it into the chain; the paragraph owns it.
+  void AddFlowObject(ZQFO_FlowObject* Object);
   // Remembers the current end of the chain.
   void SetMark() { Mark = static_cast<long>(Objects.size()); }
   // Puts the mark back where GetMark found it (a nested bullet moved it).
@@ -33,6 +33,8 @@ class ZQFO_Block_Paragraph : public ZQFO_Block {
   void PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) override;
 
  private:
+  // Links the objects at Index - 1, Index and Index + 1.
+  void LinkAround(size_t Index);
   std::vector<std::unique_ptr<ZQFO_FlowObject>> Objects;
   long Mark = 0;
 };

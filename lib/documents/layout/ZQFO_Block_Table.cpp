@@ -10,6 +10,7 @@ void ZQFO_Block_Table::AddCell(const ZQFO_BlockStream& Stream, long ColumnSpan,
 }
 
 void ZQFO_Block_Table::PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) {
+  ZQFO_Block::PerformFieldFixups(Dictionary);
   for (Row& row : Rows)
     for (Cell& cell : row.Cells) cell.Stream.PerformFieldFixups(Dictionary);
 }

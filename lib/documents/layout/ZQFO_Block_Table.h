@@ -32,7 +32,10 @@ class ZQFO_Block_Table : public ZQFO_Block {
   // Adds a cell to the row begun last.
   void AddCell(const ZQFO_BlockStream& Stream, long ColumnSpan, const ZQFO_FormattingOptions& CellOptions,
                const ZQFO_TableCellSize& Size);
-  void AllRowsAdded() { AreAllRowsAdded = true; }
+  void AllRowsAdded() {
+    AreAllRowsAdded = true;
+    DropCaches();
+  }
   const std::vector<Row>& GetRows() const { return Rows; }
   bool GetAllRowsAdded() const { return AreAllRowsAdded; }
   void PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) override;

@@ -6,6 +6,7 @@
 #include "ZQFO_Block_Table.h"
 #include "ZQFO_DistributionContext.h"
 #include "ZQFO_PageSequenceGenerator.h"
+#include "ZQFO_StandardColorKeys.h"
 #include "ZQFO_StandardOptionAttributes.h"
 #include "ZQFO_StandardOptionParsers.h"
 #include "ZQFO_TableOfContents.h"
@@ -449,10 +450,13 @@ void ZQFO_DocumentParser::ProcessImgElement(const ZQXML_Node& Element, ZQFO_Bloc
   } else {
     ZQIMG_ColorTransformation transformation;
     if (standardColors) {
-      transformation.AddPair(ZQR_Color(255, 192, 255), options->BackgroundColor);
-      transformation.AddPair(ZQR_Color(64, 0, 64), options->TextColor);
+      ZQR_Color backgroundKey, textKey;
+      ZQFO_GetStandardBackgroundColorKey(backgroundKey);
+      ZQFO_GetStandardTextColorKey(textKey);
+      transformation.AddPair(backgroundKey, options->BackgroundColor);
+      transformation.AddPair(textKey, options->TextColor);
     }
-    Paragraph.AddFlowObject(new ZQFO_FlowObject_Img(Context, options, uri, resample, transformation, size));
+    Paragraph.AddFlowObject(new ZQFO_FlowObject_Img(Context, options, uri, size, resample, transformation));
   }
   LastTextEnding = ZQFO_TextEnding_Word;
 }
@@ -487,7 +491,7 @@ void ZQFO_DocumentParser::ProcessBulletElement(const ZQXML_Node& Element, ZQFO_B
     else if (object.SpaceAfter == 0)
       object.SpaceAfter = 1;
     sum += object.ComputeWidthLimits().X;
-    if (i + 1 < content.size()) sum += object.GetSpaceAfterWidth(content[i + 1]);
+    if (i + 1 < content.size()) sum += object.GetTrailingEscapement();
   }
   const double remaining = width - sum > 0 ? width - sum : 0;
   const double gap = remaining < 2.5 ? remaining : 2.5;

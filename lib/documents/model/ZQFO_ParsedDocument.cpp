@@ -2,7 +2,7 @@
 
 #include "ZQFO_Block.h"
 #include "ZQFO_DistributionContext.h"
-#include "ZQFO_ExportContext.h"
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQFO_PageSequenceGenerator.h"
 #include "ZQXML_TextEncoding.h"
 #include "ZQ_Assertion.h"

@@ -236,6 +236,26 @@ void ZQF_DialogBox::CloseSteps() {
   }
 }
 
+void ZQF_DialogBox::HandleWindowDestroyedElsewhere(ZQF_SecondaryTopLevelGlyph* Glyph) noexcept {
+  if (Glyph != TopLevelGlyph) return;  // Close destroys its window itself
+  try {
+    if (ClientGlyphTree && ClientGlyphTree->GetParent()) {
+      ClientGlyphTree->GetParent()->RemoveChild(ClientGlyphTree);
+    }
+    Window = nullptr;
+    TopLevelGlyph = nullptr;
+    WindowBorderGlyph = nullptr;
+    Cancelled = true;
+    if (LoopPushed) {
+      LoopPushed = false;
+      ZQF_ApplicationLink_PopMessageLoop();
+    }
+    if (Modality != ZQF_DialogBoxModality_Modeless) EnableDisabledWindows();
+  } catch (...) {
+    // Called while Windows destroys the window: nothing may escape.
+  }
+}
+
 void ZQF_DialogBox::Init_SetWindowBorderOptions(ZQF_WindowBorderGlyphOptionsSet* Options) {
   Options->SetHasTitleBar(true);
   Options->SetTitle(Title);
@@ -310,6 +330,8 @@ void ZQF_DialogBox::HandleContainingWindowCloseCommand() {
 }
 
 // --- DialogBoxTopLevelGlyph
+
+DialogBoxTopLevelGlyph::~DialogBoxTopLevelGlyph() { Dialog->HandleWindowDestroyedElsewhere(this); }
 
 void DialogBoxTopLevelGlyph::HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) {
   if (SecondTry && dynamic_cast<ZQF_CloseWindowCommandMessage*>(&Message)) {

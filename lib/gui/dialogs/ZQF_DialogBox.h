@@ -76,6 +76,10 @@ class ZQF_DialogBox {
 
   // Modality 1: returns when Close pops the loop.
   void Run1();
+  // Called by the top-level glyph when its window is destroyed by another
+  // (its owner closing, DestroyWindow): the dialog keeps its client tree,
+  // ends as cancelled, pops its loop and enables the windows it disabled.
+  void HandleWindowDestroyedElsewhere(ZQF_SecondaryTopLevelGlyph* Glyph) noexcept;
   void Initialize();
 
   int GetModality() const { return Modality; }
@@ -118,6 +122,7 @@ class DialogBoxTopLevelGlyph : public ZQF_SecondaryTopLevelGlyph {
  public:
   DialogBoxTopLevelGlyph(ZQF_Glyph* Client, ZQF_DialogBox* Dialog)
       : ZQF_SecondaryTopLevelGlyph(Client), Dialog(Dialog) {}
+  ~DialogBoxTopLevelGlyph() override;
   void HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) override;
   void HandleNotification(ZQF_NotificationMessage& Message, bool SecondTry) override;
   ZQF_DialogBox* GetDialog() const { return Dialog; }

@@ -2,7 +2,11 @@
 // and clicks on clients; the marker client's lifetime.
 #include "ZQF_ExclusiveAlternativeControlGroupGlyph.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ZQF_GlueGlyphs.h"
+#include "ZQF_MessageHook.h"
 #include "ZQF_Metrics.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_InitializationService.h"
@@ -15,7 +19,47 @@ const ZQ_StageCallbackRegistration s_registration(
     &ZQF_ExclusiveAlternativeControlGroupGlyph_InitializationServiceCallback,
     ZQ_InitializationService::Position_ExclusiveAlternativeControlGroupGlyph);
 
+// The groups alive, for the glyph activity hook.
+std::vector<ZQF_ExclusiveAlternativeControlGroupGlyph*>& LiveGroups() {
+  static std::vector<ZQF_ExclusiveAlternativeControlGroupGlyph*> s_groups;
+  return s_groups;
+}
+
 }  // namespace
+
+ZQF_ExclusiveAlternativeControlGroupGlyph::ZQF_ExclusiveAlternativeControlGroupGlyph()
+    : ZQF_ColumnGlyph(0) {
+  static bool s_hookInstalled = false;
+  if (!s_hookInstalled) {
+    ZQF_InstallGlyphActivityHook(ZQF_GlyphActivityHookCallback(&OnGlyphDestroyed));
+    s_hookInstalled = true;
+  }
+  LiveGroups().push_back(this);
+}
+
+// Before the base deletes the children: their destruction no longer
+// concerns this group.
+ZQF_ExclusiveAlternativeControlGroupGlyph::~ZQF_ExclusiveAlternativeControlGroupGlyph() {
+  auto& groups = LiveGroups();
+  groups.erase(std::remove(groups.begin(), groups.end(), this), groups.end());
+}
+
+void ZQF_ExclusiveAlternativeControlGroupGlyph::OnGlyphDestroyed(ZQF_Glyph* Glyph) {
+  for (ZQF_ExclusiveAlternativeControlGroupGlyph* group : LiveGroups()) group->ForgetDestroyedPart(Glyph);
+}
+
+void ZQF_ExclusiveAlternativeControlGroupGlyph::ForgetDestroyedPart(const ZQF_Glyph* Glyph) {
+  for (long i = 0; i < NumButtons; ++i) {
+    ButtonInfoStruct& entry = ButtonInfoTable[i];
+    if (entry.Client == Glyph) entry.Client = nullptr;
+    if (entry.Button != Glyph) continue;
+    for (long j = i; j + 1 < NumButtons; ++j) ButtonInfoTable[j] = ButtonInfoTable[j + 1];
+    --NumButtons;
+    if (i < SelectedButtonIndex) --SelectedButtonIndex;
+    SelectedButtonIndex = std::max(0L, std::min(SelectedButtonIndex, NumButtons - 1));
+    return;
+  }
+}
 
 void ZQF_ExclusiveAlternativeControlGroupGlyph_InitializationServiceCallback(int Stage) {
   ZQF_Glyph*& marker = ZQF_ExclusiveAlternativeControlGroupGlyph::ShareNextClient;

@@ -6,7 +6,8 @@
 // choice. A choice added with ShareNextClient as its client has none of its
 // own and enables the next choice's client as well. The group owns its
 // radio buttons, clients and spacing glue as children; its table only
-// points at them.
+// points at them, and drops the entry of a button deleted from outside (the
+// selection index follows) and forgets a deleted client.
 // ShareNextClient exists from initialization stage 1 to stage 13, so groups
 // are filled only after stage 1. Index arguments out of range fail
 // assertions. UI thread only.
@@ -28,7 +29,8 @@ class ZQF_ExclusiveAlternativeControlGroupGlyph : public ZQF_ColumnGlyph {
   // The marker client: this choice enables the next choice's client.
   static ZQF_Glyph* ShareNextClient;
 
-  ZQF_ExclusiveAlternativeControlGroupGlyph() : ZQF_ColumnGlyph(0) {}
+  ZQF_ExclusiveAlternativeControlGroupGlyph();
+  ~ZQF_ExclusiveAlternativeControlGroupGlyph() override;
 
   // Appends a radio button of Label and its Client (null for none; owned by
   // the group from now on), with spacing that sets apart runs of choices
@@ -39,6 +41,7 @@ class ZQF_ExclusiveAlternativeControlGroupGlyph : public ZQF_ColumnGlyph {
   // Selects Index without a notification; moves the focus to its button.
   void SetValue(long Index);
   long GetValue() const;
+  long GetNumButtons() const { return NumButtons; }
   // Nothing happens when Index is already selected. Otherwise the new
   // button is checked (with an up notification when Notify) and takes the
   // focus, the others are cleared, and the clients follow.
@@ -70,6 +73,9 @@ class ZQF_ExclusiveAlternativeControlGroupGlyph : public ZQF_ColumnGlyph {
   long FindButton(const ZQF_Glyph* Button) const;
   long FindEnabledButton(long From, int Step) const;
   void CheckClientClick(const ZQF_MouseMessage& Message, bool SecondTry);
+  // A glyph is being destroyed: drop what points at it.
+  void ForgetDestroyedPart(const ZQF_Glyph* Glyph);
+  static void OnGlyphDestroyed(ZQF_Glyph* Glyph);
 
   long SelectedButtonIndex = 0;
   long NumButtons = 0;

@@ -43,7 +43,9 @@ ZQF_ScrollBarGlyph::ZQF_ScrollBarGlyph(const ZQ_String& BackwardBitmap,
       SliderPosition(SliderPosition),
       TrackSlider(TrackSlider) {
   AddButton(ForwardBitmap);
+  ForwardButton = static_cast<ZQF_ButtonGlyph*>(GetFirstChild());
   AddButton(BackwardBitmap);
+  BackwardButton = static_cast<ZQF_ButtonGlyph*>(GetFirstChild());
   MakeUnfocusable();
   SetFocusChild(nullptr);
   // Checks the numbers and disables an arrow that cannot move the slider.
@@ -64,13 +66,18 @@ void ZQF_ScrollBarGlyph::AddButton(const ZQ_String& Bitmap) {
   AddChild(button, false);
 }
 
-ZQF_ButtonGlyph* ZQF_ScrollBarGlyph::GetBackwardButton() const {
-  return static_cast<ZQF_ButtonGlyph*>(GetFirstChild());
+// An arrow deleted from outside is no child any more: the bar goes on
+// without it. Only addresses are compared; a deleted arrow is never touched.
+ZQF_ButtonGlyph* ZQF_ScrollBarGlyph::IfStillChild(ZQF_ButtonGlyph* Button) const {
+  for (ZQF_Glyph* child = GetFirstChild(); child; child = child->GetNextSibling()) {
+    if (child == Button) return Button;
+  }
+  return nullptr;
 }
 
-ZQF_ButtonGlyph* ZQF_ScrollBarGlyph::GetForwardButton() const {
-  return static_cast<ZQF_ButtonGlyph*>(GetFirstChild()->GetNextSibling());
-}
+ZQF_ButtonGlyph* ZQF_ScrollBarGlyph::GetBackwardButton() const { return IfStillChild(BackwardButton); }
+
+ZQF_ButtonGlyph* ZQF_ScrollBarGlyph::GetForwardButton() const { return IfStillChild(ForwardButton); }
 
 // --- State and steps.
 
@@ -92,8 +99,10 @@ void ZQF_ScrollBarGlyph::SetState(long Document, long Page, long Line, long Posi
     ZQF_ScrollBarChangeNotificationMessage message(this, tracking);
     Dispatch(message);
   }
-  GetBackwardButton()->SetEnabled(SliderPosition >= 1);
-  GetForwardButton()->SetEnabled(SliderPosition < GetMaxSliderPosition());
+  if (ZQF_ButtonGlyph* backward = GetBackwardButton()) backward->SetEnabled(SliderPosition >= 1);
+  if (ZQF_ButtonGlyph* forward = GetForwardButton()) {
+    forward->SetEnabled(SliderPosition < GetMaxSliderPosition());
+  }
   QueueVisualStateUpdate();
 }
 
@@ -149,6 +158,7 @@ long ZQF_ScrollBarGlyph::GetLength() const {
 }
 
 long ZQF_ScrollBarGlyph::GetButtonLength(const ZQF_Glyph* Button) const {
+  if (!Button) return 0;
   return Along(ZQ_Point<long>(Button->GetBoundingBox().Width, Button->GetBoundingBox().Height));
 }
 
@@ -228,8 +238,12 @@ void ZQF_ScrollBarGlyph::AcceptLayout() {
     backward = length / 2;
     forward = length - backward;
   }
-  LayoutChild(GetBackwardButton(), AxisRectangle(0, backward));
-  LayoutChild(GetForwardButton(), AxisRectangle(length - forward, forward));
+  ZQF_ButtonGlyph* backwardButton = GetBackwardButton();
+  ZQF_ButtonGlyph* forwardButton = GetForwardButton();
+  if (!backwardButton) backward = 0;
+  if (!forwardButton) forward = 0;
+  if (backwardButton) LayoutChild(backwardButton, AxisRectangle(0, backward));
+  if (forwardButton) LayoutChild(forwardButton, AxisRectangle(length - forward, forward));
 }
 
 // --- Mouse.
@@ -318,6 +332,7 @@ void ZQF_ScrollBarGlyph::HandleNotification(ZQF_NotificationMessage& Message, bo
   ZQF_ControlGlyph::HandleNotification(Message, SecondTry);
   if (Message.IsHandled()) return;
   if (auto* down = dynamic_cast<ZQF_ButtonDownNotificationMessage*>(&Message)) {
+    if (!down->GetButton()) return;
     if (down->GetButton() == GetBackwardButton()) {
       PerformLineBackward(true);
       MarkHandled(Message);

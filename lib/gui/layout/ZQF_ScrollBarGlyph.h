@@ -80,6 +80,7 @@ class ZQF_ScrollBarGlyph : public ZQF_ControlGlyph {
   // being paged.
   void HandleTimerEvent();
 
+  // Null once the arrow was deleted: the bar then counts it 0 long.
   ZQF_ButtonGlyph* GetBackwardButton() const;
   ZQF_ButtonGlyph* GetForwardButton() const;
   long GetDocumentSize() const { return DocumentSize; }
@@ -105,6 +106,7 @@ class ZQF_ScrollBarGlyph : public ZQF_ControlGlyph {
 
  private:
   void AddButton(const ZQ_String& Bitmap);
+  ZQF_ButtonGlyph* IfStillChild(ZQF_ButtonGlyph* Button) const;
   // The long axis (x or y) of a point, a size or a rectangle's origin.
   long Along(const ZQ_Point<long>& P) const { return GetOrientation() == 1 ? P.Y : P.X; }
   long Across(const ZQ_Point<long>& P) const { return GetOrientation() == 1 ? P.X : P.Y; }
@@ -126,6 +128,8 @@ class ZQF_ScrollBarGlyph : public ZQF_ControlGlyph {
   long LineSize;
   long SliderPosition;
   bool TrackSlider;
+  ZQF_ButtonGlyph* BackwardButton = nullptr;  // a child, or deleted
+  ZQF_ButtonGlyph* ForwardButton = nullptr;
 };
 
 // A scroll bar's slider moved. Tracking is set only while a slider drag is

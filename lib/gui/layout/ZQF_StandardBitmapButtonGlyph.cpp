@@ -49,3 +49,11 @@ void ZQF_StandardBitmapButtonGlyph::StandardButtonDrawSelf(ZQF_Canvas& Canvas) {
   const ZQ_Point<long> at((box.Width - size.X) / 2, (box.Height - size.Y) / 2);
   Canvas.Draw(picture, at, size);
 }
+
+int ZQF_StandardBitmapButtonGlyph::GetUpBorderCode() {
+  return DrawFrame ? ZQF_StandardButtonGlyph::GetUpBorderCode() : 0;
+}
+
+int ZQF_StandardBitmapButtonGlyph::GetDownBorderCode() {
+  return DrawFrame ? ZQF_StandardButtonGlyph::GetDownBorderCode() : 0;
+}

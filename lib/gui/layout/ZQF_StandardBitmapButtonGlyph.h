@@ -20,6 +20,10 @@ class ZQF_StandardBitmapButtonGlyph : public ZQF_StandardButtonGlyph {
   ZQ_Point<long> GetContentMargin() override;
   // (0, 0).
   ZQ_Point<long> GetFocusIndicatorMargin() override;
+  // Without the frame (SetDrawFrame false) both border codes are 0; the
+  // picture still shifts while pressed.
+  int GetUpBorderCode() override;
+  int GetDownBorderCode() override;
   void StandardButtonUpdateDesiredSize() override;
   void StandardButtonDrawSelf(ZQF_Canvas& Canvas) override;
 
@@ -27,11 +31,14 @@ class ZQF_StandardBitmapButtonGlyph : public ZQF_StandardButtonGlyph {
   const ZQF_ButtonImage& GetDownImage() const { return DownImage; }
   bool GetStretchImage() const { return StretchImage; }
   void SetStretchImage(bool Stretch) { StretchImage = Stretch; }
+  bool GetDrawFrame() const { return DrawFrame; }
+  void SetDrawFrame(bool Draw) { DrawFrame = Draw; }
 
  private:
   ZQF_ButtonImage UpImage;
   ZQF_ButtonImage DownImage;
   bool StretchImage = true;
+  bool DrawFrame = true;
 };
 
 #endif

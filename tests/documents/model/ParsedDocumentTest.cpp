@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LayoutTestSupport.h"
-#include "ZQFO_ExportContext.h"
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQ_ProgressReportService.h"
 
 namespace {
@@ -32,7 +32,8 @@ TEST(ZQFO_ParsedDocument, TheExportWritesTheHeadAndClosingOnlyInStageOneAroundAl
               "</zqfo_blockstream></zqfo_section></zqfo_document>");
   ASSERT_EQ(parsed.GetSections().size(), 2u);
   EXPECT_EQ(parsed.GetOptions()->BackgroundColor, ZQR_Color(255, 255, 255));
-  EXPECT_EQ(Export(layout, parsed, 1), std::string(kHead) + "\n</body>\n</html>\n");
+  // Each block opens with a line end; the paragraphs themselves write nothing yet.
+  EXPECT_EQ(Export(layout, parsed, 1), std::string(kHead) + "\n\n\n</body>\n</html>\n");
   EXPECT_EQ(Export(layout, parsed, 0), "");
 }
 

@@ -1,7 +1,8 @@
 // DragTestSupport.h: drags for the GUI tests. A fake mouse position for the
 // drag constructors, mouse positions handed to a drag as its hook would,
 // without drawing; recorders of finish callbacks and drag-operation hooks;
-// and drags in real windows ended by input posted before they start.
+// and drags in real windows ended by input posted before they start, or by
+// a script of timed input (the middle-button scroll).
 #ifndef DRAG_TEST_SUPPORT_H
 #define DRAG_TEST_SUPPORT_H
 
@@ -14,6 +15,7 @@
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_FakeCall.h"
 #include "ZQ_Rectangle.h"
+#include "ZQ_Timer.h"
 
 // GetCursorPos answers (X, Y) while it lives.
 class FakeCursorPosition {
@@ -98,6 +100,30 @@ class RecordingDragHook : public ZQF_DragOperationHookInterface {
   bool RemoveAtEnd = false;
   bool Installed = true;
   ZQ_Rectangle<long> ClipAreaAtBegin;
+};
+
+// Moves the pointer 100 px below the press at its first tick, and clicks
+// at its eighth.
+class ScrollScript {
+ public:
+  ScrollScript(HWND Window, ZQ_Point<long> Press)
+      : Window(Window), Press(Press), Timer(50, ZQ_Functor0(this, &ScrollScript::Step)) {}
+  void Step() {
+    ++Ticks;
+    if (Ticks == 1) {
+      ::SetCursorPos(Press.X, Press.Y + 100);
+      POINT p{Press.X, Press.Y + 100};
+      ::ScreenToClient(Window, &p);
+      ::PostMessageA(Window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    } else if (Ticks == 8) {
+      ::PostMessageA(Window, WM_LBUTTONDOWN, 0, 0);
+      Timer.KillTimer();
+    }
+  }
+  HWND Window;
+  ZQ_Point<long> Press;
+  int Ticks = 0;
+  ZQ_Timer Timer;
 };
 
 #endif

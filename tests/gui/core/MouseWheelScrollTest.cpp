@@ -130,30 +130,6 @@ TEST_F(WheelScrollTest, CursorsShowTheDirectionBySector) {
   }
 }
 
-// Moves the pointer 100 px below the press at its first tick, and clicks
-// at its eighth.
-class ScrollScript {
- public:
-  ScrollScript(HWND Window, ZQ_Point<long> Press)
-      : Window(Window), Press(Press), Timer(50, ZQ_Functor0(this, &ScrollScript::Step)) {}
-  void Step() {
-    ++Ticks;
-    if (Ticks == 1) {
-      ::SetCursorPos(Press.X, Press.Y + 100);
-      POINT p{Press.X, Press.Y + 100};
-      ::ScreenToClient(Window, &p);
-      ::PostMessageA(Window, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
-    } else if (Ticks == 8) {
-      ::PostMessageA(Window, WM_LBUTTONDOWN, 0, 0);
-      Timer.KillTimer();
-    }
-  }
-  HWND Window;
-  ZQ_Point<long> Press;
-  int Ticks = 0;
-  ZQ_Timer Timer;
-};
-
 TEST_F(WindowTest, MiddleClickScrollsTowardThePointerUntilTheNextClick) {
   RecordingGlyph* client = new RecordingGlyph("c", &log);
   const HWND window = OpenAround(client)->GetWindowHandle();

@@ -96,6 +96,8 @@ TEST_F(DialogBoxes, CancelsThrowAfterTheWindowIsGoneAndTheOthersAreEnabled) {
          d.GetTopLevelGlyph()->Dispatch(close);
        }, false},
       {"a quit message", [](PlainDialog&) { ::PostQuitMessage(3); }, true},
+      {"its window destroyed by another",
+       [](PlainDialog& d) { ::DestroyWindow(d.GetWindow()->GetWindowHandle()); }, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.why);
@@ -105,6 +107,7 @@ TEST_F(DialogBoxes, CancelsThrowAfterTheWindowIsGoneAndTheOthersAreEnabled) {
     EXPECT_EQ(dialog.GetWindow(), nullptr);
     EXPECT_TRUE(Enabled(other));
     EXPECT_EQ(PumpMessages(), row.quitWaits);  // the quit is left for the loop outside
+    EXPECT_EQ(dialog.GetClientGlyphTree()->GetParent(), nullptr);  // kept by the dialog
   }
 }
 

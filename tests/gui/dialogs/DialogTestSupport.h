@@ -15,6 +15,7 @@
 #include "ZQF_Canvas.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_ControlGlyph.h"
+#include "ZQF_DialogBox.h"
 #include "ZQF_MnemonicQueryMessage.h"
 #include "ZQF_Validator.h"
 
@@ -79,6 +80,23 @@ inline void PressKey(HWND Window, UINT VirtualKey, char Character = 0) {
   Send(Window, WM_KEYDOWN, VirtualKey, 1);
   if (Character) Send(Window, WM_CHAR, static_cast<unsigned char>(Character), 1);
   Send(Window, WM_KEYUP, VirtualKey, 0xC0000001);
+}
+
+// The dialog of the newest dialog window (a running box); null when none.
+inline ZQF_DialogBox* NewestDialog() {
+  ZQF_DialogBox* newest = nullptr;
+  for (auto i = ZQF_Window::GetCurrentWindowsIterator(); i.IsValid(); i.Advance()) {
+    if (auto* top = dynamic_cast<DialogBoxTopLevelGlyph*>((*i)->GetTopLevelGlyph())) {
+      newest = top->GetDialog();
+    }
+  }
+  return newest;
+}
+
+// The same through the message queue: the running loop dispatches it.
+inline void PostKey(HWND Window, UINT VirtualKey) {
+  ::PostMessageA(Window, WM_KEYDOWN, VirtualKey, 1);
+  ::PostMessageA(Window, WM_KEYUP, VirtualKey, 0xC0000001);
 }
 
 // The names of the controls an iterator yields, blank separated.

@@ -8,6 +8,8 @@
 #include "ZQF_RedTintContainerGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_SecondaryWindow.h"
+#include "ZQF_SimpleStringQueryDialogBox.h"
+#include "ZQF_TextEditGlyph.h"
 #include "ZQ_ApplicationMetrics.h"
 #include "ZQ_Exception.h"
 
@@ -15,12 +17,7 @@ namespace {
 
 class MessageBoxes : public WindowTest {
  protected:
-  // The open box's dialog (it has the focus).
-  static ZQF_DialogBox* OpenBox() {
-    ZQF_Window* window = ZQF_Window::GetWindowFromHandle(::GetFocus());
-    auto* top = window ? dynamic_cast<DialogBoxTopLevelGlyph*>(window->GetTopLevelGlyph()) : nullptr;
-    return top ? top->GetDialog() : nullptr;
-  }
+  static ZQF_DialogBox* OpenBox() { return NewestDialog(); }
   static HWND OpenBoxWindow() { return OpenBox()->GetWindow()->GetWindowHandle(); }
 };
 
@@ -155,4 +152,28 @@ TEST_F(MessageBoxes, ValidationReportsOnlyTheFirstFailureInPostOrderThenCancels)
   EXPECT_EQ(t.column->GetFocusChild(), t.field);
   t.field->Failure.clear();
   ZQF_InsureValidated(t.root);
+}
+
+TEST_F(MessageBoxes, AStringQueryOffersALineOrABlockAndKeepsItsTextWhenCancelled) {
+  for (bool multiLine : {false, true}) {
+    SCOPED_TRACE(multiLine ? "block" : "line");
+    ZQF_SimpleStringQueryDialogBox query(ZQ_String("Station"), ZQ_String("&Name"),
+                                         ZQ_String("North field"), multiLine);
+    const ZQ_Point<long> expected =
+        multiLine ? ZQ_Point<long>(query.GetTextEdit()->ComputeWidthToHoldNChars(60),
+                                   query.GetTextEdit()->ComputeHeightToHoldNLines(20))
+                  : ZQ_Point<long>(query.GetTextEdit()->ComputeWidthToHoldNChars(40),
+                                   query.GetTextEdit()->ComputeHeightToHoldNLines(1));
+    IdleStep::Queue([&] {
+      EXPECT_TRUE(query.GetTextEdit()->IsOnFocusPath());
+      EXPECT_EQ(query.GetTextEdit()->GetDesiredSize().Natural, expected);
+      EXPECT_EQ(query.GetTextEdit()->GetDesiredSize().Maximum.Y > expected.Y, multiLine);
+      SaveScreenshot(OpenBoxWindow(), multiLine ? "dialog-string-query-block"
+                                                : "dialog-string-query-line");
+      query.GetTextEdit()->SetText(ZQ_String("South field"));
+      PressKey(OpenBoxWindow(), VK_ESCAPE);
+    });
+    EXPECT_THROW(query.Run(), ZQ_CancelCurrentOperationException);
+    EXPECT_EQ(query.GetValue(), ZQ_String("South field"));
+  }
 }

@@ -3,6 +3,9 @@
 // frame of the default button following the focus.
 #include "DialogTestSupport.h"
 #include "ZQF_AlignmentGlyph.h"
+#include "ZQF_CheckBoxGlyph.h"
+#include "ZQF_FloatInputGlyph.h"
+#include "ZQF_TextEditGlyph.h"
 #include "ZQF_DialogBoxManagerGlyph.h"
 #include "ZQF_GlueGlyphs.h"
 #include "ZQF_Metrics.h"
@@ -146,6 +149,18 @@ TEST_F(StandardDialogs, OkCancelApplyEscapeAndTheCloseButtonEndAsTheyShould) {
          PressKey(w, VK_RETURN);
        },
        true, 0, 0},
+      {"OK with an invalid control: its box, then OK again once it is right", false, true,
+       [](CountingDialog& d, HWND w) {
+         d.second->Failure = "Enter the height.";
+         IdleStep::Queue([] { PressKey(NewestDialog()->GetWindow()->GetWindowHandle(), VK_RETURN); });
+         PressKey(w, VK_RETURN);
+         EXPECT_NE(d.GetWindow(), nullptr);
+         EXPECT_EQ(d.saves + d.applies, 0);
+         EXPECT_TRUE(d.second->IsOnFocusPath());
+         d.second->Failure.clear();
+         PressKey(w, VK_RETURN);
+       },
+       false, 1, 1},
       {"Apply, then Cancel: applied again", true, true,
        [](CountingDialog& d, HWND w) {
          d.apply->ProcessUpOverButtonEvent();
@@ -216,5 +231,45 @@ TEST_F(StandardDialogs, TheDarkFrameMarksTheButtonThatEnterWouldPress) {
   const ZQIMG_Image moved = CaptureClientArea(Handle(dialog));
   EXPECT_EQ(frameColor(moved, ok), face);
   EXPECT_EQ(frameColor(moved, cancel), dark);
+  dialog.Close();
+}
+
+TEST_F(StandardDialogs, AltShowsTheCuesAndAMnemonicReachesALabelledFieldOrAButton) {
+  ZQF_SimpleDialogBox dialog(ZQ_String("Measurement"), ZQF_ButtonPlacement_BelowRight, false);
+  auto* temperature = new ZQF_FloatInputGlyph(31.5, 3, -50.0, 60.0);
+  auto* station = new ZQF_TextEditGlyph(0);
+  station->SetText(ZQ_String("North field"));
+  station->SetFixedSize(24, 1, false, true);
+  auto* wet = new ZQF_CheckBoxGlyph(ZQ_String("&Wet bulb measured"), false, 0);
+  dialog.AddToClientArea(temperature, ZQ_String("Air &temperature"));
+  dialog.AddToClientArea(station, ZQ_String("&Station && site"));
+  dialog.AddToClientArea(wet);
+  IdleStep::Queue([&] {
+    const HWND window = Handle(dialog);
+    EXPECT_TRUE(temperature->IsOnFocusPath());
+    SetModifierKeys(false, false, true);
+    Send(window, WM_SYSKEYDOWN, VK_MENU, 0x20000001);
+    EXPECT_EQ(dialog.GetDialogBoxManager()->GetKeyboardNavigationIndicators(), 3);
+    Send(window, WM_SYSCHAR, 's', 0x20000001);  // the label "&Station && site"
+    EXPECT_TRUE(station->IsOnFocusPath());
+    Send(window, WM_SYSCHAR, 'w', 0x20000001);  // the check box toggles
+    SetModifierKeys(false, false, false);
+    PumpMessages();
+    SaveScreenshot(window, "dialog-simple-labelled-inputs-cues");
+    EXPECT_TRUE(wet->IsChecked());
+    PressKey(window, VK_ESCAPE);
+  });
+  EXPECT_THROW(dialog.Run(), ZQ_CancelCurrentOperationException);
+}
+
+TEST_F(StandardDialogs, AFocusedControlThatVanishesHandsTheFocusOnAtTheNextIdleTime) {
+  CountingDialog dialog(ZQF_ButtonPlacement_BelowRight, ZQF_DialogBoxModality_Modeless);
+  dialog.Run();
+  ASSERT_TRUE(dialog.first->IsOnFocusPath());
+  RunIdleActions();
+  EXPECT_TRUE(dialog.first->IsOnFocusPath());  // nothing to do while it shows
+  dialog.first->GetParent()->LayoutChild(dialog.first, ZQ_Rectangle<long>(0, 0, 0, 0));
+  RunIdleActions();
+  EXPECT_TRUE(dialog.second->IsOnFocusPath());
   dialog.Close();
 }

@@ -2,11 +2,13 @@
 // text and bitmap buttons (one repeating), a single-line and a growing text
 // field, a command adaptor, check boxes, a radio group with clients, tab
 // pages, a scrolling container with both bars, nested adjustable panes, a
-// toolbar, the self-drawn window border and a menu bar. Thousands of mouse,
-// key, focus and timer messages at points in and around the window, with
-// idle cycles, deletions, disablings and resizes among them. Every press that may start a modal drag has the input
-// that ends it posted first; right presses, which may open a pop-up menu,
-// run with a timer that ends any menu. Afterwards: nothing failed or was
+// toolbar, a tree whose nodes make their children when first opened, a flat
+// list with a delayed keyboard notification, two dropdowns of values, the
+// self-drawn window border and a menu bar. Thousands of mouse, key, focus
+// and timer messages at points in and around the window, with idle cycles,
+// deletions, disablings and resizes among them. Every press that may start
+// a modal drag has the input that ends it posted first; right presses,
+// which may open a pop-up menu, run with a timer that ends any menu. Afterwards: nothing failed or was
 // reported, nothing holds the mouse, no drag or repeat timer runs, and every
 // box lies inside its parent's.
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "../core/MenuTestSupport.h"
+#include "../controls/DropdownTestSupport.h"
 #include "../core/WindowTestSupport.h"
 #include "ButtonTestSupport.h"
 #include "ChoiceTestSupport.h"
@@ -30,6 +33,8 @@
 #include "ZQF_ContaineeFrameGlyph.h"
 #include "ZQF_DragOperation.h"
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
+#include "ZQF_ListGlyphTimers.h"
+#include "ZQF_ParameterizedStringListDropdownGlyph.h"
 #include "ZQF_ScrollBarAutorepeatTimer.h"
 #include "ZQF_ScrollBarGlyph.h"
 #include "ZQF_ScrollingContainerGlyph.h"
@@ -47,9 +52,22 @@ ZQF_Window* s_window = nullptr;
 ZQF_Window* GetStressMainWindow() { return s_window; }
 void EndAnyMenu() { ::EndMenu(); }
 
+ZQF_ListGlyph* StressTree() {
+  auto* tree = new ZQF_ListGlyph(1);
+  for (int i = 0; i < 4; ++i) tree->InsertAsLastRoot(new LazyRow("node " + std::to_string(i), 3, 3));
+  return tree;
+}
+
+ZQF_ListGlyph* StressList() {
+  auto* list = new ZQF_ListGlyph(0);
+  list->SetChangeNotificationDelay(-1);
+  for (int i = 0; i < 30; ++i) list->InsertAsLastRoot(new NamedRow("reading " + std::to_string(i)));
+  return list;
+}
+
 // border [column [toolbar, panes side by side [buttons, a repeating arrow,
-// an adaptor; stacked panes [choices; row [tabs, scrolling readings]]],
-// the command target]].
+// an adaptor; stacked panes [choices; row [tabs, scrolling readings, tree,
+// list]]], the command target]].
 struct StressForm {
   ButtonPanel buttons;
   ChoicePanel choices;
@@ -81,6 +99,12 @@ struct StressForm {
     auto* lower = new ZQF_RowGlyph;
     lower->AddToRight(TemperatureTabs(0));
     lower->AddToRight(new ZQF_ScrollingContainerGlyph(StationReadings(30), 0, 0, 1, 1, 0, 0, 0));
+    lower->AddToRight(StressTree());
+    lower->AddToRight(StressList());
+    lower->AddToRight(new TestDropdown({"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
+    auto* values = new ZQF_StoredStringListDropdownGlyph(-1);
+    for (const char* value : {"Rural", "Urban", "Coastal"}) values->AddElement(value);
+    lower->AddToRight(values);
     auto* right = new ZQF_VerticalAdjustablePaneGlyph(choices.root, lower, 0.5);
     auto* column = new ZQF_ColumnGlyph;
     column->AddToBottom(toolbar);
@@ -201,7 +225,10 @@ class StressDriver {
     std::vector<ZQF_Glyph*> targets;
     switch (Pick(5)) {
       case 0: Collect<ZQF_ControlGlyph>(Root(), targets); break;
-      case 1: Collect<ZQF_ScrollBarGlyph>(Root(), targets); break;
+      case 1:
+        Collect<ZQF_ScrollBarGlyph>(Root(), targets);
+        Collect<ZQF_ListGlyph>(Root(), targets);
+        break;
       case 2: Collect<ZQF_ScrollingContainerGlyph>(Root(), targets); break;
       case 3: Collect<ZQF_AdjustablePaneGlyph>(Root(), targets); break;
       default: Collect<ZQF_WindowBorderGlyph>(Root(), targets); break;
@@ -258,7 +285,7 @@ class StressDriver {
     Act([&] { Send(handle, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(at.x, at.y)); });
   }
   void Key(UINT Message) {
-    const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN, VK_TAB,
+    const WPARAM keys[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_SPACE, VK_RETURN, VK_TAB, VK_NEXT, VK_END,
                            VK_ESCAPE, VK_F6, 'H', 'G', 'R', 'M', 'A', 'W', 'U', 'L', 'S', 'K'};
     const WPARAM key = keys[Pick(sizeof keys / sizeof keys[0])];
     const bool letter = key >= 'A' && key <= 'Z';
@@ -281,15 +308,20 @@ class StressDriver {
     Act([&] { control->SetEnabled(!control->IsEnabled()); });
   }
   // A glyph straight inside a plain row or column (a control, the adaptor,
-  // or a whole toolbar, tab glyph or scrolling container): such parents keep
-  // no other pointer to it, unlike the composites that own their parts.
+  // or a whole toolbar, tab glyph, scrolling container, list or dropdown):
+  // such parents keep no other pointer to it. Or a part of the composites
+  // that go on without it: a radio group's buttons and clients, a scroll
+  // bar's arrows. A list's own bars are not taken: the list reports their
+  // loss as a caller error.
   void Delete() {
     std::vector<ZQF_Glyph*> all, candidates;
     Collect<ZQF_Glyph>(Root(), all);
     for (ZQF_Glyph* g : all) {
       const ZQF_Glyph* parent = g->GetParent();
       if (parent && (typeid(*parent) == typeid(ZQF_RowGlyph) ||
-                     typeid(*parent) == typeid(ZQF_ColumnGlyph))) {
+                     typeid(*parent) == typeid(ZQF_ColumnGlyph) ||
+                     dynamic_cast<const ZQF_ExclusiveAlternativeControlGroupGlyph*>(parent) ||
+                     dynamic_cast<const ZQF_ScrollBarGlyph*>(parent))) {
         candidates.push_back(g);
       }
     }
@@ -330,6 +362,7 @@ class ControlStressTest : public WindowTest {
 TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
   const unsigned kSeeds[] = {1, 2026, 777};
   const int kSteps = 1500;
+  const int openingsBefore = TestDropdown::NumOpenings;
   for (unsigned seed : kSeeds) {
     SCOPED_TRACE(seed);
     ReportedErrors().clear();
@@ -369,6 +402,7 @@ TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
     EXPECT_EQ(ZQF_GetCurrentDragOperation(), nullptr);
     EXPECT_EQ(ZQF_ButtonGlyph::GetAutorepeatTimer(), nullptr);
     EXPECT_EQ(ZQF_ScrollBarGlyph::GetAutorepeatTimer(), nullptr);
+    EXPECT_EQ(ZQF_ListGlyphAutoscrollTimer::GetCurrent(), nullptr);
     EXPECT_EQ(FirstLayoutFault(window->GetTopLevelGlyph()), "");
     EXPECT_EQ(ZQF_TextEditGlyph::GetAutorepeatTimer(), nullptr);
     // A blink timer serves a field that still lives.
@@ -381,6 +415,7 @@ TEST_F(ControlStressTest, SeededRandomInputLeavesEveryControlSound) {
     PumpMessages();
     s_window = nullptr;
   }
+  EXPECT_GT(TestDropdown::NumOpenings, openingsBefore) << "the dropdown was opened";
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "ZQFO_DistributionContext.h"
+#include "ZQ_FileStreamSink.h"
+#include "ZQIMGIO.h"
+#include "ZQPIC_Canvas.h"
+#include "ZQ_FileUtils.h"
+#include "ZQ_Numeric.h"
+
+namespace {
+
+// A pixel count for a length: rounded, halves down, then held to 1..4,096 so
+// that no export tries to allocate an image without bound (or without size).
+long ClampedPixels(double Mm, double PixelsPerMm) {
+  const double pixels = ZQ_Round(Mm * PixelsPerMm);
+  if (!(pixels >= 1)) return 1;
+  return pixels > 4096 ? 4096 : static_cast<long>(pixels);
+}
+
+// A length from outside that is not finite counts as 0.
+double Finite(double Value) { return std::isfinite(Value) ? Value : 0; }
+
+}  // namespace
+
+ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
+    const ZQFO_Document& Document, const ZQ_FileName& FileName, const ZQFO_ExportDocumentToHTML_Options& Options,
+    ZQFO_DistributionContext& Context)
+    : ZQFO_ExportDocumentToHTML_ExportContext(ZQ_CreateFileStreamSink(FileName), Context, FileName, Options) {
+  this->Document = Document;
+}
+
+ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
+    const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context, const ZQ_FileName& FileName,
+    const ZQFO_ExportDocumentToHTML_Options& Options)
+    : FileName(FileName), Formatter(Sink), Context(Context),
+      MaximumImageWidthMm(ZQ_Round(Options.MaximumImageWidth * Options.MillimetersPerPixel)),
+      MaximumImageHeightMm(ZQ_Round(Options.MaximumImageHeight * Options.MillimetersPerPixel)) {}
+
+void ZQFO_ExportDocumentToHTML_ExportContext::ComputeDisplaySize(const ZQFO_ExportImageLimits& Limits,
+                                                                 ZQ_Point<double>& SizeMm,
+                                                                 ZQ_Point<long>& SizePx) const {
+  SizeMm.X = std::max(Finite(Limits.MinimumWidth), std::min(Finite(Limits.MaximumWidth), MaximumImageWidthMm));
+  if (Limits.Ratio > 0 && std::isfinite(Limits.Ratio))
+    SizeMm.Y = SizeMm.X / Limits.Ratio;
+  else
+    SizeMm.Y =
+        std::max(Finite(Limits.MinimumHeight), std::min(Finite(Limits.MaximumHeight), MaximumImageHeightMm));
+  const ZQ_Point<double> perMm = Context.GetCanvas().GetDevicePixelsPerMillimeter();
+  SizePx = {ClampedPixels(SizeMm.X, perMm.X), ClampedPixels(SizeMm.Y, perMm.Y)};
+}
+
+ZQ_String ZQFO_ExportDocumentToHTML_ExportContext::ConvertImageToFileName(const ZQIMG_Image& Image) {
+  if (const auto* known = ImagesWritten.FindLink(Image)) return known->Value;
+  ++NumImages;
+  ZQ_String base = FileName.GetPath();
+  base += FileName.GetBase();
+  base += "_Image_";
+  base += std::to_string(NumImages).c_str();
+  ZQ_FileName jpegName(base + ".jpg"), pngName(base + ".png");
+  ZQIMGIO_SaveToFile_JPG(jpegName, Image, 90);
+  ZQIMGIO_SaveToFile_PNG(pngName, Image);
+  const bool isPngKept =
+      static_cast<double>(ZQ_FileUtils::GetFileSize(pngName)) <= 1.5 * ZQ_FileUtils::GetFileSize(jpegName);
+  ZQ_FileUtils::Delete(isPngKept ? jpegName : pngName, 0);
+  const ZQ_String kept = (isPngKept ? pngName : jpegName).GetFileName();
+  ImagesWritten.Set(Image, kept);
+  return kept;
+}
+
+bool ZQFO_ExportDocumentToHTML_ExportContext::WasAnchorWritten(const ZQ_String& Name) {
+  if (AnchorsWritten.FindLink(Name)) return true;
+  AnchorsWritten.Set(Name, true);
+  return false;
+}

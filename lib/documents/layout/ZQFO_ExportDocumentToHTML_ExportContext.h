@@ -1,0 +1,81 @@
+// ZQFO_ExportDocumentToHTML_ExportContext.h: what the HTML export hands to
+// every block and flow object that writes itself: the text formatter over
+// the output, the distribution context (measuring canvas, image cache,
+// external context), the largest image size, and the registries that keep
+// one export from writing an image file or an anchor twice. Writers are
+// walked twice: stage 0 writes nothing, stage 1 writes everything. File and
+// image failures throw the file and image services' ZQ_Exception. The
+// distribution context is borrowed and outlives this record. UI thread only.
+#ifndef ZQFO_EXPORTDOCUMENTTOHTML_EXPORTCONTEXT_H
+#define ZQFO_EXPORTDOCUMENTTOHTML_EXPORTCONTEXT_H
+
+#include "ZQFO_Document.h"
+#include "ZQIMG_Image.h"
+#include "ZQ_FileName.h"
+#include "ZQ_Map.h"
+#include "ZQ_Point.h"
+#include "ZQ_StreamSink.h"
+#include "ZQ_TextStreamFormatter.h"
+
+class ZQFO_DistributionContext;
+
+struct ZQFO_ExportDocumentToHTML_Options {
+  double MillimetersPerPixel = 0.35336;
+  long MaximumImageWidth = 600;  // pixels
+  long MaximumImageHeight = 600;
+};
+
+// Size limits of an image or picture, millimetres; a Ratio (width over
+// height) above 0 keeps the proportions.
+struct ZQFO_ExportImageLimits {
+  double MinimumWidth = 0, MinimumHeight = 0;
+  double MaximumWidth = 0, MaximumHeight = 0;
+  double Ratio = 0;
+};
+
+class ZQFO_ExportDocumentToHTML_ExportContext {
+ public:
+  // Creates FileName anew for the HTML; image files go beside it.
+  ZQFO_ExportDocumentToHTML_ExportContext(const ZQFO_Document& Document, const ZQ_FileName& FileName,
+                                          const ZQFO_ExportDocumentToHTML_Options& Options,
+                                          ZQFO_DistributionContext& Context);
+  // Writes to Sink; FileName then names only the image files (base and
+  // folder), for exports into memory.
+  ZQFO_ExportDocumentToHTML_ExportContext(const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context,
+                                          const ZQ_FileName& FileName = ZQ_FileName(),
+                                          const ZQFO_ExportDocumentToHTML_Options& Options = {});
+  ZQFO_ExportDocumentToHTML_ExportContext(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
+  ZQFO_ExportDocumentToHTML_ExportContext& operator=(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
+
+  ZQ_TextStreamFormatter& GetFormatter() { return Formatter; }
+  ZQFO_DistributionContext& GetContext() { return Context; }
+  const ZQFO_Document& GetDocument() const { return Document; }
+  // The largest image the export writes, millimetres (whole numbers).
+  double GetMaximumImageWidth() const { return MaximumImageWidthMm; }
+  double GetMaximumImageHeight() const { return MaximumImageHeightMm; }
+
+  // The display size of an image within Limits and the export's maximum, in
+  // millimetres and in pixels of the measuring canvas (1 to 4,096 a side,
+  // so that an unbounded size still makes an image that can be had).
+  void ComputeDisplaySize(const ZQFO_ExportImageLimits& Limits, ZQ_Point<double>& SizeMm,
+                          ZQ_Point<long>& SizePx) const;
+  // The name (without folder) of the file that holds Image, written on its
+  // first use as base_Image_n.png, or .jpg when the PNG is more than 1.5
+  // times the JPEG's size; the other file is deleted.
+  ZQ_String ConvertImageToFileName(const ZQIMG_Image& Image);
+  // True when Name was anchored before in this export; records it.
+  bool WasAnchorWritten(const ZQ_String& Name);
+
+ private:
+  ZQFO_Document Document;
+  ZQ_FileName FileName;
+  ZQ_TextStreamFormatter Formatter;
+  ZQFO_DistributionContext& Context;
+  double MaximumImageWidthMm;
+  double MaximumImageHeightMm;
+  long NumImages = 0;
+  ZQ_Map<ZQIMG_Image, ZQ_String> ImagesWritten{37};
+  ZQ_Map<ZQ_String, bool> AnchorsWritten{37};
+};
+
+#endif
