@@ -20,6 +20,8 @@
 #include "ZQF_TextEditGlyph.h"
 #include "ZQLOW_WIN_FakeCall.h"
 #include "ZQ_DebugLog.h"
+#include "ZQ_Exception.h"
+#include "ZQ_ReportError.h"
 
 namespace {
 
@@ -161,6 +163,66 @@ TEST_F(DebugMenuTest, F12TakesCtrlAltForTheMenuAndAltForTheTestFunctionOnly) {
             "|Error Generation(Cause GPF Error|Cause Divide by Zero Error"
             "|Cause Assertion Failure Error|Cause Math Library Error|Cause bad_alloc Error"
             "|Cause bad_cast Error|Cause ZQ_ReportError Error|Cause ZQ_ReportError Warning))");
+}
+
+// The command identifier of the item labelled Label, searched depth first.
+UINT ItemID(HMENU Menu, const std::string& Label) {
+  for (int i = 0; i < ::GetMenuItemCount(Menu); ++i) {
+    if (HMENU sub = ::GetSubMenu(Menu, i)) {
+      if (UINT id = ItemID(sub, Label)) return id;
+      continue;
+    }
+    char text[64] = {};
+    ::GetMenuStringA(Menu, i, text, sizeof text, MF_BYPOSITION);
+    if (Label == text) return ::GetMenuItemID(Menu, i);
+  }
+  return 0;
+}
+
+std::vector<std::string> s_reported;
+void RecordReport(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
+  s_reported.push_back(std::to_string(Level) + " " + Error.GetName().GetText() + ": " +
+                       Error.GetDescription().GetText());
+}
+
+TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
+  Start();
+  Press(true, ZQF_Key_F12, false, true, true);
+  RunIdleActions();
+  ZQ_SetErrorReportingFunction(&RecordReport);
+  const struct {
+    const char* label;
+    const char* dialogTitle;  // null: no dialog
+    const char* reported;     // "": nothing
+    bool testRan;
+  } kCases[] = {
+      {"Cause ZQ_ReportError Error", nullptr, "0 Test Error: Test Error Description", false},
+      {"Cause ZQ_ReportError Warning", nullptr, "1 Test Warning: Test Warning Description", false},
+      {"&Display System Information", "Debug Stats", "", false},
+      {"&ZQF_Glyph Browser", "ZQF_Glyph Browser", "", false},
+      {"&Execute Test Function", nullptr, "", true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.label);
+    s_reported.clear();
+    const size_t logBefore = ZQ_GetDebugLogText().GetLength();
+    std::string title;
+    if (c.dialogTitle) {
+      IdleStep::Queue([&] {
+        title = NewestDialog()->GetTitle().GetText();
+        PressKey(DialogWindow(), VK_RETURN);
+      });
+    }
+    const UINT id = ItemID(Bar(), c.label);
+    ASSERT_NE(id, 0u);
+    Send(s_window->GetWindowHandle(), WM_COMMAND, id, 0);
+    EXPECT_EQ(title, c.dialogTitle ? c.dialogTitle : "");
+    EXPECT_EQ(s_reported, *c.reported ? std::vector<std::string>{c.reported}
+                                      : std::vector<std::string>{});
+    const std::string log = ZQ_GetDebugLogText().GetText();
+    EXPECT_EQ(log.find("Entering MainTestFunction", logBefore) != std::string::npos, c.testRan);
+  }
+  ZQ_UseStandardInteractiveErrorReporting();
 }
 
 TEST_F(DebugMenuTest, BeforeTheMainMenuExistsCtrlAltF12IsTakenAndAddsNothing) {
