@@ -9,7 +9,6 @@
 
 #include "../gui/core/MenuTestSupport.h"
 #include "../gui/dialogs/DialogTestSupport.h"
-#include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ApplicationLink.h"
 #include "ZQF_DebugMenu.h"
 #include "ZQF_GlyphBrowser.h"
@@ -28,50 +27,33 @@ namespace {
 ZQF_Window* s_window = nullptr;
 ZQF_Window* GetTestMainWindow() { return s_window; }
 
-// The tree under the top-level glyph: a holds b and c, c its focus child;
-// b holds d. c, the focus leaf, answers the debug command "answer" and
-// records every one it is offered.
-struct TestTree {
-  RecordingGlyph *a, *b, *c, *d;
-  std::vector<std::string> commands;
-};
-TestTree s_tree;
-
-RecordingGlyph* NewNode(const char* Name) {
-  auto* glyph = new RecordingGlyph(Name, nullptr);
-  glyph->SetBox(0, 0, 10, 10);
-  glyph->OnOffer = [glyph](ZQF_Message& Message, bool SecondTry) {
-    auto* command = dynamic_cast<ZQF_Debug_ExecuteDebugCommandCommandMessage*>(&Message);
-    if (!command || SecondTry || glyph->Name != "c") return;
-    s_tree.commands.push_back(command->GetCommand().GetText());
-    if (command->GetCommand() == "answer") Message.SetHandled();
-  };
-  return glyph;
-}
+// Under the top-level glyph: a holds b and c, c its focus child; b holds d.
+// c, the focus leaf, records every debug command and answers "answer".
+RecordingGlyph *s_a, *s_b, *s_c, *s_d;
+std::vector<std::string> s_commands;
 
 ZQF_Glyph* NewTestTree() {
-  s_tree = TestTree{NewNode("a"), NewNode("b"), NewNode("c"), NewNode("d"), {}};
-  s_tree.a->AddChild(s_tree.b, true);
-  s_tree.a->AddChild(s_tree.c, true);
-  s_tree.a->SetFocusChild(s_tree.c);
-  s_tree.b->AddChild(s_tree.d, true);
-  return s_tree.a;
+  RecordingGlyph** nodes[] = {&s_a, &s_b, &s_c, &s_d};
+  for (RecordingGlyph** node : nodes) *node = new RecordingGlyph("", nullptr);
+  s_c->SetBox(0, 0, 10, 10);
+  s_c->OnOffer = [](ZQF_Message& Message, bool SecondTry) {
+    auto* command = dynamic_cast<ZQF_Debug_ExecuteDebugCommandCommandMessage*>(&Message);
+    if (!command || SecondTry) return;
+    s_commands.push_back(command->GetCommand().GetText());
+    if (command->GetCommand() == "answer") Message.SetHandled();
+  };
+  s_a->AddChild(s_b, true);
+  s_a->AddChild(s_c, true);
+  s_a->SetFocusChild(s_c);
+  s_b->AddChild(s_d, true);
+  return s_a;
 }
-
-class TestMainWindow : public MenuBarWindow {
- public:
-  using MenuBarWindow::MenuBarWindow;
-  HWND Cust_GetParentWindowHandle() override { return nullptr; }
-};
 
 class DebugPersonality : public ZQF_PLUGIN_ApplicationPersonality {
  public:
-  explicit DebugPersonality(bool WithMenu) : withMenu(WithMenu) {}
-  void RegisterPlugins() override {
-    if (withMenu) Register(new ZQF_PLUGIN_AppMainMenuPlugin);
-  }
+  void RegisterPlugins() override { Register(new ZQF_PLUGIN_AppMainMenuPlugin); }
   void OnStage(long Stage) override {
-    if (Stage == 4) s_window = new TestMainWindow(new ZQF_TopLevelGlyph(NewTestTree()));
+    if (Stage == 4) s_window = new MenuBarWindow(new ZQF_TopLevelGlyph(NewTestTree()));
     if (Stage == 5) s_window->Construct(ZQ_Rectangle<long>(100, 100, 400, 120));
     if (Stage == 10 && s_window) {
       s_window->Destroy();
@@ -79,90 +61,12 @@ class DebugPersonality : public ZQF_PLUGIN_ApplicationPersonality {
       PumpMessages();
     }
   }
-
- private:
-  bool withMenu;
 };
 
 std::string Hex(const void* Address) {
   char text[16];
   std::snprintf(text, sizeof text, "%x", reinterpret_cast<unsigned>(Address));
   return text;
-}
-
-class DebugMenuTest : public StageSequenceTest {
- protected:
-  void SetUp() override {
-    StageSequenceTest::SetUp();
-    ZQF_ApplicationFunctions functions;
-    functions.GetMainWindow = &GetTestMainWindow;
-    savedLink = ZQF_ApplicationLink_Register(functions);
-    ZQF_DebugMenu_MainMenuHook = nullptr;
-  }
-  void TearDown() override {
-    RunStages(8, 13);
-    personality.reset();
-    ZQF_DebugMenu_MainMenuHook = nullptr;
-    ZQF_ApplicationLink_Register(savedLink);
-    StageSequenceTest::TearDown();
-  }
-  void Start(bool WithMenu = true) {
-    personality.reset(new DebugPersonality(WithMenu));
-    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
-  }
-  static HMENU Bar() { return ::GetMenu(s_window->GetWindowHandle()); }
-  static HWND DialogWindow() { return NewestDialog()->GetWindow()->GetWindowHandle(); }
-  // Dispatches F12 (or another key) into the main window's tree.
-  static bool Press(bool Down, ZQF_KeyCode Key, bool Shift, bool Control, bool Alt) {
-    std::unique_ptr<ZQF_KeyMessage> key;
-    if (Down) key.reset(new ZQF_DownKeyMessage(Key, Shift, Control, Alt));
-    else key.reset(new ZQF_UpKeyMessage(Key, Shift, Control, Alt));
-    s_window->GetTopLevelGlyph()->Dispatch(*key);
-    return key->IsHandled();
-  }
-
-  std::unique_ptr<DebugPersonality> personality;
-  ZQF_ApplicationFunctions savedLink;
-};
-
-TEST_F(DebugMenuTest, F12TakesCtrlAltForTheMenuAndAltForTheTestFunctionOnly) {
-  Start();
-  const struct {
-    const char* why;
-    bool down;
-    ZQF_KeyCode key;
-    bool shift, control, alt;
-    bool handled, menuShown, testRan;
-  } kCases[] = {
-      {"F12 alone passes", true, ZQF_Key_F12, false, false, false, false, false, false},
-      {"Ctrl+Shift+Alt passes", true, ZQF_Key_F12, true, true, true, false, false, false},
-      {"Ctrl+F12 passes", true, ZQF_Key_F12, false, true, false, false, false, false},
-      {"Ctrl+Alt+F11 passes", true, ZQF_Key_F11, false, true, true, false, false, false},
-      {"Alt+F12 up is taken, runs nothing", false, ZQF_Key_F12, false, false, true, true, false,
-       false},
-      {"Alt+F12 down runs the test function", true, ZQF_Key_F12, false, false, true, true, false,
-       true},
-      {"Ctrl+Alt+F12 up is taken, adds nothing", false, ZQF_Key_F12, false, true, true, true,
-       false, false},
-      {"Ctrl+Alt+F12 down adds the menu", true, ZQF_Key_F12, false, true, true, true, true, false},
-      {"again: taken, still one menu", true, ZQF_Key_F12, false, true, true, true, true, false},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    const std::string logBefore = ZQ_GetDebugLogText().GetText();
-    EXPECT_EQ(Press(c.down, c.key, c.shift, c.control, c.alt), c.handled);
-    EXPECT_EQ(ZQF_DebugMenu::HasDebugMenuBeenShown(), c.menuShown);
-    const std::string logAfter = ZQ_GetDebugLogText().GetText();
-    EXPECT_EQ(logAfter.find("Entering MainTestFunction", logBefore.size()) != std::string::npos,
-              c.testRan);
-  }
-  RunIdleActions();
-  EXPECT_EQ(Describe(Bar()).substr(Describe(Bar()).find("|&Debug")),
-            "|&Debug(&Display System Information|&ZQF_Glyph Browser|&Execute Test Function"
-            "|&Send Debug Command|Execute Ti&ming Function|&Time Drawing Speed"
-            "|Error Generation(Cause GPF Error|Cause Divide by Zero Error"
-            "|Cause Assertion Failure Error|Cause Math Library Error|Cause bad_alloc Error"
-            "|Cause bad_cast Error|Cause ZQ_ReportError Error|Cause ZQ_ReportError Warning))");
 }
 
 // The command identifier of the item labelled Label, searched depth first.
@@ -185,79 +89,132 @@ void RecordReport(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
                        Error.GetDescription().GetText());
 }
 
+class DebugMenuTest : public StageSequenceTest {
+ protected:
+  void SetUp() override {
+    StageSequenceTest::SetUp();
+    ZQF_ApplicationFunctions functions;
+    functions.GetMainWindow = &GetTestMainWindow;
+    savedLink = ZQF_ApplicationLink_Register(functions);
+    personality.reset(new DebugPersonality);
+    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
+  }
+  void TearDown() override {
+    RunStages(8, 13);
+    personality.reset();
+    ZQF_DebugMenu_MainMenuHook = nullptr;
+    ZQF_ApplicationLink_Register(savedLink);
+    ZQ_UseStandardInteractiveErrorReporting();
+    StageSequenceTest::TearDown();
+  }
+  static HMENU Bar() { return ::GetMenu(s_window->GetWindowHandle()); }
+  static HWND DialogWindow() { return NewestDialog()->GetWindow()->GetWindowHandle(); }
+  // Dispatches a key into the main window's tree; true when it was taken.
+  template <class Message = ZQF_DownKeyMessage>
+  static bool Press(ZQF_KeyCode Key, bool Shift, bool Control, bool Alt) {
+    Message key(Key, Shift, Control, Alt);
+    s_window->GetTopLevelGlyph()->Dispatch(key);
+    return key.IsHandled();
+  }
+
+  std::unique_ptr<DebugPersonality> personality;
+  ZQF_ApplicationFunctions savedLink;
+};
+
+TEST_F(DebugMenuTest, F12TakesCtrlAltForTheMenuOnceAndAltForTheTestFunction) {
+  // Before the main menu plug-in installs its hook the keys add nothing.
+  const ZQF_DebugMenu_MainMenuHookType hook = ZQF_DebugMenu_MainMenuHook;
+  ZQF_DebugMenu_MainMenuHook = nullptr;
+  EXPECT_TRUE(Press(ZQF_Key_F12, false, true, true));
+  ZQF_DebugMenu_MainMenuHook = hook;
+  const struct {
+    const char* why;
+    bool down;
+    ZQF_KeyCode key;
+    bool shift, control, alt, handled, menuShown, testRan;
+  } kCases[] = {
+      {"F12 alone passes", true, ZQF_Key_F12, 0, 0, 0, 0, 0, 0},
+      {"Ctrl+Shift+Alt passes", true, ZQF_Key_F12, 1, 1, 1, 0, 0, 0},
+      {"Ctrl+Alt+F11 passes", true, ZQF_Key_F11, 0, 1, 1, 0, 0, 0},
+      {"Alt up: taken, runs nothing", false, ZQF_Key_F12, 0, 0, 1, 1, 0, 0},
+      {"Alt down: the test function", true, ZQF_Key_F12, 0, 0, 1, 1, 0, 1},
+      {"Ctrl+Alt up: taken, adds nothing", false, ZQF_Key_F12, 0, 1, 1, 1, 0, 0},
+      {"Ctrl+Alt down: the menu", true, ZQF_Key_F12, 0, 1, 1, 1, 1, 0},
+      {"again: taken, still one menu", true, ZQF_Key_F12, 0, 1, 1, 1, 1, 0},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const size_t logLength = ZQ_GetDebugLogText().GetLength();
+    EXPECT_EQ(c.down ? Press(c.key, c.shift, c.control, c.alt)
+                     : Press<ZQF_UpKeyMessage>(c.key, c.shift, c.control, c.alt),
+              c.handled);
+    EXPECT_EQ(ZQF_DebugMenu::HasDebugMenuBeenShown(), c.menuShown);
+    const std::string log = ZQ_GetDebugLogText().GetText();
+    EXPECT_EQ(log.find("Entering MainTestFunction", logLength) != std::string::npos, c.testRan);
+  }
+  RunIdleActions();
+  const std::string bar = Describe(Bar());
+  EXPECT_EQ(bar.substr(bar.find("|&Debug")),
+            "|&Debug(&Display System Information|&ZQF_Glyph Browser|&Execute Test Function"
+            "|&Send Debug Command|Execute Ti&ming Function|&Time Drawing Speed"
+            "|Error Generation(Cause GPF Error|Cause Divide by Zero Error"
+            "|Cause Assertion Failure Error|Cause Math Library Error|Cause bad_alloc Error"
+            "|Cause bad_cast Error|Cause ZQ_ReportError Error|Cause ZQ_ReportError Warning))");
+}
+
 TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
-  Start();
-  Press(true, ZQF_Key_F12, false, true, true);
+  Press(ZQF_Key_F12, false, true, true);
   RunIdleActions();
   ZQ_SetErrorReportingFunction(&RecordReport);
   const struct {
     const char* label;
-    const char* dialogTitle;  // null: no dialog
-    const char* reported;     // "": nothing
-    bool testRan;
+    const char* dialogTitle;  // "": no dialog
+    std::vector<std::string> reported;
   } kCases[] = {
-      {"Cause ZQ_ReportError Error", nullptr, "0 Test Error: Test Error Description", false},
-      {"Cause ZQ_ReportError Warning", nullptr, "1 Test Warning: Test Warning Description", false},
-      {"&Display System Information", "Debug Stats", "", false},
-      {"&ZQF_Glyph Browser", "ZQF_Glyph Browser", "", false},
-      {"&Execute Test Function", nullptr, "", true},
+      {"Cause ZQ_ReportError Error", "", {"0 Test Error: Test Error Description"}},
+      {"Cause ZQ_ReportError Warning", "", {"1 Test Warning: Test Warning Description"}},
+      {"&Display System Information", "Debug Stats", {}},
+      {"&ZQF_Glyph Browser", "ZQF_Glyph Browser", {}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.label);
     s_reported.clear();
-    const size_t logBefore = ZQ_GetDebugLogText().GetLength();
     std::string title;
-    if (c.dialogTitle) {
+    if (*c.dialogTitle) {
       IdleStep::Queue([&] {
         title = NewestDialog()->GetTitle().GetText();
         PressKey(DialogWindow(), VK_RETURN);
       });
     }
-    const UINT id = ItemID(Bar(), c.label);
-    ASSERT_NE(id, 0u);
-    Send(s_window->GetWindowHandle(), WM_COMMAND, id, 0);
-    EXPECT_EQ(title, c.dialogTitle ? c.dialogTitle : "");
-    EXPECT_EQ(s_reported, *c.reported ? std::vector<std::string>{c.reported}
-                                      : std::vector<std::string>{});
-    const std::string log = ZQ_GetDebugLogText().GetText();
-    EXPECT_EQ(log.find("Entering MainTestFunction", logBefore) != std::string::npos, c.testRan);
+    Send(s_window->GetWindowHandle(), WM_COMMAND, ItemID(Bar(), c.label), 0);
+    EXPECT_EQ(title, c.dialogTitle);
+    EXPECT_EQ(s_reported, c.reported);
   }
-  ZQ_UseStandardInteractiveErrorReporting();
-}
-
-TEST_F(DebugMenuTest, BeforeTheMainMenuExistsCtrlAltF12IsTakenAndAddsNothing) {
-  Start(false);
-  EXPECT_TRUE(Press(true, ZQF_Key_F12, false, true, true));
-  EXPECT_FALSE(ZQF_DebugMenu::HasDebugMenuBeenShown());
 }
 
 TEST_F(DebugMenuTest, ACommandIsOfferedAgainBeepsWhenUnhandledAndACancelSendsNothing) {
-  Start();
   int beeps = 0;
   const ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBeep> fake([&](UINT) {
     ++beeps;
     return TRUE;
   });
   const struct {
-    const char* why;
-    const char* offered;
-    const char* typed;
+    const char *why, *offered, *typed;
     UINT key;
     std::vector<std::string> received;
     int beeps;
   } kCases[] = {
       {"unhandled: sent and beeps", "", "ping", VK_RETURN, {"ping"}, 1},
-      {"handled: the last one is offered, no beep", "ping", "answer", VK_RETURN, {"answer"}, 0},
+      {"handled: the last one offered, no beep", "ping", "answer", VK_RETURN, {"answer"}, 0},
       {"cancelled: kept, nothing sent, no beep", "answer", "draft", VK_ESCAPE, {}, 0},
       {"the cancelled text is offered next", "draft", "draft", VK_RETURN, {"draft"}, 1},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     beeps = 0;
-    s_tree.commands.clear();
+    s_commands.clear();
     IdleStep::Queue([&] {
-      auto* query = dynamic_cast<ZQF_SimpleStringQueryDialogBox*>(NewestDialog());
-      ASSERT_NE(query, nullptr);
+      auto* query = static_cast<ZQF_SimpleStringQueryDialogBox*>(NewestDialog());
       EXPECT_EQ(std::string(query->GetTitle().GetText()), "Enter Debug Command");
       EXPECT_EQ(std::string(query->GetValue().GetText()), c.offered);
       query->GetTextEdit()->SetText(ZQ_String(c.typed));
@@ -265,37 +222,31 @@ TEST_F(DebugMenuTest, ACommandIsOfferedAgainBeepsWhenUnhandledAndACancelSendsNot
     });
     ZQF_DebugMenu::SendDebugCommand();
     EXPECT_EQ(std::string(ZQF_DebugMenu::GetLastDebugCommand().GetText()), c.typed);
-    EXPECT_EQ(s_tree.commands, c.received);
+    EXPECT_EQ(s_commands, c.received);
     EXPECT_EQ(beeps, c.beeps);
   }
 }
 
 TEST_F(DebugMenuTest, BrowserShowsTheTreeByFocusPlaceWithChildrenOnDemandAndProperties) {
-  Start();
-  s_window->Show(ZQF_ShowState_Show);
-  PumpMessages();
   IdleStep::Queue([&] {
-    auto* browser = dynamic_cast<GlyphBrowserDialogBox*>(NewestDialog());
-    ASSERT_NE(browser, nullptr);
+    auto* browser = static_cast<GlyphBrowserDialogBox*>(NewestDialog());
     GlyphBrowserManagerGlyph* manager = browser->GetManager();
     ZQF_ListGlyph* list = manager->GetGlyphList();
-    ZQF_ListGlyphElement* root = list->GetFirstRoot();
-    ASSERT_NE(root, nullptr);
-    EXPECT_TRUE(root->HasChildren());
-    EXPECT_EQ(root->GetFirstChild(), nullptr) << "children before the row was opened";
+    ZQF_ListGlyphElement* element = list->GetFirstRoot();
+    EXPECT_TRUE(element->HasChildren());
+    EXPECT_EQ(element->GetFirstChild(), nullptr) << "children before the row was opened";
     list->OpenAll();
-    const ZQF_Glyph* top = s_window->GetTopLevelGlyph();
     const struct {
       std::string text;
       GlyphBrowserFocusPlace place;
     } kRows[] = {
-        {"ZQF_TopLevelGlyph " + Hex(top), GlyphBrowserFocusPlace_OnFocusPath},
-        {"RecordingGlyph " + Hex(s_tree.a), GlyphBrowserFocusPlace_OnFocusPath},
-        {"RecordingGlyph " + Hex(s_tree.b), GlyphBrowserFocusPlace_NotFocusChild},
-        {"RecordingGlyph " + Hex(s_tree.d), GlyphBrowserFocusPlace_FocusChild},
-        {"RecordingGlyph " + Hex(s_tree.c), GlyphBrowserFocusPlace_OnFocusPath},
+        {"ZQF_TopLevelGlyph " + Hex(s_window->GetTopLevelGlyph()),
+         GlyphBrowserFocusPlace_OnFocusPath},
+        {"RecordingGlyph " + Hex(s_a), GlyphBrowserFocusPlace_OnFocusPath},
+        {"RecordingGlyph " + Hex(s_b), GlyphBrowserFocusPlace_NotFocusChild},
+        {"RecordingGlyph " + Hex(s_d), GlyphBrowserFocusPlace_FocusChild},
+        {"RecordingGlyph " + Hex(s_c), GlyphBrowserFocusPlace_OnFocusPath},
     };
-    ZQF_ListGlyphElement* element = root;
     GlyphBrowserGlyphElement* rowOfB = nullptr;
     for (const auto& row : kRows) {
       SCOPED_TRACE(row.text);
@@ -313,17 +264,17 @@ TEST_F(DebugMenuTest, BrowserShowsTheTreeByFocusPlaceWithChildrenOnDemandAndProp
     list->DispatchListChangeNotification(ZQF_ListGlyph::ListChange_Mouse);
     const std::string text = manager->GetGlyphPropertyText().GetText();
     EXPECT_EQ(text.substr(0, text.find("\nDesired")),
-              "Properties of RecordingGlyph " + Hex(s_tree.b) + "\nType = RecordingGlyph\nID = " +
-                  Hex(s_tree.b));
+              "Properties of RecordingGlyph " + Hex(s_b) + "\nType = RecordingGlyph\nID = " +
+                  Hex(s_b));
     PumpMessages();
     browser->GetWindow()->Update();
     SaveScreenshot(DialogWindow(), "glyph-browser");
 
     // A glyph destroyed while the browser is open is no longer touched.
-    s_tree.a->DeleteChild(s_tree.b);
+    s_a->DeleteChild(s_b);
     manager->RespondToObjectSelection(rowOfB);
     EXPECT_EQ(std::string(manager->GetGlyphPropertyText().GetText()),
-              "Properties of RecordingGlyph " + Hex(s_tree.b) + "\n(destroyed)");
+              "Properties of RecordingGlyph " + Hex(s_b) + "\n(destroyed)");
     EXPECT_TRUE(FailedOn(FailureOf([&] { manager->RespondToObjectSelection(nullptr); }),
                          "Element"));
     PressKey(DialogWindow(), VK_RETURN);
