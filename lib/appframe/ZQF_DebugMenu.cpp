@@ -25,9 +25,8 @@
 
 namespace {
 
-const ZQ_StageCallbackRegistration s_registration(
-    &ZQF_DebugMenu_InitializationServiceCallback,
-    ZQ_InitializationService::Position_DebugMenu);
+const ZQ_StageCallbackRegistration s_registration(&ZQF_DebugMenu_InitializationServiceCallback,
+                                                  ZQ_InitializationService::Position_DebugMenu);
 
 bool s_isDebugMenuShown = false;
 
@@ -82,8 +81,7 @@ void ZQF_DebugMenu_InitializationServiceCallback(int Stage) {
   if (Stage != ZQ_InitializationService::Stage_InitializeGlobal) return;
   s_isDebugMenuShown = false;
   // Installed last, so run first: no glyph can take the keys before it.
-  ZQF_InstallStandardMessageHook(ZQF_StandardMessageHookCallback(&ZQF_DebugMenu::HookCallback),
-                                 0);
+  ZQF_InstallStandardMessageHook(ZQF_StandardMessageHookCallback(&ZQF_DebugMenu::HookCallback), 0);
 }
 
 namespace ZQF_DebugMenu {
@@ -122,9 +120,9 @@ void AddDebugMenuElements(ZQF_MenuElement* Group) {
       {"Execute Ti&ming Function", &CallTimingFunction},
   };
   for (const HandlerItem& item : items) AddHandlerItem(Group, item.Label, item.Handler);
-  AddLast(Group, new ZQF_StandardTextMenuElement(ZQ_String("&Time Drawing Speed"),
-                                                 new ZQF_Debug_TimeDrawingSpeedCommandMessage,
-                                                 nullptr));
+  AddLast(Group,
+          new ZQF_StandardTextMenuElement(ZQ_String("&Time Drawing Speed"),
+                                          new ZQF_Debug_TimeDrawingSpeedCommandMessage, nullptr));
   ZQF_MenuElement* errors = new ZQF_SubmenuParentMenuElement(ZQ_String("Error Generation"));
   AddLast(Group, errors);
   for (const HandlerItem& item : kErrorItems) AddHandlerItem(errors, item.Label, item.Handler);
@@ -148,8 +146,8 @@ void CallTestFunction() {
 
 void SendDebugCommand() {
   ZQF_SimpleStringQueryDialogBox query(ZQ_String("Enter Debug Command"),
-                                       ZQ_String("Enter debug command to send"),
-                                       LastDebugCommand(), false);
+                                       ZQ_String("Enter debug command to send"), LastDebugCommand(),
+                                       false);
   // Cancel throws out of Run: the text is kept for next time, nothing is sent.
   try {
     query.Run();

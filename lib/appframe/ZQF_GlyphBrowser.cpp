@@ -51,8 +51,8 @@ ZQF_ColumnGlyph* NewPaneColumn(const char* Caption) {
   auto* column = new ZQF_ColumnGlyph;
   const ZQ_Point<long> margin(ZQF_GetSizeMetric(5).X, ZQF_GetSizeMetric(1).Y);
   column->AddToBottom(new ZQF_MarginGlyph(new ZQF_StoredLabelGlyph(ZQ_String(Caption)), margin, 0));
-  column->AddToBottom(new ZQF_HorizontalSeparatorLineGlyph(kSeparatorCode, 0, 0,
-                                                           ZQF_GetColorMetric(32)));
+  column->AddToBottom(
+      new ZQF_HorizontalSeparatorLineGlyph(kSeparatorCode, 0, 0, ZQF_GetColorMetric(32)));
   return column;
 }
 
@@ -69,7 +69,8 @@ ZQF_ColumnGlyph* NewPropertyColumn(const ZQ_String& Text) {
     line = next == end ? end : next + 1;
   }
   auto* spring = new ZQF_TwoDimensionalGlueGlyph(0, 0);
-  spring->SetSize(0, 0, 0, 0, ZQF_AlignmentGlyph::StretchMaximum, ZQF_AlignmentGlyph::StretchMaximum);
+  spring->SetSize(0, 0, 0, 0, ZQF_AlignmentGlyph::StretchMaximum,
+                  ZQF_AlignmentGlyph::StretchMaximum);
   column->AddToBottom(spring);
   return column;
 }

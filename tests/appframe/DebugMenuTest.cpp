@@ -152,6 +152,14 @@ TEST_F(DebugMenuTest, F12TakesCtrlAltForTheMenuOnceAndAltForTheTestFunction) {
     const std::string log = ZQ_GetDebugLogText().GetText();
     EXPECT_EQ(log.find("Entering MainTestFunction", logLength) != std::string::npos, c.testRan);
   }
+  // A real Alt+F12 from Windows reaches the hook too.
+  const size_t logLength = ZQ_GetDebugLogText().GetLength();
+  SetModifierKeys(false, false, true);
+  Send(s_window->GetWindowHandle(), WM_SYSKEYDOWN, VK_F12, 0x20000001);
+  SetModifierKeys(false, false, false);
+  EXPECT_NE(
+      std::string(ZQ_GetDebugLogText().GetText()).find("Entering MainTestFunction", logLength),
+      std::string::npos);
   RunIdleActions();
   const std::string bar = Describe(Bar());
   EXPECT_EQ(bar.substr(bar.find("|&Debug")),
@@ -263,9 +271,9 @@ TEST_F(DebugMenuTest, BrowserShowsTheTreeByFocusPlaceWithChildrenOnDemandAndProp
     list->Select(rowOfB, true);
     list->DispatchListChangeNotification(ZQF_ListGlyph::ListChange_Mouse);
     const std::string text = manager->GetGlyphPropertyText().GetText();
-    EXPECT_EQ(text.substr(0, text.find("\nDesired")),
-              "Properties of RecordingGlyph " + Hex(s_b) + "\nType = RecordingGlyph\nID = " +
-                  Hex(s_b));
+    EXPECT_EQ(
+        text.substr(0, text.find("\nDesired")),
+        "Properties of RecordingGlyph " + Hex(s_b) + "\nType = RecordingGlyph\nID = " + Hex(s_b));
     PumpMessages();
     browser->GetWindow()->Update();
     SaveScreenshot(DialogWindow(), "glyph-browser");
@@ -275,8 +283,8 @@ TEST_F(DebugMenuTest, BrowserShowsTheTreeByFocusPlaceWithChildrenOnDemandAndProp
     manager->RespondToObjectSelection(rowOfB);
     EXPECT_EQ(std::string(manager->GetGlyphPropertyText().GetText()),
               "Properties of RecordingGlyph " + Hex(s_b) + "\n(destroyed)");
-    EXPECT_TRUE(FailedOn(FailureOf([&] { manager->RespondToObjectSelection(nullptr); }),
-                         "Element"));
+    EXPECT_TRUE(
+        FailedOn(FailureOf([&] { manager->RespondToObjectSelection(nullptr); }), "Element"));
     PressKey(DialogWindow(), VK_RETURN);
   });
   ZQF_DebugMenu::ActivateGlyphBrowser();
