@@ -21,6 +21,7 @@
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
 #include "ZQ_ReportError.h"
+#include "ZQ_Stopwatch.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ UINT ItemID(HMENU Menu, const std::string& Label) {
 }
 
 std::vector<std::string> s_reported;
+unsigned long s_ticks = 0;
 void RecordReport(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
   s_reported.push_back(std::to_string(Level) + " " + Error.GetName().GetText() + ": " +
                        Error.GetDescription().GetText());
@@ -183,7 +185,11 @@ TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
       {"Cause ZQ_ReportError Warning", "", {"1 Test Warning: Test Warning Description"}},
       {"&Display System Information", "Debug Stats", {}},
       {"&ZQF_Glyph Browser", "ZQF_Glyph Browser", {}},
+      {"Execute Ti&ming Function", "Results of timing test", {}},
   };
+  // Two seconds pass at each reading: the timing test measures once, at once.
+  const ZQ_MillisecondTickCountSource clock = ZQ_SetMillisecondTickCountSource(
+      []() -> unsigned long { return s_ticks += 2000; });
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.label);
     s_reported.clear();
@@ -198,6 +204,7 @@ TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
     EXPECT_EQ(title, c.dialogTitle);
     EXPECT_EQ(s_reported, c.reported);
   }
+  ZQ_SetMillisecondTickCountSource(clock);
 }
 
 TEST_F(DebugMenuTest, ACommandIsOfferedAgainBeepsWhenUnhandledAndACancelSendsNothing) {
