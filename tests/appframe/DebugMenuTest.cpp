@@ -73,13 +73,11 @@ std::string Hex(const void* Address) {
 // The command identifier of the item labelled Label, searched depth first.
 UINT ItemID(HMENU Menu, const std::string& Label) {
   for (int i = 0; i < ::GetMenuItemCount(Menu); ++i) {
-    if (HMENU sub = ::GetSubMenu(Menu, i)) {
-      if (UINT id = ItemID(sub, Label)) return id;
-      continue;
-    }
     char text[64] = {};
+    HMENU sub = ::GetSubMenu(Menu, i);
+    if (UINT id = sub ? ItemID(sub, Label) : 0) return id;
     ::GetMenuStringA(Menu, i, text, sizeof text, MF_BYPOSITION);
-    if (Label == text) return ::GetMenuItemID(Menu, i);
+    if (!sub && Label == text) return ::GetMenuItemID(Menu, i);
   }
   return 0;
 }
@@ -137,7 +135,6 @@ TEST_F(DebugMenuTest, F12TakesCtrlAltForTheMenuOnceAndAltForTheTestFunction) {
   } kCases[] = {
       {"F12 alone passes", true, ZQF_Key_F12, 0, 0, 0, 0, 0, 0},
       {"Ctrl+Shift+Alt passes", true, ZQF_Key_F12, 1, 1, 1, 0, 0, 0},
-      {"Ctrl+Alt+F11 passes", true, ZQF_Key_F11, 0, 1, 1, 0, 0, 0},
       {"Alt up: taken, runs nothing", false, ZQF_Key_F12, 0, 0, 1, 1, 0, 0},
       {"Alt down: the test function", true, ZQF_Key_F12, 0, 0, 1, 1, 0, 1},
       {"Ctrl+Alt up: taken, adds nothing", false, ZQF_Key_F12, 0, 1, 1, 1, 0, 0},
@@ -188,8 +185,8 @@ TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
       {"Execute Ti&ming Function", "Results of timing test", {}},
   };
   // Two seconds pass at each reading: the timing test measures once, at once.
-  const ZQ_MillisecondTickCountSource clock = ZQ_SetMillisecondTickCountSource(
-      []() -> unsigned long { return s_ticks += 2000; });
+  const ZQ_MillisecondTickCountSource clock =
+      ZQ_SetMillisecondTickCountSource([]() -> unsigned long { return s_ticks += 2000; });
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.label);
     s_reported.clear();
@@ -209,10 +206,8 @@ TEST_F(DebugMenuTest, ChosenItemsReportShowOrLogWhatTheyName) {
 
 TEST_F(DebugMenuTest, ACommandIsOfferedAgainBeepsWhenUnhandledAndACancelSendsNothing) {
   int beeps = 0;
-  const ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBeep> fake([&](UINT) {
-    ++beeps;
-    return TRUE;
-  });
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBeep> fake(
+      [&](UINT) -> BOOL { return ++beeps > 0; });
   const struct {
     const char *why, *offered, *typed;
     UINT key;
