@@ -13,6 +13,7 @@
 #include "ZQF_ApplicationMetrics.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Window.h"
+#include "ZQF_PLUGIN_AboutDialogBoxPlugin.h"
 #include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
@@ -173,6 +174,7 @@ class TestProgramPersonality : public ZQF_PLUGIN_ApplicationPersonality {
     // stage 2 after the menu is built.
     Register(new ZQF_PLUGIN_AppMainMenuPlugin);
     Register(new ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin);
+    Register(new ZQF_PLUGIN_AboutDialogBoxPlugin);
     Register(new ScriptPlugin);
   }
 };
