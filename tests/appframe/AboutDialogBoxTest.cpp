@@ -59,13 +59,6 @@ std::string Describe(ZQF_Glyph* Container) {
   return text;
 }
 
-// Posted, as a user's key arrives: a modal loop looks at its end flag only
-// after a message, so a key sent from an idle step would leave it waiting.
-void PostKey(HWND Window, UINT VirtualKey) {
-  ::PostMessageA(Window, WM_KEYDOWN, VirtualKey, 1);
-  ::PostMessageA(Window, WM_KEYUP, VirtualKey, 0xC0000001);
-}
-
 class AboutBoxTest : public WindowTest {
  protected:
   void SetUp() override {
