@@ -298,7 +298,6 @@ void RunPaginationBenchmark(ZQPIC_Canvas& Canvas, int Passes) {
     numPages = document.GetNumPages();
     document.Reset(ZQ_Rectangle<double>());
     delete parsed;
-    ZQFO_ClearDistributionCalls();
     if (read + parse + pages < bestTotal) {
       bestTotal = read + parse + pages;
       bestRead = read;
