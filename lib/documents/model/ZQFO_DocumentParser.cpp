@@ -261,7 +261,7 @@ ZQFO_Block_Table* ZQFO_DocumentParser::ParseTableElement(const ZQXML_Node& Eleme
   for (const ZQXML_Node* row = Element.GetFirstChild(); row; row = row->GetNextSibling()) {
     if (!IsElement(*row)) continue;
     ElementScope rowScope(factory, *row);
-    table->BeginRow(factory.GetFormattingOptions());
+    table->AddRow(factory.GetFormattingOptions());
     for (const ZQXML_Node* cell = row->GetFirstChild(); cell; cell = cell->GetNextSibling()) {
       if (!IsElement(*cell)) continue;
       ElementScope cellScope(factory, *cell);
@@ -280,7 +280,7 @@ ZQFO_Block_Table* ZQFO_DocumentParser::ParseTableElement(const ZQXML_Node& Eleme
       }
       table->AddCell(stream, span, factory.GetFormattingOptions(), ZQFO_ParseTableCellSizeAttributes(*cell));
     }
-    table->EndRow();
+    table->ClearCurrentRow();
   }
   table->AllRowsAdded();
   return table.release();

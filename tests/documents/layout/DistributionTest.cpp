@@ -8,12 +8,15 @@
 
 #include "FixedAdvanceCanvas.h"
 #include "ZQFO_Block_Paragraph.h"
+#include "ZQFO_Block_Table.h"
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQFO_ContentArea.h"
 #include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_FormattedDocument.h"
 #include "ZQFO_Page.h"
 #include "ZQFO_PageSequenceGenerator.h"
 #include "ZQFO_RenderObject.h"
+#include "ZQ_StreamSink.h"
 
 namespace {
 
@@ -322,4 +325,163 @@ TEST(ZQFO_DistributeBlockStream, RandomStreamsAlwaysFinishWithinTheirPageBound) 
     EXPECT_LE(pages.Document.GetNumPages(), n + TestBlock::s_pieces + 2 * forced + 1);
   }
   EXPECT_EQ(TestBlock::s_alive, 0);
+}
+
+namespace {
+
+ZQFO_TableCellSize Box(double MinW, double MaxW, double MinH = -1, double MaxH = -1) {
+  ZQFO_TableCellSize size;
+  size.MinimumWidth = MinW, size.MaximumWidth = MaxW, size.MinimumHeight = MinH, size.MaximumHeight = MaxH;
+  size.HasMinimumWidth = MinW >= 0, size.HasMaximumWidth = MaxW >= 0;
+  size.HasMinimumHeight = MinH >= 0, size.HasMaximumHeight = MaxH >= 0;
+  return size;
+}
+
+// A cell stream of one test block of Height.
+ZQFO_BlockStream CellStream(Pages& P, double Height, const char* Name = "x") {
+  ZQFO_BlockStream stream;
+  auto* block = new TestBlock(P.Context, P.Make(kPlain), Name, Height, Height);
+  block->Width = 4;
+  stream.AddBlock(block);
+  return stream;
+}
+
+const Setter kNoMargins = [](ZQFO_FormattingOptionsFactory& f) {
+  f.SetCellLeftMargin(0, false), f.SetCellRightMargin(0, false), f.SetCellTopMargin(0, false);
+  f.SetCellBottomMargin(0, false);
+};
+
+}  // namespace
+
+TEST(ZQFO_Block_Table, ColumnsShareTheSpareWidthInProportionToTheirRanges) {
+  Pages pages(200, 100);
+  ZQFO_Block_Table table(pages.Context, pages.Make(kPlain));
+  table.AddRow(pages.Make(kPlain));
+  const double boxes[][2] = {{10, 20}, {20, 40}, {30, 60}};
+  for (const auto& b : boxes) table.AddCell(CellStream(pages, 5), 1, pages.Make(kNoMargins), Box(b[0], b[1]));
+  table.ClearCurrentRow();
+  table.AllRowsAdded();
+  EXPECT_EQ(table.ComputeDistributionAreaWidthLimits(), ZQ_Point<double>(60, 120));
+  const struct {
+    double width;
+    double columns[3];
+  } cases[] = {{90, {15, 30, 45}}, {60 + 4e-6, {10, 20, 30}}, {120 - 4e-6, {20, 40, 60}}, {10, {10, 20, 30}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
+    table.ComputeDistributionAreaHeightLimits(c.width);
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(table.GetColumn(i).Width, c.columns[i], 1e-9);
+  }
+  table.AddRow(pages.Make(kPlain));
+  table.AddCell(CellStream(pages, 5), 3, pages.Make(kNoMargins), Box(45, 45));  // 15 a column: raises the first
+  table.AllRowsAdded();
+  EXPECT_EQ(table.ComputeDistributionAreaWidthLimits(), ZQ_Point<double>(65, 120));
+}
+
+TEST(ZQFO_Block_Table, RowLimitsComeFromTheCellsAtTheirWidthsAndMargins) {
+  Pages pages(200, 100);
+  ZQFO_Block_Table table(pages.Context, pages.Make(kPlain));
+  table.AddRow(pages.Make(kPlain));
+  table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10, -1, 5));  // fixed maximum 5
+  table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10));         // 6 + margins 1 + 1
+  table.AddRow(pages.Make(kPlain));                                                // no cells
+  table.AddRow(pages.Make(kPlain));
+  table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10, 3, 9));
+  table.AllRowsAdded();
+  EXPECT_EQ(table.ComputeDistributionAreaHeightLimits(20), ZQ_Point<double>(8 + 0 + 3, 8 + 999999999.0 + 9));
+  EXPECT_EQ(table.GetRow(0).MaximumHeight, 8);
+  EXPECT_EQ(table.GetRow(1).MaximumHeight, 999999999.0);
+}
+
+TEST(ZQFO_Block_Table, CellsPaintBackgroundAndBordersAndLayTheirStreamInsideTheMargins) {
+  Pages pages(200, 100);
+  ZQFO_Block_Table table(pages.Context, pages.Make(kPlain));
+  table.AddRow(pages.Make([](ZQFO_FormattingOptionsFactory& f) { f.AppendId("row"); }));
+  table.AddCell(CellStream(pages, 6, "c"), 1, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
+    f.SetCellLeftBorderThickness(1, false), f.SetCellRightBorderThickness(2, false);
+    f.SetCellTopBorderThickness(3, false), f.SetCellBottomBorderThickness(1e-7, false);
+    f.SetCellLeftMargin(2, false), f.SetCellRightMargin(3, false), f.SetCellTopMargin(1, false);
+    f.SetCellBottomMargin(1, false), f.SetBlockVerticalJustification(2, false);
+    f.SetBackgroundColor(ZQR_Color(255, 0, 0), false), f.AppendId("cell");
+  }), Box(30, 30, 20, 20));
+  table.AllRowsAdded();
+  ZQFO_ContentArea area(nullptr, 0, 0, 30, 20, 0);
+  table.Distribute(area);
+  ASSERT_NE(area.FirstChild, nullptr);
+  const ZQFO_ContentArea& row = *area.FirstChild;
+  ASSERT_NE(row.FirstChild, nullptr);
+  const ZQFO_ContentArea& cell = *row.FirstChild;
+  EXPECT_NE(std::string(row.GetIdPath().GetText()).find("{row}"), std::string::npos);
+  EXPECT_NE(std::string(cell.GetIdPath().GetText()).find("{cell}"), std::string::npos);
+  pages.Canvas.Log.clear();
+  area.Render(pages.Canvas, 0, 0, 0);
+  std::vector<std::string> drawn;
+  for (const auto& d : pages.Canvas.Log) {
+    std::ostringstream text;
+    text << d.Kind << " " << d.Box.X << "," << d.Box.Y << " " << d.Box.Width << "x" << d.Box.Height;
+    drawn.push_back(text.str());
+  }
+  // Three borders reaching half the crossing border past the corners (the
+  // thin bottom one left out); the block at the cell's bottom inside the
+  // margins.
+  EXPECT_EQ(drawn, (std::vector<std::string>{"line -0.5,20 31.5x0", "line 30,-5e-08 0x21.5", "line 0,-5e-08 0x21.5",
+                                              "text 2,6 2x5"}));
+  EXPECT_EQ(cell.BackgroundColor, ZQR_Color(255, 0, 0));
+}
+
+TEST(ZQFO_Block_Table, TablesSplitBetweenRowsIntoPiecesOfThreeRowsThatShareTheirCells) {
+  for (long numRows : {5, 6, 7}) {
+    SCOPED_TRACE(numRows);
+    {
+      Pages pages(200, 100);
+      std::unique_ptr<ZQFO_Block_Table> table(new ZQFO_Block_Table(pages.Context, pages.Make(kPlain)));
+      for (long r = 0; r < numRows; ++r) {
+        table->AddRow(pages.Make(kPlain));
+        table->AddCell(CellStream(pages, 8), 2, pages.Make(kPlain), Box(10, 10));
+        table->AddCell(CellStream(pages, 8), 1, pages.Make(kPlain), Box(10, 10));
+      }
+      table->AllRowsAdded();
+      ZQFO_Block *first = nullptr, *second = nullptr;
+      const bool split = table->Split(30, 45, first, second);  // 4 rows of 10 fit
+      EXPECT_EQ(split, numRows >= 6);
+      if (split) {
+        std::unique_ptr<ZQFO_Block_Table> a(dynamic_cast<ZQFO_Block_Table*>(first));
+        std::unique_ptr<ZQFO_Block_Table> b(dynamic_cast<ZQFO_Block_Table*>(second));
+        EXPECT_EQ(a->GetNumRows(), numRows == 6 ? 3 : 4);
+        EXPECT_EQ(b->GetNumRows(), 3);
+        EXPECT_TRUE(a->IsSplitPiece() && b->IsSplitPiece());
+        EXPECT_EQ(b->GetCell(0, 0), table->GetCell(numRows - 3, 1));
+        EXPECT_EQ(a->ComputeDistributionAreaWidthLimits(), table->ComputeDistributionAreaWidthLimits());
+        EXPECT_EQ(a->ComputeDistributionAreaHeightLimits(30).X, a->GetNumRows() * 10.0);
+      }
+      EXPECT_EQ(TestBlock::s_alive, 2 * numRows);  // the pieces deleted no cell
+    }
+    EXPECT_EQ(TestBlock::s_alive, 0);  // the table deleted each cell once
+  }
+}
+
+TEST(ZQFO_Block_Table, HTMLWritesRowsAndCellsWithSpansAlignmentsAndColours) {
+  Pages pages(200, 100);
+  ZQFO_Block_Table table(pages.Context, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
+    f.SetBlockJustification(1, false);
+  }));
+  table.AddRow(pages.Make(kPlain));
+  table.AddCell(ZQFO_BlockStream(), 2, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
+    f.SetBlockJustification(2, false), f.SetBlockVerticalJustification(1, false);
+    f.SetBackgroundColor(ZQR_Color(0, 128, 255), false);
+  }), Box(10, 10));
+  table.AddCell(ZQFO_BlockStream(), 1, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
+    f.SetBlockJustification(1, false), f.SetBlockVerticalJustification(2, false);
+  }), Box(10, 10));
+  table.AddRow(pages.Make(kPlain));
+  table.AllRowsAdded();
+  ZQ_String text;
+  {
+    ZQFO_ExportDocumentToHTML_ExportContext context(ZQ_CreateStringStreamSink(&text), pages.Context);
+    table.ExportToHTML(context, 1);
+  }
+  EXPECT_EQ(std::string(text.GetText()),
+            "\n<div align=\"center\"><table border=\"0\" cellpadding=\"2\" cellspacing=\"0\">\n"
+            "<tr align=\"left\" valign=\"top\"><td colspan=\"2\" align=\"right\" valign=\"center\" "
+            "bgcolor=\"#0080FF\"></td><td align=\"center\" valign=\"bottom\" bgcolor=\"#FFFFFF\"></td> </tr>\n"
+            "<tr align=\"left\" valign=\"top\"> </tr>\n</table>\n</div>\n");
 }
