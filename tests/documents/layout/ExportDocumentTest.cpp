@@ -5,7 +5,11 @@
 #include <string>
 
 #include "../model/LayoutTestSupport.h"
+#include "ZQFO_ContentArea.h"
+#include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_ExportDocumentToHTML.h"
+#include "ZQFO_RenderObject.h"
+#include "ZQ_StreamSink.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 
@@ -68,4 +72,32 @@ TEST(ZQFO_ExportDocumentToHTML, WritesOneFileFromTheTemplates) {
       "</table>\n</div>\n"
       "\n</body>\n</html>\n";
   EXPECT_EQ(written.str(), expected);
+}
+
+TEST(ZQFO_ExportDocumentToHTML, TablesNestedToTheReadersDepthLayOutRenderAndExport) {
+  // Three elements a level: 330 tables reach the reader's limit of 1,000.
+  std::string markup = "<zqfo_document><zqfo_section><zqfo_blockstream>";
+  const int levels = 330;
+  for (int i = 0; i < levels; ++i) markup += "<zqfo_table><zqfo_row><zqfo_blockcell cell_margin='0 mm'>";
+  markup += "<zqfo_para>core</zqfo_para>";
+  for (int i = 0; i < levels; ++i) markup += "</zqfo_blockcell></zqfo_row></zqfo_table>";
+  markup += "</zqfo_blockstream></zqfo_section></zqfo_document>";
+  TestLayout layout;
+  const ZQFO_ParsedDocument parsed = Parse(layout, markup);
+  const ZQFO_BlockStream stream = parsed.GetSections()[0].GetPrimaryBlockStream();
+  ZQFO_Page* page = layout.NewPage();
+  EXPECT_TRUE(ZQFO_DistributeBlockStream(layout.Context, stream, *page->GetFirstDefaultContentArea(), {}));
+  layout.Document.Render(layout.Canvas, 0, {0, 0});
+  ZQ_Array<ZQFO_WordInfo> words;
+  long count = 0;
+  layout.Document.CollectWordInfo(words, count);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(words[0].Text, "core");
+  ZQ_String text;
+  {
+    ZQFO_ExportDocumentToHTML_ExportContext context(ZQ_CreateStringStreamSink(&text), layout.Context);
+    parsed.ExportToHTML(context, 0);
+    parsed.ExportToHTML(context, 1);
+  }
+  EXPECT_NE(std::string(text.GetText()).find("core"), std::string::npos);
 }
