@@ -514,3 +514,24 @@ TEST(ZQFO_Block_Table, LaidOutRowsAndCellsAreFoundByTheirIds) {
     EXPECT_NEAR(result.Rectangle.Height, c.rectangle.Height, 1e-6);
   }
 }
+
+TEST(ZQFO_Block_Table, HugeAndZeroSizesLayOut) {
+  for (double pageWidth : {0.0, 100.0}) {
+    SCOPED_TRACE(pageWidth);
+    Pages pages(pageWidth, 100);
+    auto* table = new ZQFO_Block_Table(pages.Context, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
+      f.SetBlockSpaceBefore(1e9, false);
+    }));
+    table->AddRow(pages.Make(kPlain));
+    table->AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(0, 0, 0, 0));
+    table->AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(9.9e9, 9.9e9, 9.9e9, 9.9e9));
+    table->AddCell(CellStream(pages, 6), 2147483647, pages.Make(kPlain), Box(-1, -1));  // counts as 1,000 columns
+    table->AllRowsAdded();
+    EXPECT_EQ(table->GetNumColumns(), 1002);
+    ZQFO_BlockStream stream;
+    stream.AddBlock(table);
+    stream.AddBlock(new TestBlock(pages.Context, pages.Make(kPlain), "after", 5, 5));
+    EXPECT_TRUE(pages.Distribute(stream));
+    EXPECT_EQ(pages.Document.GetNumPages(), 2);  // the table alone, clipped; the block after it follows
+  }
+}
