@@ -486,35 +486,6 @@ TEST(ZQFO_Block_Table, HTMLWritesRowsAndCellsWithSpansAlignmentsAndColours) {
             "<tr align=\"left\" valign=\"top\"> </tr>\n</table>\n</div>\n");
 }
 
-TEST(ZQFO_Block_Table, LaidOutRowsAndCellsAreFoundByTheirIds) {
-  Pages pages(100, 100);
-  auto* table = new ZQFO_Block_Table(pages.Context, pages.Make(kPlain));
-  table->AddRow(pages.Make([](ZQFO_FormattingOptionsFactory& f) { f.AppendId("row"); }));
-  table->AddCell(CellStream(pages, 6), 1, pages.Make(kNoMargins), Box(30, 30));
-  table->AddCell(CellStream(pages, 6), 1, pages.Make([](ZQFO_FormattingOptionsFactory& f) {
-    kNoMargins(f);
-    f.AppendId("cell");
-  }), Box(20, 20));
-  table->AllRowsAdded();
-  ZQFO_BlockStream stream;
-  stream.AddBlock(table);
-  EXPECT_TRUE(pages.Distribute(stream));
-  const struct {
-    const char* id;
-    ZQ_Rectangle<double> rectangle;
-  } cases[] = {{"row", {0, 94, 50, 6}}, {"cell", {30, 94, 20, 6}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.id);
-    ZQFO_ContentArea_SearchResult result;
-    pages.Document.SearchForContentAreaById(c.id, result);
-    EXPECT_TRUE(result.Found);
-    EXPECT_NEAR(result.Rectangle.X, c.rectangle.X, 1e-6);
-    EXPECT_NEAR(result.Rectangle.Y, c.rectangle.Y, 1e-6);
-    EXPECT_NEAR(result.Rectangle.Width, c.rectangle.Width, 1e-6);  // a block area is 1e-8 wider than its block
-    EXPECT_NEAR(result.Rectangle.Height, c.rectangle.Height, 1e-6);
-  }
-}
-
 TEST(ZQFO_Block_Table, HugeAndZeroSizesLayOut) {
   for (double pageWidth : {0.0, 100.0}) {
     SCOPED_TRACE(pageWidth);
