@@ -100,8 +100,12 @@ bool Distributer::DistributeUnbrokenBlockGroup(BlockGroup& Group) {
         if (!isRecorded) original.resize(fitting);
         continue;
       }
-      ZQ_WriteDebugLogEntry(ZQ_String("A block taller than its area is clipped on page ") + Context.PageNumberText);
-      NextPlacedOverflows = true;
+      // Several blocks that all fit within the tolerance go in as they are.
+      if (Group.size() == 1) {
+        ZQ_WriteDebugLogEntry(ZQ_String("A block taller than its area is clipped on page ") +
+                              Context.PageNumberText);
+        NextPlacedOverflows = true;
+      }
       AddToCurrentAreaBlockGroup(Group);
       result = Fit_All;
     }
@@ -157,9 +161,9 @@ void Distributer::AddToCurrentAreaBlockGroup(const BlockGroup& Group) {
     if (!AreaGroup.empty()) RemainingHeight -= block->GetOptions()->BlockSpaceBefore;
     AreaGroup.push_back(block);
     AreaGroupOverflows.push_back(NextPlacedOverflows);
+    NextPlacedOverflows = false;
     RemainingHeight -= MinimumHeight(*block) + block->GetOptions()->BlockSpaceAfter;
   }
-  NextPlacedOverflows = false;
 }
 
 void Distributer::RecordDistributionPage(const BlockGroup& Group) {
