@@ -16,6 +16,7 @@
 #include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
+#include "ZQF_PLUGIN_ShowAppInfoPlugin.h"
 #include "ZQIMG_Gdiplus.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
@@ -173,6 +174,7 @@ class TestProgramPersonality : public ZQF_PLUGIN_ApplicationPersonality {
     // stage 2 after the menu is built.
     Register(new ZQF_PLUGIN_AppMainMenuPlugin);
     Register(new ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin);
+    Register(new ZQF_PLUGIN_ShowAppInfoPlugin);
     Register(new ScriptPlugin);
   }
 };

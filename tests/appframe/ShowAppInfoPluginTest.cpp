@@ -1,0 +1,136 @@
+// The read-me and version-history items: which exist after stage 4, and the
+// report a chosen item shows.
+#include <fstream>
+#include <string>
+
+#include "../gui/dialogs/DialogTestSupport.h"
+#include "ZQF_ApplicationLink.h"
+#include "ZQF_ApplicationMetrics.h"
+#include "ZQF_PLUGIN_AppMainMenu.h"
+#include "ZQF_PLUGIN_ShowAppInfoPlugin.h"
+#include "ZQF_SecondaryWindow.h"
+#include "ZQF_SelectableMenuElement.h"
+#include "ZQF_SimpleTextReportDialogBox.h"
+
+namespace {
+
+class AbcMetrics : public ZQF_ApplicationMetrics {
+  ZQ_String GetApplicationName() const override { return "Abc"; }
+};
+
+ZQF_Window* s_window = nullptr;
+ZQF_Window* GetTestMainWindow() { return s_window; }
+
+// The main window made as the application makes it, for the menu to attach to.
+class InfoPersonality : public ZQF_PLUGIN_ApplicationPersonality {
+  void RegisterPlugins() override {
+    Register(new ZQF_PLUGIN_AppMainMenuPlugin);
+    Register(new ZQF_PLUGIN_ShowAppInfoPlugin);
+  }
+  void OnStage(long Stage) override {
+    if (Stage == 4) s_window = new ZQF_Window(new ZQF_TopLevelGlyph(new RecordingGlyph("main", nullptr)));
+    if (Stage == 5) s_window->Construct(ZQ_Rectangle<long>(0, 0, 50, 50));
+    if (Stage == 10) s_window->Destroy();
+  }
+};
+
+// "" for no file, "/" for a folder of that name, else the file's bytes.
+void Place(const ZQ_FileName& File, const std::string& Contents) {
+  const std::string path = File.GetPathName().GetText();
+  std::remove(path.c_str());
+  ::RemoveDirectoryA(path.c_str());
+  if (Contents == "/") ::CreateDirectoryA(path.c_str(), nullptr);
+  if (Contents.empty() || Contents == "/") return;
+  std::ofstream(path, std::ios::binary) << (Contents == "0 bytes" ? "" : Contents);
+}
+
+// The texts of the items between the Help menu's two sections.
+std::string InfoItems() {
+  std::string items;
+  ZQF_PLUGIN_AppMainMenu* menu = ZQF_PLUGIN_GetAppMainMenu();
+  ZQF_MenuElement* group = menu->GetSection(31)->GetNextSibling();
+  if (group == menu->GetSection(32)) return items;
+  for (ZQF_MenuElement* item = group->GetFirstChild(); item; item = item->GetNextSibling()) {
+    items += static_cast<ZQF_StandardTextMenuElement*>(item)->GetText().GetText() + std::string("|");
+  }
+  return items;
+}
+
+// Should a report be left open, Escape ends it.
+void CALLBACK EscapeTheReport(HWND, UINT, UINT_PTR, DWORD) {
+  if (ZQF_DialogBox* report = NewestDialog()) PostKey(report->GetWindow()->GetWindowHandle(), VK_ESCAPE);
+}
+
+class ShowAppInfoPluginTest : public WindowTest {
+ protected:
+  void TearDown() override {
+    Place(GetReadMeFilePath(), "");
+    Place(GetVersionHistoryFilePath(), "");
+    WindowTest::TearDown();
+  }
+  AbcMetrics metrics;
+};
+
+TEST_F(ShowAppInfoPluginTest, OffersAnItemForEachFileInTheHomeDirectoryAtStage4) {
+  const std::string home = ZQ_ApplicationMetrics::GetHomeDirectory().GetText();
+  EXPECT_EQ(GetReadMeFilePath().GetPathName().GetText(), home + "ReadMe_Abc.txt");
+  EXPECT_EQ(GetVersionHistoryFilePath().GetPathName().GetText(), home + "Abc_VersionHistory.txt");
+  const struct {
+    const char *why, *readMe, *history, *items;
+  } kCases[] = {
+      {"neither: no group", "", "", ""},
+      {"both, read-me first", "r", "h", "Show &ReadMe File|Show &Version History|"},
+      {"only the history", "", "h", "Show &Version History|"},
+      {"an empty read-me counts", "0 bytes", "", "Show &ReadMe File|"},
+      {"a folder does not count", "/", "h", "Show &Version History|"},
+  };
+  ZQF_ApplicationFunctions functions;
+  functions.GetMainWindow = &GetTestMainWindow;
+  const ZQF_ApplicationFunctions saved = ZQF_ApplicationLink_Register(functions);
+  RunStages(8, 13);  // each row is a program run of its own
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    Place(GetReadMeFilePath(), c.readMe);
+    Place(GetVersionHistoryFilePath(), c.history);
+    InfoPersonality personality;
+    const StageRun run = RunStages(1, 7);
+    if (run.failedStage == 0) EXPECT_EQ(InfoItems(), c.items);
+    else ADD_FAILURE() << run.failedStage << run.name << run.description;
+    RunStages(8, 13);
+  }
+  ZQF_ApplicationLink_Register(saved);
+  RunStages(1, 7);
+}
+
+TEST_F(ShowAppInfoPluginTest, ShowsTheWholeFileAfreshAndReportsOneThatVanished) {
+  ZQF_PLUGIN_ShowAppInfoPlugin plugin;
+  const struct {
+    const char* why;
+    std::string contents;
+  } kCases[] = {
+      {"text with tabs", "Abc 2.0\r\n\r\nStation\tWBGT\r\nNorth\t28.4\r\n"},
+  };
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 5000, &EscapeTheReport);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    Place(GetVersionHistoryFilePath(), c.contents);
+    IdleStep::Queue([&] {
+      auto* report = static_cast<ZQF_SimpleTextReportDialogBox*>(NewestDialog());
+      EXPECT_EQ(report->GetTitle(), ZQ_String("Abc Version History"));
+      const ZQ_String shown = ZQF_SimpleTextReportDialogBox::PrepareReportText(
+          ZQ_String(c.contents.c_str()), 1);
+      EXPECT_TRUE(report->GetReportText() == shown);
+      if (c.contents.substr(0, 3) == "Abc") SaveScreenshot(report->GetWindow()->GetWindowHandle(), "appinfo-history");
+      report->Close();
+    });
+    plugin.ShowAppVersionHistory();
+  }
+  ::KillTimer(nullptr, timer);
+  EXPECT_TRUE(ReportedErrors().empty());
+  Place(GetReadMeFilePath(), "");
+  plugin.ShowAppReadMe();  // returns at once: no report waits
+  ASSERT_EQ(ReportedErrors().size(), 1u);
+  EXPECT_NE(ReportedErrors()[0].find("ReadMe_Abc.txt"), std::string::npos) << ReportedErrors()[0];
+}
+
+}  // namespace
