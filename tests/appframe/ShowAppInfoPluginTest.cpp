@@ -105,25 +105,32 @@ TEST_F(ShowAppInfoPluginTest, OffersAnItemForEachFileInTheHomeDirectoryAtStage4)
 TEST_F(ShowAppInfoPluginTest, ShowsTheWholeFileAfreshAndReportsOneThatVanished) {
   ZQF_PLUGIN_ShowAppInfoPlugin plugin;
   const struct {
-    const char* why;
-    std::string contents;
+    void (ZQF_PLUGIN_ShowAppInfoPlugin::*show)();
+    ZQ_FileName file;
+    const char *title, *contents, *shot;
   } kCases[] = {
-      {"text with tabs", "Abc 2.0\r\n\r\nStation\tWBGT\r\nNorth\t28.4\r\n"},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File",
+       "Abc 2.0\r\n\r\nStation\tWBGT\r\nNorth\t28.4\r\n", "appinfo-readme"},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppVersionHistory, GetVersionHistoryFilePath(),
+       "Abc Version History", "2.0\tFirst release.\n", nullptr},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File",
+       "Edited since.", nullptr},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File", "",
+       "appinfo-readme-empty"},
   };
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 5000, &EscapeTheReport);
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.why);
-    Place(GetVersionHistoryFilePath(), c.contents);
+    SCOPED_TRACE(c.contents);
+    Place(c.file, *c.contents ? c.contents : "0 bytes");
     IdleStep::Queue([&] {
       auto* report = static_cast<ZQF_SimpleTextReportDialogBox*>(NewestDialog());
-      EXPECT_EQ(report->GetTitle(), ZQ_String("Abc Version History"));
-      const ZQ_String shown = ZQF_SimpleTextReportDialogBox::PrepareReportText(
-          ZQ_String(c.contents.c_str()), 1);
-      EXPECT_TRUE(report->GetReportText() == shown);
-      if (c.contents.substr(0, 3) == "Abc") SaveScreenshot(report->GetWindow()->GetWindowHandle(), "appinfo-history");
+      EXPECT_EQ(report->GetTitle(), ZQ_String(c.title));
+      EXPECT_TRUE(report->GetReportText() ==
+                  ZQF_SimpleTextReportDialogBox::PrepareReportText(ZQ_String(c.contents), 1));
+      if (c.shot) SaveScreenshot(report->GetWindow()->GetWindowHandle(), c.shot);
       report->Close();
     });
-    plugin.ShowAppVersionHistory();
+    (plugin.*c.show)();
   }
   ::KillTimer(nullptr, timer);
   EXPECT_TRUE(ReportedErrors().empty());
