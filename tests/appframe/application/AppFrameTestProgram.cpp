@@ -14,6 +14,7 @@
 #include "ZQF_DialogBox.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Window.h"
+#include "ZQF_PLUGIN_AboutDialogBoxPlugin.h"
 #include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
@@ -117,16 +118,12 @@ void ReportAndClose() {
   CloseApplication();
 }
 
-// The read-me report, chosen from the menu: a timer inside its loop logs
-// its title and ends it with Escape, a second one closes the program.
+// The read-me item chosen as a click would choose it: a timer inside the
+// report's loop logs its title and ends it with Escape, a second one closes.
 void CALLBACK CloseAfterTheReport(HWND, UINT, UINT_PTR Timer, DWORD) {
   ZQLOW_WINUSER::KillTimer(nullptr, Timer);
   Log("Step ReportClosed");
-  try {
-    CloseApplication();
-  } catch (...) {
-    Log("Step CloseFailed");
-  }
+  try { CloseApplication(); } catch (...) { Log("Step CloseFailed"); }
 }
 void CALLBACK EscapeTheReport(HWND, UINT, UINT_PTR Timer, DWORD) {
   ZQLOW_WINUSER::KillTimer(nullptr, Timer);
@@ -137,12 +134,7 @@ void CALLBACK EscapeTheReport(HWND, UINT, UINT_PTR Timer, DWORD) {
   ZQLOW_WINUSER::SetTimer(nullptr, 0, 300, &CloseAfterTheReport);
 }
 void ChooseReadMe() {
-  ZQF_PLUGIN_AppMainMenu* menu = ZQF_PLUGIN_GetAppMainMenu();
-  ZQF_MenuElement* group = menu->GetSection(ZQF_PLUGIN_AppMainMenu::MenuSection_HelpHelp)->GetNextSibling();
-  if (group == menu->GetSection(ZQF_PLUGIN_AppMainMenu::MenuSection_HelpLast)) {
-    Log("Step NoReadMeItem");
-    return CloseApplication();
-  }
+  ZQF_MenuElement* group = ZQF_PLUGIN_GetAppMainMenu()->GetSection(31)->GetNextSibling();
   auto* item = static_cast<ZQF_SelectableMenuElement*>(group->GetFirstChild());
   ZQLOW_WINUSER::SetTimer(nullptr, 0, 500, &EscapeTheReport);
   ZQLOW_WINUSER::PostMessageA(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle(), WM_COMMAND,
@@ -212,6 +204,7 @@ class TestProgramPersonality : public ZQF_PLUGIN_ApplicationPersonality {
     Register(new ZQF_PLUGIN_AppMainMenuPlugin);
     Register(new ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin);
     Register(new ZQF_PLUGIN_ShowAppInfoPlugin);
+    Register(new ZQF_PLUGIN_AboutDialogBoxPlugin);
     Register(new ScriptPlugin);
   }
 };
