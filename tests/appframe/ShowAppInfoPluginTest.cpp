@@ -1,5 +1,6 @@
 // The read-me and version-history items: which exist after stage 4, and the
 // report a chosen item shows.
+#include <cstring>
 #include <fstream>
 
 #include "../gui/dialogs/DialogTestSupport.h"
@@ -95,6 +96,8 @@ TEST_F(ShowAppInfoPluginTest, OffersAnItemForEachFileInTheHomeDirectoryAtStage4)
 
 TEST_F(ShowAppInfoPluginTest, ShowsTheFileAsItIsNowAndReportsOneThatVanished) {
   ZQF_PLUGIN_ShowAppInfoPlugin plugin;
+  std::string fiveMegabytes;
+  while (fiveMegabytes.size() < (5u << 20)) fiveMegabytes += std::string(79, 'x') + "\n";
   const struct {
     void (ZQF_PLUGIN_ShowAppInfoPlugin::*show)();
     ZQ_FileName file;
@@ -106,9 +109,13 @@ TEST_F(ShowAppInfoPluginTest, ShowsTheFileAsItIsNowAndReportsOneThatVanished) {
        "Abc Version History", "2.0\tFirst release.", nullptr},
       {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File", "",
        "appinfo-readme-empty"},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File",
+       "lone\rcarriage\rreturns\r", nullptr},
+      {&ZQF_PLUGIN_ShowAppInfoPlugin::ShowAppReadMe, GetReadMeFilePath(), "Abc ReadMe File",
+       fiveMegabytes.c_str(), nullptr},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.title);
+    SCOPED_TRACE(std::string(c.title) + ", " + std::to_string(std::strlen(c.contents)) + " bytes");
     Place(c.file, c.contents);
     IdleStep::Queue([&] {
       auto* report = static_cast<ZQF_SimpleTextReportDialogBox*>(NewestDialog());
