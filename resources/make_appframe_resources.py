@@ -4,9 +4,12 @@ ZQAppFrameResources.rc names: the default main icon ZQF_DefaultMainIcon
 (32 x 32, 16 colours), the default main bitmap ZQF_DefaultMainBitmap
 (32 x 32, 4 bits per pixel) and the default company logo ZQF_TavistelLogo (a
 PNG image kept as raw data). All three show the same mark: a sun over a
-thermometer. Run from anywhere; the files land beside this script."""
+thermometer. Also the about box's hidden picture ZQF_SmallTestImageTwo (a
+JPEG landscape, encoded by ImageMagick's convert). Run from anywhere; the
+files land beside this script."""
 
 import os
+import subprocess
 import struct
 import zlib
 
@@ -114,11 +117,30 @@ def write_png(name, width, height):
         out.write(png)
 
 
+def write_jpeg(name, width, height):
+    """A sky over hills with a sun, as a JPEG: ImageMagick encodes a PPM."""
+    pixels = bytearray()
+    for y in range(height):
+        for x in range(width):
+            hill = height * 2 // 3 + int(10 * ((x - width // 2) / width) ** 2 * 8)
+            if (x - width * 3 // 4) ** 2 + (y - height // 4) ** 2 < 15 ** 2:
+                colour = (250, 210, 40)
+            elif y > hill:
+                colour = (40, 130 + (y - hill), 50)
+            else:
+                colour = (90 + y, 150 + y // 2, 235)
+            pixels += bytes(min(c, 255) for c in colour)
+    ppm = b"P6 %d %d 255\n" % (width, height) + bytes(pixels)
+    subprocess.run(["/usr/bin/convert", "ppm:-", "-quality", "85",
+                    os.path.join(HERE, name)], input=ppm, check=True)
+
+
 def main():
     pixels = mark(32)
     write_icon("ZQAPP_DefaultMainIcon.ico", pixels)
     write_bitmap("ZQAPP_DefaultMainBitmap.bmp", pixels)
     write_png("ZQAPP_DefaultLogo.png", 192, 64)
+    write_jpeg("ZQAPP_SmallTestImageTwo.jpg", 160, 120)
 
 
 if __name__ == "__main__":

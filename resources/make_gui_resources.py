@@ -342,6 +342,85 @@ BITMAPS += [
 ]
 
 
+# The wizard's default picture: a path that winds from the foreground over
+# two hills toward a rising sun, under a sky that lightens toward the
+# horizon. 120 x 379 pixels, 8 bits per pixel.
+WIZARD_WIDTH, WIZARD_HEIGHT = 120, 379
+
+
+def bmp8(rows):
+    """An 8-bit BMP of rows of (r, g, b), the top row first; at most 256
+    distinct colours, the palette in order of first use."""
+    palette, indices = [], {}
+    for row in rows:
+        for color in row:
+            if color not in indices:
+                indices[color] = len(palette)
+                palette.append(color)
+    assert len(palette) <= 256, len(palette)
+    width, height = len(rows[0]), len(rows)
+    row_size = (width + 3) // 4 * 4
+    pixels = b""
+    for row in reversed(rows):
+        data = bytes(indices[color] for color in row)
+        pixels += data + b"\0" * (row_size - len(data))
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    header = info_header(width, height, 8, len(pixels), len(palette))
+    offset = 14 + len(header) + len(table)
+    return file_header(offset, offset + len(pixels)) + header + table + pixels
+
+
+def mix(c1, c2, t):
+    return tuple(int(round(a + (b - a) * t)) for a, b in zip(c1, c2))
+
+
+def wizard_picture():
+    import math
+    w, h = WIZARD_WIDTH, WIZARD_HEIGHT
+    horizon = 230
+    sun_x, sun_y, sun_r = 78, 196, 22
+
+    def far_hill(x):
+        return 232 - 26 * math.exp(-((x - 30) / 38.0) ** 2) - 10 * math.sin(x / 17.0)
+
+    def near_hill(x):
+        return 286 - 34 * math.exp(-((x - 100) / 45.0) ** 2)
+
+    def path_centre(y):
+        # From the bottom centre, winding up to the far hill's crest.
+        t = (h - 1 - y) / float(h - 1 - 214)
+        return 60 + 26 * math.sin(t * 5.0) * (1 - t) + 8 * t
+
+    def path_half_width(y):
+        return 1 + 20 * ((y - 214) / float(h - 1 - 214)) ** 1.5
+
+    rows = []
+    for y in range(h):
+        row = []
+        for x in range(w):
+            # Sky: 96 steps from deep blue to a pale dawn at the horizon.
+            t = min(1.0, y / float(horizon))
+            color = mix((16, 36, 104), (250, 214, 160), round(t * 95) / 95.0)
+            d = math.hypot(x - sun_x, y - sun_y)
+            if d <= sun_r:
+                color = (255, 236, 120) if d <= sun_r - 3 else (255, 204, 96)
+            if y >= far_hill(x):
+                depth = min(1.0, (y - far_hill(x)) / 60.0)
+                color = mix((96, 150, 92), (52, 110, 60), round(depth * 15) / 15.0)
+            if y >= near_hill(x):
+                depth = min(1.0, (y - near_hill(x)) / 93.0)
+                color = mix((70, 140, 52), (28, 84, 30), round(depth * 23) / 23.0)
+            if y >= 214 and y >= far_hill(x) - 1:
+                if abs(x - path_centre(y)) <= path_half_width(y):
+                    shade = round(min(1.0, (y - 214) / 165.0) * 15) / 15.0
+                    color = mix((214, 196, 150), (176, 144, 96), shade)
+            row.append(color)
+        rows.append(row)
+    return rows
+
+
+# Whole image files embedded as RCDATA, loaded by name.
+RCDATA = [("ZQF_STANDARDWIZARDIMAGE", "ZQF_StandardWizardImage.bmp", lambda: bmp8(wizard_picture()))]
 # The node boxes of the trees: "X" the line colour, "." transparent light
 # grey. The plain and Win95 lines are magenta, which the lists replace by the
 # window text colour; the subtle ones stay dark grey.
@@ -444,6 +523,10 @@ def main():
         with open(os.path.join(HERE, name + ".cur"), "wb") as f:
             f.write(cur_file(shape, hot_x, hot_y))
         lines.append('%s CURSOR "%s.cur"' % (name, name))
+    for name, file_name, make in RCDATA:
+        with open(os.path.join(HERE, file_name), "wb") as f:
+            f.write(make())
+        lines.append('%s RCDATA "%s"' % (name, file_name))
     with open(os.path.join(HERE, "ZQGuiResources.rc"), "w") as f:
         f.write("\n".join(lines) + "\n")
 

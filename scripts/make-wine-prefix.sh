@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the test Wine prefix of a build tree: 32-bit, Wine's fonts copied in,
 # the core faces mapped to metric-compatible Liberation fonts, unmanaged windows
-# (no window manager runs under Xvfb), and the print-to-file test printer.
+# (no window manager runs under Xvfb), the hot-tracking colour of Windows, and
+# the print-to-file test printer.
 # Usage: scripts/make-wine-prefix.sh BUILD_DIR. Does nothing when it is ready.
 set -euo pipefail
 
@@ -28,6 +29,9 @@ reg "$replacements" /v "Arial" /d "Liberation Sans"
 reg "$replacements" /v "Times New Roman" /d "Liberation Serif"
 reg "$replacements" /v "Courier New" /d "Liberation Mono"
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+# Wine's default theme gives the hot-tracking colour (the colour of links) a
+# light grey that reads as nothing on a light face; Windows' default is blue.
+reg 'HKCU\Control Panel\Colors' /v HotTrackingColor /d "0 102 204"
 
 wine "$BUILD/tools/InstallTestPrinter.exe"
 wineserver -w

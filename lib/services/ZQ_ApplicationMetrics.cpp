@@ -56,6 +56,8 @@ ZQ_String ZQ_ApplicationMetrics::GetContactEmailAddress() const { return ZQ_Stri
 ZQ_String ZQ_ApplicationMetrics::GetWebSiteAddress() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetCopyrightText() const { return ZQ_String(); }
 ZQ_String ZQ_ApplicationMetrics::GetTrademarksText() const { return ZQ_String(); }
+ZQ_String ZQ_ApplicationMetrics::GetNoticeText() const { return ZQ_String(); }
+ZQ_String ZQ_ApplicationMetrics::GetLatestVersionAddress() const { return ZQ_String(); }
 
 ZQ_String ZQ_ApplicationMetrics::GetReadMeFileName() const {
   return "ReadMe_" + GetApplicationName() + ".txt";

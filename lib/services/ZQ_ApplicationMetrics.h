@@ -38,6 +38,8 @@ class ZQ_ApplicationMetrics {
   virtual ZQ_String GetWebSiteAddress() const;           // empty
   virtual ZQ_String GetCopyrightText() const;              // empty (the copyright line)
   virtual ZQ_String GetTrademarksText() const;             // empty (the trademarks line)
+  virtual ZQ_String GetNoticeText() const;                 // empty (the about box's notice)
+  virtual ZQ_String GetLatestVersionAddress() const;       // empty (where updates are)
   // File names built from GetApplicationName() (called virtually):
   // "ReadMe_<name>.txt", "<name>_VersionHistory.txt", "<name>_Help.txt".
   virtual ZQ_String GetReadMeFileName() const;

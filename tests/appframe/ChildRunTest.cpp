@@ -156,4 +156,15 @@ TEST(AppFrameTestProgram, ExitCodeAndReportFollowHowTheRunEnded) {
   }
 }
 
+TEST(AppFrameTestProgram, ReadMeItemShowsTheFileBesideTheProgram) {
+  ::CreateDirectoryA(Folder().c_str(), nullptr);
+  const std::string readMe = Beside("ReadMe_AppFrameTestProgram.txt");
+  std::ofstream(readMe, std::ios::binary) << "About the test program.\r\n";
+  const ChildRun run = RunTestProgram("-scenario readme");
+  ::DeleteFileA(readMe.c_str());
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_TRUE(Contains(run.log, "Step ReportShown AppFrameTestProgram ReadMe File\nStep ReportClosed\n"))
+      << run.log;
+}
+
 }  // namespace

@@ -1,6 +1,11 @@
-// ZQFO_Block_Table.h: a table block: its rows of cells, each cell a block
-// stream with a column span, options and size limits. The table layout
-// arrives with the block layout; the rows are kept as added. UI thread only.
+// ZQFO_Block_Table.h: the table block: rows of cells, each cell a block
+// stream with a column span, options and a size box. Column widths come
+// from the cells' width needs and share out the spare width; row heights
+// from the cells' heights at those widths. Distribution paints the cells'
+// backgrounds and borders and lays each cell's stream into the cell less
+// its margins; a table too tall for its area splits between rows into
+// pieces of at least three rows, which share the cells of the table they
+// came from (that table must outlive them). UI thread only.
 #ifndef ZQFO_BLOCK_TABLE_H
 #define ZQFO_BLOCK_TABLE_H
 
@@ -12,37 +17,93 @@
 
 class ZQFO_Block_Table : public ZQFO_Block {
  public:
-  struct Cell {
-    ZQFO_BlockStream Stream;
+  struct CellInfoStruct {
+    ZQFO_BlockStream Content;
     long ColumnSpan;
     ZQFO_FormattingOptions Options;
     ZQFO_TableCellSize Size;
   };
-  struct Row {
+  struct RowInfoStruct {
+    long NumCells = 0;
+    long NumColumnsCovered = 0;
+    std::vector<CellInfoStruct*> CellsByColumn;
     ZQFO_FormattingOptions Options;
-    std::vector<Cell> Cells;
-    bool Ended = false;
+    double MinimumHeight = 0;
+    double MaximumHeight = 999999999.0;
+    double Height = 0;
+  };
+  struct ColumnInfoStruct {
+    double MinimumWidth = 0;
+    double MaximumWidth = 999999999.0;
+    double Width = 0;
   };
 
   ZQFO_Block_Table(ZQFO_DistributionContext& Context, const ZQFO_FormattingOptions& Options)
       : ZQFO_Block(Context, Options) {}
+  ZQFO_Block_Table& operator=(const ZQFO_Block_Table&) = delete;
+  ~ZQFO_Block_Table() override;
 
-  void BeginRow(const ZQFO_FormattingOptions& RowOptions) { Rows.push_back(Row{RowOptions, {}}); }
-  void EndRow() { if (!Rows.empty()) Rows.back().Ended = true; }
-  // Adds a cell to the row begun last.
-  void AddCell(const ZQFO_BlockStream& Stream, long ColumnSpan, const ZQFO_FormattingOptions& CellOptions,
+  // Appends a row and makes it the one AddCell fills.
+  void AddRow(const ZQFO_FormattingOptions& RowOptions);
+  // Adds a cell covering the next ColumnSpan columns of the current row
+  // (asserts "CurrentRow" and "ColumnSpan > 0"); a span above 1,000 counts
+  // as 1,000.
+  void AddCell(const ZQFO_BlockStream& Content, long ColumnSpan, const ZQFO_FormattingOptions& CellOptions,
                const ZQFO_TableCellSize& Size);
-  void AllRowsAdded() {
-    AreAllRowsAdded = true;
-    DropCaches();
-  }
-  const std::vector<Row>& GetRows() const { return Rows; }
-  bool GetAllRowsAdded() const { return AreAllRowsAdded; }
+  void ClearCurrentRow() { CurrentRow = -1; }
+  // Counts the columns and drops the cached sizes.
+  void AllRowsAdded();
+
+  long GetNumRows() const { return static_cast<long>(Rows.size()); }
+  long GetNumColumns() const { return NumColumns; }
+  const RowInfoStruct& GetRow(long Row) const { return Rows[Row]; }
+  const ColumnInfoStruct& GetColumn(long Column) const { return Columns[Column]; }
+  // The cell covering Column of Row; null past the row's columns.
+  CellInfoStruct* GetCell(long Row, long Column) const;
+  bool IsSplitPiece() const { return SplitPiece; }
+
   void PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) override;
 
+ protected:
+  ZQ_Point<double> Imp_ComputeDistributionAreaWidthLimits() override;
+  ZQ_Point<double> Imp_ComputeDistributionAreaHeightLimits() override { return {MinimumHeight, MaximumHeight}; }
+  void Imp_Distribute(ZQFO_ContentArea& Area) override;
+  bool Imp_Split(double Height, ZQFO_Block*& First, ZQFO_Block*& Second) override;
+  void Imp_NoteNewDistributionAreaWidth(double Width) override;
+  void Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage) override;
+  void Imp_CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) override;
+
  private:
-  std::vector<Row> Rows;
-  bool AreAllRowsAdded = false;
+  // A split piece of Other holding copies of its rows First..End - 1.
+  ZQFO_Block_Table(const ZQFO_Block_Table& Other, long First, long End);
+  // The cell's (minimum, maximum) width need per column it covers.
+  static ZQ_Point<double> ComputeCellWidthNeeds(const CellInfoStruct& Cell);
+  ZQ_Point<double> ComputeColumnWidthLimits(long Column) const;
+  void AssignColumnWidths(double Width);
+  void ComputeRowHeightLimits();
+  void AssignRowHeights(double Height);
+  void DistributeRow(ZQFO_ContentArea& RowArea, const RowInfoStruct& Row);
+  void DistributeCell(ZQFO_ContentArea& CellArea, const CellInfoStruct& Cell);
+  long ComputeNumRowsThatFit(double Height) const;
+  double GetCellWidth(const RowInfoStruct& Row, long Column, const CellInfoStruct& Cell) const;
+  // Calls Visit for every cell of Row once, in column order.
+  template <class F>
+  static void ForEachCell(const RowInfoStruct& Row, F Visit) {
+    for (long column = 0; column < Row.NumColumnsCovered;) {
+      CellInfoStruct* cell = Row.CellsByColumn[column];
+      const long span = cell->ColumnSpan;  // Visit may delete the cell
+      Visit(column, *cell);
+      column += span;
+    }
+  }
+
+  long NumColumns = 0;
+  double MinimumHeight = 0;
+  double MaximumHeight = 999999999.0;
+  std::vector<RowInfoStruct> Rows;
+  std::vector<ColumnInfoStruct> Columns;
+  long CurrentRow = -1;
+  bool SplitPiece = false;
 };
 
 #endif

@@ -1,13 +1,10 @@
-// ZQFO_DistributeBlockStream.h: laying a block stream into a content area
-// and the areas chained after it. Until the block layout exists the
-// distribution places each block whole into the given area (the base
-// block's plain render object), records the page of every block that has a
-// page id, and keeps a record of each call for those who inspect it. UI
-// thread only.
+// ZQFO_DistributeBlockStream.h: laying a block stream into a chain of
+// content areas: blocks collected per area, spare height shared out, the
+// blocks of an area set at its top, centre or bottom, space before and
+// after between them, and the page of every page id recorded. UI thread
+// only.
 #ifndef ZQFO_DISTRIBUTEBLOCKSTREAM_H
 #define ZQFO_DISTRIBUTEBLOCKSTREAM_H
-
-#include <vector>
 
 #include "ZQFO_BlockStream.h"
 #include "ZQ_String.h"
@@ -38,20 +35,14 @@ class ZQFO_DistributeBlockStream_Options {
   bool KeepTrailingSpace = false;
 };
 
-// Lays Stream into Area (borrowed; render objects go to it) with Context.
-void ZQFO_DistributeBlockStream(ZQFO_DistributionContext& Context, const ZQFO_BlockStream& Stream,
+// Lays the blocks of Stream into Area and the areas chained after it (new
+// pages come from the chain as needed), Area and Context borrowed. Blocks
+// joined by "never" stay in one area and only the last of them splits;
+// forced breaks move on to the next column or page when Context resolves
+// page references. A group that fits no area is placed anyway, cut where
+// it must be, its overflow clipped. False only when the chain ends (a
+// frame, a cell) before every block is placed; what was placed stays.
+bool ZQFO_DistributeBlockStream(ZQFO_DistributionContext& Context, const ZQFO_BlockStream& Stream,
                                 ZQFO_ContentArea& Area, const ZQFO_DistributeBlockStream_Options& Options);
-
-// One call, as recorded: the stream (shared), the area (borrowed: valid while
-// its page lives), the options, and the page text current at the call.
-struct ZQFO_DistributionCall {
-  ZQFO_BlockStream Stream;
-  const ZQFO_ContentArea* Area;
-  ZQFO_DistributeBlockStream_Options Options;
-  ZQ_String PageNumberText;
-};
-// The calls since the record was last cleared, oldest first.
-const std::vector<ZQFO_DistributionCall>& ZQFO_GetDistributionCalls();
-void ZQFO_ClearDistributionCalls();
 
 #endif

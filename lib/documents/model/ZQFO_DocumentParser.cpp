@@ -244,7 +244,7 @@ void ZQFO_DocumentParser::ProcessParagraph(const ZQXML_Node& Element, ZQFO_Block
       new ZQFO_Block_Paragraph(Context, Context.OptionsFactory.GetFormattingOptions()));
   ProcessChildFlowNodes(Element, *paragraph);
   // An empty paragraph still has the height of a line.
-  if (paragraph->GetNumFlowObjects() == 0)
+  if (paragraph->GetFirstObject() == nullptr)
     paragraph->AddFlowObject(new ZQFO_FlowObject_Text(Context, Context.OptionsFactory.GetFormattingOptions(), " "));
   Stream.AddBlock(paragraph.release());
   LastTextEnding = outerEnding;
@@ -261,7 +261,7 @@ ZQFO_Block_Table* ZQFO_DocumentParser::ParseTableElement(const ZQXML_Node& Eleme
   for (const ZQXML_Node* row = Element.GetFirstChild(); row; row = row->GetNextSibling()) {
     if (!IsElement(*row)) continue;
     ElementScope rowScope(factory, *row);
-    table->BeginRow(factory.GetFormattingOptions());
+    table->AddRow(factory.GetFormattingOptions());
     for (const ZQXML_Node* cell = row->GetFirstChild(); cell; cell = cell->GetNextSibling()) {
       if (!IsElement(*cell)) continue;
       ElementScope cellScope(factory, *cell);
@@ -280,7 +280,7 @@ ZQFO_Block_Table* ZQFO_DocumentParser::ParseTableElement(const ZQXML_Node& Eleme
       }
       table->AddCell(stream, span, factory.GetFormattingOptions(), ZQFO_ParseTableCellSizeAttributes(*cell));
     }
-    table->EndRow();
+    table->ClearCurrentRow();
   }
   table->AllRowsAdded();
   return table.release();
@@ -476,12 +476,11 @@ void ZQFO_DocumentParser::ProcessPictureElement(const ZQXML_Node& Element, ZQFO_
 
 void ZQFO_DocumentParser::ProcessBulletElement(const ZQXML_Node& Element, ZQFO_Block_Paragraph& Paragraph) {
   const double width = ZQFO_ParseDistance(Element.GetAttributeValue("width", ""), 1.0, true);
-  const long outerMark = Paragraph.GetMark();
-  Paragraph.SetMark();
-  const long mark = Paragraph.GetMark();
+  ZQFO_FlowObject* const mark = Paragraph.GetLastObjectForReading();
   ProcessChildFlowNodes(Element, Paragraph);
-  Paragraph.SetMarkAt(mark);  // a nested bullet moved it
-  const std::vector<ZQFO_FlowObject*> content = Paragraph.GetObjectsSinceMark();
+  std::vector<ZQFO_FlowObject*> content;
+  for (auto objects = Paragraph.GetObjectsSinceMark(mark); objects.IsValid(); objects.Advance())
+    content.push_back(objects.GetCurrent());
   double sum = 0;
   for (size_t i = 0; i < content.size(); ++i) {
     ZQFO_FlowObject& object = *content[i];
@@ -503,8 +502,7 @@ void ZQFO_DocumentParser::ProcessBulletElement(const ZQXML_Node& Element, ZQFO_B
     space->SpaceAfter = ZQFO_SpaceAfter_NoSpace;
     return space;
   };
-  if (lead > 0) Paragraph.AddFlowObjectAtMark(makeSpace(lead));
+  if (lead > 0) Paragraph.AddFlowObjectAtMark(makeSpace(lead), mark);
   if (gap > 0) Paragraph.AddFlowObject(makeSpace(gap));
-  Paragraph.SetMarkAt(outerMark);
   LastTextEnding = ZQFO_TextEnding_WhiteSpace;
 }

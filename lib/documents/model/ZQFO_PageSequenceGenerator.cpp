@@ -84,13 +84,14 @@ void ZQFO_PageSequenceGenerator::InitializePageFrames(ZQFO_Page&, ZQFO_ContentAr
   options.SetKeepTrailingSpace(true);
   for (auto it = frames->GetFrames(); it.IsValid(); it.Advance()) {
     ZQFO_PageSequenceFrame& frame = **it;
+    // The field texts first: a long chapter name may need another line.
+    frame.PerformFieldFixups(FieldDictionary);
     const double height =
         frame.GetBlockStream().ComputeDistributionAreaHeightLimits(MainArea.GetFreeWidth(), true, true).X;
     const long location = frame.GetLocation();
     ZQ_ASSERT((location == 0) or (location == 1));
     if (location != 0 && location != 1) continue;
     ZQFO_ContentArea* frameArea = location == 0 ? MainArea.ReserveTop(height) : MainArea.ReserveBottom(height);
-    frame.PerformFieldFixups(FieldDictionary);
     const ZQFO_BlockStream stream = frame.GetBlockStream();
     ZQFO_DistributeBlockStream(Context, stream, *frameArea, options);
   }

@@ -14,9 +14,6 @@
 #include "ZQ_Assertion.h"
 #include "ZQ_TextStreamFormatter.h"
 
-namespace {
-
-// The class name as written in the source.
 ZQ_String RunTimeClassName(const ZQF_Glyph& Glyph) {
   const char* mangled = typeid(Glyph).name();
   int status = 0;
@@ -25,6 +22,8 @@ ZQ_String RunTimeClassName(const ZQF_Glyph& Glyph) {
   std::free(demangled);
   return name;
 }
+
+namespace {
 
 void WriteAddress(ZQ_TextStreamFormatter& Out, const void* Address) {
   Out.WriteHexadecimal(reinterpret_cast<unsigned int>(Address));

@@ -274,4 +274,8 @@ class ZQF_OrganizationalGlyph : public ZQF_Glyph {
   bool IsDrawable() const override;
 };
 
+// The glyph's dynamic class name as written in the source ("ZQF_ListGlyph");
+// the compiler's mangled name when it cannot be demangled.
+ZQ_String RunTimeClassName(const ZQF_Glyph& Glyph);
+
 #endif

@@ -1,6 +1,8 @@
 // The text report dialog.
 #include "ZQF_SimpleTextReportDialogBox.h"
 
+#include <algorithm>
+
 #include "ZQF_AlignmentGlyph.h"
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_Metrics.h"
@@ -55,7 +57,10 @@ void ZQF_SimpleTextReportDialogBox::Init_AddClientControls(ZQF_AlignmentGlyph* O
   ZQ_Point<long> size = display->ComputeSizeToHoldText(0);
   // A text this tall scrolls: its lines keep their width beside the bar.
   if (size.Y > 0.75 * ZQF_GetAreaMetric(0).Height) size = display->ComputeSizeToHoldText(1);
-  display->SetFixedDesiredSize(size, ZQF_GetSizeMetric(9), ZQ_Point<long>(0x20000000, 0x20000000));
+  // A short or empty text still gets the field's least size.
+  const ZQ_Point<long> least = ZQF_GetSizeMetric(9);
+  size = ZQ_Point<long>(std::max(size.X, least.X), std::max(size.Y, least.Y));
+  display->SetFixedDesiredSize(size, least, ZQ_Point<long>(0x20000000, 0x20000000));
 }
 
 void ZQF_SimpleTextReportDialogBox::Init_AddButtons() {

@@ -11,11 +11,15 @@
 #include "ZQF_ActionQueue.h"
 #include "ZQF_Application.h"
 #include "ZQF_ApplicationMetrics.h"
+#include "ZQF_DialogBox.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Window.h"
+#include "ZQF_PLUGIN_AboutDialogBoxPlugin.h"
 #include "ZQF_PLUGIN_AppMainMenu.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
+#include "ZQF_PLUGIN_ShowAppInfoPlugin.h"
+#include "ZQF_SelectableMenuElement.h"
 #include "ZQIMG_Gdiplus.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
@@ -114,6 +118,29 @@ void ReportAndClose() {
   CloseApplication();
 }
 
+// The read-me item chosen as a click would choose it: a timer inside the
+// report's loop logs its title and ends it with Escape, a second one closes.
+void CALLBACK CloseAfterTheReport(HWND, UINT, UINT_PTR Timer, DWORD) {
+  ZQLOW_WINUSER::KillTimer(nullptr, Timer);
+  Log("Step ReportClosed");
+  try { CloseApplication(); } catch (...) { Log("Step CloseFailed"); }
+}
+void CALLBACK EscapeTheReport(HWND, UINT, UINT_PTR Timer, DWORD) {
+  ZQLOW_WINUSER::KillTimer(nullptr, Timer);
+  ZQF_Window* focus = ZQF_Window::GetFocusWindow();
+  auto* top = focus ? dynamic_cast<DialogBoxTopLevelGlyph*>(focus->GetTopLevelGlyph()) : nullptr;
+  Log("Step ReportShown " + (top ? top->GetDialog()->GetTitle() : ZQ_String("(none)")));
+  ZQLOW_WINUSER::PostMessageA(ZQLOW_WINUSER::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 300, &CloseAfterTheReport);
+}
+void ChooseReadMe() {
+  ZQF_MenuElement* group = ZQF_PLUGIN_GetAppMainMenu()->GetSection(31)->GetNextSibling();
+  auto* item = static_cast<ZQF_SelectableMenuElement*>(group->GetFirstChild());
+  ZQLOW_WINUSER::SetTimer(nullptr, 0, 500, &EscapeTheReport);
+  ZQLOW_WINUSER::PostMessageA(ZQF_GetApplication()->GetMainWindow()->GetWindowHandle(), WM_COMMAND,
+                              item->GetMenuID(), 0);
+}
+
 void SignalReady() {
   if (s_readyEvent.GetParameter().IsEmpty()) return;
   const HANDLE event =
@@ -148,6 +175,9 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
     if (Stage == 7 && (Is("close") || Is("resource1") || Is("busy"))) {
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&CloseApplication), 0, true);
     }
+    if (Stage == 7 && Is("readme")) {
+      ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&ChooseReadMe), 0, true);
+    }
     if (Stage == 7 && (Is("quit") || Is("quitdeep") || Is("report") || Is("destroy"))) {
       void (*action)() = Is("quit")     ? &QuitFromElsewhere
                          : Is("report") ? &ReportAndClose
@@ -173,6 +203,8 @@ class TestProgramPersonality : public ZQF_PLUGIN_ApplicationPersonality {
     // stage 2 after the menu is built.
     Register(new ZQF_PLUGIN_AppMainMenuPlugin);
     Register(new ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin);
+    Register(new ZQF_PLUGIN_ShowAppInfoPlugin);
+    Register(new ZQF_PLUGIN_AboutDialogBoxPlugin);
     Register(new ScriptPlugin);
   }
 };

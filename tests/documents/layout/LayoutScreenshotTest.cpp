@@ -15,6 +15,10 @@
 #include "ZQIMGIO.h"
 #include "ZQ_FileUtils.h"
 #include "FixedAdvanceCanvas.h"
+#include "../model/LayoutTestSupport.h"
+#include "ZQFO_DistributeBlockStream.h"
+#include "ZQFO_FormatXMLParsingErrorForDisplay.h"
+#include "ZQXML_Reader.h"
 
 namespace {
 
@@ -237,4 +241,82 @@ TEST(ZQFO_LineDistribution, RealFontsBreakAsAGreedyBreakerOfTheirMeasuredWords) 
       ASSERT_EQ(ours, greedy) << "paragraph " << p << " at " << width << " mm";
     }
   }
+}
+
+namespace {
+
+// Lays Markup out on A4 pages of Shot as the renderer will and saves the
+// first pages as Prefix1.png, Prefix2.png, ... (Prefix.png for one); the
+// number of pages.
+long PaginateAndSave(ImageCanvas& Shot, const std::string& Markup, const char* Prefix, long NumToSave) {
+  const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(ReadDocument(Markup), Shot.Context);
+  ZQFO_FormattedDocument document;
+  document.Reset(ZQ_Rectangle<double>(20, 20, 170, 257));
+  for (const ZQFO_ParsedDocumentSection& section : parsed.GetSections()) {
+    const ZQFO_BlockStream stream = section.GetPrimaryBlockStream();
+    ZQFO_Page* page = document.GenerateNewPage(Shot.Context, ZQFO_GetBlockStreamSectionTexts(stream),
+                                               ZQFO_GetBlockStreamBreakBefore(stream, true),
+                                               section.GetPageSequenceGenerator());
+    EXPECT_TRUE(ZQFO_DistributeBlockStream(Shot.Context, stream, *page->GetFirstDefaultContentArea(), {}));
+  }
+  Shot.Context.PerformPageRefFixups();
+  const long pages = document.GetNumPages();
+  for (long i = 0; i < pages && i < NumToSave; ++i) {
+    Shot.Canvas.Clear(ZQR_Color_White);
+    document.Render(Shot.Canvas, i, {0, 0});
+    Shot.Save((Prefix + (NumToSave > 1 ? std::to_string(i + 1) : std::string()) + ".png").c_str());
+  }
+  document.Reset(ZQ_Rectangle<double>());
+  return pages;
+}
+
+}  // namespace
+
+TEST(ZQFO_DistributeBlockStream, Screenshot_AnA4DocumentOnThreePages) {
+  ImageCanvas shot(210, 297, 150 / 25.4);
+  std::string body;
+  const char* justifications[] = {"left", "center", "right", "full"};
+  for (int i = 0; i < 8; ++i)
+    body += std::string("<zqfo_para font_family='sansserif' line_justification='") + justifications[i % 4] +
+            "'>" + (i % 4 == 3 ? "Full: " : "") + kText + " " + kText + "</zqfo_para>";
+  std::string table = "<zqfo_table pageid='t' cell_border_thickness='0.4 mm' cell_border_color='black'>";
+  for (int r = 0; r < 40; ++r) {
+    table += std::string("<zqfo_row") + (r % 2 ? " background_color='standard color - subtle highlighted background'" : "") + ">";
+    if (r % 7 == 0) {
+      table += "<zqfo_flowcell columnspan='3' background_color='gray'>Spanning row " + std::to_string(r + 1) +
+               "</zqfo_flowcell>";
+    } else {
+      table += "<zqfo_flowcell>Hour " + std::to_string(r + 1) + "</zqfo_flowcell><zqfo_flowcell justification='right'>" +
+               std::to_string(25 + r % 9) + ".5 &#176;C</zqfo_flowcell><zqfo_flowcell>work " +
+               std::to_string(45 - r % 4 * 5) + " min, rest " + std::to_string(15 + r % 4 * 5) + " min</zqfo_flowcell>";
+    }
+    table += "</zqfo_row>";
+  }
+  table += "</zqfo_table>";
+  const std::string markup =
+      "<zqfo_document><zqfo_section><zqfo_pagesequencegenerator><zqfo_otherpage>"
+      "<zqfo_frame location='bottommargin'><zqfo_blockstream><zqfo_para justification='center'>Page "
+      "<zqfo_field name='Page'/> of the heat stress guide</zqfo_para></zqfo_blockstream></zqfo_frame>"
+      "</zqfo_otherpage></zqfo_pagesequencegenerator><zqfo_blockstream>"
+      "<zqfo_para font_height='18 pt' justification='center'>Heat stress guide</zqfo_para>"
+      "<zqfo_para>The table of hours starts on page <zqfo_pageref target='t'/>.</zqfo_para>" +
+      body + table + "<zqfo_para>An image: <zqfo_img src='" + std::string(KeyedImage().GetText().GetText()) +
+      "' width='30 mm'/></zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+  EXPECT_EQ(PaginateAndSave(shot, markup, "DocumentPage", 3), 3);
+  EXPECT_EQ(shot.Context.GetPageReference("t"), "2");  // the table moved whole to page 2
+}
+
+TEST(ZQFO_FormatXMLParsingErrorForDisplay, Screenshot_TheErrorDocument) {
+  ImageCanvas shot(210, 297, 150 / 25.4);
+  std::string raw;
+  for (int i = 1; i <= 30; ++i) raw += i == 12 ? "  <para>Heat & stress</para>\n" : "  <para>line</para>\n";
+  ZQ_Exception error("XML Error", "");
+  try {
+    ZQXML_Reader(("<doc>\n" + raw + "</doc>").c_str()).Read();
+  } catch (const ZQ_Exception& e) {
+    error = e;
+  }
+  const ZQ_String markup =
+      ZQFO_FormatXMLParsingErrorForDisplay(("<doc>\n" + raw + "</doc>").c_str(), error, "The help page could not be read.", 0, 0);
+  EXPECT_GE(PaginateAndSave(shot, markup.GetText(), "XmlErrorDocument", 1), 1);
 }

@@ -94,9 +94,7 @@ std::string Exercise(const std::string& Text) {
         layout.Document.GenerateNewPage(layout.Context, ZQFO_ChapterStrings(), ZQFO_Break_Page,
                                         page == 0 ? section.GetPageSequenceGenerator() : nullptr);
     layout.Context.PerformPageRefFixups();
-    ZQFO_ClearDistributionCalls();
   } catch (const ZQ_Exception& e) {
-    ZQFO_ClearDistributionCalls();
     return std::string("the parser threw: ") + e.GetName().GetText() + ": " + e.GetDescription().GetText();
   }
   return "";

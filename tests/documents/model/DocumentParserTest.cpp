@@ -177,14 +177,15 @@ TEST(ZQFO_DocumentParser, TablesRecordRowsCellsSpansAndBadSpansCountAsOne) {
                         "</zqfo_table>"));
   const auto& table =
       dynamic_cast<const ZQFO_Block_Table&>(*parsed.GetSections()[0].GetPrimaryBlockStream().GetBlock(0));
-  ASSERT_EQ(table.GetRows().size(), 2u);
-  EXPECT_TRUE(table.GetAllRowsAdded());
-  const auto& first = table.GetRows()[0].Cells;
-  ASSERT_EQ(first.size(), 2u);
-  EXPECT_EQ(first[0].ColumnSpan, 2);
-  EXPECT_EQ(Describe(dynamic_cast<const ZQFO_Block_Paragraph&>(*first[0].Stream.GetBlock(0))), "a/a b/a");
-  EXPECT_EQ(first[1].Stream.GetNumBlocks(), 2);
-  for (const auto& cell : table.GetRows()[1].Cells) EXPECT_EQ(cell.ColumnSpan, 1);
+  ASSERT_EQ(table.GetNumRows(), 2);
+  EXPECT_EQ(table.GetNumColumns(), 4);
+  EXPECT_EQ(table.GetRow(0).NumCells, 2);
+  EXPECT_EQ(table.GetCell(0, 0), table.GetCell(0, 1));
+  EXPECT_EQ(table.GetCell(0, 0)->ColumnSpan, 2);
+  EXPECT_EQ(Describe(dynamic_cast<const ZQFO_Block_Paragraph&>(*table.GetCell(0, 0)->Content.GetBlock(0))), "a/a b/a");
+  EXPECT_EQ(table.GetCell(0, 2)->Content.GetNumBlocks(), 2);
+  EXPECT_EQ(table.GetCell(0, 3), nullptr);
+  for (long c = 0; c < 4; ++c) EXPECT_EQ(table.GetCell(1, c)->ColumnSpan, 1);
   const std::string log = mark.Since();
   for (const char* value : {"'0'", "'x'", "'99999999999'"}) EXPECT_NE(log.find(value), std::string::npos) << value;
   EXPECT_EQ(log.find("''"), std::string::npos);

@@ -32,8 +32,10 @@ TEST(ZQFO_ParsedDocument, TheExportWritesTheHeadAndClosingOnlyInStageOneAroundAl
               "</zqfo_blockstream></zqfo_section></zqfo_document>");
   ASSERT_EQ(parsed.GetSections().size(), 2u);
   EXPECT_EQ(parsed.GetOptions()->BackgroundColor, ZQR_Color(255, 255, 255));
-  // Each block opens with a line end; the paragraphs themselves write nothing yet.
-  EXPECT_EQ(Export(layout, parsed, 1), std::string(kHead) + "\n\n\n</body>\n</html>\n");
+  // Each block opens with a line end.
+  const std::string para = "<p align=\"left\"> <font size=\"3\" face=\"Times New Roman\" color=\"#000000\">";
+  EXPECT_EQ(Export(layout, parsed, 1),
+            std::string(kHead) + "\n" + para + "a</font></p>\n\n" + para + "b</font></p>\n\n</body>\n</html>\n");
   EXPECT_EQ(Export(layout, parsed, 0), "");
 }
 

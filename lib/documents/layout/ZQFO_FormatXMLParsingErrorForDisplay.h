@@ -1,0 +1,28 @@
+// ZQFO_FormatXMLParsingErrorForDisplay.h: turns a failed XML parse into a
+// readable document: the error's name as a title, an optional explanation,
+// the description, the lines around the error with a red marker under the
+// failing column, and the whole raw text with line numbers. The result is
+// document markup that always reads and validates, whatever the raw text
+// holds.
+#ifndef ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H
+#define ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H
+
+#include <vector>
+
+#include "ZQ_Exception.h"
+#include "ZQ_String.h"
+
+// LineNumber and ColumnNumber count from 1; below 1, each is read from the
+// exception's description.
+ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const ZQ_Exception& Exception,
+                                               const ZQ_String& ExtraText, long LineNumber, long ColumnNumber);
+
+// The lines of Text split at line feeds; a carriage return before a line
+// feed belongs to the line end.
+std::vector<ZQ_String> BreakIntoLines(const ZQ_String& Text);
+// The whole number after "at line " / "and column " in Description, up to
+// the next blank; 0 when absent or not a number from 1 to 2^31 - 1.
+long ParseErrorLineNumber(const ZQ_String& Description);
+long ParseErrorColumnNumber(const ZQ_String& Description);
+
+#endif

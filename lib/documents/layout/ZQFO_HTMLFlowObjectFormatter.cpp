@@ -1,0 +1,116 @@
+#include "ZQFO_HTMLFlowObjectFormatter.h"
+
+#include <cstring>
+
+#include "ZQXML_TextEncoding.h"
+
+namespace {
+
+// What the author writes into href and face: a quote would end the attribute.
+ZQ_String EncodeAttribute(const ZQ_String& Text) {
+  return ZQXML_EncodeSpecialCharacters(Text, ZQXML_Encode_LessThan | ZQXML_Encode_GreaterThan |
+                                                 ZQXML_Encode_Ampersand | ZQXML_Encode_DoubleQuote);
+}
+
+ZQFO_FormattingOptions MakeDefaultOptions() {
+  const ZQFO_FormattingOptions standard;
+  auto* options = new ZQFO_FormattingOptions::OptionsRef1Type(standard.GetOptions());
+  options->ReferenceCount = 1;
+  options->TextColor = ZQR_Color(static_cast<COLORREF>(0x124517));
+  const unsigned int bits = 0x445B5882u;
+  float height;
+  std::memcpy(&height, &bits, sizeof height);
+  options->Font.SetHeight(height);
+  auto* ids = new ZQFO_FormattingOptions::OptionsRef2Type(standard.GetIds());
+  ids->ReferenceCount = 1;
+  const ZQFO_FormattingOptions result(options, ids);
+  ZQFO_FormattingOptions::Release(options);
+  ZQFO_FormattingOptions::Release(ids);
+  return result;
+}
+
+}  // namespace
+
+const ZQFO_FormattingOptions& HTMLFlowObjectFormatter::GetDefaultOptions() {
+  static const ZQFO_FormattingOptions s_defaults = MakeDefaultOptions();
+  return s_defaults;
+}
+
+long HTMLFlowObjectFormatter::GetSizeCode(double Height) {
+  const double bounds[] = {8.99, 11, 13, 16, 21, 30};
+  long code = 1;
+  while (code <= 6 && Height > bounds[code - 1]) ++code;
+  return code;
+}
+
+bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, const ZQFO_FormattingOptions& B) {
+  const auto& a = A.GetOptions();
+  const auto& b = B.GetOptions();
+  return a.LinkTarget != b.LinkTarget || a.Font.GetTypeface() != b.Font.GetTypeface() ||
+         a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
+         a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
+         a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor;
+}
+
+void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
+  if (!DifferForHTML(Options, Current)) return;
+  CloseOpenElements();
+  EncodeOption_A(Options);
+  EncodeOption_FONT(Options);
+  EncodeOption_I(Options);
+  EncodeOption_B(Options);
+  EncodeOption_U(Options);
+  EncodeOption_SUB(Options);
+  EncodeOption_SUP(Options);
+  Current = Options;
+}
+
+void HTMLFlowObjectFormatter::CloseOpenElements() {
+  static const char* const s_endTags[NumOpen] = {"</a>", "</font>", "</i>", "</b>", "</u>", "</sub>", "</sup>"};
+  for (int i = NumOpen - 1; i >= 0; --i) {
+    if (IsOpen[i]) Out << s_endTags[i];
+    IsOpen[i] = false;
+  }
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_A(const ZQFO_FormattingOptions& Options) {
+  if (Options->LinkTarget.IsEmpty()) return;
+  Out << "<a href=\"" << EncodeAttribute(Options->LinkTarget) << "\">";
+  IsOpen[Open_A] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Options) {
+  Out << "<font size=\"" << GetSizeCode(Options->Font.GetHeight()) << "\" face=\""
+      << EncodeAttribute(Options->Font.GetTypeface()) << "\" color=\"" << Options->TextColor.GetWebName() << "\">";
+  IsOpen[Open_FONT] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_I(const ZQFO_FormattingOptions& Options) {
+  if (!Options->Font.GetItalicStyle()) return;
+  Out << "<i>";
+  IsOpen[Open_I] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_B(const ZQFO_FormattingOptions& Options) {
+  if (Options->Font.GetWeight() <= 400) return;
+  Out << "<b>";
+  IsOpen[Open_B] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_U(const ZQFO_FormattingOptions& Options) {
+  if (Options->FontUnderline == 0) return;
+  Out << "<u>";
+  IsOpen[Open_U] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_SUB(const ZQFO_FormattingOptions& Options) {
+  if (Options->LineVerticalAlignment != 2) return;
+  Out << "<sub>";
+  IsOpen[Open_SUB] = true;
+}
+
+void HTMLFlowObjectFormatter::EncodeOption_SUP(const ZQFO_FormattingOptions& Options) {
+  if (Options->LineVerticalAlignment != 1) return;
+  Out << "<sup>";
+  IsOpen[Open_SUP] = true;
+}
