@@ -1,0 +1,83 @@
+// The plain-text export: words placed on the character grid, rows, blank
+// lines and the characters the export replaces.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "ZQ_ConvertDocumentToText.h"
+#include "ZQ_Exception.h"
+#include "ZQ_FileUtils.h"
+#include "model/LayoutTestSupport.h"
+
+namespace {
+
+std::string Export(const std::string& Body) {
+  ZQFO_DocumentStream stream;
+  stream << InSection(Body).c_str();
+  return ZQ_ConvertDocumentToText(stream.GetDocument()).GetText();
+}
+
+// A paragraph without space before or after it.
+const std::string kTight = "<zqfo_para block_space_before='0 mm' block_space_after='0 mm'>";
+
+}  // namespace
+
+TEST(ZQ_ConvertDocumentToText, WordsKeepTheirRowsColumnsAndGaps) {
+  const struct {
+    const char* why;
+    std::string body;
+    std::string want;
+  } kCases[] = {
+      {"one line, spaces from the grid", "<zqfo_para>Shade and water</zqfo_para>", "Shade and water\n"},
+      {"adjacent paragraphs: no blank line", kTight + "Rest</zqfo_para>" + kTight + "Drink</zqfo_para>",
+       "Rest\nDrink\n"},
+      {"one empty line's worth of space: one blank line",
+       kTight + "Rest</zqfo_para><zqfo_para block_space_before='3.72525 mm'>Drink</zqfo_para>", "Rest\n\nDrink\n"},
+      {"far apart: at most two blank lines",
+       "<zqfo_para>Rest</zqfo_para><zqfo_para block_space_before='50 mm'>Drink</zqfo_para>", "Rest\n\n\nDrink\n"},
+      {"an empty paragraph between: its blank line, no blanks", kTight + "Rest</zqfo_para>" + kTight +
+       "</zqfo_para>" + kTight + "Drink</zqfo_para>", "Rest\n\nDrink\n"},
+      {"indentation becomes spaces", "<zqfo_para block_left_indent='21.1667 mm'>Shade</zqfo_para>",
+       "          Shade\n"},
+      {"a no-break space becomes a blank", "<zqfo_para>27&#160;C</zqfo_para>", "27 C\n"},
+      {"the parser's em dash becomes three hyphens", "<zqfo_para>hot --- humid</zqfo_para>", "hot --- humid\n"},
+      {"the em dash symbol too", "<zqfo_para>hot<zqfo_symbol name='emdash'/>humid</zqfo_para>", "hot---humid\n"},
+      {"a real three-quarters sign stays", "<zqfo_para>&#190; and 1&#190;</zqfo_para>", "\xBE and 1\xBE\n"},
+  };
+  EXPECT_EQ(std::string(ZQ_ConvertDocumentToText(ZQFO_Document()).GetText()), "");
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    try {
+      EXPECT_EQ(Export(c.body), c.want);
+    } catch (const ZQ_Exception& e) {
+      ADD_FAILURE() << e.GetName().GetText() << ": " << e.GetDescription().GetText();
+    }
+  }
+}
+
+TEST(ZQ_ConvertDocumentToText, ATableRowComesOutOnOneLineWithTheSecondCellAtItsColumn) {
+  const std::string text = Export(
+      "<zqfo_table><zqfo_row><zqfo_flowcell width='42.3334 mm'>Shade</zqfo_flowcell>"
+      "<zqfo_flowcell>Sun</zqfo_flowcell></zqfo_row></zqfo_table>");
+  ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+  const size_t sun = text.find("Sun");
+  ASSERT_NE(sun, std::string::npos) << text;
+  // 42.3334 mm is 20 cells; the cell's padding may add one more.
+  EXPECT_GE(sun, 20u) << text;
+  EXPECT_LE(sun, 22u) << text;
+}
+
+TEST(ZQ_ConvertDocumentToText, TheFileHoldsTheSameBytes) {
+  ZQFO_DocumentStream stream;
+  stream << InSection("<zqfo_para>Rest</zqfo_para><zqfo_para block_space_before='9 mm'>&#190; hour</zqfo_para>")
+                .c_str();
+  const ZQFO_Document document = stream.GetDocument();
+  const ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory() + "ConvertDocumentToText.txt";
+  ZQ_ConvertDocumentToTextFile(document, ZQ_FileName(path));
+  std::ifstream file(path.GetText(), std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, std::string(ZQ_ConvertDocumentToText(document).GetText()));
+  EXPECT_EQ(bytes.find('\r'), std::string::npos);
+}
