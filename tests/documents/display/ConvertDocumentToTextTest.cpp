@@ -6,6 +6,9 @@
 #include <iterator>
 #include <string>
 
+#include "ZQLOW_WIN_FakeCall.h"
+#include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WIN_Core.h"
 #include "ZQ_ConvertDocumentToText.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
@@ -80,4 +83,28 @@ TEST(ZQ_ConvertDocumentToText, TheFileHoldsTheSameBytes) {
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   EXPECT_EQ(bytes, std::string(ZQ_ConvertDocumentToText(document).GetText()));
   EXPECT_EQ(bytes.find('\r'), std::string::npos);
+}
+
+TEST(ZQ_ConvertDocumentToText, AFailingLayoutReleasesTheMeasuringSurface) {
+  ZQFO_DocumentStream stream;
+  stream << InSection("<zqfo_para>Rest in the shade</zqfo_para>").c_str();
+  const ZQFO_Document document = stream.GetDocument();
+  long made = 0, deleted = 0;
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::CreateCompatibleDC> create([&](HDC DC) {
+    ++made;
+    return ::CreateCompatibleDC(DC);
+  });
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::DeleteDC> remove([&](HDC DC) {
+    ++deleted;
+    return ::DeleteDC(DC);
+  });
+  {
+    const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);  // a failed call throws
+    const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetTextExtentPoint32A> broken(
+        ZQLOW_WIN_Answer(FALSE, ERROR_INVALID_PARAMETER));
+    EXPECT_THROW(ZQ_ConvertDocumentToText(document), ZQ_Exception);
+  }
+  EXPECT_GT(made, 0);
+  EXPECT_EQ(deleted, made);
+  EXPECT_EQ(std::string(ZQ_ConvertDocumentToText(document).GetText()), "Rest in the shade\n");
 }
