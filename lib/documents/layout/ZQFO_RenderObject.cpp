@@ -69,6 +69,7 @@ void ZQFO_RenderObject_Text::CollectWordInfo(ZQ_Array<ZQFO_WordInfo>& Words, lon
   word.Text = Text;
   word.X = X + DX;
   word.Y = Y + DY;
+  word.SymbolFont = Options->Font.GetTypeface() == "Symbol";
   ++Count;
 }
 

@@ -28,6 +28,9 @@ struct ZQFO_WordInfo {
   ZQ_String Text;
   double X = 0;
   double Y = 0;
+  // Drawn in the typeface "Symbol", where code 190 is the parser's em dash
+  // rather than a "3/4" sign.
+  bool SymbolFont = false;
 };
 
 // What a picture may also implement to lay itself out once for the box it

@@ -207,8 +207,11 @@ ZQFO_FONT_SETTER(FontUnderline, long, Record.FontUnderline = Value)
 
 // The document's own family and pitch codes: they differ from those of
 // ZQR_ConcreteFont's typeface codes.
+// A fixed font still lets "Symbol" through: the parser's symbols and em
+// dashes are characters of that typeface, and the plain-text export tells
+// them from real Latin-1 characters by it.
 void ZQFO_FormattingOptionsFactory::SetFontTypeface(const ZQ_String& Value, bool Inherit) {
-  if (FixedFont) return;
+  if (FixedFont && !(Value == "Symbol")) return;
   long family = ZQR_AbstractFont_NoPreference, pitch = ZQR_AbstractFont_NoPreference;
   if (Value == "Times New Roman") {
     family = 1;
