@@ -124,3 +124,53 @@ TEST(ZQ_Queue, ValuesLeaveInTheOrderTheyWerePut) {
 }
 
 }  // namespace
+
+namespace {
+
+// A value ordered by its key alone, so that the order of equal keys shows.
+struct Keyed {
+  long key;
+  long tag;
+  bool operator<(const Keyed& other) const { return key < other.key; }
+};
+
+}  // namespace
+
+TEST(ZQ_List, SortOrdersByLessThanAndKeepsEqualValuesInOrder) {
+  const struct {
+    const char* why;
+    std::vector<long> keys;
+    bool descending;
+    std::vector<long> wantTags;  // tags are the original positions
+  } kCases[] = {
+      {"empty list", {}, false, {}},
+      {"one value", {7}, true, {0}},
+      {"ascending, odd length", {5, 1, 4, 2, 3}, false, {1, 3, 4, 2, 0}},
+      {"descending, even length", {1, 4, 2, 3}, true, {1, 3, 2, 0}},
+      {"equal keys keep their order ascending", {2, 1, 2, 1}, false, {1, 3, 0, 2}},
+      {"equal keys keep their order descending", {2, 1, 2, 1}, true, {0, 2, 1, 3}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQ_List<Keyed> list;
+    for (size_t i = 0; i < c.keys.size(); ++i) list.Append({c.keys[i], static_cast<long>(i)});
+    list.Sort(c.descending);
+    std::vector<long> tags;
+    for (ZQ_ReadOnlyIterator<Keyed> it = list.GetIterator(); it.IsValid(); it.Advance())
+      tags.push_back((*it).tag);
+    EXPECT_EQ(tags, c.wantTags);
+    if (!c.keys.empty()) {
+      list.Append({99, 99});  // the tail link is the last one after sorting
+      EXPECT_EQ(list.GetTail().tag, 99);
+    }
+  }
+}
+
+TEST(ZQ_List, SortHandlesLongLists) {
+  ZQ_List<long> list;
+  for (long i = 0; i < 20000; ++i) list.Append((i * 7919) % 20000);
+  list.Sort(true);
+  const std::vector<long> values = Contents(list);
+  ASSERT_EQ(values.size(), 20000u);
+  for (size_t i = 0; i < values.size(); ++i) ASSERT_EQ(values[i], 19999 - static_cast<long>(i));
+}
