@@ -16,6 +16,7 @@
 #include "ZQF_DialogBox.h"
 #include "ZQF_Help.h"
 #include "ZQRPT_FormattingStylesheet.h"
+#include "ZQ_CommandLine.h"
 #include "ZQ_FileName.h"
 #include "ZQ_List.h"
 
@@ -97,6 +98,17 @@ void CloseHelpDialogBoxIfOpen();
 // The open help window, or null; closed windows waiting for deletion.
 ZQF_HelpDialogBox* ZQF_HelpDialogBox_GetOpenHelpDialogBox();
 long ZQF_HelpDialogBox_GetNumRetiredHelpDialogBoxes();
+// The help service of the application's own help file (ZQF_HelpModule.cpp).
+// The module fills the glyph core's help seam from a static initialiser:
+// availability, topics and contents open the help file's window.
+ZQFO_Document ZQF_Help_GetHelpFormattingDoc();
+// Stage 6: the "-help" flag opens the contents (or throws "No Help
+// Available" when there is no help), then "-loadhelp <file>" opens that file.
+void ZQF_Help_InitializationServiceCallback(int Stage);
+// The two flags, for tests.
+ZQ_SimpleFlagCommandLineElement& ZQF_Help_GetShowHelpFlag();
+ZQ_OneParameterFlagCommandLineElement& ZQF_Help_GetLoadHelpFlag();
+
 // Stage 8 deletes every help window.
 void ZQF_HelpDialogBox_InitializationServiceCallback(int Stage);
 // "{$1} User's Guide" translated, with the application's name.

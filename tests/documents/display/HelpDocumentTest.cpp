@@ -1,0 +1,83 @@
+// The help document: a help file read against the report DTD, turned into
+// document markup and parsed; files that do not read become the error
+// document, which says why in the window itself.
+#include "DebugLogMark.h"
+#include "HelpTestSupport.h"
+#include "ZQ_ApplicationMetrics.h"
+#include "ZQ_URI.h"
+
+namespace {
+
+std::string AllText(const ZQFO_Document& Document) {
+  return Document.GetFormattingObjectsTree().GetRootNode()->GetValue().GetText();
+}
+
+bool Contains(const std::string& Text, const std::string& Part) {
+  return Text.find(Part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST_F(BrowserTest, HelpFilesBecomeTheGuideOrTheErrorDocument) {
+  const std::string title =
+      std::string(ZQ_GetApplicationMetrics().GetApplicationName().GetText()) + " User's Guide";
+  const struct {
+    const char* why;
+    const char* file;
+    bool isError;
+    const char* mustShow;  // a text of the document
+  } kCases[] = {
+      {"a valid guide", "Guide.rxl", false, "Getting Started"},
+      {"not well-formed: the line of the error is marked", "NotWellFormed.rxl", true, "Location Of Error"},
+      {"not valid: the whole text", "Invalid.rxl", true, "A section without its title."},
+      {"empty", "Empty.rxl", true, "Description Of Error"},
+      {"binary bytes", "Binary.rxl", true, "Description Of Error"},
+      {"]]> inside a CDATA section", "CData.rxl", true, "a ]]"},
+      {"a missing file", "Missing.rxl", true, "Description Of Error"},
+      {"a folder", "", true, "Description Of Error"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQ_FileName file = HelpTestFile(c.file);
+    ZQFO_Document document;
+    ASSERT_NO_THROW(document = ZQF_HelpDialogBox_GetHelpFormattingDoc(file));
+    EXPECT_EQ(std::string(document.GetName().GetText()), title);
+    const std::string text = AllText(document);
+    EXPECT_TRUE(Contains(text, c.mustShow)) << text.substr(0, 300);
+    EXPECT_EQ(Contains(text, "Raw XML Document"), c.isError);
+    EXPECT_EQ(std::string(document.GetExternalContext().GetBaseURI().GetText().GetText()),
+              std::string(ZQ_URI_MakeFromFileName(file).GetText().GetText()));
+  }
+}
+
+TEST_F(BrowserTest, TheErrorDocumentCarriesTheParserPosition) {
+  const std::string text =
+      AllText(ZQF_HelpDialogBox_GetHelpFormattingDoc(HelpTestFile("NotWellFormed.rxl")));
+  // The marked code line is line 4, whose tag the parser found unclosed.
+  EXPECT_TRUE(Contains(text, "     4     <para>An unclosed <bold>tag.</para>")) << text;
+  EXPECT_TRUE(Contains(text, "Error Location")) << text;
+}
+
+TEST_F(BrowserTest, BrokenGeneratedMarkupIsLoggedAndThrown) {
+  const LogMark mark;
+  try {
+    ZQF_HelpDialogBox_MakeHelpDocument("<zqfo_document><zqfo_para/>", HelpTestFile("x"));
+    ADD_FAILURE() << "not thrown";
+  } catch (const ZQ_Exception& Error) {
+    EXPECT_EQ(mark.Since(), std::string(Error.GetName().GetText()) + "\n" +
+                                Error.GetDescription().GetText() + "\n");
+  }
+}
+
+TEST_F(BrowserTest, TheGuidesRelativePictureIsDrawn) {
+  OpenGuide("fig_picture");
+  // The picture's green field, drawn from the file beside the help file.
+  const ZQIMG_Image shot = CaptureClientArea(window->GetWindowHandle());
+  long green = 0;
+  for (long y = 0; y < shot.GetHeight(); ++y)
+    for (long x = 0; x < shot.GetWidth(); ++x) {
+      const ZQR_Color pixel = shot.GetPixelColor(x, y);
+      if (pixel.GetRed() == 30 && pixel.GetGreen() == 170 && pixel.GetBlue() == 60) ++green;
+    }
+  EXPECT_GT(green, 400);
+}
