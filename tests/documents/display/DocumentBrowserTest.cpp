@@ -231,6 +231,14 @@ TEST_F(BrowserTest, AltBackquoteCopiesTheSectionIdOrBeeps) {
   ZQR_Clipboard::SetContents("before");
   EXPECT_EQ(PressKey(0x60, false, false, true), browser);
   EXPECT_EQ(std::string(ZQR_Clipboard::GetContentsAsText().GetText()), "ZQF_Help_id");
+  // The real keystroke: Windows translates Alt+` into the character 0x60.
+  ZQR_Clipboard::SetContents("before");
+  SetModifierKeys(false, false, true);
+  const LPARAM altDown = (1 << 29) | (0x29 << 16) | 1;
+  ::PostMessageA(window->GetWindowHandle(), WM_SYSKEYDOWN, VK_OEM_3, altDown);
+  PumpMessages();
+  SetModifierKeys(false, false, false);
+  EXPECT_EQ(std::string(ZQR_Clipboard::GetContentsAsText().GetText()), "ZQF_Help_id");
   BeepCounter beeps;
   browser->ShowEntireDocument(false);  // the root entry: no element, no id
   PressKey(0x60, false, false, true);

@@ -81,3 +81,20 @@ TEST_F(BrowserTest, TheGuidesRelativePictureIsDrawn) {
     }
   EXPECT_GT(green, 400);
 }
+
+TEST_F(BrowserTest, ATenMegabyteHelpFileOpensInTheWindow) {
+  // Long lines of text and a missing end: the error document holds it all.
+  const ZQ_FileName file = ZQ_FileName(
+      (std::string(ZQ_GetApplicationMetrics().GetHomeDirectory().GetText()) + "Large.rxl").c_str());
+  FILE* out = std::fopen(file.GetPathName().GetText(), "wb");
+  ASSERT_TRUE(out);
+  std::fputs("<?xml version='1.0'?>\n<section><title>Large</title>\n", out);
+  const std::string line = "<para>" + std::string(200, 'w') + "</para>\n";
+  for (size_t written = 0; written < 10u * 1024 * 1024; written += line.size()) std::fputs(line.c_str(), out);
+  std::fclose(out);
+  ZQF_HelpDialogBox_DisplayContents(file);
+  ASSERT_TRUE(ZQF_HelpDialogBox_GetOpenHelpDialogBox());
+  PumpMessages();
+  CloseHelpDialogBoxIfOpen();
+  std::remove(file.GetPathName().GetText());
+}

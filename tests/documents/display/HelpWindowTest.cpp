@@ -13,6 +13,7 @@
 #include "ZQ_ApplicationConfigurationRegistry.h"
 #include "ZQ_InitializationService.h"
 #include "ZQ_FileStreamSource.h"
+#include "ZQ_RandomNumberGenerator.h"
 #include "ZQ_RegistryValueItems.h"
 
 namespace {
@@ -244,4 +245,86 @@ TEST_F(HelpWindowTest, AnUnreadableHelpFileShowsWhyInTheWindow) {
   ASSERT_TRUE(box);
   EXPECT_EQ(Shown(), "");  // the whole error document
   Shot(box, "HelpWindowErrorDocument");
+}
+
+namespace {
+
+// A modeless dialog of one empty column.
+class PlainDialog : public ZQF_DialogBox {
+ public:
+  PlainDialog() : ZQF_DialogBox(ZQF_DialogBoxModality_Modeless, "Plain") {}
+  ZQF_Glyph* Init_CreateClientGlyphTree() override { return new ZQF_ColumnGlyph(); }
+};
+
+}  // namespace
+
+TEST_F(HelpWindowTest, F1OnADialogOpensTheHelpAboutDialogs) {
+  InstallHelpFile(GuideText());
+  PlainDialog dialog;
+  dialog.Run();
+  Send(dialog.GetWindow()->GetWindowHandle(), WM_KEYDOWN, VK_F1, 0);
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Shown(), "ZQF_DialogBoxes_id");
+  dialog.Close();
+}
+
+TEST_F(HelpWindowTest, OddTopicListsOpenAtAKnownTopicOrTheFirstChapter) {
+  InstallHelpFile(GuideText());
+  std::string many;
+  for (int i = 0; i < 10000; ++i) many += "t" + std::to_string(i) + ";";
+  const struct {
+    const char* why;
+    std::string topics;
+    const char* shown;
+  } kCases[] = {
+      {"two semicolons", ";;", "ch_start"},
+      {"three commas", ",,,", "ch_start"},
+      {"a priority that is no number", "x,abc;ZQF_Help_id", "ZQF_Help_id"},
+      {"a fraction", "ZQF_Help_id,1.5;app_formulas,-1", "app_formulas"},
+      {"a priority of 300 digits", "ZQF_Help_id," + std::string(300, '7') + ";ch_start", "ch_start"},
+      {"10,000 unknown topics and one known", many + "app_formulas,3", "app_formulas"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQF_KeyHelpMessage message;
+    ZQF_Help_HandleHelpMessage(c.topics.c_str(), message, false);
+    ZQF_Help_DisplayTopics(new ZQ_ReadOnlyIterator<ZQF_Help_TopicType>(message.GetTopics()));
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(Shown(), c.shown);
+    RunIdleActions();
+  }
+}
+
+TEST_F(HelpWindowTest, SeededRandomInputOverTheHelpWindowBreaksNothing) {
+  InstallHelpFile(GuideText());
+  ZQ_RandomNumberGenerator random(20261207);
+  const WPARAM kKeys[] = {VK_DOWN, VK_UP, VK_NEXT, VK_BACK, 'B', 'T', VK_TAB, VK_F1, VK_ESCAPE, VK_RIGHT};
+  for (int step = 0; step < 600; ++step) {
+    if (!ZQF_HelpDialogBox_GetOpenHelpDialogBox() || !ZQF_HelpDialogBox_GetOpenHelpDialogBox()->GetWindow())
+      ZQF_Help_DisplayContents();
+    const HWND handle = Handle(ZQF_HelpDialogBox_GetOpenHelpDialogBox());
+    RECT client;
+    ::GetClientRect(handle, &client);
+    const bool control = random.GetRandomInteger(4) == 0, shift = random.GetRandomInteger(4) == 0;
+    SetModifierKeys(shift, control, false);
+    switch (random.GetRandomInteger(3)) {
+      case 0: {  // a click: its release is queued first, for drags that run their own loop
+        const LPARAM at = Point(random.GetRandomInteger(client.right), random.GetRandomInteger(client.bottom));
+        ::PostMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::PostMessageA(handle, WM_LBUTTONUP, 0, at);
+        break;
+      }
+      case 1:
+        ::PostMessageA(handle, WM_KEYDOWN, kKeys[random.GetRandomInteger(10)], 1);
+        break;
+      default:
+        RunIdleActions();
+        break;
+    }
+    PumpMessages();
+    SetModifierKeys(false, false, false);
+  }
+  RunIdleActions();
+  EXPECT_TRUE(ReportedErrors().empty());
+  EXPECT_EQ(ZQF_HelpDialogBox_GetNumRetiredHelpDialogBoxes(), 0);
 }
