@@ -10,6 +10,8 @@
 #include "ZQF_StandardCommandMessage.h"
 #include "ZQF_WindowBorderGlyph.h"
 #include "ZQ_Assertion.h"
+#include "ZQ_Exception.h"
+#include "ZQ_Internationalization.h"
 #include "ZQ_TextStreamFormatter.h"
 
 ZQF_PLUGIN_DocumentInstance::ZQF_PLUGIN_DocumentInstance(ZQF_PLUGIN_DocumentType* DocType)
@@ -125,12 +127,13 @@ ZQFO_Document ZQF_PLUGIN_DocumentViewGlyph::GenerateDocument() {
 
 void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintRequest() {
   ZQ_ASSERT(CanPrint());
-  ZQFO_PrintDocument(GenerateDocument(), false);
+  ZQFO_PrintDocument(GenerateDocument(), ZQFO_PrintDocumentOptions());
 }
 
 void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintPreviewRequest() {
   ZQ_ASSERT(CanPrintPreview());
-  ZQFO_PrintDocument(GenerateDocument(), true);
+  throw ZQ_Exception(ZQ_Internationalization_Translate("Printing is not available"),
+                     ZQ_Internationalization_Translate("This program cannot show print previews yet."));
 }
 
 void ZQF_PLUGIN_DocumentViewGlyph::BindToNewFile(const ZQ_FileName& FileName) {
