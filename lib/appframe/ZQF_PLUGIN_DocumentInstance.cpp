@@ -4,14 +4,13 @@
 #include <cstdint>
 
 #include "ZQFO_PrintDocument.h"
+#include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQF_ActionQueue.h"
 #include "ZQF_PLUGIN_DocumentManagerGlyph.h"
 #include "ZQF_PLUGIN_DocumentType.h"
 #include "ZQF_StandardCommandMessage.h"
 #include "ZQF_WindowBorderGlyph.h"
 #include "ZQ_Assertion.h"
-#include "ZQ_Exception.h"
-#include "ZQ_Internationalization.h"
 #include "ZQ_TextStreamFormatter.h"
 
 ZQF_PLUGIN_DocumentInstance::ZQF_PLUGIN_DocumentInstance(ZQF_PLUGIN_DocumentType* DocType)
@@ -132,8 +131,7 @@ void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintRequest() {
 
 void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintPreviewRequest() {
   ZQ_ASSERT(CanPrintPreview());
-  throw ZQ_Exception(ZQ_Internationalization_Translate("Printing is not available"),
-                     ZQ_Internationalization_Translate("This program cannot show print previews yet."));
+  ZQFOxZQF_PrintPreviewDocument(GenerateDocument(), 0);
 }
 
 void ZQF_PLUGIN_DocumentViewGlyph::BindToNewFile(const ZQ_FileName& FileName) {
