@@ -13,6 +13,7 @@
 #include "ZQF_DialogActionGlyph.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Message.h"
+#include "ZQF_HelpAvailability.h"
 #include "ZQF_ToolbarGlyph.h"
 #include "ZQ_ApplicationMetrics.h"
 #include "ZQ_Internationalization.h"
@@ -28,17 +29,22 @@ ZQ_String PreviewTitle(const ZQFO_Document& Doc) {
   return title;
 }
 
-// Deletes the dialog and switches help on again on every way out.
-struct PreviewRun {
-  std::unique_ptr<PrintPreviewDialogBox> Dialog;
+// Help is off while the preview runs and on again on every way out.
+class HelpSwitchedOff {
+ public:
+  HelpSwitchedOff() { ZQF_Help_DisableHelp(); }
+  ~HelpSwitchedOff() { ZQF_Help_EnableHelp(); }
+  HelpSwitchedOff(const HelpSwitchedOff&) = delete;
+  HelpSwitchedOff& operator=(const HelpSwitchedOff&) = delete;
 };
 
 }  // namespace
 
 void ZQFOxZQF_PrintPreviewDocument(const ZQFO_Document& Doc, long FirstPageIndex) {
-  PreviewRun run;
-  run.Dialog.reset(new PrintPreviewDialogBox(Doc, FirstPageIndex));
-  run.Dialog->Run();
+  const HelpSwitchedOff noHelp;
+  // Deleted on every way out, a failure to build its tree included.
+  const std::unique_ptr<PrintPreviewDialogBox> dialog(new PrintPreviewDialogBox(Doc, FirstPageIndex));
+  dialog->Run();
 }
 
 // ---------------------------------------------------------------- the dialog

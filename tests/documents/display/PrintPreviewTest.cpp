@@ -9,6 +9,8 @@
 #include "PrintTestSupport.h"
 #include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQFOxZQF_PrintPreviewPageDisplayGlyph.h"
+#include "ZQF_HelpAvailability.h"
+#include "ZQLOW_WINGDI.h"
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_SecondaryWindow.h"
 #include "ZQF_StandardButtonGlyph.h"
@@ -291,4 +293,23 @@ TEST_F(PrintPreview, TheDialogShowsItsTitleAndToolbarAndClosesEveryWay) {
     RunIdleActions();
     EXPECT_EQ(ZQF_ActionQueue::GetNumEntries(), queued) << "no status update left queued";
   }
+}
+
+// Help is off exactly while the preview runs, also when the preview cannot
+// open because the printer fails.
+TEST_F(PrintPreview, HelpIsOffWhileThePreviewRuns) {
+  const char* const kBalance = "DisableHelpCount > 0";
+  RunPreview(PagesDocument(1), [&](PrintPreviewDialogBox& dialog) {
+    EXPECT_EQ(AssertionFailureOf([] { ZQF_Help_EnableHelp(); }), "") << "switched off now";
+    ZQF_Help_DisableHelp();
+    Key(dialog, ZQF_Key_Escape);
+  });
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([] { ZQF_Help_EnableHelp(); }), kBalance)) << "on again";
+  {
+    const ZQLOW_WIN_ScopedAPIFunctionFailureMode throwing(0);
+    const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::CreateDCA> noPrinter(ZQLOW_WIN_Answer<HDC>(nullptr, 1801));
+    EXPECT_THROW(ZQFOxZQF_PrintPreviewDocument(PagesDocument(1), 0), ZQ_Exception);
+  }
+  EXPECT_EQ(NewestDialog(), nullptr);
+  EXPECT_TRUE(FailedOn(AssertionFailureOf([] { ZQF_Help_EnableHelp(); }), kBalance)) << "on again after a failure";
 }
