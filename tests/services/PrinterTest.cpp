@@ -14,84 +14,13 @@
 #include "ZQ_FileNameRegistry.h"
 #include "ZQ_PrinterManager.h"
 #include "ZQ_RegistryValueItems.h"
-
-// The tests print on the prefix's default printer, "ZQ File Printer", a
-// PostScript print-to-file printer; every job is given a file to print into.
+#include "DialogCloser.h"
 
 namespace {
 
 using Service = ZQ_InitializationService;
 
 const char kPrinterName[] = "ZQ File Printer";
-
-// Control identifiers of the print dialog (dlgs.h, which the lean Windows
-// headers leave out): the print-to-file box and the page range fields.
-const int kPrintToFileBox = 0x410;  // kPrintToFileBox
-const int kFromPageField = 0x480;   // edt1
-const int kToPageField = 0x481;     // edt2
-
-// What the dialog closer does to one common dialog.
-struct DialogAction {
-  int button;            // IDOK or IDCANCEL
-  int checkBoxToTick;    // a check box to tick first, 0 for none
-  bool readPageRange;    // record the print dialog's page fields
-};
-
-// Closes the common dialogs a call opens, one action per dialog, from a
-// thread timer that runs inside their modal loops.
-struct DialogScript {
-  std::vector<DialogAction> actions;
-  size_t next = 0;
-  std::set<HWND> handled;
-  std::string fromPage, toPage;  // as the print dialog showed them
-};
-DialogScript s_script;
-
-BOOL CALLBACK FindNewDialog(HWND Window, LPARAM Found) {
-  char className[32] = "";
-  GetClassNameA(Window, className, sizeof className);
-  if (std::string(className) == "#32770" && IsWindowVisible(Window) &&
-      !s_script.handled.count(Window)) {
-    *reinterpret_cast<HWND*>(Found) = Window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CALLBACK CloseDialogs(HWND, UINT, UINT_PTR, DWORD) {
-  if (s_script.next >= s_script.actions.size()) return;
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindNewDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog) return;
-  s_script.handled.insert(dialog);
-  const DialogAction& action = s_script.actions[s_script.next++];
-  if (action.readPageRange) {
-    char text[16] = "";
-    GetDlgItemTextA(dialog, kFromPageField, text, sizeof text);
-    s_script.fromPage = text;
-    GetDlgItemTextA(dialog, kToPageField, text, sizeof text);
-    s_script.toPage = text;
-  }
-  if (action.checkBoxToTick) CheckDlgButton(dialog, action.checkBoxToTick, BST_CHECKED);
-  PostMessageA(dialog, WM_COMMAND, action.button, 0);
-}
-
-// Answers the dialogs of the calls that follow, in order, until destroyed.
-class DialogCloser {
- public:
-  explicit DialogCloser(std::vector<DialogAction> Actions) {
-    s_script = DialogScript();
-    s_script.actions = std::move(Actions);
-    timer = SetTimer(nullptr, 0, 50, CloseDialogs);
-  }
-  ~DialogCloser() { KillTimer(nullptr, timer); }
-  DialogCloser(const DialogCloser&) = delete;
-  DialogCloser& operator=(const DialogCloser&) = delete;
-  size_t DialogsAnswered() const { return s_script.next; }
-
- private:
-  UINT_PTR timer;
-};
 
 std::string ReadFile(const std::string& Path) {
   std::ifstream in(Path, std::ios::binary);
