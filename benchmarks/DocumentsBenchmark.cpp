@@ -485,6 +485,9 @@ void RunLineLayoutBenchmark() {
 
 }  // namespace
 
+// The help window's page turns and opening (HelpBenchmark.cpp).
+void RunHelpBenchmark(int Passes);
+
 int main(int argc, char** argv) {
   const int passes = argc > 1 ? std::atoi(argv[1]) : 5;
   if (passes < 1) {
@@ -526,6 +529,7 @@ int main(int argc, char** argv) {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
     RunReportCases(reportMegabytes, passes);
     RunHugeTableCases(passes);
+    RunHelpBenchmark(passes);
   } catch (const ZQ_Exception& e) {
     std::fprintf(stderr, "%s\n", e.GetDescription().GetText());
     return 1;
