@@ -387,37 +387,29 @@ bool ZQFOxZQF_DocumentBrowserGlyph::HandleBrowserUpdate(ZQF_UpdateMessage& Messa
   return true;
 }
 
-void ZQFOxZQF_DocumentBrowserGlyph::ForwardToDisplay(ZQF_Message& Message) {
-  if (Message.IsHandled() || DocumentDisplay->IsOnFocusPath()) return;
+void ZQFOxZQF_DocumentBrowserGlyph::FinishSecondTry(ZQF_Message& Message, bool Recognised) {
+  if (Recognised) {
+    Message.SetHandled();
+    return;
+  }
+  if (DocumentDisplay->IsOnFocusPath()) return;
   static ZQF_FocusPathMessageRouter s_router(false);
   DocumentDisplay->Forward(Message, &s_router);
 }
 
 void ZQFOxZQF_DocumentBrowserGlyph::HandleKey(ZQF_KeyMessage& Message, bool SecondTry) {
   ZQF_ColumnGlyph::HandleKey(Message, SecondTry);
-  if (!SecondTry || Message.IsHandled()) return;
-  if (HandleBrowserKey(Message))
-    Message.SetHandled();
-  else
-    ForwardToDisplay(Message);
+  if (SecondTry && !Message.IsHandled()) FinishSecondTry(Message, HandleBrowserKey(Message));
 }
 
 void ZQFOxZQF_DocumentBrowserGlyph::HandleCommand(ZQF_CommandMessage& Message, bool SecondTry) {
   ZQF_ColumnGlyph::HandleCommand(Message, SecondTry);
-  if (!SecondTry || Message.IsHandled()) return;
-  if (HandleBrowserCommand(Message))
-    Message.SetHandled();
-  else
-    ForwardToDisplay(Message);
+  if (SecondTry && !Message.IsHandled()) FinishSecondTry(Message, HandleBrowserCommand(Message));
 }
 
 void ZQFOxZQF_DocumentBrowserGlyph::HandleUpdate(ZQF_UpdateMessage& Message, bool SecondTry) {
   ZQF_ColumnGlyph::HandleUpdate(Message, SecondTry);
-  if (!SecondTry || Message.IsHandled()) return;
-  if (HandleBrowserUpdate(Message))
-    Message.SetHandled();
-  else
-    ForwardToDisplay(Message);
+  if (SecondTry && !Message.IsHandled()) FinishSecondTry(Message, HandleBrowserUpdate(Message));
 }
 
 void ZQFOxZQF_DocumentBrowserGlyph::HandleNotification(ZQF_NotificationMessage& Message,

@@ -152,8 +152,9 @@ class ZQFOxZQF_DocumentBrowserGlyph : public ZQF_ColumnGlyph {
   bool HandleBrowserKey(const ZQF_KeyMessage& Message);
   bool HandleBrowserCommand(ZQF_CommandMessage& Message);
   bool HandleBrowserUpdate(ZQF_UpdateMessage& Message);
-  // Sends Message on to the display while the focus is elsewhere.
-  void ForwardToDisplay(ZQF_Message& Message);
+  // Marks a recognised message handled; sends another on to the display
+  // while the focus is elsewhere.
+  void FinishSecondTry(ZQF_Message& Message, bool Recognised);
   ZQF_ListGlyph* CreateSectionList(int ListKind);
 
   ZQFOxZQF_DocumentDisplayGlyph* DocumentDisplay = nullptr;

@@ -5,6 +5,7 @@
 
 #include "DebugLogMark.h"
 #include "ReportTestSupport.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQXML_NodeKinds.h"
 #include "ZQ_RandomNumberGenerator.h"
 
@@ -20,17 +21,8 @@ std::string LoadGolden(const std::string& Name) {
   return text;
 }
 
-ZQRPT_FormattingStylesheetOptions HelpOptions() {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  return options;
-}
+// The options of the help window's guide.
+ZQRPT_FormattingStylesheetOptions HelpOptions() { return GetHelpFormattingOptions(); }
 
 // The help's options without caption numbers: the 47-element report has a
 // caption outside any chapter.
