@@ -13,11 +13,13 @@
 #include "MORV_WorkspaceGlyph.h"
 #include "OptionsTestSupport.h"
 #include "ZQFOxZQF_DocumentDisplayGlyph.h"
+#include "ZQF_CallbackTextButtonGlyph.h"
 #include "ZQF_GlueGlyphs.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_PropertyListGlyph.h"
 #include "ZQF_TextEditGlyph.h"
+#include "ZQ_DateAndTime.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Numeric.h"
 #include "ZQ_StringStream.h"
@@ -422,8 +424,11 @@ TEST_F(Workspace, BadTimesAndDatesAreRefusedWithTheirMessages) {
     ws->UpdateCalculations();
     EXPECT_EQ(Results()[0], row.message);
     EXPECT_EQ(Str(Time) + " " + Str(Date), "2:00 pm 1/1/2010");
-    EXPECT_EQ(Results()[9], "-----");
-    EXPECT_EQ(Str(ws->GetTableValues()[0]), "-----");
+    std::vector<std::string> wanted(10, "-----");
+    wanted[0] = row.message;
+    EXPECT_EQ(Results(), wanted);
+    EXPECT_EQ(Str(ws->GetTableValues()[5]), "-----");
+    EXPECT_EQ(ws->MessageLabel->Cust_GetTextColor(), ZQR_Color(255, 0, 0));
     ws->LoadControls();
   }
 }
@@ -461,4 +466,57 @@ TEST_F(Workspace, TwoThousandRandomTextsUnderRandomOptionsNeverShowANonNumber) {
     }
     if (HasFailure()) break;
   }
+}
+
+TEST_F(Workspace, TheCurrentTimeButtonSetsTodaysTimeAndDateThatTheChecksAccept) {
+  const int lines = NumLogLines();
+  const ZQ_Rectangle<long>& button = ws->CurrentTimeButton->GetBoundingBox();
+  const LPARAM middle = Point(button.X + button.Width / 2, button.Y + button.Height / 2);
+  ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  ::PostMessageA(window, WM_LBUTTONUP, 0, middle);
+  PumpMessages([&] { return NumLogLines() > lines; }, kPatienceMs);
+  EXPECT_EQ(ws->TimeField->GetValue(), Time);
+  EXPECT_EQ(ws->DateField->GetValue(), Date);
+  EXPECT_EQ(Str(ZQ_PointInTime::GetCurrentLocal().Format("{Date}")), Str(Date));
+  EXPECT_EQ(Str(MORV_CheckTimeText(Time)) + Str(MORV_CheckDateText(Date)), "");
+  EXPECT_EQ(Results()[0], "");
+  EXPECT_EQ(NumLogLines(), lines + 1);
+}
+
+TEST_F(Workspace, EachRecalculationLogsTheFormQuotedInRowOrder) {
+  const struct {
+    const char* name;
+    const char* date;
+    const char* line;
+  } rows[] = {
+      {"results", "1/1/2010",
+       "Workspace recalculated: \"68\" \"1000\" \"10\" \"50\" \"2:00 pm\" \"(GMT-5)\" \"1/1/2010\" "
+       "\"0\" \"29.9139\" \"\" \"83.4 F\" \"59.2 F\" \"56.5 F\" \"64.9 F\" \"68.0 F\" \"0\" "
+       "\"no limit\" \"1/2\" \"no limit\" \"3/4\" \"no limit\" \"3/4\" "
+       "\"continuous work  (light work load)\" \"continuous work  (moderate work load)\" "
+       "\"continuous work  (heavy work load)\""},
+      {"a message with inner quotes doubled", "31/31/2010",
+       "Workspace recalculated: \"68\" \"1000\" \"10\" \"50\" \"2:00 pm\" \"(GMT-5)\" "
+       "\"31/31/2010\" \"0\" \"29.9139\" \"There is a problem with the date.  Enter the date in "
+       "either \"\"M/D/Y\"\" or \"\"May 15 2010\"\" format.\" \"-----\" \"-----\" \"-----\" "
+       "\"-----\" \"-----\" \"-----\" \"-----\" \"-----\" \"-----\" \"-----\" \"-----\" \"-----\" "
+       "\"-----\" \"-----\" \"-----\""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ws->DateField->SetValue(row.date);
+    ws->UpdateCalculations();
+    EXPECT_EQ(LastLogLine(), row.line);
+  }
+}
+
+TEST_F(Workspace, APendingRecalculationEndsWithTheWorkspace) {
+  ASSERT_TRUE(ws->AirTemperatureField->PutOnFocusPath());
+  ::PostMessageA(window, WM_CHAR, '5', 1);
+  PumpFor(50);
+  ASSERT_TRUE(ws->IsRecalculationPending());
+  const int lines = NumLogLines();
+  ::DestroyWindow(window);
+  PumpFor(700);
+  EXPECT_EQ(NumLogLines(), lines);
 }
