@@ -299,8 +299,8 @@ ZQ_String TemperatureText(double Celsius) {
          GetTemperatureOutputUnitsLabel();
 }
 
-// Minutes from the beginning of the averaging period to the time stamp's
-// meaning, as the model takes them.
+// The model centres the averaging period on the time stamp minus half the
+// adjustment: the stamp marks the period's beginning, middle or end.
 int AveragingAdjustment() {
   switch (TimestampAnchor) {
     case 0: return -MetAveragingTime_Minutes;
@@ -410,7 +410,7 @@ void MORV_WorkspaceGlyph::ComputeResults(Results& Out) {
   Out.Texts[Text_HeatIndex] = TemperatureText(ComputeHeatIndex_C(airTemperature, humidity));
 }
 
-bool MORV_WorkspaceGlyph::ShowResults(const Results& New) {
+void MORV_WorkspaceGlyph::ShowResults(const Results& New) {
   bool changed = ReplaceText(MessageLabel, New.Message);
   ZQF_StoredLabelGlyph* const labels[NumResultTexts] = {
       GlobeLabel,     NaturalWetBulbLabel, PsychrometricWetBulbLabel, WbgtLabel, HeatIndexLabel,
@@ -445,7 +445,6 @@ bool MORV_WorkspaceGlyph::ShowResults(const Results& New) {
 
   for (int i = Text_OSHA; i < NumResultTexts; ++i) changed |= ReplaceText(labels[i], New.Texts[i]);
   if (changed) Resize();
-  return changed;
 }
 
 void MORV_WorkspaceGlyph::LogRecalculation(const Results& Shown) {

@@ -127,7 +127,7 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
   ZQF_StoredAttributeLabelGlyph* HeatIndexLabel = nullptr;
   ZQF_StoredAttributeLabelGlyph* HeatCategoryLabel = nullptr;
   ZQFOxZQF_DocumentDisplayGlyph* RegimenDisplay = nullptr;
-  ZQF_StoredAttributeLabelGlyph* OSHALabels[3] = {};         // light, moderate, heavy
+  ZQF_StoredAttributeLabelGlyph* OSHALabels[3] = {};  // light, moderate, heavy
 
  private:
   struct Results;
@@ -140,7 +140,7 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
   void ShowRegimenTable(double WbgtF);
   // Steps of the recalculation.
   void ComputeResults(Results& Out);
-  bool ShowResults(const Results& New);
+  void ShowResults(const Results& New);
   void LogRecalculation(const Results& Shown);
 
   std::unique_ptr<ZQ_Timer> RecalculationTimer;  // null when none is pending

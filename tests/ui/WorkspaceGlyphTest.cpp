@@ -9,6 +9,7 @@
 #include "../services/MessagePumpTestSupport.h"
 #include "MORV_HeatGuidance.h"
 #include "MORV_Model.h"
+#include "MORV_OptionsDialog.h"
 #include "MORV_WorkspaceChecks.h"
 #include "MORV_WorkspaceGlyph.h"
 #include "OptionsTestSupport.h"
@@ -146,6 +147,10 @@ TEST_F(Workspace, LoadControlsWritesFieldsUnitsAndGMTLabelAndHidesRowsByTheOptio
     EXPECT_EQ(hidden, row.hidden);
     if (row.screenshot) SaveScreenshot(window, row.screenshot);
   }
+  // The options dialog's reload after OK rewrites the fields in new units.
+  UserInputUnits = 1;
+  MORV_OptionsDialogWorkspace::ReloadControls();
+  EXPECT_EQ(Logged()[0], "20");
 }
 
 TEST_F(Workspace, KeysAndTheTimeButtonRecalculateOnceHalfASecondAfterTheLastAndNeverAfterTheEnd) {
@@ -182,6 +187,7 @@ TEST_F(Workspace, KeysAndTheTimeButtonRecalculateOnceHalfASecondAfterTheLastAndN
   ::DestroyWindow(window);
   PumpFor(700);
   EXPECT_EQ(NumLogLines(), before + 2);
+  EXPECT_EQ(MORV_OptionsDialogWorkspace::ReloadControls, nullptr);
 }
 
 namespace {
