@@ -90,11 +90,6 @@ class Workspace : public WindowTest {
         ws->DeltaTemperatureField, ws->PressureField, ws->HumidityField, ws->TimeField, ws->DateField};
     return fields[Input];
   }
-  // The message and the results as logged (message, globe ... category).
-  Strings Results() const {
-    const Strings logged = Logged();
-    return Strings(logged.begin() + 9, logged.begin() + 16);
-  }
 
   SavedOptions restore;
   MORV_WorkspaceGlyph* ws = nullptr;
@@ -279,7 +274,7 @@ TEST_F(Workspace, TheHeatCategoryShowsInItsColoursWithRoomAroundColouredText) {
     AirTemperature_C = air;
     Reload();
     int category = 0;
-    while (category < 6 && Results()[6] != Str(GetArmyHeatCategoryName(category))) ++category;
+    while (category < 6 && Logged()[15] != Str(GetArmyHeatCategoryName(category))) ++category;
     if (category < shown) continue;
     SCOPED_TRACE("category " + std::to_string(category));
     shown = category + 1;
