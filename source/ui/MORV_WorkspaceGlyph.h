@@ -98,8 +98,6 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
 
   // True while a recalculation waits for its timer.
   bool IsRecalculationPending() const { return RecalculationTimer != nullptr; }
-  // The six table values as last logged (work/rest and water per load).
-  const ZQ_String* GetTableValues() const { return TableValues; }
 
   // --- The form's glyphs, owned by the tree.
   ZQF_PropertyListGlyph* PropertyList = nullptr;
@@ -145,7 +143,7 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
 
   std::unique_ptr<ZQ_Timer> RecalculationTimer;  // null when none is pending
   double LastTableValue = -9999.0;  // WBGT in F the table was last built for
-  ZQ_String TableValues[6];
+  ZQ_String TableValues[6];  // the table's work/rest and water per load, for the log
   // Form row indexes of the rows that can be hidden.
   long DeltaTemperatureRowIndex = -1;
   long HeatIndexRowIndex = -1;
