@@ -432,7 +432,6 @@ void MORV_WorkspaceGlyph::ShowResults(const Results& New) {
   }
 
   if (LastTableValue != New.WbgtF) {
-    LastTableValue = New.WbgtF;
     const int category = New.WbgtF > -9000.0 ? CalculateArmyHeatCategory(New.WbgtF) : -1;
     for (int load = 0; load < 3; ++load) {
       TableValues[2 * load] = category < 0 ? kNoValue : GetArmyWorkRestDescription(category, load);
@@ -440,6 +439,7 @@ void MORV_WorkspaceGlyph::ShowResults(const Results& New) {
           category < 0 ? kNoValue : GetArmyWaterIntakeDescription(category, load);
     }
     ShowRegimenTable(New.WbgtF);
+    LastTableValue = New.WbgtF;  // only once built: a failed build is tried again
     changed = true;
   }
 
