@@ -131,12 +131,14 @@ void TimePageTurns(const ZQFO_Document& Document, int Passes) {
       forward = std::min(forward, MsSince(start));
     }
   }
-  std::printf("  help page turn (best of %zu sections x %d)  %8.1f ms  anchor %8.1f ms  target < 150 ms"
-              " and <= 1.3 x anchor + 20 ms: %s\n",
-              turns, Passes, turn, anchor, turn < 150 && turn <= 1.3 * anchor + 20 ? "met" : "MISSED");
+  std::printf(
+      "  help page turn (best of %zu sections x %d)  %8.1f ms  anchor %8.1f ms  target < 150 ms"
+      " and <= 1.3 x anchor + 20 ms: %s\n",
+      turns, Passes, turn, anchor, turn < 150 && turn <= 1.3 * anchor + 20 ? "met" : "MISSED");
   std::printf("  help page turn, mean                   %8.1f ms  anchor %8.1f ms\n",
               turnSum / (turns * Passes), anchorSum / (turns * Passes));
-  std::printf("  back, scroll restored                  %8.1f ms;  forward %8.1f ms\n", back, forward);
+  std::printf("  back, scroll restored                  %8.1f ms;  forward %8.1f ms\n", back,
+              forward);
   window->Destroy();
   anchorWindow->Destroy();
 }
@@ -154,15 +156,17 @@ void TimeOpening(const ZQ_FileName& File, int Passes) {
     topics.Append(ZQF_Help_TopicType("ch17", 5));
     topics.Append(ZQF_Help_TopicType("ch29", -1));
     start = Clock::now();
-    ZQF_HelpDialogBox_DisplayTopics(File, new ZQ_ReadOnlyIterator<ZQF_Help_TopicType>(topics.GetIterator()));
+    ZQF_HelpDialogBox_DisplayTopics(
+        File, new ZQ_ReadOnlyIterator<ZQF_Help_TopicType>(topics.GetIterator()));
     ::UpdateWindow(ZQF_HelpDialogBox_GetOpenHelpDialogBox()->GetWindow()->GetWindowHandle());
     open = std::min(open, MsSince(start));
     CloseHelpDialogBoxIfOpen();
     Pump();
   }
-  std::printf("  help window at three topics, first paint %8.1f ms  target < 2000 ms: %s;"
-              "  %.1f x reading and validating alone (%.1f ms)\n",
-              open, open < 2000 ? "met" : "MISSED", open / read, read);
+  std::printf(
+      "  help window at three topics, first paint %8.1f ms  target < 2000 ms: %s;"
+      "  %.1f x reading and validating alone (%.1f ms)\n",
+      open, open < 2000 ? "met" : "MISSED", open / read, read);
 }
 
 }  // namespace

@@ -123,22 +123,20 @@ void ZQFOxZQF_DocumentBrowserGlyph::InitializeToolbar(ZQF_ToolbarGlyph* Toolbar)
                            Make<ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandUpdateMessage>(),
                            tooltip("Browse Back", "  (Backspace or Ctrl-B)"), ZQ_String(), mode,
                            false);
-  Toolbar->AddBitmapButton(
-      "ZQF_BrowseForward_ToolbarButtonBitmap",
-      Make<ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandMessage>(),
-      Make<ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandUpdateMessage>(),
-      tooltip("Browse Forward", "  (Shift-Backspace or Ctrl-Shift-B)"), ZQ_String(), mode, false);
+  Toolbar->AddBitmapButton("ZQF_BrowseForward_ToolbarButtonBitmap",
+                           Make<ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandMessage>(),
+                           Make<ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandUpdateMessage>(),
+                           tooltip("Browse Forward", "  (Shift-Backspace or Ctrl-Shift-B)"),
+                           ZQ_String(), mode, false);
   Toolbar->AddSpacer(1);
-  Toolbar->AddBitmapButton("ZQF_BothLeftAndRightPanesToolbarButtonBitmap",
-                           Make<ZQF_ShowBothPanesToggleCommandMessage>(),
-                           Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(),
-                           tooltip("Show table of contents", "  (toggle with Ctrl-T)"),
-                           ZQ_String(), mode, false);
-  Toolbar->AddBitmapButton("ZQF_RightPaneOnlyToolbarButtonBitmap",
-                           Make<ZQF_ShowSecondPaneToggleCommandMessage>(),
-                           Make<ZQF_ShowSecondPaneToggleCommandUpdateMessage>(),
-                           tooltip("Hide table of contents", "  (toggle with Ctrl-T)"),
-                           ZQ_String(), mode, false);
+  Toolbar->AddBitmapButton(
+      "ZQF_BothLeftAndRightPanesToolbarButtonBitmap", Make<ZQF_ShowBothPanesToggleCommandMessage>(),
+      Make<ZQF_ShowBothPanesToggleCommandUpdateMessage>(),
+      tooltip("Show table of contents", "  (toggle with Ctrl-T)"), ZQ_String(), mode, false);
+  Toolbar->AddBitmapButton(
+      "ZQF_RightPaneOnlyToolbarButtonBitmap", Make<ZQF_ShowSecondPaneToggleCommandMessage>(),
+      Make<ZQF_ShowSecondPaneToggleCommandUpdateMessage>(),
+      tooltip("Hide table of contents", "  (toggle with Ctrl-T)"), ZQ_String(), mode, false);
   Toolbar->AddSpacer(1);
   Toolbar->AddRightJustificationSpacer();
 }
@@ -180,7 +178,8 @@ void ZQFOxZQF_DocumentBrowserGlyph::ParseTOCSections() {
   if (ZQF_ListGlyphElement* focus = TOCList->GetFocusElement()) TOCList->Open(focus);
 }
 
-void ZQFOxZQF_DocumentBrowserGlyph::ParseTOCSectionsImp(const ZQXML_Node* Node, TOCElement* Parent) {
+void ZQFOxZQF_DocumentBrowserGlyph::ParseTOCSectionsImp(const ZQXML_Node* Node,
+                                                        TOCElement* Parent) {
   for (const ZQXML_Node* child = Node->GetFirstChild(); child; child = child->GetNextSibling()) {
     if (!ZQFO_IsTOCElement(*child)) {
       ParseTOCSectionsImp(child, Parent);
@@ -339,9 +338,8 @@ bool ZQFOxZQF_DocumentBrowserGlyph::HandleBrowserKey(const ZQF_KeyMessage& Messa
   const ZQF_KeyCode code = Message.GetKeyCode();
   const bool browseBack = (code == ZQF_Key_Backspace && Message.MatchesModifierKeys(0, 0, 0)) ||
                           (IsLetter(code, 'B') && Message.MatchesModifierKeys(0, 1, 0));
-  const bool browseForward =
-      (code == ZQF_Key_Backspace && Message.MatchesModifierKeys(1, 0, 0)) ||
-      (IsLetter(code, 'B') && Message.MatchesModifierKeys(1, 1, 0));
+  const bool browseForward = (code == ZQF_Key_Backspace && Message.MatchesModifierKeys(1, 0, 0)) ||
+                             (IsLetter(code, 'B') && Message.MatchesModifierKeys(1, 1, 0));
   if (browseBack) {
     if (CanBrowseBack()) BrowseBack();
   } else if (browseForward) {

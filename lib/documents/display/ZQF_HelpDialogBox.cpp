@@ -123,7 +123,8 @@ ZQFO_Document ZQF_HelpDialogBox_GetHelpFormattingDoc(const ZQ_FileName& HelpFile
     source = ZQFO_FormatXMLParsingErrorForDisplay(LoadRawTextIfReadable(HelpFileName), Error,
                                                   ZQ_String(), -1, -1);
   }
-  if (source.IsEmpty()) source = ZQRPT_GetFormattingStylesheet(GetHelpFormattingOptions()).Apply(tree);
+  if (source.IsEmpty())
+    source = ZQRPT_GetFormattingStylesheet(GetHelpFormattingOptions()).Apply(tree);
   return ZQF_HelpDialogBox_MakeHelpDocument(source, HelpFileName);
 }
 

@@ -61,8 +61,7 @@ class ZQF_HelpDialogBoxManager : public ZQF_ColumnGlyph {
   // topic that the document knows, listing all of them; at Topic when no
   // topic is known; at the first chapter when Topic is empty too.
   ZQF_HelpDialogBoxManager(ZQF_HelpDialogBox* HelpDialogBox, const ZQ_FileName& HelpFileName,
-                           const ZQ_String& Topic,
-                           ZQ_ReadOnlyIterator<ZQF_Help_TopicType> Topics);
+                           const ZQ_String& Topic, ZQ_ReadOnlyIterator<ZQF_Help_TopicType> Topics);
   // Saves the browser's options into the window's settings folder.
   ~ZQF_HelpDialogBoxManager() override;
   // Escape closes the window.

@@ -1,14 +1,12 @@
 // The document browser in real windows: the contents tree, showing ids and
 // sections, the history, keys, commands and updates, the pane options.
 #include <cmath>
+#include <sstream>
 
 #include "HelpTestSupport.h"
-#include "ZQFO_TableOfContents.h"
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
-#include "ZQF_TabSelectableClientGlyph.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
 #include "ZQR_Clipboard.h"
-#include "ZQ_RegistryFolder.h"
 #include "ZQ_RegistryValueItems.h"
 
 namespace {
@@ -18,22 +16,23 @@ std::string Blocks(const std::string& Body) {
          "</zqfo_blockstream></zqfo_section></zqfo_document>";
 }
 
-// The contents tree as text: "Root{A{A1},B}"; "+" marks an open entry.
+// The entries as text: "Root+{A{A1},B}"; "+" marks an open entry.
 std::string TreeText(ZQF_ListGlyphElement* First) {
+  using Entry = ZQFOxZQF_DocumentBrowserGlyph_ListElement_TOC;
   std::string text;
   for (ZQF_ListGlyphElement* e = First; e; e = e->GetNextSibling()) {
-    if (!text.empty()) text += ",";
-    text += static_cast<ZQFOxZQF_DocumentBrowserGlyph_ListElement_TOC*>(e)->GetText().GetText();
-    if (e->IsOpen()) text += "+";
+    text += (text.empty() ? "" : ",") + std::string(static_cast<Entry*>(e)->GetText().GetText());
+    text += e->IsOpen() ? "+" : "";
     if (e->GetFirstChild()) text += "{" + TreeText(e->GetFirstChild()) + "}";
   }
   return text;
 }
 
 const std::string kNested = Blocks(
-    "<zqfo_blockgroup toc='true' tocname='A' id='a'><zqfo_para>a</zqfo_para>"
-    "<zqfo_blockgroup><zqfo_blockgroup toc='true' tocname='A1' id='a1'><zqfo_para>x</zqfo_para>"
-    "</zqfo_blockgroup></zqfo_blockgroup></zqfo_blockgroup>"
+    "<zqfo_blockgroup font_height='20 pt'><zqfo_blockgroup toc='true' tocname='A' "
+    "id='a'><zqfo_para>a"
+    "</zqfo_para><zqfo_blockgroup><zqfo_blockgroup toc='true' tocname='A1' id='a1'><zqfo_para>x"
+    "</zqfo_para></zqfo_blockgroup></zqfo_blockgroup></zqfo_blockgroup></zqfo_blockgroup>"
     "<zqfo_blockgroup toc='true' id='b'><zqfo_para>The   B  section</zqfo_para></zqfo_blockgroup>");
 
 }  // namespace
@@ -42,28 +41,34 @@ TEST_F(BrowserTest, ContentsTreeNestsSectionsUnderTheNearestSection) {
   const struct {
     const char* why;
     std::string markup;
-    const char* name;
-    const char* tree;
-    const char* first;
+    const char *name, *tree, *first;
   } kCases[] = {
-      {"a section in a plain group sits under the enclosing section", kNested, "",
+      {"sections in plain groups sit under the nearest section", kNested, "",
        "Document+{A{A1},The B section}", "a"},
-      {"the named document names the root", kNested, "Guide", "Guide+{A{A1},The B section}", "a"},
+      {"a named document names the root", kNested, "Guide", "Guide+{A{A1},The B section}", "a"},
       {"no sections: the root alone", Paragraphs(3), "", "Document", "(null)"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     ZQFO_Document document = MakeDisplayDocument(c.markup);
     document.SetName(c.name);
-    OpenBrowser(document);
-    EXPECT_EQ(TreeText(browser->GetTOCList()->GetFirstRoot()), c.tree);
+    ZQF_ListGlyph* list = OpenBrowser(document)->GetTOCList();
+    EXPECT_EQ(TreeText(list->GetFirstRoot()), c.tree);
     EXPECT_EQ(SectionId(browser->GetFirstTOCSection()), c.first);
-    // The root entry has the focus and the selection, and is shown.
-    EXPECT_EQ(browser->GetTOCList()->GetFocusElement(), browser->GetTOCList()->GetFirstRoot());
-    EXPECT_TRUE(browser->GetTOCList()->GetFirstRoot()->IsSelected());
+    EXPECT_EQ(list->GetFocusElement(), list->GetFirstRoot());
+    EXPECT_TRUE(list->GetFirstRoot()->IsSelected());
     EXPECT_EQ(browser->GetLastSectionNodeDisplayed(),
               document.GetFormattingObjectsTree().GetRootNode());
   }
+  // The shown section keeps its ancestors' attributes and loses its siblings.
+  OpenBrowser(MakeDisplayDocument(kNested), "a1");
+  const ZQXML_Tree& shown =
+      browser->GetDocumentDisplay()->GetInputDocument().GetFormattingObjectsTree();
+  EXPECT_FALSE(shown.FindElementById("b"));
+  EXPECT_EQ(
+      std::string(
+          shown.FindElementById("a")->GetParent()->GetAttributeValue("font_height", "").GetText()),
+      "20 pt");
 }
 
 TEST_F(BrowserTest, ShowIdOpensTheSectionHoldingTheElement) {
@@ -72,13 +77,12 @@ TEST_F(BrowserTest, ShowIdOpensTheSectionHoldingTheElement) {
   const struct {
     const char* why;
     const ZQFO_Document* document;
-    const char* id;
-    const char* shown;  // "" the whole document
+    const char *id, *shown;
     int beeps;
   } kCases[] = {
       {"a section id", &guide, "ZQF_Help_id", "ZQF_Help_id", 0},
       {"an id inside a section's content", &guide, "para_deep", "ZQF_ApplicationMainWindow_id", 0},
-      {"an id outside every section", &guide, "guide", "", 0},
+      {"an id outside every section: the whole document", &guide, "guide", "", 0},
       {"an unknown id beeps and changes nothing", &guide, "nowhere", "app_formulas", 1},
       {"the first chapter", &guide, "MockId_FirstChapter", "ch_start", 0},
       {"no first chapter without sections", &flat, "MockId_FirstChapter", "", 1},
@@ -94,9 +98,7 @@ TEST_F(BrowserTest, ShowIdOpensTheSectionHoldingTheElement) {
     EXPECT_EQ(browser->GetBackHistoryLength(), c.beeps ? 0 : 1);
   }
   // The element's top edge lies 1 mm below the top of the view.
-  OpenBrowser(guide);
-  browser->ShowId("para_deep", false);
-  Repaint();
+  OpenBrowser(guide, "para_deep");
   ZQFO_ContentArea_SearchResult area;
   browser->GetDocumentDisplay()->GetRenderer().SearchForContentAreaById("para_deep", area);
   ASSERT_TRUE(area.Found);
@@ -104,41 +106,27 @@ TEST_F(BrowserTest, ShowIdOpensTheSectionHoldingTheElement) {
               area.Rectangle.Y + area.Rectangle.Height + 1.0, 0.5);
 }
 
-TEST_F(BrowserTest, TheShownSectionKeepsItsAncestorsAttributesAndDropsItsSiblings) {
-  OpenBrowser(MakeDisplayDocument(Blocks(
-      "<zqfo_blockgroup font_height='20 pt'><zqfo_blockgroup toc='true' id='x'><zqfo_para>x"
-      "</zqfo_para></zqfo_blockgroup><zqfo_blockgroup toc='true' id='y'><zqfo_para>y</zqfo_para>"
-      "</zqfo_blockgroup></zqfo_blockgroup>")));
-  browser->ShowId("x", false);
-  const ZQXML_Tree& shown = browser->GetDocumentDisplay()->GetInputDocument().GetFormattingObjectsTree();
-  const ZQXML_Node* x = shown.FindElementById("x");
-  ASSERT_TRUE(x);
-  EXPECT_FALSE(shown.FindElementById("y"));
-  EXPECT_EQ(std::string(x->GetParent()->GetAttributeValue("font_height", "").GetText()), "20 pt");
-}
-
 TEST_F(BrowserTest, HistoryMovesViewsBetweenTheStacksWithoutLosingOne) {
+  // Actions: section ids chosen in the contents, "<" back, ">" forward, "#id" a followed link.
   const struct {
-    const char* why;
-    std::vector<std::string> actions;  // section ids, "<" back, ">" forward
-    const char* shown;
+    const char *why, *actions, *shown;
     long back, forward;
   } kCases[] = {
-      {"three sections", {"ch_start", "ZQF_Help_id", "app_formulas"}, "app_formulas", 3, 0},
-      {"back twice", {"ch_start", "ZQF_Help_id", "app_formulas", "<", "<"}, "ch_start", 1, 2},
-      {"then forward", {"ch_start", "ZQF_Help_id", "app_formulas", "<", "<", ">"}, "ZQF_Help_id", 2, 1},
-      {"a new section clears forward", {"ch_start", "ZQF_Help_id", "<", "app_formulas"}, "app_formulas", 2, 0},
+      {"three sections", "ch_start ZQF_Help_id app_formulas", "app_formulas", 3, 0},
+      {"back twice", "ch_start ZQF_Help_id app_formulas < <", "ch_start", 1, 2},
+      {"then forward", "ch_start ZQF_Help_id app_formulas < < >", "ZQF_Help_id", 2, 1},
+      {"a new section clears forward", "ch_start ZQF_Help_id < app_formulas", "app_formulas", 2, 0},
+      {"a followed id link", "ZQF_ApplicationMainWindow_id #ch_start", "ch_start", 2, 0},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     OpenGuide();
-    for (const std::string& action : c.actions) {
-      if (action == "<")
-        browser->BrowseBack();
-      else if (action == ">")
-        browser->BrowseForward();
-      else
-        ChooseSection(action);
+    std::istringstream actions(c.actions);
+    for (std::string a; actions >> a;) {
+      if (a == "<") browser->BrowseBack();
+      if (a == ">") browser->BrowseForward();
+      if (a[0] == '#') browser->GetDocumentDisplay()->JumpToElementWithID(a.c_str() + 1, true);
+      if (isalpha(a[0])) ChooseSection(a);
     }
     EXPECT_EQ(Shown(), c.shown);
     EXPECT_EQ(browser->GetBackHistoryLength(), c.back);
@@ -148,7 +136,6 @@ TEST_F(BrowserTest, HistoryMovesViewsBetweenTheStacksWithoutLosingOne) {
   OpenGuide();
   for (int i = 0; i < 25; ++i) ChooseSection(i % 2 ? "ch_start" : "app_formulas");
   for (int i = 0; i < 25; ++i) browser->BrowseBack();
-  EXPECT_FALSE(browser->CanBrowseBack());
   EXPECT_EQ(browser->GetForwardHistoryLength(), 25);
   EXPECT_EQ(Shown(), "");
 }
@@ -158,84 +145,64 @@ TEST_F(BrowserTest, BackRestoresTheScrollOnlyAtTheSameDisplaySize) {
     SCOPED_TRACE(resized ? "resized before going back" : "same size");
     OpenGuide();
     ChooseSection("ZQF_ApplicationMainWindow_id");
-    ZQFOxZQF_DocumentDisplayGlyph* display = browser->GetDocumentDisplay();
-    display->ScrollPageDown();
-    Repaint();
-    const long scrolled = display->GetVerticalScrollBar()->GetSliderPosition();
+    ZQF_VerticalScrollBarGlyph* bar = browser->GetDocumentDisplay()->GetVerticalScrollBar();
+    browser->GetDocumentDisplay()->ScrollPageDown();
+    const long scrolled = bar->GetSliderPosition();
     ASSERT_GT(scrolled, 0);
     ChooseSection("ch_start");
-    if (resized) ::SetWindowPos(window->GetWindowHandle(), nullptr, 0, 0, 700, 450, SWP_NOMOVE | SWP_NOZORDER);
-    browser->BrowseBack();
-    Repaint();
+    if (resized)
+      ::SetWindowPos(window->GetWindowHandle(), nullptr, 0, 0, 700, 450, SWP_NOMOVE | SWP_NOZORDER);
+    PressKey(ZQF_Key_Backspace, false, false, false);
     EXPECT_EQ(Shown(), "ZQF_ApplicationMainWindow_id");
-    EXPECT_EQ(display->GetVerticalScrollBar()->GetSliderPosition(), resized ? 0 : scrolled);
+    EXPECT_EQ(bar->GetSliderPosition(), resized ? 0 : scrolled);
   }
 }
 
-TEST_F(BrowserTest, FollowedIdLinksOpenTheirSectionAndRecordHistory) {
-  OpenGuide("ZQF_ApplicationMainWindow_id");
-  browser->GetDocumentDisplay()->JumpToElementWithID("ch_start", true);
-  Repaint();
-  EXPECT_EQ(Shown(), "ch_start");
-  EXPECT_EQ(browser->GetBackHistoryLength(), 1);
-  PressKey(ZQF_Key_Backspace, false, false, false);
-  EXPECT_EQ(Shown(), "ZQF_ApplicationMainWindow_id");
-}
-
-TEST_F(BrowserTest, KeysAreTheBrowsersEvenWithAnEmptyHistory) {
-  OpenGuide("ch_start");
+TEST_F(BrowserTest, KeysCommandsAndUpdatesAreTheBrowsersEvenWithAnEmptyHistory) {
+  OpenGuide("ZQF_Help_id");
   const struct {
     const char* why;
     ZQF_KeyCode code;
-    bool shift, control, alt;
-    long visibility;  // after the key
+    const char* keys;
+    long visibility;
   } kCases[] = {
-      {"Backspace", ZQF_Key_Backspace, false, false, false, 2},
-      {"Shift+Backspace", ZQF_Key_Backspace, true, false, false, 2},
-      {"Ctrl+B", 'B', false, true, false, 2},
-      {"Ctrl+Shift+b", 'b', true, true, false, 2},
-      {"Ctrl+T hides the contents", 'T', false, true, false, 1},
-      {"Ctrl+t shows them again", 't', false, true, false, 2},
+      {"Backspace", ZQF_Key_Backspace, "", 2},
+      {"Shift+Backspace", ZQF_Key_Backspace, "s", 2},
+      {"Ctrl+B", 'B', "c", 2},
+      {"Ctrl+Shift+b", 'b', "sc", 2},
+      {"Ctrl+T hides the contents", 'T', "c", 1},
+      {"Ctrl+t shows them", 't', "c", 2},
+      {"Alt+` copies the section id", 0x60, "a", 2},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
-    EXPECT_EQ(PressKey(c.code, c.shift, c.control, c.alt), browser);
+    const std::string keys = c.keys;
+    const auto has = [&](char k) { return keys.find(k) != std::string::npos; };
+    EXPECT_EQ(PressKey(c.code, has('s'), has('c'), has('a')), browser);
     EXPECT_EQ(browser->GetPaneGlyph()->GetPaneVisibility(), c.visibility);
-    EXPECT_EQ(Shown(), "ch_start");
+    EXPECT_EQ(Shown(), "ZQF_Help_id");
   }
-}
-
-TEST_F(BrowserTest, UpdatesAnswerTheHistoryAndCommandsBrowseIt) {
-  OpenGuide("ch_start");
-  ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandUpdateMessage back;
-  ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandUpdateMessage forward;
-  ZQFOxZQF_DocumentBrowserGlyph_BrowseNextCommandUpdateMessage next;
-  const auto answer = [&](ZQF_StandardCommandUpdateMessage& Update) {
-    Update.Reset();
+  EXPECT_EQ(std::string(ZQR_Clipboard::GetContentsAsText().GetText()), "ZQF_Help_id");
+  const auto available = [&](ZQF_StandardCommandUpdateMessage&& Update) {
     window->GetTopLevelGlyph()->Dispatch(Update);
     return Update.IsAvailable();
   };
-  EXPECT_FALSE(answer(back));
-  EXPECT_FALSE(answer(forward));
-  EXPECT_TRUE(answer(next));
+  EXPECT_FALSE(available(ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandUpdateMessage()));
+  EXPECT_TRUE(available(ZQFOxZQF_DocumentBrowserGlyph_BrowseNextCommandUpdateMessage()));
   ChooseSection("app_formulas");
-  EXPECT_TRUE(answer(back));
-  ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandMessage command;
-  window->GetTopLevelGlyph()->Dispatch(command);
-  EXPECT_EQ(Shown(), "ch_start");
-  EXPECT_TRUE(answer(forward));
+  EXPECT_TRUE(available(ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandUpdateMessage()));
+  ZQFOxZQF_DocumentBrowserGlyph_BrowseBackCommandMessage back;
+  window->GetTopLevelGlyph()->Dispatch(back);
+  EXPECT_EQ(Shown(), "ZQF_Help_id");
+  EXPECT_TRUE(available(ZQFOxZQF_DocumentBrowserGlyph_BrowseForwardCommandUpdateMessage()));
 }
 
-TEST_F(BrowserTest, AltBackquoteCopiesTheSectionIdOrBeeps) {
+TEST_F(BrowserTest, AltBackquoteKeystrokeCopiesTheSectionIdOrBeeps) {
   OpenGuide("ZQF_Help_id");
   ZQR_Clipboard::SetContents("before");
-  EXPECT_EQ(PressKey(0x60, false, false, true), browser);
-  EXPECT_EQ(std::string(ZQR_Clipboard::GetContentsAsText().GetText()), "ZQF_Help_id");
-  // The real keystroke: Windows translates Alt+` into the character 0x60.
-  ZQR_Clipboard::SetContents("before");
+  // Windows translates the keystroke Alt+` into the character 0x60.
   SetModifierKeys(false, false, true);
-  const LPARAM altDown = (1 << 29) | (0x29 << 16) | 1;
-  ::PostMessageA(window->GetWindowHandle(), WM_SYSKEYDOWN, VK_OEM_3, altDown);
+  ::PostMessageA(window->GetWindowHandle(), WM_SYSKEYDOWN, VK_OEM_3, (1 << 29) | (0x29 << 16) | 1);
   PumpMessages();
   SetModifierKeys(false, false, false);
   EXPECT_EQ(std::string(ZQR_Clipboard::GetContentsAsText().GetText()), "ZQF_Help_id");
@@ -248,51 +215,43 @@ TEST_F(BrowserTest, AltBackquoteCopiesTheSectionIdOrBeeps) {
 TEST_F(BrowserTest, PaneOptionsLoadClampedAndSaveWhatIsShown) {
   const struct {
     const char* why;
-    double position;  // NAN: not stored
-    long visibility;  // -99: not stored
+    double position;
+    long visibility;
     double wantPosition;
     long wantVisibility;
   } kCases[] = {
-      {"defaults", NAN, -99, 0.3, 2},
-      {"0.01 loads as 0.05", 0.01, 1, 0.05, 1},
-      {"0.99 loads as 0.95", 0.99, 0, 0.95, 0},
-      {"minus five", -5.0, 2, 0.05, 2},
-      {"infinity and 7", INFINITY, 7, 0.3, 2},
-      {"visibility -1", 0.5, -1, 0.5, 2},
+      {"defaults (nothing stored)", NAN, -99, 0.3, 2}, {"0.01 loads as 0.05", 0.01, 1, 0.05, 1},
+      {"0.99 loads as 0.95", 0.99, 0, 0.95, 0},        {"minus five", -5.0, 2, 0.05, 2},
+      {"infinity and 7", INFINITY, 7, 0.3, 2},         {"visibility -1", 0.5, -1, 0.5, 2},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
     OpenGuide();
-    ZQ_RegistryFolder folder;
+    ZQ_RegistryFolder folder, saved;
     if (!std::isnan(c.position)) ZQ_SetDouble(folder, "DocPaneSplitterPosition", c.position);
     if (c.visibility != -99) ZQ_SetInt32(folder, "PaneVisibility", c.visibility);
     browser->LoadPersistentOptions(folder);
-    EXPECT_DOUBLE_EQ(browser->GetPaneGlyph()->GetPaneSplitterPosition(), c.wantPosition);
-    EXPECT_EQ(browser->GetPaneGlyph()->GetPaneVisibility(), c.wantVisibility);
-    ZQ_RegistryFolder saved;
     browser->SavePersistentOptions(saved);
     EXPECT_DOUBLE_EQ(ZQ_GetDouble(saved, "DocPaneSplitterPosition", -1), c.wantPosition);
     EXPECT_EQ(ZQ_GetInt32(saved, "PaneVisibility", -1), c.wantVisibility);
   }
   ZQ_RegistryFolder text;
   ZQ_SetString(text, "DocPaneSplitterPosition", "wide");
-  OpenGuide();
   browser->LoadPersistentOptions(text);
   EXPECT_DOUBLE_EQ(browser->GetPaneGlyph()->GetPaneSplitterPosition(), 0.3);
 }
 
 TEST_F(BrowserTest, TopicsOfInterestListOnlySections) {
   OpenGuide();
-  browser->AddTopicOfInterest("para_start");  // not a section: nothing, no tab
-  EXPECT_EQ(browser->GetRelevantTopicsList(), nullptr);
-  browser->AddTopicOfInterest("ZQF_DialogBoxes_id");
-  browser->AddTopicOfInterest("app_formulas");
-  browser->AddTopicOfInterest("nowhere");
+  for (const char* id : {"para_start", "ZQF_DialogBoxes_id", "app_formulas", "nowhere"}) {
+    browser->AddTopicOfInterest(id);
+    if (id[0] == 'p') {
+      EXPECT_EQ(browser->GetRelevantTopicsList(), nullptr);  // no tab
+    }
+  }
   ZQF_ListGlyph* topics = browser->GetRelevantTopicsList();
-  ASSERT_TRUE(topics);
   EXPECT_EQ(TreeText(topics->GetFirstRoot()), "Dialog Boxes,Formulas");
-  EXPECT_TRUE(topics->GetFirstRoot()->IsSelected());
-  EXPECT_TRUE(topics->IsOnFocusPath());
+  EXPECT_TRUE(topics->GetFirstRoot()->IsSelected() && topics->IsOnFocusPath());
   EXPECT_EQ(Shown(), "ZQF_DialogBoxes_id");
   EXPECT_EQ(browser->GetBackHistoryLength(), 0);
 }

@@ -12,7 +12,7 @@
 #include "ZQF_ListGlyph.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_FakeCall.h"
-#include "ZQXML_NodeKinds.h"
+#include "ZQXML_Node.h"
 
 inline ZQ_FileName HelpTestFile(const std::string& Name) {
   return ZQ_FileName((std::string(ZQ_HELP_TEST_DATA_DIR) + "\\" + Name).c_str());
@@ -23,43 +23,34 @@ inline std::string SectionId(const ZQXML_Node* Section) {
   return Section ? Section->GetAttributeValue("id", ZQ_String()).GetText() : "(null)";
 }
 
-// Counts the beeps while it lives.
-class BeepCounter {
- public:
+struct BeepCounter {
   int count = 0;
-
- private:
-  ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBeep> fake{[this](UINT) {
-    ++count;
-    return TRUE;
-  }};
+  ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBeep> fake{[this](UINT) { return ++count; }};
 };
 
 class BrowserTest : public WindowTest {
  protected:
   ZQFOxZQF_DocumentBrowserGlyph* OpenBrowser(const ZQFO_Document& Document,
-                                             const std::string& Topic = "", long Width = 800,
-                                             long Height = 500) {
+                                             const std::string& Topic = "") {
     browser = new ZQFOxZQF_DocumentBrowserGlyph(Document, Topic.c_str());
-    window = OpenAround(browser, ZQ_Rectangle<long>(60, 60, Width, Height));
+    window = OpenAround(browser, ZQ_Rectangle<long>(60, 60, 800, 500));
     return browser;
   }
-  ZQFOxZQF_DocumentBrowserGlyph* OpenGuide(const std::string& Topic = "") {
-    return OpenBrowser(ZQF_HelpDialogBox_GetHelpFormattingDoc(HelpTestFile("Guide.rxl")), Topic);
+  void OpenGuide(const std::string& Topic = "") {
+    OpenBrowser(ZQF_HelpDialogBox_GetHelpFormattingDoc(HelpTestFile("Guide.rxl")), Topic);
   }
-  // A section entry of the contents tree chosen as the user does: focus,
-  // selection and the list's notification.
+  // Chooses a contents entry as the user does: focus, selection, notification.
   void ChooseSection(const std::string& Id) {
     ZQF_ListGlyph* list = browser->GetTOCList();
     for (ZQF_ListGlyphElement* e = list->GetFirstRoot(); e; e = list->GetNext(e, 0)) {
-      auto* entry = static_cast<ZQFOxZQF_DocumentBrowserGlyph_ListElement_TOC*>(e);
-      if (SectionId(entry->GetSection()) != Id) continue;
+      if (SectionId(static_cast<ZQFOxZQF_DocumentBrowserGlyph_ListElement_TOC*>(e)->GetSection()) !=
+          Id)
+        continue;
       list->OpenToRoot(e);
       list->SetFocus(e);
       list->Select(e, true);
       list->DispatchListChangeNotification(ZQF_ListGlyph::ListChange_Mouse);
-      Repaint();
-      return;
+      return Repaint();
     }
     ADD_FAILURE() << "no contents entry " << Id;
   }
@@ -69,7 +60,7 @@ class BrowserTest : public WindowTest {
     PumpMessages();
   }
   std::string Shown() const { return SectionId(browser->GetLastSectionNodeDisplayed()); }
-  // Routes a key-down as the window does, from its top-level glyph.
+  // Routes a key-down from the window's top-level glyph; the handling glyph.
   ZQF_Glyph* PressKey(ZQF_KeyCode Code, bool Shift, bool Control, bool Alt) {
     ZQF_DownKeyMessage message(Code, Shift, Control, Alt);
     window->GetTopLevelGlyph()->Dispatch(message);
