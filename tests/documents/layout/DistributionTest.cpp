@@ -9,6 +9,7 @@
 #include "FixedAdvanceCanvas.h"
 #include "ZQFO_Block_Paragraph.h"
 #include "ZQFO_Block_Table.h"
+#include "ZQFO_DocumentParser.h"
 #include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQFO_ContentArea.h"
 #include "ZQFO_DistributeBlockStream.h"
@@ -504,5 +505,39 @@ TEST(ZQFO_Block_Table, HugeAndZeroSizesLayOut) {
     stream.AddBlock(new TestBlock(pages.Context, pages.Make(kPlain), "after", 5, 5));
     EXPECT_TRUE(pages.Distribute(stream));
     EXPECT_EQ(pages.Document.GetNumPages(), 2);  // the table alone, clipped; the block after it follows
+  }
+}
+
+TEST(ZQFO_DistributeBlockStream, APageNumberClosesUpTheLineItWasReservedIn) {
+  // Laid out around "MMMMM" (10 mm at 2 mm a character) in a paragraph as
+  // wide as its line (38 mm), then "1": no blank stays beside the number
+  // and the line keeps its justification.
+  const struct {
+    const char* justification;
+    const char* drawn;
+  } cases[] = {{"left", "on@0 page@6 1@16 .@18 Next@22 "},
+               {"center", "on@4 page@10 1@20 .@22 Next@26 "},
+               {"right", "on@8 page@14 1@24 .@26 Next@30 "},
+               {"full", "on@0 page@6 1@16 .@18 Next@22 "}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.justification);
+    Pages pages(60, 20);  // inside the canvas's 50 x 25 mm clip
+    const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(
+        ReadDocument(std::string("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_blockgroup font_height='10 pt' "
+                                 "block_space_before='0 mm' block_space_after='0 mm' line_justification='") +
+                     c.justification + "'><zqfo_para>on page <zqfo_pageref target='t'/>. Next</zqfo_para>"
+                     "<zqfo_para pageid='t'></zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section>"
+                     "</zqfo_document>"),
+        pages.Context);
+    EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+    pages.Context.PerformPageRefFixups();
+    pages.Document.Render(pages.Canvas, 0, {0, 0});
+    std::vector<std::pair<double, std::string>> texts;
+    for (const auto& d : pages.Canvas.Log)
+      if (d.Kind == "text" && d.Text != " ") texts.emplace_back(d.Box.X, d.Text);
+    std::sort(texts.begin(), texts.end());
+    std::ostringstream drawn;
+    for (const auto& t : texts) drawn << t.second << "@" << t.first << " ";
+    EXPECT_EQ(drawn.str(), c.drawn);
   }
 }
