@@ -541,3 +541,85 @@ TEST(ZQFO_DistributeBlockStream, APageNumberClosesUpTheLineItWasReservedIn) {
     EXPECT_EQ(drawn.str(), c.drawn);
   }
 }
+
+namespace {
+
+// The page (1-based) of each word, "word@page " in reading order.
+std::string WordPages(Pages& P) {
+  std::ostringstream text;
+  for (long p = 0; p < P.Document.GetNumPages(); ++p) {
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    P.Document.GetPage(p)->CollectWordInfo(words, count);
+    std::vector<ZQFO_WordInfo> sorted(&words[0], &words[0] + count);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const ZQFO_WordInfo& a, const ZQFO_WordInfo& b) { return a.Y > b.Y; });
+    for (const ZQFO_WordInfo& word : sorted) text << word.Text.GetText() << "@" << p + 1 << " ";
+  }
+  return text.str();
+}
+
+ZQFO_ParsedDocument ParseBody(Pages& P, const std::string& Body) {
+  return ZQFO_ParseDocument(ReadDocument("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_blockgroup "
+                                         "font_height='10 pt' block_space_before='0 mm' block_space_after='0 mm'>" +
+                                         Body + "</zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>"),
+                            P.Context);
+}
+
+}  // namespace
+
+TEST(ZQFO_DistributeBlockStream, ParsedContentThatCannotSplitTakesItsPagesAndTheRestFollows) {
+  // At 10 pt a one-line paragraph is 5 mm tall (20 a 100 mm page), and a
+  // paragraph's lines are 5.5 mm apart.
+  std::string tall = "<zqfo_para>before</zqfo_para><zqfo_para block_keep_together='true'>";
+  for (int i = 0; i < 1000; ++i) tall += (i ? "<zqfo_linebreak/>w" : "w") + std::to_string(i);
+  tall += "</zqfo_para><zqfo_para>after</zqfo_para>";
+  std::string never, neverPlaced;
+  for (int i = 0; i < 200; ++i) {
+    never += std::string("<zqfo_para") + (i ? " block_break_before='never'" : "") + ">p" + std::to_string(i) +
+             "</zqfo_para>";
+    neverPlaced += "p" + std::to_string(i) + "@" + std::to_string(i / 20 + 1) + " ";
+  }
+  const struct {
+    const char* why;
+    std::string body;
+    long pages;
+    std::string placed;  // the words checked, in order
+  } cases[] = {
+      {"a keep-together paragraph of 1,000 lines has a page of its own, clipped", tall, 3,
+       "before@1 w0@2 w999@2 after@3 "},
+      {"200 never-joined paragraphs fill page after page", never, 10, neverPlaced},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Pages pages(60, 100);
+    const ZQFO_ParsedDocument parsed = ParseBody(pages, c.body);
+    EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+    EXPECT_EQ(pages.Document.GetNumPages(), c.pages);
+    std::istringstream expected(c.placed);
+    std::string placed = WordPages(pages), checked;
+    for (std::string word; expected >> word;)
+      if (placed.find(" " + word + " ") != std::string::npos || placed.compare(0, word.size() + 1, word + " ") == 0)
+        checked += word + " ";
+    EXPECT_EQ(checked, c.placed);
+  }
+}
+
+TEST(ZQFO_FormattedDocument, LaidOutTablesAnswerForTheirIdsAndLinks) {
+  Pages pages(60, 20);
+  const ZQFO_ParsedDocument parsed = ParseBody(
+      pages, "<zqfo_para>Intro</zqfo_para><zqfo_table id='t'><zqfo_row><zqfo_flowcell id='c'>cell "
+             "<zqfo_flowgroup id='l' link_target='#c2'>link</zqfo_flowgroup></zqfo_flowcell></zqfo_row></zqfo_table>");
+  EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+  ZQFO_ContentArea_SearchResult table, cell, link, none;
+  pages.Document.SearchForContentAreaById("t", table);
+  pages.Document.SearchForContentAreaById("c", cell);
+  pages.Document.SearchForContentAreaById("l", link);
+  pages.Document.SearchForContentAreaById("missing", none);
+  ASSERT_TRUE(table.Found && cell.Found && link.Found);
+  EXPECT_FALSE(none.Found);
+  EXPECT_TRUE(table.Rectangle.ContainsRectangle(cell.Rectangle) && cell.Rectangle.ContainsRectangle(link.Rectangle));
+  const ZQ_Point<double> onLink(link.Rectangle.X + link.Rectangle.Width / 2, link.Rectangle.Y + link.Rectangle.Height / 2);
+  EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, onLink), "#c2");
+  EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, {cell.Rectangle.X + 0.5, onLink.Y}), "");  // on "cell"
+}
