@@ -95,7 +95,7 @@ void ZQFO_Block::CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Colle
 }
 
 void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Export) {
-  ZQFO_FormattingOptionsCollector collector;
+  ZQFO_FormattingOptionsCollector& collector = Export.GetEmptyAnchorCollector();
   CollectFormattingOptions(collector);
   ZQ_TextStreamFormatter& out = Export.GetFormatter();
   for (auto sets = collector.GetOptionSets(); sets.IsValid(); sets.Advance()) {

@@ -248,6 +248,8 @@ class ZQFO_FormattingOptionsFactory {
 class ZQFO_FormattingOptionsCollector {
  public:
   void Add(const ZQFO_FormattingOptions& Options);
+  // Empties the collector and keeps its room, for collecting again.
+  void Clear() { Count = 0; }
   long GetNumOptionSets() const { return Count; }
   long GetCapacity() const { return Capacity; }
   // Reads this collector: valid while nothing is added.
