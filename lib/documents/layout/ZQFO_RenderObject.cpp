@@ -102,10 +102,12 @@ void ZQFO_RenderObject_Text_PageRefFixup::FitBoxToText(ZQPIC_Canvas& MeasuringCa
   const long justification = Options->LineJustification;
   if (!Box || justification < 0 || justification > 3) return;
   if (!(MeasuringCanvas.GetGraphicsState().Font == Options->Font)) MeasuringCanvas.SetFont(Options->Font);
-  const double slack = Width - MeasuringCanvas.GetTextSizeInMillimeters(Text).X;
-  if (!(slack > 0)) return;
-  Box->NarrowInLine(slack, kAnchorByJustification[justification]);
-  Width -= slack;
+  const double textWidth = MeasuringCanvas.GetTextSizeInMillimeters(Text).X;
+  if (!(textWidth < Width)) return;
+  // A line too narrow for the reserve clipped the box, not the object: the
+  // number is placed in what the box really got.
+  Box->NarrowInLine(Box->Area.Width - textWidth, kAnchorByJustification[justification]);
+  Width = textWidth;
 }
 
 ZQFO_RenderObject_Img::ZQFO_RenderObject_Img(const ZQFO_FormattingOptions& Options, double X, double Y,

@@ -514,20 +514,25 @@ TEST(ZQFO_DistributeBlockStream, APageNumberClosesUpTheLineItWasReservedIn) {
   // and the line keeps its justification.
   const struct {
     const char* justification;
+    double pageWidth;
+    const char* body;
     const char* drawn;
-  } cases[] = {{"left", "on@0 page@6 1@16 .@18 Next@22 "},
-               {"center", "on@4 page@10 1@20 .@22 Next@26 "},
-               {"right", "on@8 page@14 1@24 .@26 Next@30 "},
-               {"full", "on@0 page@6 1@16 .@18 Next@22 "}};
+  } cases[] = {{"left", 60, "on page @. Next", "on@0 page@6 1@16 .@18 Next@22 "},
+               {"center", 60, "on page @. Next", "on@4 page@10 1@20 .@22 Next@26 "},
+               {"right", 60, "on page @. Next", "on@8 page@14 1@24 .@26 Next@30 "},
+               {"full", 60, "on page @. Next", "on@0 page@6 1@16 .@18 Next@22 "},
+               // "MMMMM" (10 mm) got only the 6 mm of its line.
+               {"right", 6, "@", "1@4 "}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.justification);
-    Pages pages(60, 20);  // inside the canvas's 50 x 25 mm clip
+    SCOPED_TRACE(std::string(c.justification) + " " + c.body);
+    Pages pages(c.pageWidth, 20);  // inside the canvas's 50 x 25 mm clip
+    std::string body = c.body;
+    body.replace(body.find('@'), 1, "<zqfo_pageref target='t'/>");
     const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(
         ReadDocument(std::string("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_blockgroup font_height='10 pt' "
                                  "block_space_before='0 mm' block_space_after='0 mm' line_justification='") +
-                     c.justification + "'><zqfo_para>on page <zqfo_pageref target='t'/>. Next</zqfo_para>"
-                     "<zqfo_para pageid='t'></zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section>"
-                     "</zqfo_document>"),
+                     c.justification + "'><zqfo_para>" + body + "</zqfo_para><zqfo_para pageid='t'></zqfo_para>"
+                     "</zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>"),
         pages.Context);
     EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
     pages.Context.PerformPageRefFixups();
