@@ -40,6 +40,7 @@
 #include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_DocumentParser.h"
 #include "ZQFO_FlowObject.h"
+#include "ZQFO_FormatXMLParsingErrorForDisplay.h"
 #include "ZQFO_FormattedDocument.h"
 #include "ZQFO_Page.h"
 #include "ZQFO_LineDistribution.h"
@@ -631,6 +632,30 @@ void RunPaginationAgainstAnchors(int Passes) {
   RunHTMLExportAgainstTreeWriter(WithoutImages(small.Markup), Passes);
 }
 
+// ---- (e) of the reports: the error document of a report that fails to
+// read in its middle, against reading the whole report with the report DTD.
+void RunErrorDocumentCase(double Megabytes, int Passes) {
+  const std::string report = MakeReport(Megabytes, 5000);
+  std::string broken = report;
+  broken.insert(broken.find("</para>", broken.size() / 2), "<bold>");
+  const ZQ_String raw(broken.c_str(), static_cast<int>(broken.size()));
+  ZQ_Exception error("XML Error", "");
+  try {
+    ReadReport(broken);
+  } catch (const ZQ_Exception& e) {
+    error = e;
+  }
+  size_t outputBytes = 0;
+  const double read = BestSeconds(Passes, [&] { ReadReport(report); });
+  const double format = BestSeconds(Passes, [&] {
+    outputBytes = ZQFO_FormatXMLParsingErrorForDisplay(raw, error, "The help page could not be read.", 0, 0).GetLength();
+  });
+  const double mb = report.size() / (1024.0 * 1024.0);
+  std::printf("  (e) error document of the broken report %8.1f MB/s  (target at least %.1f, (a), in this run): %s\n",
+              mb / format, mb / read, mb / format >= mb / read ? "met" : "MISSED");
+  std::printf("      %.2f MB of raw text in, %.2f MB of document markup out\n", mb, outputBytes / (1024.0 * 1024.0));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -672,6 +697,7 @@ int main(int argc, char** argv) {
   try {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
     RunReportCases(reportMegabytes, passes);
+    RunErrorDocumentCase(reportMegabytes, passes);
     RunHugeTableCases(passes);
   } catch (const ZQ_Exception& e) {
     std::fprintf(stderr, "%s\n", e.GetDescription().GetText());
