@@ -11,28 +11,6 @@
 
 namespace {
 
-std::string LoadGolden(const std::string& Name) {
-  std::string text;
-  if (FILE* in = std::fopen((std::string(ZQ_REPORT_GOLDEN_DIR) + "/" + Name).c_str(), "rb")) {
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
-    std::fclose(in);
-  }
-  return text;
-}
-
-ZQRPT_FormattingStylesheetOptions HelpOptions() {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  return options;
-}
-
 // The help's options without caption numbers: the 47-element report has a
 // caption outside any chapter.
 ZQRPT_FormattingStylesheetOptions UnnumberedCaptionOptions() {

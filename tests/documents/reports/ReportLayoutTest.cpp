@@ -20,16 +20,6 @@
 
 namespace {
 
-std::string LoadGoldenFile(const std::string& Name) {
-  std::string text;
-  if (FILE* in = std::fopen((std::string(ZQ_REPORT_GOLDEN_DIR) + "/" + Name).c_str(), "rb")) {
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
-    std::fclose(in);
-  }
-  return text;
-}
-
 ZQFO_Document ReadMarkup(const std::string& Markup) {
   ZQFO_DocumentStream stream;
   stream << ZQ_String(Markup.c_str(), static_cast<int>(Markup.size()));
@@ -92,7 +82,7 @@ TEST(ZQRPT_FormattingStylesheet, GoldenDocumentsRepaginateOnAMemoryCanvas) {
     SCOPED_TRACE(golden);
     TestCanvas canvas;
     try {
-      ZQFO_DocumentRenderer renderer(ReadMarkup(LoadGoldenFile(std::string(golden) + ".zqfo.xml")));
+      ZQFO_DocumentRenderer renderer(ReadMarkup(LoadGolden(std::string(golden) + ".zqfo.xml")));
       renderer.SetMargins(20, 20, 15, 15);
       renderer.Repaginate(canvas, 210, 297);
       EXPECT_FALSE(renderer.GetRepaginationFailed());
@@ -105,15 +95,7 @@ TEST(ZQRPT_FormattingStylesheet, GoldenDocumentsRepaginateOnAMemoryCanvas) {
 }
 
 TEST(ZQRPT_FormattingStylesheet, Screenshot_TheHelpReportPageByPage) {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  ZQFO_Document document = ReadMarkup(Transform(LoadGoldenFile("sample.report.xml"), options));
+  ZQFO_Document document = ReadMarkup(Transform(LoadGolden("sample.report.xml"), HelpOptions()));
   ZQFO_ExternalContext context;
   context.SetBaseURI(SamplePictures());
   document.SetExternalContext(context);
@@ -127,7 +109,7 @@ TEST(ZQRPT_FormattingStylesheet, Screenshot_TheHelpReportPageByPage) {
 }
 
 TEST(ZQRPT_FormattingStylesheet, Screenshot_TheErrorDocumentOfABrokenReport) {
-  std::string report = LoadGoldenFile("sample.report.xml");
+  std::string report = LoadGolden("sample.report.xml");
   report.replace(report.find("</italic>"), 9, "</bold>");
   ZQ_Exception error("XML Error", "");
   try {
