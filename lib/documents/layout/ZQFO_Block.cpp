@@ -98,8 +98,8 @@ void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Expo
   ZQFO_FormattingOptionsCollector& collector = Export.GetEmptyAnchorCollector();
   CollectFormattingOptions(collector);
   ZQ_TextStreamFormatter& out = Export.GetFormatter();
-  for (auto sets = collector.GetOptionSets(); sets.IsValid(); sets.Advance()) {
-    const ZQ_String& ids = sets.GetCurrent().GetIds().IdPath;
+  for (long set = 0; set < collector.GetNumOptionSets(); ++set) {
+    const ZQ_String& ids = collector.GetOptionSet(set).GetIds().IdPath;
     const char* text = ids.GetText();
     for (int i = 0; i < ids.GetLength();) {
       if (text[i] == '{' || text[i] == '}') {

@@ -48,10 +48,11 @@ bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, con
   const auto& a = A.GetOptions();
   const auto& b = B.GetOptions();
   if (&a == &b) return false;  // the words of a run share their options
-  return a.LinkTarget != b.LinkTarget || a.Font.GetTypeface() != b.Font.GetTypeface() ||
-         a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
+  // Numbers before texts: most runs differ in a number if at all.
+  return a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
          a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
-         a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor;
+         a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor ||
+         a.Font.GetTypeface() != b.Font.GetTypeface() || a.LinkTarget != b.LinkTarget;
 }
 
 void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
