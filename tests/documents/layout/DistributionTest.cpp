@@ -628,3 +628,50 @@ TEST(ZQFO_FormattedDocument, LaidOutTablesAnswerForTheirIdsAndLinks) {
   EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, onLink), "#c2");
   EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, {cell.Rectangle.X + 0.5, onLink.Y}), "");  // on "cell"
 }
+
+TEST(ZQFO_FormattedDocument, ParsedSectionsCarryTheirChaptersToThePagesTheyStart) {
+  const std::string footer =
+      "<zqfo_pagesequencegenerator><zqfo_otherpage><zqfo_frame location='bottommargin'><zqfo_blockstream>"
+      "<zqfo_para>in <zqfo_field name='ChapterName'/></zqfo_para></zqfo_blockstream></zqfo_frame></zqfo_otherpage>"
+      "</zqfo_pagesequencegenerator>";
+  const std::string markup =
+      "<zqfo_document><zqfo_section>" + footer + "<zqfo_blockstream><zqfo_blockgroup toc='true' sectionname='Heat' "
+      "sectionnumber='1'><zqfo_para>h</zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section><zqfo_section>" +
+      footer + "<zqfo_blockstream><zqfo_blockgroup toc='true' sectionname='Water' block_break_before='oddpage'>"
+      "<zqfo_para>w</zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>";
+  FixedLayout layout;
+  const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(ReadDocument(markup), layout.Context);
+  const ZQFO_BlockStream first = parsed.GetSections()[0].GetPrimaryBlockStream();
+  const ZQFO_BlockStream second = parsed.GetSections()[1].GetPrimaryBlockStream();
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(first).ChapterName, "Heat");
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(first).ChapterNumber, "1");
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(second).ChapterName, "Water");
+  EXPECT_EQ(ZQFO_GetBlockStreamBreakBefore(second, true), ZQFO_Break_OddPage);
+  EXPECT_EQ(ZQFO_GetBlockStreamBreakBefore(second, false), ZQFO_Break_Page);
+  // Laid out as the renderer does: "Water" starts on page 3, after an
+  // empty even page, and each footer names its page's chapter.
+  ZQFO_FormattedDocument document;
+  document.Reset(ZQ_Rectangle<double>(0, 10, 40, 30));
+  for (const ZQFO_ParsedDocumentSection& section : parsed.GetSections()) {
+    const ZQFO_BlockStream stream = section.GetPrimaryBlockStream();
+    ZQFO_Page* page = document.GenerateNewPage(layout.Context, ZQFO_GetBlockStreamSectionTexts(stream),
+                                               ZQFO_GetBlockStreamBreakBefore(stream, true),
+                                               section.GetPageSequenceGenerator());
+    ZQFO_DistributeBlockStream(layout.Context, stream, *page->GetFirstDefaultContentArea(), {});
+  }
+  std::string pages;
+  for (long page = 0; page < document.GetNumPages(); ++page) {
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    document.GetPage(page)->CollectWordInfo(words, count);
+    std::vector<ZQFO_WordInfo> sorted(&words[0], &words[0] + count);
+    std::sort(sorted.begin(), sorted.end(), [](const ZQFO_WordInfo& a, const ZQFO_WordInfo& b) {
+      return a.Y != b.Y ? a.Y > b.Y : a.X < b.X;
+    });
+    pages += std::to_string(page + 1) + ":";
+    for (const ZQFO_WordInfo& word : sorted) pages += std::string(" ") + word.Text.GetText();
+    pages += " ";
+  }
+  EXPECT_EQ(pages, "1: h in Heat 2: in Heat 3: w in Water ");
+  document.Reset(ZQ_Rectangle<double>());
+}
