@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FixedAdvanceCanvas.h"
+#include "../model/LayoutTestSupport.h"
 #include "ZQFO_Block_Paragraph.h"
 #include "ZQFO_Block_Table.h"
 #include "ZQFO_DocumentParser.h"
@@ -652,13 +653,7 @@ TEST(ZQFO_FormattedDocument, ParsedSectionsCarryTheirChaptersToThePagesTheyStart
   // empty even page, and each footer names its page's chapter.
   ZQFO_FormattedDocument document;
   document.Reset(ZQ_Rectangle<double>(0, 10, 40, 30));
-  for (const ZQFO_ParsedDocumentSection& section : parsed.GetSections()) {
-    const ZQFO_BlockStream stream = section.GetPrimaryBlockStream();
-    ZQFO_Page* page = document.GenerateNewPage(layout.Context, ZQFO_GetBlockStreamSectionTexts(stream),
-                                               ZQFO_GetBlockStreamBreakBefore(stream, true),
-                                               section.GetPageSequenceGenerator());
-    ZQFO_DistributeBlockStream(layout.Context, stream, *page->GetFirstDefaultContentArea(), {});
-  }
+  EXPECT_TRUE(PaginateSections(layout.Context, parsed, document));
   std::string pages;
   for (long page = 0; page < document.GetNumPages(); ++page) {
     ZQ_Array<ZQFO_WordInfo> words;
