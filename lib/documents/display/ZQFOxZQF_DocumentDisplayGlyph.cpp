@@ -337,7 +337,10 @@ void ZQFOxZQF_DocumentDisplayGlyph::ShowScrollChange() {
   if (PaintedScrollValid && handle) {
     const long dx = now.X - PaintedScroll.X, dy = now.Y - PaintedScroll.Y;
     if (dx == 0 && dy == 0) return;
-    const ZQ_Rectangle<long> view = GlyphToWindow(GetDocumentDisplayRectInCanvasCoords());
+    // Only what this control shows moves: a container may show part of it.
+    ZQ_Rectangle<long> view = GlyphToWindow(GetDocumentDisplayRectInCanvasCoords());
+    for (const ZQF_Glyph* g = GetParent(); g; g = g->GetParent())
+      view = ZQ_Rectangle<long>::Intersection(view, g->GetBoundingBox());
     // One direction at a time, by less than the view: the rest stays valid.
     if ((dx == 0 || dy == 0) && std::labs(dx) < view.Width && std::labs(dy) < view.Height) {
       const RECT area = {view.X, view.Y, view.X + view.Width, view.Y + view.Height};
