@@ -2,9 +2,11 @@
 // document gets and the width it is laid out at, the sizing modes, scroll
 // positions and their conversions, jumps, deferred requests, painting and a
 // document whose layout fails.
+#include <cmath>
 #include <limits>
 
 #include "DocumentDisplayTestSupport.h"
+#include "DocumentsTestSupport.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_HorizontalScrollBarGlyph.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
@@ -432,5 +434,62 @@ TEST_F(DocumentDisplayTest, ScrolledPixelsEqualAFullRepaint) {
     for (long y = 0; y < scrolled.GetHeight(); ++y)
       for (long x = 0; x < scrolled.GetWidth(); ++x) differing += scrolled.GetPixelColor(x, y) != repainted.GetPixelColor(x, y);
     EXPECT_EQ(differing, 0);
+  }
+}
+
+TEST_F(DocumentDisplayTest, BadSettingsAreRefusedOrClamped) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  ZQFOxZQF_DocumentDisplayGlyph display(MakeDisplayDocument(Paragraphs(2)));
+  const double preferred = display.GetPreferredWidthInPixels();
+  for (double fraction : {0.0, -1.0, 1.0000001, nan}) {
+    SCOPED_TRACE(fraction);
+    EXPECT_THROW(display.SetPreferredWidthFraction(fraction), ZQ_Exception);  // "0.0 < F and F <= 1.0"
+    EXPECT_EQ(display.GetPreferredWidthInPixels(), preferred);
+  }
+  const struct {
+    double value;
+    long want;
+  } kMargins[] = {{nan, 7}, {-5, 0}, {1e308, 536870912}, {3.4, 3}};
+  for (const auto& m : kMargins) {
+    SCOPED_TRACE(m.value);
+    display.SetMarginsInPixels(7, 7);
+    display.SetMarginsInPixels(m.value, m.value);
+    EXPECT_EQ(display.GetMarginsInPixels().Left, m.want);
+    EXPECT_EQ(display.GetMarginsInPixels().Bottom, m.want);
+  }
+}
+
+TEST_F(DocumentDisplayTest, HostileDocumentsLayOutToFiniteSizesOrTheErrorPicture) {
+  std::string columns = "<zqfo_table><zqfo_row>";
+  for (int i = 0; i < 1000; ++i) columns += "<zqfo_flowcell>c" + std::to_string(i) + "</zqfo_flowcell>";
+  columns += "</zqfo_row></zqfo_table>";
+  // As deep as the XML reader takes (1,000 elements, the document's three
+  // outer ones and the paragraph included).
+  std::string nested;
+  for (int i = 0; i < 996; ++i) nested += "<zqfo_blockgroup>";
+  nested += "<zqfo_para>deep</zqfo_para>";
+  for (int i = 0; i < 996; ++i) nested += "</zqfo_blockgroup>";
+  std::string empty;
+  for (int i = 0; i < 100000; ++i) empty += "<zqfo_para/>";
+  const std::string wide = TemporaryImageURI(ZQIMG_Image(65535, 1, 24), "ZQDisplayWide.png").GetText().GetText();
+  const struct {
+    const char* why;
+    std::string body;
+  } kCases[] = {
+      {"100,000 empty paragraphs", empty},
+      {"an image of 65,535 x 1 pixels", "<zqfo_para><zqfo_img src='" + wide + "'/></zqfo_para>"},
+      {"a word of 100,000 characters", "<zqfo_para>" + std::string(100000, 'x') + "</zqfo_para>"},
+      {"a table of 1,000 columns", columns},
+      {"a zero font height", "<zqfo_para font_height='0pt'>nothing to see</zqfo_para>"},
+      {"block groups nested as deep as the reader allows", nested},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQFOxZQF_DocumentDisplayGlyph* display = OpenDisplay(Document(c.body), 300, 300);
+    const ZQ_Point<double> page = display->GetRenderer().GetPageSize();
+    EXPECT_TRUE(std::isfinite(page.X) && std::isfinite(page.Y));
+    EXPECT_TRUE(ReportedErrors().empty());
+    display->ScrollToBottom();
+    ::UpdateWindow(window->GetWindowHandle());
   }
 }
