@@ -350,12 +350,16 @@ void ZQFOxZQF_DocumentDisplayGlyph::ShowScrollChange() {
       // Drawn at once rather than invalidated: the next paint would draw the
       // box around the uncovered strip and the moved slider, which is the
       // whole view.
-      const ZQR_DeviceContext dc(ZQLOW_WINUSER::GetDC(handle), handle, 1);
-      ZQF_Canvas canvas(dc, uncovered.Release(), IsOnFocusPath());
-      canvas.UseClippingRegion();
-      canvas.SetOrigin(GetBoundingBox().GetTopLeft());
-      DrawSelf(canvas);
-      return;
+      try {
+        const ZQR_DeviceContext dc(ZQLOW_WINUSER::GetDC(handle), handle, 1);
+        ZQF_Canvas canvas(dc, uncovered.Release(), IsOnFocusPath());
+        canvas.UseClippingRegion();
+        canvas.SetOrigin(GetBoundingBox().GetTopLeft());
+        DrawSelf(canvas);
+        return;
+      } catch (const ZQ_Exception&) {
+        // The window's paint draws the view again and reports what fails.
+      }
     }
   }
   PaintedScrollValid = false;
