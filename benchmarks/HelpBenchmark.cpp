@@ -175,6 +175,9 @@ void RunHelpBenchmark(int Passes) {
   // The help window needs the idle queue and the settings of stages 1 to 6.
   // Stage 7 would refuse the benchmark's arguments as unknown options, so
   // the stages are not run down again either: the program ends next.
+  // The display cases before ran the stages down already: they start again.
+  if (ZQ_InitializationService::GetMostRecentStageStarted() != 0)
+    ZQ_InitializationService::ResetForTesting();
   for (int stage = 1; stage <= 6; ++stage) ZQ_InitializationService::PerformStage(stage);
   const ZQ_FileName file = WriteHelpFile();
   const ZQFO_Document document = ZQF_HelpDialogBox_GetHelpFormattingDoc(file);
