@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string Blocks(const std::string& Body) {
-  return "<zqfo_document><zqfo_section><zqfo_blockstream>" + Body +
-         "</zqfo_blockstream></zqfo_section></zqfo_document>";
-}
-
 // The entries as text: "Root+{A{A1},B}"; "+" marks an open entry.
 std::string TreeText(ZQF_ListGlyphElement* First) {
   using Entry = ZQFOxZQF_DocumentBrowserGlyph_ListElement_TOC;
@@ -28,7 +23,7 @@ std::string TreeText(ZQF_ListGlyphElement* First) {
   return text;
 }
 
-const std::string kNested = Blocks(
+const std::string kNested = Document(
     "<zqfo_blockgroup font_height='20 pt'><zqfo_blockgroup toc='true' tocname='A' "
     "id='a'><zqfo_para>a"
     "</zqfo_para><zqfo_blockgroup><zqfo_blockgroup toc='true' tocname='A1' id='a1'><zqfo_para>x"
@@ -46,7 +41,7 @@ TEST_F(BrowserTest, ContentsTreeNestsSectionsUnderTheNearestSection) {
       {"sections in plain groups sit under the nearest section", kNested, "",
        "Document+{A{A1},The B section}", "a"},
       {"a named document names the root", kNested, "Guide", "Guide+{A{A1},The B section}", "a"},
-      {"no sections: the root alone", Paragraphs(3), "", "Document", "(null)"},
+      {"no sections: the root alone", Document(Lines(3)), "", "Document", "(null)"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -73,7 +68,7 @@ TEST_F(BrowserTest, ContentsTreeNestsSectionsUnderTheNearestSection) {
 
 TEST_F(BrowserTest, ShowIdOpensTheSectionHoldingTheElement) {
   const ZQFO_Document guide = ZQF_HelpDialogBox_GetHelpFormattingDoc(HelpTestFile("Guide.rxl"));
-  const ZQFO_Document flat = MakeDisplayDocument(Paragraphs(3));
+  const ZQFO_Document flat = MakeDisplayDocument(Document(Lines(3)));
   const struct {
     const char* why;
     const ZQFO_Document* document;
