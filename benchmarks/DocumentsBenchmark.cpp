@@ -30,6 +30,7 @@
 #include "ZQFO_Block_Paragraph.h"
 #include "ZQFO_Block_Table.h"
 #include "ZQFO_ContentArea.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQFO_ExportDocumentToHTML.h"
 #include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQXML_XMLTreeUtil.h"
@@ -194,17 +195,7 @@ ZQXML_Tree ReadReport(const std::string& Text) {
   return reader.Read();
 }
 
-ZQRPT_FormattingStylesheetOptions HelpOptions() {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  return options;
-}
+ZQRPT_FormattingStylesheetOptions HelpOptions() { return GetHelpFormattingOptions(); }
 
 void RunReportCases(double Megabytes, int Passes) {
   const std::string report = MakeReport(Megabytes, 5000);
