@@ -145,3 +145,41 @@ TEST_F(PrintDocument, ALayoutFailureAbortsTheJobAndPassesOn) {
   EXPECT_EQ(std::string(ZQ_PrinterPrintOptions::GetDefault().PrinterName.GetText()), "ZQ File Printer");
   EXPECT_TRUE(ZQ_PrinterPrintOptions::GetDefault().PageRangeAllowed);
 }
+
+// Jobs kept in <build>\printjobs for the host check, which reads them back
+// with ghostscript and compares their text with the .txt beside each (one
+// expected line a page) and renders them to <build>\screenshots.
+TEST_F(PrintDocument, KeptJobsForTheHostCheck) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string folder(exe);
+  for (int i = 0; i < 3; ++i) folder = folder.substr(0, folder.find_last_of("\\/"));  // <build>
+  folder += "\\printjobs";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const struct {
+    const char* name;
+    int pages;
+    long first, last;
+    std::vector<int> want;
+  } kJobs[] = {
+      {"three-pages", 3, -1, -1, {1, 2, 3}},
+      {"pages-2-to-3", 3, 2, 3, {2, 3}},
+  };
+  for (const auto& job : kJobs) {
+    SCOPED_TRACE(job.name);
+    ZQFO_PrintDocumentOptions options;
+    options.ShowPrintDialog = false;
+    options.PrintRange = ZQFO_PrintDocumentOptions::PrintRange_All;
+    options.OutputFileName = ZQ_FileName((folder + "\\" + job.name + ".ps").c_str());
+    if (job.first > 0) {
+      options.ShowPrintDialog = true;
+      DialogCloser closer({{IDOK, 0, false, "2", "3"}});
+      ZQFO_PrintDocument(PagesDocument(job.pages), options);
+    } else {
+      ZQFO_PrintDocument(PagesDocument(job.pages), options);
+    }
+    std::ofstream expected(folder + "\\" + job.name + ".txt", std::ios::binary);
+    for (int page : job.want) expected << "Page " << page << "\n";
+    EXPECT_EQ(CountOf(ReadWholeFile(options.OutputFileName.GetPathName().GetText()), "%%Page:"), job.want.size());
+  }
+}
