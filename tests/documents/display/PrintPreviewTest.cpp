@@ -182,8 +182,7 @@ TEST_F(PrintPreview, KeysPageAndZoomThroughTenPages) {
 // four pages with a selection and of a zoomed page.
 TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
   const std::string file = OutputFile("PrintPreviewSelection.ps");
-  ZQ_SetFileName(ZQ_AppConfigRegistry_GetNamedTopicConfigFolder("PrinterOptionsState"), "QueriedOutputFileName",
-                 ZQ_FileName(file.c_str()));
+  ZQ_SetFileName(Settings(), "QueriedOutputFileName", ZQ_FileName(file.c_str()));
   RunPreview(PagesDocument(6, "Selection"), [&](PrintPreviewDialogBox& dialog) {
     ZQFOxZQF_PrintPreviewPageDisplayGlyph& display = *dialog.GetPageDisplay();
     Key(dialog, '3', false, true);
