@@ -33,6 +33,14 @@
 #include "ZQFO_Document.h"
 #include "ZQFO_DocumentRenderer.h"
 #include "ZQFO_ImageDocumentRenderer.h"
+#include "ZQFO_PrintDocument.h"
+#include "ZQFOxZQF_PrintPreviewPageDisplayGlyph.h"
+#include "ZQF_Canvas.h"
+#include "ZQLOW_WINGDI_Owned.h"
+#include "ZQ_CommandLineParser.h"
+#include "ZQ_InitializationService.h"
+#include "ZQ_Internationalization.h"
+#include "ZQ_PrinterManager.h"
 #include "ZQIMG_Resize.h"
 #include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_DocumentParser.h"
@@ -612,6 +620,114 @@ void RunPageImageCases(int Passes) {
   }
 }
 
+
+// The preview and the printer need the program's stages (the settings
+// registry, the printer choice): stages 1 to 7 around the cases, 8 to 13
+// after them, with the command line of a bare start.
+class ProgramStages {
+ public:
+  ProgramStages() {
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    ZQ_CommandLineParser::SetProcessCommandLineForTesting("DocumentsBenchmark.exe", exe);
+    ZQLOW_WIN_SetAPIFunctionFailureMode(0);
+    // The dialogs' owner, as the program's main window would be.
+    mainWindow = CreateWindowExA(0, "STATIC", "Documents benchmark", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ZQLOW_WIN_SetProgramMainWindowHandle(mainWindow);
+    ZQ_Internationalization_SetOperationMode(ZQ_Internationalization_OperationMode_NoTranslation);
+    ZQ_Internationalization_SetOperationMode(ZQ_Internationalization_OperationMode_Normal);
+    for (int stage = 1; stage <= 7; ++stage) ZQ_InitializationService::PerformStage(stage);
+  }
+  ~ProgramStages() {
+    for (int stage = 8; stage <= 13; ++stage) {
+      try {
+        ZQ_InitializationService::PerformStage(stage);
+      } catch (const ZQ_Exception&) {
+      }
+    }
+    ZQLOW_WIN_SetProgramMainWindowHandle(nullptr);
+    DestroyWindow(mainWindow);
+  }
+
+ private:
+  HWND mainWindow;
+};
+
+// The page area placed at a size without a window.
+class PlacedPageDisplay : public ZQFOxZQF_PrintPreviewPageDisplayGlyph {
+ public:
+  PlacedPageDisplay(const ZQFO_Document& Doc, long Width, long Height) : ZQFOxZQF_PrintPreviewPageDisplayGlyph(Doc) {
+    SetBoundingBox(ZQ_Rectangle<long>(0, 0, Width, Height));
+    AcceptLayout();
+  }
+};
+
+void RunPreviewAndPrintCases(int Passes) {
+  const ProgramStages stages;
+  const std::string page = TestPage(25);
+  std::string twenty = "<zqfo_document>";
+  for (int i = 0; i < 20; ++i) twenty += page.substr(15, page.size() - 15 - 16);  // the sections
+  const ZQFO_Document doc = MakeDocument(twenty + "</zqfo_document>");
+
+  // A repaint of 16 cached pages against BitBlt of the same bitmaps.
+  const long width = 1200, height = 900;
+  PlacedPageDisplay display(doc, width, height);
+  display.SetNumPagesVisible(16);
+  ZQIMG_Image target(width, height, 24);
+  ZQR_MemoryDC dc(nullptr, target.GetHBITMAP());
+  const auto repaint = [&] {
+    ZQF_Canvas canvas(dc.GetHDC(), CreateRectRgn(0, 0, width, height), false);
+    display.DrawSelf(canvas);
+    GdiFlush();
+  };
+  repaint();  // draws and caches the pages
+  const double ours = BestSeconds(Passes, repaint);
+  const ZQFOxZQF_PrintPreviewGrid& grid = display.GetGrid();
+  const double blits = BestSeconds(Passes, [&] {
+    for (long cell = 0; cell < 16; ++cell) {
+      const ZQR_Bitmap bitmap = display.GetImageDocumentRenderer().GetPageBitmap(cell, dc.GetHDC());
+      const ZQR_MemoryDC source(dc.GetHDC(), bitmap.GetHBITMAP());
+      const ZQ_Rectangle<long>& r = grid.PageRects[cell];
+      BitBlt(dc.GetHDC(), r.X, r.Y, bitmap.GetSize().X, bitmap.GetSize().Y, source.GetHDC(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+  });
+  Report("preview repaint of 16 cached pages vs BitBlt", ours, blits, 2.0);
+
+  // Printing 20 pages into a file against a plain GDI job of the same words.
+  const std::string file = ZQ_FileUtils::GetTemporaryDirectory().GetText() + std::string("DocumentsBenchmark.ps");
+  ZQFO_PrintDocumentOptions options;
+  options.ShowPrintDialog = false;
+  options.OutputFileName = ZQ_FileName(file.c_str());
+  const double printing = BestSeconds(Passes, [&] { ZQFO_PrintDocument(doc, options); });
+  const ZQ_OwnedDC printer(ZQ_PrinterManager::CreatePrinterDeviceContext(false, ZQ_String()));
+  const ZQ_CurrentPrinterInfoType area = ZQ_PrinterManager::ComputePrintingArea(printer.Get());
+  const double layout = BestSeconds(Passes, [&] {
+    ZQFO_DocumentRenderer renderer(doc);
+    ZQPIC_DeviceContextCanvas canvas(printer.Get(), area.PrintingAreaPixels, 1);
+    canvas.Initialize();
+    renderer.Repaginate(canvas, -1.0, -1.0);
+  });
+  const ZQ_Point<long> areaPx(area.PrintingAreaPixels.Width, area.PrintingAreaPixels.Height);
+  const std::vector<ZQFO_WordInfo> words =
+      Words(MakeDocument(page), areaPx, ZQ_Point<double>(area.PrintingArea.Width, area.PrintingArea.Height));
+  const double plain = BestSeconds(Passes, [&] {
+    ZQ_PrinterPrintOptions& defaults = ZQ_PrinterPrintOptions::GetDefault();
+    defaults.SetOutputFileName(options.OutputFileName);
+    ZQ_PrinterDocument job = ZQ_PrinterManager::CreatePrinterDocument(
+        "plain", defaults, ZQ_PrinterManager::PrinterInitialization_UseDefaultPrinter);
+    for (int sheet = 0; sheet < 20; ++sheet) {
+      job.BeginPage();
+      DrawWordsByGDI(job.GetHDC(), words, areaPx.X / area.PrintingArea.Width, area.PrintingArea.Height);
+      job.FinishPage();
+    }
+  });
+  std::printf("    repagination of the 20 pages for the printer %8.2f ms\n", layout * 1e3);
+  Report("printing 20 pages into a file vs a GDI job", printing - layout, plain, 1.5);
+  std::remove(file.c_str());
+}
+
 }  // namespace printing
 
 }  // namespace
@@ -654,6 +770,11 @@ int main(int argc, char** argv) {
   RunPaginationBenchmark(canvas, passes, 1000);
   RunLineLayoutBenchmark();
   printing::RunPageImageCases(passes);
+  try {
+    printing::RunPreviewAndPrintCases(passes);
+  } catch (const ZQ_Exception& e) {
+    std::fprintf(stderr, "printing cases: %s\n", e.GetDescription().GetText());
+  }
   try {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
     RunReportCases(reportMegabytes, passes);

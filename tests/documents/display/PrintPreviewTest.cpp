@@ -10,6 +10,7 @@
 #include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQFOxZQF_PrintPreviewPageDisplayGlyph.h"
 #include "ZQF_HelpAvailability.h"
+#include "ZQF_Metrics.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_SecondaryWindow.h"
@@ -209,7 +210,27 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
       for (long page = 0; page < 4; ++page) EXPECT_EQ(display.IsPageSelected(page), c.want[page]) << page;
     }
     EXPECT_EQ(Status(dialog), "Pages 1 through 4 of 6");
-    SaveScreenshot(dialog.GetWindow()->GetWindowHandle(), "print-preview-four-pages-two-selected");
+    const ZQIMG_Image shot =
+        SaveScreenshot(dialog.GetWindow()->GetWindowHandle(), "print-preview-four-pages-two-selected");
+    const auto pixel = [&](long Cell, long DX, long DY) {  // DX, DY from the paper's top-left corner
+      const ZQ_Point<long> at = display.GlyphToWindow(display.GetGrid().PaperRects[Cell].GetTopLeft());
+      const unsigned char* p = shot.GetRow(at.Y + DY) + 3 * (at.X + DX);
+      return ZQR_Color(p[2], p[1], p[0]);
+    };
+    const ZQ_Rectangle<long>& paper = display.GetGrid().PaperRects[0];
+    const struct { long cell, dx, dy; ZQR_Color want; const char* why; } kPixels[] = {
+        {0, -1, 10, ZQF_GetColorMetric(3), "a plain frame's left line"},
+        {0, paper.Width + 2, 10, ZQF_GetColorMetric(3), "its shadow"},
+        {0, 1, 1, ZQR_Color_White, "the white paper margin"},
+        {0, -3, 10, ZQF_GetColorMetric(4), "the background beside it"},
+        {1, -1, 10, ZQF_GetColorMetric(3), "a selected frame's inner ring"},
+        {1, -3, 10, ZQR_Color_Yellow, "its yellow rings"},
+        {1, -5, 10, ZQF_GetColorMetric(3), "its outer ring"},
+    };
+    for (const auto& c : kPixels) {
+      SCOPED_TRACE(c.why);
+      EXPECT_EQ(pixel(c.cell, c.dx, c.dy), c.want);
+    }
     display.NoteNewPageSetup();
     EXPECT_TRUE(display.IsPageSelected(3)) << "an unchanged page setup keeps the selection";
     {
