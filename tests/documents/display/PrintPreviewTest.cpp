@@ -333,3 +333,21 @@ TEST_F(PrintPreview, HelpIsOffWhileThePreviewRuns) {
   EXPECT_EQ(NewestDialog(), nullptr);
   EXPECT_TRUE(FailedOn(AssertionFailureOf([] { ZQF_Help_EnableHelp(); }), kBalance)) << "on again after a failure";
 }
+
+// A thousand pages: only the pages shown are ever drawn.
+TEST_F(PrintPreview, OnlyVisiblePagesAreDrawn) {
+  RunPreview(PagesDocument(1000), [&](PrintPreviewDialogBox& dialog) {
+    ZQFOxZQF_PrintPreviewPageDisplayGlyph& display = *dialog.GetPageDisplay();
+    const HWND window = dialog.GetWindow()->GetWindowHandle();
+    for (ZQF_KeyCode key : {ZQF_KeyCode('7'), ZQF_Key_End}) {
+      Key(dialog, key, false, key == '7');
+      ::InvalidateRect(window, nullptr, FALSE);
+      ::UpdateWindow(window);
+    }
+    EXPECT_EQ(display.GetFirstPageIndexVisible(), 1000 - 64);
+    const long drawn = display.GetImageDocumentRenderer().GetNumImagesCreated();
+    EXPECT_GE(drawn, 64);
+    EXPECT_LE(drawn, 1 + 64 + 64);
+    Key(dialog, ZQF_Key_Escape);
+  });
+}
