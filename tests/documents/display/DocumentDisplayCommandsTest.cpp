@@ -30,7 +30,7 @@ namespace {
 std::string TallAndWide() {
   std::string body = "<zqfo_para>" + std::string(160, 'W') + "</zqfo_para>";
   for (int i = 0; i < 120; ++i) body += "<zqfo_para>Line " + std::to_string(i) + "</zqfo_para>";
-  return "<zqfo_document><zqfo_section><zqfo_blockstream>" + body + "</zqfo_blockstream></zqfo_section></zqfo_document>";
+  return body;
 }
 
 // Records what the shell was asked to open; nothing starts.
@@ -143,7 +143,7 @@ TEST_F(DocumentDisplayCommands, CtrlWShowsThePreview) {
 }
 
 TEST_F(DocumentDisplayCommands, TheFourCommandsAreEnabledAndPageSetupOpensItsDialog) {
-  display = OpenDisplay(Paragraphs(3), 300, 200);
+  display = OpenDisplay(Lines(3), 300, 200);
   ZQF_PrintCommandUpdateMessage print;
   ZQF_PrintPreviewCommandUpdateMessage preview;
   ZQF_PageSetupCommandUpdateMessage setup;
@@ -178,7 +178,7 @@ TEST_F(DocumentDisplayCommands, TheWheelScrollsLinesAndTheMiddleButtonNeedsABar)
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
-    display = OpenDisplay(Paragraphs(c.paragraphs), 300, 200);
+    display = OpenDisplay(Lines(c.paragraphs), 300, 200);
     display->SetEnabled(!c.disabled);
     const long line = display->GetScrollLineSize().Y;
     display->GetVerticalScrollBar()->SetSliderPosition_Safe(c.start * line, false);
@@ -188,7 +188,7 @@ TEST_F(DocumentDisplayCommands, TheWheelScrollsLinesAndTheMiddleButtonNeedsABar)
   }
   // A short document in a low view: a notch of three lines moves fewer
   // lines than the document has.
-  display = OpenDisplay(Paragraphs(3), 300, 40);
+  display = OpenDisplay(Lines(3), 300, 40);
   const long line = display->GetScrollLineSize().Y;
   const long lines = display->GetDocumentSizeInPixels().Y / line;
   ASSERT_TRUE(display->IsVerticalScrollBarShown());
@@ -196,7 +196,7 @@ TEST_F(DocumentDisplayCommands, TheWheelScrollsLinesAndTheMiddleButtonNeedsABar)
   display->Dispatch(notch);
   EXPECT_EQ(V(), std::min(std::max(1L, std::min(3L, lines - 1)) * line, display->GetVerticalScrollBar()->GetMaxSliderPosition()));
 
-  display = OpenDisplay(Paragraphs(2), 300, 200);
+  display = OpenDisplay(Lines(2), 300, 200);
   ZQF_MiddleDownMouseMessage middle(150, 100, false, false, false);
   display->Dispatch(middle);
   EXPECT_FALSE(middle.IsHandled()) << "a document that fits starts no auto-scroll";
@@ -209,10 +209,8 @@ TEST_F(DocumentDisplayCommands, TheWheelScrollsLinesAndTheMiddleButtonNeedsABar)
 }
 
 TEST_F(DocumentDisplayCommands, LinksJumpBeepOrGoToTheShell) {
-  display = OpenDisplay("<zqfo_document><zqfo_section><zqfo_blockstream>"
-                        "<zqfo_para link_target='#far'>Go far</zqfo_para>" + std::string() +
-                            [] { std::string s; for (int i = 0; i < 80; ++i) s += "<zqfo_para>Line</zqfo_para>"; return s; }() +
-                            "<zqfo_para id='far'>Far away</zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>",
+  display = OpenDisplay("<zqfo_para link_target='#far'>Go far</zqfo_para>" + Lines(80) +
+                            "<zqfo_para id='far'>Far away</zqfo_para>",
                         300, 200);
   ZQFO_Document document = display->GetInputDocument();
   ZQFO_ExternalContext context = document.GetExternalContext();
@@ -272,9 +270,9 @@ TEST_F(DocumentDisplayCommands, LinksJumpBeepOrGoToTheShell) {
 // Export: the proposed name, HTML or text by the chosen filter, a quiet
 // cancel; the save dialog answers as the user would.
 TEST_F(DocumentDisplayCommands, ExportWritesHTMLOrTextByTheChosenFilter) {
-  ZQFO_Document document = MakeDisplayDocument(Paragraphs(3));
+  ZQFO_Document document = MakeDisplayDocument(Document(Lines(3)));
   document.SetName("Heat: index?");
-  display = OpenDisplay(Paragraphs(3), 300, 200);
+  display = OpenDisplay(Lines(3), 300, 200);
   display->SetInputDocument(document, false);
   const std::string folder = TemporaryDirectory();
   const struct {
@@ -329,7 +327,7 @@ TEST_F(DocumentDisplayCommands, CtrlPPrintsThroughThePrintDialog) {
   std::remove(file.c_str());
   ZQ_SetFileName(ZQ_AppConfigRegistry_GetNamedTopicConfigFolder("PrinterOptionsState"), "QueriedOutputFileName",
                  ZQ_FileName(file.c_str()));
-  display = OpenDisplay(Paragraphs(3), 300, 200);
+  display = OpenDisplay(Lines(3), 300, 200);
   {
     DialogCloser closer({{IDOK, kPrintToFileBox, false}, {IDOK, 0, false}});
     EXPECT_TRUE(Key('p', false, true, false));
