@@ -172,6 +172,9 @@ TEST_F(PrintPreview, KeysPageAndZoomThroughTenPages) {
       EXPECT_EQ(display.GetNumPagesVisible(), row.wantVisible);
       EXPECT_EQ(display.GetIsZoomed(), row.wantZoomed);
       EXPECT_EQ(Status(dialog), row.wantStatus);
+      if (row.wantVisible == 16 || (row.wantVisible == 1 && !row.wantZoomed))
+        SaveScreenshot(dialog.GetWindow()->GetWindowHandle(),
+                       "print-preview-" + std::to_string(row.wantVisible) + "-of-ten-pages");
     }
     Key(dialog, ZQF_Key_Escape);
   });
@@ -220,6 +223,8 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
     const ZQ_Rectangle<long>& paper = display.GetGrid().PaperRects[0];
     const struct { long cell, dx, dy; ZQR_Color want; const char* why; } kPixels[] = {
         {0, -1, 10, ZQF_GetColorMetric(3), "a plain frame's left line"},
+        {0, -1, -1, ZQF_GetColorMetric(3), "its top left corner"},
+        {0, paper.Width, paper.Height, ZQF_GetColorMetric(3), "its bottom right corner"},
         {0, paper.Width + 2, 10, ZQF_GetColorMetric(3), "its shadow"},
         {0, 1, 1, ZQR_Color_White, "the white paper margin"},
         {0, -3, 10, ZQF_GetColorMetric(4), "the background beside it"},
