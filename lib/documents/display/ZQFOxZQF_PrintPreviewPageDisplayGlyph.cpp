@@ -228,14 +228,14 @@ long ZQFOxZQF_PrintPreviewPageDisplayGlyph::ClampPageIndex(long Index) {
 // ---------------------------------------------------------------- drawing
 
 void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawPaperBorder(ZQF_Canvas& Canvas, const ZQ_Rectangle<long>& P) const {
-  // The four one-pixel lines (top, right, left, bottom) make the outline of
-  // the paper grown by a pixel: one polyline. Then the shadows right and below.
-  const ZQR_Color& frame = ZQF_GetColorMetric(3);
-  Canvas.SetPenColor(frame);
-  Canvas.Draw(ZQ_Rectangle<long>(P.X - 1, P.Y - 1, P.Width + 2, P.Height + 2));
-  const ZQR_Brush shadow(frame);
-  Canvas.Fill(ZQ_Rectangle<long>(P.X + P.Width + 1, P.Y + 1, 2, P.Height + 2), shadow);
-  Canvas.Fill(ZQ_Rectangle<long>(P.X + 1, P.Y + P.Height + 1, P.Width, 2), shadow);
+  // Fills with one brush: cheaper under GDI than a pen's outline.
+  const ZQR_Brush frame(ZQF_GetColorMetric(3));
+  Canvas.Fill(ZQ_Rectangle<long>(P.X, P.Y - 1, P.Width, 1), frame);                   // top
+  Canvas.Fill(ZQ_Rectangle<long>(P.X + P.Width, P.Y - 1, 1, P.Height + 2), frame);    // right
+  Canvas.Fill(ZQ_Rectangle<long>(P.X + P.Width + 1, P.Y + 1, 2, P.Height + 2), frame);  // right shadow
+  Canvas.Fill(ZQ_Rectangle<long>(P.X - 1, P.Y - 1, 1, P.Height + 1), frame);          // left
+  Canvas.Fill(ZQ_Rectangle<long>(P.X - 1, P.Y + P.Height, P.Width + 1, 1), frame);    // bottom
+  Canvas.Fill(ZQ_Rectangle<long>(P.X + 1, P.Y + P.Height + 1, P.Width, 2), frame);    // bottom shadow
 }
 
 void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
