@@ -9,6 +9,16 @@
 #include "ZQR_Cursor.h"
 #include "ZQ_Numeric.h"
 
+namespace {
+
+// A grey field that answers tooltip questions.
+struct TipField : RecordingGlyph {
+  TipField() : RecordingGlyph("tip", nullptr) { SetSize(200, 120); }
+  void DrawSelf(ZQF_Canvas& Canvas) override { Canvas.Fill(GetLocalBoundingBox(), ZQR_Color(192, 192, 192)); }
+};
+
+}  // namespace
+
 TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
   const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(1), margins = ZQF_GetSizeMetric(1);
   EXPECT_EQ(ZQF_Tooltips::GetExtra(), ZQ_Point<long>(border.X + margins.X, border.Y + margins.Y));
@@ -18,8 +28,7 @@ TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
       "Drink a cup of water every 15 minutes.</zqfo_para><zqfo_table><zqfo_row><zqfo_flowcell>Work</zqfo_flowcell>"
       "<zqfo_flowcell>45 min</zqfo_flowcell></zqfo_row><zqfo_row><zqfo_flowcell>Rest</zqfo_flowcell><zqfo_flowcell>"
       "15 min</zqfo_flowcell></zqfo_row></zqfo_table>"))));
-  auto* tip = new RecordingGlyph("tip", nullptr);
-  tip->SetSize(200, 120);
+  auto* tip = new TipField;
   tip->OnOffer = [&](ZQF_Message& Message, bool SecondTry) {
     auto* question = dynamic_cast<ZQF_TooltipsMessage*>(&Message);
     if (!question || SecondTry) return;
