@@ -340,3 +340,77 @@ DROPDOWN_ARROW = [
 ]
 
 DROPDOWN_PICTURES = [("ZQF_DropDownArrowBitmap", DROPDOWN_ARROW)]
+
+
+# The print preview's toolbar: its two mouse tools, the page navigation and
+# the number of pages shown at once. 16 x 16 each, drawn by rule.
+def drawn(inside):
+    """A 16 x 16 picture whose foreground is where inside(x, y) holds."""
+    return ["".join("#" if inside(x, y) else "." for x in range(16)) for y in range(16)]
+
+
+def arrow_left(tip_x, x, y):
+    """A solid arrowhead pointing left, its tip at column tip_x, rows 3 to 12."""
+    return tip_x <= x <= tip_x + 4 and abs(y - 7.5) <= (x - tip_x) + 0.5
+
+
+def back_to_start(x, y):
+    return (x in (2, 3) and 3 <= y <= 12) or arrow_left(4, x, y) or arrow_left(9, x, y)
+
+
+def back_page(x, y):
+    return arrow_left(2, x, y) or arrow_left(7, x, y)
+
+
+def back_line(x, y):
+    return arrow_left(5, x, y)
+
+
+def pointing_hand_button(x, y):
+    finger = 5 <= x <= 6 and 1 <= y <= 8
+    palm = 4 <= x <= 12 and 7 <= y <= 14
+    thumb = 2 <= x <= 4 and 9 <= y <= 11 and x + y >= 12
+    knuckles = y == 8 and x in (8, 10)
+    return (finger or palm or thumb) and not knuckles
+
+
+def page_grid(columns, rows):
+    """Upright sheets in a centred grid: outlines, or solid when small."""
+    width = 16 // columns if columns > 1 else 11
+    height = 16 // rows
+    left, top = (17 - columns * width) // 2, (17 - rows * height) // 2
+
+    def inside(x, y):
+        if x < left or y < top:
+            return False
+        cx, cy = (x - left) // width, (y - top) // height
+        if cx >= columns or cy >= rows:
+            return False
+        lx, ly = x - left - cx * width, y - top - cy * height
+        if lx >= width - 1 or ly >= height - 1:
+            return False
+        if width <= 3 or height <= 3:
+            return True
+        return lx in (0, width - 2) or ly in (0, height - 2) or (ly == 0 + 1 and lx >= width - 4)
+    return inside
+
+
+PRINT_PREVIEW_PICTURES = [
+    ("ZQF_MagnifyingGlassToolbarButtonBitmap",
+     drawn(lambda x, y: 12 <= (x - 6) ** 2 + (y - 6) ** 2 <= 24 or (x - y in (0, 1) and 9 <= x <= 14)
+           or (abs(x - 6) <= 2 and y == 6) or (abs(y - 6) <= 2 and x == 6))),
+    ("ZQF_PointingHandToolbarButtonBitmap", drawn(pointing_hand_button)),
+    ("ZQF_BackToStartToolbarButtonBitmap", drawn(back_to_start)),
+    ("ZQF_BackPageToolbarButtonBitmap", drawn(back_page)),
+    ("ZQF_BackLineToolbarButtonBitmap", drawn(back_line)),
+    ("ZQF_ForwardLineToolbarButtonBitmap", mirrored(drawn(back_line))),
+    ("ZQF_ForwardPageToolbarButtonBitmap", mirrored(drawn(back_page))),
+    ("ZQF_ForwardToEndToolbarButtonBitmap", mirrored(drawn(back_to_start))),
+    ("ZQFOxZQF_OnePage_ToolbarButtonBitmap", drawn(page_grid(1, 1))),
+    ("ZQFOxZQF_TwoPages_ToolbarButtonBitmap", drawn(page_grid(2, 1))),
+    ("ZQFOxZQF_FourPages_ToolbarButtonBitmap", drawn(page_grid(2, 2))),
+    ("ZQFOxZQF_EightPages_ToolbarButtonBitmap", drawn(page_grid(4, 2))),
+    ("ZQFOxZQF_SixteenPages_ToolbarButtonBitmap", drawn(page_grid(4, 4))),
+    ("ZQFOxZQF_ThirtytwoPages_ToolbarButtonBitmap", drawn(page_grid(8, 4))),
+    ("ZQFOxZQF_SixtyfourPages_ToolbarButtonBitmap", drawn(page_grid(8, 8))),
+]

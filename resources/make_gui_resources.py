@@ -12,7 +12,7 @@ import struct
 
 # The bitmap buttons' pictures, drawn as text beside this script.
 from button_pictures import TITLE_BAR_PICTURES, TOOLBAR_PICTURES
-from button_pictures import SCROLL_BAR_PICTURES, DROPDOWN_PICTURES
+from button_pictures import SCROLL_BAR_PICTURES, DROPDOWN_PICTURES, PRINT_PREVIEW_PICTURES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -281,6 +281,7 @@ BITMAPS = [
 ]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TITLE_BAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in TOOLBAR_PICTURES]
+BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in PRINT_PREVIEW_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in SCROLL_BAR_PICTURES]
 BITMAPS += [(name, bmp4(key_colour_rows(picture))) for name, picture in DROPDOWN_PICTURES]
 
@@ -505,7 +506,16 @@ def properties_arrow(x, y):
     return arrow or frame or letter
 
 
+def zoom_out_glass(x, y):
+    """The magnifier with a minus inside its lens: clicking zooms out."""
+    minus = abs(x - 12) <= 3 and y == 12
+    return magnify(x, y) or minus
+
+
 CURSORS += [
+    # The print preview's inspection tool over a page, and over a zoomed one.
+    ("ZQF_ZoomInCursor", magnifying_glass, 12, 12),
+    ("ZQF_ZoomOutCursor", zoom_out_glass, 12, 12),
     ("ZQPICxZQF_MagnifyingGlassCursor", magnifying_glass, 12, 12),
     ("ZQPICxZQF_PanCursor", pan_arrows, 15, 15),
     ("ZQPICxZQF_DisplayPropertiesCursor", properties_arrow, 1, 1),

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ZQFO_PrintDocument.h"
+#include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQF_ActionQueue.h"
 #include "ZQF_PLUGIN_DocumentManagerGlyph.h"
 #include "ZQF_PLUGIN_DocumentType.h"
@@ -125,12 +126,12 @@ ZQFO_Document ZQF_PLUGIN_DocumentViewGlyph::GenerateDocument() {
 
 void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintRequest() {
   ZQ_ASSERT(CanPrint());
-  ZQFO_PrintDocument(GenerateDocument(), false);
+  ZQFO_PrintDocument(GenerateDocument(), ZQFO_PrintDocumentOptions());
 }
 
 void ZQF_PLUGIN_DocumentViewGlyph::HandlePrintPreviewRequest() {
   ZQ_ASSERT(CanPrintPreview());
-  ZQFO_PrintDocument(GenerateDocument(), true);
+  ZQFOxZQF_PrintPreviewDocument(GenerateDocument(), 0);
 }
 
 void ZQF_PLUGIN_DocumentViewGlyph::BindToNewFile(const ZQ_FileName& FileName) {

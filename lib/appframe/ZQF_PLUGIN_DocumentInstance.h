@@ -8,8 +8,8 @@
 // borrows its type and its views; a view borrows its instance and the
 // window border that frames it. An instance has unsaved changes while its
 // content's checksum differs from the one it had when last read or saved.
-// Views print through the document printing, which answers "not available"
-// until it exists (CanPrint is false till then). UI thread only.
+// Views that write a document print it and show its print preview. UI
+// thread only.
 #ifndef ZQF_PLUGIN_DOCUMENTINSTANCE_H
 #define ZQF_PLUGIN_DOCUMENTINSTANCE_H
 
@@ -101,9 +101,9 @@ class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
   virtual ZQF_ButtonImage GetTitleBitmap();
   // The file's name without directory; empty while unbound.
   ZQ_String GetDocumentName() const;
-  // Until document printing exists, views print nothing.
-  virtual bool CanPrint() { return false; }
-  virtual bool CanPrintPreview() { return false; }
+  // A view prints what it writes: both answer CanWriteDocument.
+  virtual bool CanPrint() { return CanWriteDocument(); }
+  virtual bool CanPrintPreview() { return CanWriteDocument(); }
   // A view that cannot be closed now answers false (the close is refused).
   virtual bool CanBeClosed() { return true; }
   // A view that can write its content as a document answers true and

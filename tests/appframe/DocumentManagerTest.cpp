@@ -284,17 +284,24 @@ TEST_F(DocumentManager, MisuseFailsItsAssertions) {
   }
 }
 
-// Until document printing exists, a view that could print is told so.
-TEST_F(DocumentManager, PrintingIsNotAvailableYet) {
+// A view that writes a document prints it: the request opens the print
+// dialog (cancelled here, which cancels the command).
+TEST_F(DocumentManager, AViewThatWritesADocumentPrintsIt) {
   class PrintableView : public ZQF_PLUGIN_DocumentViewGlyph {
-    bool CanPrint() override { return true; }
     bool CanWriteDocument() override { return true; }
     void WriteDocument(ZQ_TextStreamFormatter& Out) override {
       NamedType type("document");
       ZQF_PLUGIN_DocumentInstance(&type).WriteDocument(Out);
     }
   } view;
-  EXPECT_EQ(ExceptionNameOf([&] { view.HandlePrintRequest(); }), "Printing is not available");
+  int dialogs = 0;
+  const ZQLOW_WIN_FakeCall<&ZQLOW_COMMDLG::Calls::PrintDlgA> dialog([&](PRINTDLGA*) {
+    ++dialogs;
+    return FALSE;  // CommDlgExtendedError 0: cancelled
+  });
+  EXPECT_TRUE(view.CanPrint());
+  EXPECT_THROW(view.HandlePrintRequest(), ZQ_CancelCurrentOperationException);
+  EXPECT_EQ(dialogs, 1);
 }
 
 }  // namespace

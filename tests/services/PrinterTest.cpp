@@ -14,9 +14,8 @@
 #include "ZQ_FileNameRegistry.h"
 #include "ZQ_PrinterManager.h"
 #include "ZQ_RegistryValueItems.h"
-
-// The tests print on the prefix's default printer, "ZQ File Printer", a
-// PostScript print-to-file printer; every job is given a file to print into.
+#include "DialogCloser.h"
+#include "PrintingTestSupport.h"
 
 namespace {
 
@@ -24,119 +23,10 @@ using Service = ZQ_InitializationService;
 
 const char kPrinterName[] = "ZQ File Printer";
 
-// Control identifiers of the print dialog (dlgs.h, which the lean Windows
-// headers leave out): the print-to-file box and the page range fields.
-const int kPrintToFileBox = 0x410;  // kPrintToFileBox
-const int kFromPageField = 0x480;   // edt1
-const int kToPageField = 0x481;     // edt2
+std::string ReadFile(const std::string& Path) { return ReadWholeFile(Path); }
 
-// What the dialog closer does to one common dialog.
-struct DialogAction {
-  int button;            // IDOK or IDCANCEL
-  int checkBoxToTick;    // a check box to tick first, 0 for none
-  bool readPageRange;    // record the print dialog's page fields
-};
-
-// Closes the common dialogs a call opens, one action per dialog, from a
-// thread timer that runs inside their modal loops.
-struct DialogScript {
-  std::vector<DialogAction> actions;
-  size_t next = 0;
-  std::set<HWND> handled;
-  std::string fromPage, toPage;  // as the print dialog showed them
-};
-DialogScript s_script;
-
-BOOL CALLBACK FindNewDialog(HWND Window, LPARAM Found) {
-  char className[32] = "";
-  GetClassNameA(Window, className, sizeof className);
-  if (std::string(className) == "#32770" && IsWindowVisible(Window) &&
-      !s_script.handled.count(Window)) {
-    *reinterpret_cast<HWND*>(Found) = Window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-void CALLBACK CloseDialogs(HWND, UINT, UINT_PTR, DWORD) {
-  if (s_script.next >= s_script.actions.size()) return;
-  HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindNewDialog, reinterpret_cast<LPARAM>(&dialog));
-  if (!dialog) return;
-  s_script.handled.insert(dialog);
-  const DialogAction& action = s_script.actions[s_script.next++];
-  if (action.readPageRange) {
-    char text[16] = "";
-    GetDlgItemTextA(dialog, kFromPageField, text, sizeof text);
-    s_script.fromPage = text;
-    GetDlgItemTextA(dialog, kToPageField, text, sizeof text);
-    s_script.toPage = text;
-  }
-  if (action.checkBoxToTick) CheckDlgButton(dialog, action.checkBoxToTick, BST_CHECKED);
-  PostMessageA(dialog, WM_COMMAND, action.button, 0);
-}
-
-// Answers the dialogs of the calls that follow, in order, until destroyed.
-class DialogCloser {
- public:
-  explicit DialogCloser(std::vector<DialogAction> Actions) {
-    s_script = DialogScript();
-    s_script.actions = std::move(Actions);
-    timer = SetTimer(nullptr, 0, 50, CloseDialogs);
-  }
-  ~DialogCloser() { KillTimer(nullptr, timer); }
-  DialogCloser(const DialogCloser&) = delete;
-  DialogCloser& operator=(const DialogCloser&) = delete;
-  size_t DialogsAnswered() const { return s_script.next; }
-
- private:
-  UINT_PTR timer;
-};
-
-std::string ReadFile(const std::string& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-size_t CountOf(const std::string& Text, const std::string& Part) {
-  size_t count = 0;
-  for (size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at + 1)) ++count;
-  return count;
-}
-
-// Runs the program's stages 1 to 7 around each test, with a hidden main
-// window to own the dialogs; the settings folder can be filled first.
-class Printer : public StageSequenceTest {
+class Printer : public PrintingTest {
  protected:
-  void SetUp() override {
-    StageSequenceTest::SetUp();
-    // The timer module's hidden window needs the instance handle at stage 2.
-    ZQLOW_WIN_SetProgramInstanceHandle(GetModuleHandleA(nullptr));
-    mainWindow = CreateWindowExA(0, "STATIC", "Printer test", WS_OVERLAPPED, 0, 0, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ZQLOW_WIN_SetProgramMainWindowHandle(mainWindow);
-    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
-    stagesOpen = true;
-  }
-  void TearDown() override {
-    if (stagesOpen) RunStages(8, 13);
-    ZQLOW_WIN_SetProgramMainWindowHandle(nullptr);
-    DestroyWindow(mainWindow);
-    for (const std::string& file : outputFiles) std::remove(file.c_str());
-    StageSequenceTest::TearDown();
-  }
-
-  static ZQ_RegistryFolder& Settings() {
-    return ZQ_AppConfigRegistry_GetNamedTopicConfigFolder("PrinterOptionsState");
-  }
-
-  // A file in the temporary directory, removed after the test.
-  std::string OutputFile(const std::string& Name) {
-    outputFiles.push_back(TemporaryDirectory() + Name);
-    std::remove(outputFiles.back().c_str());
-    return outputFiles.back();
-  }
-
   // Prints Pages pages into File without the print dialog.
   static void PrintPages(ZQ_PrinterPrintOptions& Options, int Pages) {
     ZQ_PrinterDocument document = ZQ_PrinterManager::CreatePrinterDocument(
@@ -149,9 +39,6 @@ class Printer : public StageSequenceTest {
     }
   }
 
-  bool stagesOpen = false;
-  HWND mainWindow = nullptr;
-  std::vector<std::string> outputFiles;
 };
 
 // A 600-pixel-per-inch letter page whose printable area starts 100 pixels in
