@@ -1,0 +1,336 @@
+// MORV.exe end to end: the real program copied with its texts to a scratch
+// folder, started as a user starts it (with the development-mode marker
+// unless a row says otherwise, and a prepared MORV.cfg where one is named),
+// driven only by posted input, and read back from MORV.log, MORV.cfg and
+// the screen. Expected results come from the same workspace built in this
+// process on the same options.
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "../../tools/ProgramDriver.h"
+#include "../gui/core/WindowTestSupport.h"
+#include "DebugLogMark.h"
+#include "MORV_WorkspaceChecks.h"
+#include "MORV_WorkspaceGlyph.h"
+#include "OptionsTestSupport.h"
+#include "ZQIMGIO.h"
+#include "ZQIMG_Image.h"
+#include "ZQF_TextEditGlyph.h"
+#include "ZQ_ApplicationConfigurationRegistry.h"
+#include "ZQ_FileName.h"
+#include "ZQ_SettingsFile.h"
+
+namespace {
+
+using namespace ProgramDriver;
+
+const char* const kRecalculated = "Workspace recalculated:";
+const char* const kMainClass = "ZQFMAINAPPWIN";
+
+std::string Folder() {
+  return TemporaryDirectory() + "MORVRun" + std::to_string(::GetCurrentProcessId()) + "\\";
+}
+std::string Beside(const std::string& Name) { return Folder() + Name; }
+std::string Bytes(const std::string& Path) {
+  std::ifstream in(Path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+bool Contains(const std::string& Text, const std::string& Part) {
+  return Text.find(Part) != std::string::npos;
+}
+int Count(const std::string& Text, const std::string& Part) {
+  int count = 0;
+  for (size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at + 1)) ++count;
+  return count;
+}
+// The recalculation lines of a log, one per line, in order.
+std::vector<std::string> RecalculationLines(const std::string& Log) {
+  std::vector<std::string> lines;
+  for (size_t at = Log.find(kRecalculated); at != std::string::npos; at = Log.find(kRecalculated, at + 1)) {
+    lines.push_back(Log.substr(at, Log.find('\n', at) - at));
+  }
+  return lines;
+}
+// How the log quotes a text: in double quotes, an inner one doubled.
+std::string Quoted(const std::string& Text) {
+  std::string out = "\"";
+  for (char c : Text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+void SavePicture(const Capture& Shot, const std::string& Name) {
+  if (!Shot.Width) return;
+  ZQIMG_Image image(Shot.Width, Shot.Height, 24);
+  for (long y = 0; y < Shot.Height; ++y) {
+    unsigned char* row = image.GetRow24BitForWriting(y);
+    for (long x = 0; x < Shot.Width; ++x) {
+      const DWORD p = Shot.Pixels[y * Shot.Width + x];
+      row[3 * x] = p & 0xFF, row[3 * x + 1] = (p >> 8) & 0xFF, row[3 * x + 2] = (p >> 16) & 0xFF;
+    }
+  }
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotFolder() + "\\" + Name + ".png").c_str()), image);
+}
+
+// A window of the program other than its main window and menus (the
+// toolkit's dialogs give Windows no title to find them by).
+HWND DialogOf(const Program& Run) {
+  for (HWND window : VisibleWindows(Run.GetId())) {
+    if (ClassName(window) != kMainClass && ClassName(window) != "#32768") return window;
+  }
+  return nullptr;
+}
+HWND WaitForDialog(const Program& Run, DWORD TimeoutMs = 10000) {
+  const DWORD start = ::GetTickCount();
+  while (Elapsed(start) < TimeoutMs) {
+    if (HWND dialog = DialogOf(Run)) return dialog;
+    ::Sleep(50);
+  }
+  return nullptr;
+}
+// The recalculation follows the last key by 0.5 s; the log reaches its file
+// only at the end of the run, so the runs wait this long after typing.
+const DWORD kAfterTypingMs = 1500;
+
+struct Ended {
+  DWORD exitCode = STILL_ACTIVE;
+  std::string log, settings, report;
+};
+
+class MorvProgramRun : public GuiStageTest {
+ protected:
+  void SetUp() override {
+    GuiStageTest::SetUp();
+    ::CreateDirectoryA(Folder().c_str(), nullptr);
+    for (const char* name : {"MORV.exe", "ReadMe_MORV.txt", "MORV_VersionHistory.txt"}) {
+      ASSERT_TRUE(::CopyFileA((std::string(ZQ_MORV_PROGRAM_FOLDER) + name).c_str(), Beside(name).c_str(), FALSE));
+    }
+    for (const char* name : {"MORV.log", "MORV.cfg", "MORV.cfg.bak", "MORV Fatal Error Report.txt"}) {
+      ::DeleteFileA(Beside(name).c_str());
+    }
+    SetMarker(true);
+  }
+  static void SetMarker(bool IsPresent) {
+    const std::string marker = Beside("MORVDevelopmentModeMarkerFile.txt");
+    if (IsPresent) {
+      std::ofstream(marker) << "development\n";
+    } else {
+      ::DeleteFileA(marker.c_str());
+    }
+  }
+  // MORV.cfg holding the current options, written as the program writes it.
+  static void WriteSettings() {
+    SaveOptions();
+    ZQ_SaveSettingsFile(ZQ_FileName(Beside("MORV.cfg").c_str()), ZQ_GetApplicationConfigurationRegistry());
+  }
+  // The log line the workspace writes for the current options, after Edit
+  // changed its fields (the options are given back after).
+  static std::string ExpectedLine(void (*Edit)(MORV_WorkspaceGlyph&, const char*) = nullptr,
+                                  const char* Text = "") {
+    const SavedOptions restore;
+    const LogMark mark;
+    MORV_WorkspaceGlyph workspace;
+    workspace.LoadControls();
+    if (Edit) Edit(workspace, Text);
+    workspace.UpdateCalculations();
+    const std::vector<std::string> lines = RecalculationLines(mark.Since());
+    return lines.empty() ? "(none)" : lines.back();
+  }
+  // Starts the program and waits for its painted main window (the splash
+  // first answered by Enter when it shows).
+  HWND Start(Program& Run) {
+    EXPECT_TRUE(Run.Start(Beside("MORV.exe")));
+    Run.WaitUntilIdle(20000);
+    const HWND main = WaitForWindowOf(Run.GetId(), "", 20000, kMainClass);
+    EXPECT_NE(main, nullptr);
+    if (main) WaitForSteadyPicture(main, 10000);
+    return main;
+  }
+  // File, E&xit; the run's exit code and files.
+  static Ended Exit(Program& Run, HWND Main) {
+    EXPECT_TRUE(ChooseMenuItem(Main, Run.GetId(), 'f', 'x'));
+    return Collect(Run);
+  }
+  static Ended Collect(Program& Run) {
+    Ended ended;
+    ended.exitCode = Run.WaitForExit(20000);
+    ended.log = Bytes(Beside("MORV.log"));
+    ended.settings = Bytes(Beside("MORV.cfg"));
+    ended.report = Bytes(Beside("MORV Fatal Error Report.txt"));
+    return ended;
+  }
+
+  SavedOptions savedOptions;
+};
+
+TEST_F(MorvProgramRun, FirstStartComputesTheDefaultsAndTheMenuEndsItWritingItsSettings) {
+  const std::string expected = ExpectedLine();
+  Program run;
+  const HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(WindowText(main), "MORV");
+  EXPECT_EQ(DialogOf(run), nullptr) << "the marker keeps the splash away";
+  const Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(ended.report, "");
+  EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{expected});
+  EXPECT_TRUE(Contains(ended.log, "End of Debugging Log")) << ended.log;
+  EXPECT_TRUE(Contains(ended.settings, "<?xml")) << ended.settings;
+  EXPECT_TRUE(Contains(ended.settings, "<int key='ExecutionCount'>1</int>")) << ended.settings;
+  // The 23 options, the zone as a folder holding its id.
+  const size_t options = ended.settings.find("<folder key='AppOptions'>");
+  ASSERT_NE(options, std::string::npos);
+  const std::string folder = ended.settings.substr(options, ended.settings.find("\n    </folder>", options) - options);
+  EXPECT_EQ(Count(folder, "key='"), 1 + 23 + 1) << folder;
+}
+
+TEST_F(MorvProgramRun, TypedAirTemperatureRecalculatesOnceAfterTheLastKeyAndIsKept) {
+  const std::string first = ExpectedLine();
+  MORV_Workspace::AirTemperature_C = 35;
+  const std::string typed = ExpectedLine();
+  Program run;
+  const HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  PostText(main, "95");
+  ::Sleep(kAfterTypingMs);
+  SavePicture(WaitForSteadyPicture(main, 5000), "MORV-Typed95");
+  const Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(RecalculationLines(ended.log), (std::vector<std::string>{first, typed}));
+  EXPECT_TRUE(Contains(ended.settings, "<float key='AirTemperature_C'>35</float>")) << ended.settings;
+}
+
+TEST_F(MorvProgramRun, RefusedFieldsShowTheExactMessageNoResultsAndStoreNothing) {
+  const std::string air = MORV_GetNumericInputRule(MORV_InputField_AirTemperature).Name;
+  const std::string wind = MORV_GetNumericInputRule(MORV_InputField_WindSpeed).Name;
+  const auto typeAir = [](MORV_WorkspaceGlyph& w, const char* t) { w.AirTemperatureField->SetValue(t); };
+  const auto typeWind = [](MORV_WorkspaceGlyph& w, const char* t) { w.WindSpeedField->SetValue(t); };
+  const struct {
+    const char* text;
+    int tabs;  // from the air temperature field: 2 reach the wind speed
+    void (*edit)(MORV_WorkspaceGlyph&, const char*);
+    std::string message;
+  } kCases[] = {
+      {"abc", 0, typeAir, GetErrorMessage_BadNumericFormat(air.c_str(), "abc").GetText()},
+      {"1e309", 0, typeAir, GetErrorMessage_BadNumericFormat(air.c_str(), "1e309").GetText()},
+      {"nan", 0, typeAir, GetErrorMessage_BadNumericFormat(air.c_str(), "nan").GetText()},
+      {"-0.1", 2, typeWind, GetErrorMessage_UnrealisticallyLowValue(wind.c_str()).GetText()},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.text);
+    ::DeleteFileA(Beside("MORV.cfg").c_str());
+    Program run;
+    const HWND main = Start(run);
+    ASSERT_NE(main, nullptr);
+    for (int i = 0; i < c.tabs; ++i) PostKey(main, VK_TAB);
+    PostText(main, c.text);
+    ::Sleep(kAfterTypingMs);
+    if (std::string(c.text) == "abc") SavePicture(WaitForSteadyPicture(main, 5000), "MORV-Problem");
+    const Ended ended = Exit(run, main);
+    EXPECT_EQ(ended.exitCode, 0u);
+    const std::vector<std::string> lines = RecalculationLines(ended.log);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(Contains(lines[1], Quoted(c.message))) << lines[1];
+    EXPECT_EQ(lines[1], ExpectedLine(c.edit, c.text));
+    for (const char* kept : {"<float key='AirTemperature_C'>20</float>",
+                             "<float key='WindSpeed_MperS'>4.4703999999999997</float>"}) {
+      EXPECT_TRUE(Contains(ended.settings, kept)) << ended.settings;
+    }
+  }
+}
+
+TEST_F(MorvProgramRun, SplashWithoutTheMarkerAndTheAboutBoxCloseByTheirKeys) {
+  SetMarker(false);
+  Program run;
+  ASSERT_TRUE(run.Start(Beside("MORV.exe")));
+  run.WaitUntilIdle(20000);
+  const HWND splash = WaitForDialog(run);
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(FindWindowOf(run.GetId(), "", kMainClass), nullptr) << "the splash comes at stage 5";
+  SavePicture(WaitForSteadyPicture(splash, 5000), "MORV-Splash");
+  PostKey(splash, VK_RETURN);
+  const HWND main = WaitForWindowOf(run.GetId(), "", 10000, kMainClass);
+  ASSERT_NE(main, nullptr);
+  WaitForSteadyPicture(main, 5000);
+  EXPECT_EQ(DialogOf(run), nullptr);
+
+  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'h', 'a'));
+  const HWND about = WaitForDialog(run);
+  ASSERT_NE(about, nullptr);
+  SavePicture(WaitForSteadyPicture(about, 5000), "MORV-About");
+  PostKey(about, VK_ESCAPE);
+  const DWORD start = ::GetTickCount();
+  while (DialogOf(run) && Elapsed(start) < 5000) ::Sleep(50);
+  EXPECT_EQ(DialogOf(run), nullptr);
+  const Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(ended.report, "");
+}
+
+TEST_F(MorvProgramRun, OptionsDialogOpensByTheMenuEscapeChangesNothingAndClosingTheWindowUnderItIsSafe) {
+  Program run;
+  HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e'));
+  HWND dialog = WaitForDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  SavePicture(WaitForSteadyPicture(dialog, 5000), "MORV-Options");
+  PostKey(dialog, VK_ESCAPE);
+  ::Sleep(1000);
+  EXPECT_EQ(DialogOf(run), nullptr);
+  Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(RecalculationLines(ended.log).size(), 1u) << "Escape recalculates nothing";
+
+  // The main window closed while the dialog is open: the program ends
+  // cleanly or keeps the dialog until it is answered, never a fatal report.
+  Program second;
+  main = Start(second);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseMenuItem(main, second.GetId(), 'o', 'e'));
+  dialog = WaitForDialog(second);
+  ASSERT_NE(dialog, nullptr);
+  ::PostMessageA(main, WM_CLOSE, 0, 0);
+  if (second.WaitForExit(3000) == STILL_ACTIVE) {
+    if (HWND still = DialogOf(second)) PostKey(still, VK_ESCAPE);
+    ::Sleep(1000);
+    if (second.IsRunning()) ::PostMessageA(main, WM_CLOSE, 0, 0);
+  }
+  ended = Collect(second);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(ended.report, "");
+}
+
+TEST_F(MorvProgramRun, DamagedSettingsFallBackToTheDefaultsAndKeepACopyOfTheFile) {
+  const std::string defaults = ExpectedLine();
+  const std::string garbage = "\x01\x02 this is not a settings file <<<";
+  {
+    std::ofstream(Beside("MORV.cfg"), std::ios::binary) << garbage;
+    Program run;
+    const HWND main = Start(run);
+    ASSERT_NE(main, nullptr);
+    const Ended ended = Exit(run, main);
+    EXPECT_EQ(ended.exitCode, 0u);
+    EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{defaults});
+    EXPECT_EQ(Bytes(Beside("MORV.cfg.bak")), garbage);
+  }
+  // Every value out of its range: each falls back, with its log line.
+  using namespace MORV_Workspace;
+  WindSpeed_MperS = -5, AirTemperature_C = 1e308, Humidity_percent = 400, Time = "25:00";
+  Date = "1/1/2100", MetAveragingTime_Minutes = 5000, TimestampAnchor = 7, Latitude = 95;
+  WriteSettings();
+  Program run;
+  const HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  const Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(ended.report, "");
+  for (const char* key : {"WindSpeed_MperS", "AirTemperature_C", "Humidity_percent", "Time", "Date",
+                          "MetAveragingTime_Minutes", "TimestampAnchor", "Latitude"}) {
+    EXPECT_TRUE(Contains(ended.log, std::string("Settings: the stored option ") + key + " cannot be used"))
+        << key;
+  }
+  EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{defaults});
+}
+
+}  // namespace
