@@ -121,6 +121,11 @@ void ZQFOxZQF_DocumentDisplayGlyph::Repaginate(ZQPIC_Canvas& Canvas, long WidthI
   const double width = WidthInPixels * s.X;
   const double height = HeightInPixels > 0 ? HeightInPixels * s.Y : ZQFO_DocumentRenderer::Continuous;
   Renderer.Repaginate(Canvas, width, height);
+  // Content wider than the view (a long word, a wide table) would be cut off
+  // at the page's edge: the page takes the narrowest width the document
+  // allows, and the horizontal bar reaches the rest.
+  if (!Renderer.GetRepaginationFailed() && Renderer.GetMinimumPageWidth() > width)
+    Renderer.Repaginate(Canvas, ZQFO_DocumentRenderer::MinWidth, height);
 }
 
 void ZQFOxZQF_DocumentDisplayGlyph::SafeRepaginate(ZQPIC_Canvas& Canvas, long WidthInPixels,
@@ -344,6 +349,9 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   if (!PendingJumpElementID.IsEmpty()) {
     const ZQ_String id = PendingJumpElementID;
     PendingJumpElementID = ZQ_String();
+    // The jump replaces a scroll asked for before it, which a later paint
+    // would otherwise still apply.
+    PendingScrollAmount = ZQ_Point<double>(NoScrollAmount, NoScrollAmount);
     JumpToElementWithID(id, false);
   } else if (PendingScrollAmount.X > NoScrollLimit) {
     const ZQ_Point<double> amount = PendingScrollAmount;
