@@ -10,6 +10,7 @@
 #include "MORV_UnitConversions.h"
 #include "MORV_WorkspaceChecks.h"
 #include "MORV_WorkspaceOptions.h"
+#include "ZQFOxZQF_DocumentDisplayGlyph.h"
 #include "ZQF_CallbackTextButtonGlyph.h"
 #include "ZQF_ControlGlyph.h"
 #include "ZQF_DialogActionGlyph.h"
@@ -33,6 +34,8 @@ using namespace MORV_Workspace;
 MORV_WorkspaceGlyph* s_current = nullptr;
 
 const int kResultFontMetric = 13;  // bold 10 pt
+const char* const kNoValue = "-----";
+const double kNoValueF = -9999.0;  // the model's "no value"
 
 ZQF_TextEditGlyph* NewField() {
   auto* field = new ZQF_TextEditGlyph(0, MORV_WorkspaceGlyph::MaxFieldLength);
@@ -203,12 +206,18 @@ void MORV_WorkspaceGlyph::BuildRows() {
 }
 
 ZQF_Glyph* MORV_WorkspaceGlyph::BuildRegimenDisplay() {
-  // FIXME: the document display takes this place once it exists.
-  return new ZQF_InlineStoredLabelGlyph(ZQ_String());
+  RegimenDisplay = new ZQFOxZQF_DocumentDisplayGlyph(GetArmyWorkRegimenInputDocument(kNoValueF));
+  RegimenDisplay->SetBorderStyle(0);
+  RegimenDisplay->SetMargins(0, 0);
+  RegimenDisplay->SetMaximumWidthFractionOfScreen(0.75);
+  RegimenDisplay->MakeUnfocusable();
+  RegimenDisplay->SetSizingMode(ZQFOxZQF_DocumentDisplayGlyph::Sizing_Fixed);
+  return RegimenDisplay;
 }
 
 void MORV_WorkspaceGlyph::ShowRegimenTable(double WbgtF) {
-  (void)WbgtF;
+  RegimenDisplay->SetInputDocument(GetArmyWorkRegimenInputDocument(WbgtF), false);
+  RegimenDisplay->InvalidateToResizeAnchor();
 }
 
 void MORV_WorkspaceGlyph::HandleNotification(ZQF_NotificationMessage& Message, bool SecondTry) {
@@ -282,8 +291,6 @@ void MORV_WorkspaceGlyph::SaveControls() {
 
 namespace {
 
-const char* const kNoValue = "-----";
-const double kNoValueF = -9999.0;
 enum { Text_Globe, Text_NaturalWetBulb, Text_PsychrometricWetBulb, Text_Wbgt, Text_HeatIndex,
        Text_HeatCategory, Text_OSHA, NumResultTexts = Text_OSHA + 3 };
 

@@ -126,7 +126,7 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
   ZQF_StoredAttributeLabelGlyph* WbgtLabel = nullptr;
   ZQF_StoredAttributeLabelGlyph* HeatIndexLabel = nullptr;
   ZQF_StoredAttributeLabelGlyph* HeatCategoryLabel = nullptr;
-  ZQFOxZQF_DocumentDisplayGlyph* RegimenDisplay = nullptr;  // null until the display exists
+  ZQFOxZQF_DocumentDisplayGlyph* RegimenDisplay = nullptr;
   ZQF_StoredAttributeLabelGlyph* OSHALabels[3] = {};         // light, moderate, heavy
 
  private:
