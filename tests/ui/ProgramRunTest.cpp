@@ -17,6 +17,7 @@
 #include "ZQIMGIO.h"
 #include "ZQIMG_Image.h"
 #include "ZQF_TextEditGlyph.h"
+#include "ZQTZ_TimeZone.h"
 #include "ZQ_ApplicationConfigurationRegistry.h"
 #include "ZQ_FileName.h"
 #include "ZQ_SettingsFile.h"
@@ -27,6 +28,9 @@ using namespace ProgramDriver;
 
 const char* const kRecalculated = "Workspace recalculated:";
 const char* const kMainClass = "ZQFMAINAPPWIN";
+// In a recalculation line's quoted texts: the GMT label, the message, the
+// six results (globe ... category).
+const int kGMTItem = 5, kMessageItem = 9, kFirstResult = 10, kCategoryItem = 15;
 
 std::string Folder() {
   return TemporaryDirectory() + "MORVRun" + std::to_string(::GetCurrentProcessId()) + "\\";
@@ -51,6 +55,26 @@ std::vector<std::string> RecalculationLines(const std::string& Log) {
     lines.push_back(Log.substr(at, Log.find('\n', at) - at));
   }
   return lines;
+}
+// The quoted texts of a recalculation line, unquoted.
+std::vector<std::string> Items(const std::string& Line) {
+  std::vector<std::string> items;
+  bool isInside = false;
+  for (size_t i = 0; i < Line.size(); ++i) {
+    if (Line[i] != '"') {
+      if (isInside) items.back() += Line[i];
+    } else if (isInside && i + 1 < Line.size() && Line[i + 1] == '"') {
+      items.back() += Line[++i];
+    } else if ((isInside = !isInside)) {
+      items.emplace_back();
+    }
+  }
+  return items;
+}
+std::vector<std::string> Results(const std::string& Line) {
+  const std::vector<std::string> items = Items(Line);
+  if (items.size() <= kCategoryItem) return items;
+  return std::vector<std::string>(items.begin() + kMessageItem, items.begin() + kCategoryItem + 1);
 }
 // How the log quotes a text: in double quotes, an inner one doubled.
 std::string Quoted(const std::string& Text) {
@@ -331,6 +355,81 @@ TEST_F(MorvProgramRun, DamagedSettingsFallBackToTheDefaultsAndKeepACopyOfTheFile
         << key;
   }
   EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{defaults});
+}
+
+TEST_F(MorvProgramRun, UnitSwitchInTheOptionsDialogRewritesTheFieldsAfterEnter) {
+  MORV_Workspace::UserInputUnits = 1;
+  const std::string metric = ExpectedLine();
+  MORV_Workspace::UserInputUnits = 0;
+  Program run;
+  const HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e'));
+  const HWND dialog = WaitForDialog(run);
+  ASSERT_NE(dialog, nullptr);
+  WaitForSteadyPicture(dialog, 5000);
+  PostKey(dialog, VK_DOWN);  // the input units, focused first: English to metric
+  PostKey(dialog, VK_RETURN);
+  ::Sleep(1000);
+  EXPECT_EQ(DialogOf(run), nullptr);
+  SavePicture(WaitForSteadyPicture(main, 5000), "MORV-Metric");
+  const Ended ended = Exit(run, main);
+  EXPECT_EQ(ended.exitCode, 0u);
+  const std::vector<std::string> lines = RecalculationLines(ended.log);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], metric);
+  EXPECT_TRUE(Contains(ended.settings, "<int key='UserInputUnits'>1</int>")) << ended.settings;
+}
+
+TEST_F(MorvProgramRun, SystemZoneOfHalfAnHourGivesTheResultsOfTheWholeHourHalfAnHourEarlier) {
+  // Wine honours TZ per process (POSIX form): the program's zone is +5:30.
+  ::SetEnvironmentVariableA("TZ", "IST-5:30");
+  const std::string system = ExpectedLine();
+  using namespace MORV_Workspace;
+  QueryOSForTimeZone = false, DaylightSavingTimeInEffect = false, Time = "1:30 pm";
+  for (auto zone = ZQTZ_TimeZone::GetStandardTimeZones(); zone.IsValid(); zone.Advance()) {
+    if ((*zone).GetOffsetHours() == 5) TimeZone = *zone;
+  }
+  const std::string wholeHour = ExpectedLine();
+  QueryOSForTimeZone = true, Time = "2:00 pm";
+  Program run;
+  const HWND main = Start(run);
+  ASSERT_NE(main, nullptr);
+  const Ended ended = Exit(run, main);
+  const std::vector<std::string> lines = RecalculationLines(ended.log);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], system);
+  EXPECT_EQ(Items(lines[0])[kGMTItem], "(GMT+5.5)");
+  EXPECT_EQ(Results(lines[0]), Results(wholeHour));
+  EXPECT_EQ(Items(wholeHour)[kGMTItem], "(GMT+5)");
+}
+
+TEST_F(MorvProgramRun, HeatCategoryColoursShowOnTheScreen) {
+  // Air temperatures that give each category, found with the workspace here.
+  double airFor[6] = {-1, -1, -1, -1, -1, -1};
+  for (double air = 15; air <= 45; air += 0.25) {
+    MORV_Workspace::AirTemperature_C = air;
+    const std::vector<std::string> items = Items(ExpectedLine());
+    const int category = items.size() > kCategoryItem ? std::atoi(items[kCategoryItem].c_str()) : -1;
+    if (category >= 0 && category <= 5 && airFor[category] < 0) airFor[category] = air;
+  }
+  for (int category : {0, 2, 3, 4, 5}) {
+    SCOPED_TRACE(category);
+    ASSERT_GE(airFor[category], 0) << "no air temperature gives it";
+    MORV_Workspace::AirTemperature_C = airFor[category];
+    WriteSettings();
+    Program run;
+    const HWND main = Start(run);
+    ASSERT_NE(main, nullptr);
+    const Capture shot = WaitForSteadyPicture(main, 5000);
+    SavePicture(shot, "MORV-Category" + std::to_string(category));
+    for (int shown = 2; shown <= 5; ++shown) {
+      const ZQR_Color colour = GetArmyHeatCategoryBackgroundColor(shown).GetColor();
+      const DWORD rgb = (colour.GetRed() << 16) | (colour.GetGreen() << 8) | colour.GetBlue();
+      EXPECT_EQ(shot.Contains(rgb), shown == category) << "colour of category " << shown;
+    }
+    EXPECT_EQ(Exit(run, main).exitCode, 0u);
+  }
 }
 
 }  // namespace
