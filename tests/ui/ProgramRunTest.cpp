@@ -4,6 +4,8 @@
 // driven only by posted input, and read back from MORV.log, MORV.cfg and
 // the screen. Expected results come from the same workspace built in this
 // process on the same options.
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -430,6 +432,65 @@ TEST_F(MorvProgramRun, HeatCategoryColoursShowOnTheScreen) {
     }
     EXPECT_EQ(Exit(run, main).exitCode, 0u);
   }
+}
+
+// Six significant digits, as the fields show a value.
+double AsShown(double Value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", Value);
+  return std::atof(text);
+}
+
+TEST_F(MorvProgramRun, ReferenceInputsGiveTheWorkspacesResults) {
+  using namespace MORV_Workspace;
+  std::ifstream vectors(ZQ_MODEL_TEST_DATA "/morv_vectors.txt");
+  ASSERT_TRUE(vectors.good());
+  std::string line;
+  int runs = 0, failures = 0, anchors = 0;
+  for (int row = 0; runs < 20 && std::getline(vectors, line); ++row) {
+    int year, month, day, hour, minute, offset, adjustment, urban;
+    double latitude, longitude, solar, pressure, air, humidity, wind, height, delta;
+    if (line[0] == '#' || row % 37 != 0 ||
+        std::sscanf(line.c_str(), "%d %d %d %d %d %d %d %lf %lf %lf %lf %lf %lf %lf %lf %lf %d", &year,
+                    &month, &day, &hour, &minute, &offset, &adjustment, &latitude, &longitude, &solar,
+                    &pressure, &air, &humidity, &wind, &height, &delta, &urban) != 17) {
+      continue;
+    }
+    // What the options can say: a standard zone of that whole-hour offset,
+    // the wind measured at 2 m or well away from it.
+    bool isZone = false;
+    for (auto zone = ZQTZ_TimeZone::GetStandardTimeZones(); zone.IsValid(); zone.Advance()) {
+      if ((*zone).GetOffsetHours() == offset && !isZone) TimeZone = *zone, isZone = true;
+    }
+    if (!isZone || (height != 2 && height > 1.5 && height < 2.5)) continue;
+    SCOPED_TRACE(line);
+    ++runs;
+    UserInputUnits = 1, UserOutputUnits = 2, QueryOSForTimeZone = false, DaylightSavingTimeInEffect = false;
+    Latitude = AsShown(latitude), Longitude = AsShown(longitude), WindSpeedProfile = urban;
+    WindMeasurementHeight_m = AsShown(height), MetAveragingTime_Minutes = std::abs(adjustment);
+    TimestampAnchor = adjustment < 0 ? 0 : adjustment == 0 ? 1 : 2;
+    Solar_WperM2 = AsShown(solar), Pressure_mb = AsShown(pressure), AirTemperature_C = AsShown(air);
+    Humidity_percent = AsShown(humidity), WindSpeed_MperS = AsShown(wind);
+    DeltaTemperature_10_2_C = AsShown(delta);
+    char time[16], date[16];
+    std::snprintf(time, sizeof time, "%d:%02d %s", (hour + 11) % 12 + 1, minute, hour < 12 ? "am" : "pm");
+    std::snprintf(date, sizeof date, "%d/%d/%d", month, day, year);
+    Time = time, Date = date;
+    const std::string expected = ExpectedLine();
+    WriteSettings();
+    Program run;
+    const HWND main = Start(run);
+    ASSERT_NE(main, nullptr);
+    const Ended ended = Exit(run, main);
+    EXPECT_EQ(ended.exitCode, 0u);
+    EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{expected});
+    const std::vector<std::string> items = Items(expected);
+    if (items.size() > kMessageItem && !items[kMessageItem].empty()) ++failures;
+    anchors |= 1 << TimestampAnchor;
+  }
+  EXPECT_EQ(runs, 20);
+  EXPECT_GT(failures, 0) << "the selection holds refused inputs too";
+  EXPECT_EQ(anchors, 7) << "and every anchor";
 }
 
 }  // namespace
