@@ -327,18 +327,51 @@ TEST_F(MorvProgramRun, OptionsDialogOpensByTheMenuEscapeChangesNothingAndClosing
   EXPECT_EQ(ended.report, "");
 }
 
+std::string Replaced(std::string Text, const std::string& From, const std::string& To) {
+  const size_t at = Text.find(From);
+  return at == std::string::npos ? "(" + From + " not found)" : Text.replace(at, From.size(), To);
+}
+
 TEST_F(MorvProgramRun, DamagedSettingsFallBackToTheDefaultsAndKeepACopyOfTheFile) {
   const std::string defaults = ExpectedLine();
-  const std::string garbage = "\x01\x02 this is not a settings file <<<";
-  {
-    std::ofstream(Beside("MORV.cfg"), std::ios::binary) << garbage;
+  WriteSettings();
+  const std::string sound = Bytes(Beside("MORV.cfg"));
+  const std::string air = "<float key='AirTemperature_C'>20</float>";
+  const struct {
+    const char* why;
+    std::string file;
+    // The key whose fallback is logged; "": read as missing, nothing logged;
+    // null: the file is unreadable and kept as MORV.cfg.bak.
+    const char* fallback;
+  } kCases[] = {
+      {"garbage", "\x01\x02 this is not a settings file <<<", nullptr},
+      {"truncated", sound.substr(0, sound.size() / 2), nullptr},
+      {"text where a number belongs", Replaced(sound, air, "<text key='AirTemperature_C'>hot</text>"), ""},
+      // The settings reader refuses a file with an unreadable number whole.
+      {"not a number", Replaced(sound, air, "<float key='AirTemperature_C'>nan</float>"), nullptr},
+      {"a huge number", Replaced(sound, air, "<float key='AirTemperature_C'>1e300</float>"),
+       "AirTemperature_C"},
+      {"zone id -1", Replaced(sound, "<int key='Id'>11</int>", "<int key='Id'>-1</int>"), "TimeZone"},
+      {"zone id 99", Replaced(sound, "<int key='Id'>11</int>", "<int key='Id'>99</int>"), "TimeZone"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ::DeleteFileA(Beside("MORV.cfg.bak").c_str());
+    std::ofstream(Beside("MORV.cfg"), std::ios::binary) << c.file;
     Program run;
     const HWND main = Start(run);
     ASSERT_NE(main, nullptr);
     const Ended ended = Exit(run, main);
     EXPECT_EQ(ended.exitCode, 0u);
+    EXPECT_EQ(ended.report, "");
     EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{defaults});
-    EXPECT_EQ(Bytes(Beside("MORV.cfg.bak")), garbage);
+    if (c.fallback && *c.fallback) {
+      EXPECT_TRUE(Contains(ended.log, std::string("Settings: the stored option ") + c.fallback +
+                                          " cannot be used")) << ended.log;
+    } else if (!c.fallback) {
+      EXPECT_EQ(Bytes(Beside("MORV.cfg.bak")), c.file) << "the unreadable file is kept";
+    }
+    EXPECT_TRUE(Contains(ended.settings, air)) << "a sound file is written again";
   }
   // Every value out of its range: each falls back, with its log line.
   using namespace MORV_Workspace;
