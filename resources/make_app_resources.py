@@ -11,14 +11,15 @@ files land beside this script."""
 
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-PALETTE16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128),
-             (128, 0, 128), (0, 128, 128), (192, 192, 192), (128, 128, 128),
-             (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
-             (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+# The palette and the 4-bit row and colour-table writers are the framework's.
+sys.path.insert(0, HERE)
+from make_appframe_resources import PALETTE16, bmp_rows, palette_bytes  # noqa: E402
+
 BLACK, DARK_RED, DARK_GREEN, LIGHT_GREY, GREY = 0, 1, 2, 7, 8
 RED, YELLOW, BLUE, CYAN, WHITE, NAVY = 9, 11, 12, 14, 15, 4
 
@@ -67,20 +68,6 @@ def mark(size):
             if bx * bx + by * by <= 9:
                 pixels[y][x] = BLUE if bx * bx + by * by <= 5 else GREY
     return pixels
-
-
-def palette_bytes():
-    return b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE16)
-
-
-def bmp_rows(pixels, background):
-    """4-bit rows, bottom first, each padded to 4 bytes."""
-    rows = []
-    for row in reversed(pixels):
-        values = [background if p is None else p for p in row]
-        data = bytes((values[i] << 4) | values[i + 1] for i in range(0, len(values), 2))
-        rows.append(data + b"\0" * ((-len(data)) % 4))
-    return b"".join(rows)
 
 
 def write_bitmap(name, pixels):

@@ -15,9 +15,6 @@
 #include <string>
 
 #include "ProgramDriver.h"
-#include "ZQIMGIO.h"
-#include "ZQIMG_Image.h"
-#include "ZQ_FileName.h"
 
 namespace {
 
@@ -29,18 +26,6 @@ const char* const kMainWindowClass = "ZQFMAINAPPWIN";
 int Fail(const std::string& Why) {
   std::fprintf(stderr, "CaptureProgram: %s\n", Why.c_str());
   return 1;
-}
-
-void SavePng(const Capture& Shot, const std::string& Path) {
-  ZQIMG_Image image(Shot.Width, Shot.Height, 24);
-  for (long y = 0; y < Shot.Height; ++y) {
-    unsigned char* row = image.GetRow24BitForWriting(y);
-    for (long x = 0; x < Shot.Width; ++x) {
-      const DWORD p = Shot.Pixels[y * Shot.Width + x];
-      row[3 * x] = p & 0xFF, row[3 * x + 1] = (p >> 8) & 0xFF, row[3 * x + 2] = (p >> 16) & 0xFF;
-    }
-  }
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(Path.c_str()), image);
 }
 
 bool FileExists(const std::string& Path) {
@@ -80,7 +65,7 @@ int Run(const std::string& Exe, const std::string& Folder) {
     HWND splash = FindOtherWindow(program.GetId());
     if (splash && !isSplashSeen) {
       const Capture shot = WaitForSteadyPicture(splash, kPaintTimeoutMs);
-      if (shot.IsPainted()) SavePng(shot, Folder + "\\" + name + "-splash.png");
+      if (shot.IsPainted()) SaveCapture(shot, Folder + "\\" + name + "-splash.png");
       isSplashSeen = true;
       PostKey(splash, VK_RETURN);
       ::Sleep(300);
@@ -94,7 +79,7 @@ int Run(const std::string& Exe, const std::string& Folder) {
   const DWORD left = Elapsed(start) < kPaintTimeoutMs ? kPaintTimeoutMs - Elapsed(start) : 0;
   const Capture shot = WaitForSteadyPicture(main, left);
   const std::string path = Folder + "\\" + name + ".png";
-  if (shot.IsPainted()) SavePng(shot, path);
+  if (shot.IsPainted()) SaveCapture(shot, path);
 
   // Closing as a user would: File, E&xit.
   if (!ChooseMenuItem(main, program.GetId(), 'f', 'x') || program.WaitForExit(5000) == STILL_ACTIVE) {

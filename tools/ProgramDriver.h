@@ -5,7 +5,8 @@
 // the product, so it calls Windows directly. Measured under Wine 8: another
 // process's menu cannot be read, but a posted WM_SYSCOMMAND/SC_KEYMENU with
 // the menu's letter, then the item's letter posted to the "#32768" pop-up,
-// chooses the item; the screen DC reads another process's window.
+// chooses the item; the screen DC reads another process's window. Its
+// users link the graphics library (screenshots are saved as PNG files).
 #ifndef PROGRAM_DRIVER_H
 #define PROGRAM_DRIVER_H
 
@@ -14,6 +15,10 @@
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "ZQIMGIO.h"
+#include "ZQIMG_Image.h"
+#include "ZQ_FileName.h"
 
 namespace ProgramDriver {
 
@@ -213,6 +218,19 @@ inline Capture WaitForSteadyPicture(HWND Window, DWORD TimeoutMs) {
     before = now;
   }
   return Capture();
+}
+
+// Saves Shot as a PNG file (our encoder) at Path, a Windows path.
+inline void SaveCapture(const Capture& Shot, const std::string& Path) {
+  ZQIMG_Image image(Shot.Width, Shot.Height, 24);
+  for (long y = 0; y < Shot.Height; ++y) {
+    unsigned char* row = image.GetRow24BitForWriting(y);
+    for (long x = 0; x < Shot.Width; ++x) {
+      const DWORD p = Shot.Pixels[y * Shot.Width + x];
+      row[3 * x] = p & 0xFF, row[3 * x + 1] = (p >> 8) & 0xFF, row[3 * x + 2] = (p >> 16) & 0xFF;
+    }
+  }
+  ZQIMGIO_SaveToFile_PNG(ZQ_FileName(Path.c_str()), image);
 }
 
 }  // namespace ProgramDriver

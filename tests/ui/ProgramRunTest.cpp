@@ -16,8 +16,6 @@
 #include "MORV_WorkspaceChecks.h"
 #include "MORV_WorkspaceGlyph.h"
 #include "OptionsTestSupport.h"
-#include "ZQIMGIO.h"
-#include "ZQIMG_Image.h"
 #include "ZQF_TextEditGlyph.h"
 #include "ZQTZ_TimeZone.h"
 #include "ZQ_ApplicationConfigurationRegistry.h"
@@ -86,16 +84,7 @@ std::string Quoted(const std::string& Text) {
 }
 
 void SavePicture(const Capture& Shot, const std::string& Name) {
-  if (!Shot.Width) return;
-  ZQIMG_Image image(Shot.Width, Shot.Height, 24);
-  for (long y = 0; y < Shot.Height; ++y) {
-    unsigned char* row = image.GetRow24BitForWriting(y);
-    for (long x = 0; x < Shot.Width; ++x) {
-      const DWORD p = Shot.Pixels[y * Shot.Width + x];
-      row[3 * x] = p & 0xFF, row[3 * x + 1] = (p >> 8) & 0xFF, row[3 * x + 2] = (p >> 16) & 0xFF;
-    }
-  }
-  ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotFolder() + "\\" + Name + ".png").c_str()), image);
+  if (Shot.Width) SaveCapture(Shot, ScreenshotFolder() + "\\" + Name + ".png");
 }
 
 // A window of the program other than its main window and menus (the
@@ -176,6 +165,12 @@ class MorvProgramRun : public GuiStageTest {
   static Ended Exit(Program& Run, HWND Main) {
     EXPECT_TRUE(ChooseMenuItem(Main, Run.GetId(), 'f', 'x'));
     return Collect(Run);
+  }
+  // A start and File, E&xit, with nothing done in between.
+  Ended StartAndExit() {
+    Program run;
+    const HWND main = Start(run);
+    return main ? Exit(run, main) : Collect(run);
   }
   static Ended Collect(Program& Run) {
     Ended ended;
@@ -358,10 +353,7 @@ TEST_F(MorvProgramRun, DamagedSettingsFallBackToTheDefaultsAndKeepACopyOfTheFile
     SCOPED_TRACE(c.why);
     ::DeleteFileA(Beside("MORV.cfg.bak").c_str());
     std::ofstream(Beside("MORV.cfg"), std::ios::binary) << c.file;
-    Program run;
-    const HWND main = Start(run);
-    ASSERT_NE(main, nullptr);
-    const Ended ended = Exit(run, main);
+    const Ended ended = StartAndExit();
     EXPECT_EQ(ended.exitCode, 0u);
     EXPECT_EQ(ended.report, "");
     EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{defaults});
@@ -378,10 +370,7 @@ TEST_F(MorvProgramRun, DamagedSettingsFallBackToTheDefaultsAndKeepACopyOfTheFile
   WindSpeed_MperS = -5, AirTemperature_C = 1e308, Humidity_percent = 400, Time = "25:00";
   Date = "1/1/2100", MetAveragingTime_Minutes = 5000, TimestampAnchor = 7, Latitude = 95;
   WriteSettings();
-  Program run;
-  const HWND main = Start(run);
-  ASSERT_NE(main, nullptr);
-  const Ended ended = Exit(run, main);
+  const Ended ended = StartAndExit();
   EXPECT_EQ(ended.exitCode, 0u);
   EXPECT_EQ(ended.report, "");
   for (const char* key : {"WindSpeed_MperS", "AirTemperature_C", "Humidity_percent", "Time", "Date",
@@ -427,10 +416,7 @@ TEST_F(MorvProgramRun, SystemZoneOfHalfAnHourGivesTheResultsOfTheWholeHourHalfAn
   }
   const std::string wholeHour = ExpectedLine();
   QueryOSForTimeZone = true, Time = "2:00 pm";
-  Program run;
-  const HWND main = Start(run);
-  ASSERT_NE(main, nullptr);
-  const Ended ended = Exit(run, main);
+  const Ended ended = StartAndExit();
   const std::vector<std::string> lines = RecalculationLines(ended.log);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], system);
@@ -511,10 +497,7 @@ TEST_F(MorvProgramRun, ReferenceInputsGiveTheWorkspacesResults) {
     Time = time, Date = date;
     const std::string expected = ExpectedLine();
     WriteSettings();
-    Program run;
-    const HWND main = Start(run);
-    ASSERT_NE(main, nullptr);
-    const Ended ended = Exit(run, main);
+    const Ended ended = StartAndExit();
     EXPECT_EQ(ended.exitCode, 0u);
     EXPECT_EQ(RecalculationLines(ended.log), std::vector<std::string>{expected});
     const std::vector<std::string> items = Items(expected);
