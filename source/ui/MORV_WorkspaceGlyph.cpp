@@ -299,8 +299,8 @@ ZQ_String TemperatureText(double Celsius) {
          GetTemperatureOutputUnitsLabel();
 }
 
-// Minutes from the beginning of the averaging period to the time stamp's
-// meaning, as the model takes them.
+// The model centres the averaging period on the time stamp minus half the
+// adjustment: the stamp marks the period's beginning, middle or end.
 int AveragingAdjustment() {
   switch (TimestampAnchor) {
     case 0: return -MetAveragingTime_Minutes;
@@ -410,7 +410,7 @@ void MORV_WorkspaceGlyph::ComputeResults(Results& Out) {
   Out.Texts[Text_HeatIndex] = TemperatureText(ComputeHeatIndex_C(airTemperature, humidity));
 }
 
-bool MORV_WorkspaceGlyph::ShowResults(const Results& New) {
+void MORV_WorkspaceGlyph::ShowResults(const Results& New) {
   bool changed = ReplaceText(MessageLabel, New.Message);
   ZQF_StoredLabelGlyph* const labels[NumResultTexts] = {
       GlobeLabel,     NaturalWetBulbLabel, PsychrometricWetBulbLabel, WbgtLabel, HeatIndexLabel,
@@ -432,7 +432,6 @@ bool MORV_WorkspaceGlyph::ShowResults(const Results& New) {
   }
 
   if (LastTableValue != New.WbgtF) {
-    LastTableValue = New.WbgtF;
     const int category = New.WbgtF > -9000.0 ? CalculateArmyHeatCategory(New.WbgtF) : -1;
     for (int load = 0; load < 3; ++load) {
       TableValues[2 * load] = category < 0 ? kNoValue : GetArmyWorkRestDescription(category, load);
@@ -440,12 +439,12 @@ bool MORV_WorkspaceGlyph::ShowResults(const Results& New) {
           category < 0 ? kNoValue : GetArmyWaterIntakeDescription(category, load);
     }
     ShowRegimenTable(New.WbgtF);
+    LastTableValue = New.WbgtF;  // only once built: a failed build is tried again
     changed = true;
   }
 
   for (int i = Text_OSHA; i < NumResultTexts; ++i) changed |= ReplaceText(labels[i], New.Texts[i]);
   if (changed) Resize();
-  return changed;
 }
 
 void MORV_WorkspaceGlyph::LogRecalculation(const Results& Shown) {

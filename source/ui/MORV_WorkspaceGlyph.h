@@ -98,8 +98,6 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
 
   // True while a recalculation waits for its timer.
   bool IsRecalculationPending() const { return RecalculationTimer != nullptr; }
-  // The six table values as last logged (work/rest and water per load).
-  const ZQ_String* GetTableValues() const { return TableValues; }
 
   // --- The form's glyphs, owned by the tree.
   ZQF_PropertyListGlyph* PropertyList = nullptr;
@@ -127,7 +125,7 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
   ZQF_StoredAttributeLabelGlyph* HeatIndexLabel = nullptr;
   ZQF_StoredAttributeLabelGlyph* HeatCategoryLabel = nullptr;
   ZQFOxZQF_DocumentDisplayGlyph* RegimenDisplay = nullptr;
-  ZQF_StoredAttributeLabelGlyph* OSHALabels[3] = {};         // light, moderate, heavy
+  ZQF_StoredAttributeLabelGlyph* OSHALabels[3] = {};  // light, moderate, heavy
 
  private:
   struct Results;
@@ -140,12 +138,12 @@ class MORV_WorkspaceGlyph : public ZQF_ColumnGlyph {
   void ShowRegimenTable(double WbgtF);
   // Steps of the recalculation.
   void ComputeResults(Results& Out);
-  bool ShowResults(const Results& New);
+  void ShowResults(const Results& New);
   void LogRecalculation(const Results& Shown);
 
   std::unique_ptr<ZQ_Timer> RecalculationTimer;  // null when none is pending
   double LastTableValue = -9999.0;  // WBGT in F the table was last built for
-  ZQ_String TableValues[6];
+  ZQ_String TableValues[6];  // the table's work/rest and water per load, for the log
   // Form row indexes of the rows that can be hidden.
   long DeltaTemperatureRowIndex = -1;
   long HeatIndexRowIndex = -1;
