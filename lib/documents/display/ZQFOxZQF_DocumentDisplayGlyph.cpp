@@ -4,11 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "ZQF_Canvas.h"
 #include "ZQF_HorizontalScrollBarGlyph.h"
 #include "ZQF_Metrics.h"
 #include "ZQF_VerticalScrollBarGlyph.h"
+#include "ZQF_Window.h"
+#include "ZQLOW_WINGDI.h"
+#include "ZQLOW_WINGDI_Owned.h"
+#include "ZQLOW_WINUSER.h"
 #include "ZQPIC_DeviceContextCanvas.h"
 #include "ZQPIC_ScreenMillimetersPerPixel.h"
 #include "ZQ_Assertion.h"
@@ -190,6 +195,7 @@ ZQ_Rectangle<long> ZQFOxZQF_DocumentDisplayGlyph::GetInteriorRect() const {
 
 void ZQFOxZQF_DocumentDisplayGlyph::AcceptLayout() {
   LaidOut = true;
+  PaintedScrollValid = false;
   ZQ_Rectangle<long> area = GetInteriorRect();
   const ZQ_Point<long> smallest = ZQF_GetSizeMetric(6);
   area.Width = std::max(area.Width, smallest.X);
@@ -315,6 +321,44 @@ void ZQFOxZQF_DocumentDisplayGlyph::SetScrollAmountInMillimeters(double X, doubl
     VerticalScrollBar->SetSliderPosition_Safe(GetDocumentSizeInPixels().Y - ClampedPixels(Y / s.Y), false);
   if (HorizontalScrollBarShown && std::isfinite(X))
     HorizontalScrollBar->SetSliderPosition_Safe(ClampedPixels(X / s.X), false);
+  ShowScrollChange();
+}
+
+ZQ_Point<long> ZQFOxZQF_DocumentDisplayGlyph::GetScrollPositions() const {
+  return ZQ_Point<long>(HorizontalScrollBarShown ? HorizontalScrollBar->GetSliderPosition() : 0,
+                        VerticalScrollBarShown ? VerticalScrollBar->GetSliderPosition() : 0);
+}
+
+void ZQFOxZQF_DocumentDisplayGlyph::ShowScrollChange() {
+  const ZQ_Point<long> now = GetScrollPositions();
+  if (Painting) return;  // the paint under way draws the new positions
+  ZQF_Window* window = GetParentWindow();
+  const HWND handle = window ? window->GetWindowHandle() : nullptr;
+  if (PaintedScrollValid && handle) {
+    const long dx = now.X - PaintedScroll.X, dy = now.Y - PaintedScroll.Y;
+    if (dx == 0 && dy == 0) return;
+    // Only what this control shows moves: a container may show part of it.
+    ZQ_Rectangle<long> view = GlyphToWindow(GetDocumentDisplayRectInCanvasCoords());
+    for (const ZQF_Glyph* g = GetParent(); g; g = g->GetParent())
+      view = ZQ_Rectangle<long>::Intersection(view, g->GetBoundingBox());
+    // One direction at a time, by less than the view: the rest stays valid.
+    if ((dx == 0 || dy == 0) && std::labs(dx) < view.Width && std::labs(dy) < view.Height) {
+      const RECT area = {view.X, view.Y, view.X + view.Width, view.Y + view.Height};
+      ZQ_OwnedRegion uncovered(ZQLOW_WINGDI::CreateRectRgn(0, 0, 0, 0));
+      ZQLOW_WINUSER::ScrollWindowEx(handle, -dx, -dy, &area, &area, uncovered.Get(), nullptr, 0);
+      PaintedScroll = now;
+      // Drawn at once rather than invalidated: the next paint would draw the
+      // box around the uncovered strip and the moved slider, which is the
+      // whole view.
+      const ZQR_DeviceContext dc(ZQLOW_WINUSER::GetDC(handle), handle, 1);
+      ZQF_Canvas canvas(dc, uncovered.Release(), IsOnFocusPath());
+      canvas.UseClippingRegion();
+      canvas.SetOrigin(GetBoundingBox().GetTopLeft());
+      DrawSelf(canvas);
+      return;
+    }
+  }
+  PaintedScrollValid = false;
   QueueVisualStateUpdate();
 }
 
@@ -346,6 +390,11 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     return;
   }
   if (!LaidOut) AcceptLayout();
+  Painting = true;
+  struct PaintEnd {
+    bool& Flag;
+    ~PaintEnd() { Flag = false; }
+  } paintEnd{Painting};
   if (!PendingJumpElementID.IsEmpty()) {
     const ZQ_String id = PendingJumpElementID;
     PendingJumpElementID = ZQ_String();
@@ -367,6 +416,10 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     const ZQ_Point<double> offset = GetRenderOffset();
     Renderer.Render(page, 0, offset.X, offset.Y);
   }
+  // A paint covers whatever the screen did not show at the current
+  // positions: from now on it shows them.
+  PaintedScroll = GetScrollPositions();
+  PaintedScrollValid = true;
   if (VerticalScrollBarShown && HorizontalScrollBarShown) {
     const ZQ_Rectangle<long> area = GetInteriorRect();
     Canvas.Fill(ZQ_Rectangle<long>(display.X + display.Width, display.Y + display.Height,
@@ -383,7 +436,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::HandleNotification(ZQF_NotificationMessage& 
   if (!change) return;
   ZQF_ScrollBarGlyph* bar = change->GetScrollBar();
   if (bar != VerticalScrollBar && bar != HorizontalScrollBar) return;
-  QueueVisualStateUpdate();
+  ShowScrollChange();
   Message.SetHandled();
 }
 

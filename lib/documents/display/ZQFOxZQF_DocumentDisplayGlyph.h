@@ -162,8 +162,12 @@ class ZQFOxZQF_DocumentDisplayGlyph : public ZQF_ControlGlyph {
   // state (logged once per document).
   void SafeRepaginate(ZQPIC_Canvas& Canvas, long WidthInPixels, long HeightInPixels);
   void NoteLayoutFailure(const ZQ_Exception& Error);
-  void LayoutDocument();
   void PlaceScrollBars();
+  // Both slider positions (0 for a hidden bar).
+  ZQ_Point<long> GetScrollPositions() const;
+  // Brings the screen up to new scroll positions: moves what is shown and
+  // repaints only the uncovered strip when it can, else repaints the view.
+  void ShowScrollChange();
 
   ZQFO_DocumentRenderer Renderer;
   ZQF_VerticalScrollBarGlyph* VerticalScrollBar;  // children, owned by the tree
@@ -181,6 +185,11 @@ class ZQFOxZQF_DocumentDisplayGlyph : public ZQF_ControlGlyph {
   ZQ_Functor0 BeforeJumpCallback;
   bool LaidOut = false;
   bool FailureLogged = false;  // for the current document
+  // The scroll positions the screen shows, when it shows the whole view at
+  // one position.
+  ZQ_Point<long> PaintedScroll;
+  bool PaintedScrollValid = false;
+  bool Painting = false;
 };
 
 #endif

@@ -405,3 +405,32 @@ TEST_F(DocumentDisplayTest, Screenshots) {
   OpenDisplay(Document(kLongWord + ParagraphBodies(60)), 300, 300);
   SaveScreenshot(window->GetWindowHandle(), "DocumentDisplayLongAndWide");
 }
+
+TEST_F(DocumentDisplayTest, ScrolledPixelsEqualAFullRepaint) {
+  ZQFOxZQF_DocumentDisplayGlyph* display = OpenDisplay(Document(kLongWord + ParagraphBodies(60)), 300, 300);
+  const HWND handle = window->GetWindowHandle();
+  using Display = ZQFOxZQF_DocumentDisplayGlyph;
+  const struct {
+    const char* why;
+    void (*scroll)(Display&);
+  } kCases[] = {
+      {"a line down", [](Display& D) { D.ScrollLineDown(1); }},
+      {"three lines up", [](Display& D) { D.ScrollLineUp(3); }},
+      {"a page down", [](Display& D) { D.ScrollPageDown(); }},
+      {"right", [](Display& D) { D.ScrollLineRight(); }},
+      {"to the bottom", [](Display& D) { D.ScrollToBottom(); }},
+  };
+  display->ScrollLineDown(5);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    CaptureClientArea(handle);
+    c.scroll(*display);
+    const ZQIMG_Image scrolled = CaptureClientArea(handle);
+    ::InvalidateRect(handle, nullptr, FALSE);
+    const ZQIMG_Image repainted = CaptureClientArea(handle);
+    long differing = 0;
+    for (long y = 0; y < scrolled.GetHeight(); ++y)
+      for (long x = 0; x < scrolled.GetWidth(); ++x) differing += scrolled.GetPixelColor(x, y) != repainted.GetPixelColor(x, y);
+    EXPECT_EQ(differing, 0);
+  }
+}
