@@ -4,8 +4,7 @@
 //   CaptureProgram <program.exe> <screenshot folder>
 // Steps: start the program; wait until it is idle with its main window
 // visible; when a splash shows first (any other window of the program
-// before the main window: the toolkit's dialogs draw their titles
-// themselves and give Windows none to find them by), save it as <folder>\<name>-splash.png once it stands still and press
+// before the main window), save it as <folder>\<name>-splash.png once it stands still and press
 // Enter in it; save the main window, once two captures 200 ms apart are
 // alike, as <folder>\<name>.png; choose File, E&xit by posted keys (WM_CLOSE
 // after 5 s if the program still runs). Prints the screenshot's path.
@@ -38,15 +37,6 @@ std::string BaseName(const std::string& Exe) {
   return name.substr(0, name.find_last_of('.'));
 }
 
-// A window of the program other than its main window and menus.
-HWND FindOtherWindow(DWORD Id) {
-  for (HWND window : VisibleWindows(Id)) {
-    const std::string name = ClassName(window);
-    if (name != kMainWindowClass && name != "#32768") return window;
-  }
-  return nullptr;
-}
-
 int Run(const std::string& Exe, const std::string& Folder) {
   const std::string name = BaseName(Exe);
   const std::string folder = Exe.substr(0, Exe.find_last_of("\\/") + 1);
@@ -62,7 +52,7 @@ int Run(const std::string& Exe, const std::string& Folder) {
   bool isSplashSeen = false;
   while (Elapsed(start) < kPaintTimeoutMs && program.IsRunning()) {
     main = FindWindowOf(program.GetId(), "", kMainWindowClass);
-    HWND splash = FindOtherWindow(program.GetId());
+    HWND splash = WaitForOtherWindowOf(program.GetId(), kMainWindowClass, 0);
     if (splash && !isSplashSeen) {
       const Capture shot = WaitForSteadyPicture(splash, kPaintTimeoutMs);
       if (shot.IsPainted()) SaveCapture(shot, Folder + "\\" + name + "-splash.png");

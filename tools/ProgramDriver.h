@@ -130,6 +130,20 @@ inline HWND WaitForWindowOf(DWORD Id, const std::string& Title, DWORD TimeoutMs,
   return nullptr;
 }
 
+// A window of process Id other than its main window (of class MainClass)
+// and its menus: a dialog. The toolkit's dialogs draw their titles
+// themselves and give Windows none to find them by. Polls up to TimeoutMs.
+inline HWND WaitForOtherWindowOf(DWORD Id, const std::string& MainClass, DWORD TimeoutMs) {
+  const DWORD start = ::GetTickCount();
+  do {
+    for (HWND window : VisibleWindows(Id)) {
+      if (ClassName(window) != MainClass && ClassName(window) != "#32768") return window;
+    }
+    if (TimeoutMs) ::Sleep(50);
+  } while (Elapsed(start) < TimeoutMs);
+  return nullptr;
+}
+
 // --- Input, posted as the keyboard would deliver it.
 inline void PostKey(HWND Window, WPARAM VirtualKey) {
   ::PostMessageA(Window, WM_KEYDOWN, VirtualKey, 1);

@@ -5,6 +5,7 @@
 // document, sizes, and its closing by Enter or Escape.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../gui/core/MenuTestSupport.h"
 #include "../gui/dialogs/DialogTestSupport.h"
@@ -12,6 +13,7 @@
 #include "MORV_WorkspaceGlyph.h"
 #include "OptionsTestSupport.h"
 #include "ZQFO_Document.h"
+#include "ZQFOxZQF_DocumentDisplayGlyph.h"
 #include "ZQF_DesiredSizeModificationGlyph.h"
 #include "ZQF_HyperlinkGlyph.h"
 #include "ZQF_ImageDisplayGlyph.h"
@@ -40,23 +42,11 @@ std::string Describe(ZQF_Glyph* Container) {
   return text;
 }
 
+// Every glyph of class T in the tree, in tree order.
 template <class T>
-T* FindInTree(ZQF_Glyph* Root) {
-  if (auto* found = dynamic_cast<T*>(Root)) return found;
-  for (ZQF_Glyph* g = Root->GetFirstChild(); g; g = g->GetNextSibling()) {
-    if (T* found = FindInTree<T>(g)) return found;
-  }
-  return nullptr;
-}
-
-// The texts of the text buttons in the tree, each after a blank.
-std::string ButtonTexts(ZQF_Glyph* Root) {
-  std::string texts;
-  if (auto* button = dynamic_cast<ZQF_StandardTextButtonGlyph*>(Root)) {
-    texts += " " + std::string(button->GetText().GetText());
-  }
-  for (ZQF_Glyph* g = Root->GetFirstChild(); g; g = g->GetNextSibling()) texts += ButtonTexts(g);
-  return texts;
+void FindInTree(ZQF_Glyph* Root, std::vector<T*>& Found) {
+  if (auto* found = dynamic_cast<T*>(Root)) Found.push_back(found);
+  for (ZQF_Glyph* g = Root->GetFirstChild(); g; g = g->GetNextSibling()) FindInTree(g, Found);
 }
 
 class MorvMetricsTest : public WindowTest {
@@ -144,7 +134,13 @@ TEST_F(MorvMetricsTest, SplashShowsTheLogoTheDescriptionAndTheDisclaimerAtHalfTh
       ZQF_DialogBox* dialog = NewestDialog();
       if (!dialog) return;
       s_seen = dialog->GetTitle().GetText();
-      auto* sized = FindInTree<ZQF_DesiredSizeModificationGlyph>(dialog->GetWindow()->GetTopLevelGlyph());
+      ZQF_Glyph* top = dialog->GetWindow()->GetTopLevelGlyph();
+      std::vector<ZQFOxZQF_DocumentDisplayGlyph*> displays;
+      std::vector<ZQF_StandardTextButtonGlyph*> buttons;
+      FindInTree(top, displays), FindInTree(top, buttons);
+      auto* sized = displays.size() == 1
+                        ? dynamic_cast<ZQF_DesiredSizeModificationGlyph*>(displays[0]->GetParent())
+                        : nullptr;
       if (sized) {
         const ZQF_DesiredSize& size = sized->GetDesiredSize();
         const ZQ_Point<long> screen = ZQF_GetSizeMetric(11), minimum = ZQF_GetSizeMetric(9);
@@ -154,7 +150,7 @@ TEST_F(MorvMetricsTest, SplashShowsTheLogoTheDescriptionAndTheDisclaimerAtHalfTh
         EXPECT_EQ(size.Maximum.X, 1L << 29);
       }
       s_seen += sized ? " sized" : " unsized";
-      s_seen += ButtonTexts(dialog->GetWindow()->GetTopLevelGlyph());
+      for (auto* button : buttons) s_seen += std::string(" ") + button->GetText().GetText();
       if (key == VK_RETURN) SaveScreenshot(dialog->GetWindow()->GetWindowHandle(), "MORV-SplashInProcess");
       PressKey(dialog->GetWindow()->GetWindowHandle(), key);
     });
