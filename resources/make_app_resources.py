@@ -126,8 +126,8 @@ def write_png(name, rgb_rows):
         out.write(png)
 
 
-def canvas(width, height):
-    return [[(255, 255, 255)] * width for _ in range(height)]
+def canvas(width, height, background=(255, 255, 255)):
+    return [[background] * width for _ in range(height)]
 
 
 def paint_mark(rows, left, top, size):
@@ -148,8 +148,9 @@ def paint_text(rows, left, top, text, scale, colour):
 
 
 def about_logo():
-    """192 x 64: the mark, then "MORV" in navy over a red rule."""
-    rows = canvas(192, 64)
+    """192 x 64: the mark, then "MORV" in navy over a red rule, on light
+    grey, which the about box turns into its own background colour."""
+    rows = canvas(192, 64, (192, 192, 192))
     paint_mark(rows, 0, 0, 64)
     paint_text(rows, 72, 10, "MORV", 5, (0, 0, 128))
     for y in range(52, 56):
