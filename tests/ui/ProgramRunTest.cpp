@@ -215,7 +215,7 @@ TEST_F(MorvProgramRun, TypedFieldsRecalculateOnceAfterTheLastKeyAndKeepOnlyValid
   }
 }
 
-TEST_F(MorvProgramRun, SplashWithoutTheMarkerAndTheAboutBoxCloseByTheirKeys) {
+TEST_F(MorvProgramRun, SplashWithoutTheMarkerAboutBoxReadMeAndHistoryCloseByTheirKeys) {
   ::DeleteFileA(Beside(kMarker).c_str());
   Program run;
   ASSERT_TRUE(run.Start(Beside("MORV.exe")));
@@ -230,13 +230,17 @@ TEST_F(MorvProgramRun, SplashWithoutTheMarkerAndTheAboutBoxCloseByTheirKeys) {
   WaitForSteadyPicture(main, 5000);
   EXPECT_EQ(DialogOf(run), nullptr);
 
-  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'h', 'a'));
-  const HWND about = WaitForDialog(run);
-  ASSERT_NE(about, nullptr);
-  SavePicture(WaitForSteadyPicture(about, 5000), "MORV-About");
-  PostKey(about, VK_ESCAPE);
-  ::Sleep(1000);
-  EXPECT_EQ(DialogOf(run), nullptr);
+  // Help, About and the read-me and history beside the program.
+  for (const char item : {'a', 'r', 'v'}) {
+    SCOPED_TRACE(item);
+    ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'h', item));
+    const HWND box = WaitForDialog(run);
+    ASSERT_NE(box, nullptr);
+    SavePicture(WaitForSteadyPicture(box, 5000), std::string("MORV-Help-") + item);
+    PostKey(box, VK_ESCAPE);
+    ::Sleep(1000);
+    EXPECT_EQ(DialogOf(run), nullptr);
+  }
   const Ended ended = Exit(run, main);
   EXPECT_EQ(ended.exitCode, 0u);
   EXPECT_EQ(ended.report, "");
