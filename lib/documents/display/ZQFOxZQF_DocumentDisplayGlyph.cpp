@@ -350,12 +350,16 @@ void ZQFOxZQF_DocumentDisplayGlyph::ShowScrollChange() {
       // Drawn at once rather than invalidated: the next paint would draw the
       // box around the uncovered strip and the moved slider, which is the
       // whole view.
-      const ZQR_DeviceContext dc(ZQLOW_WINUSER::GetDC(handle), handle, 1);
-      ZQF_Canvas canvas(dc, uncovered.Release(), IsOnFocusPath());
-      canvas.UseClippingRegion();
-      canvas.SetOrigin(GetBoundingBox().GetTopLeft());
-      DrawSelf(canvas);
-      return;
+      try {
+        const ZQR_DeviceContext dc(ZQLOW_WINUSER::GetDC(handle), handle, 1);
+        ZQF_Canvas canvas(dc, uncovered.Release(), IsOnFocusPath());
+        canvas.UseClippingRegion();
+        canvas.SetOrigin(GetBoundingBox().GetTopLeft());
+        DrawSelf(canvas);
+        return;
+      } catch (const ZQ_Exception&) {
+        // The window's paint draws the view again and reports what fails.
+      }
     }
   }
   PaintedScrollValid = false;
@@ -395,6 +399,8 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     bool& Flag;
     ~PaintEnd() { Flag = false; }
   } paintEnd{Painting};
+  // A request applied now may move a view this paint does not cover whole.
+  const bool applyingRequest = !PendingJumpElementID.IsEmpty() || PendingScrollAmount.X > NoScrollLimit;
   if (!PendingJumpElementID.IsEmpty()) {
     const ZQ_String id = PendingJumpElementID;
     PendingJumpElementID = ZQ_String();
@@ -407,7 +413,8 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     PendingScrollAmount = ZQ_Point<double>(NoScrollAmount, NoScrollAmount);
     SetScrollAmountInMillimeters(amount.X, amount.Y);
   }
-  {
+  // A paint of the bars or the border alone leaves the page as it is.
+  if (Canvas.IsVisible(display.X, display.Y, display.Width, display.Height, 1)) {
     // The paint context's logical coordinates are the window's.
     ZQPIC_DeviceContextCanvas page(Canvas.GetHDC(), GlyphToWindow(display), 0);
     page.Initialize();
@@ -415,11 +422,15 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
       SafeRepaginate(page, 0, 0);
     const ZQ_Point<double> offset = GetRenderOffset();
     Renderer.Render(page, 0, offset.X, offset.Y);
+    // A paint covers whatever the screen did not show at the current
+    // positions: from now on it shows them.
+    PaintedScroll = GetScrollPositions();
+    PaintedScrollValid = !applyingRequest;
   }
-  // A paint covers whatever the screen did not show at the current
-  // positions: from now on it shows them.
-  PaintedScroll = GetScrollPositions();
-  PaintedScrollValid = true;
+  if (applyingRequest) {
+    PaintedScrollValid = false;
+    QueueVisualStateUpdate();  // after this paint
+  }
   if (VerticalScrollBarShown && HorizontalScrollBarShown) {
     const ZQ_Rectangle<long> area = GetInteriorRect();
     Canvas.Fill(ZQ_Rectangle<long>(display.X + display.Width, display.Y + display.Height,

@@ -15,22 +15,22 @@ inline ZQFO_Document MakeDisplayDocument(const std::string& Markup) {
   return stream.GetDocument();
 }
 
-// Count paragraphs "Line i" in one section.
-inline std::string Paragraphs(int Count, const std::string& Attributes = "") {
+inline std::string Document(const std::string& Body) {
+  return "<zqfo_document><zqfo_section><zqfo_blockstream>" + Body + "</zqfo_blockstream></zqfo_section></zqfo_document>";
+}
+
+// Count paragraphs "Line i" with the ids "pi".
+inline std::string Lines(int Count) {
   std::string body;
-  for (int i = 0; i < Count; ++i)
-    body += "<zqfo_para" + Attributes + ">Line " + std::to_string(i) + "</zqfo_para>";
-  return "<zqfo_document><zqfo_section><zqfo_blockstream>" + body +
-         "</zqfo_blockstream></zqfo_section></zqfo_document>";
+  for (int i = 0; i < Count; ++i) body += "<zqfo_para id='p" + std::to_string(i) + "'>Line " + std::to_string(i) + "</zqfo_para>";
+  return body;
 }
 
 class DocumentDisplayTest : public WindowTest {
  protected:
   // A window whose client area is the display control alone.
-  ZQFOxZQF_DocumentDisplayGlyph* OpenDisplay(const std::string& Markup, long Width, long Height,
-                                             int SizingMode = 0) {
-    auto* display = new ZQFOxZQF_DocumentDisplayGlyph(MakeDisplayDocument(Markup));
-    display->SetSizingMode(SizingMode);
+  ZQFOxZQF_DocumentDisplayGlyph* OpenDisplay(const std::string& Body, long Width, long Height) {
+    auto* display = new ZQFOxZQF_DocumentDisplayGlyph(MakeDisplayDocument(Document(Body)));
     window = OpenAround(display, ZQ_Rectangle<long>(100, 100, Width, Height));
     return display;
   }

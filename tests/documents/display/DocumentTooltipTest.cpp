@@ -1,72 +1,41 @@
-// Document tooltips: the display control the registered factory makes and
-// a real tooltip window showing a document over a window.
+// Document tooltips: a real tooltip window showing a document, through the
+// display control the registered factory makes.
 #include "DocumentDisplayTestSupport.h"
-#include "TooltipDisplayGlyph.h"
 #include "ZQF_Canvas.h"
 #include "ZQF_Metrics.h"
-#include "ZQF_TooltipsMessage.h"
 #include "ZQF_Tooltips.h"
+#include "ZQF_TooltipsMessage.h"
 #include "ZQF_TransientWindow.h"
 #include "ZQR_Cursor.h"
 #include "ZQ_Numeric.h"
 
 namespace {
 
-const char* const kTipMarkup =
-    "<zqfo_document><zqfo_section><zqfo_blockstream>"
-    "<zqfo_para>Rest <zqfo_flowgroup font_weight='bold'>now</zqfo_flowgroup> in the shade."
-    "<zqfo_linebreak/>Drink a cup of water every 15 minutes.</zqfo_para>"
-    "<zqfo_table><zqfo_row><zqfo_flowcell>Work</zqfo_flowcell><zqfo_flowcell>45 min</zqfo_flowcell></zqfo_row>"
-    "<zqfo_row><zqfo_flowcell>Rest</zqfo_flowcell><zqfo_flowcell>15 min</zqfo_flowcell></zqfo_row></zqfo_table>"
-    "</zqfo_blockstream></zqfo_section></zqfo_document>";
-
-// Answers every tooltip question with Document.
-class DocumentTipGlyph : public RecordingGlyph {
- public:
-  explicit DocumentTipGlyph(const ZQFO_Document& Tip)
-      : RecordingGlyph("tip", nullptr), Document(new ZQFO_Document(Tip)) {
-    SetSize(200, 120);
-    OnOffer = [this](ZQF_Message& Message, bool SecondTry) {
-      auto* question = dynamic_cast<ZQF_TooltipsMessage*>(&Message);
-      if (!question || SecondTry) return;
-      question->SetText("Rest now");
-      question->SetDocument(Document);
-      question->SetHandled();
-    };
-  }
-  void DrawSelf(ZQF_Canvas& Canvas) override { Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32)); }
-  ZQ_CountedPtr<ZQFO_Document> Document;
+// A grey field that answers tooltip questions.
+struct TipField : RecordingGlyph {
+  TipField() : RecordingGlyph("tip", nullptr) { SetSize(200, 120); }
+  void DrawSelf(ZQF_Canvas& Canvas) override { Canvas.Fill(GetLocalBoundingBox(), ZQR_Color(192, 192, 192)); }
 };
 
 }  // namespace
 
-TEST_F(DocumentDisplayTest, TheTooltipFactoryMakesAFixedDisabledUnfocusableDisplay) {
-  const ZQF_TooltipDocumentGlyphFactory factory = ZQF_Tooltips_GetDocumentGlyphFactory();
-  ASSERT_NE(factory, nullptr);
-  std::string words;
-  for (int i = 0; i < 300; ++i) words += " shade";
-  const ZQ_CountedPtr<ZQFO_Document> document(
-      new ZQFO_Document(MakeDisplayDocument(Paragraphs(1).replace(Paragraphs(1).find("Line 0"), 6, words))));
-  std::unique_ptr<ZQF_Glyph> glyph(factory(document, 0.33, 2, 3));
-  auto* display = dynamic_cast<ZQFOxZQF_DocumentDisplayGlyph*>(glyph.get());
-  ASSERT_NE(display, nullptr);
-  EXPECT_EQ(display->GetSizingMode(), ZQFOxZQF_DocumentDisplayGlyph::Sizing_Fixed);
-  EXPECT_TRUE(display->IsDisabled());
-  EXPECT_FALSE(display->IsFocusable());
-  EXPECT_EQ(display->GetBorderStyle(), 1);
-  EXPECT_TRUE(display->GetBorderOption());
-  EXPECT_EQ(display->GetMarginsInPixels().Left, 2);
-  EXPECT_EQ(display->GetMarginsInPixels().Top, 3);
-  display->UpdateDesiredSize();
-  const long third = ZQ_Round(ZQF_GetSizeMetric(11).X * 0.33);
-  EXPECT_EQ(display->GetDesiredSize().Natural.X, third + 2 * ZQF_Canvas::GetBorderSize(1).X);
-}
-
 TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
-  // The frame: border code 1 and size metric 1.
-  EXPECT_EQ(ZQF_Tooltips::GetExtra(), ZQ_Point<long>(ZQF_Canvas::GetBorderSize(1).X + ZQF_GetSizeMetric(1).X,
-                                                     ZQF_Canvas::GetBorderSize(1).Y + ZQF_GetSizeMetric(1).Y));
-  auto* tip = new DocumentTipGlyph(MakeDisplayDocument(kTipMarkup));
+  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(1), margins = ZQF_GetSizeMetric(1);
+  EXPECT_EQ(ZQF_Tooltips::GetExtra(), ZQ_Point<long>(border.X + margins.X, border.Y + margins.Y));
+  // Two lines, a bold word and a small table.
+  const ZQ_CountedPtr<ZQFO_Document> document(new ZQFO_Document(MakeDisplayDocument(Document(
+      "<zqfo_para>Rest <zqfo_flowgroup font_weight='bold'>now</zqfo_flowgroup> in the shade.<zqfo_linebreak/>"
+      "Drink a cup of water every 15 minutes.</zqfo_para><zqfo_table><zqfo_row><zqfo_flowcell>Work</zqfo_flowcell>"
+      "<zqfo_flowcell>45 min</zqfo_flowcell></zqfo_row><zqfo_row><zqfo_flowcell>Rest</zqfo_flowcell><zqfo_flowcell>"
+      "15 min</zqfo_flowcell></zqfo_row></zqfo_table>"))));
+  auto* tip = new TipField;
+  tip->OnOffer = [&](ZQF_Message& Message, bool SecondTry) {
+    auto* question = dynamic_cast<ZQF_TooltipsMessage*>(&Message);
+    if (!question || SecondTry) return;
+    question->SetText("Rest now");
+    question->SetDocument(document);
+    question->SetHandled();
+  };
   window = OpenAround(tip, ZQ_Rectangle<long>(300, 300, 200, 120));
   window->SetFocus();
   PumpMessages();
@@ -81,14 +50,19 @@ TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
   ZQF_Glyph* top = shown->GetTopLevelGlyph();
   auto* display = dynamic_cast<ZQFOxZQF_DocumentDisplayGlyph*>(top->GetFirstChild());
   ASSERT_NE(display, nullptr);
+  // Sized to its document, at most a third of the screen wide; a picture only.
+  EXPECT_EQ(display->GetSizingMode(), ZQFOxZQF_DocumentDisplayGlyph::Sizing_Fixed);
+  EXPECT_LE(display->GetDesiredSize().Natural.X, ZQ_Round(ZQF_GetSizeMetric(11).X * 0.33) + 2 * border.X);
+  EXPECT_TRUE(display->IsDisabled() && !display->IsFocusable() && display->GetBorderOption());
+  EXPECT_EQ(display->GetBorderStyle(), 1);
+  EXPECT_EQ(ZQ_Point<long>(display->GetMarginsInPixels().Left, display->GetMarginsInPixels().Top), margins);
   EXPECT_FALSE(display->GetRenderer().GetRepaginationFailed());
-  const ZQ_Point<long> c = ZQR_Cursor::GetCursorSize();
-  const ZQ_Point<long> size = top->GetDesiredSize().Natural;
+  EXPECT_FALSE(display->IsVerticalScrollBarShown() || display->IsHorizontalScrollBarShown());
+  // Beside the mouse, as large as the top-level glyph wants.
+  const ZQ_Point<long> c = ZQR_Cursor::GetCursorSize(), size = top->GetDesiredSize().Natural;
   const ZQ_Rectangle<long> place = shown->GetWindowRectangle();
   EXPECT_EQ(place, ZQF_Tooltips::ComputeTooltipWindowLayout(
                        size.X, size.Y, ZQ_Rectangle<long>(screen.X - c.X, screen.Y - c.Y, 2 * c.X, 2 * c.Y)));
-  // The whole document, without bars.
-  EXPECT_FALSE(display->IsVerticalScrollBarShown() || display->IsHorizontalScrollBarShown());
   for (int i = 0; i < 50 && ::GetUpdateRect(shown->GetWindowHandle(), nullptr, FALSE); ++i) PumpMessages();
   const ZQ_Rectangle<long> both = ZQ_Rectangle<long>::Union(place, ZQ_Rectangle<long>(300, 300, 200, 120));
   SaveScreenRectangleShot(ZQ_Rectangle<long>(both.X - 10, both.Y - 10, both.Width + 20, both.Height + 20),
