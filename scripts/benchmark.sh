@@ -19,6 +19,9 @@
 #                                                      reading, parsing and
 #                                                      pagination, reports turned
 #                                                      into document markup
+#   scripts/benchmark.sh app [starts] [edits]         MORV.exe's cold start beside
+#                                                      a bare window; recalculation
+#                                                      after an edit
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -31,8 +34,9 @@ case "${1:-}" in
   imaging) program=ImagingBenchmark ;;
   geometry) program=GeometryBenchmark ;;
   documents) program=DocumentsBenchmark ;;
+  app) program=AppBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents|app [arguments]" >&2
     exit 2
     ;;
 esac

@@ -15,6 +15,7 @@
 #include "ZQ_PrinterManager.h"
 #include "ZQ_RegistryValueItems.h"
 #include "DialogCloser.h"
+#include "PrintingTestSupport.h"
 
 namespace {
 
@@ -22,50 +23,10 @@ using Service = ZQ_InitializationService;
 
 const char kPrinterName[] = "ZQ File Printer";
 
-std::string ReadFile(const std::string& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ReadFile(const std::string& Path) { return ReadWholeFile(Path); }
 
-size_t CountOf(const std::string& Text, const std::string& Part) {
-  size_t count = 0;
-  for (size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at + 1)) ++count;
-  return count;
-}
-
-// Runs the program's stages 1 to 7 around each test, with a hidden main
-// window to own the dialogs; the settings folder can be filled first.
-class Printer : public StageSequenceTest {
+class Printer : public PrintingTest {
  protected:
-  void SetUp() override {
-    StageSequenceTest::SetUp();
-    // The timer module's hidden window needs the instance handle at stage 2.
-    ZQLOW_WIN_SetProgramInstanceHandle(GetModuleHandleA(nullptr));
-    mainWindow = CreateWindowExA(0, "STATIC", "Printer test", WS_OVERLAPPED, 0, 0, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ZQLOW_WIN_SetProgramMainWindowHandle(mainWindow);
-    ASSERT_EQ(RunStages(1, 7).failedStage, 0);
-    stagesOpen = true;
-  }
-  void TearDown() override {
-    if (stagesOpen) RunStages(8, 13);
-    ZQLOW_WIN_SetProgramMainWindowHandle(nullptr);
-    DestroyWindow(mainWindow);
-    for (const std::string& file : outputFiles) std::remove(file.c_str());
-    StageSequenceTest::TearDown();
-  }
-
-  static ZQ_RegistryFolder& Settings() {
-    return ZQ_AppConfigRegistry_GetNamedTopicConfigFolder("PrinterOptionsState");
-  }
-
-  // A file in the temporary directory, removed after the test.
-  std::string OutputFile(const std::string& Name) {
-    outputFiles.push_back(TemporaryDirectory() + Name);
-    std::remove(outputFiles.back().c_str());
-    return outputFiles.back();
-  }
-
   // Prints Pages pages into File without the print dialog.
   static void PrintPages(ZQ_PrinterPrintOptions& Options, int Pages) {
     ZQ_PrinterDocument document = ZQ_PrinterManager::CreatePrinterDocument(
@@ -78,9 +39,6 @@ class Printer : public StageSequenceTest {
     }
   }
 
-  bool stagesOpen = false;
-  HWND mainWindow = nullptr;
-  std::vector<std::string> outputFiles;
 };
 
 // A 600-pixel-per-inch letter page whose printable area starts 100 pixels in

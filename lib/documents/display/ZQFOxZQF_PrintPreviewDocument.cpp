@@ -85,10 +85,6 @@ void PrintPreviewDialogBox::AddButton(ZQF_ToolbarGlyph* Bar, const char* BitmapN
 }
 
 void PrintPreviewDialogBox::InitializeToolbar(ZQF_ToolbarGlyph* Bar) {
-  const auto tip = [](const char* Text, const char* KeyHint) {
-    return ZQ_Internationalization_Translate(Text) + KeyHint;
-  };
-  const int repeat = ZQF_ButtonGlyph::AutorepeatMode_UpAndDown;
   const long focusPath = ZQF_ToolbarGlyph::ButtonActive_Default;
   Bar->AddBitmapButton("ZQF_MagnifyingGlassToolbarButtonBitmap", std::make_unique<SetInspectionToolToggleCommandMessage>(),
                        std::make_unique<SetInspectionToolToggleCommandUpdateMessage>(),
@@ -96,44 +92,57 @@ void PrintPreviewDialogBox::InitializeToolbar(ZQF_ToolbarGlyph* Bar) {
   Bar->AddBitmapButton("ZQF_PointingHandToolbarButtonBitmap", std::make_unique<SetSelectionToolToggleCommandMessage>(),
                        std::make_unique<SetSelectionToolToggleCommandUpdateMessage>(),
                        ZQ_Internationalization_Translate("Page Selection Mouse Tool"), ZQ_String(), focusPath, false);
-  Bar->AddSpacer(1);
-  AddButton(Bar, "ZQF_PageSetupToolbarButtonBitmap", tip("Page setup", "  (Ctrl-Shift-P)"),
-            &PrintPreviewDialogBox::PageSetup, 0);
-  AddButton(Bar, "ZQF_PrintToolbarButtonBitmap",
-            ZQ_Internationalization_FillPlaceholders(ZQ_Internationalization_Translate("Print {$1}"),
-                                                     Document.GetName()) + "  (Ctrl-P)",
-            &PrintPreviewDialogBox::Print, 0);
-  Bar->AddSpacer(1);
-  AddButton(Bar, "ZQF_BackToStartToolbarButtonBitmap", tip("Go to first page", "  (Home)"),
-            &PrintPreviewDialogBox::GoBackToStart, 0);
-  AddButton(Bar, "ZQF_BackPageToolbarButtonBitmap",
-            tip("Go back number of pages currently displayed on screen", "  (Page Up)"),
-            &PrintPreviewDialogBox::GoBackPage, repeat);
-  AddButton(Bar, "ZQF_BackLineToolbarButtonBitmap", tip("Go back one page", "  (Left Arrow)"),
-            &PrintPreviewDialogBox::GoBackLine, repeat);
-  AddButton(Bar, "ZQF_ForwardLineToolbarButtonBitmap", tip("Go forward one page", "  (Right Arrow)"),
-            &PrintPreviewDialogBox::GoForwardLine, repeat);
-  AddButton(Bar, "ZQF_ForwardPageToolbarButtonBitmap",
-            tip("Go forward number of pages currently displayed on screen", "  (Page Down)"),
-            &PrintPreviewDialogBox::GoForwardPage, repeat);
-  AddButton(Bar, "ZQF_ForwardToEndToolbarButtonBitmap", tip("Go to last page", "  (End)"),
-            &PrintPreviewDialogBox::GoForwardToEnd, 0);
-  Bar->AddSpacer(1);
-  AddButton(Bar, "ZQFOxZQF_OnePage_ToolbarButtonBitmap", tip("Show 1 page at a time", "  (Ctrl-1)"),
-            &PrintPreviewDialogBox::OnePage, 0);
-  AddButton(Bar, "ZQFOxZQF_TwoPages_ToolbarButtonBitmap", tip("Show 2 pages at a time", "  (Ctrl-2)"),
-            &PrintPreviewDialogBox::TwoPage, 0);
-  AddButton(Bar, "ZQFOxZQF_FourPages_ToolbarButtonBitmap", tip("Show 4 pages at a time", "  (Ctrl-3)"),
-            &PrintPreviewDialogBox::FourPage, 0);
-  AddButton(Bar, "ZQFOxZQF_EightPages_ToolbarButtonBitmap", tip("Show 8 pages at a time", "  (Ctrl-4)"),
-            &PrintPreviewDialogBox::EightPage, 0);
-  AddButton(Bar, "ZQFOxZQF_SixteenPages_ToolbarButtonBitmap", tip("Show 16 pages at a time", "  (Ctrl-5)"),
-            &PrintPreviewDialogBox::SixteenPage, 0);
-  AddButton(Bar, "ZQFOxZQF_ThirtytwoPages_ToolbarButtonBitmap", tip("Show 32 pages at a time", "  (Ctrl-6)"),
-            &PrintPreviewDialogBox::ThirtytwoPage, 0);
-  AddButton(Bar, "ZQFOxZQF_SixtyfourPages_ToolbarButtonBitmap", tip("Show 64 pages at a time", "  (Ctrl-7)"),
-            &PrintPreviewDialogBox::SixtyfourPage, 0);
-  Bar->AddSpacer(1);
+  // The buttons: a spacer before a row whose bitmap is null. The tooltip is
+  // translated, then the key hint (never translated) follows.
+  const int repeat = ZQF_ButtonGlyph::AutorepeatMode_UpAndDown;
+  using Action = void (PrintPreviewDialogBox::*)();
+  static const struct {
+    const char* Bitmap;
+    const char* Tooltip;
+    const char* KeyHint;
+    Action Act;
+    int Autorepeat;
+  } kButtons[] = {
+      {nullptr, nullptr, nullptr, nullptr, 0},
+      {"ZQF_PageSetupToolbarButtonBitmap", "Page setup", "  (Ctrl-Shift-P)", &PrintPreviewDialogBox::PageSetup, 0},
+      {"ZQF_PrintToolbarButtonBitmap", "Print {$1}", "  (Ctrl-P)", &PrintPreviewDialogBox::Print, 0},
+      {nullptr, nullptr, nullptr, nullptr, 0},
+      {"ZQF_BackToStartToolbarButtonBitmap", "Go to first page", "  (Home)", &PrintPreviewDialogBox::GoBackToStart, 0},
+      {"ZQF_BackPageToolbarButtonBitmap", "Go back number of pages currently displayed on screen", "  (Page Up)",
+       &PrintPreviewDialogBox::GoBackPage, repeat},
+      {"ZQF_BackLineToolbarButtonBitmap", "Go back one page", "  (Left Arrow)", &PrintPreviewDialogBox::GoBackLine,
+       repeat},
+      {"ZQF_ForwardLineToolbarButtonBitmap", "Go forward one page", "  (Right Arrow)",
+       &PrintPreviewDialogBox::GoForwardLine, repeat},
+      {"ZQF_ForwardPageToolbarButtonBitmap", "Go forward number of pages currently displayed on screen",
+       "  (Page Down)", &PrintPreviewDialogBox::GoForwardPage, repeat},
+      {"ZQF_ForwardToEndToolbarButtonBitmap", "Go to last page", "  (End)", &PrintPreviewDialogBox::GoForwardToEnd, 0},
+      {nullptr, nullptr, nullptr, nullptr, 0},
+      {"ZQFOxZQF_OnePage_ToolbarButtonBitmap", "Show 1 page at a time", "  (Ctrl-1)", &PrintPreviewDialogBox::OnePage, 0},
+      {"ZQFOxZQF_TwoPages_ToolbarButtonBitmap", "Show 2 pages at a time", "  (Ctrl-2)", &PrintPreviewDialogBox::TwoPage,
+       0},
+      {"ZQFOxZQF_FourPages_ToolbarButtonBitmap", "Show 4 pages at a time", "  (Ctrl-3)",
+       &PrintPreviewDialogBox::FourPage, 0},
+      {"ZQFOxZQF_EightPages_ToolbarButtonBitmap", "Show 8 pages at a time", "  (Ctrl-4)",
+       &PrintPreviewDialogBox::EightPage, 0},
+      {"ZQFOxZQF_SixteenPages_ToolbarButtonBitmap", "Show 16 pages at a time", "  (Ctrl-5)",
+       &PrintPreviewDialogBox::SixteenPage, 0},
+      {"ZQFOxZQF_ThirtytwoPages_ToolbarButtonBitmap", "Show 32 pages at a time", "  (Ctrl-6)",
+       &PrintPreviewDialogBox::ThirtytwoPage, 0},
+      {"ZQFOxZQF_SixtyfourPages_ToolbarButtonBitmap", "Show 64 pages at a time", "  (Ctrl-7)",
+       &PrintPreviewDialogBox::SixtyfourPage, 0},
+      {nullptr, nullptr, nullptr, nullptr, 0},
+  };
+  for (const auto& b : kButtons) {
+    if (!b.Bitmap) {
+      Bar->AddSpacer(1);
+      continue;
+    }
+    // "Print {$1}" takes the document's name after the translation.
+    const ZQ_String tooltip =
+        ZQ_Internationalization_FillPlaceholders(ZQ_Internationalization_Translate(b.Tooltip), Document.GetName());
+    AddButton(Bar, b.Bitmap, tooltip + b.KeyHint, b.Act, b.Autorepeat);
+  }
   StatusLabel = new ZQF_StoredLabelGlyph(ZQ_String());
   Bar->AddClient(StatusLabel);
   Bar->AddSpacer(1);

@@ -10,6 +10,7 @@
 #include "ZQF_Metrics.h"
 #include "ZQLOW_WINGDI_Owned.h"
 #include "ZQPIC_DeviceContextCanvas.h"
+#include "ZQR_Brush.h"
 #include "ZQR_Cursor.h"
 #include "ZQ_Array.h"
 #include "ZQ_Assertion.h"
@@ -40,6 +41,22 @@ ZQ_Point<long> PaperImageSize(long Width, long Height, long Columns, long Rows,
   else
     width = height * aspect;
   return ZQ_Point<long>(Round(width), Round(height));
+}
+
+// Fills Outer less Inner (inside it) as four strips: cheaper than a
+// clipping region for each paper of a repaint.
+void FillAround(ZQF_Canvas& Canvas, const ZQ_Rectangle<long>& Outer, const ZQ_Rectangle<long>& Inner,
+                const ZQR_Color& Color) {
+  const ZQR_Brush brush(Color);
+  const long innerRight = Inner.X + Inner.Width, innerBottom = Inner.Y + Inner.Height;
+  const long outerRight = Outer.X + Outer.Width, outerBottom = Outer.Y + Outer.Height;
+  const ZQ_Rectangle<long> strips[] = {
+      {Outer.X, Outer.Y, Outer.Width, Inner.Y - Outer.Y},
+      {Outer.X, innerBottom, Outer.Width, outerBottom - innerBottom},
+      {Outer.X, Inner.Y, Inner.X - Outer.X, Inner.Height},
+      {innerRight, Inner.Y, outerRight - innerRight, Inner.Height}};
+  for (const ZQ_Rectangle<long>& strip : strips)
+    if (strip.Width > 0 && strip.Height > 0) Canvas.Fill(strip, brush);
 }
 
 const ZQR_Cursor& ToolCursor(const char* Name) {
@@ -211,7 +228,8 @@ long ZQFOxZQF_PrintPreviewPageDisplayGlyph::ClampPageIndex(long Index) {
 // ---------------------------------------------------------------- drawing
 
 void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawPaperBorder(ZQF_Canvas& Canvas, const ZQ_Rectangle<long>& P) const {
-  const ZQR_Color& frame = ZQF_GetColorMetric(3);
+  // Fills with one brush: cheaper under GDI than a pen's outline.
+  const ZQR_Brush frame(ZQF_GetColorMetric(3));
   Canvas.Fill(ZQ_Rectangle<long>(P.X, P.Y - 1, P.Width, 1), frame);                   // top
   Canvas.Fill(ZQ_Rectangle<long>(P.X + P.Width, P.Y - 1, 1, P.Height + 2), frame);    // right
   Canvas.Fill(ZQ_Rectangle<long>(P.X + P.Width + 1, P.Y + 1, 2, P.Height + 2), frame);  // right shadow
@@ -247,13 +265,7 @@ void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
       ZQFOxZQF_PrintPreview_DrawSelectedBorder(Canvas, paper);
     else
       DrawPaperBorder(Canvas, paper);
-    Canvas.PushClippingRegion();
-    if (Canvas.ExcludeClippingRegion(page.X, page.Y, page.Width, page.Height, 1)) {
-      Canvas.UseClippingRegion();
-      Canvas.Fill(paper, ZQR_Color_White);
-    }
-    Canvas.PopClippingRegion();
-    Canvas.UseClippingRegion();
+    FillAround(Canvas, paper, page, ZQR_Color_White);
     const ZQR_Bitmap bitmap = images.GetPageBitmap(pageIndex, Canvas.GetHDC());
     Canvas.Draw(bitmap, page.GetTopLeft(), bitmap.GetSize());
   }

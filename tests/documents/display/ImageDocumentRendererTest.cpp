@@ -2,6 +2,8 @@
 // fallbacks after failures, and the pixels of a page at factors 1 and 3.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "../../foundation/AssertionTestSupport.h"
 #include "../../gui/core/DrawingTestSupport.h"
 #include "PrintTestSupport.h"
@@ -22,17 +24,15 @@ int Lightness(const ZQIMG_Image& Image, long X, long Y) {
   return (pixel[0] + pixel[1] + pixel[2]) / 3;
 }
 
-struct PixelCensus {
-  long dark = 0, grey = 0, white = 0;
-};
-PixelCensus Census(const ZQIMG_Image& Image) {
-  PixelCensus census;
+// How many pixels are dark (< 64), grey and white (> 235).
+std::array<long, 3> Census(const ZQIMG_Image& Image) {
+  std::array<long, 3> counts{};
   for (long y = 0; y < Image.GetHeight(); ++y)
     for (long x = 0; x < Image.GetWidth(); ++x) {
       const int light = Lightness(Image, x, y);
-      (light < 64 ? census.dark : light > 235 ? census.white : census.grey)++;
+      ++counts[light < 64 ? 0 : light > 235 ? 2 : 1];
     }
-  return census;
+  return counts;
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ TEST(ZQFO_ImageDocumentRenderer, PagesAreWhiteWithDarkTextSmoothedWhenOversample
             "<zqfo_para font_height='14' font_weight='bold'>Heat stress</zqfo_para>"
             "<zqfo_para>Drink water every twenty minutes and rest in the shade when the index is high.</zqfo_para>"
             "</zqfo_blockstream></zqfo_section></zqfo_document>";
-  PixelCensus census[2];
+  std::array<long, 3> census[2];
   for (long factor : {1L, 3L}) {
     SCOPED_TRACE("factor " + std::to_string(factor));
     ZQFO_ImageDocumentRenderer renderer(stream.GetDocument(), kPagePx, kPageMm, factor);
@@ -162,14 +162,13 @@ TEST(ZQFO_ImageDocumentRenderer, PagesAreWhiteWithDarkTextSmoothedWhenOversample
     ASSERT_EQ(image.GetSize(), kPagePx);
     ZQIMGIO_SaveToFile_PNG(ZQ_FileName((ScreenshotFolder() + "\\page-image-factor" + std::to_string(factor) + ".png").c_str()),
                            image);
-    PixelCensus& inked = census[factor == 1 ? 0 : 1];
-    inked = Census(image);
-    EXPECT_GT(inked.white, kPagePx.X * kPagePx.Y * 9 / 10);
-    EXPECT_GT(inked.dark, 20);
+    const std::array<long, 3>& inked = census[factor == 1 ? 0 : 1] = Census(image);
+    EXPECT_GT(inked[2], kPagePx.X * kPagePx.Y * 9 / 10) << "white paper";
+    EXPECT_GT(inked[0], 20) << "dark text";
     EXPECT_EQ(Lightness(image, kPagePx.X - 1, kPagePx.Y - 1), 255);
     EXPECT_EQ(Lightness(image, kPagePx.X - 3, 3), 255) << "right of the heading";
   }
   // Wine smooths glyph edges itself; oversampling softens the strokes more:
   // fewer dark pixels for the grey ones.
-  EXPECT_GT(census[1].grey * census[0].dark, 2 * census[0].grey * census[1].dark);
+  EXPECT_GT(census[1][1] * census[0][0], 2 * census[0][1] * census[1][0]);
 }

@@ -65,7 +65,25 @@ TEST(ZQFO_PrintDocument, ChoosesSheetsForEveryRange) {
   EXPECT_TRUE(FailedOn(AssertionFailureOf([] { Choose(3, -1, -1, {}, 1); }), "false"));
 }
 
-class PrintDocument : public PrintingTest {};
+class PrintDocument : public PrintingTest {
+ protected:
+  // A job kept in <build>\printjobs for the host check, which reads it back
+  // with ghostscript and compares its text with the .txt written here (one
+  // expected line a page); an empty name: a temporary file.
+  std::string JobFile(const char* Name, const std::vector<int>& Pages) {
+    if (!*Name) return OutputFile("PrintDocumentJob.ps");
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder(exe);
+    for (int i = 0; i < 3; ++i) folder = folder.substr(0, folder.find_last_of("\\/"));  // <build>
+    folder += "\\printjobs";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream expected(folder + "\\" + Name + ".txt", std::ios::binary);
+    for (int page : Pages) expected << "Page " << page << "\n";
+    std::remove((folder + "\\" + Name + ".ps").c_str());
+    return folder + "\\" + Name + ".ps";
+  }
+};
 
 TEST_F(PrintDocument, JobsHoldTheChosenPagesInOrder) {
   const struct {
@@ -74,8 +92,9 @@ TEST_F(PrintDocument, JobsHoldTheChosenPagesInOrder) {
     std::vector<long> selection;
     std::vector<int> want;  // page texts of the sheets, 0 for a blank one
     const char* why;
+    const char* kept = "";  // the name the host check reads it by
   } kCases[] = {
-      {3, ZQFO_PrintDocumentOptions::PrintRange_All, {}, {1, 2, 3}, "all pages"},
+      {3, ZQFO_PrintDocumentOptions::PrintRange_All, {}, {1, 2, 3}, "all pages", "three-pages"},
       {0, ZQFO_PrintDocumentOptions::PrintRange_All, {}, {0}, "no pages: one blank sheet"},
       {3, ZQFO_PrintDocumentOptions::PrintRange_Selection, {3, 1, 9}, {3, 1, 0}, "a selection, one beyond"},
       {3, ZQFO_PrintDocumentOptions::PrintRange_Selection, {}, {1, 2, 3},
@@ -92,7 +111,7 @@ TEST_F(PrintDocument, JobsHoldTheChosenPagesInOrder) {
     ZQFO_PrintDocumentOptions options;
     options.ShowPrintDialog = false;
     options.PrintRange = c.range;
-    options.OutputFileName = ZQ_FileName(OutputFile("PrintDocumentJob.ps").c_str());
+    options.OutputFileName = ZQ_FileName(JobFile(c.kept, c.want).c_str());
     ZQFO_PrintDocument(document, options);
     const std::string output = ReadWholeFile(options.OutputFileName.GetPathName().GetText());
     EXPECT_EQ(PrintedPageNumbers(output), c.want);
@@ -106,8 +125,9 @@ TEST_F(PrintDocument, ThePrintDialogsChoiceIsPrintedAndCancelPrintsNothing) {
     std::vector<int> want;
     bool cancelled;
     const char* why;
+    const char* kept = "";
   } kCases[] = {
-      {{IDOK, 0, false, "2", "3"}, {2, 3}, false, "\"Pages\" 2-3 typed in the dialog"},
+      {{IDOK, 0, false, "2", "3"}, {2, 3}, false, "\"Pages\" 2-3 typed in the dialog", "pages-2-to-3"},
       {{IDOK, 0, false}, {1, 2, 3}, false, "the dialog's own choice: all"},
       {{IDCANCEL, 0, false}, {}, true, "cancel: the cancel exception, no job"},
   };
@@ -115,7 +135,7 @@ TEST_F(PrintDocument, ThePrintDialogsChoiceIsPrintedAndCancelPrintsNothing) {
     SCOPED_TRACE(c.why);
     ZQFO_PrintDocumentOptions options;
     options.PrintRange = ZQFO_PrintDocumentOptions::PrintRange_All;
-    options.OutputFileName = ZQ_FileName(OutputFile("PrintDocumentDialog.ps").c_str());
+    options.OutputFileName = ZQ_FileName(JobFile(c.kept, c.want).c_str());
     DialogCloser closer({c.action});
     bool cancelled = false;
     try {

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "../../gui/dialogs/DialogTestSupport.h"
 #include "PrintTestSupport.h"
 #include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQFOxZQF_PrintPreviewPageDisplayGlyph.h"
 #include "ZQF_HelpAvailability.h"
+#include "ZQF_Metrics.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQF_ButtonGlyph.h"
 #include "ZQF_SecondaryWindow.h"
@@ -154,7 +156,6 @@ TEST_F(PrintPreview, KeysPageAndZoomThroughTenPages) {
       {key('+'), 0, 1, true, "Page 1 of 10", "plus at one page zooms it"},
       {key(ZQF_Key_Down), 0, 1, true, "Page 2 of 10", "zoomed, Down shows the next page"},
       {key(ZQF_Key_End), 0, 1, true, "Page 10 of 10", "zoomed, End the last"},
-      {key('='), 0, 1, true, "Page 10 of 10", "zoomed in as far as it goes"},
       {key('-'), 9, 1, false, "Page 10 of 10", "zooming out shows the zoomed page"},
       {key('2', false, true), 8, 2, false, "Pages 9 through 10 of 10", "two pages keep the last in view"},
       {key(ZQF_Key_PageUp), 6, 2, false, "Pages 7 through 8 of 10", "Page Up"},
@@ -171,6 +172,9 @@ TEST_F(PrintPreview, KeysPageAndZoomThroughTenPages) {
       EXPECT_EQ(display.GetNumPagesVisible(), row.wantVisible);
       EXPECT_EQ(display.GetIsZoomed(), row.wantZoomed);
       EXPECT_EQ(Status(dialog), row.wantStatus);
+      if (row.wantVisible == 16 || (row.wantVisible == 1 && !row.wantZoomed))
+        SaveScreenshot(dialog.GetWindow()->GetWindowHandle(),
+                       "print-preview-" + std::to_string(row.wantVisible) + "-of-ten-pages");
     }
     Key(dialog, ZQF_Key_Escape);
   });
@@ -182,8 +186,7 @@ TEST_F(PrintPreview, KeysPageAndZoomThroughTenPages) {
 // four pages with a selection and of a zoomed page.
 TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
   const std::string file = OutputFile("PrintPreviewSelection.ps");
-  ZQ_SetFileName(ZQ_AppConfigRegistry_GetNamedTopicConfigFolder("PrinterOptionsState"), "QueriedOutputFileName",
-                 ZQ_FileName(file.c_str()));
+  ZQ_SetFileName(Settings(), "QueriedOutputFileName", ZQ_FileName(file.c_str()));
   RunPreview(PagesDocument(6, "Selection"), [&](PrintPreviewDialogBox& dialog) {
     ZQFOxZQF_PrintPreviewPageDisplayGlyph& display = *dialog.GetPageDisplay();
     Key(dialog, '3', false, true);
@@ -210,7 +213,29 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
       for (long page = 0; page < 4; ++page) EXPECT_EQ(display.IsPageSelected(page), c.want[page]) << page;
     }
     EXPECT_EQ(Status(dialog), "Pages 1 through 4 of 6");
-    SaveScreenshot(dialog.GetWindow()->GetWindowHandle(), "print-preview-four-pages-two-selected");
+    const ZQIMG_Image shot =
+        SaveScreenshot(dialog.GetWindow()->GetWindowHandle(), "print-preview-four-pages-two-selected");
+    const auto pixel = [&](long Cell, long DX, long DY) {  // DX, DY from the paper's top-left corner
+      const ZQ_Point<long> at = display.GlyphToWindow(display.GetGrid().PaperRects[Cell].GetTopLeft());
+      const unsigned char* p = shot.GetRow(at.Y + DY) + 3 * (at.X + DX);
+      return ZQR_Color(p[2], p[1], p[0]);
+    };
+    const ZQ_Rectangle<long>& paper = display.GetGrid().PaperRects[0];
+    const struct { long cell, dx, dy; ZQR_Color want; const char* why; } kPixels[] = {
+        {0, -1, 10, ZQF_GetColorMetric(3), "a plain frame's left line"},
+        {0, -1, -1, ZQF_GetColorMetric(3), "its top left corner"},
+        {0, paper.Width, paper.Height, ZQF_GetColorMetric(3), "its bottom right corner"},
+        {0, paper.Width + 2, 10, ZQF_GetColorMetric(3), "its shadow"},
+        {0, 1, 1, ZQR_Color_White, "the white paper margin"},
+        {0, -3, 10, ZQF_GetColorMetric(4), "the background beside it"},
+        {1, -1, 10, ZQF_GetColorMetric(3), "a selected frame's inner ring"},
+        {1, -3, 10, ZQR_Color_Yellow, "its yellow rings"},
+        {1, -5, 10, ZQF_GetColorMetric(3), "its outer ring"},
+    };
+    for (const auto& c : kPixels) {
+      SCOPED_TRACE(c.why);
+      EXPECT_EQ(pixel(c.cell, c.dx, c.dy), c.want);
+    }
     display.NoteNewPageSetup();
     EXPECT_TRUE(display.IsPageSelected(3)) << "an unchanged page setup keeps the selection";
     {
@@ -243,14 +268,12 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
 }
 
 TEST_F(PrintPreview, TheDialogShowsItsTitleAndToolbarAndClosesEveryWay) {
-  const char* const kTooltips[] = {
-      "Page Inspection Mouse Tool", "Page Selection Mouse Tool", "Page setup  (Ctrl-Shift-P)",
-      "Print Report  (Ctrl-P)", "Go to first page  (Home)",
-      "Go back number of pages currently displayed on screen  (Page Up)", "Go back one page  (Left Arrow)",
-      "Go forward one page  (Right Arrow)", "Go forward number of pages currently displayed on screen  (Page Down)",
-      "Go to last page  (End)", "Show 1 page at a time  (Ctrl-1)", "Show 2 pages at a time  (Ctrl-2)",
-      "Show 4 pages at a time  (Ctrl-3)", "Show 8 pages at a time  (Ctrl-4)", "Show 16 pages at a time  (Ctrl-5)",
-      "Show 32 pages at a time  (Ctrl-6)", "Show 64 pages at a time  (Ctrl-7)", ""};
+  // Representative tooltips by button: the key hints stay untranslated, the
+  // name goes into "Print {$1}"; the four paging buttons repeat.
+  const std::map<size_t, std::string> kTooltips = {
+      {0, "Page Inspection Mouse Tool"}, {2, "Page setup  (Ctrl-Shift-P)"}, {3, "Print Report  (Ctrl-P)"},
+      {5, "Go back number of pages currently displayed on screen  (Page Up)"}, {12, "Show 4 pages at a time  (Ctrl-3)"},
+      {16, "Show 64 pages at a time  (Ctrl-7)"}};
   const struct {
     const char* name;
     std::function<void(PrintPreviewDialogBox&)> close;
@@ -275,13 +298,13 @@ TEST_F(PrintPreview, TheDialogShowsItsTitleAndToolbarAndClosesEveryWay) {
       std::vector<ZQF_StandardButtonGlyph*> buttons;
       CollectButtons(dialog.GetToolbar(), buttons);
       ASSERT_EQ(buttons.size(), 18u);
-      for (size_t i = 0; i < buttons.size(); ++i) {
-        const std::string want = kTooltips[i];
-        if (*c.name || want.find("Report") == std::string::npos) {
-          EXPECT_EQ(buttons[i]->GetTooltipText().GetText(), want);
+      for (const auto& tip : kTooltips) {
+        if (*c.name || tip.first != 3) {
+          EXPECT_EQ(buttons[tip.first]->GetTooltipText().GetText(), tip.second);
         }
-        EXPECT_EQ(buttons[i]->GetAutorepeatMode(), i >= 5 && i <= 8 ? 2 : 0) << i;
       }
+      for (size_t i = 0; i < buttons.size(); ++i)
+        EXPECT_EQ(buttons[i]->GetAutorepeatMode(), i >= 5 && i <= 8 ? 2 : 0) << i;
       EXPECT_TRUE(buttons.back()->IsOnFocusPath()) << "Close has the focus";
       c.close(dialog);
     });
@@ -312,4 +335,22 @@ TEST_F(PrintPreview, HelpIsOffWhileThePreviewRuns) {
   }
   EXPECT_EQ(NewestDialog(), nullptr);
   EXPECT_TRUE(FailedOn(AssertionFailureOf([] { ZQF_Help_EnableHelp(); }), kBalance)) << "on again after a failure";
+}
+
+// A thousand pages: only the pages shown are ever drawn.
+TEST_F(PrintPreview, OnlyVisiblePagesAreDrawn) {
+  RunPreview(PagesDocument(1000), [&](PrintPreviewDialogBox& dialog) {
+    ZQFOxZQF_PrintPreviewPageDisplayGlyph& display = *dialog.GetPageDisplay();
+    const HWND window = dialog.GetWindow()->GetWindowHandle();
+    for (ZQF_KeyCode key : {ZQF_KeyCode('7'), ZQF_Key_End}) {
+      Key(dialog, key, false, key == '7');
+      ::InvalidateRect(window, nullptr, FALSE);
+      ::UpdateWindow(window);
+    }
+    EXPECT_EQ(display.GetFirstPageIndexVisible(), 1000 - 64);
+    const long drawn = display.GetImageDocumentRenderer().GetNumImagesCreated();
+    EXPECT_GE(drawn, 64);
+    EXPECT_LE(drawn, 1 + 64 + 64);
+    Key(dialog, ZQF_Key_Escape);
+  });
 }
