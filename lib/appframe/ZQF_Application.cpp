@@ -63,6 +63,7 @@ ZQ_String LinkGetMainIconResourceName() {
 }
 bool LinkYieldToMessageLoop(ZQF_Window* Window) { return Application->YieldToMessageLoop(Window); }
 void LinkExecute(ZQF_Window* Window) { Application->Execute(Window); }
+bool LinkDeferMainWindowClose() { return Application->DeferMainWindowClose(); }
 
 }  // namespace
 
@@ -83,6 +84,7 @@ ZQF_Application::ZQF_Application() : ZQ_ApplicationErrorReporting(&ZQF_StandardE
   functions.GetMainIconResourceName = &LinkGetMainIconResourceName;
   functions.YieldToMessageLoop = &LinkYieldToMessageLoop;
   functions.Execute = &LinkExecute;
+  functions.DeferMainWindowClose = &LinkDeferMainWindowClose;
   ReplacedLink = ZQF_ApplicationLink_Register(functions);
 }
 
@@ -116,6 +118,9 @@ int ZQF_Application::WinMain(HINSTANCE Instance, const char*, int ShowCommand) {
     DisplayMainWindow(ShowCommand);
     PerformStages(6, 7);
     PreRunMessageLoop();
+    StartupComplete = true;
+    if (CloseDeferred && MainWindowHandle)
+      ZQLOW_WINUSER::PostMessageA(MainWindowHandle, WM_CLOSE, 0, 0);
     StartMainMessageLoop();
     // A quit from elsewhere ended the loop with the window still there: close
     // it now, so that stages 8 and 9 run, and take the quit its destruction
@@ -292,6 +297,12 @@ void ZQF_Application::ForgetMainWindow() {
   EdgeContainer = nullptr;
   MessageHookGlyph = nullptr;
   DefaultClient = Client = nullptr;
+}
+
+bool ZQF_Application::DeferMainWindowClose() {
+  if (StartupComplete) return false;
+  CloseDeferred = true;
+  return true;
 }
 
 void ZQF_Application::CloseApplicationCallback() {

@@ -117,6 +117,9 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   // PrepareForAppMainWindowDestruction, then destroys the main window,
   // which ends the main loop.
   void CloseApplicationCallback();
+  // True until the main loop is about to start: the main window's close is
+  // then recorded and carried out as the loop starts.
+  bool DeferMainWindowClose();
 
  private:
   void EnsureLoopFlag(long Depth);
@@ -134,6 +137,8 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   ZQ_AutosizeArray<bool> LoopExitFlags;
   long NumberMessageLoopsActive = 0;
   int LastQuitCode = 0;  // the code of the last quit message PumpMessage took
+  bool StartupComplete = false;
+  bool CloseDeferred = false;
   ZQF_ApplicationFunctions ReplacedLink;  // the glyph core's functions before
 };
 
