@@ -6,6 +6,11 @@
 #include <vector>
 
 #include "ZQF_DevelopmentSupport.h"
+#include "ZQF_DevelopmentSupport_Imp.h"
+#include "ZQ_FileStreamSource.h"
+#include "ZQ_FileUtils.h"
+#include "ZQ_ProgressReportService.h"
+#include "ZQ_TextStreamFormatter.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
 #include "ZQ_StringSubs.h"
@@ -115,4 +120,69 @@ ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_Str
   while (kept > 0 && IsWhitespace(whatIsNew[kept - 1])) --kept;
   Text = out;
   return whatIsNew.GetLeft(kept);
+}
+
+// ---- The manager's steps ----
+
+void ZQF_DevelopmentSupportManager::ProcessBuildNumber(ZQ_String& Text, const ZQ_String& Prefix,
+                                                       int Mode) {
+  const long value = ZQF_DevelopmentSupport_ProcessBuildNumber(Text, Prefix, Mode);
+  if (Mode == ZQF_DevelopmentSupport_ReadBuildNumber) SetBuildNumber(value);
+}
+
+void ZQF_DevelopmentSupportManager::ParseAppBuildNumber() {
+  ZQ_ProgressReportService_Task task("Parse app build number", 0);
+  ZQ_String text = ZQ_LoadFileIntoString(GetAppVersionHeaderFileName());
+  ProcessBuildNumber(text, "App", ZQF_DevelopmentSupport_ReadBuildNumber);
+  GetBuildNumber();
+  // Both numbers are raised only at the very end: a library file that
+  // cannot be raised must fail the run before anything is written.
+  ZQ_String library = ZQ_LoadFileIntoString(GetLibraryInfoFileName());
+  IncrementLibraryBuildNumberInText(library);
+  IncrementAppBuildNumberInText(text);
+}
+
+void ZQF_DevelopmentSupportManager::IncrementAppBuildNumber() {
+  ZQ_ProgressReportService_Task task("Incrementing app build number", 0);
+  const ZQ_String file = GetAppVersionHeaderFileName();
+  ZQ_String text = ZQ_LoadFileIntoString(file);
+  IncrementAppBuildNumberInText(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+}
+
+void ZQF_DevelopmentSupportManager::IncrementAppBuildNumberInText(ZQ_String& Text) {
+  ProcessBuildNumber(Text, "App", ZQF_DevelopmentSupport_RaiseBuildNumber);
+}
+
+void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumber() {
+  ZQ_ProgressReportService_Task task("Incrementing library build number", 0);
+  const ZQ_String file = GetLibraryInfoFileName();
+  ZQ_String text = ZQ_LoadFileIntoString(file);
+  IncrementLibraryBuildNumberInText(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+}
+
+void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumberInText(ZQ_String& Text) {
+  ProcessBuildNumber(Text, "Library", ZQF_DevelopmentSupport_RaiseBuildNumber);
+}
+
+void ZQF_DevelopmentSupportManager::UpdateHistoryFile() {
+  ZQ_ProgressReportService_Task task("Updating history file", 0);
+  const ZQ_String file = GetHomeDirectory() + GetVersionHistoryFileName();
+  if (!ZQ_FileUtils::FileExists(file)) return;
+  ZQ_String text = ZQ_LoadFileIntoString(file);
+  UpdateHistoryText(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+}
+
+void ZQF_DevelopmentSupportManager::UpdateHistoryText(ZQ_String& Text) {
+  WhatIsNew = ZQF_DevelopmentSupport_UpdateHistoryText(Text, GetVersionString());
+}
+
+bool ZQF_DevelopmentSupportManager::IsVersionLine(const ZQ_String& Line) {
+  return ZQF_DevelopmentSupport_IsVersionLine(Line);
+}
+
+void ZQF_DevelopmentSupportManager::WriteVersionLine(ZQ_TextStreamFormatter* Out) {
+  *Out << "Version " << GetVersionString() << "\n\n";
 }
