@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ReleaseTestSupport.h"
+#include "ZQF_DevelopmentSupport.h"
+#include "ZQZipFormat.h"
+#include "ZQ_ApplicationMetrics.h"
+#include "ZQ_CommandLine.h"
+#include "ZQ_DateAndTime.h"
+#include "ZQ_Exception.h"
+#include "ZQ_Process.h"
+#include "ZQ_RegistryFolder.h"
+#include "ZQ_RegistryValueItems.h"
+#include "ZQ_StringStream.h"
+
+namespace {
+
+class CalcMetrics : public ZQ_ApplicationMetrics {
+ public:
+  ZQ_String GetApplicationName() const override { return "Calc"; }
+  ZQ_String GetVersionString() const override { return "2.4"; }
+};
+
+// The manager of a scratch tree: its home is Root + "home\".
+class SandboxManager : public ZQF_DevelopmentSupportManager {
+ public:
+  explicit SandboxManager(const ZQ_String& Home) : Home(Home) {}
+  ZQ_String GetHomeDirectory() override { return Home; }
+  ZQ_String Home;
+};
+
+const char kGuide[] =
+    "<section webpagetype='contents'><title>Calc</title>\n"
+    "<section id='intro'><title>Getting\n  Started</title><para><img src='logo.png'/></para></section>\n"
+    "<section type='appendix'><title>Keys</title><para><img src='logo.png'/></para></section>\n"
+    "<section webname='Getting Started!'><title>More</title><para><img src='logo.png'/>"
+    "<img src='intres:ZQF_QuestionBitmap'/></para></section>\n"
+    "</section>\n";
+
+// A home, a library, a web site with an old build, web templates with an
+// old release, a desktop.
+class ReleaseManager : public ScratchFolderTest {
+ protected:
+  void SetUp() override {
+    ScratchFolderTest::SetUp();
+    Write("home\\Calc.exe", "MZ calc");
+    Write("home\\ReadMe_Calc.txt", "read me");
+    Write("home\\Calc_VersionHistory.txt", "Calc\n\nVersion 2.4 (in progress)\n\n  - <faster>\n\nVersion 2.3\n");
+    Write("home\\Documentation\\manual.txt", "manual");
+    Write("home\\Documentation\\deeper\\not.txt", "not copied");
+    Write("home\\Calc.mak", "all:\n");
+    Write("home\\source\\Calc_Version.h", "#define AppBuildNumber 57\n");
+    Write("home\\source\\main.cpp", "int a;\t// x\nlong bb;\t// y\r\n");
+    Write("home\\source\\Calc.rc", "tab\there");
+    Write("home\\source\\Extension_Private_Codes.h", "secret");
+    Write("home\\source\\Extension_Private\\x.cpp", "secret");
+    Write("home\\source\\icons\\Calc_MainIcon.ico", "icon");
+    Write("home\\source\\docs\\Calc Users Guide.rxl", kGuide);
+    Write("home\\source\\docs\\logo.png", "png bytes");
+    Write("lib\\ZQ_LibraryInfo.cpp", "#define LibraryBuildNumber 1\n");
+    Write("lib\\core\\a.h", "int\tb;\n");
+    Write("lib\\docs\\ZQ_ReleaseNotificationEmail.rxl",
+          "<section><title>Calc released</title>&what_is_new;</section>");
+    Write("web\\calc_build55\\install_calc.exe", "old");
+    Write("templates\\calc_released_version.rxl", "2.3");
+    Write("templates\\other.rxl", "other");
+    ZQ_FileUtils::SafeCreateDirectory(Root + "desktop");
+  }
+
+  ZQF_DevelopmentSupportSettings MakeSettings() {
+    ZQF_DevelopmentSupportSettings settings;
+    settings.LibraryDirectory = Root + "lib\\";
+    settings.WebTemplateDirectory = Root + "templates\\";
+    settings.WebSiteDirectory = Root + "web\\";
+    settings.DesktopDirectory = Root + "desktop\\";
+    settings.CopyrightFirstYear = "2001";
+    settings.CopyrightHolder = "Calc Makers";
+    settings.ZipProgram = ZQ_RELEASE_TOOLS_DIR "/ZQZip.exe";
+    settings.TouchProgram = ZQ_RELEASE_TOOLS_DIR "/ZQTouch.exe";
+    settings.SelfExtractorProgram = ZQ_RELEASE_TOOLS_DIR "/ZQSelfExtractor.exe";
+    return settings;
+  }
+  std::unique_ptr<SandboxManager> MakeManager() {
+    auto manager = std::make_unique<SandboxManager>(Root + "home\\");
+    manager->SetSettings(MakeSettings());
+    return manager;
+  }
+
+  CalcMetrics Metrics;
+};
+
+TEST_F(ReleaseManager, NamesDeriveFromTheApplicationAndTheBuild) {
+  auto m = MakeManager();
+  EXPECT_THROW(m->GetBuildNumber(), ZQ_Exception) << "not read yet";
+  m->SetBuildNumber(57);
+  const ZQ_String home = Root + "home\\";
+  const struct {
+    ZQ_String got, want;
+  } kCases[] = {
+      {m->GetReleaseName(), "Calc_Build57"},
+      {m->GetInstallProgramName(), "Install_Calc.exe"},
+      {m->GetDefaultInstallDirectory(), "c:\\Calc"},
+      {m->GetSourceZipFileName(), "CalcSource.zip"},
+      {m->GetUsersGuideFileName(), home + "source\\docs\\Calc Users Guide.rxl"},
+      {m->GetRequiredHardDriveSpaceTextFileName(), home + "source\\docs\\Calc_RequiredHardDriveSpace_Text.rxl"},
+      {m->GetMainIconFileName(), home + "source\\icons\\Calc_MainIcon.ico"},
+      {m->GetReleaseDirectory(), home + "..\\Release\\"},
+      {m->GetWebReleaseDirectory(), Root + "web\\Calc_Build57\\"},
+      {m->GetLibraryDocsDirectory(), Root + "lib\\docs\\"},
+      {m->GetAppVersionHeaderFileName(), home + "source\\Calc_Version.h"},
+      {m->GetLibraryInfoFileName(), Root + "lib\\ZQ_LibraryInfo.cpp"},
+      {m->GetTextUsersGuideFileName(), "Calc_users_guide.txt"},
+      {m->GetPDFUsersGuideFileName(), "Calc_users_guide.pdf"},
+      {m->GetReleasedWebTemplatePrefix(), "calc_released_"},
+      {m->GetLocaleDirectoryName(), "Locale"},
+  };
+  for (const auto& c : kCases) EXPECT_STREQ(c.got.GetText(), c.want.GetText());
+  EXPECT_TRUE(m->ShouldReleaseSourceCode());
+  EXPECT_FALSE(m->KeepReleaseDirectory());
+}
+
+TEST_F(ReleaseManager, SettingsNameTheMissingKeyAndFoldersBecomeFullPaths) {
+  const char* kRequired[] = {"LibraryDirectory", "WebTemplateDirectory", "WebSiteDirectory",
+                             "CopyrightFirstYear", "CopyrightHolder", "TouchProgram"};
+  for (const char* missing : kRequired) {
+    SCOPED_TRACE(missing);
+    ZQ_RegistryFolder folder;
+    for (const char* key : kRequired)
+      if (ZQ_String(key) != missing) ZQ_SetString(folder, key, "x\\");
+    try {
+      ZQF_DevelopmentSupport_ReadSettings(folder, true);
+      ADD_FAILURE() << "no failure";
+    } catch (const ZQ_Exception& e) {
+      EXPECT_TRUE(e.GetDescription().Contains(missing));
+    }
+    if (ZQ_String(missing) == "TouchProgram") {
+      EXPECT_EQ(ZQF_DevelopmentSupport_ReadSettings(folder, false).PDFWaitSeconds, 120);
+    }
+  }
+  auto m = MakeManager();
+  ZQF_DevelopmentSupportSettings settings = MakeSettings();
+  settings.LibraryDirectory = "\\lib";
+  settings.WebSiteDirectory = "..\\web";
+  m->SetSettings(settings);
+  EXPECT_STREQ(m->GetLibraryDirectory().GetText(), (Root.GetLeft(2) + "\\lib\\").GetText())
+      << "the home folder's drive, not the current one";
+  EXPECT_STREQ(m->GetWebSiteDirectory().GetText(), (Root + "home\\..\\web\\").GetText());
+}
+
+// The element as the command line leaves it, then the stage callback.
+class ReleaseStart : public ScratchFolderTest {
+ protected:
+  class CountingManager : public ZQF_DevelopmentSupportManager {
+   public:
+    void Release() override { ++s_numRuns; }
+  };
+  static ZQF_DevelopmentSupportManager* CountingFactory() { return new CountingManager; }
+  void TearDown() override {
+    ZQF_DevelopmentSupport_CreateManager = &ZQF_DevelopmentSupport_CreateDefaultManager;
+    ZQ_FileUtils::SafeDelete(ZQF_DevelopmentSupport_GetErrorReportFileName());
+    ScratchFolderTest::TearDown();
+  }
+  static ZQ_OneParameterFlagCommandLineElement* Element() {
+    for (auto* e = ZQ_CommandLineElement::GetFirstElement(); e; e = e->GetNextElement()) {
+      auto* flag = dynamic_cast<ZQ_OneParameterFlagCommandLineElement*>(e);
+      if (flag && flag->GetFlagText() == "DevelopmentSupport") return flag;
+    }
+    return nullptr;
+  }
+  static int s_numRuns;
+};
+int ReleaseStart::s_numRuns = 0;
+
+class FailingManager : public ZQF_DevelopmentSupportManager {
+ public:
+  void Release() override {
+    if (s_throwLibraryException) throw ZQ_Exception("Bad Thing", "It broke.");
+    throw 42;
+  }
+  static bool s_throwLibraryException;
+};
+bool FailingManager::s_throwLibraryException = true;
+
+TEST_F(ReleaseStart, OnlyTheParameterReleaseInAnyCaseStartsTheRunAtStageSix) {
+  ZQ_OneParameterFlagCommandLineElement* element = Element();
+  ASSERT_NE(element, nullptr);
+  ZQF_DevelopmentSupport_CreateManager = &CountingFactory;
+  const struct {
+    const char* parameter;  // nullptr: the element is absent ("-DevelopmentSupport-")
+    int stage;
+    bool starts;
+  } kCases[] = {{"release", 6, true},   {"Release", 6, true}, {"RELEASE", 6, true},
+                {"release2", 6, false}, {nullptr, 6, false},  {"release", 5, false},
+                {"release", 7, false}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.parameter ? c.parameter : "absent") + " at " + std::to_string(c.stage));
+    ZQ_CommandLineElement::TokenArray tokens(2);
+    tokens[0].Text = c.parameter ? "-DevelopmentSupport" : "-DevelopmentSupport-";
+    tokens[1].Text = c.parameter ? c.parameter : "";
+    element->ParseTokens(tokens, 2, 0);
+    s_numRuns = 0;
+    if (c.starts)
+      EXPECT_THROW(ZQF_DevelopmentSupport_InitializationServiceCallback(c.stage),
+                   ZQ_CancelCurrentOperationException);
+    else
+      ZQF_DevelopmentSupport_InitializationServiceCallback(c.stage);
+    EXPECT_EQ(s_numRuns, c.starts ? 1 : 0);
+    EXPECT_FALSE(ZQ_FileUtils::FileExists(ZQF_DevelopmentSupport_GetErrorReportFileName()));
+  }
+}
+
+TEST_F(ReleaseStart, AFailedRunLeavesItsReportAndASuccessfulOneRemovesIt) {
+  const struct {
+    ZQF_DevelopmentSupport_ManagerFactory factory;
+    bool throwsLibraryException;
+    const char* report;  // nullptr: none
+  } kCases[] = {
+      {[]() -> ZQF_DevelopmentSupportManager* { return new FailingManager; }, true,
+       "Error occurred while releasing application\nBad Thing\nIt broke.\n"},
+      {[]() -> ZQF_DevelopmentSupportManager* { return new FailingManager; }, false,
+       "Unknown error occurred while releasing application\n"},
+      {&CountingFactory, false, nullptr},
+  };
+  ZQ_SaveStringAsFile("old report", ZQF_DevelopmentSupport_GetErrorReportFileName());
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.report ? c.report : "success");
+    ZQF_DevelopmentSupport_CreateManager = c.factory;
+    FailingManager::s_throwLibraryException = c.throwsLibraryException;
+    EXPECT_THROW(ZQF_DevelopmentSupport_Run(0), ZQ_CancelCurrentOperationException);
+    const ZQ_FileName report = ZQF_DevelopmentSupport_GetErrorReportFileName();
+    ASSERT_EQ(ZQ_FileUtils::FileExists(report), c.report != nullptr);
+    if (c.report) {
+      EXPECT_STREQ(ZQ_LoadFileIntoString(report).GetText(), c.report);
+    }
+  }
+}
+
+TEST_F(ReleaseManager, TheReleaseListNamesLocaleFilesOfEveryLocaleFolder) {
+  const struct {
+    std::vector<const char*> folders;
+    const char* want;
+  } kCases[] = {
+      {{}, "Calc.exe\nReadMe_Calc.txt\nCalc_VersionHistory.txt\nDocumentation\\*\nLocale\\Calc.langtemplate\n"},
+      {{"Locale_fr", "Other", "Locale_de"},
+       "Calc.exe\nReadMe_Calc.txt\nCalc_VersionHistory.txt\nDocumentation\\*\nLocale\\Calc.langtemplate\n"
+       "Locale\\Locale_de\\Calc_system.langimp\nLocale\\Locale_fr\\Calc_system.langimp\n"},
+  };
+  for (const auto& c : kCases) {
+    for (const char* folder : c.folders) ZQ_FileUtils::SafeCreateDirectory(Root + "home\\Locale\\" + folder);
+    Write("home\\Locale\\Locale_xx.txt", "a file, not a folder");
+    ZQ_StringStream list;
+    MakeManager()->WriteReleaseFileList(&list);
+    // The locale folders come in the file system's order: sort those lines.
+    std::vector<std::string> lines;
+    std::string got = S(list);
+    for (size_t at = 0, end; (end = got.find('\n', at)) != std::string::npos; at = end + 1)
+      lines.push_back(got.substr(at, end + 1 - at));
+    std::sort(lines.begin() + std::min<size_t>(5, lines.size()), lines.end());
+    got.clear();
+    for (const std::string& line : lines) got += line;
+    EXPECT_EQ(got, c.want);
+  }
+}
+
+TEST_F(ReleaseManager, CopyFilesTakesFilesOfOneFolderWithItsFolderPart) {
+  auto m = MakeManager();
+  const struct {
+    const char* pattern;
+    std::vector<std::string> want;  // below out\ afterwards
+  } kCases[] = {
+      {"Documentation\\*", {"Documentation\\", "Documentation\\manual.txt"}},
+      {"source/Calc_*.h,*.rc", {"source\\", "source\\Calc.rc", "source\\Calc_Version.h"}},
+      {"*.none", {}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.pattern);
+    m->CopyFiles(c.pattern, Root + "home", Root + "out");
+    EXPECT_EQ(List("out"), c.want);
+    ZQ_FileUtils::SafeDelete(Root + "out");
+  }
+}
+
+TEST_F(ReleaseManager, CopyrightNoticesCarryTheYearsAndTheFilesLineEnd) {
+  const struct {
+    const char* first;
+    int year;
+    const char* lineEnd;
+    const char* want;
+  } kCases[] = {
+      {"2001", 2026, "\n", "/*  Copyright (c) 2001-2026, Calc Makers  */\n"},
+      {"2026", 2026, "\r\n", "/*  Copyright (c) 2026, Calc Makers  */\r\n"},
+  };
+  for (const auto& c : kCases)
+    EXPECT_STREQ(ZQF_DevelopmentSupport_FormatCopyrightNotice(c.first, c.year, "Calc Makers", c.lineEnd).GetText(),
+                 c.want);
+  auto m = MakeManager();
+  ZQ_String text = "/*  Copyright (c) 2001, X  */\r\nint a;\r\n";
+  m->AddCopyrightNotice(text, false);
+  EXPECT_TRUE(S(text).find("Calc Makers  */\r\n/*  Copyright (c) 2001, X  */\r\n") != std::string::npos)
+      << "a second notice above the first";
+}
+
+}  // namespace
