@@ -69,10 +69,11 @@ ZQ_String ZQF_DevelopmentSupport_MakeSectionWebFileName(const ZQ_String& Name) {
 ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> ZQF_DevelopmentSupportManager::GetBaseURIs() {
   if (!HasBaseURIs) {
     auto* uris = new ZQ_AccumulatingIteratorReference<ZQ_AbsoluteURI>;
-    BaseURIs = ZQ_ReadOnlyIterator<ZQ_AbsoluteURI>(uris);
+    const ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> filled(uris);
     for (const ZQ_String& folder : {GetSourceDirectory(), GetDocsDirectory(), GetLibraryDirectory(),
                                     GetLibraryDocsDirectory()})
       uris->Append(ZQ_URI_MakeFromFileName(ZQ_FileName(folder + "dummy.txt")));
+    BaseURIs = filled;  // a copy: the handle clones the filled list
     HasBaseURIs = true;
   }
   ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> copy = BaseURIs;

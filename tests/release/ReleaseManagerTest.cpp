@@ -12,6 +12,7 @@
 #include "ZQ_CommandLine.h"
 #include "ZQ_DateAndTime.h"
 #include "ZQ_Exception.h"
+#include "ZQ_Numeric.h"
 #include "ZQ_Process.h"
 #include "ZQ_RegistryFolder.h"
 #include "ZQ_RegistryValueItems.h"
@@ -88,6 +89,10 @@ class ReleaseManager : public ScratchFolderTest {
     auto manager = std::make_unique<SandboxManager>(Root + "home\\");
     manager->SetSettings(MakeSettings());
     return manager;
+  }
+
+  static long CountWorkFolders() {
+    return ZQ_CountElements(ZQ_GetFilenameIterator(ZQ_FileUtils::GetTemporaryDirectory(), "Source*.tmp", 0));
   }
 
   CalcMetrics Metrics;
@@ -302,6 +307,141 @@ TEST_F(ReleaseManager, CopyrightNoticesCarryTheYearsAndTheFilesLineEnd) {
   m->AddCopyrightNotice(text, false);
   EXPECT_TRUE(S(text).find("Calc Makers  */\r\n/*  Copyright (c) 2001, X  */\r\n") != std::string::npos)
       << "a second notice above the first";
+}
+
+TEST_F(ReleaseManager, OneReleaseGivesExactlyTheExpectedTree) {
+  const long workFolders = CountWorkFolders();
+  MakeManager()->Release();
+  EXPECT_EQ(Read("home\\source\\Calc_Version.h"), "#define AppBuildNumber 59\n");
+  EXPECT_EQ(Read("lib\\ZQ_LibraryInfo.cpp"), "#define LibraryBuildNumber 3\n");
+  EXPECT_EQ(S(Read("home\\Calc_VersionHistory.txt")), "Calc\n\nVersion 2.4\n\n  - <faster>\n\nVersion 2.3");
+  EXPECT_FALSE(ZQ_FileUtils::DirectoryExists(Root + "Release"));
+  EXPECT_EQ(List("web"), (std::vector<std::string>{"calc_build57\\", "calc_build57\\calc_versionhistory.txt",
+                                                   "calc_build57\\calcsource.zip",
+                                                   "calc_build57\\install_calc.exe",
+                                                   "calc_build57\\readme_calc.txt"}));
+  EXPECT_EQ(List("templates"),
+            (std::vector<std::string>{
+                "calc_released_build.rxl", "calc_released_calcusersguide.rxl",
+                "calc_released_installprogramlink.rxl", "calc_released_installprogramsize.rxl",
+                "calc_released_intres_zqf_questionbitmap.png", "calc_released_logo.png",
+                "calc_released_pdfusersguidelink.rxl", "calc_released_pdfusersguidesize.rxl",
+                "calc_released_readmelink.rxl", "calc_released_releasedate.rxl",
+                "calc_released_releasenotificationemail.rxl", "calc_released_sourcecodelink.rxl",
+                "calc_released_sourcecodesize.rxl", "calc_released_textusersguidelink.rxl",
+                "calc_released_textusersguidesize.rxl", "calc_released_version.rxl",
+                "calc_released_versionhistorylink.rxl", "other.rxl"}));
+  const auto size = [&](const char* Name) {
+    return S(ZQ_FormatByteCount(ZQ_FileUtils::GetFileSize(Root + "web\\calc_build57\\" + Name)));
+  };
+  const struct {
+    const char* name;
+    std::string want;
+  } kTemplates[] = {
+      {"version", "2.4"},
+      {"build", "57"},
+      {"releasedate", S(ZQ_Date::GetCurrentLocalDate().Format("{Date}"))},
+      {"readmelink", "[-defdefine linktext 'Calc ReadMe File'-]<link target='calc_build57/readme_calc.txt'>&linktext;</link>"},
+      {"versionhistorylink", "[-defdefine linktext 'What&#39;s New?'-]<link target='calc_build57/calc_versionhistory.txt'>&linktext;</link>"},
+      {"textusersguidelink", "[-defdefine linktext 'Download as Plain Text'-]<link target='calc_build57/calc_users_guide.txt'>&linktext;</link>"},
+      {"pdfusersguidelink", "[-defdefine linktext 'Download as PDF File'-]<link target='calc_build57/calc_users_guide.pdf'>&linktext;</link>"},
+      {"installprogramlink", "[-defdefine linktext 'Download Calc'-]<link target='calc_build57/install_calc.exe'>&linktext;</link>"},
+      {"sourcecodelink", "[-defdefine linktext 'Download Calc Source Code'-]<link target='calc_build57/calcsource.zip'>&linktext;</link>"},
+      {"installprogramsize", size("install_calc.exe")},
+      {"textusersguidesize", "?????"},
+      {"pdfusersguidesize", "?????"},
+      {"sourcecodesize", size("calcsource.zip")},
+  };
+  for (const auto& t : kTemplates) {
+    SCOPED_TRACE(t.name);
+    std::string want = t.want;
+    for (size_t at; (at = want.find(' ')) != std::string::npos && std::string(t.name).find("size") != std::string::npos;)
+      want.replace(at, 1, "&nbsp;");
+    EXPECT_EQ(S(Read(ZQ_String("templates\\calc_released_") + t.name + ".rxl")), want);
+  }
+  EXPECT_EQ(S(Read("templates\\calc_released_releasenotificationemail.rxl")),
+            "<?xml version='1.0'?>\n<section><title>Calc released</title><pre>&#45; &#60;faster&#62;</pre></section>\n");
+
+  // The installer holds the release list; the source archive the notices.
+  ASSERT_EQ(ZQ_ExecuteProcess("\"" + Root + "web\\calc_build57\\install_calc.exe\" -quiet -d \"" + Root +
+                                  "installed\"",
+                              ""),
+            0);
+  EXPECT_EQ(List("installed"), (std::vector<std::string>{"Calc.exe", "Calc_VersionHistory.txt", "Documentation\\",
+                                                         "Documentation\\manual.txt", "ReadMe_Calc.txt"}));
+  ZQZip_Reader source(Read("web\\calc_build57\\calcsource.zip"));
+  std::vector<std::string> names;
+  for (int i = 0; i < source.GetNumEntries(); ++i) names.push_back(S(source.GetEntry(i).Name));
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "CalcSource/Calc.mak", "CalcSource/Calc/Calc.rc", "CalcSource/Calc/Calc_Version.h",
+                       "CalcSource/Calc/docs/Calc Users Guide.rxl", "CalcSource/Calc/docs/logo.png",
+                       "CalcSource/Calc/icons/Calc_MainIcon.ico", "CalcSource/Calc/main.cpp",
+                       "CalcSource/ZQLib/ZQ_LibraryInfo.cpp", "CalcSource/ZQLib/core/a.h",
+                       "CalcSource/ZQLib/docs/ZQ_ReleaseNotificationEmail.rxl"}));
+  const std::string notice =
+      S(ZQF_DevelopmentSupport_FormatCopyrightNotice("2001", ZQ_Date::GetCurrentLocalDate().GetDMY().Year,
+                                                     "Calc Makers", "\n"));
+  const struct {
+    const char* entry;
+    std::string want;
+  } kSources[] = {
+      {"CalcSource/Calc/main.cpp", notice + "int a;   // x\nlong bb; // y\r\n"},
+      {"CalcSource/ZQLib/core/a.h", notice + "int b;\n"},
+      {"CalcSource/Calc/Calc.rc", "tab\there"},
+  };
+  for (const auto& c : kSources) {
+    SCOPED_TRACE(c.entry);
+    for (int i = 0; i < source.GetNumEntries(); ++i)
+      if (S(source.GetEntry(i).Name) == c.entry) {
+        EXPECT_EQ(S(source.Extract(i)), c.want);
+      }
+  }
+  EXPECT_EQ(CountWorkFolders(), workFolders) << "the source release's work folder is gone";
+}
+
+TEST_F(ReleaseManager, AFailedReleaseLeavesThePreviousOneAsPublished) {
+  const struct {
+    const char* zipProgram;
+    const char* emailTemplate;  // nullptr: removed
+    const char* wantInDescription;
+  } kCases[] = {
+      {"missing.exe", "<section><title>x</title></section>", "missing.exe -rP temp.zip *"},
+      {ZQ_RELEASE_TOOLS_DIR "/ZQTouch.exe", "<section><title>x</title></section>", "exit code 2"},
+      {ZQ_RELEASE_TOOLS_DIR "/ZQZip.exe", nullptr, "ZQ_ReleaseNotificationEmail.rxl"},
+  };
+  const std::vector<std::string> web = List("web"), templates = List("templates");
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.wantInDescription);
+    ZQ_FileUtils::SafeDelete(Root + "lib\\docs\\ZQ_ReleaseNotificationEmail.rxl");
+    if (c.emailTemplate) Write("lib\\docs\\ZQ_ReleaseNotificationEmail.rxl", c.emailTemplate);
+    auto m = MakeManager();
+    ZQF_DevelopmentSupportSettings settings = MakeSettings();
+    settings.ZipProgram = c.zipProgram;
+    m->SetSettings(settings);
+    try {
+      m->Release();
+      ADD_FAILURE() << "no failure";
+    } catch (const ZQ_Exception& e) {
+      EXPECT_STREQ(e.GetName().GetText(), "Release Failed");
+      EXPECT_TRUE(e.GetDescription().Contains(c.wantInDescription)) << e.GetDescription().GetText();
+    }
+    EXPECT_EQ(Read("home\\source\\Calc_Version.h"), "#define AppBuildNumber 57\n");
+    EXPECT_EQ(Read("lib\\ZQ_LibraryInfo.cpp"), "#define LibraryBuildNumber 1\n");
+    EXPECT_EQ(List("templates"), templates);
+    EXPECT_TRUE(Exists("web\\calc_build55\\install_calc.exe"));
+    for (const std::string& name : List("Release"))
+      EXPECT_TRUE(name.find("temp") == std::string::npos && name.find("TempRes") == std::string::npos) << name;
+  }
+}
+
+TEST_F(ReleaseManager, ABuildNumberThatCannotBeRaisedFailsBeforeAnythingIsWritten) {
+  for (const char* library : {"#define LibraryBuildNumber 2147483647\n", "no definition\n"}) {
+    SCOPED_TRACE(library);
+    Write("lib\\ZQ_LibraryInfo.cpp", library);
+    const std::vector<std::string> before = List();
+    EXPECT_THROW(MakeManager()->Release(), ZQ_Exception);
+    EXPECT_EQ(List(), before);
+  }
 }
 
 }  // namespace
