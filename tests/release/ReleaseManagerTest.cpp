@@ -7,6 +7,8 @@
 
 #include "ReleaseTestSupport.h"
 #include "ZQF_DevelopmentSupport.h"
+#include "ZQXML_Node.h"
+#include "ZQXML_Reader.h"
 #include "ZQZipFormat.h"
 #include "ZQ_ApplicationMetrics.h"
 #include "ZQ_CommandLine.h"
@@ -441,6 +443,70 @@ TEST_F(ReleaseManager, ABuildNumberThatCannotBeRaisedFailsBeforeAnythingIsWritte
     const std::vector<std::string> before = List();
     EXPECT_THROW(MakeManager()->Release(), ZQ_Exception);
     EXPECT_EQ(List(), before);
+  }
+}
+
+TEST_F(ReleaseManager, TheGuideIsReleasedWithItsImagesOnceNumberedTitlesAndIds) {
+  auto m = MakeManager();
+  m->SetBuildNumber(57);
+  m->ReleaseUsersGuideWebTemplates();
+  const ZQXML_Tree tree = ZQXML_Reader(ZQ_FileName(Root + "templates\\calc_released_calcusersguide.rxl")).Read();
+  ZQXML_ReadOnlyNodeSequence sections = tree.GetRootNode()->SelectNodes(ZQXML_Axis_All, ZQXML_NodeType_Element, "section");
+  ASSERT_EQ(sections.GetCount(), 4);
+  const struct {
+    const char* title;
+    const char* tocname;
+    const char* webfilename;
+  } kSections[] = {
+      {"Calc User's Guide, Chapter 1: Getting Started", "Chapter 1: Getting Started", "calc_usersguide_gettingstarted.htm"},
+      {"Calc User's Guide, Appendix A: Keys", "Appendix A: Keys", "calc_usersguide_keys.htm"},
+      {"Calc User's Guide, Chapter 2: More", "Chapter 2: Getting Started!", "calc_usersguide_gettingstarted.htm"},
+  };
+  for (int i = 0; i < 3; ++i) {
+    const ZQXML_Node* section = sections[i + 1];
+    SCOPED_TRACE(kSections[i].title);
+    EXPECT_STREQ(section->FindChildElement("title")->GetFirstChild()->GetValue().GetText(), kSections[i].title);
+    EXPECT_STREQ(section->GetAttributeValue("webtitle", "").GetText(), kSections[i].title);
+    EXPECT_STREQ(section->GetAttributeValue("tocname", "").GetText(), kSections[i].tocname);
+    EXPECT_STREQ(section->GetAttributeValue("webfilename", "").GetText(), kSections[i].webfilename);
+  }
+  EXPECT_STREQ(sections[1]->GetAttributeValue("id", "").GetText(), "intro") << "an id stays";
+  const std::string first = S(sections[0]->GetAttributeValue("id", "")), next = S(sections[2]->GetAttributeValue("id", ""));
+  ASSERT_TRUE(first.size() > 7 && first.substr(0, 4) == "Calc" && first.substr(first.size() - 3) == "_id") << first;
+  EXPECT_EQ(std::stol(next.substr(4)), std::stol(first.substr(4)) + 1) << "one counter";
+  ZQXML_ReadOnlyNodeSequence images = tree.GetRootNode()->SelectNodes(ZQXML_Axis_All, ZQXML_NodeType_Element, "img");
+  ASSERT_EQ(images.GetCount(), 4);
+  for (int i = 0; i < 3; ++i) EXPECT_STREQ(images[i]->GetAttributeValue("src", "").GetText(), "calc_released_logo.png");
+  EXPECT_STREQ(images[3]->GetAttributeValue("src", "").GetText(), "calc_released_intres_zqf_questionbitmap.png");
+  EXPECT_EQ(Read("templates\\calc_released_logo.png"), "png bytes");
+  EXPECT_EQ(S(Read("templates\\calc_released_intres_zqf_questionbitmap.png")).substr(0, 4), "\x89PNG");
+}
+
+TEST_F(ReleaseManager, GuidesThatCannotStandAloneFailWithTheReason) {
+  const struct {
+    const char* guide;
+    const char* extraFile;
+    const char* wantInDescription;
+  } kCases[] = {
+      {"<section webpagetype='contents'><title>C</title><para><img src='gone.png'/></para></section>", "",
+       "gone.png does not exist"},
+      {"<section webpagetype='contents'><title>C</title><para><img src='logo.png'/><img src='sub/logo.png'/>"
+       "</para></section>",
+       "home\\source\\docs\\sub\\logo.png", "Two sources are released under one name, calc_released_logo.png"},
+      {"<section><title>C</title></section>", "", "contents"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.wantInDescription);
+    Write("home\\source\\docs\\Calc Users Guide.rxl", c.guide);
+    if (*c.extraFile) Write(c.extraFile, "another picture");
+    auto m = MakeManager();
+    m->SetBuildNumber(57);
+    try {
+      m->ReleaseUsersGuideWebTemplates();
+      ADD_FAILURE() << "no failure";
+    } catch (const ZQ_Exception& e) {
+      EXPECT_TRUE(e.GetDescription().Contains(c.wantInDescription)) << e.GetDescription().GetText();
+    }
   }
 }
 
