@@ -19,6 +19,8 @@
 #                                                      reading, parsing and
 #                                                      pagination, reports turned
 #                                                      into document markup
+#   scripts/benchmark.sh release [megabytes] [passes]  the tab normaliser and
+#                                                      the source release
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -31,8 +33,9 @@ case "${1:-}" in
   imaging) program=ImagingBenchmark ;;
   geometry) program=GeometryBenchmark ;;
   documents) program=DocumentsBenchmark ;;
+  release) program=ReleaseBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents|release [arguments]" >&2
     exit 2
     ;;
 esac
