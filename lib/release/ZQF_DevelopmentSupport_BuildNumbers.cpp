@@ -142,12 +142,22 @@ void ZQF_DevelopmentSupportManager::ParseAppBuildNumber() {
   IncrementAppBuildNumberInText(text);
 }
 
+namespace {
+
+// Loads File, raises its number with Raise and saves it through a rename.
+template <class RaiseFunction>
+void RaiseBuildNumberInFile(const char* TaskTitle, const ZQ_String& File, RaiseFunction Raise) {
+  ZQ_ProgressReportService_Task task(TaskTitle, 0);
+  ZQ_String text = ZQ_LoadFileIntoString(File);
+  Raise(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, File);
+}
+
+}  // namespace
+
 void ZQF_DevelopmentSupportManager::IncrementAppBuildNumber() {
-  ZQ_ProgressReportService_Task task("Incrementing app build number", 0);
-  const ZQ_String file = GetAppVersionHeaderFileName();
-  ZQ_String text = ZQ_LoadFileIntoString(file);
-  IncrementAppBuildNumberInText(text);
-  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+  RaiseBuildNumberInFile("Incrementing app build number", GetAppVersionHeaderFileName(),
+                         [this](ZQ_String& Text) { IncrementAppBuildNumberInText(Text); });
 }
 
 void ZQF_DevelopmentSupportManager::IncrementAppBuildNumberInText(ZQ_String& Text) {
@@ -155,11 +165,8 @@ void ZQF_DevelopmentSupportManager::IncrementAppBuildNumberInText(ZQ_String& Tex
 }
 
 void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumber() {
-  ZQ_ProgressReportService_Task task("Incrementing library build number", 0);
-  const ZQ_String file = GetLibraryInfoFileName();
-  ZQ_String text = ZQ_LoadFileIntoString(file);
-  IncrementLibraryBuildNumberInText(text);
-  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+  RaiseBuildNumberInFile("Incrementing library build number", GetLibraryInfoFileName(),
+                         [this](ZQ_String& Text) { IncrementLibraryBuildNumberInText(Text); });
 }
 
 void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumberInText(ZQ_String& Text) {
