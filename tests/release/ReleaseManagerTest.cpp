@@ -364,7 +364,14 @@ TEST_F(ReleaseManager, OneReleaseGivesExactlyTheExpectedTree) {
   EXPECT_EQ(S(Read("templates\\calc_released_releasenotificationemail.rxl")),
             "<?xml version='1.0'?>\n<section><title>Calc released</title><pre>&#45; &#60;faster&#62;</pre></section>\n");
 
-  // The installer holds the release list; the source archive the notices.
+  // The installer holds the release list and the response file's settings;
+  // the source archive the notices.
+  ZQZip_InstallerSettings installer;
+  ZQ_String archive;
+  ZQZip_ReadInstaller(Read("web\\calc_build57\\install_calc.exe"), installer, archive);
+  EXPECT_STREQ(installer.Title.GetText(), "Installing Calc");
+  EXPECT_STREQ(installer.Folder.GetText(), "c:\\Calc");
+  EXPECT_TRUE(installer.Overwrite);
   ASSERT_EQ(ZQ_ExecuteProcess("\"" + Root + "web\\calc_build57\\install_calc.exe\" -quiet -d \"" + Root +
                                   "installed\"",
                               ""),
@@ -508,6 +515,25 @@ TEST_F(ReleaseManager, GuidesThatCannotStandAloneFailWithTheReason) {
       EXPECT_TRUE(e.GetDescription().Contains(c.wantInDescription)) << e.GetDescription().GetText();
     }
   }
+}
+
+// A release without source code, and an application's own e-mail template.
+class ReleaseWithoutSource : public SandboxManager {
+ public:
+  using SandboxManager::SandboxManager;
+  bool ShouldReleaseSourceCode() override { return false; }
+};
+
+TEST_F(ReleaseManager, ASubclassMaySkipTheSourceAndBringItsOwnEmail) {
+  Write("home\\source\\docs\\Calc_ReleaseNotificationEmail.rxl", "<section><title>Own</title></section>");
+  ZQ_FileUtils::SafeDelete(Root + "home\\source\\icons\\Calc_MainIcon.ico");
+  ReleaseWithoutSource m(Root + "home\\");
+  m.SetSettings(MakeSettings());
+  m.Release();
+  EXPECT_EQ(S(Read("templates\\calc_released_sourcecodesize.rxl")), "?????");
+  EXPECT_FALSE(Exists("web\\calc_build57\\calcsource.zip"));
+  EXPECT_NE(S(Read("templates\\calc_released_releasenotificationemail.rxl")).find("Own"), std::string::npos);
+  EXPECT_TRUE(Exists("web\\calc_build57\\install_calc.exe")) << "made without an icon";
 }
 
 }  // namespace
