@@ -106,6 +106,9 @@
   X(int, ReleaseDC, , (HWND Window, HDC DC), (Window, DC), FailsOnZeroWithError)                   \
   X(BOOL, ScreenToClient, , (HWND Window, LPPOINT Point), (Window, Point),                         \
     FailsOnZeroSayingFunctionFailed)                                                               \
+  X(int, ScrollWindowEx, , (HWND Window, int DX, int DY, const RECT* Scroll, const RECT* Clip,      \
+    HRGN Update, LPRECT UpdateRect, UINT Flags),                                                   \
+    (Window, DX, DY, Scroll, Clip, Update, UpdateRect, Flags), FailsOnZero)                        \
   X(HWND, SetCapture, , (HWND Window), (Window), Unchecked)                                        \
   X(BOOL, SetCaretPos, , (int X, int Y), (X, Y), FailsOnZero)                                      \
   X(HANDLE, SetClipboardData, , (UINT Format, HANDLE Memory), (Format, Memory), FailsOnZero)       \

@@ -159,6 +159,8 @@ ZQR_Color ZQPIC_DeviceContextCanvas::GetClosestColor(const ZQR_Color& Color) con
 
 void ZQPIC_DeviceContextCanvas::Imp_Initialize() {
   SavedState = ZQLOW_WINGDI::SaveDC(DC);
+  DCTextColor = DCBackgroundColor = CLR_INVALID;
+  DCBackgroundMode = 0;
   const RECT area = Mapping.GetDeviceRect();
   ZQLOW_WINGDI::IntersectClipRect(DC, area.left, area.top, area.right, area.bottom);
   ZQLOW_WINGDI::SetTextAlign(DC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -179,12 +181,26 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
   POINT at;
   if (!Mapping.ToDevice(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
-  ZQLOW_WINGDI::SelectObject(DC, state.ConcreteFont.GetHFONT());
-  SelectedFont = state.ConcreteFont;
-  ZQLOW_WINGDI::SetTextColor(DC, state.TextColor.GetCOLORREF());
+  if (!(SelectedFont == state.ConcreteFont) || !IsInitialized()) {
+    ZQLOW_WINGDI::SelectObject(DC, state.ConcreteFont.GetHFONT());
+    SelectedFont = state.ConcreteFont;
+  }
+  const COLORREF textColor = state.TextColor.GetCOLORREF();
+  if (textColor != DCTextColor) {
+    ZQLOW_WINGDI::SetTextColor(DC, textColor);
+    DCTextColor = textColor;
+  }
   const bool opaque = state.BackgroundMode == 0;
-  ZQLOW_WINGDI::SetBkMode(DC, opaque ? OPAQUE : TRANSPARENT);
-  if (opaque) ZQLOW_WINGDI::SetBkColor(DC, state.BackgroundColor.GetCOLORREF());
+  const int mode = opaque ? OPAQUE : TRANSPARENT;
+  if (mode != DCBackgroundMode) {
+    ZQLOW_WINGDI::SetBkMode(DC, mode);
+    DCBackgroundMode = mode;
+  }
+  const COLORREF backgroundColor = state.BackgroundColor.GetCOLORREF();
+  if (opaque && backgroundColor != DCBackgroundColor) {
+    ZQLOW_WINGDI::SetBkColor(DC, backgroundColor);
+    DCBackgroundColor = backgroundColor;
+  }
   ZQLOW_WINGDI::TextOutA(DC, at.x, at.y, Text.GetText(), Text.GetLength());
 }
 

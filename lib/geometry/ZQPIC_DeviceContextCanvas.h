@@ -92,6 +92,12 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   mutable ZQR_ConcreteFont SelectedFont;
   OwnedPen Pen;
   PenKey CurrentPenKey{};
+  // The text attributes set on the context since Initialize: each GDI call
+  // costs under Wine about as much as drawing a word, so text drawing sets
+  // only what changed. CLR_INVALID and 0: not set yet.
+  COLORREF DCTextColor = CLR_INVALID;
+  int DCBackgroundMode = 0;
+  COLORREF DCBackgroundColor = CLR_INVALID;
   std::vector<POINT> PointBuffer;  // reused by every polyline and polygon
 };
 

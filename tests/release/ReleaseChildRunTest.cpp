@@ -20,6 +20,7 @@ class ReleaseChildRun : public ScratchFolderTest {
     Write("home\\source\\Calc_Version.h", "#define AppBuildNumber 57\n");
     Write("home\\source\\main.cpp", "int main() {}\n");
     Write("home\\ReadMe_Calc.txt", "read me");
+    Write("home\\Documentation\\Calc Users Guide.rxl", "<section><title>Calc</title></section>");
     Write("lib\\ZQ_LibraryInfo.cpp", "#define LibraryBuildNumber 1\n");
     Write("lib\\docs\\ZQ_ReleaseNotificationEmail.rxl", "<section><title>Calc</title>&what_is_new;</section>");
     ZQ_FileUtils::SafeCreateDirectory(Root + "desktop");

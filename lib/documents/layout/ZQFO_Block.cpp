@@ -95,11 +95,11 @@ void ZQFO_Block::CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Colle
 }
 
 void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Export) {
-  ZQFO_FormattingOptionsCollector collector;
+  ZQFO_FormattingOptionsCollector& collector = Export.GetEmptyAnchorCollector();
   CollectFormattingOptions(collector);
   ZQ_TextStreamFormatter& out = Export.GetFormatter();
-  for (auto sets = collector.GetOptionSets(); sets.IsValid(); sets.Advance()) {
-    const ZQ_String& ids = sets.GetCurrent().GetIds().IdPath;
+  for (long set = 0; set < collector.GetNumOptionSets(); ++set) {
+    const ZQ_String& ids = collector.GetOptionSet(set).GetIds().IdPath;
     const char* text = ids.GetText();
     for (int i = 0; i < ids.GetLength();) {
       if (text[i] == '{' || text[i] == '}') {

@@ -23,4 +23,5 @@ void ZQFO_ExportDocumentToHTML(const ZQFO_Document& Document, const ZQ_FileName&
   const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(Document.GetFormattingObjectsTree(), context);
   ZQFO_ExportDocumentToHTML_ExportContext exportContext(Document, FileName, Options, context);
   if (parsed.ExportToHTML(exportContext, 0)) parsed.ExportToHTML(exportContext, 1);
+  exportContext.Flush();
 }

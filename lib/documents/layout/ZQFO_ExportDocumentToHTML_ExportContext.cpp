@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "ZQFO_DistributionContext.h"
 #include "ZQ_FileStreamSink.h"
 #include "ZQIMGIO.h"
 #include "ZQPIC_Canvas.h"
+#include "ZQ_DebugLog.h"
+#include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_Numeric.h"
 
@@ -24,6 +27,37 @@ long ClampedPixels(double Mm, double PixelsPerMm) {
 // A length from outside that is not finite counts as 0.
 double Finite(double Value) { return std::isfinite(Value) ? Value : 0; }
 
+// Gathers the export's many small writes (a tag, a word, a blank) into
+// blocks: a file sink makes one system call a write.
+class BufferedSinkReference : public ZQ_StreamSinkReference {
+ public:
+  explicit BufferedSinkReference(const ZQ_StreamSink& Target) : Target(Target) {}
+  void Write(const void* Data, unsigned long N) override {
+    if (N > sizeof Buffer - Used) PushBuffer();
+    if (N >= sizeof Buffer) {
+      Target.Write(Data, N);
+      return;
+    }
+    std::memcpy(Buffer + Used, Data, N);
+    Used += N;
+  }
+  void Flush() override {
+    PushBuffer();
+    Target.Flush();
+  }
+
+ private:
+  void PushBuffer() {
+    // Emptied first: a write that throws must not send the block again.
+    const unsigned long used = Used;
+    Used = 0;
+    if (used > 0) Target.Write(Buffer, used);
+  }
+  ZQ_StreamSink Target;
+  char Buffer[32768];
+  unsigned long Used = 0;
+};
+
 }  // namespace
 
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
@@ -36,7 +70,7 @@ ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
     const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context, const ZQ_FileName& FileName,
     const ZQFO_ExportDocumentToHTML_Options& Options)
-    : FileName(FileName), Formatter(Sink), Context(Context),
+    : FileName(FileName), Formatter(ZQ_StreamSink(new BufferedSinkReference(Sink))), Context(Context),
       MaximumImageWidthMm(ZQ_Round(Options.MaximumImageWidth * Options.MillimetersPerPixel)),
       MaximumImageHeightMm(ZQ_Round(Options.MaximumImageHeight * Options.MillimetersPerPixel)) {}
 
@@ -52,6 +86,22 @@ void ZQFO_ExportDocumentToHTML_ExportContext::ComputeDisplaySize(const ZQFO_Expo
   const ZQ_Point<double> perMm = Context.GetCanvas().GetDevicePixelsPerMillimeter();
   SizePx = {ClampedPixels(SizeMm.X, perMm.X), ClampedPixels(SizeMm.Y, perMm.Y)};
 }
+
+ZQFO_ExportDocumentToHTML_ExportContext::~ZQFO_ExportDocumentToHTML_ExportContext() {
+  ZQ_String line = "HTML export: the end of the output could not be written";
+  try {
+    Flush();
+    return;
+  } catch (const ZQ_Exception& e) {
+    line += ": ";
+    line += e.GetDescription();
+  } catch (...) {
+  }
+  line += "\n";
+  ZQ_WriteDebugLogEntry(line);
+}
+
+void ZQFO_ExportDocumentToHTML_ExportContext::Flush() { Formatter.GetSink().Flush(); }
 
 ZQ_String ZQFO_ExportDocumentToHTML_ExportContext::ConvertImageToFileName(const ZQIMG_Image& Image) {
   if (const auto* known = ImagesWritten.FindLink(Image)) return known->Value;

@@ -10,6 +10,7 @@
 #define ZQFO_EXPORTDOCUMENTTOHTML_EXPORTCONTEXT_H
 
 #include "ZQFO_Document.h"
+#include "ZQFO_FormattingOptions.h"
 #include "ZQIMG_Image.h"
 #include "ZQ_FileName.h"
 #include "ZQ_Map.h"
@@ -44,10 +45,15 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   ZQFO_ExportDocumentToHTML_ExportContext(const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context,
                                           const ZQ_FileName& FileName = ZQ_FileName(),
                                           const ZQFO_ExportDocumentToHTML_Options& Options = {});
+  // Flushes; a failure then is only logged: call Flush to see it.
+  ~ZQFO_ExportDocumentToHTML_ExportContext();
   ZQFO_ExportDocumentToHTML_ExportContext(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
   ZQFO_ExportDocumentToHTML_ExportContext& operator=(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
 
+  // Writes go through a buffer: Flush passes everything written so far on
+  // to the sink (and flushes it); the sink's failures throw.
   ZQ_TextStreamFormatter& GetFormatter() { return Formatter; }
+  void Flush();
   ZQFO_DistributionContext& GetContext() { return Context; }
   const ZQFO_Document& GetDocument() const { return Document; }
   // The largest image the export writes, millimetres (whole numbers).
@@ -65,6 +71,12 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   ZQ_String ConvertImageToFileName(const ZQIMG_Image& Image);
   // True when Name was anchored before in this export; records it.
   bool WasAnchorWritten(const ZQ_String& Name);
+  // An empty collector for the options of one block's anchors, reused by
+  // every block of the export (each is done with it before the next).
+  ZQFO_FormattingOptionsCollector& GetEmptyAnchorCollector() {
+    AnchorCollector.Clear();
+    return AnchorCollector;
+  }
 
  private:
   ZQFO_Document Document;
@@ -76,6 +88,7 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   long NumImages = 0;
   ZQ_Map<ZQIMG_Image, ZQ_String> ImagesWritten{37};
   ZQ_Map<ZQ_String, bool> AnchorsWritten{37};
+  ZQFO_FormattingOptionsCollector AnchorCollector;
 };
 
 #endif

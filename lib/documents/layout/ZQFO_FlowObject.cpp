@@ -126,6 +126,7 @@ void ZQFO_FlowObject_PageRefFixupText::AddRenderObject(ZQFO_ContentArea& Area,
   auto* object = new ZQFO_RenderObject_Text_PageRefFixup(Options, Rectangle.X, Rectangle.Y, Rectangle.Width,
                                                          Rectangle.Height, Target, Text);
   Area.AddRenderObject(object, 0);
+  object->SetBox(&Area);
   Context.AddPageRefFixupRenderObject(object);
 }
 

@@ -1,6 +1,7 @@
 #include "ZQFO_HTMLFlowObjectFormatter.h"
 
 #include <cstring>
+#include <string>
 
 #include "ZQXML_TextEncoding.h"
 
@@ -46,10 +47,12 @@ long HTMLFlowObjectFormatter::GetSizeCode(double Height) {
 bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, const ZQFO_FormattingOptions& B) {
   const auto& a = A.GetOptions();
   const auto& b = B.GetOptions();
-  return a.LinkTarget != b.LinkTarget || a.Font.GetTypeface() != b.Font.GetTypeface() ||
-         a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
+  if (&a == &b) return false;  // the words of a run share their options
+  // Numbers before texts: most runs differ in a number if at all.
+  return a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
          a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
-         a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor;
+         a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor ||
+         a.Font.GetTypeface() != b.Font.GetTypeface() || a.LinkTarget != b.LinkTarget;
 }
 
 void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
@@ -80,8 +83,34 @@ void HTMLFlowObjectFormatter::EncodeOption_A(const ZQFO_FormattingOptions& Optio
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Options) {
-  Out << "<font size=\"" << GetSizeCode(Options->Font.GetHeight()) << "\" face=\""
-      << EncodeAttribute(Options->Font.GetTypeface()) << "\" color=\"" << Options->TextColor.GetWebName() << "\">";
+  // A document uses a few fonts over and over: their tags are remembered
+  // (UI thread only, as the whole export).
+  struct Tag {
+    long Size;
+    ZQ_String Typeface;
+    ZQR_Color Color;
+    ZQ_String Text;
+  };
+  static Tag s_tags[8];
+  static unsigned s_next = 0;
+  const long size = GetSizeCode(Options->Font.GetHeight());
+  const ZQ_String& typeface = Options->Font.GetTypeface();
+  const Tag* found = nullptr;
+  for (const Tag& tag : s_tags)
+    if (tag.Size == size && tag.Color == Options->TextColor && tag.Typeface == typeface && !tag.Text.IsEmpty())
+      found = &tag;
+  if (!found) {
+    Tag& tag = s_tags[s_next++ % 8];
+    tag = {size, typeface, Options->TextColor, "<font size=\""};
+    tag.Text += std::to_string(size).c_str();
+    tag.Text += "\" face=\"";
+    tag.Text += EncodeAttribute(typeface);
+    tag.Text += "\" color=\"";
+    tag.Text += Options->TextColor.GetWebName();
+    tag.Text += "\">";
+    found = &tag;
+  }
+  Out << found->Text;
   IsOpen[Open_FONT] = true;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ZQFO_Cache.h"
+#include "ZQFO_ContentArea.h"
 #include "ZQFO_ErrorImage.h"
 #include "ZQPIC_Canvas.h"
 #include "ZQPIC_CanvasSectionCanvas.h"
@@ -94,6 +95,19 @@ void ZQFO_RenderObject_Text_PageRefFixup::Render(ZQPIC_Canvas& Canvas, double DX
     throw;
   }
   Canvas.SetHorizontalJustification(previous);
+}
+
+void ZQFO_RenderObject_Text_PageRefFixup::FitBoxToText(ZQPIC_Canvas& MeasuringCanvas) {
+  static const double kAnchorByJustification[] = {0, 0.5, 1, 0};  // left, centre, right, full
+  const long justification = Options->LineJustification;
+  if (!Box || justification < 0 || justification > 3) return;
+  if (!(MeasuringCanvas.GetGraphicsState().Font == Options->Font)) MeasuringCanvas.SetFont(Options->Font);
+  const double textWidth = MeasuringCanvas.GetTextSizeInMillimeters(Text).X;
+  if (!(textWidth < Width)) return;
+  // A line too narrow for the reserve clipped the box, not the object: the
+  // number is placed in what the box really got.
+  Box->NarrowInLine(Box->Area.Width - textWidth, kAnchorByJustification[justification]);
+  Width = textWidth;
 }
 
 ZQFO_RenderObject_Img::ZQFO_RenderObject_Img(const ZQFO_FormattingOptions& Options, double X, double Y,

@@ -21,6 +21,7 @@
 #include "ZQ_URI.h"
 
 class ZQFO_Cache;
+class ZQFO_ContentArea;
 class ZQPIC_Canvas;
 
 // One word and where it lies on the page (absolute millimetres).
@@ -97,9 +98,16 @@ class ZQFO_RenderObject_Text_PageRefFixup : public ZQFO_RenderObject_Text {
   // Page numbers are not words of the text.
   void CollectWordInfo(ZQ_Array<ZQFO_WordInfo>&, long&, double, double) override {}
   const ZQ_String& GetTarget() const { return Target; }
+  // Box (borrowed) is the area that holds the object in its line.
+  void SetBox(ZQFO_ContentArea* NewBox) { Box = NewBox; }
+  // Gives back what the reserve held beyond the text (measured on
+  // MeasuringCanvas, the layout's), narrowing the box in its line, so that
+  // no blank stays between the number and the text around it.
+  void FitBoxToText(ZQPIC_Canvas& MeasuringCanvas);
 
  private:
   ZQ_String Target;
+  ZQFO_ContentArea* Box = nullptr;
 };
 
 // An image from the cache at DisplaySize pixels ((0, 0): its own size),

@@ -84,7 +84,22 @@ void ZQFO_ContentArea::AddChildContentArea(ZQFO_ContentArea* ChildContentArea) {
   ZQ_ASSERT_TEXT(ChildContentArea->NextSibling == nullptr, "ChildContentArea->NextSibling == NULL");
   if (ChildContentArea->NextSibling) return;  // linking it would cut another chain
   ChildContentArea->NextSibling = FirstChild;
+  ChildContentArea->Parent = this;
   FirstChild = ChildContentArea;
+}
+
+void ZQFO_ContentArea::NarrowInLine(double Amount, double Anchor) {
+  if (!(Amount > 0)) return;
+  const double left = Area.X, right = Area.X + Area.Width;
+  for (ZQFO_ContentArea* sibling = Parent ? Parent->FirstChild : nullptr; sibling; sibling = sibling->NextSibling) {
+    if (sibling == this) continue;
+    if (sibling->Area.X + sibling->Area.Width <= left + 1e-9)
+      sibling->Area.X += Anchor * Amount;
+    else if (sibling->Area.X >= right - 1e-9)
+      sibling->Area.X -= (1 - Anchor) * Amount;
+  }
+  Area.X += Anchor * Amount;
+  Area.Width -= Amount;
 }
 
 void ZQFO_ContentArea::AddRenderObject(ZQFO_RenderObject* NewRenderObject, long Layer) {

@@ -63,6 +63,11 @@ class ZQFO_ContentArea {
   ZQFO_ContentArea* AccessPortion(double X, double Y, double Width, double Height);
   // Takes ownership; asserts "ChildContentArea->NextSibling == NULL".
   void AddChildContentArea(ZQFO_ContentArea* ChildContentArea);
+  // Takes Amount off the width of this area of a laid-out line, when what
+  // it reserved room for turned out narrower (a page number): the point at
+  // Anchor (0 left, 0.5 centre, 1 right) stays where it is and the siblings
+  // on either side close up toward it. Nothing for Amount <= 0.
+  void NarrowInLine(double Amount, double Anchor);
   // Takes ownership, moves the object by the free part's origin, layer 0
   // (base) or 1 (overlay); other layers drop (and delete) it. Asserts
   // "NewRenderObject->NextSibling == NULL".
@@ -107,6 +112,7 @@ class ZQFO_ContentArea {
   unsigned long Flags;
   ZQFO_ContentArea* Next = nullptr;
   ZQFO_ContentArea* Prev = nullptr;
+  ZQFO_ContentArea* Parent = nullptr;  // borrowed; null outside a parent
   ZQFO_ContentArea* FirstChild = nullptr;
   ZQFO_ContentArea* NextSibling = nullptr;
   ZQFO_RenderObject* RenderObjects = nullptr;

@@ -40,6 +40,9 @@ void ZQFO_DistributionContext::AddPageRefFixupRenderObject(ZQFO_RenderObject_Tex
 }
 
 void ZQFO_DistributionContext::PerformPageRefFixups() {
-  for (auto* link = PageRefFixups.GetHeadLink(); link; link = link->Next)
+  for (auto* link = PageRefFixups.GetHeadLink(); link; link = link->Next) {
     link->Data->SetText(GetPageReference(link->Data->GetTarget()));
+    // The line was laid out around "MMMMM": the number closes it up.
+    link->Data->FitBoxToText(Canvas);
+  }
 }

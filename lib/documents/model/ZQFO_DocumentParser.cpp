@@ -420,7 +420,8 @@ void ZQFO_DocumentParser::ProcessFieldElement(const ZQXML_Node& Element, ZQFO_Bl
 void ZQFO_DocumentParser::ProcessPageRefElement(const ZQXML_Node& Element, ZQFO_Block_Paragraph& Paragraph) {
   Paragraph.AddFlowObject(new ZQFO_FlowObject_PageRefFixupText(
       Context, Context.OptionsFactory.GetFormattingOptions(), Element.GetAttributeValue("target", "")));
-  LastTextEnding = ZQFO_TextEnding_WhiteSpace;
+  // A number is a word: "page <pageref/>." keeps its full stop beside it.
+  LastTextEnding = ZQFO_TextEnding_Word;
 }
 
 void ZQFO_DocumentParser::ProcessInlineTableElement(const ZQXML_Node& Element, ZQFO_Block_Paragraph& Paragraph) {

@@ -248,7 +248,10 @@ class ZQFO_FormattingOptionsFactory {
 class ZQFO_FormattingOptionsCollector {
  public:
   void Add(const ZQFO_FormattingOptions& Options);
+  // Empties the collector and keeps its room, for collecting again.
+  void Clear() { Count = 0; }
   long GetNumOptionSets() const { return Count; }
+  const ZQFO_FormattingOptions& GetOptionSet(long Index) const { return OptionSets[Index]; }
   long GetCapacity() const { return Capacity; }
   // Reads this collector: valid while nothing is added.
   ZQ_ReadOnlyIterator<ZQFO_FormattingOptions> GetOptionSets() const;

@@ -8,13 +8,18 @@ namespace {
 const long NominalSize = 100;
 const int BackgroundColorKey = 28;
 const int TextColorKey = 29;
-const int BorderCode = 1;
 const int Centred = 1;
 
 }  // namespace
 
 TooltipDisplayGlyph::TooltipDisplayGlyph(const ZQ_String& Text, const ZQR_ConcreteFont& Font)
     : Text(Text), Font(Font) {}
+
+int TooltipDisplayGlyph::GetBorderCode() { return 1; }
+
+ZQ_Point<long> TooltipDisplayGlyph::GetBorderSize() { return ZQF_Canvas::GetBorderSize(GetBorderCode()); }
+
+ZQ_Point<long> TooltipDisplayGlyph::GetMargins() { return ZQF_GetSizeMetric(1); }
 
 void TooltipDisplayGlyph::UpdateMyDesiredSize() {
   DesiredSize.SetX(NominalSize, NominalSize, NominalSize);
@@ -29,7 +34,7 @@ void TooltipDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Canvas.SetDrawMode(1);
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();
   Canvas.Fill(box, background);
-  Canvas.DrawBorder(box, BorderCode, 0);
+  Canvas.DrawBorder(box, GetBorderCode(), 0);
   Canvas.Draw(Text, box, Centred, Centred);
   Canvas.SetDrawMode(0);
 }

@@ -18,7 +18,6 @@ namespace {
 long s_suspensionCount = 0;
 ZQF_TooltipDocumentGlyphFactory s_documentGlyphFactory = nullptr;
 
-const int TooltipBorderCode = 1;
 const int MarginSizeMetric = 1;
 const int ScreenAreaMetric = 1;
 const int RecentlyShownTimeMetric = 5;
@@ -193,8 +192,8 @@ void ZQF_Tooltips::HookCallback(const ZQF_RawMessageRecord& Record, bool&) {
 }
 
 ZQ_Point<long> ZQF_Tooltips::GetExtra() {
-  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(TooltipBorderCode);
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(MarginSizeMetric);
+  const ZQ_Point<long> border = TooltipDisplayGlyph::GetBorderSize();
+  const ZQ_Point<long> margin = TooltipDisplayGlyph::GetMargins();
   return ZQ_Point<long>(border.X + margin.X, border.Y + margin.Y);
 }
 
@@ -204,7 +203,7 @@ bool ZQF_Tooltips::ShowsDocument() const {
 
 ZQF_Glyph* ZQF_Tooltips::CreateContent() const {
   if (!ShowsDocument()) return new TooltipDisplayGlyph(Current.Text, Current.Font);
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(MarginSizeMetric);
+  const ZQ_Point<long> margin = TooltipDisplayGlyph::GetMargins();
   return s_documentGlyphFactory(Current.Document, DocumentMaximumWidthFraction, margin.X,
                                 margin.Y);
 }

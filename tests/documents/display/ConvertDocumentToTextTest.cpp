@@ -42,6 +42,8 @@ TEST(ZQ_ConvertDocumentToText, WordsKeepTheirRowsColumnsAndGaps) {
        "Rest\nDrink\n"},
       {"one empty line's worth of space: one blank line",
        kTight + "Rest</zqfo_para><zqfo_para block_space_before='3.72525 mm'>Drink</zqfo_para>", "Rest\n\nDrink\n"},
+      {"7.45 mm from row to row rounds to two rows: one blank line",
+       kTight + "Rest</zqfo_para><zqfo_para block_space_before='3.72475 mm'>Drink</zqfo_para>", "Rest\n\nDrink\n"},
       {"far apart: at most two blank lines",
        "<zqfo_para>Rest</zqfo_para><zqfo_para block_space_before='50 mm'>Drink</zqfo_para>", "Rest\n\n\nDrink\n"},
       {"an empty paragraph between: its blank line, no blanks", kTight + "Rest</zqfo_para>" + kTight +

@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "ZQFO_DocumentRenderer.h"
+#include "ZQIMG_PNGEncoder.h"
+#include "ZQ_StreamSource.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQLOW_WIN_Core.h"
 #include "ZQLOW_WIN_FakeCall.h"
@@ -135,4 +137,34 @@ TEST(ZQFO_DocumentRenderer, MarginsMoveTheFirstWordByTheLeftAndTopMargin) {
   ASSERT_TRUE(numPlain > 0 && numMoved == numPlain);
   EXPECT_NEAR(moved[0].X - plain[0].X, 7, 1e-9);
   EXPECT_NEAR(moved[0].Y - plain[0].Y, -3, 1e-9);
+}
+
+namespace {
+
+// One picture under "once:pic.png", counting how often it is read.
+class ReadCountingScheme : public ZQ_URI_SchemeImp {
+ public:
+  ReadCountingScheme() : ZQ_URI_SchemeImp("once") {}
+  ZQ_String GetSchemeName() const override { return "once"; }
+  bool IsRecognized() const override { return true; }
+  bool ResourceExists(const ZQ_URI&) const override { return true; }
+  ZQ_SeekableStreamSource GetResourceStream(const ZQ_URI&) const override {
+    ++NumReads;
+    return ZQ_CreateStringStreamSource(ZQIMG_EncodePNG(ZQIMG_Image(30, 20, 24)));
+  }
+  mutable long NumReads = 0;
+};
+
+}  // namespace
+
+TEST(ZQFO_DocumentRenderer, AnImageIsReadOnceOverThreeRepaginations) {
+  ReadCountingScheme scheme;
+  TestCanvas canvas;
+  ZQFO_DocumentRenderer renderer(
+      MakeDocument(InSection("<zqfo_para>Shade <zqfo_img src='once:pic.png'/></zqfo_para>")));
+  for (double width : {120.0, 80.0, 160.0}) {
+    renderer.Repaginate(canvas, width, ZQFO_DocumentRenderer::Continuous);
+    renderer.Render(canvas, 0, 0, 0);
+  }
+  EXPECT_EQ(scheme.NumReads, 1);
 }

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "FixedAdvanceCanvas.h"
+#include "../model/LayoutTestSupport.h"
 #include "ZQFO_Block_Paragraph.h"
 #include "ZQFO_Block_Table.h"
+#include "ZQFO_DocumentParser.h"
 #include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQFO_ContentArea.h"
 #include "ZQFO_DistributeBlockStream.h"
@@ -505,4 +507,166 @@ TEST(ZQFO_Block_Table, HugeAndZeroSizesLayOut) {
     EXPECT_TRUE(pages.Distribute(stream));
     EXPECT_EQ(pages.Document.GetNumPages(), 2);  // the table alone, clipped; the block after it follows
   }
+}
+
+TEST(ZQFO_DistributeBlockStream, APageNumberClosesUpTheLineItWasReservedIn) {
+  // Laid out around "MMMMM" (10 mm at 2 mm a character) in a paragraph as
+  // wide as its line (38 mm), then "1": no blank stays beside the number
+  // and the line keeps its justification.
+  const struct {
+    const char* justification;
+    double pageWidth;
+    const char* body;
+    const char* drawn;
+  } cases[] = {{"left", 60, "on page @. Next", "on@0 page@6 1@16 .@18 Next@22 "},
+               {"center", 60, "on page @. Next", "on@4 page@10 1@20 .@22 Next@26 "},
+               {"right", 60, "on page @. Next", "on@8 page@14 1@24 .@26 Next@30 "},
+               {"full", 60, "on page @. Next", "on@0 page@6 1@16 .@18 Next@22 "},
+               // "MMMMM" (10 mm) got only the 6 mm of its line.
+               {"right", 6, "@", "1@4 "}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.justification) + " " + c.body);
+    Pages pages(c.pageWidth, 20);  // inside the canvas's 50 x 25 mm clip
+    std::string body = c.body;
+    body.replace(body.find('@'), 1, "<zqfo_pageref target='t'/>");
+    const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(
+        ReadDocument(std::string("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_blockgroup font_height='10 pt' "
+                                 "block_space_before='0 mm' block_space_after='0 mm' line_justification='") +
+                     c.justification + "'><zqfo_para>" + body + "</zqfo_para><zqfo_para pageid='t'></zqfo_para>"
+                     "</zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>"),
+        pages.Context);
+    EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+    pages.Context.PerformPageRefFixups();
+    pages.Document.Render(pages.Canvas, 0, {0, 0});
+    std::vector<std::pair<double, std::string>> texts;
+    for (const auto& d : pages.Canvas.Log)
+      if (d.Kind == "text" && d.Text != " ") texts.emplace_back(d.Box.X, d.Text);
+    std::sort(texts.begin(), texts.end());
+    std::ostringstream drawn;
+    for (const auto& t : texts) drawn << t.second << "@" << t.first << " ";
+    EXPECT_EQ(drawn.str(), c.drawn);
+  }
+}
+
+namespace {
+
+// The page (1-based) of each word, "word@page " in reading order.
+std::string WordPages(Pages& P) {
+  std::ostringstream text;
+  for (long p = 0; p < P.Document.GetNumPages(); ++p) {
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    P.Document.GetPage(p)->CollectWordInfo(words, count);
+    std::vector<ZQFO_WordInfo> sorted(&words[0], &words[0] + count);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const ZQFO_WordInfo& a, const ZQFO_WordInfo& b) { return a.Y > b.Y; });
+    for (const ZQFO_WordInfo& word : sorted) text << word.Text.GetText() << "@" << p + 1 << " ";
+  }
+  return text.str();
+}
+
+ZQFO_ParsedDocument ParseBody(Pages& P, const std::string& Body) {
+  return ZQFO_ParseDocument(ReadDocument("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_blockgroup "
+                                         "font_height='10 pt' block_space_before='0 mm' block_space_after='0 mm'>" +
+                                         Body + "</zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>"),
+                            P.Context);
+}
+
+}  // namespace
+
+TEST(ZQFO_DistributeBlockStream, ParsedContentThatCannotSplitTakesItsPagesAndTheRestFollows) {
+  // At 10 pt a one-line paragraph is 5 mm tall (20 a 100 mm page), and a
+  // paragraph's lines are 5.5 mm apart.
+  std::string tall = "<zqfo_para>before</zqfo_para><zqfo_para block_keep_together='true'>";
+  for (int i = 0; i < 1000; ++i) tall += (i ? "<zqfo_linebreak/>w" : "w") + std::to_string(i);
+  tall += "</zqfo_para><zqfo_para>after</zqfo_para>";
+  std::string never, neverPlaced;
+  for (int i = 0; i < 200; ++i) {
+    never += std::string("<zqfo_para") + (i ? " block_break_before='never'" : "") + ">p" + std::to_string(i) +
+             "</zqfo_para>";
+    neverPlaced += "p" + std::to_string(i) + "@" + std::to_string(i / 20 + 1) + " ";
+  }
+  const struct {
+    const char* why;
+    std::string body;
+    long pages;
+    std::string placed;  // the words checked, in order
+  } cases[] = {
+      {"a keep-together paragraph of 1,000 lines has a page of its own, clipped", tall, 3,
+       "before@1 w0@2 w999@2 after@3 "},
+      {"200 never-joined paragraphs fill page after page", never, 10, neverPlaced},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Pages pages(60, 100);
+    const ZQFO_ParsedDocument parsed = ParseBody(pages, c.body);
+    EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+    EXPECT_EQ(pages.Document.GetNumPages(), c.pages);
+    std::istringstream expected(c.placed);
+    std::string placed = WordPages(pages), checked;
+    for (std::string word; expected >> word;)
+      if (placed.find(" " + word + " ") != std::string::npos || placed.compare(0, word.size() + 1, word + " ") == 0)
+        checked += word + " ";
+    EXPECT_EQ(checked, c.placed);
+  }
+}
+
+TEST(ZQFO_FormattedDocument, LaidOutTablesAnswerForTheirIdsAndLinks) {
+  Pages pages(60, 20);
+  const ZQFO_ParsedDocument parsed = ParseBody(
+      pages, "<zqfo_para>Intro</zqfo_para><zqfo_table id='t'><zqfo_row><zqfo_flowcell id='c'>cell "
+             "<zqfo_flowgroup id='l' link_target='#c2'>link</zqfo_flowgroup></zqfo_flowcell></zqfo_row></zqfo_table>");
+  EXPECT_TRUE(pages.Distribute(parsed.GetSections()[0].GetPrimaryBlockStream()));
+  ZQFO_ContentArea_SearchResult table, cell, link, none;
+  pages.Document.SearchForContentAreaById("t", table);
+  pages.Document.SearchForContentAreaById("c", cell);
+  pages.Document.SearchForContentAreaById("l", link);
+  pages.Document.SearchForContentAreaById("missing", none);
+  ASSERT_TRUE(table.Found && cell.Found && link.Found);
+  EXPECT_FALSE(none.Found);
+  EXPECT_TRUE(table.Rectangle.ContainsRectangle(cell.Rectangle) && cell.Rectangle.ContainsRectangle(link.Rectangle));
+  const ZQ_Point<double> onLink(link.Rectangle.X + link.Rectangle.Width / 2, link.Rectangle.Y + link.Rectangle.Height / 2);
+  EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, onLink), "#c2");
+  EXPECT_EQ(pages.Document.GetLinkTargetAtPoint(0, {cell.Rectangle.X + 0.5, onLink.Y}), "");  // on "cell"
+}
+
+TEST(ZQFO_FormattedDocument, ParsedSectionsCarryTheirChaptersToThePagesTheyStart) {
+  const std::string footer =
+      "<zqfo_pagesequencegenerator><zqfo_otherpage><zqfo_frame location='bottommargin'><zqfo_blockstream>"
+      "<zqfo_para>in <zqfo_field name='ChapterName'/></zqfo_para></zqfo_blockstream></zqfo_frame></zqfo_otherpage>"
+      "</zqfo_pagesequencegenerator>";
+  const std::string markup =
+      "<zqfo_document><zqfo_section>" + footer + "<zqfo_blockstream><zqfo_blockgroup toc='true' sectionname='Heat' "
+      "sectionnumber='1'><zqfo_para>h</zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section><zqfo_section>" +
+      footer + "<zqfo_blockstream><zqfo_blockgroup toc='true' sectionname='Water' block_break_before='oddpage'>"
+      "<zqfo_para>w</zqfo_para></zqfo_blockgroup></zqfo_blockstream></zqfo_section></zqfo_document>";
+  FixedLayout layout;
+  const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(ReadDocument(markup), layout.Context);
+  const ZQFO_BlockStream first = parsed.GetSections()[0].GetPrimaryBlockStream();
+  const ZQFO_BlockStream second = parsed.GetSections()[1].GetPrimaryBlockStream();
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(first).ChapterName, "Heat");
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(first).ChapterNumber, "1");
+  EXPECT_EQ(ZQFO_GetBlockStreamSectionTexts(second).ChapterName, "Water");
+  EXPECT_EQ(ZQFO_GetBlockStreamBreakBefore(second, true), ZQFO_Break_OddPage);
+  EXPECT_EQ(ZQFO_GetBlockStreamBreakBefore(second, false), ZQFO_Break_Page);
+  // Laid out as the renderer does: "Water" starts on page 3, after an
+  // empty even page, and each footer names its page's chapter.
+  ZQFO_FormattedDocument document;
+  document.Reset(ZQ_Rectangle<double>(0, 10, 40, 30));
+  EXPECT_TRUE(PaginateSections(layout.Context, parsed, document));
+  std::string pages;
+  for (long page = 0; page < document.GetNumPages(); ++page) {
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    document.GetPage(page)->CollectWordInfo(words, count);
+    std::vector<ZQFO_WordInfo> sorted(&words[0], &words[0] + count);
+    std::sort(sorted.begin(), sorted.end(), [](const ZQFO_WordInfo& a, const ZQFO_WordInfo& b) {
+      return a.Y != b.Y ? a.Y > b.Y : a.X < b.X;
+    });
+    pages += std::to_string(page + 1) + ":";
+    for (const ZQFO_WordInfo& word : sorted) pages += std::string(" ") + word.Text.GetText();
+    pages += " ";
+  }
+  EXPECT_EQ(pages, "1: h in Heat 2: in Heat 3: w in Water ");
+  document.Reset(ZQ_Rectangle<double>());
 }

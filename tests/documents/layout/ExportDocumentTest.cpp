@@ -9,6 +9,8 @@
 #include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_ExportDocumentToHTML.h"
 #include "ZQFO_RenderObject.h"
+#include "ZQCG_Polygon.h"
+#include "ZQ_Numeric.h"
 #include "ZQ_StreamSink.h"
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
@@ -30,7 +32,33 @@ const char kDocument[] =
     "<zqfo_table><zqfo_row><zqfo_flowcell columnspan='2' background_color='red'>t</zqfo_flowcell></zqfo_row>"
     "<zqfo_row><zqfo_flowcell justification='right'>1</zqfo_flowcell><zqfo_flowcell>2</zqfo_flowcell></zqfo_row>"
     "</zqfo_table>"
+    // One image twice (one file), a picture, an image that cannot be read;
+    // a field (empty: no pages) and a page reference (left out) write nothing.
+    "<zqfo_para><zqfo_img src='@IMAGE@' width='20 mm'/><zqfo_img src='@IMAGE@' width='20 mm'/>"
+    "<zqfo_picture name='logo' width='10 mm' height='5 mm'/><zqfo_img src='file:///Z:/no/such.png' width='8 mm' "
+    "height='4 mm'/><zqfo_field name='Page'/> <zqfo_pageref target='{a}'/></zqfo_para>"
     "</zqfo_blockstream></zqfo_section></zqfo_document>";
+
+class SquarePicture : public ZQPIC_Picture {
+  void Imp_DrawPicture(ZQPIC_Canvas& Canvas) const override {
+    Canvas.CanvasDraw(ZQCG_Polygon(ZQ_Rectangle<double>(1, 1, 8, 3)));
+  }
+};
+
+// Pixels of Mm on the export's measuring canvas (the screen's resolution).
+std::string Pixels(double Mm, bool Across) {
+  const ZQIMG_Image image(2, 2, 24);
+  ZQR_MemoryDC dc(nullptr, image.GetHBITMAP());
+  ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, 2, 2), 3);
+  canvas.Initialize();
+  const ZQ_Point<double> perMm = canvas.GetDevicePixelsPerMillimeter();
+  return std::to_string(static_cast<long>(ZQ_Round(Mm * (Across ? perMm.X : perMm.Y))));
+}
+
+std::string ImgTag(const std::string& File, double WidthMm, double HeightMm) {
+  return "<img src=\"" + File + "\" width=\"" + Pixels(WidthMm, true) + "\" height=\"" + Pixels(HeightMm, false) +
+         "\">";
+}
 
 const char kFont[] = "<font size=\"3\" face=\"Times New Roman\" color=\"#000000\">";
 
@@ -39,9 +67,15 @@ const char kFont[] = "<font size=\"3\" face=\"Times New Roman\" color=\"#000000\
 TEST(ZQFO_ExportDocumentToHTML, WritesOneFileFromTheTemplates) {
   ZQFO_Document document;
   document.SetName("Export <test>");
+  ZQFO_ExternalContext pictures;
+  pictures.Set("logo", ZQ_CountedPtr<const ZQPIC_Picture>(new SquarePicture));
+  document.SetExternalContext(pictures);
   const ZQ_String file = ZQ_FileUtils::GetTemporaryDirectory() + "ZQFO_Export.html";
+  std::string markup = kDocument;
+  const std::string image = TemporaryImageURI(ZQIMG_Image(40, 20, 24), "ZQFO_ExportSource.png").GetText().GetText();
+  for (size_t at; (at = markup.find("@IMAGE@")) != std::string::npos;) markup.replace(at, 7, image);
   try {
-    document.SetFormattingObjectsTree(ReadDocument(kDocument));
+    document.SetFormattingObjectsTree(ReadDocument(markup));
     ZQFO_ExportDocumentToHTML(document, ZQ_FileName(file));
   } catch (const ZQ_Exception& e) {
     FAIL() << e.GetDescription().GetText();
@@ -70,6 +104,8 @@ TEST(ZQFO_ExportDocumentToHTML, WritesOneFileFromTheTemplates) {
       "<tr align=\"left\" valign=\"top\"><td align=\"right\" bgcolor=\"#FFFFFF\">\n<p align=\"right\"> " + f +
       "1</font></p>\n</td><td bgcolor=\"#FFFFFF\">\n<p align=\"left\"> " + f + "2</font></p>\n</td> </tr>\n"
       "</table>\n</div>\n"
+      "\n<p align=\"left\"> " + f + ImgTag("ZQFO_Export_Image_1.png", 20, 10) + ImgTag("ZQFO_Export_Image_1.png", 20, 10) +
+      ImgTag("ZQFO_Export_Image_2.png", 10, 5) + ImgTag("MissingImage.jpg", 8, 4) + "</font></p>\n"
       "\n</body>\n</html>\n";
   EXPECT_EQ(written.str(), expected);
 }

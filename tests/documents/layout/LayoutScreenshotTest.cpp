@@ -252,13 +252,7 @@ long PaginateAndSave(ImageCanvas& Shot, const std::string& Markup, const char* P
   const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(ReadDocument(Markup), Shot.Context);
   ZQFO_FormattedDocument document;
   document.Reset(ZQ_Rectangle<double>(20, 20, 170, 257));
-  for (const ZQFO_ParsedDocumentSection& section : parsed.GetSections()) {
-    const ZQFO_BlockStream stream = section.GetPrimaryBlockStream();
-    ZQFO_Page* page = document.GenerateNewPage(Shot.Context, ZQFO_GetBlockStreamSectionTexts(stream),
-                                               ZQFO_GetBlockStreamBreakBefore(stream, true),
-                                               section.GetPageSequenceGenerator());
-    EXPECT_TRUE(ZQFO_DistributeBlockStream(Shot.Context, stream, *page->GetFirstDefaultContentArea(), {}));
-  }
+  EXPECT_TRUE(PaginateSections(Shot.Context, parsed, document));
   Shot.Context.PerformPageRefFixups();
   const long pages = document.GetNumPages();
   for (long i = 0; i < pages && i < NumToSave; ++i) {

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "LayoutTestSupport.h"
 #include "ZQFO_DistributeBlockStream.h"
+#include "ZQFO_DocumentRenderer.h"
+#include "ZQFO_ExportDocumentToHTML_ExportContext.h"
+#include "ZQ_StreamSink.h"
 #include "ZQ_AbstractTextStreamParser.h"
 #include "ZQ_Exception.h"
 #include "ZQ_RandomNumberGenerator.h"
@@ -125,4 +129,60 @@ TEST(ZQFO_DocumentParserFuzz, GroupsNested900DeepParse) {
   const std::string blocks = InSection(Nested("<zqfo_blockgroup toc='true'>", "</zqfo_blockgroup>", 900,
                                               "<zqfo_para>deep</zqfo_para>"));
   for (const std::string* text : {&flow, &blocks}) EXPECT_EQ(Exercise(*text), "");
+}
+
+namespace {
+
+// The first tag that Html opens more or less often than it closes; empty
+// when all balance. (Anchors are named marks without end tags.)
+std::string UnbalancedTag(const std::string& Html) {
+  for (const std::string tag : {"p", "pre", "font", "table", "tr", "td"}) {
+    size_t opened = 0, closed = 0;
+    for (size_t at = 0; (at = Html.find("<" + tag, at)) != std::string::npos; ++at)
+      opened += Html[at + 1 + tag.size()] == ' ' || Html[at + 1 + tag.size()] == '>';
+    for (size_t at = 0; (at = Html.find("</" + tag + ">", at)) != std::string::npos; ++at) ++closed;
+    if (opened != closed) return tag;
+  }
+  return "";
+}
+
+}  // namespace
+
+TEST(ZQFO_DocumentParserFuzz, MutatedDocumentsPaginateOnRandomPagesRenderAndExport) {
+  long numLaidOut = 0;
+  for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+    ZQ_RandomNumberGenerator random(seed);
+    const std::string text = Mutate(kSeeds[seed % 2], random);
+    ZQFO_Document document;
+    try {
+      document.SetFormattingObjectsTree(ReadDocument(text));
+    } catch (const ZQ_Exception&) {
+      continue;  // the reader's refusal, checked above
+    }
+    SCOPED_TRACE("seed " + std::to_string(seed) + ": " + text);
+    // Pages from nothing to A3, margins at times larger than the page.
+    const double width = random.GetRandomInteger(300) + random.GetRandomInteger(1000) / 1000.0;
+    const double height = random.GetRandomInteger(420) + 1e-3;
+    const double margin = random.GetRandomInteger(4) == 0 ? 500 : random.GetRandomInteger(30);
+    TestCanvas canvas;
+    ZQFO_DocumentRenderer renderer(document);
+    renderer.SetMargins(margin, margin / 2, margin, margin / 3);
+    ZQ_String html;
+    try {
+      renderer.Repaginate(canvas, width, height);
+      for (long page = 0; page < std::min(renderer.GetNumPages(), 20L); ++page) renderer.Render(canvas, page, 0, 0);
+      ZQFO_Stylesheet stylesheet;
+      ZQFO_DistributionContext context(canvas, document.GetExternalContext(), ZQ_CountedPtr<ZQFO_Cache>(new ZQFO_Cache),
+                                       false, "Fuzz", false, stylesheet);
+      const ZQFO_ParsedDocument parsed = ZQFO_ParseDocument(document.GetFormattingObjectsTree(), context);
+      ZQFO_ExportDocumentToHTML_ExportContext exportContext(ZQ_CreateStringStreamSink(&html), context);
+      if (parsed.ExportToHTML(exportContext, 0)) parsed.ExportToHTML(exportContext, 1);
+    } catch (const ZQ_Exception& e) {
+      FAIL() << e.GetName().GetText() << ": " << e.GetDescription().GetText();
+    }
+    EXPECT_GE(renderer.GetNumPages(), 1);
+    EXPECT_EQ(UnbalancedTag(html.GetText()), "");
+    ++numLaidOut;
+  }
+  EXPECT_GT(numLaidOut, 40);
 }

@@ -9,6 +9,7 @@
 
 #include "DocumentsTestSupport.h"
 #include "ZQFO_Block_Paragraph.h"
+#include "ZQFO_DistributeBlockStream.h"
 #include "ZQFO_DistributionContext.h"
 #include "ZQFO_DocumentParser.h"
 #include "ZQFO_FormattedDocument.h"
@@ -48,6 +49,21 @@ class RecordingRenderObject : public ZQFO_RenderObject {
   std::string& Log;
   std::string Name;
 };
+
+// Lays each section of Parsed into Document from a new page, as the
+// renderer does; false when a section did not fit its chain.
+inline bool PaginateSections(ZQFO_DistributionContext& Context, const ZQFO_ParsedDocument& Parsed,
+                             ZQFO_FormattedDocument& Document) {
+  bool isPlaced = true;
+  for (const ZQFO_ParsedDocumentSection& section : Parsed.GetSections()) {
+    const ZQFO_BlockStream stream = section.GetPrimaryBlockStream();
+    ZQFO_Page* page = Document.GenerateNewPage(Context, ZQFO_GetBlockStreamSectionTexts(stream),
+                                               ZQFO_GetBlockStreamBreakBefore(stream, true),
+                                               section.GetPageSequenceGenerator());
+    isPlaced = ZQFO_DistributeBlockStream(Context, stream, *page->GetFirstDefaultContentArea(), {}) && isPlaced;
+  }
+  return isPlaced;
+}
 
 // A document of Body inside one section's block stream.
 inline std::string InSection(const std::string& Body, const std::string& SectionAttributes = "") {

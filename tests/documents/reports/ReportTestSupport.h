@@ -42,6 +42,30 @@ inline std::string DocumentError(const std::string& Markup) {
   return "";
 }
 
+// The golden file Name, empty when missing.
+inline std::string LoadGolden(const std::string& Name) {
+  std::string text;
+  if (FILE* in = std::fopen((std::string(ZQ_REPORT_GOLDEN_DIR) + "/" + Name).c_str(), "rb")) {
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
+    std::fclose(in);
+  }
+  return text;
+}
+
+// The options the help window formats its pages with.
+inline ZQRPT_FormattingStylesheetOptions HelpOptions() {
+  ZQRPT_FormattingStylesheetOptions options;
+  options.SetUseTitlePage(true);
+  options.SetIncludeTableOfContents(true);
+  options.SetUsePageFooters(true);
+  options.SetNumberSections(true);
+  options.SetNumberCaptions(true);
+  options.SetChapterHeadingStyle(1);
+  options.SetChapterPageBreak(3);
+  return options;
+}
+
 // Compares Actual with the golden file Name byte for byte (or rewrites it).
 inline void ExpectGolden(const std::string& Name, const std::string& Actual) {
   const std::string path = std::string(ZQ_REPORT_GOLDEN_DIR) + "/" + Name;

@@ -1,15 +1,15 @@
-// Calc: the release tool's test application. It has help (a small document
-// of its own), answers the release tool's message box with OK and "prints"
-// by writing a small PDF into the desktop folder of the release settings
-// 1.5 s later, as a PDF printer would. "-printmode cancel" cancels the print
-// dialog instead; "-printmode none" never writes the PDF.
+// Calc: the release tool's test application. Its help (a small document of
+// its own) is available while its help file, "Documentation\Calc Users
+// Guide.rxl", lies beside it. It answers the release tool's message box with
+// OK and "prints" by writing a small PDF into the desktop folder of the
+// release settings 1.5 s later, as a PDF printer would. "-printmode cancel"
+// cancels the print dialog instead; "-printmode none" never writes the PDF.
 #include <thread>
 
 #include "ZQFO_Document.h"
 #include "ZQF_Application.h"
 #include "ZQF_ApplicationMetrics.h"
 #include "ZQF_DevelopmentSupport.h"
-#include "ZQF_Help.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
 #include "ZQ_ApplicationConfigurationRegistry.h"
@@ -67,9 +67,6 @@ void PrintToDesktop(const ZQFO_Document&) {
 
 void CalcStageCallback(int Stage) {
   if (Stage != ZQ_InitializationService::Stage_InitializeDefinition) return;
-  ZQF_Help_Module help;
-  help.HelpAvailable = [] { return true; };
-  ZQF_Help_RegisterModule(help);
   ZQF_DevelopmentSupport_SetHelpDocumentGetter(&GetHelpDocument);
   ZQF_DevelopmentSupport_SetPrintFunction(&PrintToDesktop);
   ZQF_DevelopmentSupport_SetMessageFunction(&AnswerOK);
