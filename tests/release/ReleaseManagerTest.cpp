@@ -536,4 +536,20 @@ TEST_F(ReleaseManager, ASubclassMaySkipTheSourceAndBringItsOwnEmail) {
   EXPECT_TRUE(Exists("web\\calc_build57\\install_calc.exe")) << "made without an icon";
 }
 
+class BigCalcMetrics : public CalcMetrics {
+ public:
+  ZQ_String GetApplicationName() const override { return "Big Calc"; }
+};
+
+TEST_F(ReleaseManager, AnApplicationNameWithABlankReachesTheOutsidePrograms) {
+  BigCalcMetrics metrics;  // the current metrics while it lives
+  Write("home\\source\\Big Calc_Version.h", "#define AppBuildNumber 7\n");
+  Write("home\\Big Calc.exe", "MZ big");
+  MakeManager()->Release();
+  EXPECT_EQ(List("web\\big calc_build7"),
+            (std::vector<std::string>{"big calcsource.zip", "install_big calc.exe"}));
+  ZQZip_Reader source(Read("web\\big calc_build7\\big calcsource.zip"));
+  EXPECT_STREQ(source.GetEntry(0).Name.GetText(), "Big CalcSource/Big Calc/Big Calc_Version.h");
+}
+
 }  // namespace
