@@ -244,6 +244,11 @@ class ZQF_DevelopmentSupportManager {
   // "Release Failed" naming the command line, the code and the folder.
   void RunOutsideProgram(const ZQ_String& Program, const ZQ_String& Arguments);
 
+  // The self-extractor's response file: "-win32", "-d " + the install
+  // folder, "-st" and the title, "-i" and the main icon when it exists,
+  // "-overwrite", each ended by "\n".
+  ZQ_String GetSelfExtractorResponseText();
+
   // Web release.
   ZQ_String GetReleasedWebTemplatePrefix();  // lower(A) + "_released_"
   void WriteReleasedWebTemplateFile(const ZQ_String& Name, const ZQ_String& Text);

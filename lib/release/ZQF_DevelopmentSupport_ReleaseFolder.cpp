@@ -152,15 +152,18 @@ ZQ_String ZQF_DevelopmentSupportManager::CreateDistributionZipFile() {
   return kZipFileName;
 }
 
+ZQ_String ZQF_DevelopmentSupportManager::GetSelfExtractorResponseText() {
+  ZQ_String response = "-win32\n-d " + GetDefaultInstallDirectory() + "\n-st \"Installing " +
+                       GetApplicationName() + "\"\n";
+  if (ZQ_FileUtils::FileExists(GetMainIconFileName()))
+    response += "-i \"" + GetMainIconFileName() + "\"\n";
+  return response + "-overwrite\n";
+}
+
 void ZQF_DevelopmentSupportManager::CreateSelfExtractingInstallationFile(ZQ_String ZipFile,
                                                                          ZQ_String InstallProgram) {
   ZQ_ProgressReportService_Task task("Creating self-extracting installation file", 0);
-  const ZQ_String application = GetApplicationName();
-  ZQ_String response = "-win32\n-d " + GetDefaultInstallDirectory() + "\n-st \"Installing " +
-                       application + "\"\n";
-  if (ZQ_FileUtils::FileExists(GetMainIconFileName()))
-    response += "-i \"" + GetMainIconFileName() + "\"\n";
-  response += "-overwrite\n";
+  const ZQ_String response = GetSelfExtractorResponseText();
   ZQ_FileName executable(ZipFile);
   executable.SetExtension("exe", ZQ_FileName::SetMode_Replace);
   const ZQ_String executableName = executable.GetPathName();

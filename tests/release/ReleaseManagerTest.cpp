@@ -552,4 +552,12 @@ TEST_F(ReleaseManager, AnApplicationNameWithABlankReachesTheOutsidePrograms) {
   EXPECT_STREQ(source.GetEntry(0).Name.GetText(), "Big CalcSource/Big Calc/Big Calc_Version.h");
 }
 
+TEST_F(ReleaseManager, TheResponseFileNamesTheIconOnlyWhenItExists) {
+  const ZQ_String icon = Root + "home\\source\\icons\\Calc_MainIcon.ico";
+  const std::string withIcon = "-win32\n-d c:\\Calc\n-st \"Installing Calc\"\n-i \"" + S(icon) + "\"\n-overwrite\n";
+  EXPECT_EQ(S(MakeManager()->GetSelfExtractorResponseText()), withIcon);
+  ZQ_FileUtils::SafeDelete(icon);
+  EXPECT_EQ(S(MakeManager()->GetSelfExtractorResponseText()), "-win32\n-d c:\\Calc\n-st \"Installing Calc\"\n-overwrite\n");
+}
+
 }  // namespace
