@@ -24,7 +24,10 @@ class ReleaseChildRun : public ScratchFolderTest {
     Write("lib\\ZQ_LibraryInfo.cpp", "#define LibraryBuildNumber 1\n");
     Write("lib\\docs\\ZQ_ReleaseNotificationEmail.rxl", "<section><title>Calc</title>&what_is_new;</section>");
     ZQ_FileUtils::SafeCreateDirectory(Root + "desktop");
-    ZQ_FileUtils::SafeCreateDirectory(Root + "templates");
+    Write("home\\Calc_VersionHistory.txt", "Calc\n\nVersion 2.4 (in progress)\n\n  - faster\n");
+    Write("web\\calc_build55\\install_calc.exe", "old");
+    Write("templates\\calc_released_version.rxl", "2.3");
+    Write("templates\\other.rxl", "other");
   }
 
   void WriteSettings(double PDFWaitSeconds, bool HasDesktop) {
@@ -87,6 +90,7 @@ TEST_F(ReleaseChildRun, AReleaseRunEndsTheProgramWithItsOutcome) {
   }
   EXPECT_EQ(List("web"), (std::vector<std::string>{"calc_build57\\", "calc_build57\\calc_users_guide.pdf",
                                                    "calc_build57\\calc_users_guide.txt",
+                                                   "calc_build57\\calc_versionhistory.txt",
                                                    "calc_build57\\calcsource.zip",
                                                    "calc_build57\\install_calc.exe",
                                                    "calc_build57\\readme_calc.txt"}));
@@ -95,6 +99,9 @@ TEST_F(ReleaseChildRun, AReleaseRunEndsTheProgramWithItsOutcome) {
   EXPECT_EQ(S(Read("home\\source\\Calc_Version.h")), "#define AppBuildNumber 59\n");
   EXPECT_EQ(S(Read("lib\\ZQ_LibraryInfo.cpp")), "#define LibraryBuildNumber 3\n");
   EXPECT_FALSE(ZQ_FileUtils::DirectoryExists(Root + "Release"));
+  EXPECT_EQ(S(Read("home\\Calc_VersionHistory.txt")), "Calc\n\nVersion 2.4\n\n  - faster");
+  EXPECT_EQ(List("templates").size(), 15u) << "13 synthesized, the e-mail and the other file";
+  EXPECT_EQ(S(Read("templates\\calc_released_textusersguidesize.rxl")).find("?"), std::string::npos);
 }
 
 }  // namespace
