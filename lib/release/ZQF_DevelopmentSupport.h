@@ -59,6 +59,9 @@ bool ZQF_DevelopmentSupport_IsVersionLine(const ZQ_String& Line);
 //   without as many leading characters as the first one has leading spaces
 //   (a shorter line whole), trailing blanks and line ends trimmed.
 ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_String& VersionString);
+// The same with the new heading's lines (each ended by "\n") given whole:
+// the manager's WriteVersionLine writes them.
+ZQ_String ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(ZQ_String& Text, const ZQ_String& Heading);
 
 // The copyright notice put on top of released source files:
 // "/*  Copyright (c) " + FirstYear [+ "-" + ThisYear when they differ] +

@@ -10,6 +10,7 @@
 #include "ZQ_FileStreamSource.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_ProgressReportService.h"
+#include "ZQ_StringStream.h"
 #include "ZQ_TextStreamFormatter.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
@@ -76,6 +77,10 @@ long ZQF_DevelopmentSupport_ProcessBuildNumber(ZQ_String& Text, const ZQ_String&
 bool ZQF_DevelopmentSupport_IsVersionLine(const ZQ_String& Line) { return Line.BeginsWith("Version "); }
 
 ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_String& VersionString) {
+  return ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(Text, "Version " + VersionString + "\n\n");
+}
+
+ZQ_String ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(ZQ_String& Text, const ZQ_String& Heading) {
   const std::vector<ZQ_String> lines = SplitLines(Text);
   const size_t count = lines.size();
   ZQ_String out;
@@ -92,13 +97,14 @@ ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_Str
     while (i < count && IsBlank(lines[i])) writeLine(lines[i++]);
   }
   if (i < count && ZQF_DevelopmentSupport_IsVersionLine(lines[i])) {
-    ZQ_String removed = "Version history: heading replaced by \"Version " + VersionString + "\":\n";
+    const int headingEnd = Heading.Find('\n');
+    const ZQ_String firstLine = headingEnd < 0 ? Heading : Heading.GetLeft(headingEnd);
+    ZQ_String removed = "Version history: heading replaced by \"" + firstLine + "\":\n";
     while (i < count && !IsBlank(lines[i])) removed += "    " + lines[i++] + "\n";
     while (i < count && IsBlank(lines[i])) ++i;
     ZQ_WriteDebugLogEntry(removed);
   }
-  writeLine("Version " + VersionString);
-  writeLine("");
+  out += Heading;
 
   ZQ_String whatIsNew;
   bool isCollecting = true;
@@ -183,7 +189,9 @@ void ZQF_DevelopmentSupportManager::UpdateHistoryFile() {
 }
 
 void ZQF_DevelopmentSupportManager::UpdateHistoryText(ZQ_String& Text) {
-  WhatIsNew = ZQF_DevelopmentSupport_UpdateHistoryText(Text, GetVersionString());
+  ZQ_StringStream heading;
+  WriteVersionLine(&heading);
+  WhatIsNew = ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(Text, heading);
 }
 
 bool ZQF_DevelopmentSupportManager::IsVersionLine(const ZQ_String& Line) {

@@ -19,6 +19,7 @@
 #include "ZQ_RegistryFolder.h"
 #include "ZQ_RegistryValueItems.h"
 #include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatter.h"
 
 namespace {
 
@@ -558,6 +559,20 @@ TEST_F(ReleaseManager, TheResponseFileNamesTheIconOnlyWhenItExists) {
   EXPECT_EQ(S(MakeManager()->GetSelfExtractorResponseText()), withIcon);
   ZQ_FileUtils::SafeDelete(icon);
   EXPECT_EQ(S(MakeManager()->GetSelfExtractorResponseText()), "-win32\n-d c:\\Calc\n-st \"Installing Calc\"\n-overwrite\n");
+}
+
+class DatedHeadingManager : public SandboxManager {
+ public:
+  using SandboxManager::SandboxManager;
+  void WriteVersionLine(ZQ_TextStreamFormatter* Out) override { *Out << "Version 2.4, May\n\n"; }
+};
+
+TEST_F(ReleaseManager, TheHistoryGetsTheHeadingThatWriteVersionLineWrites) {
+  DatedHeadingManager m(Root + "home\\");
+  ZQ_String history = "Calc\n\nVersion 2.4 (in progress)\n\n  - a\n";
+  m.UpdateHistoryText(history);
+  EXPECT_STREQ(history.GetText(), "Calc\n\nVersion 2.4, May\n\n  - a");
+  EXPECT_STREQ(m.GetWhatIsNew().GetText(), "- a");
 }
 
 }  // namespace
