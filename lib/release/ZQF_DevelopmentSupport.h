@@ -303,7 +303,4 @@ ZQ_String ZQF_DevelopmentSupport_MakeSectionWebFileName(const ZQ_String& Name);
 // "DirectoryName.IsNotNull()". No step calls it.
 void ZQF_DevelopmentSupport_DeleteFilesInDirectory(const ZQ_String& DirectoryName);
 
-// The library's own build number, raised by each release of an application.
-long ZQ_GetLibraryBuildNumber();
-
 #endif

@@ -575,4 +575,16 @@ TEST_F(ReleaseManager, TheHistoryGetsTheHeadingThatWriteVersionLineWrites) {
   EXPECT_STREQ(m.GetWhatIsNew().GetText(), "- a");
 }
 
+TEST_F(ReleaseManager, TheLibrarysEmailTemplateQuotesTheChangeList) {
+  auto m = MakeManager();
+  ZQF_DevelopmentSupportSettings settings = MakeSettings();
+  settings.LibraryDirectory = ZQ_RELEASE_LIBRARY_DIR "\\";
+  m->SetSettings(settings);
+  ZQ_String history = "Calc\n\nVersion 2.4\n\n  - a & b\n";
+  m->UpdateHistoryText(history);
+  m->CreateReleaseNotificationEmail();
+  EXPECT_NE(S(Read("templates\\calc_released_releasenotificationemail.rxl")).find("<pre>&#45; a &#38; b</pre>"),
+            std::string::npos);
+}
+
 }  // namespace
