@@ -587,4 +587,10 @@ TEST_F(ReleaseManager, TheLibrarysEmailTemplateQuotesTheChangeList) {
             std::string::npos);
 }
 
+TEST_F(ReleaseManager, DeletingTheFilesOfAFolderKeepsItsSubfolders) {
+  ZQF_DevelopmentSupport_DeleteFilesInDirectory(Root + "home\\Documentation\\");
+  EXPECT_EQ(List("home\\Documentation"), (std::vector<std::string>{"deeper\\", "deeper\\not.txt"}));
+  EXPECT_THROW(ZQF_DevelopmentSupport_DeleteFilesInDirectory(""), ZQ_Exception) << "DirectoryName.IsNotNull()";
+}
+
 }  // namespace
