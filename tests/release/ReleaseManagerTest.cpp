@@ -114,17 +114,9 @@ TEST_F(ReleaseManager, NamesDeriveFromTheApplicationAndTheBuild) {
       {m->GetDefaultInstallDirectory(), "c:\\Calc"},
       {m->GetSourceZipFileName(), "CalcSource.zip"},
       {m->GetUsersGuideFileName(), home + "source\\docs\\Calc Users Guide.rxl"},
-      {m->GetRequiredHardDriveSpaceTextFileName(), home + "source\\docs\\Calc_RequiredHardDriveSpace_Text.rxl"},
-      {m->GetMainIconFileName(), home + "source\\icons\\Calc_MainIcon.ico"},
       {m->GetReleaseDirectory(), home + "..\\Release\\"},
       {m->GetWebReleaseDirectory(), Root + "web\\Calc_Build57\\"},
-      {m->GetLibraryDocsDirectory(), Root + "lib\\docs\\"},
-      {m->GetAppVersionHeaderFileName(), home + "source\\Calc_Version.h"},
-      {m->GetLibraryInfoFileName(), Root + "lib\\ZQ_LibraryInfo.cpp"},
-      {m->GetTextUsersGuideFileName(), "Calc_users_guide.txt"},
-      {m->GetPDFUsersGuideFileName(), "Calc_users_guide.pdf"},
       {m->GetReleasedWebTemplatePrefix(), "calc_released_"},
-      {m->GetLocaleDirectoryName(), "Locale"},
   };
   for (const auto& c : kCases) EXPECT_STREQ(c.got.GetText(), c.want.GetText());
   EXPECT_TRUE(m->ShouldReleaseSourceCode());
