@@ -28,6 +28,8 @@
 
 namespace {
 
+int s_cancelledStartExitCode = 0;
+
 long NumApplicationInstances = 0;
 ZQF_Application* Application = nullptr;
 
@@ -139,7 +141,8 @@ int ZQF_Application::WinMain(HINSTANCE Instance, const char*, int ShowCommand) {
     PerformStages(10, 13);
     exitCode = ExitInstance();
   } catch (const ZQ_CancelCurrentOperationException&) {
-    // The user cancelled the start: a quiet end.
+    // The user cancelled the start, or a tool ended it: a quiet end.
+    exitCode = s_cancelledStartExitCode;
   } catch (const ZQ_Exception& e) {
     ZQ_ReportFatalError(e.GetDescription());
   } catch (const std::bad_alloc&) {
@@ -310,6 +313,8 @@ void ZQF_Application::CloseApplicationCallback() {
   PrepareForAppMainWindowDestruction();
   if (window) window->Destroy();
 }
+
+void ZQF_SetCancelledStartExitCode(int ExitCode) { s_cancelledStartExitCode = ExitCode; }
 
 void ZQF_StandardErrorReportingFun(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
   try {
