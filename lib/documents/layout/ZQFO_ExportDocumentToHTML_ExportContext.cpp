@@ -13,6 +13,7 @@
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_Numeric.h"
+#include "ZQXML_TextEncoding.h"
 
 namespace {
 
@@ -27,38 +28,59 @@ long ClampedPixels(double Mm, double PixelsPerMm) {
 // A length from outside that is not finite counts as 0.
 double Finite(double Value) { return std::isfinite(Value) ? Value : 0; }
 
-// Gathers the export's many small writes (a tag, a word, a blank) into
-// blocks: a file sink makes one system call a write.
-class BufferedSinkReference : public ZQ_StreamSinkReference {
- public:
-  explicit BufferedSinkReference(const ZQ_StreamSink& Target) : Target(Target) {}
-  void Write(const void* Data, unsigned long N) override {
-    if (N > sizeof Buffer - Used) PushBuffer();
-    if (N >= sizeof Buffer) {
-      Target.Write(Data, N);
-      return;
-    }
-    std::memcpy(Buffer + Used, Data, N);
-    Used += N;
-  }
-  void Flush() override {
-    PushBuffer();
-    Target.Flush();
-  }
-
- private:
-  void PushBuffer() {
-    // Emptied first: a write that throws must not send the block again.
-    const unsigned long used = Used;
-    Used = 0;
-    if (used > 0) Target.Write(Buffer, used);
-  }
-  ZQ_StreamSink Target;
-  char Buffer[32768];
-  unsigned long Used = 0;
-};
-
 }  // namespace
+
+void ZQFO_HTMLOutput::Flush() {
+  PushBlock();
+  Target.Flush();
+}
+
+void ZQFO_HTMLOutput::PushBlock() {
+  // Emptied first: a write that throws must not send the block again.
+  const unsigned long used = Used;
+  Used = 0;
+  if (used > 0) Target.Write(Block, used);
+}
+
+void ZQFO_HTMLOutput::AppendLong(const char* Text, unsigned long N) {
+  PushBlock();
+  if (N >= kBlockSize) {
+    Target.Write(Text, N);
+    return;
+  }
+  std::memcpy(Block, Text, N);
+  Used = N;
+}
+
+void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) {
+  // A reference takes at most 6 bytes ("&#255;"): each piece of the text
+  // is encoded into room for 6 times its length.
+  const unsigned long kReference = 6;
+  const unsigned short* const flagOf = ZQXML_EncodingFlagOfByte;
+  Flags &= ZQXML_Encode_All;
+  const char* text = Text.GetText();
+  unsigned long left = static_cast<unsigned long>(Text.GetLength());
+  while (left > 0) {
+    if ((kBlockSize - Used) / kReference < std::min(left, kBlockSize / kReference)) PushBlock();
+    const unsigned long n = std::min(left, (kBlockSize - Used) / kReference);
+    char* out = Block + Used;
+    for (const char* end = text + n; text < end; ++text) {
+      const unsigned char code = static_cast<unsigned char>(*text);
+      if ((flagOf[code] & Flags) == 0) {
+        *out++ = static_cast<char>(code);
+        continue;
+      }
+      *out++ = '&';
+      *out++ = '#';
+      if (code >= 100) *out++ = static_cast<char>('0' + code / 100);
+      if (code >= 10) *out++ = static_cast<char>('0' + code / 10 % 10);
+      *out++ = static_cast<char>('0' + code % 10);
+      *out++ = ';';
+    }
+    Used = static_cast<unsigned long>(out - Block);
+    left -= n;
+  }
+}
 
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
     const ZQFO_Document& Document, const ZQ_FileName& FileName, const ZQFO_ExportDocumentToHTML_Options& Options,
@@ -70,7 +92,7 @@ ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
     const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context, const ZQ_FileName& FileName,
     const ZQFO_ExportDocumentToHTML_Options& Options)
-    : FileName(FileName), Formatter(ZQ_StreamSink(new BufferedSinkReference(Sink))), Context(Context),
+    : FileName(FileName), Output(new ZQFO_HTMLOutput(Sink)), Formatter(ZQ_StreamSink(Output)), Context(Context),
       MaximumImageWidthMm(ZQ_Round(Options.MaximumImageWidth * Options.MillimetersPerPixel)),
       MaximumImageHeightMm(ZQ_Round(Options.MaximumImageHeight * Options.MillimetersPerPixel)) {}
 

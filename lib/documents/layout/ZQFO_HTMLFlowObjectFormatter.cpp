@@ -47,7 +47,6 @@ long HTMLFlowObjectFormatter::GetSizeCode(double Height) {
 bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, const ZQFO_FormattingOptions& B) {
   const auto& a = A.GetOptions();
   const auto& b = B.GetOptions();
-  if (&a == &b) return false;  // the words of a run share their options
   // Numbers before texts: most runs differ in a number if at all.
   return a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
          a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
@@ -55,7 +54,7 @@ bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, con
          a.Font.GetTypeface() != b.Font.GetTypeface() || a.LinkTarget != b.LinkTarget;
 }
 
-void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
+void HTMLFlowObjectFormatter::ProcessOtherOptions(const ZQFO_FormattingOptions& Options) {
   if (!DifferForHTML(Options, Current)) return;
   CloseOpenElements();
   EncodeOption_A(Options);
@@ -69,16 +68,21 @@ void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Op
 }
 
 void HTMLFlowObjectFormatter::CloseOpenElements() {
-  static const char* const s_endTags[NumOpen] = {"</a>", "</font>", "</i>", "</b>", "</u>", "</sub>", "</sup>"};
-  for (int i = NumOpen - 1; i >= 0; --i) {
-    if (IsOpen[i]) Out << s_endTags[i];
-    IsOpen[i] = false;
-  }
+  if (IsOpen[Open_SUP]) Write("</sup>");
+  if (IsOpen[Open_SUB]) Write("</sub>");
+  if (IsOpen[Open_U]) Write("</u>");
+  if (IsOpen[Open_B]) Write("</b>");
+  if (IsOpen[Open_I]) Write("</i>");
+  if (IsOpen[Open_FONT]) Write("</font>");
+  if (IsOpen[Open_A]) Write("</a>");
+  for (bool& isOpen : IsOpen) isOpen = false;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_A(const ZQFO_FormattingOptions& Options) {
   if (Options->LinkTarget.IsEmpty()) return;
-  Out << "<a href=\"" << EncodeAttribute(Options->LinkTarget) << "\">";
+  Write("<a href=\"");
+  Out << EncodeAttribute(Options->LinkTarget);
+  Write("\">");
   IsOpen[Open_A] = true;
 }
 
@@ -97,7 +101,8 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
   const ZQ_String& typeface = Options->Font.GetTypeface();
   const Tag* found = nullptr;
   for (const Tag& tag : s_tags)
-    if (tag.Size == size && tag.Color == Options->TextColor && tag.Typeface == typeface && !tag.Text.IsEmpty())
+    if (tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() &&
+        (tag.Typeface.GetText() == typeface.GetText() || tag.Typeface == typeface))
       found = &tag;
   if (!found) {
     Tag& tag = s_tags[s_next++ % 8];
@@ -110,36 +115,36 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
     tag.Text += "\">";
     found = &tag;
   }
-  Out << found->Text;
+  Sink.Write(found->Text.GetText(), static_cast<unsigned long>(found->Text.GetLength()));
   IsOpen[Open_FONT] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_I(const ZQFO_FormattingOptions& Options) {
   if (!Options->Font.GetItalicStyle()) return;
-  Out << "<i>";
+  Write("<i>");
   IsOpen[Open_I] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_B(const ZQFO_FormattingOptions& Options) {
   if (Options->Font.GetWeight() <= 400) return;
-  Out << "<b>";
+  Write("<b>");
   IsOpen[Open_B] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_U(const ZQFO_FormattingOptions& Options) {
   if (Options->FontUnderline == 0) return;
-  Out << "<u>";
+  Write("<u>");
   IsOpen[Open_U] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_SUB(const ZQFO_FormattingOptions& Options) {
   if (Options->LineVerticalAlignment != 2) return;
-  Out << "<sub>";
+  Write("<sub>");
   IsOpen[Open_SUB] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_SUP(const ZQFO_FormattingOptions& Options) {
   if (Options->LineVerticalAlignment != 1) return;
-  Out << "<sup>";
+  Write("<sup>");
   IsOpen[Open_SUP] = true;
 }
