@@ -98,8 +98,13 @@ void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Expo
   ZQFO_FormattingOptionsCollector& collector = Export.GetEmptyAnchorCollector();
   CollectFormattingOptions(collector);
   ZQFO_HTMLOutput& out = Export.GetOutput();
+  const ZQFO_FormattingOptions::OptionsRef2Type* previous = nullptr;
   for (long set = 0; set < collector.GetNumOptionSets(); ++set) {
-    const ZQ_String& ids = collector.GetOptionSet(set).GetIds().IdPath;
+    // The words of a run share their ids, which the first one wrote.
+    const ZQFO_FormattingOptions::OptionsRef2Type* record = &collector.GetOptionSet(set).GetIds();
+    if (record == previous) continue;
+    previous = record;
+    const ZQ_String& ids = record->IdPath;
     const char* text = ids.GetText();
     for (int i = 0; i < ids.GetLength();) {
       if (text[i] == '{' || text[i] == '}') {

@@ -97,15 +97,22 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
   };
   static Tag s_tags[8];
   static unsigned s_next = 0;
+  static unsigned s_last = 0;  // the one found last: runs repeat their fonts
   const long size = GetSizeCode(Options->Font.GetHeight());
   const ZQ_String& typeface = Options->Font.GetTypeface();
+  const auto matches = [&](const Tag& tag) {
+    return tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() && tag.Typeface == typeface;
+  };
   const Tag* found = nullptr;
-  for (const Tag& tag : s_tags)
-    if (tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() &&
-        (tag.Typeface.GetText() == typeface.GetText() || tag.Typeface == typeface))
-      found = &tag;
+  if (matches(s_tags[s_last])) {
+    found = &s_tags[s_last];
+  } else {
+    for (unsigned i = 0; i < 8 && !found; ++i)
+      if (matches(s_tags[i])) found = &s_tags[s_last = i];
+  }
   if (!found) {
-    Tag& tag = s_tags[s_next++ % 8];
+    s_last = s_next++ % 8;
+    Tag& tag = s_tags[s_last];
     tag = {size, typeface, Options->TextColor, "<font size=\""};
     tag.Text += std::to_string(size).c_str();
     tag.Text += "\" face=\"";
