@@ -30,24 +30,73 @@ double Finite(double Value) { return std::isfinite(Value) ? Value : 0; }
 
 }  // namespace
 
+ZQFO_HTMLOutput::ZQFO_HTMLOutput(const ZQ_StreamSink& Target)
+    : Target(Target), Current(TakeBlock()), Block(Current.get()) {}
+
+ZQFO_HTMLOutput::~ZQFO_HTMLOutput() { GiveBackBlock(std::move(Current)); }
+
+std::vector<std::unique_ptr<char[]>>& ZQFO_HTMLOutput::SpareBlocks() {
+  static std::vector<std::unique_ptr<char[]>> s_spare;
+  return s_spare;
+}
+
+std::unique_ptr<char[]> ZQFO_HTMLOutput::TakeBlock() {
+  std::vector<std::unique_ptr<char[]>>& spare = SpareBlocks();
+  if (spare.empty()) return std::unique_ptr<char[]>(new char[kBlockSize]);
+  std::unique_ptr<char[]> block = std::move(spare.back());
+  spare.pop_back();
+  return block;
+}
+
+void ZQFO_HTMLOutput::GiveBackBlock(std::unique_ptr<char[]> Bytes) noexcept {
+  std::vector<std::unique_ptr<char[]>>& spare = SpareBlocks();
+  if (spare.size() >= kMaxSpareBlocks) return;
+  try {
+    spare.push_back(std::move(Bytes));
+  } catch (...) {  // out of memory: the block is freed instead
+  }
+}
+
 void ZQFO_HTMLOutput::Flush() {
-  PushBlock();
+  PassOn();
   Target.Flush();
 }
 
 void ZQFO_HTMLOutput::PushBlock() {
-  // Emptied first: a write that throws must not send the block again.
+  if (Held.size() >= kMaxHeldBlocks) {
+    PassOn();
+    return;
+  }
+  std::unique_ptr<char[]> next = TakeBlock();
+  Held.push_back({std::move(Current), Used});
+  Current = std::move(next);
+  Block = Current.get();
+  Used = 0;
+}
+
+void ZQFO_HTMLOutput::PassOn() {
+  // Taken out first: a write that throws must not send them again.
+  std::vector<HeldBlock> held;
+  held.swap(Held);
   const unsigned long used = Used;
   Used = 0;
+  unsigned long total = used;
+  for (const HeldBlock& block : held) total += block.Used;
+  if (total == 0) return;
+  Target.Reserve(total);
+  for (const HeldBlock& block : held) Target.Write(block.Bytes.get(), block.Used);
   if (used > 0) Target.Write(Block, used);
+  for (HeldBlock& block : held) GiveBackBlock(std::move(block.Bytes));
 }
 
 void ZQFO_HTMLOutput::AppendLong(const char* Text, unsigned long N) {
-  PushBlock();
   if (N >= kBlockSize) {
+    // Too long for a block: what is held goes first.
+    PassOn();
     Target.Write(Text, N);
     return;
   }
+  PushBlock();
   std::memcpy(Block, Text, N);
   Used = N;
 }

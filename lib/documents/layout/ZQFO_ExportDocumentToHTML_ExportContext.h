@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "ZQFO_Document.h"
 #include "ZQFO_FormattingOptions.h"
@@ -37,16 +39,21 @@ struct ZQFO_ExportImageLimits {
   double Ratio = 0;
 };
 
-// The export's output: the writers fill a block of memory that goes on to
-// the sink when it is full and at Flush, so that each of the many small
-// pieces (a tag, a word, a blank) costs a copy, and a file sink one system
-// call a block. The context's text formatter writes through it as well, so
-// both kinds of writes keep their order. Sink failures throw.
+// The export's output: the writers fill blocks of memory that go on to the
+// sink at Flush (or once 4 MB are held), so that each of the many small
+// pieces (a tag, a word, a blank) costs a copy, a file sink makes one system
+// call a block, and a string sink grows once, told the whole size. Emptied
+// blocks are kept for the next export (up to 4 MB, for the whole run): the
+// heap hands large freed areas back to the system, and fresh pages cost
+// more than the copying. The context's text formatter writes through the
+// output as well, so both kinds of writes keep their order. Sink failures
+// throw. UI thread only.
 class ZQFO_HTMLOutput : public ZQ_StreamSinkReference {
  public:
-  explicit ZQFO_HTMLOutput(const ZQ_StreamSink& Target) : Target(Target) {}
+  explicit ZQFO_HTMLOutput(const ZQ_StreamSink& Target);
+  ~ZQFO_HTMLOutput() override;
   void Write(const void* Data, unsigned long N) override { Append(static_cast<const char*>(Data), N); }
-  // Passes the block on, then flushes the sink.
+  // Passes everything held on, then flushes the sink.
   void Flush() override;
 
   void Append(char Char) {
@@ -81,12 +88,26 @@ class ZQFO_HTMLOutput : public ZQ_StreamSinkReference {
 
  private:
   static const unsigned long kBlockSize = 32768;
+  static const unsigned long kMaxHeldBlocks = 128;
+  static const unsigned long kMaxSpareBlocks = 128;
+  struct HeldBlock {
+    std::unique_ptr<char[]> Bytes;
+    unsigned long Used;
+  };
   void AppendLong(const char* Text, unsigned long N);
+  // Holds the current block and starts another.
   void PushBlock();
+  // Writes the held blocks and the current one to the sink.
+  void PassOn();
+  static std::vector<std::unique_ptr<char[]>>& SpareBlocks();
+  static std::unique_ptr<char[]> TakeBlock();
+  static void GiveBackBlock(std::unique_ptr<char[]> Bytes) noexcept;
 
   ZQ_StreamSink Target;
+  std::vector<HeldBlock> Held;
+  std::unique_ptr<char[]> Current;
+  char* Block;  // Current's bytes
   unsigned long Used = 0;
-  char Block[kBlockSize];
 };
 
 class ZQFO_ExportDocumentToHTML_ExportContext {
