@@ -114,6 +114,17 @@ void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) 
     const unsigned long n = std::min(left, (kBlockSize - Used) / kReference);
     char* out = Block + Used;
     for (const char* end = text + n; text < end; ++text) {
+      // Four bytes at a time while none is encoded.
+      while (end - text >= 4 && ((flagOf[static_cast<unsigned char>(text[0])] | flagOf[static_cast<unsigned char>(text[1])] |
+                                  flagOf[static_cast<unsigned char>(text[2])] | flagOf[static_cast<unsigned char>(text[3])]) &
+                                 Flags) == 0) {
+        std::uint32_t word;
+        std::memcpy(&word, text, 4);
+        std::memcpy(out, &word, 4);
+        text += 4;
+        out += 4;
+      }
+      if (text == end) break;
       const unsigned char code = static_cast<unsigned char>(*text);
       if ((flagOf[code] & Flags) == 0) {
         *out++ = static_cast<char>(code);

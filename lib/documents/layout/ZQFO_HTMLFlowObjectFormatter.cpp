@@ -13,6 +13,19 @@ ZQ_String EncodeAttribute(const ZQ_String& Text) {
                                                  ZQXML_Encode_Ampersand | ZQXML_Encode_DoubleQuote);
 }
 
+// Equal texts, compared here: the runtime's memcmp costs more than a
+// typeface, and the records of one font often share the string itself.
+bool IsSameText(const ZQ_String& A, const ZQ_String& B) {
+  const char* a = A.GetText();
+  const char* b = B.GetText();
+  if (a == b) return true;
+  const int length = A.GetLength();
+  if (length != B.GetLength()) return false;
+  for (int i = 0; i < length; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 ZQFO_FormattingOptions MakeDefaultOptions() {
   const ZQFO_FormattingOptions standard;
   auto* options = new ZQFO_FormattingOptions::OptionsRef1Type(standard.GetOptions());
@@ -51,7 +64,7 @@ bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, con
   return a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
          a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
          a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor ||
-         a.Font.GetTypeface() != b.Font.GetTypeface() || a.LinkTarget != b.LinkTarget;
+         !IsSameText(a.Font.GetTypeface(), b.Font.GetTypeface()) || !IsSameText(a.LinkTarget, b.LinkTarget);
 }
 
 void HTMLFlowObjectFormatter::ProcessOtherOptions(const ZQFO_FormattingOptions& Options) {
@@ -94,26 +107,30 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
     ZQ_String Typeface;
     ZQR_Color Color;
     ZQ_String Text;
+    float Height;  // the last height found with the tag: its size needs no look-up
   };
   static Tag s_tags[8];
   static unsigned s_next = 0;
   static unsigned s_last = 0;  // the one found last: runs repeat their fonts
-  const long size = GetSizeCode(Options->Font.GetHeight());
+  const float height = Options->Font.GetHeight();
   const ZQ_String& typeface = Options->Font.GetTypeface();
-  const auto matches = [&](const Tag& tag) {
-    return tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() && tag.Typeface == typeface;
-  };
-  const Tag* found = nullptr;
-  if (matches(s_tags[s_last])) {
-    found = &s_tags[s_last];
-  } else {
-    for (unsigned i = 0; i < 8 && !found; ++i)
-      if (matches(s_tags[i])) found = &s_tags[s_last = i];
+  Tag* found = &s_tags[s_last];
+  if (found->Text.IsEmpty() || found->Height != height || found->Color != Options->TextColor ||
+      !IsSameText(found->Typeface, typeface)) {
+    const long size = GetSizeCode(height);
+    found = nullptr;
+    for (unsigned i = 0; i < 8 && !found; ++i) {
+      Tag& tag = s_tags[i];
+      if (tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() && IsSameText(tag.Typeface, typeface))
+        found = &s_tags[s_last = i];
+    }
+    if (found) found->Height = height;
   }
   if (!found) {
+    const long size = GetSizeCode(height);
     s_last = s_next++ % 8;
     Tag& tag = s_tags[s_last];
-    tag = {size, typeface, Options->TextColor, "<font size=\""};
+    tag = {size, typeface, Options->TextColor, "<font size=\"", height};
     tag.Text += std::to_string(size).c_str();
     tag.Text += "\" face=\"";
     tag.Text += EncodeAttribute(typeface);
