@@ -107,6 +107,7 @@ void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) 
   const unsigned long kReference = 6;
   const unsigned short* const flagOf = ZQXML_EncodingFlagOfByte;
   Flags &= ZQXML_Encode_All;
+  const auto isEncoded = [&](char Char) { return (flagOf[static_cast<unsigned char>(Char)] & Flags) != 0; };
   const char* text = Text.GetText();
   unsigned long left = static_cast<unsigned long>(Text.GetLength());
   while (left > 0) {
@@ -115,9 +116,7 @@ void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) 
     char* out = Block + Used;
     for (const char* end = text + n; text < end; ++text) {
       // Four bytes at a time while none is encoded.
-      while (end - text >= 4 && ((flagOf[static_cast<unsigned char>(text[0])] | flagOf[static_cast<unsigned char>(text[1])] |
-                                  flagOf[static_cast<unsigned char>(text[2])] | flagOf[static_cast<unsigned char>(text[3])]) &
-                                 Flags) == 0) {
+      while (end - text >= 4 && !(isEncoded(text[0]) | isEncoded(text[1]) | isEncoded(text[2]) | isEncoded(text[3]))) {
         std::uint32_t word;
         std::memcpy(&word, text, 4);
         std::memcpy(out, &word, 4);
@@ -125,11 +124,11 @@ void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) 
         out += 4;
       }
       if (text == end) break;
-      const unsigned char code = static_cast<unsigned char>(*text);
-      if ((flagOf[code] & Flags) == 0) {
-        *out++ = static_cast<char>(code);
+      if (!isEncoded(*text)) {
+        *out++ = *text;
         continue;
       }
+      const unsigned char code = static_cast<unsigned char>(*text);
       *out++ = '&';
       *out++ = '#';
       if (code >= 100) *out++ = static_cast<char>('0' + code / 100);
