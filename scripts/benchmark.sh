@@ -22,6 +22,8 @@
 #   scripts/benchmark.sh app [starts] [edits]         MORV.exe's cold start beside
 #                                                      a bare window; recalculation
 #                                                      after an edit
+#   scripts/benchmark.sh release [megabytes] [passes]  the tab normaliser and
+#                                                      the source release
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 
@@ -35,8 +37,9 @@ case "${1:-}" in
   geometry) program=GeometryBenchmark ;;
   documents) program=DocumentsBenchmark ;;
   app) program=AppBenchmark ;;
+  release) program=ReleaseBenchmark ;;
   *)
-    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents|app [arguments]" >&2
+    echo "usage: scripts/benchmark.sh model|library|graphics|gui|xml|imaging|geometry|documents|app|release [arguments]" >&2
     exit 2
     ;;
 esac

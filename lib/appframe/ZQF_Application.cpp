@@ -28,6 +28,8 @@
 
 namespace {
 
+int s_cancelledStartExitCode = 0;
+
 long NumApplicationInstances = 0;
 ZQF_Application* Application = nullptr;
 
@@ -63,6 +65,7 @@ ZQ_String LinkGetMainIconResourceName() {
 }
 bool LinkYieldToMessageLoop(ZQF_Window* Window) { return Application->YieldToMessageLoop(Window); }
 void LinkExecute(ZQF_Window* Window) { Application->Execute(Window); }
+bool LinkDeferMainWindowClose() { return Application->DeferMainWindowClose(); }
 
 }  // namespace
 
@@ -83,6 +86,7 @@ ZQF_Application::ZQF_Application() : ZQ_ApplicationErrorReporting(&ZQF_StandardE
   functions.GetMainIconResourceName = &LinkGetMainIconResourceName;
   functions.YieldToMessageLoop = &LinkYieldToMessageLoop;
   functions.Execute = &LinkExecute;
+  functions.DeferMainWindowClose = &LinkDeferMainWindowClose;
   ReplacedLink = ZQF_ApplicationLink_Register(functions);
 }
 
@@ -116,6 +120,9 @@ int ZQF_Application::WinMain(HINSTANCE Instance, const char*, int ShowCommand) {
     DisplayMainWindow(ShowCommand);
     PerformStages(6, 7);
     PreRunMessageLoop();
+    StartupComplete = true;
+    if (CloseDeferred && MainWindowHandle)
+      ZQLOW_WINUSER::PostMessageA(MainWindowHandle, WM_CLOSE, 0, 0);
     StartMainMessageLoop();
     // A quit from elsewhere ended the loop with the window still there: close
     // it now, so that stages 8 and 9 run, and take the quit its destruction
@@ -134,7 +141,8 @@ int ZQF_Application::WinMain(HINSTANCE Instance, const char*, int ShowCommand) {
     PerformStages(10, 13);
     exitCode = ExitInstance();
   } catch (const ZQ_CancelCurrentOperationException&) {
-    // The user cancelled the start: a quiet end.
+    // The user cancelled the start, or a tool ended it: a quiet end.
+    exitCode = s_cancelledStartExitCode;
   } catch (const ZQ_Exception& e) {
     ZQ_ReportFatalError(e.GetDescription());
   } catch (const std::bad_alloc&) {
@@ -294,11 +302,19 @@ void ZQF_Application::ForgetMainWindow() {
   DefaultClient = Client = nullptr;
 }
 
+bool ZQF_Application::DeferMainWindowClose() {
+  if (StartupComplete) return false;
+  CloseDeferred = true;
+  return true;
+}
+
 void ZQF_Application::CloseApplicationCallback() {
   ZQF_Window* window = MainWindow;
   PrepareForAppMainWindowDestruction();
   if (window) window->Destroy();
 }
+
+void ZQF_SetCancelledStartExitCode(int ExitCode) { s_cancelledStartExitCode = ExitCode; }
 
 void ZQF_StandardErrorReportingFun(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level) {
   try {

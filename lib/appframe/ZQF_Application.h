@@ -37,9 +37,10 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   ZQF_Application(const ZQF_Application&) = delete;
   ZQF_Application& operator=(const ZQF_Application&) = delete;
 
-  // --- The run. Returns the exit code: ExitInstance's answer, 0 after a
-  // cancelled start; any other exception ends the process with a fatal-
-  // error report (exit code 1).
+  // --- The run. Returns the exit code: ExitInstance's answer, or after a
+  // cancelled start the code ZQF_SetCancelledStartExitCode set (0 unless
+  // set); any other exception ends the process with a fatal-error report
+  // (exit code 1).
   virtual int WinMain(HINSTANCE Instance, const char* CommandLine, int ShowCommand);
   // Builds the glyph chain and the window object (asserts "IsValid()").
   virtual void InitializeInstance();
@@ -117,6 +118,9 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   // PrepareForAppMainWindowDestruction, then destroys the main window,
   // which ends the main loop.
   void CloseApplicationCallback();
+  // True until the main loop is about to start: the main window's close is
+  // then recorded and carried out as the loop starts.
+  bool DeferMainWindowClose();
 
  private:
   void EnsureLoopFlag(long Depth);
@@ -134,6 +138,8 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   ZQ_AutosizeArray<bool> LoopExitFlags;
   long NumberMessageLoopsActive = 0;
   int LastQuitCode = 0;  // the code of the last quit message PumpMessage took
+  bool StartupComplete = false;
+  bool CloseDeferred = false;
   ZQF_ApplicationFunctions ReplacedLink;  // the glyph core's functions before
 };
 
@@ -144,5 +150,10 @@ ZQF_Application* ZQF_GetApplication();
 // writes the error to the debugging log only: three empty lines, "Error
 // Occurred", the name and the description in quotes, an empty line.
 void ZQF_StandardErrorReportingFun(const ZQ_Exception& Error, ZQ_ReportErrorLevelType Level);
+
+// The exit code of a start that ends by ZQ_CancelCurrentOperationException.
+// A tool that runs inside the start and then ends the program (the release
+// tool) sets 1 when its work failed, so that a script learns of it.
+void ZQF_SetCancelledStartExitCode(int ExitCode);
 
 #endif

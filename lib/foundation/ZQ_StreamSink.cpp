@@ -1,11 +1,14 @@
 #include "ZQ_StreamSink.h"
 
+#include <climits>
+
 #include "ZQ_Assertion.h"
 #include "ZQ_StackTrace.h"
 #include "ZQ_String.h"
 
 void ZQ_StreamSinkReference::Write(const void*, unsigned long) {}
 void ZQ_StreamSinkReference::Flush() {}
+void ZQ_StreamSinkReference::Reserve(unsigned long) {}
 ZQ_StreamSinkReference::~ZQ_StreamSinkReference() = default;
 
 bool ZQ_SeekableStreamSinkReference::IsBeforeEnd() {
@@ -45,6 +48,15 @@ void ZQ_StringStreamSinkReference::Write(const void* Data, unsigned long N) {
   // Repeated appends: never give the buffer back.
   Target->ReplaceWithoutShrinking(Target->GetLength(), 0, static_cast<const char*>(Data),
                                   static_cast<int>(N));
+}
+
+void ZQ_StringStreamSinkReference::Reserve(unsigned long N) {
+  ZQ_TRACE_FUNCTION("ZQ_StringStreamSinkReference::Reserve");
+  const unsigned long needed = static_cast<unsigned long>(Target->GetLength()) + N;
+  // A hint beyond what a string can hold is left to the writes to fail.
+  if (N > static_cast<unsigned long>(INT_MAX) || needed > static_cast<unsigned long>(INT_MAX)) return;
+  if (needed > static_cast<unsigned long>(Target->GetCapacity()))
+    Target->Reallocate(ZQ_String::ComputeCapacity(static_cast<int>(needed)));
 }
 
 ZQ_StringStreamSinkReference::~ZQ_StringStreamSinkReference() = default;

@@ -21,6 +21,10 @@ class ZQ_StreamSinkReference : public ZQ_CountedBody {
   virtual void Write(const void* Data, unsigned long N);
   // Pushes buffered bytes to the medium.
   virtual void Flush();
+  // A hint that about N more bytes follow, so that a sink that keeps them
+  // can make room at once instead of growing step by step. The base ignores
+  // it.
+  virtual void Reserve(unsigned long N);
   virtual ~ZQ_StreamSinkReference();
 };
 
@@ -46,6 +50,7 @@ class ZQ_StreamSink {
 
   void Write(const void* Data, unsigned long N) { Ref->Write(Data, N); }
   void Flush() { Ref->Flush(); }
+  void Reserve(unsigned long N) { Ref->Reserve(N); }
   ZQ_StreamSinkReference* GetReference() const { return Ref.Get(); }
 
  protected:
@@ -72,11 +77,13 @@ class ZQ_SeekableStreamSink : public ZQ_StreamSink {
 };
 
 // Appends every write to *Target, which must outlive the sink. Flush does
-// nothing. Fails only when memory runs out.
+// nothing; Reserve gives the target room for that many more bytes (at the
+// capacity an append of them would pick). Fails only when memory runs out.
 class ZQ_StringStreamSinkReference : public ZQ_StreamSinkReference {
  public:
   explicit ZQ_StringStreamSinkReference(ZQ_String* Target) : Target(Target) {}
   void Write(const void* Data, unsigned long N) override;
+  void Reserve(unsigned long N) override;
   ~ZQ_StringStreamSinkReference() override;
 
  private:

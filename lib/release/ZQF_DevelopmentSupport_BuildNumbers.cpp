@@ -6,6 +6,12 @@
 #include <vector>
 
 #include "ZQF_DevelopmentSupport.h"
+#include "ZQF_DevelopmentSupport_Imp.h"
+#include "ZQ_FileStreamSource.h"
+#include "ZQ_FileUtils.h"
+#include "ZQ_ProgressReportService.h"
+#include "ZQ_StringStream.h"
+#include "ZQ_TextStreamFormatter.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
 #include "ZQ_StringSubs.h"
@@ -71,6 +77,10 @@ long ZQF_DevelopmentSupport_ProcessBuildNumber(ZQ_String& Text, const ZQ_String&
 bool ZQF_DevelopmentSupport_IsVersionLine(const ZQ_String& Line) { return Line.BeginsWith("Version "); }
 
 ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_String& VersionString) {
+  return ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(Text, "Version " + VersionString + "\n\n");
+}
+
+ZQ_String ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(ZQ_String& Text, const ZQ_String& Heading) {
   const std::vector<ZQ_String> lines = SplitLines(Text);
   const size_t count = lines.size();
   ZQ_String out;
@@ -87,13 +97,14 @@ ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_Str
     while (i < count && IsBlank(lines[i])) writeLine(lines[i++]);
   }
   if (i < count && ZQF_DevelopmentSupport_IsVersionLine(lines[i])) {
-    ZQ_String removed = "Version history: heading replaced by \"Version " + VersionString + "\":\n";
+    const int headingEnd = Heading.Find('\n');
+    const ZQ_String firstLine = headingEnd < 0 ? Heading : Heading.GetLeft(headingEnd);
+    ZQ_String removed = "Version history: heading replaced by \"" + firstLine + "\":\n";
     while (i < count && !IsBlank(lines[i])) removed += "    " + lines[i++] + "\n";
     while (i < count && IsBlank(lines[i])) ++i;
     ZQ_WriteDebugLogEntry(removed);
   }
-  writeLine("Version " + VersionString);
-  writeLine("");
+  out += Heading;
 
   ZQ_String whatIsNew;
   bool isCollecting = true;
@@ -115,4 +126,78 @@ ZQ_String ZQF_DevelopmentSupport_UpdateHistoryText(ZQ_String& Text, const ZQ_Str
   while (kept > 0 && IsWhitespace(whatIsNew[kept - 1])) --kept;
   Text = out;
   return whatIsNew.GetLeft(kept);
+}
+
+// ---- The manager's steps ----
+
+void ZQF_DevelopmentSupportManager::ProcessBuildNumber(ZQ_String& Text, const ZQ_String& Prefix,
+                                                       int Mode) {
+  const long value = ZQF_DevelopmentSupport_ProcessBuildNumber(Text, Prefix, Mode);
+  if (Mode == ZQF_DevelopmentSupport_ReadBuildNumber) SetBuildNumber(value);
+}
+
+void ZQF_DevelopmentSupportManager::ParseAppBuildNumber() {
+  ZQ_ProgressReportService_Task task("Parse app build number", 0);
+  ZQ_String text = ZQ_LoadFileIntoString(GetAppVersionHeaderFileName());
+  ProcessBuildNumber(text, "App", ZQF_DevelopmentSupport_ReadBuildNumber);
+  GetBuildNumber();
+  // Both numbers are raised only at the very end: a library file that
+  // cannot be raised must fail the run before anything is written.
+  ZQ_String library = ZQ_LoadFileIntoString(GetLibraryInfoFileName());
+  IncrementLibraryBuildNumberInText(library);
+  IncrementAppBuildNumberInText(text);
+}
+
+namespace {
+
+// Loads File, raises its number with Raise and saves it through a rename.
+template <class RaiseFunction>
+void RaiseBuildNumberInFile(const char* TaskTitle, const ZQ_String& File, RaiseFunction Raise) {
+  ZQ_ProgressReportService_Task task(TaskTitle, 0);
+  ZQ_String text = ZQ_LoadFileIntoString(File);
+  Raise(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, File);
+}
+
+}  // namespace
+
+void ZQF_DevelopmentSupportManager::IncrementAppBuildNumber() {
+  RaiseBuildNumberInFile("Incrementing app build number", GetAppVersionHeaderFileName(),
+                         [this](ZQ_String& Text) { IncrementAppBuildNumberInText(Text); });
+}
+
+void ZQF_DevelopmentSupportManager::IncrementAppBuildNumberInText(ZQ_String& Text) {
+  ProcessBuildNumber(Text, "App", ZQF_DevelopmentSupport_RaiseBuildNumber);
+}
+
+void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumber() {
+  RaiseBuildNumberInFile("Incrementing library build number", GetLibraryInfoFileName(),
+                         [this](ZQ_String& Text) { IncrementLibraryBuildNumberInText(Text); });
+}
+
+void ZQF_DevelopmentSupportManager::IncrementLibraryBuildNumberInText(ZQ_String& Text) {
+  ProcessBuildNumber(Text, "Library", ZQF_DevelopmentSupport_RaiseBuildNumber);
+}
+
+void ZQF_DevelopmentSupportManager::UpdateHistoryFile() {
+  ZQ_ProgressReportService_Task task("Updating history file", 0);
+  const ZQ_String file = GetHomeDirectory() + GetVersionHistoryFileName();
+  if (!ZQ_FileUtils::FileExists(file)) return;
+  ZQ_String text = ZQ_LoadFileIntoString(file);
+  UpdateHistoryText(text);
+  ZQF_DevelopmentSupport_Imp_SaveSafely(text, file);
+}
+
+void ZQF_DevelopmentSupportManager::UpdateHistoryText(ZQ_String& Text) {
+  ZQ_StringStream heading;
+  WriteVersionLine(&heading);
+  WhatIsNew = ZQF_DevelopmentSupport_UpdateHistoryTextWithHeading(Text, heading);
+}
+
+bool ZQF_DevelopmentSupportManager::IsVersionLine(const ZQ_String& Line) {
+  return ZQF_DevelopmentSupport_IsVersionLine(Line);
+}
+
+void ZQF_DevelopmentSupportManager::WriteVersionLine(ZQ_TextStreamFormatter* Out) {
+  *Out << "Version " << GetVersionString() << "\n\n";
 }

@@ -143,6 +143,10 @@ void ZQ_Timer::Tick() {
 
 LRESULT CALLBACK ZQ_TimerWndProc(HWND Window, UINT Message, WPARAM WParam,
                                  LPARAM LParam) noexcept {
+  // The window is the timer service's own: a close sent to every top-level
+  // window of the program (as another program's end request does) leaves it
+  // alone, or the service would later destroy a window that is gone.
+  if (Message == WM_CLOSE) return 0;
   if (Message != WM_TIMER || Window != s_timerWindow)
     return ::DefWindowProcA(Window, Message, WParam, LParam);  // cannot fail
   return ZQ_CallbackGuard(LRESULT(0), [&] {

@@ -29,6 +29,12 @@ struct EncodingTable {
 
 constexpr EncodingTable kEncoding;
 
+}  // namespace
+
+const unsigned short* const ZQXML_EncodingFlagOfByte = kEncoding.FlagOf;
+
+namespace {
+
 bool IsEncoded(char Char, unsigned long Flags) {
   return (kEncoding.FlagOf[static_cast<unsigned char>(Char)] & Flags) != 0;
 }

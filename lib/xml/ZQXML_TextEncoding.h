@@ -24,6 +24,10 @@ const unsigned long ZQXML_Encode_OtherControls = 0x200;   // codes 0 to 31 and 1
 const unsigned long ZQXML_Encode_UpperBytes = 0x400;      // codes 128 to 255
 const unsigned long ZQXML_Encode_All = 0x7FF;
 
+// The flag bit of each byte (256 entries; 0 for bytes never encoded), for
+// writers that encode straight into an output of their own.
+extern const unsigned short* const ZQXML_EncodingFlagOfByte;
+
 // Text with every character of a flagged kind written as a numeric reference;
 // letters, digits and the space are always copied. Text itself (shared) when
 // nothing is to be encoded.

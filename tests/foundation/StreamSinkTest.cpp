@@ -68,3 +68,20 @@ TEST(ZQ_SeekableStreamSink, TheBareSeekableSinkFailsItsPositionCalls) {
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { sink.GetSize(); }), "false"));
   EXPECT_TRUE(FailedOn(AssertionFailureOf([&] { sink.IsBeforeEnd(); }), "false"));
 }
+
+TEST(ZQ_StreamSink, StringSinkReserveMakesRoomOnceAndKeepsTheText) {
+  ZQ_String target("ab");
+  ZQ_StreamSink sink = ZQ_CreateStringStreamSink(&target);
+  sink.Reserve(1000);
+  EXPECT_EQ(std::string(target.GetText()), "ab");
+  EXPECT_GE(target.GetCapacity(), 1002);
+  const char* const room = target.GetText();
+  for (int i = 0; i < 100; ++i) sink.Write("0123456789", 10);
+  EXPECT_EQ(target.GetText(), room) << "the writes fit the room made";
+  EXPECT_EQ(target.GetLength(), 1002);
+  sink.Reserve(10);  // room enough: nothing changes
+  EXPECT_EQ(target.GetText(), room);
+  sink.Reserve(0xFFFFFFF0ul);  // more than a string holds: left to the writes
+  EXPECT_EQ(target.GetText(), room);
+  ZQ_StreamSink().Reserve(1000);  // the bare sink ignores the hint
+}

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ReleaseTestSupport.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQZipFormat.h"
 #include "ZQ_Exception.h"
@@ -26,38 +27,19 @@ const struct {
     {"sub/deep/c.txt", "hello\r\n"},
 };
 
-ZQ_String Z(const std::string& S) { return ZQ_String(S.data(), static_cast<int>(S.size())); }
 ZQ_String Tool(const char* Name) { return ZQ_String("\"" ZQ_RELEASE_TOOLS_DIR "/") + Name + ".exe\""; }
 
-// A scratch folder holding the tree under "src\", removed afterwards.
-class ReleaseTools : public testing::Test {
+// A scratch folder holding the tree under "src\".
+class ReleaseTools : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    Root = ZQ_FileUtils::GetTemporaryFileName("Tools", "tmp", ZQ_FileUtils::GetTemporaryDirectory())
-               .GetPathName() + "\\";
+    ScratchFolderTest::SetUp();
     for (const auto& file : kTree) Write("src\\" + ZQ_String(file.name), file.bytes);
     ZQ_FileUtils::SafeCreateDirectory(Root + "out");
   }
-  void TearDown() override { ZQ_FileUtils::SafeRemoveDirectory(Root); }
 
-  void Write(const ZQ_String& Name, const std::string& Bytes) {
-    ZQ_FileUtils::SafeCreateDirectory(ZQ_FileName(Root + Name).GetPath());
-    ZQ_SaveStringAsFile(Z(Bytes), Root + Name);
-  }
-  ZQ_String Read(const ZQ_String& Name) { return ZQ_LoadFileIntoString(Root + Name); }
   int Run(const ZQ_String& CommandLine, const char* Folder = "src") {
     return ZQ_ExecuteProcess(CommandLine, Root + Folder);
-  }
-  // Every name below the root, folders ending in "\".
-  std::vector<std::string> List(const char* Folder = "") {
-    std::vector<std::string> names;
-    for (auto it = ZQ_GetFilenameIterator(Root + Folder, "*", ZQ_FilenameIterator_Recursive);
-         it.IsValid(); it.Advance())
-      names.push_back(std::string((it.GetCurrent().GetRelativeDirectory() +
-                                   it.GetCurrent().GetFileName().GetFileName()).GetText()) +
-                      (it.GetCurrent().IsDirectory() ? "\\" : ""));
-    std::sort(names.begin(), names.end());
-    return names;
   }
   // Packs src with the zip program and makes an installer of it.
   void MakeInstaller(const char* Options) {
@@ -65,8 +47,6 @@ class ReleaseTools : public testing::Test {
     Write("res.dat", Options);
     ASSERT_EQ(Run(Tool("ZQSelfExtractor") + " out\\pack.zip @res.dat", ""), 0);
   }
-
-  ZQ_String Root;
 };
 
 TEST_F(ReleaseTools, ZipPacksTheMatchesWithRelativeSortedNames) {

@@ -246,6 +246,32 @@ TEST_F(MorvProgramRun, SplashWithoutTheMarkerAboutBoxReadMeAndHistoryCloseByThei
   EXPECT_EQ(ended.report, "");
 }
 
+// Another program's end request closes every top-level window of the
+// process, hidden ones included (the main window before it is shown, the
+// timer window). Under the splash the close waits for the main loop.
+BOOL CALLBACK PostCloseToWindowOf(HWND Window, LPARAM Id) {
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(Window, &owner);
+  if (owner == static_cast<DWORD>(Id)) ::PostMessageA(Window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+TEST_F(MorvProgramRun, EndRequestToEveryWindowUnderTheSplashEndsTheProgramCleanly) {
+  ::DeleteFileA(Beside(kMarker).c_str());
+  Program run;
+  ASSERT_TRUE(run.Start(Beside("MORV.exe")));
+  run.WaitUntilIdle(20000);
+  ASSERT_NE(WaitForDialog(run), nullptr);
+  ::EnumWindows(&PostCloseToWindowOf, static_cast<LPARAM>(run.GetId()));
+  if (run.WaitForExit(5000) == STILL_ACTIVE) {
+    if (HWND still = DialogOf(run)) PostKey(still, VK_RETURN);
+  }
+  const Ended ended = Collect(run);
+  EXPECT_EQ(ended.exitCode, 0u);
+  EXPECT_EQ(ended.report, "");
+  EXPECT_TRUE(Contains(ended.log, "End of Debugging Log"));
+}
+
 TEST_F(MorvProgramRun, OptionsDialogOpensByTheMenuEscapeChangesNothingAndClosingTheWindowUnderItIsSafe) {
   Program run;
   HWND main = Start(run);

@@ -80,14 +80,14 @@ long ZQFO_Block::CalculateNumberOfBlockQuotes(double LeftIndent) {
 
 void ZQFO_Block::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage) {
   const long levels = CalculateNumberOfBlockQuotes(Options->BlockLeftIndent);
-  ZQ_TextStreamFormatter& out = Export.GetFormatter();
+  ZQFO_HTMLOutput& out = Export.GetOutput();
   if (Stage == 1) {
-    out << "\n";
-    for (long i = 0; i < levels; ++i) out << "<blockquote>";
+    out.Append('\n');
+    for (long i = 0; i < levels; ++i) out.Append("<blockquote>");
   }
   Imp_ExportToHTML(Export, Stage);
   if (Stage == 1)
-    for (long i = 0; i < levels; ++i) out << "</blockquote>";
+    for (long i = 0; i < levels; ++i) out.Append("</blockquote>");
 }
 
 void ZQFO_Block::CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) {
@@ -97,9 +97,14 @@ void ZQFO_Block::CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Colle
 void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Export) {
   ZQFO_FormattingOptionsCollector& collector = Export.GetEmptyAnchorCollector();
   CollectFormattingOptions(collector);
-  ZQ_TextStreamFormatter& out = Export.GetFormatter();
+  ZQFO_HTMLOutput& out = Export.GetOutput();
+  const ZQFO_FormattingOptions::OptionsRef2Type* previous = nullptr;
   for (long set = 0; set < collector.GetNumOptionSets(); ++set) {
-    const ZQ_String& ids = collector.GetOptionSet(set).GetIds().IdPath;
+    // The words of a run share their ids, which the first one wrote.
+    const ZQFO_FormattingOptions::OptionsRef2Type* record = &collector.GetOptionSet(set).GetIds();
+    if (record == previous) continue;
+    previous = record;
+    const ZQ_String& ids = record->IdPath;
     const char* text = ids.GetText();
     for (int i = 0; i < ids.GetLength();) {
       if (text[i] == '{' || text[i] == '}') {
@@ -111,10 +116,10 @@ void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Expo
       const ZQ_String id(text + start, i - start);
       if (Export.WasAnchorWritten(id)) continue;
       // An id is the author's text: a quote in it would end the attribute.
-      out << "<a name=\""
-          << ZQXML_EncodeSpecialCharacters(id, ZQXML_Encode_LessThan | ZQXML_Encode_GreaterThan |
-                                                   ZQXML_Encode_Ampersand | ZQXML_Encode_DoubleQuote)
-          << "\">\n";
+      out.Append("<a name=\"");
+      out.AppendEncoded(id, ZQXML_Encode_LessThan | ZQXML_Encode_GreaterThan | ZQXML_Encode_Ampersand |
+                                ZQXML_Encode_DoubleQuote);
+      out.Append("\">\n");
     }
   }
 }

@@ -155,46 +155,50 @@ void ZQFO_Block_Paragraph::Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportCont
     return;
   }
   if (Stage != 1) return;
-  ZQ_TextStreamFormatter& out = Export.GetFormatter();
+  ZQFO_HTMLOutput& out = Export.GetOutput();
   InsertHTMLAnchors(Export);
   if (options.LinePreformatted) {
-    out << "<pre>";
+    out.Append("<pre>");
+  } else if (options.BlockJustification == 1) {
+    out.Append("<p align=\"center\"> ");
+  } else if (options.BlockJustification == 2) {
+    out.Append("<p align=\"right\"> ");
+  } else if (options.LineJustification == 1) {
+    out.Append("<p align=\"center\"> ");
+  } else if (options.LineJustification == 2) {
+    out.Append("<p align=\"right\"> ");
   } else {
-    const char* align = "left";
-    if (options.BlockJustification == 1)
-      align = "center";
-    else if (options.BlockJustification == 2)
-      align = "right";
-    else if (options.LineJustification == 1)
-      align = "center";
-    else if (options.LineJustification == 2)
-      align = "right";
-    else
-      ZQ_ASSERT_TEXT(options.LineJustification == 0 || options.LineJustification == 3, "false");
-    out << "<p align=\"" << align << "\"> ";
+    ZQ_ASSERT_TEXT(options.LineJustification == 0 || options.LineJustification == 3, "false");
+    out.Append("<p align=\"left\"> ");
   }
   if (OwnsFlowObjects) {
-    HTMLFlowObjectFormatter formatter(out);
+    HTMLFlowObjectFormatter formatter(Export.GetFormatter());
     for (ZQFO_FlowObject* object = FirstFlowObject; object != nullptr; object = object->Next) {
       formatter.ProcessNewOptions(object->GetOptions());
       object->ExportToHTML(Export, 1);
       if (object->Next == nullptr) break;
       switch (object->WordBreakAfter) {
         case ZQFO_WordBreak_AsNeeded:
-          if (object->SpaceAfter != ZQFO_SpaceAfter_NoSpace) out << " ";
+          if (object->SpaceAfter != ZQFO_SpaceAfter_NoSpace) out.Append(' ');
           break;
         case ZQFO_WordBreak_Never:
-          if (object->SpaceAfter != ZQFO_SpaceAfter_NoSpace) out << "&nbsp;";
+          if (object->SpaceAfter != ZQFO_SpaceAfter_NoSpace) out.Append("&nbsp;");
           break;
         case ZQFO_WordBreak_Always:
-          out << (options.LinePreformatted ? "\n" : "<BR>");
+          if (options.LinePreformatted)
+            out.Append('\n');
+          else
+            out.Append("<BR>");
           break;
         default:
           ZQ_ASSERT_TEXT(false, "false");
       }
     }
   }
-  out << (options.LinePreformatted ? "</pre>" : "</p>") << "\n";
+  if (options.LinePreformatted)
+    out.Append("</pre>\n");
+  else
+    out.Append("</p>\n");
 }
 
 void ZQFO_Block_Paragraph::Imp_CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) {

@@ -261,30 +261,40 @@ void ZQFO_Block_Table::Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext&
       });
     return;
   }
-  ZQ_TextStreamFormatter& out = Export.GetFormatter();
-  static const char* const s_align[] = {"left", "center", "right"};
+  ZQFO_HTMLOutput& out = Export.GetOutput();
   const long justification = GetOptions()->BlockJustification;
   ZQ_ASSERT_TEXT(justification >= 0 && justification <= 2, "false");
-  out << "<div align=\"" << s_align[justification >= 0 && justification <= 2 ? justification : 0] << "\">";
+  if (justification == 1)
+    out.Append("<div align=\"center\">");
+  else if (justification == 2)
+    out.Append("<div align=\"right\">");
+  else
+    out.Append("<div align=\"left\">");
   InsertHTMLAnchors(Export);
-  out << "<table border=\"0\" cellpadding=\"2\" cellspacing=\"0\">\n";
+  out.Append("<table border=\"0\" cellpadding=\"2\" cellspacing=\"0\">\n");
   for (const RowInfoStruct& row : Rows) {
-    out << "<tr align=\"left\" valign=\"top\">";
+    out.Append("<tr align=\"left\" valign=\"top\">");
     ForEachCell(row, [&](long, CellInfoStruct& Cell) {
       const auto& options = Cell.Options.GetOptions();
-      out << "<td";
-      if (Cell.ColumnSpan > 1) out << " colspan=\"" << Cell.ColumnSpan << "\"";
-      if (options.BlockJustification == 1) out << " align=\"center\"";
-      if (options.BlockJustification == 2) out << " align=\"right\"";
-      if (options.BlockVerticalJustification == 1) out << " valign=\"center\"";
-      if (options.BlockVerticalJustification == 2) out << " valign=\"bottom\"";
-      out << " bgcolor=\"" << options.BackgroundColor.GetWebName() << "\">";
+      out.Append("<td");
+      if (Cell.ColumnSpan > 1) {
+        out.Append(" colspan=\"");
+        Export.GetFormatter() << Cell.ColumnSpan;
+        out.Append('"');
+      }
+      if (options.BlockJustification == 1) out.Append(" align=\"center\"");
+      if (options.BlockJustification == 2) out.Append(" align=\"right\"");
+      if (options.BlockVerticalJustification == 1) out.Append(" valign=\"center\"");
+      if (options.BlockVerticalJustification == 2) out.Append(" valign=\"bottom\"");
+      out.Append(" bgcolor=\"");
+      out.Append(options.BackgroundColor.GetWebName());
+      out.Append("\">");
       for (long b = 0; b < Cell.Content.GetNumBlocks(); ++b) Cell.Content.GetBlock(b)->ExportToHTML(Export, 1);
-      out << "</td>";
+      out.Append("</td>");
     });
-    out << " </tr>\n";
+    out.Append(" </tr>\n");
   }
-  out << "</table>\n</div>\n";
+  out.Append("</table>\n</div>\n");
 }
 
 void ZQFO_Block_Table::Imp_CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) {

@@ -13,6 +13,7 @@
 #include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 #include "ZQ_Numeric.h"
+#include "ZQXML_TextEncoding.h"
 
 namespace {
 
@@ -27,38 +28,118 @@ long ClampedPixels(double Mm, double PixelsPerMm) {
 // A length from outside that is not finite counts as 0.
 double Finite(double Value) { return std::isfinite(Value) ? Value : 0; }
 
-// Gathers the export's many small writes (a tag, a word, a blank) into
-// blocks: a file sink makes one system call a write.
-class BufferedSinkReference : public ZQ_StreamSinkReference {
- public:
-  explicit BufferedSinkReference(const ZQ_StreamSink& Target) : Target(Target) {}
-  void Write(const void* Data, unsigned long N) override {
-    if (N > sizeof Buffer - Used) PushBuffer();
-    if (N >= sizeof Buffer) {
-      Target.Write(Data, N);
-      return;
-    }
-    std::memcpy(Buffer + Used, Data, N);
-    Used += N;
-  }
-  void Flush() override {
-    PushBuffer();
-    Target.Flush();
-  }
-
- private:
-  void PushBuffer() {
-    // Emptied first: a write that throws must not send the block again.
-    const unsigned long used = Used;
-    Used = 0;
-    if (used > 0) Target.Write(Buffer, used);
-  }
-  ZQ_StreamSink Target;
-  char Buffer[32768];
-  unsigned long Used = 0;
-};
-
 }  // namespace
+
+ZQFO_HTMLOutput::ZQFO_HTMLOutput(const ZQ_StreamSink& Target)
+    : Target(Target), Current(TakeBlock()), Block(Current.get()) {}
+
+ZQFO_HTMLOutput::~ZQFO_HTMLOutput() { GiveBackBlock(std::move(Current)); }
+
+std::vector<std::unique_ptr<char[]>>& ZQFO_HTMLOutput::SpareBlocks() {
+  static std::vector<std::unique_ptr<char[]>> s_spare;
+  return s_spare;
+}
+
+std::unique_ptr<char[]> ZQFO_HTMLOutput::TakeBlock() {
+  std::vector<std::unique_ptr<char[]>>& spare = SpareBlocks();
+  if (spare.empty()) return std::unique_ptr<char[]>(new char[kBlockSize]);
+  std::unique_ptr<char[]> block = std::move(spare.back());
+  spare.pop_back();
+  return block;
+}
+
+void ZQFO_HTMLOutput::GiveBackBlock(std::unique_ptr<char[]> Bytes) noexcept {
+  std::vector<std::unique_ptr<char[]>>& spare = SpareBlocks();
+  if (spare.size() >= kMaxSpareBlocks) return;
+  try {
+    spare.push_back(std::move(Bytes));
+  } catch (...) {  // out of memory: the block is freed instead
+  }
+}
+
+void ZQFO_HTMLOutput::Flush() {
+  PassOn();
+  Target.Flush();
+}
+
+void ZQFO_HTMLOutput::PushBlock() {
+  if (Held.size() >= kMaxHeldBlocks) {
+    PassOn();
+    return;
+  }
+  std::unique_ptr<char[]> next = TakeBlock();
+  Held.push_back({std::move(Current), Used});
+  Current = std::move(next);
+  Block = Current.get();
+  Used = 0;
+}
+
+void ZQFO_HTMLOutput::PassOn() {
+  // Taken out first: a write that throws must not send them again.
+  std::vector<HeldBlock> held;
+  held.swap(Held);
+  const unsigned long used = Used;
+  Used = 0;
+  unsigned long total = used;
+  for (const HeldBlock& block : held) total += block.Used;
+  if (total == 0) return;
+  Target.Reserve(total);
+  for (const HeldBlock& block : held) Target.Write(block.Bytes.get(), block.Used);
+  if (used > 0) Target.Write(Block, used);
+  for (HeldBlock& block : held) GiveBackBlock(std::move(block.Bytes));
+}
+
+void ZQFO_HTMLOutput::AppendLong(const char* Text, unsigned long N) {
+  if (N >= kBlockSize) {
+    // Too long for a block: what is held goes first.
+    PassOn();
+    Target.Write(Text, N);
+    return;
+  }
+  PushBlock();
+  std::memcpy(Block, Text, N);
+  Used = N;
+}
+
+void ZQFO_HTMLOutput::AppendEncoded(const ZQ_String& Text, unsigned long Flags) {
+  // A reference takes at most 6 bytes ("&#255;"): each piece of the text
+  // is encoded into room for 6 times its length.
+  const unsigned long kReference = 6;
+  const unsigned short* const flagOf = ZQXML_EncodingFlagOfByte;
+  Flags &= ZQXML_Encode_All;
+  const auto isEncoded = [&](char Char) { return (flagOf[static_cast<unsigned char>(Char)] & Flags) != 0; };
+  const char* text = Text.GetText();
+  unsigned long left = static_cast<unsigned long>(Text.GetLength());
+  while (left > 0) {
+    if ((kBlockSize - Used) / kReference < std::min(left, kBlockSize / kReference)) PushBlock();
+    const unsigned long n = std::min(left, (kBlockSize - Used) / kReference);
+    char* out = Block + Used;
+    for (const char* end = text + n; text < end; ++text) {
+      // Four bytes at a time while none is encoded.
+      while (end - text >= 4 && !(isEncoded(text[0]) | isEncoded(text[1]) | isEncoded(text[2]) | isEncoded(text[3]))) {
+        std::uint32_t word;
+        std::memcpy(&word, text, 4);
+        std::memcpy(out, &word, 4);
+        text += 4;
+        out += 4;
+      }
+      if (text == end) break;
+      if (!isEncoded(*text)) {
+        *out++ = *text;
+        continue;
+      }
+      const unsigned char code = static_cast<unsigned char>(*text);
+      *out++ = '&';
+      *out++ = '#';
+      if (code >= 100) *out++ = static_cast<char>('0' + code / 100);
+      if (code >= 10) *out++ = static_cast<char>('0' + code / 10 % 10);
+      *out++ = static_cast<char>('0' + code % 10);
+      *out++ = ';';
+    }
+    Used = static_cast<unsigned long>(out - Block);
+    left -= n;
+  }
+}
 
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
     const ZQFO_Document& Document, const ZQ_FileName& FileName, const ZQFO_ExportDocumentToHTML_Options& Options,
@@ -70,7 +151,7 @@ ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext
 ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext(
     const ZQ_StreamSink& Sink, ZQFO_DistributionContext& Context, const ZQ_FileName& FileName,
     const ZQFO_ExportDocumentToHTML_Options& Options)
-    : FileName(FileName), Formatter(ZQ_StreamSink(new BufferedSinkReference(Sink))), Context(Context),
+    : FileName(FileName), Output(new ZQFO_HTMLOutput(Sink)), Formatter(ZQ_StreamSink(Output)), Context(Context),
       MaximumImageWidthMm(ZQ_Round(Options.MaximumImageWidth * Options.MillimetersPerPixel)),
       MaximumImageHeightMm(ZQ_Round(Options.MaximumImageHeight * Options.MillimetersPerPixel)) {}
 

@@ -1,6 +1,6 @@
 // ZQFO_ExportDocumentToHTML_ExportContext.h: what the HTML export hands to
-// every block and flow object that writes itself: the text formatter over
-// the output, the distribution context (measuring canvas, image cache,
+// every block and flow object that writes itself: the output and the text
+// formatter over it, the distribution context (measuring canvas, image cache,
 // external context), the largest image size, and the registries that keep
 // one export from writing an image file or an anchor twice. Writers are
 // walked twice: stage 0 writes nothing, stage 1 writes everything. File and
@@ -8,6 +8,11 @@
 // distribution context is borrowed and outlives this record. UI thread only.
 #ifndef ZQFO_EXPORTDOCUMENTTOHTML_EXPORTCONTEXT_H
 #define ZQFO_EXPORTDOCUMENTTOHTML_EXPORTCONTEXT_H
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #include "ZQFO_Document.h"
 #include "ZQFO_FormattingOptions.h"
@@ -34,6 +39,77 @@ struct ZQFO_ExportImageLimits {
   double Ratio = 0;
 };
 
+// The export's output: the writers fill blocks of memory that go on to the
+// sink at Flush (or once 4 MB are held), so that each of the many small
+// pieces (a tag, a word, a blank) costs a copy, a file sink makes one system
+// call a block, and a string sink grows once, told the whole size. Emptied
+// blocks are kept for the next export (up to 4 MB, for the whole run): the
+// heap hands large freed areas back to the system, and fresh pages cost
+// more than the copying. The context's text formatter writes through the
+// output as well, so both kinds of writes keep their order. Sink failures
+// throw. UI thread only.
+class ZQFO_HTMLOutput : public ZQ_StreamSinkReference {
+ public:
+  explicit ZQFO_HTMLOutput(const ZQ_StreamSink& Target);
+  ~ZQFO_HTMLOutput() override;
+  void Write(const void* Data, unsigned long N) override { Append(static_cast<const char*>(Data), N); }
+  // Passes everything held on, then flushes the sink.
+  void Flush() override;
+
+  void Append(char Char) {
+    if (Used == kBlockSize) PushBlock();
+    Block[Used++] = Char;
+  }
+  // Copied here word by word: the runtime's memcpy costs more than a short
+  // piece.
+  void Append(const char* Text, unsigned long N) {
+    if (N > kBlockSize - Used) {
+      AppendLong(Text, N);
+      return;
+    }
+    char* out = Block + Used;
+    Used += N;
+    for (; N >= 4; N -= 4, Text += 4, out += 4) {
+      std::uint32_t word;
+      std::memcpy(&word, Text, 4);
+      std::memcpy(out, &word, 4);
+    }
+    for (; N > 0; --N) *out++ = *Text++;
+  }
+  // A literal, without measuring it.
+  template <unsigned long N>
+  void Append(const char (&Literal)[N]) {
+    Append(Literal, N - 1);
+  }
+  void Append(const ZQ_String& Text) { Append(Text.GetText(), static_cast<unsigned long>(Text.GetLength())); }
+  // Text with the characters that Flags (ZQXML_Encode_...) select written as
+  // numeric references, as ZQXML_EncodeSpecialCharacters writes them.
+  void AppendEncoded(const ZQ_String& Text, unsigned long Flags);
+
+ private:
+  static const unsigned long kBlockSize = 32768;
+  static const unsigned long kMaxHeldBlocks = 128;
+  static const unsigned long kMaxSpareBlocks = 128;
+  struct HeldBlock {
+    std::unique_ptr<char[]> Bytes;
+    unsigned long Used;
+  };
+  void AppendLong(const char* Text, unsigned long N);
+  // Holds the current block and starts another.
+  void PushBlock();
+  // Writes the held blocks and the current one to the sink.
+  void PassOn();
+  static std::vector<std::unique_ptr<char[]>>& SpareBlocks();
+  static std::unique_ptr<char[]> TakeBlock();
+  static void GiveBackBlock(std::unique_ptr<char[]> Bytes) noexcept;
+
+  ZQ_StreamSink Target;
+  std::vector<HeldBlock> Held;
+  std::unique_ptr<char[]> Current;
+  char* Block;  // Current's bytes
+  unsigned long Used = 0;
+};
+
 class ZQFO_ExportDocumentToHTML_ExportContext {
  public:
   // Creates FileName anew for the HTML; image files go beside it.
@@ -50,8 +126,9 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   ZQFO_ExportDocumentToHTML_ExportContext(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
   ZQFO_ExportDocumentToHTML_ExportContext& operator=(const ZQFO_ExportDocumentToHTML_ExportContext&) = delete;
 
-  // Writes go through a buffer: Flush passes everything written so far on
-  // to the sink (and flushes it); the sink's failures throw.
+  // Writes go through the output's block: Flush passes everything written
+  // so far on to the sink (and flushes it); the sink's failures throw.
+  ZQFO_HTMLOutput& GetOutput() { return *Output; }
   ZQ_TextStreamFormatter& GetFormatter() { return Formatter; }
   void Flush();
   ZQFO_DistributionContext& GetContext() { return Context; }
@@ -81,6 +158,7 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
  private:
   ZQFO_Document Document;
   ZQ_FileName FileName;
+  ZQFO_HTMLOutput* Output;  // owned by the formatter's sink
   ZQ_TextStreamFormatter Formatter;
   ZQFO_DistributionContext& Context;
   double MaximumImageWidthMm;

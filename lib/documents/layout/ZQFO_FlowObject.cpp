@@ -111,10 +111,10 @@ void ZQFO_FlowObject_Text::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext&
   // the same byte in a text font is a Latin-1 character.
   if (Text.GetLength() == 1 && static_cast<unsigned char>(Text.GetText()[0]) == 190 &&
       Options->Font.GetTypeface() == ZQ_String("Symbol")) {
-    Export.GetFormatter() << "---\n";
+    Export.GetOutput().Append("---\n");
     return;
   }
-  Export.GetFormatter() << ZQXML_EncodeSpecialCharacters(Text, 0x607);
+  Export.GetOutput().AppendEncoded(Text, 0x607);
 }
 
 void ZQFO_FlowObject_FixupText::PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) {
@@ -259,7 +259,7 @@ ZQFO_FlowObject_Space::ZQFO_FlowObject_Space(ZQFO_DistributionContext& Context,
     : ZQFO_FlowObject(Context, Options), Width(Length(Width)) {}
 
 void ZQFO_FlowObject_Space::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage) {
-  if (Stage == 1) Export.GetFormatter() << "&nbsp;";
+  if (Stage == 1) Export.GetOutput().Append("&nbsp;");
 }
 
 // ---- Block

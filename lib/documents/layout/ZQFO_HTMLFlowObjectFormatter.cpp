@@ -13,6 +13,19 @@ ZQ_String EncodeAttribute(const ZQ_String& Text) {
                                                  ZQXML_Encode_Ampersand | ZQXML_Encode_DoubleQuote);
 }
 
+// Equal texts, compared here: the runtime's memcmp costs more than a
+// typeface, and the records of one font often share the string itself.
+bool IsSameText(const ZQ_String& A, const ZQ_String& B) {
+  const char* a = A.GetText();
+  const char* b = B.GetText();
+  if (a == b) return true;
+  const int length = A.GetLength();
+  if (length != B.GetLength()) return false;
+  for (int i = 0; i < length; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 ZQFO_FormattingOptions MakeDefaultOptions() {
   const ZQFO_FormattingOptions standard;
   auto* options = new ZQFO_FormattingOptions::OptionsRef1Type(standard.GetOptions());
@@ -47,15 +60,14 @@ long HTMLFlowObjectFormatter::GetSizeCode(double Height) {
 bool HTMLFlowObjectFormatter::DifferForHTML(const ZQFO_FormattingOptions& A, const ZQFO_FormattingOptions& B) {
   const auto& a = A.GetOptions();
   const auto& b = B.GetOptions();
-  if (&a == &b) return false;  // the words of a run share their options
   // Numbers before texts: most runs differ in a number if at all.
   return a.Font.GetHeight() != b.Font.GetHeight() || a.Font.GetWeight() != b.Font.GetWeight() ||
          a.Font.GetItalicStyle() != b.Font.GetItalicStyle() || a.FontUnderline != b.FontUnderline ||
          a.LineVerticalAlignment != b.LineVerticalAlignment || a.TextColor != b.TextColor ||
-         a.Font.GetTypeface() != b.Font.GetTypeface() || a.LinkTarget != b.LinkTarget;
+         !IsSameText(a.Font.GetTypeface(), b.Font.GetTypeface()) || !IsSameText(a.LinkTarget, b.LinkTarget);
 }
 
-void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
+void HTMLFlowObjectFormatter::ProcessOtherOptions(const ZQFO_FormattingOptions& Options) {
   if (!DifferForHTML(Options, Current)) return;
   CloseOpenElements();
   EncodeOption_A(Options);
@@ -69,16 +81,21 @@ void HTMLFlowObjectFormatter::ProcessNewOptions(const ZQFO_FormattingOptions& Op
 }
 
 void HTMLFlowObjectFormatter::CloseOpenElements() {
-  static const char* const s_endTags[NumOpen] = {"</a>", "</font>", "</i>", "</b>", "</u>", "</sub>", "</sup>"};
-  for (int i = NumOpen - 1; i >= 0; --i) {
-    if (IsOpen[i]) Out << s_endTags[i];
-    IsOpen[i] = false;
-  }
+  if (IsOpen[Open_SUP]) Write("</sup>");
+  if (IsOpen[Open_SUB]) Write("</sub>");
+  if (IsOpen[Open_U]) Write("</u>");
+  if (IsOpen[Open_B]) Write("</b>");
+  if (IsOpen[Open_I]) Write("</i>");
+  if (IsOpen[Open_FONT]) Write("</font>");
+  if (IsOpen[Open_A]) Write("</a>");
+  for (bool& isOpen : IsOpen) isOpen = false;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_A(const ZQFO_FormattingOptions& Options) {
   if (Options->LinkTarget.IsEmpty()) return;
-  Out << "<a href=\"" << EncodeAttribute(Options->LinkTarget) << "\">";
+  Write("<a href=\"");
+  Out << EncodeAttribute(Options->LinkTarget);
+  Write("\">");
   IsOpen[Open_A] = true;
 }
 
@@ -90,18 +107,30 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
     ZQ_String Typeface;
     ZQR_Color Color;
     ZQ_String Text;
+    float Height;  // the last height found with the tag: its size needs no look-up
   };
   static Tag s_tags[8];
   static unsigned s_next = 0;
-  const long size = GetSizeCode(Options->Font.GetHeight());
+  static unsigned s_last = 0;  // the one found last: runs repeat their fonts
+  const float height = Options->Font.GetHeight();
   const ZQ_String& typeface = Options->Font.GetTypeface();
-  const Tag* found = nullptr;
-  for (const Tag& tag : s_tags)
-    if (tag.Size == size && tag.Color == Options->TextColor && tag.Typeface == typeface && !tag.Text.IsEmpty())
-      found = &tag;
+  Tag* found = &s_tags[s_last];
+  if (found->Text.IsEmpty() || found->Height != height || found->Color != Options->TextColor ||
+      !IsSameText(found->Typeface, typeface)) {
+    const long size = GetSizeCode(height);
+    found = nullptr;
+    for (unsigned i = 0; i < 8 && !found; ++i) {
+      Tag& tag = s_tags[i];
+      if (tag.Size == size && tag.Color == Options->TextColor && !tag.Text.IsEmpty() && IsSameText(tag.Typeface, typeface))
+        found = &s_tags[s_last = i];
+    }
+    if (found) found->Height = height;
+  }
   if (!found) {
-    Tag& tag = s_tags[s_next++ % 8];
-    tag = {size, typeface, Options->TextColor, "<font size=\""};
+    const long size = GetSizeCode(height);
+    s_last = s_next++ % 8;
+    Tag& tag = s_tags[s_last];
+    tag = {size, typeface, Options->TextColor, "<font size=\"", height};
     tag.Text += std::to_string(size).c_str();
     tag.Text += "\" face=\"";
     tag.Text += EncodeAttribute(typeface);
@@ -110,36 +139,36 @@ void HTMLFlowObjectFormatter::EncodeOption_FONT(const ZQFO_FormattingOptions& Op
     tag.Text += "\">";
     found = &tag;
   }
-  Out << found->Text;
+  Sink.Write(found->Text.GetText(), static_cast<unsigned long>(found->Text.GetLength()));
   IsOpen[Open_FONT] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_I(const ZQFO_FormattingOptions& Options) {
   if (!Options->Font.GetItalicStyle()) return;
-  Out << "<i>";
+  Write("<i>");
   IsOpen[Open_I] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_B(const ZQFO_FormattingOptions& Options) {
   if (Options->Font.GetWeight() <= 400) return;
-  Out << "<b>";
+  Write("<b>");
   IsOpen[Open_B] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_U(const ZQFO_FormattingOptions& Options) {
   if (Options->FontUnderline == 0) return;
-  Out << "<u>";
+  Write("<u>");
   IsOpen[Open_U] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_SUB(const ZQFO_FormattingOptions& Options) {
   if (Options->LineVerticalAlignment != 2) return;
-  Out << "<sub>";
+  Write("<sub>");
   IsOpen[Open_SUB] = true;
 }
 
 void HTMLFlowObjectFormatter::EncodeOption_SUP(const ZQFO_FormattingOptions& Options) {
   if (Options->LineVerticalAlignment != 1) return;
-  Out << "<sup>";
+  Write("<sup>");
   IsOpen[Open_SUP] = true;
 }

@@ -12,14 +12,18 @@
 
 class HTMLFlowObjectFormatter {
  public:
-  explicit HTMLFlowObjectFormatter(ZQ_TextStreamFormatter& Out) : Out(Out), Current(GetDefaultOptions()) {}
+  explicit HTMLFlowObjectFormatter(ZQ_TextStreamFormatter& Out)
+      : Out(Out), Sink(Out.GetSink()), Current(GetDefaultOptions()) {}
   ~HTMLFlowObjectFormatter() { CloseOpenElements(); }
   HTMLFlowObjectFormatter(const HTMLFlowObjectFormatter&) = delete;
   HTMLFlowObjectFormatter& operator=(const HTMLFlowObjectFormatter&) = delete;
 
   // When Options differ from the current ones in what HTML shows, closes
   // the open elements and opens those Options need.
-  void ProcessNewOptions(const ZQFO_FormattingOptions& Options);
+  void ProcessNewOptions(const ZQFO_FormattingOptions& Options) {
+    // The words of a run share their options.
+    if (&Options.GetOptions() != &Current.GetOptions()) ProcessOtherOptions(Options);
+  }
   // Writes the end tags of the open elements, innermost first.
   void CloseOpenElements();
 
@@ -31,6 +35,13 @@ class HTMLFlowObjectFormatter {
 
  private:
   enum { Open_A, Open_FONT, Open_I, Open_B, Open_U, Open_SUB, Open_SUP, NumOpen };
+  void ProcessOtherOptions(const ZQFO_FormattingOptions& Options);
+  // Tags go straight to the formatter's sink: they need none of its
+  // formatting.
+  template <unsigned long N>
+  void Write(const char (&Literal)[N]) {
+    Sink.Write(Literal, N - 1);
+  }
   static bool DifferForHTML(const ZQFO_FormattingOptions& A, const ZQFO_FormattingOptions& B);
   void EncodeOption_A(const ZQFO_FormattingOptions& Options);
   void EncodeOption_FONT(const ZQFO_FormattingOptions& Options);
@@ -41,6 +52,7 @@ class HTMLFlowObjectFormatter {
   void EncodeOption_SUP(const ZQFO_FormattingOptions& Options);
 
   ZQ_TextStreamFormatter& Out;
+  ZQ_StreamSink& Sink;  // Out's
   ZQFO_FormattingOptions Current;
   bool IsOpen[NumOpen] = {};
 };

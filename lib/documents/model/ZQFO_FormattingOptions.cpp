@@ -84,27 +84,17 @@ ZQFO_FormattingOptions::ZQFO_FormattingOptions(OptionsRef1Type* Options, Options
 ZQFO_FormattingOptions::ZQFO_FormattingOptions(const ZQFO_FormattingOptions& Other)
     : ZQFO_FormattingOptions(Other.Options, Other.Ids) {}
 
-ZQFO_FormattingOptions& ZQFO_FormattingOptions::operator=(const ZQFO_FormattingOptions& Other) {
-  ++Other.Options->ReferenceCount;  // first: the records may be the same
-  ++Other.Ids->ReferenceCount;
-  Release(Options);
-  Release(Ids);
-  Options = Other.Options;
-  Ids = Other.Ids;
-  return *this;
-}
-
 ZQFO_FormattingOptions::~ZQFO_FormattingOptions() {
   Release(Options);
   Release(Ids);
 }
 
-void ZQFO_FormattingOptions::Release(OptionsRef1Type* Record) {
+void ZQFO_FormattingOptions::ReleaseLast(OptionsRef1Type* Record) {
   ZQ_ASSERT_LOG_ONLY(Record->ReferenceCount > 0);
   if (--Record->ReferenceCount == 0) delete Record;
 }
 
-void ZQFO_FormattingOptions::Release(OptionsRef2Type* Record) {
+void ZQFO_FormattingOptions::ReleaseLast(OptionsRef2Type* Record) {
   ZQ_ASSERT_LOG_ONLY(Record->ReferenceCount > 0);
   if (--Record->ReferenceCount == 0) delete Record;
 }
@@ -288,12 +278,9 @@ ZQFO_FormattingOptions ZQFO_FormattingOptionsFactory::GetFormattingOptions() {
 
 // ---------------------------------------------------------------- collector
 
-void ZQFO_FormattingOptionsCollector::Add(const ZQFO_FormattingOptions& Options) {
-  if (Count == Capacity) {
-    Capacity = std::max(Count * 2 + 2, Capacity * 2);
-    OptionSets.Resize(Capacity, ZQFO_FormattingOptions());
-  }
-  OptionSets[Count++] = Options;
+void ZQFO_FormattingOptionsCollector::Grow() {
+  Capacity = std::max(Count * 2 + 2, Capacity * 2);
+  OptionSets.Resize(Capacity, ZQFO_FormattingOptions());
 }
 
 ZQ_ReadOnlyIterator<ZQFO_FormattingOptions> ZQFO_FormattingOptionsCollector::GetOptionSets() const {

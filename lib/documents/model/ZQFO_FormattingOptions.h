@@ -108,7 +108,16 @@ class ZQFO_FormattingOptions {
   // Counts once more on each record (neither null).
   ZQFO_FormattingOptions(OptionsRef1Type* Options, OptionsRef2Type* Ids);
   ZQFO_FormattingOptions(const ZQFO_FormattingOptions& Other);
-  ZQFO_FormattingOptions& operator=(const ZQFO_FormattingOptions& Other);
+  // Inline: exports and collectors assign handles once per flow object.
+  ZQFO_FormattingOptions& operator=(const ZQFO_FormattingOptions& Other) {
+    ++Other.Options->ReferenceCount;  // first: the records may be the same
+    ++Other.Ids->ReferenceCount;
+    Release(Options);
+    Release(Ids);
+    Options = Other.Options;
+    Ids = Other.Ids;
+    return *this;
+  }
   ~ZQFO_FormattingOptions();
 
   const OptionsRef1Type& GetOptions() const { return *Options; }
@@ -116,10 +125,23 @@ class ZQFO_FormattingOptions {
   const OptionsRef1Type* operator->() const { return Options; }
 
   // Counts down; deletes the record at 0.
-  static void Release(OptionsRef1Type* Record);
-  static void Release(OptionsRef2Type* Record);
+  static void Release(OptionsRef1Type* Record) {
+    if (Record->ReferenceCount > 1)
+      --Record->ReferenceCount;
+    else
+      ReleaseLast(Record);
+  }
+  static void Release(OptionsRef2Type* Record) {
+    if (Record->ReferenceCount > 1)
+      --Record->ReferenceCount;
+    else
+      ReleaseLast(Record);
+  }
 
  private:
+  static void ReleaseLast(OptionsRef1Type* Record);
+  static void ReleaseLast(OptionsRef2Type* Record);
+
   OptionsRef1Type* Options;
   OptionsRef2Type* Ids;
 };
@@ -247,7 +269,10 @@ class ZQFO_FormattingOptionsFactory {
 // apart.
 class ZQFO_FormattingOptionsCollector {
  public:
-  void Add(const ZQFO_FormattingOptions& Options);
+  void Add(const ZQFO_FormattingOptions& Options) {
+    if (Count == Capacity) Grow();
+    OptionSets[Count++] = Options;
+  }
   // Empties the collector and keeps its room, for collecting again.
   void Clear() { Count = 0; }
   long GetNumOptionSets() const { return Count; }
@@ -257,6 +282,8 @@ class ZQFO_FormattingOptionsCollector {
   ZQ_ReadOnlyIterator<ZQFO_FormattingOptions> GetOptionSets() const;
 
  private:
+  void Grow();
+
   long Capacity = 0;
   ZQ_Array<ZQFO_FormattingOptions> OptionSets;
   long Count = 0;

@@ -134,3 +134,7 @@ bool ZQF_ApplicationLink_YieldToMessageLoop(ZQF_Window* Window) {
 void ZQF_ApplicationLink_Execute(ZQF_Window* Window) {
   if (Registered().Execute) Registered().Execute(Window);
 }
+
+bool ZQF_ApplicationLink_DeferMainWindowClose() {
+  return Registered().DeferMainWindowClose && Registered().DeferMainWindowClose();
+}

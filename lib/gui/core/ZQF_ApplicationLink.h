@@ -30,6 +30,9 @@ struct ZQF_ApplicationFunctions {
   bool (*YieldToMessageLoop)(ZQF_Window* Window) = nullptr;
   // The application's hook after a window has been shown.
   void (*Execute)(ZQF_Window* Window) = nullptr;
+  // True when the main window's close must wait (the program is still
+  // starting); the application then closes it once its main loop runs.
+  bool (*DeferMainWindowClose)() = nullptr;
 };
 
 // Installs Functions; returns the ones it replaces.
@@ -47,5 +50,7 @@ ZQ_String ZQF_ApplicationLink_GetMainIconResourceName();
 // posted again).
 bool ZQF_ApplicationLink_YieldToMessageLoop(ZQF_Window* Window);
 void ZQF_ApplicationLink_Execute(ZQF_Window* Window);
+// False by default: the main window closes at once.
+bool ZQF_ApplicationLink_DeferMainWindowClose();
 
 #endif

@@ -33,6 +33,10 @@ void ZQF_MainApplicationTopLevelGlyph::HandleUpdate(ZQF_UpdateMessage& Message, 
 }
 
 void ZQF_MainApplicationTopLevelGlyph::DestroyContainingWindow() {
+  // A close that arrives while the program starts (from another program, or
+  // under a splash box at stage 5) would run the closing stages inside the
+  // starting ones.
+  if (ZQF_ApplicationLink_DeferMainWindowClose()) return;
   ZQF_ApplicationLink_PrepareForAppMainWindowDestruction();
   ZQF_TopLevelGlyph::DestroyContainingWindow();
 }

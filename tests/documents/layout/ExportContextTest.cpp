@@ -2,8 +2,12 @@
 
 #include <cmath>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "ZQFO_ExportDocumentToHTML_ExportContext.h"
+#include "ZQXML_TextEncoding.h"
+#include "ZQ_Exception.h"
 #include "ZQ_FileUtils.h"
 #include "model/LayoutTestSupport.h"
 
@@ -81,4 +85,87 @@ TEST(ZQFO_ExportDocumentToHTML_ExportContext, ImagesAreWrittenOnceInTheSmallerFo
   EXPECT_FALSE(context.WasAnchorWritten("a"));
   EXPECT_TRUE(context.WasAnchorWritten("a"));
   EXPECT_FALSE(context.WasAnchorWritten("A"));
+}
+
+namespace {
+
+// Records what reaches it: every write's size, and the hints.
+class RecordingSink : public ZQ_StreamSinkReference {
+ public:
+  void Write(const void* Data, unsigned long N) override {
+    if (FailAfter >= 0 && NumWrites >= FailAfter) throw ZQ_Exception("Disk full", "");
+    ++NumWrites;
+    Text.append(static_cast<const char*>(Data), N);
+  }
+  void Reserve(unsigned long N) override { Reserved += N; }
+  std::string Text;
+  long NumWrites = 0, FailAfter = -1;
+  unsigned long Reserved = 0;
+};
+
+}  // namespace
+
+TEST(ZQFO_HTMLOutput, PiecesOfEverySizeArriveInOrderOnceToldTheirTotal) {
+  const std::string block(32768, 'b'), huge(100000, 'h');
+  const struct {
+    const char* why;
+    std::vector<std::string> pieces;
+    size_t early;  // bytes passed on before Flush
+    size_t reserved;
+  } cases[] = {
+      {"small pieces and a blank", {"<p>", "word", " ", "x"}, 0, 9},
+      {"pieces across block ends", std::vector<std::string>(40, std::string(2000, 'p')), 0, 80000},
+      {"a block's length goes straight on, after what is held", {"a", block, "z"}, 32769, 2},
+      {"longer than a block too", {std::string(30000, 'q'), huge, "end"}, 130000, 30003},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    auto* recording = new RecordingSink;
+    ZQ_StreamSink sink(recording);
+    std::string expected;
+    {
+      ZQFO_HTMLOutput output(sink);
+      for (const std::string& piece : c.pieces) {
+        output.Append(piece.data(), static_cast<unsigned long>(piece.size()));
+        expected += piece;
+      }
+      EXPECT_EQ(recording->Text.size(), c.early);
+      output.Flush();
+    }
+    EXPECT_EQ(recording->Text, expected);
+    EXPECT_EQ(recording->Reserved, c.reserved);
+  }
+}
+
+TEST(ZQFO_HTMLOutput, EncodesAsTheXMLEncoderDoes) {
+  std::string all;
+  for (int code = 0; code < 256; ++code) all += static_cast<char>(code);
+  const ZQ_String text(all.data(), static_cast<int>(all.size()));
+  for (unsigned long flags : {0x607ul, 0x17ul, 0x7FFul, 0xFFFul, 0ul}) {
+    SCOPED_TRACE(flags);
+    ZQ_String written;
+    {
+      ZQFO_HTMLOutput output(ZQ_CreateStringStreamSink(&written));
+      for (int i = 0; i < 200; ++i) output.AppendEncoded(text, flags);  // past several block ends
+      output.Flush();
+    }
+    std::string expected;
+    const ZQ_String once = ZQXML_EncodeSpecialCharacters(text, flags);
+    for (int i = 0; i < 200; ++i) expected.append(once.GetText(), once.GetLength());
+    EXPECT_EQ(std::string(written.GetText(), written.GetLength()), expected);
+  }
+}
+
+TEST(ZQFO_HTMLOutput, AFailedWriteThrowsAndSendsNothingTwice) {
+  auto* recording = new RecordingSink;
+  recording->FailAfter = 1;
+  ZQFO_HTMLOutput output{ZQ_StreamSink(recording)};
+  const std::string piece(10000, 'x');
+  for (int i = 0; i < 10; ++i) output.Append(piece.data(), static_cast<unsigned long>(piece.size()));
+  EXPECT_THROW(output.Flush(), ZQ_Exception);
+  EXPECT_EQ(recording->Text.size(), 30000u);
+  output.Append("tail", 4);
+  recording->FailAfter = -1;
+  output.Flush();
+  EXPECT_EQ(recording->Text.substr(30000), "tail");
 }
