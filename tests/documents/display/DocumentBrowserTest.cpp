@@ -250,3 +250,12 @@ TEST_F(BrowserTest, TopicsOfInterestListOnlySections) {
   EXPECT_EQ(Shown(), "ZQF_DialogBoxes_id");
   EXPECT_EQ(browser->GetBackHistoryLength(), 0);
 }
+
+TEST_F(BrowserTest, ScrollingKeysReachTheDisplayWhileTheFocusIsInTheContents) {
+  OpenGuide("ZQF_ApplicationMainWindow_id");
+  ASSERT_TRUE(browser->GetTOCList()->IsOnFocusPath());
+  EXPECT_EQ(PressKey(ZQF_Key_PageDown, false, true, false), browser->GetDocumentDisplay());
+  ZQF_VerticalScrollBarGlyph* bar = browser->GetDocumentDisplay()->GetVerticalScrollBar();
+  EXPECT_GT(bar->GetSliderPosition(), 0);
+  EXPECT_EQ(bar->GetSliderPosition(), bar->GetMaxSliderPosition());
+}
