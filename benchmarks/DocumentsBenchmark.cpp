@@ -30,6 +30,7 @@
 #include "ZQFO_Block_Paragraph.h"
 #include "ZQFO_Block_Table.h"
 #include "ZQFO_ContentArea.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQFO_ExportDocumentToHTML.h"
 #include "ZQFO_ExportDocumentToHTML_ExportContext.h"
 #include "ZQXML_XMLTreeUtil.h"
@@ -205,17 +206,7 @@ ZQXML_Tree ReadReport(const std::string& Text) {
   return reader.Read();
 }
 
-ZQRPT_FormattingStylesheetOptions HelpOptions() {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  return options;
-}
+ZQRPT_FormattingStylesheetOptions HelpOptions() { return GetHelpFormattingOptions(); }
 
 void RunReportCases(double Megabytes, int Passes) {
   const std::string report = MakeReport(Megabytes, 5000);
@@ -1072,6 +1063,9 @@ void RunDisplayBenchmark() {
 
 }  // namespace
 
+// The help window's page turns and opening (HelpBenchmark.cpp).
+void RunHelpBenchmark(int Passes);
+
 int main(int argc, char** argv) {
   const int passes = argc > 1 ? std::atoi(argv[1]) : 5;
   if (passes < 1) {
@@ -1120,6 +1114,7 @@ int main(int argc, char** argv) {
     RunErrorDocumentCase(reportMegabytes, passes);
     RunHugeTableCases(passes);
     RunDisplayBenchmark();
+    RunHelpBenchmark(passes);
   } catch (const ZQ_Exception& e) {
     std::fprintf(stderr, "%s\n", e.GetDescription().GetText());
     return 1;

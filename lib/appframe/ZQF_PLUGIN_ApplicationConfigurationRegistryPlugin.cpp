@@ -120,6 +120,3 @@ ZQ_FileName ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin::GetConfigurationR
   return file;
 }
 
-ZQ_RegistryFolder& ZQF_PLUGIN_AppConfigRegistry_GetDialogBoxConfigFolder(const ZQ_String& DialogName) {
-  return *ZQ_GetApplicationConfigurationRegistry().GetFolder("DialogBoxConfiguration")->GetFolder(DialogName);
-}

@@ -12,6 +12,7 @@
 #define ZQF_PLUGIN_APPLICATIONCONFIGURATIONREGISTRYPLUGIN_H
 
 #include "ZQF_PLUGIN_ApplicationPersonality.h"
+#include "ZQ_ApplicationConfigurationRegistry.h"
 #include "ZQ_FileName.h"
 #include "ZQ_RegistryFolder.h"
 
@@ -38,8 +39,7 @@ class ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin : public ZQF_PLUGIN_Abst
   bool MaySave = true;
 };
 
-// Root / "DialogBoxConfiguration" / DialogName, both created when missing.
-// Needs the registry to be usable (stages 2 to 12).
-ZQ_RegistryFolder& ZQF_PLUGIN_AppConfigRegistry_GetDialogBoxConfigFolder(const ZQ_String& DialogName);
+// ZQF_PLUGIN_AppConfigRegistry_GetDialogBoxConfigFolder lives with the
+// registry (ZQ_ApplicationConfigurationRegistry.h).
 
 #endif

@@ -176,6 +176,15 @@ class ZQ_List {
     }
   }
 
+  // Orders the values by T's operator<: the least first, or the greatest
+  // first when Descending. A merge sort of the links (no value is copied);
+  // equal values keep their order.
+  void Sort(bool Descending) {
+    Head = MergeSort(Head, Descending);
+    Tail = Head;
+    while (Tail && Tail->Next) Tail = Tail->Next;
+  }
+
   // An iterator from the head. The list must outlive it and must not lose
   // the link it stands on.
   ZQ_Iterator<T> GetIterator() { return ZQ_Iterator<T>(new ZQ_ListIteratorReference<T>(this)); }
@@ -191,6 +200,28 @@ class ZQ_List {
     for (Link* link = Head; link; link = link->Next)
       if (link->Data == Element) return link;
     return nullptr;
+  }
+  // True when B must come before A.
+  static bool Precedes(const Link* B, const Link* A, bool Descending) {
+    return Descending ? A->Data < B->Data : B->Data < A->Data;
+  }
+  static Link* MergeSort(Link* First, bool Descending) {
+    if (!First || !First->Next) return First;
+    Link* slow = First;  // the end of the first half
+    for (Link* fast = First->Next; fast && fast->Next; fast = fast->Next->Next) slow = slow->Next;
+    Link* second = MergeSort(slow->Next, Descending);
+    slow->Next = nullptr;
+    Link* first = MergeSort(First, Descending);
+    Link* merged = nullptr;
+    Link** end = &merged;
+    while (first && second) {
+      Link*& taken = Precedes(second, first, Descending) ? second : first;
+      *end = taken;
+      end = &taken->Next;
+      taken = taken->Next;
+    }
+    *end = first ? first : second;
+    return merged;
   }
   // What a failed access gives once the assertion returns; no list holds it.
   static T& Missing() {

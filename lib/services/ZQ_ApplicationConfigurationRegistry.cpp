@@ -52,6 +52,10 @@ ZQ_RegistryFolder& ZQ_AppConfigRegistry_GetNamedTopicConfigFolder(const ZQ_Strin
   return *ZQ_GetApplicationConfigurationRegistry().GetFolder("NamedTopics")->GetFolder(TopicName);
 }
 
+ZQ_RegistryFolder& ZQF_PLUGIN_AppConfigRegistry_GetDialogBoxConfigFolder(const ZQ_String& DialogName) {
+  return *ZQ_GetApplicationConfigurationRegistry().GetFolder("DialogBoxConfiguration")->GetFolder(DialogName);
+}
+
 void ZQ_ApplicationConfigurationRegistry_InitializationServiceCallback(int Stage) {
   ZQ_TRACE_FUNCTION("ZQ_ApplicationConfigurationRegistry_InitializationServiceCallback");
   if (Stage == ZQ_InitializationService::Stage_InitializeDefinition) {

@@ -26,6 +26,11 @@ ZQ_RegistryFolder* ZQ_GetApplicationConfigurationRegistryForSave(bool Performing
 // registry to be usable.
 ZQ_RegistryFolder& ZQ_AppConfigRegistry_GetNamedTopicConfigFolder(const ZQ_String& TopicName);
 
+// Root / "DialogBoxConfiguration" / DialogName, both created when missing.
+// Needs the registry to be usable (stages 2 to 12). Here, not with the
+// settings plug-in, so that dialogs below the framework can keep settings.
+ZQ_RegistryFolder& ZQF_PLUGIN_AppConfigRegistry_GetDialogBoxConfigFolder(const ZQ_String& DialogName);
+
 // Stage 1 creates the empty root folder, stage 13 deletes it with all it
 // holds. Registered at Position_ApplicationConfigurationRegistry.
 void ZQ_ApplicationConfigurationRegistry_InitializationServiceCallback(int Stage);

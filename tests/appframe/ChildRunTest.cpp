@@ -167,4 +167,44 @@ TEST(AppFrameTestProgram, ReadMeItemShowsTheFileBesideTheProgram) {
       << run.log;
 }
 
+TEST(AppFrameTestProgram, HelpFlagsAndMenuFollowTheHelpFile) {
+  const std::string guide =
+      "<?xml version='1.0'?>\n<section><title>Guide</title><section id='ch_one'><title>One"
+      "</title><para>First.</para></section></section>\n";
+  const struct {
+    const char* why;
+    bool installed;  // the program's own help file
+    std::string arguments;
+    DWORD exitCode;
+    std::string inLog;  // or, on a failure, in the report
+  } kCases[] = {
+      {"help file present: three Help items", true, "", 0,
+       "Step HelpMenuItems 3\nStep HelpWindow (none)"},
+      {"no help file: no items", false, "", 0, "Step HelpMenuItems 0\n"},
+      {"-help opens the contents", true, "-help", 0,
+       "Step HelpWindow AppFrameTestProgram User's Guide at 'ch_one'"},
+      {"-help without a help file", false, "-help", 1,
+       "Sorry, but no help is available for this application."},
+      {"-loadhelp opens any file", false, "-loadhelp Other.rxl", 0,
+       "Step HelpWindow AppFrameTestProgram User's Guide at 'ch_one'"},
+      {"-loadhelp a missing file: the error document", false, "-loadhelp Missing.rxl", 0,
+       "Step HelpWindow AppFrameTestProgram User's Guide at ''"},
+      {"-loadhelp a folder: the error document", false, "-loadhelp Documentation", 0,
+       "Step HelpWindow AppFrameTestProgram User's Guide at ''"},
+  };
+  ::CreateDirectoryA(Folder().c_str(), nullptr);
+  ::CreateDirectoryA(Beside("Documentation").c_str(), nullptr);
+  std::ofstream(Beside("Other.rxl"), std::ios::binary) << guide;
+  const std::string helpFile = Beside("Documentation\\AppFrameTestProgram Users Guide.rxl");
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ::DeleteFileA(helpFile.c_str());
+    if (c.installed) std::ofstream(helpFile, std::ios::binary) << guide;
+    const ChildRun run = RunTestProgram("-scenario help " + c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_TRUE(Contains(c.exitCode ? run.report : run.log, c.inLog)) << run.log << run.report;
+  }
+  ::DeleteFileA(helpFile.c_str());
+}
+
 }  // namespace

@@ -124,3 +124,44 @@ TEST(ZQ_Queue, ValuesLeaveInTheOrderTheyWerePut) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ordered by the key alone, so that the order of equal keys shows.
+struct Keyed {
+  long key, tag;  // tag: the original position
+  bool operator<(const Keyed& other) const { return key < other.key; }
+};
+
+}  // namespace
+
+TEST(ZQ_List, SortOrdersByLessThanAndKeepsEqualValuesInOrder) {
+  const struct {
+    const char* why;
+    std::vector<long> keys;
+    bool descending;
+    std::vector<long> tags;
+  } kCases[] = {
+      {"empty", {}, false, {}},
+      {"ascending, odd length", {5, 1, 4, 2, 3}, false, {1, 3, 4, 2, 0}},
+      {"descending, even length", {1, 4, 2, 3}, true, {1, 3, 2, 0}},
+      {"equal keys keep their order", {2, 1, 2, 1}, true, {0, 2, 1, 3}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ZQ_List<Keyed> list;
+    for (size_t i = 0; i < c.keys.size(); ++i) list.Append({c.keys[i], static_cast<long>(i)});
+    list.Sort(c.descending);
+    list.Append({99, 99});  // the tail link follows the sorted values
+    std::vector<long> tags;
+    for (ZQ_ReadOnlyIterator<Keyed> it = list.GetIterator(); it.IsValid(); it.Advance())
+      tags.push_back((*it).tag);
+    tags.pop_back();
+    EXPECT_EQ(tags, c.tags);
+  }
+  ZQ_List<long> many;  // deep enough to show the recursion's halving
+  for (long i = 0; i < 20000; ++i) many.Append((i * 7919) % 20000);
+  many.Sort(false);
+  EXPECT_EQ(Contents(many).front(), 0);
+  EXPECT_EQ(Contents(many).back(), 19999);
+}

@@ -11,15 +11,6 @@ long s_disableHelpCount = 0;
 bool s_helpFileChecked = false;
 bool s_helpFilePresent = false;
 
-bool Register() {
-  ZQF_Help_Module module = ZQF_Help_RegisterModule(ZQF_Help_Module());
-  module.HelpAvailable = &ZQF_Help_HelpFileAvailable;
-  ZQF_Help_RegisterModule(module);
-  return true;
-}
-
-const bool s_registered = Register();
-
 }  // namespace
 
 ZQ_FileName ZQF_Help_GetHelpFileName() {

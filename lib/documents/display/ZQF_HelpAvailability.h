@@ -3,9 +3,8 @@
 // switched help off (print preview does while it runs; switching off nests).
 // The file is looked for once per run, at the first question: a file that
 // appears or goes later changes nothing, and a directory of that name does
-// not count. A static initialiser of this unit answers the glyph core's
-// ZQF_Help_HelpAvailable through the help module record, keeping whatever
-// display functions the record already holds. UI thread only.
+// not count. The help module (ZQF_HelpModule.cpp) answers the glyph core's
+// ZQF_Help_HelpAvailable with ZQF_Help_HelpFileAvailable. UI thread only.
 #ifndef ZQF_HELPAVAILABILITY_H
 #define ZQF_HELPAVAILABILITY_H
 

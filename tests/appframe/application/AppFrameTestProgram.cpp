@@ -4,14 +4,17 @@
 // every step and stage goes to the debugging log beside the executable, so
 // that a parent process can check the run. Without a scenario the program
 // waits for its user, like any program; "close" closes the window from the
-// main loop ("busy" spins for 0.7 s first). "-readyevent <name>" sets that
+// main loop ("busy" spins for 0.7 s first; "help" logs the Help menu and the
+// help window first). "-readyevent <name>" sets that
 // event once the main window has been painted.
 #include <new>
 
 #include "ZQF_ActionQueue.h"
 #include "ZQF_Application.h"
 #include "ZQF_ApplicationMetrics.h"
+#include "ZQFOxZQF_DocumentBrowserGlyph.h"
 #include "ZQF_DialogBox.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQF_LabelGlyph.h"
 #include "ZQF_Window.h"
 #include "ZQF_PLUGIN_AboutDialogBoxPlugin.h"
@@ -24,6 +27,7 @@
 #include "ZQLOW_WINBASE.h"
 #include "ZQLOW_WINUSER.h"
 #include "ZQR_Bitmap.h"
+#include "ZQXML_Node.h"
 #include "ZQ_CommandLine.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_Exception.h"
@@ -141,6 +145,25 @@ void ChooseReadMe() {
                               item->GetMenuID(), 0);
 }
 
+// The help scenario: the Help menu's items and the help window that the
+// flags opened, then the end of the run.
+void LogHelpAndClose() {
+  long items = 0;
+  for (ZQF_MenuElement* e = ZQF_PLUGIN_GetAppMainMenu()->GetSection(31)->GetFirstChild(); e;
+       e = e->GetNextSibling())
+    ++items;
+  Log("Step HelpMenuItems " + Number(items));
+  ZQF_HelpDialogBox* box = ZQF_HelpDialogBox_GetOpenHelpDialogBox();
+  if (box && box->GetClientGlyphTree()) {
+    const ZQXML_Node* shown = static_cast<ZQF_HelpDialogBoxManager*>(box->GetClientGlyphTree())
+                                  ->GetBrowser()->GetLastSectionNodeDisplayed();
+    Log("Step HelpWindow " + box->GetTitle() + " at '" + shown->GetAttributeValue("id", "") + "'");
+  } else {
+    Log("Step HelpWindow (none)");
+  }
+  CloseApplication();
+}
+
 void SignalReady() {
   if (s_readyEvent.GetParameter().IsEmpty()) return;
   const HANDLE event =
@@ -174,6 +197,9 @@ class ScriptPlugin : public ZQF_PLUGIN_AbstractPlugin {
     }
     if (Stage == 7 && (Is("close") || Is("resource1") || Is("busy"))) {
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&CloseApplication), 0, true);
+    }
+    if (Stage == 7 && Is("help")) {
+      ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&LogHelpAndClose), 0, true);
     }
     if (Stage == 7 && Is("readme")) {
       ZQF_ActionQueue::QueueOnetimeAction(ZQ_Functor0(&ChooseReadMe), 0, true);

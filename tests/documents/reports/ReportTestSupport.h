@@ -11,6 +11,7 @@
 #include "ZQRPT_FormattingStylesheet.h"
 #include "ZQRPT_ReportDTD.h"
 #include "ZQFO_Document.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQXML_Reader.h"
 #include "ZQ_Exception.h"
 
@@ -54,17 +55,7 @@ inline std::string LoadGolden(const std::string& Name) {
 }
 
 // The options the help window formats its pages with.
-inline ZQRPT_FormattingStylesheetOptions HelpOptions() {
-  ZQRPT_FormattingStylesheetOptions options;
-  options.SetUseTitlePage(true);
-  options.SetIncludeTableOfContents(true);
-  options.SetUsePageFooters(true);
-  options.SetNumberSections(true);
-  options.SetNumberCaptions(true);
-  options.SetChapterHeadingStyle(1);
-  options.SetChapterPageBreak(3);
-  return options;
-}
+inline ZQRPT_FormattingStylesheetOptions HelpOptions() { return GetHelpFormattingOptions(); }
 
 // Compares Actual with the golden file Name byte for byte (or rewrites it).
 inline void ExpectGolden(const std::string& Name, const std::string& Actual) {
