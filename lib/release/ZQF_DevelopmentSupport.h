@@ -117,11 +117,11 @@ ZQF_DevelopmentSupportManager* ZQF_DevelopmentSupport_CreateDefaultManager();
 // The run creates its manager only through this pointer (tests change it).
 extern ZQF_DevelopmentSupport_ManagerFactory ZQF_DevelopmentSupport_CreateManager;
 
-// Seams of the user's guide conversions. The help module does not offer its
-// formatting document yet: a program that has one registers a getter here;
-// without one, a release with help available fails with a sentence saying
-// so. The print function defaults to ZQFO_PrintDocument with its dialog;
-// tests install one that writes the PDF themselves.
+// Seams of the user's guide conversions. The guide is the help module's
+// formatting document (ZQF_Help_GetHelpFormattingDoc) unless a program
+// registers a getter of its own. The print function defaults to
+// ZQFO_PrintDocument with its dialog; tests install one that writes the PDF
+// themselves.
 using ZQF_DevelopmentSupport_HelpDocumentGetter = const ZQFO_Document& (*)();
 using ZQF_DevelopmentSupport_PrintFunction = void (*)(const ZQFO_Document& Document);
 void ZQF_DevelopmentSupport_SetHelpDocumentGetter(ZQF_DevelopmentSupport_HelpDocumentGetter Getter);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ZQFO_PrintDocument.h"
+#include "ZQF_HelpDialogBox.h"
 #include "ZQF_DevelopmentSupport.h"
 #include "ZQF_DevelopmentSupport_Imp.h"
 #include "ZQF_Help.h"
@@ -74,10 +75,7 @@ ZQF_DevelopmentSupport_MessageFunction ZQF_DevelopmentSupport_SetMessageFunction
 void ZQF_DevelopmentSupportManager::CopyUsersGuideToWebSite() {
   if (!ZQF_Help_HelpAvailable()) return;
   ZQ_ProgressReportService_Task task("Copying users guide to website", 0);
-  if (!s_getHelpDocument)
-    ZQF_DevelopmentSupport_Imp_Fail(
-        "Help is available, but the help module offers no document to publish as the user's guide.");
-  const ZQFO_Document& document = s_getHelpDocument();
+  const ZQFO_Document document = s_getHelpDocument ? s_getHelpDocument() : ZQF_Help_GetHelpFormattingDoc();
   CreateTextVersionOfDocument(document, GetWebReleaseFileName(GetTextUsersGuideFileName()));
   CreatePDFVersionOfDocument(document, GetWebReleaseFileName(GetPDFUsersGuideFileName()));
 }
