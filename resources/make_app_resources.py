@@ -19,6 +19,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # The palette and the 4-bit row and colour-table writers are the framework's.
 sys.path.insert(0, HERE)
 from make_appframe_resources import PALETTE16, bmp_rows, palette_bytes  # noqa: E402
+from make_appframe_resources import icon_image as appframe_icon_image  # noqa: E402
 
 BLACK, DARK_RED, DARK_GREEN, LIGHT_GREY, GREY = 0, 1, 2, 7, 8
 RED, YELLOW, BLUE, CYAN, WHITE, NAVY = 9, 11, 12, 14, 15, 4
@@ -82,18 +83,7 @@ def write_bitmap(name, pixels):
 
 
 def icon_image(pixels):
-    size = len(pixels)
-    info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0, 0, 0, 0, 16, 0)
-    colour = bmp_rows(pixels, BLACK)
-    mask_rows = []
-    for row in reversed(pixels):
-        bits = 0
-        for x, p in enumerate(row):
-            if p is None:
-                bits |= 1 << (size - 1 - x)
-        data = bits.to_bytes(size // 8, "big")
-        mask_rows.append(data + b"\0" * ((-len(data)) % 4))
-    return info + palette_bytes() + colour + b"".join(mask_rows)
+    return appframe_icon_image(pixels, BLACK)
 
 
 def write_icon(name, images):

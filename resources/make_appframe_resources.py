@@ -70,10 +70,12 @@ def write_bitmap(name, pixels):
         out.write(header + info + palette_bytes() + bits)
 
 
-def write_icon(name, pixels):
+def icon_image(pixels, transparent_colour):
+    """One 16-colour icon image: its header, palette, colour rows (None
+    pixels in transparent_colour) and the AND mask that makes them clear."""
     size = len(pixels)
     info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0, 0, 0, 0, 16, 0)
-    colour = bmp_rows(pixels, CLEAR)
+    colour = bmp_rows(pixels, transparent_colour)
     mask_rows = []
     for row in reversed(pixels):
         bits = 0
@@ -82,7 +84,12 @@ def write_icon(name, pixels):
                 bits |= 1 << (size - 1 - x)
         data = bits.to_bytes(size // 8, "big")
         mask_rows.append(data + b"\0" * ((-len(data)) % 4))
-    image = info + palette_bytes() + colour + b"".join(mask_rows)
+    return info + palette_bytes() + colour + b"".join(mask_rows)
+
+
+def write_icon(name, pixels):
+    size = len(pixels)
+    image = icon_image(pixels, CLEAR)
     directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4,
                                                            len(image), 22)
     with open(os.path.join(HERE, name), "wb") as out:
