@@ -44,6 +44,13 @@ class HelpWindowTest : public BrowserTest {
       std::fwrite(Guide.data(), 1, Guide.size(), out);
       std::fclose(out);
     }
+    // The guide's relative picture stands beside it, as an installed guide's.
+    const std::string picture = Str(ZQF_Help_GetHelpFileName().GetPath()) + "HelpPicture.bmp";
+    if (Guide.empty()) {
+      std::remove(picture.c_str());
+    } else {
+      ::CopyFileA(Str(HelpTestFile("HelpPicture.bmp").GetPathName()).c_str(), picture.c_str(), FALSE);
+    }
     ZQF_Help_ResetAvailabilityForTesting();
   }
   // The open help window, painted, as the fixture's window and browser.
