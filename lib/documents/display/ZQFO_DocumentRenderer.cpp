@@ -33,6 +33,7 @@ ZQFO_DocumentRenderer::ZQFO_DocumentRenderer(const ZQFO_Document& Document)
 
 void ZQFO_DocumentRenderer::SetDocument(const ZQFO_Document& NewDocument) {
   Document = NewDocument;
+  ImageCache->GetTextWidths().Clear();
   NeedsRepagination = true;
   RepaginationFailed = false;
 }
@@ -46,7 +47,16 @@ void ZQFO_DocumentRenderer::SetMargins(double Left, double Right, double Top, do
 
 void ZQFO_DocumentRenderer::SetStylesheet(const ZQFO_Stylesheet& NewStylesheet) {
   const ZQ_Array<ZQR_Color>& palette = NewStylesheet.GetPalette();
-  for (long i = 0; i < ZQFO_Stylesheet::NumColors; ++i) Stylesheet.SetColor(i, palette[i]);
+  for (long i = 0; i < ZQFO_Stylesheet::NumColors; ++i) {
+    if (Stylesheet.GetPalette()[i] == palette[i]) continue;
+    Stylesheet.SetColor(i, palette[i]);
+    ImageCache->GetTextWidths().Clear();
+  }
+}
+
+void ZQFO_DocumentRenderer::SetTextExportMode(bool Value) {
+  if (Value != TextExportMode) ImageCache->GetTextWidths().Clear();
+  TextExportMode = Value;
 }
 
 void ZQFO_DocumentRenderer::Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPageWidth,
@@ -73,6 +83,10 @@ void ZQFO_DocumentRenderer::Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPag
 void ZQFO_DocumentRenderer::Imp_Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPageWidth,
                                            double SuggestedPageHeight) {
   NeedsRepagination = false;
+  // Every screen context measures alike. A printer or a memory image may
+  // stand for another device at the same resolution: its widths serve one
+  // layout only.
+  if (Canvas.GetDeviceKind() != 0) ImageCache->GetTextWidths().Clear();
   const double H = RightMargin + LeftMargin;
   const double V = TopMargin + BottomMargin;
   const bool paginate = SuggestedPageHeight != Continuous;

@@ -1,7 +1,10 @@
 // ZQFO_DocumentRenderer.h: lays one document out for a canvas and page size
 // and draws its pages. Keeps the pages of the last Repaginate until the next
 // one; never repaginates by itself. One image cache lives as long as the
-// renderer, so decoded images survive repaginations. After a Repaginate that
+// renderer, so decoded images survive repaginations, and so do the widths
+// of measured words on the screen until the document, the palette or the
+// text-export mode changes (a relayout at another width re-breaks lines
+// without measuring again). After a Repaginate that
 // threw, the renderer is in the failed state (one 100 x 100 mm page showing
 // the error picture) until SetDocument. Millimetres, origin at a page's
 // lower-left corner. The canvases are borrowed. UI thread only.
@@ -41,7 +44,7 @@ class ZQFO_DocumentRenderer {
   // Copies the colour palette only.
   void SetStylesheet(const ZQFO_Stylesheet& NewStylesheet);
   // Every text in Courier New 10 at the next Repaginate (plain-text export).
-  void SetTextExportMode(bool Value) { TextExportMode = Value; }
+  void SetTextExportMode(bool Value);
 
   // Lays the document out on Canvas. Width: > 0, CanvasSize or MinWidth;
   // height: > 0, CanvasSize or Continuous. Another size fails its assertion

@@ -70,13 +70,8 @@ double ZQFO_FlowObject::GetTrailingEscapement() const {
 // ---- Text
 
 ZQ_Point<double> ZQFO_FlowObject_Text::GetWidthLimits(double) {
-  if (Width < 0) {
-    ZQPIC_Canvas& canvas = Context.GetCanvas();
-    // Realising a font costs a cache look-up and a metrics conversion; the
-    // words of a paragraph mostly share one.
-    if (!(canvas.GetGraphicsState().Font == Options->Font)) canvas.SetFont(Options->Font);
-    Width = Length(canvas.GetTextSizeInMillimeters(Text).X);
-  }
+  if (Width < 0)
+    Width = Length(Context.Cache->GetTextWidths().GetTextWidth(Context.GetCanvas(), Options->Font, Text));
   return {Width, Width};
 }
 

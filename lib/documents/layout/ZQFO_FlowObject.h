@@ -5,7 +5,9 @@
 // it is given, writes its HTML and takes field fix-ups. It carries how a
 // line may break after it and what space follows it, which the document
 // parser sets. Widths in millimetres; a text measures itself once on the
-// context's canvas and keeps the width until a fix-up changes the text.
+// context's canvas, through the width cache of the context's ZQFO_Cache (so
+// an earlier layout's word is not measured again), and keeps the width until
+// a fix-up changes the text.
 // Lengths from outside that are not finite, and box sizes below 0, count as
 // 0. A flow object belongs to its paragraph. UI thread only.
 #ifndef ZQFO_FLOWOBJECT_H

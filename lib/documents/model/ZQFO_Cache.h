@@ -1,4 +1,5 @@
-// ZQFO_Cache.h: the image cache of a renderer, shared through
+// ZQFO_Cache.h: the image cache of a renderer, with the widths of the texts
+// its layouts measured (ZQFO_TextWidthCache), shared through
 // ZQ_CountedPtr<ZQFO_Cache> by a document's renderer and its distribution
 // contexts. Each image file or resource is read once; its header gives the
 // size for layout, and the image is decoded at its first drawing. Every
@@ -12,6 +13,7 @@
 
 #include "ZQIMG_ColorTransformation.h"
 #include "ZQIMG_Image.h"
+#include "ZQFO_TextWidthCache.h"
 #include "ZQ_Map.h"
 #include "ZQ_Point.h"
 #include "ZQ_URI.h"
@@ -54,10 +56,13 @@ class ZQFO_Cache : public ZQ_Map<ZQFO_Cache_ImageKeyType, ZQFO_Cache_ImageValueT
   // decoder's ZQ_Exception; later requests give the error image.
   ZQIMG_Image GetImage(const ZQ_URI& ImageURI, const ZQ_Point<long>& Size,
                        const ZQIMG_ColorTransformation& Transformation);
+  ZQFO_TextWidthCache& GetTextWidths() { return TextWidths; }
 
  private:
   ZQIMG_Image MakeDerivedEntry(const ZQFO_Cache_ImageKeyType& Key);
   void DecodeBaseEntry(const ZQFO_Cache_ImageKeyType& Key, ZQFO_Cache_ImageValueType& Value);
+
+  ZQFO_TextWidthCache TextWidths;
 };
 
 #endif

@@ -1,8 +1,9 @@
 // The document renderer: page sizes for every sentinel, bad sizes, the
-// failed state and its error picture, margins. The text-export font is
-// shown by the plain-text export's grid.
+// failed state and its error picture, margins, the word widths kept across
+// layouts. The text-export font is shown by the plain-text export's grid.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 #include "ZQFO_DocumentRenderer.h"
@@ -13,6 +14,7 @@
 #include "ZQLOW_WIN_FakeCall.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
+#include "layout/FixedAdvanceCanvas.h"
 #include "model/LayoutTestSupport.h"
 
 namespace {
@@ -167,4 +169,36 @@ TEST(ZQFO_DocumentRenderer, AnImageIsReadOnceOverThreeRepaginations) {
     renderer.Render(canvas, 0, 0, 0);
   }
   EXPECT_EQ(scheme.NumReads, 1);
+}
+
+TEST(ZQFO_DocumentRenderer, ScreenLayoutsMeasureWordsOnceUntilWhatMayChangeAWidthChanges) {
+  FixedAdvanceCanvas screen(0), printer(1);
+  const ZQFO_Document document = MakeDocument(kTwoSections);
+  ZQFO_DocumentRenderer renderer(document);
+  renderer.Repaginate(screen, 120, 200);
+  ASSERT_GT(screen.NumMeasurements, 0);
+  ZQFO_Stylesheet recoloured;
+  recoloured.SetColor(0, ZQR_Color(10, 20, 30));
+  struct Row {
+    const char* why;
+    std::function<void()> change;
+    FixedAdvanceCanvas& canvas;
+    bool measures;
+  };
+  const Row rows[] = {
+      {"a relayout at another width", [] {}, screen, false},
+      {"the same palette", [&] { renderer.SetStylesheet(ZQFO_Stylesheet()); }, screen, false},
+      {"another palette", [&] { renderer.SetStylesheet(recoloured); }, screen, true},
+      {"the text-export mode", [&] { renderer.SetTextExportMode(true); }, screen, true},
+      {"a new document", [&] { renderer.SetDocument(document); }, screen, true},
+      {"a printer", [] {}, printer, true},
+      {"the printer again: it may stand for another", [] {}, printer, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.why);
+    const long before = row.canvas.NumMeasurements;
+    row.change();
+    renderer.Repaginate(row.canvas, 80, 200);
+    EXPECT_EQ(row.canvas.NumMeasurements > before, row.measures);
+  }
 }

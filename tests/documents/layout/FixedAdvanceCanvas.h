@@ -28,9 +28,9 @@ class FixedAdvanceCanvas : private TestSurface, public ZQPIC_DeviceContextCanvas
     ZQR_Color Color;
   };
 
-  FixedAdvanceCanvas()
-      : ZQPIC_DeviceContextCanvas(SurfaceDC.GetHDC(), ZQ_Rectangle<long>(0, 0, 200, 100), 3,
-                                  ZQ_Point<double>(50, 25)) {
+  // 200 x 100 pixels for SizeMm.
+  explicit FixedAdvanceCanvas(long DeviceKind = 3, const ZQ_Point<double>& SizeMm = ZQ_Point<double>(50, 25))
+      : ZQPIC_DeviceContextCanvas(SurfaceDC.GetHDC(), ZQ_Rectangle<long>(0, 0, 200, 100), DeviceKind, SizeMm) {
     Initialize();
   }
 
