@@ -2,6 +2,7 @@
 #include "ZQF_Canvas.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "ZQF_CanvasImp.h"
 #include "ZQF_Metrics.h"
@@ -170,6 +171,19 @@ void ZQF_Canvas::Draw(const ZQ_Rectangle<long>& Rectangle) {
       {r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1},
       {r.left, r.top}};
   Imp->Polyline(ring, 5);
+}
+
+void ZQF_Canvas::DrawPolyline(const ZQ_Point<long>* Points, int Count) {
+  if (Count < 2) return;
+  // Short lines, the common case, stay off the heap.
+  POINT shortLine[16];
+  std::vector<POINT> longLine(Count > 16 ? Count : 0);
+  POINT* device = Count > 16 ? longLine.data() : shortLine;
+  for (int i = 0; i < Count; ++i) {
+    const ZQ_Point<long> p = Imp->ToDevice(Points[i]);
+    device[i] = POINT{p.X, p.Y};
+  }
+  Imp->Polyline(device, Count);
 }
 
 void ZQF_Canvas::Fill(const ZQ_Rectangle<long>& Rectangle) { Fill(Rectangle, GetBackgroundColor()); }

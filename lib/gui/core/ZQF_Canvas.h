@@ -61,6 +61,9 @@ class ZQF_Canvas {
   void NextPt(const ZQ_Point<long>& Point);
   void DrawLine(const ZQ_Point<long>& From, const ZQ_Point<long>& To);
   void Draw(const ZQ_Rectangle<long>& Rectangle);
+  // One line through Count points with the pen, in one call; like LineTo,
+  // the last point itself is left undrawn.
+  void DrawPolyline(const ZQ_Point<long>* Points, int Count);
   void Fill(const ZQ_Rectangle<long>& Rectangle);
   void Fill(const ZQ_Rectangle<long>& Rectangle, const ZQR_Color& Color);
   void Fill(const ZQ_Rectangle<long>& Rectangle, const ZQR_Brush& Brush);

@@ -3,6 +3,7 @@
 // screenshots, through the real modal dialog driven at idle time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -236,6 +237,41 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
       SCOPED_TRACE(c.why);
       EXPECT_EQ(pixel(c.cell, c.dx, c.dy), c.want);
     }
+    // Every pixel around the plain paper: the frame's lines, the two-pixel
+    // shadow right and below, the white margins and the background.
+    const ZQ_Rectangle<long>& page = display.GetGrid().PageRects[0];
+    const long w = paper.Width, h = paper.Height;
+    const auto inside = [](long X, long Y, const ZQ_Rectangle<long>& R) {
+      return R.X <= X && X < R.X + R.Width && R.Y <= Y && Y < R.Y + R.Height;
+    };
+    const ZQ_Rectangle<long> frameOuter(-1, -1, w + 2, h + 2), rightShadow(w + 1, 1, 2, h + 2),
+        bottomShadow(1, h + 1, w, 2), pageInPaper(page.X - paper.X, page.Y - paper.Y, page.Width, page.Height);
+    long wrong = 0;
+    for (long dy = -2; dy <= h + 3; ++dy)
+      for (long dx = -2; dx <= w + 3; ++dx) {
+        if (inside(dx, dy, pageInPaper)) continue;
+        const ZQR_Color want = inside(dx, dy, ZQ_Rectangle<long>(0, 0, w, h)) ? ZQR_Color_White
+                               : inside(dx, dy, frameOuter) || inside(dx, dy, rightShadow) ||
+                                       inside(dx, dy, bottomShadow)
+                                   ? ZQF_GetColorMetric(3)
+                                   : ZQF_GetColorMetric(4);
+        if (pixel(0, dx, dy) != want && wrong++ == 0) ADD_FAILURE() << "first wrong pixel at " << dx << ", " << dy;
+      }
+    EXPECT_EQ(wrong, 0);
+    // And the background everywhere else, between and beside the papers.
+    const ZQ_Rectangle<long> box = display.GlyphToWindow(display.GetLocalBoundingBox());
+    const std::vector<ZQ_Rectangle<long>>& papers = display.GetGrid().PaperRects;
+    long wrongBackground = 0;
+    for (long y = 0; y < box.Height; ++y)
+      for (long x = 0; x < box.Width; ++x) {
+        const bool nearPaper = std::any_of(papers.begin(), papers.begin() + 4, [&](const ZQ_Rectangle<long>& P) {
+          return inside(x, y, ZQ_Rectangle<long>(P.X - 5, P.Y - 5, P.Width + 10, P.Height + 10));
+        });
+        const unsigned char* p = shot.GetRow(box.Y + y) + 3 * (box.X + x);
+        if (!nearPaper && ZQR_Color(p[2], p[1], p[0]) != ZQF_GetColorMetric(4) && wrongBackground++ == 0)
+          ADD_FAILURE() << "first wrong background pixel at " << x << ", " << y;
+      }
+    EXPECT_EQ(wrongBackground, 0);
     display.NoteNewPageSetup();
     EXPECT_TRUE(display.IsPageSelected(3)) << "an unchanged page setup keeps the selection";
     {
