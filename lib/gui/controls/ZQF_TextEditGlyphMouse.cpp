@@ -51,9 +51,17 @@ ZQF_TextEditGlyph::~ZQF_TextEditGlyph() {
 ZQF_TextEditGlyphCaretBlinkTimer::ZQF_TextEditGlyphCaretBlinkTimer(ZQF_TextEditGlyph* Control)
     : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(2)), ZQ_Functor0()), Control(Control) {}
 
+void ZQF_TextEditGlyphCaretBlinkTimer::Restart() {
+  KillTimer();
+  BlinkedMs = 0;
+  SetTimer(static_cast<int>(ZQF_GetTimeMetric(2)));
+}
+
 void ZQF_TextEditGlyphCaretBlinkTimer::Tick() {
   ZQF_TextEditGlyph::ToggleCaretVisible();
   Control->QueueCaretVisualStateUpdate();
+  BlinkedMs += static_cast<int>(ZQF_GetTimeMetric(2));
+  if (BlinkedMs >= BlinkingTimeMs && ZQF_TextEditGlyph::IsCaretVisible()) KillTimer();
 }
 
 ZQF_TextEditGlyphAutorepeatTimer::ZQF_TextEditGlyphAutorepeatTimer(ZQF_TextEditGlyph* Control)
@@ -75,9 +83,7 @@ void ZQF_TextEditGlyph::StopCaretBlinkTimer() {
 void ZQF_TextEditGlyph::ResetCaretBlinkTimer() {
   // Restarted in place: typing resets it at every character.
   s_caretVisible = true;
-  if (!s_blinkTimer) return;
-  s_blinkTimer->KillTimer();
-  s_blinkTimer->SetTimer(static_cast<int>(ZQF_GetTimeMetric(2)));
+  if (s_blinkTimer) s_blinkTimer->Restart();
 }
 
 ZQF_TextEditGlyphCaretBlinkTimer* ZQF_TextEditGlyph::GetCaretBlinkTimer() { return s_blinkTimer; }
