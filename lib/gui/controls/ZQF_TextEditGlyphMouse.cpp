@@ -245,7 +245,9 @@ void ZQF_TextEditGlyph::Util_SelectWordAt(const ZQ_Point<long>& Local) {
 }
 
 void ZQF_TextEditGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool SecondTry) {
-  if (SecondTry || IsDisabled() || Message.IsHandled()) return;
+  // A one-line field has no lines to scroll: the wheel goes on to what
+  // scrolls around it.
+  if (SecondTry || IsDisabled() || Message.IsHandled() || IsSingleLine()) return;
   ZQF_TextEditGlyphUserChangeRecorder recorder(this);
   const long lines = std::max(1L, std::min(NumVisibleLines - 1, 3 * Message.GetNumNotches()));
   UtilImp_ScrollVertically(Message.GetDirection() == 1 ? lines : -lines);
