@@ -38,7 +38,7 @@ trap 'rm -rf "$profile"' EXIT
 for page in "${files[@]}"; do
   name=$(basename "$page" .htm)
   rm -f "$shots/html-$name.png"
-  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+  timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --user-data-dir="$profile" --window-size=800,1200 --screenshot="$shots/html-$name.png" \
     "file://$(cd "$(dirname "$page")" && pwd)/$name.htm" >/dev/null 2>&1 || true
