@@ -233,9 +233,11 @@ class TooltipWindowTest : public WindowTest {
   void FireTimer() {
     ZQF_Tooltips::Get().RaiseEvent(ZQF_TooltipStateMachine::StateChange_TimerFireEvent);
   }
-  // Pumps until the delay has passed and the tooltip shows (bounded).
+  // Pumps until the delay has passed and the tooltip shows (at most 5 s, ten
+  // delays, which a loaded machine may need).
   bool WaitUntilShown() {
-    for (int i = 0; i < 300 && State() != ZQF_TooltipStateMachine::State_Shown; ++i) {
+    const DWORD start = ::GetTickCount();
+    while (State() != ZQF_TooltipStateMachine::State_Shown && ::GetTickCount() - start < 5000) {
       ::Sleep(5);
       PumpMessages();
     }
