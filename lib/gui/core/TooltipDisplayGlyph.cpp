@@ -19,7 +19,7 @@ int TooltipDisplayGlyph::GetBorderCode() { return 1; }
 
 ZQ_Point<long> TooltipDisplayGlyph::GetBorderSize() { return ZQF_Canvas::GetBorderSize(GetBorderCode()); }
 
-ZQ_Point<long> TooltipDisplayGlyph::GetMargins() { return ZQF_GetSizeMetric(1); }
+ZQ_Point<long> TooltipDisplayGlyph::GetMargins() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px); }
 
 void TooltipDisplayGlyph::UpdateMyDesiredSize() {
   DesiredSize.SetX(NominalSize, NominalSize, NominalSize);

@@ -108,9 +108,9 @@ ZQF_ButtonBitmaps ZQF_MakeButtonBitmaps(const char* ResourceName) {
     picture.SetEntry(entries[key], ZQF_GetColorMetric(s_keyMetrics[key]));
   }
   made.Normal = CreateDDB(picture);
-  picture.SetEntry(entries[Key_Yellow], ZQF_GetColorMetric(32));
+  picture.SetEntry(entries[Key_Yellow], ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   made.FaceInterior = CreateDDB(picture);
-  picture.SetEntry(entries[Key_Black], ZQF_GetColorMetric(4));
+  picture.SetEntry(entries[Key_Black], ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));
   made.Disabled = CreateDDB(picture);
   return made;
 }

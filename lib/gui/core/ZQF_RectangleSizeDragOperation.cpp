@@ -29,7 +29,7 @@ ZQF_RectangleSizeDragOperation::ZQF_RectangleSizeDragOperation(
                                  FinishCallback),
       EdgeCode(EdgeCode) {
   const ZQ_Rectangle<long>& R = Rectangle;
-  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(1);
+  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(ZQF_AreaMetric_Screen);
   const ZQ_Point<long> press = GetStartMousePosition();
   const long minimumWidth = Smaller(R.Width, MinimumWidth);
   const long minimumHeight = Smaller(R.Height, MinimumHeight);

@@ -23,11 +23,11 @@ ZQF_RectangularAreaDragOperation::ZQF_RectangularAreaDragOperation(
       BorderWidth(OrMetric(BorderWidthX, BorderWidthY, 0)),
       MinimumExtent(OrMetric(MinimumExtentX, MinimumExtentY, 13)),
       ClipArea(ClipArea.Width == 0
-                   ? ZQF_GetAreaMetric(1)
-                   : ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(1))),
+                   ? ZQF_GetAreaMetric(ZQF_AreaMetric_Screen)
+                   : ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(ZQF_AreaMetric_Screen))),
       FinishCallback(FinishCallback),
-      CursorWhileLarge(ZQF_GetCursorMetric(0)),
-      CursorWhileSmall(ZQF_GetCursorMetric(0)) {}
+      CursorWhileLarge(ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow)),
+      CursorWhileSmall(ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow)) {}
 
 ZQ_Rectangle<long> ZQF_RectangularAreaDragOperation::GetFinalRectangularArea() const {
   const ZQ_Point<long>& a = GetStartMousePosition();

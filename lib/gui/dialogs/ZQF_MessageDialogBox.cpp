@@ -35,12 +35,12 @@ class ConcreteSimpleMessageDialogBox : public ZQF_StandardDialogBox {
     auto* row = new ZQF_RowGlyph(1);
     row->AddToRight(text);
     if (Imp->HasIcon) {
-      row->SetSpacing(ZQF_GetSizeMetric(7).X);
+      row->SetSpacing(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X);
       row->AddToLeft(new ZQF_BitmapGlyph(Imp->Icon, false));
     }
-    auto* border = new ZQF_BorderGlyph(row, ZQ_String(), 0, ZQF_GetSizeMetric(5), 6, 0);
-    const ZQ_Point<long> side = ZQF_GetSizeMetric(5);
-    const ZQ_Point<long> topBottom = ZQF_GetSizeMetric(3);
+    auto* border = new ZQF_BorderGlyph(row, ZQ_String(), 0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px), 6, 0);
+    const ZQ_Point<long> side = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
+    const ZQ_Point<long> topBottom = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px);
     Organizer->AddToStart(
         new ZQF_MarginGlyph(border, topBottom.Y, topBottom.Y, side.X, side.X, 0));
   }

@@ -138,7 +138,7 @@ TEST_F(ListWindowTest, CaptureLastsUntilTheDragThreshold) {
   auto* row = new AcceptingRow("dragged");
   w.List->InsertAsLastRoot(row);
   w.Rows["dragged"] = row;
-  const ZQ_Point<long> threshold = ZQF_GetSizeMetric(13);
+  const ZQ_Point<long> threshold = ZQF_GetSizeMetric(ZQF_SizeMetric_DragThreshold);
   const LPARAM start = w.At("dragged", 20);
   // The capture records where the pointer is.
   POINT screen{static_cast<short>(LOWORD(start)), static_cast<short>(HIWORD(start))};
@@ -225,7 +225,7 @@ TEST_F(ListWindowTest, TooltipsOnlyForCutRows) {
     EXPECT_EQ(tip.IsHandled(), c.wantTip);
     if (!c.wantTip) continue;
     EXPECT_STREQ(tip.GetText().GetText(), c.row);
-    EXPECT_EQ(tip.GetDisplayDelay(), ZQF_GetTimeMetric(4));
+    EXPECT_EQ(tip.GetDisplayDelay(), ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
     const ZQ_Rectangle<long> r = w.List->GetElementRect(w.Rows[c.row]);
     const ZQ_Point<long> corner = w.List->GlyphToScreen(ZQ_Point<long>(r.X + 2, r.Y + 1));
     EXPECT_EQ(tip.GetIdentity(), ZQ_UID(corner.X, corner.Y, 0, 0));

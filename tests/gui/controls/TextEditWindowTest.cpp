@@ -159,8 +159,8 @@ TEST_F(TextEditWindow, FocusLossInsideTheWindowAgainstDeactivation) {
 // second at d pixels below (u: size metric 4), 2^(d / u + 4) columns a
 // second beside (u: size metric 5), at 20 ticks a second.
 TEST_F(TextEditWindow, DragAutorepeatRates) {
-  const long u = ZQF_GetSizeMetric(4).Y;
-  const long ux = ZQF_GetSizeMetric(5).X;
+  const long u = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap6Px).Y;
+  const long ux = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   C->SetValue(ZQ_String("0123456789012345678901234567890123456789\n") + kLines + "\n" + kLines);
   const struct {
     const char* why;

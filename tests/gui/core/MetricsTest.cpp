@@ -142,8 +142,8 @@ TEST_F(Metrics, ShellLevelOneUsesTheFallbacksOfLaterColors) {
   }
   ZQF_SetCurrentShellForTesting(2);
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(3), SystemColorOfMetric(COLOR_3DDKSHADOW));
-  EXPECT_EQ(ZQF_GetColorMetric(31), ZQR_Color(0, 0, 255));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), SystemColorOfMetric(COLOR_3DDKSHADOW));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_HyperlinkText), ZQR_Color(0, 0, 255));
 }
 
 TEST_F(Metrics, ColorThirteenIsAlwaysTheBlendOfTwelveAndFourteen) {
@@ -151,8 +151,8 @@ TEST_F(Metrics, ColorThirteenIsAlwaysTheBlendOfTwelveAndFourteen) {
     SCOPED_TRACE(level);
     ZQF_SetCurrentShellForTesting(level);
     ZQF_ResetMetricsByQueryingSystem();
-    EXPECT_EQ(ZQF_GetColorMetric(13),
-              ZQR_BlendColors(ZQF_GetColorMetric(12), ZQF_GetColorMetric(14), 0.1));
+    EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentShade),
+              ZQR_BlendColors(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentText), 0.1));
   }
 }
 
@@ -164,17 +164,17 @@ TEST_F(Metrics, PaletteDisplayKeepsTheGreyLightFallback) {
     const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetDeviceCaps> paletteDisplay(
         [](HDC DC, int Index) { return Index == NUMCOLORS ? 256 : ::GetDeviceCaps(DC, Index); });
     ZQF_ResetMetricsByQueryingSystem();
-    EXPECT_EQ(ZQF_GetColorMetric(5), ZQR_Color(192, 192, 192));
+    EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_Light3D), ZQR_Color(192, 192, 192));
   }
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(5), ZQR_Color(192, 192, 192));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_Light3D), ZQR_Color(192, 192, 192));
 }
 
 TEST_F(Metrics, EveryColorGoesThroughTheNearestColor) {
   const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetNearestColor> nearest(
       [](HDC, COLORREF Color) { return Color & 0x00F0F0F0; });
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(9), ZQR_Color(DistinctSystemColor(COLOR_WINDOW) & 0x00F0F0F0));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground), ZQR_Color(DistinctSystemColor(COLOR_WINDOW) & 0x00F0F0F0));
 }
 
 TEST_F(Metrics, TimesAreDefaultsButTheCaretBlink) {
@@ -266,7 +266,7 @@ TEST_F(Metrics, ButtonPicturesTakeTheMetricColors) {
     EXPECT_EQ(BitmapPixel(ZQF_GetBitmapMetric(key + 6), c.x, c.y), ZQF_GetColorMetric(c.disabled));
   }
   EXPECT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_CheckBoxUp).GetSize(), ZQ_Point<long>(13, 13));
-  EXPECT_EQ(ZQF_GetBitmapMetric(21).GetSize(), ZQ_Point<long>(32, 32));
+  EXPECT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_Error).GetSize(), ZQ_Point<long>(32, 32));
 }
 
 TEST_F(Metrics, SystemChangeRelaysOutEveryGlyphOfEveryWindow) {
@@ -304,12 +304,12 @@ TEST(GlyphColor, EqualityByKindThenKeyOrValue) {
     bool equal;
     const char* why;
   } cases[] = {
-      {ZQF_Color(), ZQF_Color(33), true, "default names 33"},
-      {ZQF_Color(4), ZQF_Color(5), false, "other key"},
+      {ZQF_Color(), ZQF_Color(ZQF_ColorMetric_LabelText), true, "default names 33"},
+      {ZQF_Color(ZQF_ColorMetric_ButtonShadow), ZQF_Color(ZQF_ColorMetric_Light3D), false, "other key"},
       {ZQF_Color(red), ZQF_Color(red), true, "same value"},
       {ZQF_Color(red), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other value"},
-      {ZQF_Color(0), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other kind"},
-      {assigned, ZQF_Color(5), true, "assigning a key names the metric"},
+      {ZQF_Color(ZQF_ColorMetric_ActiveBorder), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other kind"},
+      {assigned, ZQF_Color(ZQF_ColorMetric_Light3D), true, "assigning a key names the metric"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
