@@ -33,7 +33,7 @@ using namespace MORV_Workspace;
 // The workspace the options dialog saves and reloads.
 MORV_WorkspaceGlyph* s_current = nullptr;
 
-const int kResultFontMetric = 13;  // bold 10 pt
+const int kResultFontMetric = ZQF_FontMetric_SansBold10;
 const char* const kNoValue = "-----";
 const double kNoValueF = -9999.0;  // the model's "no value"
 

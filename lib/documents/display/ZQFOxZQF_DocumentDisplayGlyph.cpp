@@ -71,7 +71,11 @@ ZQFOxZQF_DocumentDisplayGlyph::~ZQFOxZQF_DocumentDisplayGlyph() = default;
 
 ZQFO_Stylesheet ZQFOxZQF_DocumentDisplayGlyph::CreateScreenStylesheet() {
   ZQFO_Stylesheet stylesheet;
-  static const int kMetricOfSlot[] = {14, 12, 33, 32, 14, 13, 31, -1, -1, 29, 28};
+  static const int kMetricOfSlot[] = {
+      ZQF_ColorMetric_DocumentText,   ZQF_ColorMetric_DocumentBackground, ZQF_ColorMetric_LabelText,
+      ZQF_ColorMetric_LabelBackground, ZQF_ColorMetric_DocumentText,      ZQF_ColorMetric_DocumentShade,
+      ZQF_ColorMetric_HyperlinkText,  -1,                                 -1,
+      ZQF_ColorMetric_TooltipText,    ZQF_ColorMetric_TooltipBackground};
   for (long slot = 0; slot < ZQFO_Stylesheet::NumColors; ++slot)
     if (kMetricOfSlot[slot] >= 0) stylesheet.SetColor(slot, ZQF_GetColorMetric(kMetricOfSlot[slot]));
   // Gray text: half way between the window's background and its text.

@@ -38,12 +38,12 @@ namespace {
 int FontMetricOfChoice(int FontChoice) {
   switch (FontChoice) {
     case 0:
-      return 7;
+      return ZQF_FontMetric_Field;
     case 1:
-      return 4;
+      return ZQF_FontMetric_FixedPitch;
     default:
       ZQ_ASSERT(false);
-      return 7;
+      return ZQF_FontMetric_Field;
   }
 }
 

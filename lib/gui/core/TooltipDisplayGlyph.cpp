@@ -6,8 +6,8 @@
 namespace {
 
 const long NominalSize = 100;
-const int BackgroundColorKey = 28;
-const int TextColorKey = 29;
+const int BackgroundColorKey = ZQF_ColorMetric_TooltipBackground;
+const int TextColorKey = ZQF_ColorMetric_TooltipText;
 const int Centred = 1;
 
 }  // namespace

@@ -20,8 +20,8 @@ ZQF_RectangularAreaDragOperation::ZQF_RectangularAreaDragOperation(
     long MinimumExtentY, const ZQ_Rectangle<long>& ClipArea,
     const ZQF_RectangularAreaDragCallback& FinishCallback)
     : ZQF_DragOperation(InitiatingGlyph),
-      BorderWidth(OrMetric(BorderWidthX, BorderWidthY, 0)),
-      MinimumExtent(OrMetric(MinimumExtentX, MinimumExtentY, 13)),
+      BorderWidth(OrMetric(BorderWidthX, BorderWidthY, ZQF_SizeMetric_Gap1Px)),
+      MinimumExtent(OrMetric(MinimumExtentX, MinimumExtentY, ZQF_SizeMetric_DragThreshold)),
       ClipArea(ClipArea.Width == 0
                    ? ZQF_GetAreaMetric(ZQF_AreaMetric_Screen)
                    : ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(ZQF_AreaMetric_Screen))),

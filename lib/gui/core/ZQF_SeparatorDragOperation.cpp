@@ -5,8 +5,8 @@
 
 namespace {
 
-const int ResizePaneNSCursor = 8;
-const int ResizePaneEWCursor = 9;
+const int ResizePaneNSCursor = ZQF_CursorMetric_ResizePaneNS;
+const int ResizePaneEWCursor = ZQF_CursorMetric_ResizePaneEW;
 
 }  // namespace
 

@@ -113,7 +113,7 @@ void ZQF_SimpleMessageDialogBox::SetBitmap(int Kind) {
     ZQ_ASSERT_TEXT(false, "false");
     return;
   }
-  SetBitmap(ZQR_TransparentBitmap(ZQF_GetBitmapMetric(18 + Kind), ZQR_Color(0xC0, 0xC0, 0xC0)));
+  SetBitmap(ZQR_TransparentBitmap(ZQF_GetBitmapMetric(ZQF_BitmapMetric_Question + Kind), ZQR_Color(0xC0, 0xC0, 0xC0)));
 }
 
 void ZQF_SimpleMessageDialogBox::SetBitmap(const ZQR_TransparentBitmap& Icon) {

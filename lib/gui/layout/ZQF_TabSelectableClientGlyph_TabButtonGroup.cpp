@@ -15,7 +15,7 @@
 namespace {
 
 const int kStripBorderCode = 2;  // one sunken ring
-const int kTabFontKey = 6;
+const int kTabFontKey = ZQF_FontMetric_Button;
 // Framework key codes of the arrows.
 
 bool IsSideBySide(long Placement) {

@@ -7,16 +7,16 @@ namespace {
 
 // Colour and font metric keys that the border reads live.
 enum {
-  ActiveBorderColor = 0,
-  ActiveCaptionColor = 1,
-  CaptionTextColor = 2,
-  ShadowColor = 4,
-  HighlightColor = 6,
-  InactiveBorderColor = 15,
-  InactiveCaptionColor = 16,
-  InactiveCaptionTextColor = 17,
-  ControlBackgroundColor = 32,
-  CaptionFont = 5
+  ActiveBorderColor = ZQF_ColorMetric_ActiveBorder,
+  ActiveCaptionColor = ZQF_ColorMetric_ActiveCaption,
+  CaptionTextColor = ZQF_ColorMetric_CaptionText,
+  ShadowColor = ZQF_ColorMetric_ButtonShadow,
+  HighlightColor = ZQF_ColorMetric_ButtonHighlight,
+  InactiveBorderColor = ZQF_ColorMetric_InactiveBorder,
+  InactiveCaptionColor = ZQF_ColorMetric_InactiveCaption,
+  InactiveCaptionTextColor = ZQF_ColorMetric_InactiveCaptionText,
+  ControlBackgroundColor = ZQF_ColorMetric_LabelBackground,
+  CaptionFont = ZQF_FontMetric_Caption
 };
 
 }  // namespace
