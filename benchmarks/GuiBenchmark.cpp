@@ -346,7 +346,7 @@ double MillisecondsPerBarePanelDraw(int Draws) {
     pens[k] = CreatePen(PS_SOLID, 0, ZQF_GetColorMetric(keys[k]).GetCOLORREF());
   }
   const HGDIOBJ previousPen = SelectObject(dc, pens[0]);
-  SelectObject(dc, ZQF_GetFontMetric(0).GetHFONT());
+  SelectObject(dc, ZQF_GetFontMetric(ZQF_FontMetric_System).GetHFONT());
   const Clock::time_point start = Clock::now();
   for (int draw = 0; draw < Draws; ++draw) {
     const RECT all{0, 0, 800, 600};

@@ -15,7 +15,7 @@ log() { printf '== %s\n' "$*"; }
 install_packages() {
   local packages=(g++-mingw-w64-i686 mingw-w64-i686-dev libz-mingw-w64-dev wine wine32:i386
                   xvfb xauth x11-apps imagemagick googletest cmake make fonts-wine fonts-liberation
-                  ghostscript)
+                  ghostscript python3-html5lib chromium)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

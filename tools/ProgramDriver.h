@@ -144,6 +144,36 @@ inline HWND WaitForOtherWindowOf(DWORD Id, const std::string& MainClass, DWORD T
   return nullptr;
 }
 
+// True once process Id shows no window but its main window and menus (its
+// dialogs closed); false when one still shows after TimeoutMs.
+inline bool WaitUntilNoOtherWindowOf(DWORD Id, const std::string& MainClass, DWORD TimeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (WaitForOtherWindowOf(Id, MainClass, 0)) {
+    if (Elapsed(start) >= TimeoutMs) return false;
+    ::Sleep(50);
+  }
+  return true;
+}
+
+// The size of the file at Path (a Windows path), -1 when there is none. Read
+// from the folder, so it works on a file that its writer keeps locked.
+inline long long FileSize(const std::string& Path) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!::GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// Polls every 50 ms up to TimeoutMs until the file at Path holds at least
+// Size bytes (a program's log reached a line); false when it did not.
+inline bool WaitForFileSize(const std::string& Path, long long Size, DWORD TimeoutMs) {
+  const DWORD start = ::GetTickCount();
+  while (FileSize(Path) < Size) {
+    if (Elapsed(start) >= TimeoutMs) return false;
+    ::Sleep(50);
+  }
+  return true;
+}
+
 // --- Input, posted as the keyboard would deliver it.
 inline void PostKey(HWND Window, WPARAM VirtualKey) {
   ::PostMessageA(Window, WM_KEYDOWN, VirtualKey, 1);
@@ -153,10 +183,12 @@ inline void PostText(HWND Window, const std::string& Text) {
   for (unsigned char c : Text) ::PostMessageA(Window, WM_CHAR, c, 1);
 }
 // Opens the menu of letter MenuLetter on Window and chooses the item of
-// letter ItemLetter in its pop-up; false when no pop-up showed in 3 s.
-inline bool ChooseMenuItem(HWND Window, DWORD Id, char MenuLetter, char ItemLetter) {
+// letter ItemLetter in its pop-up; false when no pop-up showed within
+// TimeoutMs.
+inline bool ChooseMenuItem(HWND Window, DWORD Id, char MenuLetter, char ItemLetter,
+                           DWORD TimeoutMs = 3000) {
   ::PostMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(MenuLetter));
-  const HWND popup = WaitForWindowOf(Id, "", 3000, "#32768");
+  const HWND popup = WaitForWindowOf(Id, "", TimeoutMs, "#32768");
   if (!popup) return false;
   ::PostMessageA(popup, WM_CHAR, static_cast<unsigned char>(ItemLetter), 1);
   return true;

@@ -190,7 +190,7 @@ ZQF_EdgeContainerGlyph* ZQF_Application::Init_CreateEdgeContainer(ZQF_Glyph* New
 }
 
 ZQF_Glyph* ZQF_Application::Init_CreateWindowBorderGlyph(ZQF_EdgeContainerGlyph* Edges) {
-  const ZQ_Point<long> frame = ZQF_GetSizeMetric(15);
+  const ZQ_Point<long> frame = ZQF_GetSizeMetric(ZQF_SizeMetric_FrameMargin);
   const ZQ_Point<long> margin(frame.X / 2 - 1, frame.Y / 2 - 1);
   return new ZQF_BorderGlyph(Edges, ZQ_String(), 0, margin, 0, 1);
 }

@@ -49,10 +49,10 @@ ZQ_String DescribeRow(const ZQF_Glyph& Glyph) {
 // A caption over a separator line, as both panes begin.
 ZQF_ColumnGlyph* NewPaneColumn(const char* Caption) {
   auto* column = new ZQF_ColumnGlyph;
-  const ZQ_Point<long> margin(ZQF_GetSizeMetric(5).X, ZQF_GetSizeMetric(1).Y);
+  const ZQ_Point<long> margin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y);
   column->AddToBottom(new ZQF_MarginGlyph(new ZQF_StoredLabelGlyph(ZQ_String(Caption)), margin, 0));
   column->AddToBottom(
-      new ZQF_HorizontalSeparatorLineGlyph(kSeparatorCode, 0, 0, ZQF_GetColorMetric(32)));
+      new ZQF_HorizontalSeparatorLineGlyph(kSeparatorCode, 0, 0, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground)));
   return column;
 }
 
@@ -132,7 +132,7 @@ void GlyphBrowserManagerGlyph::InitializeSelf() {
 
   PropertyLabel = NewPropertyColumn(ZQ_String());
   PropertyContainer = new ZQF_ChangeableClientNullContainerGlyph(PropertyLabel);
-  const ZQ_Point<long> margin(ZQF_GetSizeMetric(5).X, ZQF_GetSizeMetric(3).Y);
+  const ZQ_Point<long> margin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y);
   ZQF_ColumnGlyph* lower = NewPaneColumn("ZQF_Glyph Properties");
   lower->AddToBottom(new ZQF_MarginGlyph(
       new ZQF_ScrollingContainerGlyph(PropertyContainer, 0, 0,

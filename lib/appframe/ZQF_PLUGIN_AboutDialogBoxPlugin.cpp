@@ -136,9 +136,9 @@ void ZQF_PLUGIN_AboutDialogBox::Init_SetTitle() {
 }
 
 void ZQF_PLUGIN_AboutDialogBox::Init_AddClientControls(ZQF_AlignmentGlyph* Column) {
-  Column->AddToEnd(new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(5).Y));
+  Column->AddToEnd(new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y));
   AddMainRow(Column);
-  Column->AddToEnd(new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(7).Y));
+  Column->AddToEnd(new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y));
 }
 
 void ZQF_PLUGIN_AboutDialogBox::Init_AddButtons() { AddOKButton(nullptr, true); }
@@ -156,12 +156,12 @@ void ZQF_PLUGIN_AboutDialogBox::AddMainRow(ZQF_AlignmentGlyph* Column) {
 ZQF_RowGlyph* ZQF_PLUGIN_AboutDialogBox::CreateMainRow() { return new ZQF_RowGlyph(0); }
 
 void ZQF_PLUGIN_AboutDialogBox::AddMainRowContents(ZQF_AlignmentGlyph* Row) {
-  const long gap = ZQF_GetSizeMetric(7).X;
+  const long gap = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X;
   Row->AddToEnd(new ZQF_HorizontalGlueGlyph(gap));
   AddLeftColumn(Row);
   Row->AddToEnd(new ZQF_HorizontalGlueGlyph(static_cast<long>(1.5 * gap)));
   AddRightColumn(Row);
-  Row->AddToEnd(new ZQF_HorizontalGlueGlyph(ZQF_GetSizeMetric(6).X));
+  Row->AddToEnd(new ZQF_HorizontalGlueGlyph(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).X));
 }
 
 void ZQF_PLUGIN_AboutDialogBox::AddLeftColumn(ZQF_AlignmentGlyph* Row) {
@@ -305,7 +305,7 @@ void ZQF_PLUGIN_AboutDialogBox::AddCompanyLogo(ZQF_AlignmentGlyph* Column) {
   Column->AddToEnd(logo);
 }
 
-long ZQF_PLUGIN_AboutDialogBox::GetCompanyLogoWidth() { return 4 * ZQF_GetSizeMetric(9).X; }
+long ZQF_PLUGIN_AboutDialogBox::GetCompanyLogoWidth() { return 4 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X; }
 
 void ZQF_PLUGIN_AboutDialogBox::AddOrganizationName(ZQF_AlignmentGlyph* Column) {
   const ZQ_String name = ZQF_GetApplicationMetrics().GetOrganizationName();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "ZQFO_Document.h"
 #include "ZQFO_PrintDocument.h"
 #include "ZQFOxZQF_PrintPreviewDocument.h"
 #include "ZQF_ActionQueue.h"

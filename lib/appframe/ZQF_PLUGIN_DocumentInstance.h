@@ -13,13 +13,13 @@
 #ifndef ZQF_PLUGIN_DOCUMENTINSTANCE_H
 #define ZQF_PLUGIN_DOCUMENTINSTANCE_H
 
-#include "ZQFO_Document.h"
 #include "ZQF_ButtonImage.h"
 #include "ZQF_Glyph.h"
 #include "ZQ_FileName.h"
 #include "ZQ_List.h"
 #include "ZQ_UID.h"
 
+class ZQFO_Document;
 class ZQ_TextStreamFormatter;
 class ZQF_PLUGIN_DocumentType;
 class ZQF_PLUGIN_DocumentViewGlyph;
@@ -110,7 +110,8 @@ class ZQF_PLUGIN_DocumentViewGlyph : public ZQF_DrawableGlyph {
   // derives WriteDocument; the base writes nothing.
   virtual bool CanWriteDocument() { return false; }
   virtual void WriteDocument(ZQ_TextStreamFormatter& Out);
-  // The document WriteDocument writes (asserts "CanWriteDocument()").
+  // The document WriteDocument writes (asserts "CanWriteDocument()"); its
+  // callers include ZQFO_Document.h, which this header leaves to them.
   ZQFO_Document GenerateDocument();
   // Print and preview the generated document (assert "CanPrint()" and
   // "CanPrintPreview()"); throw ZQ_Exception when printing fails.

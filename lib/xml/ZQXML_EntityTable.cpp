@@ -1,5 +1,8 @@
 #include "ZQXML_EntityTable.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "ZQ_Internationalization.h"
 #include "ZQ_StringSubs.h"
 
@@ -53,9 +56,20 @@ bool ZQXML_EntityTable::IsBeingExpanded(const ZQ_String& Name, const DataSource*
   return false;
 }
 
-bool ZQXML_EntityTable::Admit(long Length) {
+long ZQXML_EntityTable::GetDocumentLength(const DataSource* Current) {
+  if (!Current) return 0;
+  while (Current->Parent) Current = Current->Parent;
+  return static_cast<long>(Current->TextEnd - Current->TextStart);
+}
+
+long ZQXML_EntityTable::GetExpansionBudget(long DocumentLength) {
+  const long long scaled = static_cast<long long>(DocumentLength) * ExpansionPerDocumentByte;
+  return static_cast<long>(std::min<long long>(std::max<long long>(scaled, MinExpansionBudget), LONG_MAX - 1));
+}
+
+bool ZQXML_EntityTable::Admit(long Length, long DocumentLength) {
   const long cost = Length > MinBytesPerSplice ? Length : MinBytesPerSplice;
-  if (cost > MaxExpansionBytes - ExpandedBytes) return false;
+  if (cost > GetExpansionBudget(DocumentLength) - ExpandedBytes) return false;
   ExpandedBytes += cost;
   return true;
 }

@@ -17,7 +17,13 @@ class ZQXML_EntityTable {
 
   // Limits that keep bad input from exhausting time, memory or the stack.
   static const long MaxSourceNesting = 64;
-  static const long MaxExpansionBytes = 32L * 1024 * 1024;
+  // All splices of a parse may add MinExpansionBudget bytes, or
+  // ExpansionPerDocumentByte times the length of the document's own text
+  // when that is more: a bound on amplification, not on size, so that a long
+  // document of ordinary references reads while a bomb in a short one stops
+  // as early as ever.
+  static const long MinExpansionBudget = 32L * 1024 * 1024;
+  static const long ExpansionPerDocumentByte = 4;
   // Each splice also costs bookkeeping; it counts as at least this many bytes.
   static const long MinBytesPerSplice = 256;
 
@@ -38,9 +44,14 @@ class ZQXML_EntityTable {
   static long GetNestingDepth(const DataSource* Current);
   // Whether an expansion of Name is in progress around Current.
   bool IsBeingExpanded(const ZQ_String& Name, const DataSource* Current);
-  // Whether a splice of Length more bytes stays within MaxExpansionBytes;
-  // counts it when it does.
-  bool Admit(long Length);
+  // The length of the outermost text around Current: the document's own.
+  static long GetDocumentLength(const DataSource* Current);
+  // The bytes that all splices may add to a document of DocumentLength
+  // bytes; below LONG_MAX.
+  static long GetExpansionBudget(long DocumentLength);
+  // Whether a splice of Length more bytes stays within the budget of a
+  // document of DocumentLength bytes; counts it when it does.
+  bool Admit(long Length, long DocumentLength);
   // Records that Source now holds the expansion of Name.
   void NoteExpansion(const DataSource* Source, const ZQ_String& Name);
 

@@ -16,8 +16,9 @@
 // (an included file, an entity's replacement text). Opening an input or an
 // included resource may also throw the ZQ_Exception of files and URIs.
 // Limits keep bad input from hanging or exhausting the stack: texts nest at
-// most 64 deep (entities, includes), splicing adds at most 32 MB in all (each
-// splice counted as at least 256 bytes, for its bookkeeping), a parse
+// most 64 deep (entities, includes), splicing adds at most 32 MB in all or
+// four times the document's own length when that is more (each splice
+// counted as at least 256 bytes, for its bookkeeping), a parse
 // includes at most 1,000 times, and elements nest at most 1,000 deep. Each
 // included resource is read once per parse: a file changed during the
 // parse is read again only by the next one. NUL bytes are refused. One parse per parser; one thread only.

@@ -98,8 +98,10 @@ ZQ_String ZQXML_Parser::ReadInclude(const MarkType& Command, const ZQ_URI& URI) 
   if (URI.IsFileURI()) {
     ZQ_SeekableStreamSource file =
         ZQ_CreateFileStreamSource(URI.GetFileName(), ZQ_FileStreamSource_UseReadFile);
-    if (file.GetSize() > static_cast<unsigned long>(ZQXML_EntityTable::MaxExpansionBytes))
-      CheckSpliceLimits(Entities, Command, ZQXML_EntityTable::MaxExpansionBytes + 1);
+    const long budget = ZQXML_EntityTable::GetExpansionBudget(
+        ZQXML_EntityTable::GetDocumentLength(Command.SectionP->DataSourceP));
+    if (file.GetSize() > static_cast<unsigned long>(budget))
+      CheckSpliceLimits(Entities, Command, budget + 1);
     text = ZQ_LoadStreamIntoString(file);
   } else {
     text = URI.LoadResourceIntoString();

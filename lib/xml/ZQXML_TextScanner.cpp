@@ -130,9 +130,10 @@ void ZQXML_TextScanner::CheckSpliceLimits(ZQXML_EntityTable& Table, const MarkTy
       ZQXML_EntityTable::MaxSourceNesting)
     Fail(ZQXML_ParserMessage::SourcesNestTooDeep, At,
          ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxSourceNesting));
-  if (!Table.Admit(Length))
+  const long documentLength = ZQXML_EntityTable::GetDocumentLength(At.SectionP->DataSourceP);
+  if (!Table.Admit(Length, documentLength))
     Fail(ZQXML_ParserMessage::ExpansionTooLarge, At,
-         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::MaxExpansionBytes));
+         ZQ_SubstituteParameters("{$1}", ZQXML_EntityTable::GetExpansionBudget(documentLength)));
 }
 
 void ZQXML_TextScanner::SpliceEntity(ZQXML_EntityTable& Table, const MarkType& Start,

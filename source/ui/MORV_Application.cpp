@@ -117,7 +117,7 @@ void MORV_AboutDialogBox::BuildOrganizationInfo(ZQF_AlignmentGlyph* Column) {
   AddWebSiteAddress(Column);
 }
 
-long MORV_AboutDialogBox::GetCompanyLogoWidth() { return 6 * ZQF_GetSizeMetric(9).X; }
+long MORV_AboutDialogBox::GetCompanyLogoWidth() { return 6 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X; }
 
 // --- Workspace plug-in.
 
@@ -178,9 +178,9 @@ ZQF_SimpleDialogBox* MORV_CreateSplashScreenDialogBox() {
   display->SetMaximumWidthFractionOfScreen(0.5);
   display->SetFocusable(false);
   auto* sized = new ZQF_DesiredSizeModificationGlyph(display, 0xC99);
-  const ZQ_Point<long> screen = ZQF_GetSizeMetric(11);
+  const ZQ_Point<long> screen = ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx);
   const long kUnlimited = 1L << 29;
-  sized->SetDesiredSize(ZQ_Point<long>(screen.X / 2, screen.Y / 2), ZQF_GetSizeMetric(9),
+  sized->SetDesiredSize(ZQ_Point<long>(screen.X / 2, screen.Y / 2), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px),
                         ZQ_Point<long>(kUnlimited, kUnlimited));
   dialog->AddToClientArea(sized, ZQ_String());
   return dialog.Release();

@@ -78,7 +78,7 @@ MORV_AppOptionsDialogBox::MORV_AppOptionsDialogBox()
       {"Daylight saving time is not in effect", "Daylight saving time is in effect"},
       DaylightSavingTimeInEffect ? 1 : 0);
   auto* manualZone = new ZQF_ColumnGlyph(0);
-  manualZone->SetSpacing(ZQF_GetSizeMetric(6).Y);
+  manualZone->SetSpacing(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).Y);
   manualZone->AddToBottom(Zone);
   manualZone->AddToBottom(DaylightSaving);
   TimeZoneChoice = new ZQF_ExclusiveAlternativeControlGroupGlyph();

@@ -13,8 +13,8 @@ const float kHeightPt = 10.0f;
 const double kNoValueLimit = -9000.0;
 const char kNoValue[] = "-----";
 // Colour metrics of the form's label text and background.
-const int kTextColorMetric = 33;
-const int kBackgroundColorMetric = 32;
+const int kTextColorMetric = ZQF_ColorMetric_LabelText;
+const int kBackgroundColorMetric = ZQF_ColorMetric_LabelBackground;
 // The header's rule: 40 % text colour, 60 % background.
 const double kRuleBackgroundFraction = 0.6;
 

@@ -33,7 +33,7 @@ using namespace MORV_Workspace;
 // The workspace the options dialog saves and reloads.
 MORV_WorkspaceGlyph* s_current = nullptr;
 
-const int kResultFontMetric = 13;  // bold 10 pt
+const int kResultFontMetric = ZQF_FontMetric_SansBold10;
 const char* const kNoValue = "-----";
 const double kNoValueF = -9999.0;  // the model's "no value"
 
@@ -92,7 +92,7 @@ const NumericFieldBinding kNumericFields[MORV_NumNumericInputFields] = {
 
 ZQF_Color GetArmyHeatCategoryBackgroundColor(int Category) {
   switch (Category) {
-    case 0: return ZQF_Color(32);
+    case 0: return ZQF_Color(ZQF_ColorMetric_LabelBackground);
     case 1: return NamedColor("White");
     case 2: return ZQF_Color(ZQR_Color(75, 182, 108));
     case 3: return ZQF_Color(ZQR_Color(255, 249, 116));
@@ -105,7 +105,7 @@ ZQF_Color GetArmyHeatCategoryBackgroundColor(int Category) {
 
 ZQF_Color GetArmyHeatCategoryTextColor(int Category) {
   switch (Category) {
-    case 0: return ZQF_Color(33);
+    case 0: return ZQF_Color(ZQF_ColorMetric_LabelText);
     case 1: case 2: case 3: case 4: return NamedColor("Black");
     case 5: return NamedColor("White");
   }
@@ -117,7 +117,7 @@ MORV_WorkspaceGlyph::MORV_WorkspaceGlyph() : ZQF_ColumnGlyph(0) {
   PropertyList = new ZQF_PropertyListGlyph;
   auto* dialogAction = new ZQF_DialogActionGlyph(PropertyList);
   AddToBottom(new ZQF_MarginGlyph(
-      dialogAction, ZQ_Point<long>(ZQF_GetSizeMetric(9).X, ZQF_GetSizeMetric(7).Y), 0));
+      dialogAction, ZQ_Point<long>(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y), 0));
   BuildRows();
   s_current = this;
   MORV_OptionsDialogWorkspace::SaveControls = [] { s_current->SaveControls(); };
@@ -194,7 +194,7 @@ void MORV_WorkspaceGlyph::BuildRows() {
   HeatCategoryRowIndex = rows.GetNumRows();
   rows.AddRow("Army Heat Category", HeatCategoryLabel = NewResultLabel());
   // The same height whether or not the category is coloured.
-  HeatCategoryLabel->SetMargins(0, ZQF_GetSizeMetric(3).Y);
+  HeatCategoryLabel->SetMargins(0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y);
   RegimenRowIndex = rows.GetNumRows();
   rows.AddRow("Army Work/Rest Regimen", BuildRegimenDisplay());
   static const char* const kOSHALabels[3] = {"OSHA Work/Rest Regimen", "", ""};
@@ -421,8 +421,8 @@ void MORV_WorkspaceGlyph::ShowResults(const Results& New) {
     HeatCategoryLabel->SetBackgroundColor(New.Background);
     HeatCategoryLabel->InvalidateBoundingBoxRect();
     // A coloured category gets room around its text.
-    const long marginX = New.Background != ZQF_Color(32) ? ZQF_GetSizeMetric(7).X : 0;
-    HeatCategoryLabel->SetMargins(marginX, ZQF_GetSizeMetric(3).Y);
+    const long marginX = New.Background != ZQF_Color(ZQF_ColorMetric_LabelBackground) ? ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X : 0;
+    HeatCategoryLabel->SetMargins(marginX, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y);
     HeatCategoryLabel->InvalidateToResizeAnchor();
     changed = true;
   }

@@ -28,7 +28,7 @@ TEST_F(ApplicationWindowTest, WindowHoldsTopLevelHookBorderEdgeContainerAndClien
   // The border keeps half the frame size metric less one on each side.
   ZQ_Rectangle<long> frame, client, text, background;
   border->CalculateLayoutRectangles(frame, client, text, background);
-  const ZQ_Point<long> size = ZQF_GetSizeMetric(15);
+  const ZQ_Point<long> size = ZQF_GetSizeMetric(ZQF_SizeMetric_FrameMargin);
   EXPECT_EQ(client.X, size.X / 2 - 1);
   EXPECT_EQ(client.Y, size.Y / 2 - 1);
   EXPECT_EQ(client.Width, border->GetLocalBoundingBox().Width - 2 * (size.X / 2 - 1));

@@ -18,6 +18,7 @@
 #include "ZQF_SecondaryWindow.h"
 #include "ZQF_SelectableMenuElement.h"
 #include "ZQLOW_COMMDLG.h"
+#include "ZQLOW_WINUSER.h"
 #include "ZQLOW_WIN_FakeCall.h"
 #include "ZQ_FileStreamSource.h"
 #include "ZQ_FileUtils.h"
@@ -137,6 +138,9 @@ class DocumentRequests : public GuiStageTest {
       [] { return reinterpret_cast<HWND>(0x1234); }};
   const ZQLOW_WIN_FakeCall<&ZQLOW_COMMDLG::Calls::CommDlgExtendedError> cancelled{
       ZQLOW_WIN_Answer(DWORD(0), 0)};
+  // Saving over an existing file asks first: yes.
+  const ZQLOW_WIN_FakeCall<&ZQLOW_WINUSER::Calls::MessageBoxA> replace{
+      [](HWND, LPCSTR, LPCSTR, UINT) { return IDYES; }};
 };
 
 TEST_F(DocumentRequests, OpenFindsTheReaderByTypeExtensionAndRedirection) {

@@ -42,7 +42,7 @@ TEST_F(ScreenCanvas, TheScreensOwnResolutionIsTheInverseOfItsMillimetresPerPixel
   const ZQR_DeviceContext screen = ZQF_GetMetricDC();
   ZQPIC_DeviceContextCanvas canvas(screen, PixelBox(0, 0, 100, 100));
   const Point mmPerPx = ZQPIC_GetScreenMillimetersPerPixel();
-  EXPECT_EQ(mmPerPx.X, double(ZQF_GetSizeMetric(12).X) / ZQF_GetSizeMetric(11).X);
+  EXPECT_EQ(mmPerPx.X, double(ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenMm).X) / ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx).X);
   EXPECT_NEAR(canvas.GetDevicePixelsPerMillimeter().X, 1 / mmPerPx.X, 1e-12);
   EXPECT_NEAR(canvas.GetDevicePixelsPerMillimeter().Y, 1 / mmPerPx.Y, 1e-12);
   EXPECT_NEAR(canvas.GetDevicePerImagePixelFactor().X, 1, 1e-12);

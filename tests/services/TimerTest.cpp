@@ -261,7 +261,7 @@ TEST_F(TimerDeathTest, FailingTickEndsInTheFatalErrorReport) {
           TickRecorder recorder;
           recorder.throwKind = static_cast<decltype(recorder.throwKind)>(c.kind);
           ZQ_Timer timer(10, recorder.Callback());
-          PumpFor(200);
+          PumpFor(kPatienceMs);  // the first tick ends the process
         },
         testing::ExitedWithCode(1), c.message);
   }

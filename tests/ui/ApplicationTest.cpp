@@ -108,7 +108,7 @@ TEST_F(MorvMetricsTest, AboutBoxDescribesTheModelAndShowsTheLogoAboveABlankLineA
   EXPECT_EQ(Describe(&organization),
             "logo '' [morv@example.org>mailto:morv@example.org] "
             "[www.example.org/morv>http://www.example.org/morv]");
-  EXPECT_EQ(dialog.GetCompanyLogoWidth(), 6 * ZQF_GetSizeMetric(9).X);
+  EXPECT_EQ(dialog.GetCompanyLogoWidth(), 6 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X);
 }
 
 TEST_F(MorvMetricsTest, SplashShowsTheLogoTheDescriptionAndTheDisclaimerAtHalfTheScreen) {
@@ -144,7 +144,7 @@ TEST_F(MorvMetricsTest, SplashShowsTheLogoTheDescriptionAndTheDisclaimerAtHalfTh
                         : nullptr;
       if (sized) {
         const ZQF_DesiredSize& size = sized->GetDesiredSize();
-        const ZQ_Point<long> screen = ZQF_GetSizeMetric(11), minimum = ZQF_GetSizeMetric(9);
+        const ZQ_Point<long> screen = ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx), minimum = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px);
         EXPECT_EQ(size.Natural.X, screen.X / 2);
         EXPECT_EQ(size.Natural.Y, screen.Y / 2);
         EXPECT_EQ(std::make_pair(size.Minimum.X, size.Minimum.Y), std::make_pair(minimum.X, minimum.Y));

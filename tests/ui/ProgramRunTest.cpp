@@ -77,13 +77,23 @@ void SavePicture(const Capture& Shot, const std::string& Name) {
   if (Shot.Width) SaveCapture(Shot, ScreenshotFolder() + "\\" + Name + ".png");
 }
 
+// How long a run waits for what it expects of the program: generous, for a
+// loaded machine; every wait ends as soon as its condition holds.
+const DWORD kPatienceMs = 30000;
+
 HWND DialogOf(const Program& Run, DWORD TimeoutMs = 0) {
   return WaitForOtherWindowOf(Run.GetId(), kMainClass, TimeoutMs);
 }
-HWND WaitForDialog(const Program& Run) { return DialogOf(Run, 10000); }
-// The recalculation follows the last key by 0.5 s; the log reaches its file
-// only at the end of the run, so the runs wait this long after typing.
-const DWORD kAfterTypingMs = 1500;
+HWND WaitForDialog(const Program& Run) { return DialogOf(Run, kPatienceMs); }
+bool WaitUntilNoDialog(const Program& Run) {
+  return WaitUntilNoOtherWindowOf(Run.GetId(), kMainClass, kPatienceMs);
+}
+// The program's log grows by Line (the file stays locked until the end of
+// the run, but its size shows): the recalculation that writes it is done.
+bool WaitForLogLine(long long SizeBefore, const std::string& Line) {
+  return WaitForFileSize(Beside("MORV.log"), SizeBefore + static_cast<long long>(Line.size()),
+                         kPatienceMs);
+}
 
 struct Ended {
   DWORD exitCode = STILL_ACTIVE;
@@ -125,15 +135,17 @@ class MorvProgramRun : public GuiStageTest {
   // first answered by Enter when it shows).
   HWND Start(Program& Run) {
     EXPECT_TRUE(Run.Start(Beside("MORV.exe")));
-    Run.WaitUntilIdle(20000);
-    const HWND main = WaitForWindowOf(Run.GetId(), "", 20000, kMainClass);
-    EXPECT_NE(main, nullptr);
-    if (main) WaitForSteadyPicture(main, 10000);
+    Run.WaitUntilIdle(kPatienceMs);
+    const HWND main = WaitForWindowOf(Run.GetId(), "", kPatienceMs, kMainClass);
+    EXPECT_NE(main, nullptr) << "the main window within 30 s";
+    if (main) {
+      EXPECT_NE(WaitForSteadyPicture(main, kPatienceMs).Width, 0) << "a steady painted main window within 30 s";
+    }
     return main;
   }
   // File, E&xit; the run's exit code and files.
   static Ended Exit(Program& Run, HWND Main) {
-    EXPECT_TRUE(ChooseMenuItem(Main, Run.GetId(), 'f', 'x'));
+    EXPECT_TRUE(ChooseMenuItem(Main, Run.GetId(), 'f', 'x', kPatienceMs)) << "the File menu within 30 s";
     return Collect(Run);
   }
   // A start and File, E&xit, with nothing done in between.
@@ -144,7 +156,8 @@ class MorvProgramRun : public GuiStageTest {
   }
   static Ended Collect(Program& Run) {
     Ended ended;
-    ended.exitCode = Run.WaitForExit(20000);
+    ended.exitCode = Run.WaitForExit(kPatienceMs);
+    EXPECT_NE(ended.exitCode, static_cast<DWORD>(STILL_ACTIVE)) << "the program's end within 30 s";
     ended.log = Bytes(Beside("MORV.log"));
     ended.settings = Bytes(Beside("MORV.cfg"));
     ended.report = Bytes(Beside("MORV Fatal Error Report.txt"));
@@ -194,20 +207,23 @@ TEST_F(MorvProgramRun, TypedFieldsRecalculateOnceAfterTheLastKeyAndKeepOnlyValid
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);
+    const std::string expected = ExpectedLine(c.edit, c.text);
     ::DeleteFileA(Beside("MORV.cfg").c_str());
     Program run;
     const HWND main = Start(run);
     ASSERT_NE(main, nullptr);
+    const long long logged = FileSize(Beside("MORV.log"));
     for (int i = 0; i < c.tabs; ++i) PostKey(main, VK_TAB);
     PostText(main, c.text);
-    ::Sleep(kAfterTypingMs);
-    SavePicture(WaitForSteadyPicture(main, 5000), std::string("MORV-Typed-") + c.text);
+    // Half a second after the last key the recalculation writes its line.
+    EXPECT_TRUE(WaitForLogLine(logged, expected)) << "the recalculation's line in MORV.log within 30 s";
+    SavePicture(WaitForSteadyPicture(main, kPatienceMs), std::string("MORV-Typed-") + c.text);
     const Ended ended = Exit(run, main);
     EXPECT_EQ(ended.exitCode, 0u);
     const std::vector<std::string> lines = RecalculationLines(ended.log);
     ASSERT_EQ(lines.size(), 2u) << "one recalculation for the keys";
     EXPECT_EQ(lines[0], first);
-    EXPECT_EQ(lines[1], ExpectedLine(c.edit, c.text));
+    EXPECT_EQ(lines[1], expected);
     EXPECT_EQ(Items(lines[1])[kMessageItem], c.message);
     EXPECT_TRUE(Contains(ended.settings, std::string("<float key='AirTemperature_C'>") + c.storedAir))
         << ended.settings;
@@ -219,27 +235,26 @@ TEST_F(MorvProgramRun, SplashWithoutTheMarkerAboutBoxReadMeAndHistoryCloseByThei
   ::DeleteFileA(Beside(kMarker).c_str());
   Program run;
   ASSERT_TRUE(run.Start(Beside("MORV.exe")));
-  run.WaitUntilIdle(20000);
+  run.WaitUntilIdle(kPatienceMs);
   const HWND splash = WaitForDialog(run);
-  ASSERT_NE(splash, nullptr);
+  ASSERT_NE(splash, nullptr) << "the splash within 30 s";
   EXPECT_EQ(FindWindowOf(run.GetId(), "", kMainClass), nullptr) << "the splash comes at stage 5";
-  SavePicture(WaitForSteadyPicture(splash, 5000), "MORV-Splash");
+  SavePicture(WaitForSteadyPicture(splash, kPatienceMs), "MORV-Splash");
   PostKey(splash, VK_RETURN);
-  const HWND main = WaitForWindowOf(run.GetId(), "", 10000, kMainClass);
-  ASSERT_NE(main, nullptr);
-  WaitForSteadyPicture(main, 5000);
-  EXPECT_EQ(DialogOf(run), nullptr);
+  const HWND main = WaitForWindowOf(run.GetId(), "", kPatienceMs, kMainClass);
+  ASSERT_NE(main, nullptr) << "the main window within 30 s of Enter";
+  WaitForSteadyPicture(main, kPatienceMs);
+  EXPECT_TRUE(WaitUntilNoDialog(run)) << "the splash gone within 30 s of Enter";
 
   // Help, About and the read-me and history beside the program.
   for (const char item : {'a', 'r', 'v'}) {
     SCOPED_TRACE(item);
-    ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'h', item));
+    ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'h', item, kPatienceMs)) << "the Help menu within 30 s";
     const HWND box = WaitForDialog(run);
-    ASSERT_NE(box, nullptr);
-    SavePicture(WaitForSteadyPicture(box, 5000), std::string("MORV-Help-") + item);
+    ASSERT_NE(box, nullptr) << "the box within 30 s";
+    SavePicture(WaitForSteadyPicture(box, kPatienceMs), std::string("MORV-Help-") + item);
     PostKey(box, VK_ESCAPE);
-    ::Sleep(1000);
-    EXPECT_EQ(DialogOf(run), nullptr);
+    ASSERT_TRUE(WaitUntilNoDialog(run)) << "the box closed within 30 s of Escape";
   }
   const Ended ended = Exit(run, main);
   EXPECT_EQ(ended.exitCode, 0u);
@@ -260,10 +275,11 @@ TEST_F(MorvProgramRun, EndRequestToEveryWindowUnderTheSplashEndsTheProgramCleanl
   ::DeleteFileA(Beside(kMarker).c_str());
   Program run;
   ASSERT_TRUE(run.Start(Beside("MORV.exe")));
-  run.WaitUntilIdle(20000);
-  ASSERT_NE(WaitForDialog(run), nullptr);
+  run.WaitUntilIdle(kPatienceMs);
+  ASSERT_NE(WaitForDialog(run), nullptr) << "the splash within 30 s";
   ::EnumWindows(&PostCloseToWindowOf, static_cast<LPARAM>(run.GetId()));
-  if (run.WaitForExit(5000) == STILL_ACTIVE) {
+  // A splash that outlived the requests is answered.
+  if (run.WaitForExit(kPatienceMs) == STILL_ACTIVE) {
     if (HWND still = DialogOf(run)) PostKey(still, VK_RETURN);
   }
   const Ended ended = Collect(run);
@@ -276,13 +292,12 @@ TEST_F(MorvProgramRun, OptionsDialogOpensByTheMenuEscapeChangesNothingAndClosing
   Program run;
   HWND main = Start(run);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e'));
+  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e', kPatienceMs)) << "the Options menu within 30 s";
   HWND dialog = WaitForDialog(run);
-  ASSERT_NE(dialog, nullptr);
-  SavePicture(WaitForSteadyPicture(dialog, 5000), "MORV-Options");
+  ASSERT_NE(dialog, nullptr) << "the options dialog within 30 s";
+  SavePicture(WaitForSteadyPicture(dialog, kPatienceMs), "MORV-Options");
   PostKey(dialog, VK_ESCAPE);
-  ::Sleep(1000);
-  EXPECT_EQ(DialogOf(run), nullptr);
+  ASSERT_TRUE(WaitUntilNoDialog(run)) << "the dialog closed within 30 s of Escape";
   Ended ended = Exit(run, main);
   EXPECT_EQ(ended.exitCode, 0u);
   EXPECT_EQ(RecalculationLines(ended.log).size(), 1u) << "Escape recalculates nothing";
@@ -292,13 +307,14 @@ TEST_F(MorvProgramRun, OptionsDialogOpensByTheMenuEscapeChangesNothingAndClosing
   Program second;
   main = Start(second);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(ChooseMenuItem(main, second.GetId(), 'o', 'e'));
+  ASSERT_TRUE(ChooseMenuItem(main, second.GetId(), 'o', 'e', kPatienceMs)) << "the Options menu within 30 s";
   dialog = WaitForDialog(second);
-  ASSERT_NE(dialog, nullptr);
+  ASSERT_NE(dialog, nullptr) << "the options dialog within 30 s";
   ::PostMessageA(main, WM_CLOSE, 0, 0);
-  if (second.WaitForExit(3000) == STILL_ACTIVE) {
+  // A dialog kept open is answered, and the main window asked again.
+  if (second.WaitForExit(kPatienceMs) == STILL_ACTIVE) {
     if (HWND still = DialogOf(second)) PostKey(still, VK_ESCAPE);
-    ::Sleep(1000);
+    EXPECT_TRUE(WaitUntilNoDialog(second)) << "the dialog closed within 30 s of Escape";
     if (second.IsRunning()) ::PostMessageA(main, WM_CLOSE, 0, 0);
   }
   ended = Collect(second);
@@ -373,15 +389,16 @@ TEST_F(MorvProgramRun, UnitSwitchInTheOptionsDialogRewritesTheFieldsAfterEnter) 
   Program run;
   const HWND main = Start(run);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e'));
+  ASSERT_TRUE(ChooseMenuItem(main, run.GetId(), 'o', 'e', kPatienceMs)) << "the Options menu within 30 s";
   const HWND dialog = WaitForDialog(run);
-  ASSERT_NE(dialog, nullptr);
-  WaitForSteadyPicture(dialog, 5000);
+  ASSERT_NE(dialog, nullptr) << "the options dialog within 30 s";
+  WaitForSteadyPicture(dialog, kPatienceMs);
+  const long long logged = FileSize(Beside("MORV.log"));
   PostKey(dialog, VK_DOWN);  // the input units, focused first: English to metric
   PostKey(dialog, VK_RETURN);
-  ::Sleep(1000);
-  EXPECT_EQ(DialogOf(run), nullptr);
-  SavePicture(WaitForSteadyPicture(main, 5000), "MORV-Metric");
+  ASSERT_TRUE(WaitUntilNoDialog(run)) << "the dialog closed within 30 s of Enter";
+  EXPECT_TRUE(WaitForLogLine(logged, metric)) << "the recalculation's line in MORV.log within 30 s";
+  SavePicture(WaitForSteadyPicture(main, kPatienceMs), "MORV-Metric");
   const Ended ended = Exit(run, main);
   EXPECT_EQ(ended.exitCode, 0u);
   const std::vector<std::string> lines = RecalculationLines(ended.log);
@@ -430,7 +447,8 @@ TEST_F(MorvProgramRun, HeatCategoryColoursShowOnTheScreen) {
     Program run;
     const HWND main = Start(run);
     ASSERT_NE(main, nullptr);
-    const Capture shot = WaitForSteadyPicture(main, 5000);
+    const Capture shot = WaitForSteadyPicture(main, kPatienceMs);
+    ASSERT_NE(shot.Width, 0) << "a steady picture of the main window within 30 s";
     SavePicture(shot, "MORV-Category" + std::to_string(category));
     for (int shown = 2; shown <= 5; ++shown) {
       const ZQR_Color colour = GetArmyHeatCategoryBackgroundColor(shown).GetColor();

@@ -24,7 +24,7 @@ const std::string kBold =
 // The whole markup with the value cells of easy, moderate and hard.
 std::string Expected(const std::string (&cells)[6]) {
   // 40 % of the text colour and 60 % of the background.
-  const ZQR_Color fore = ZQF_GetColorMetric(33), back = ZQF_GetColorMetric(32);
+  const ZQR_Color fore = ZQF_GetColorMetric(ZQF_ColorMetric_LabelText), back = ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
   const auto blend = [](int f, int b) { return static_cast<BYTE>((4 * f + 6 * b + 5) / 10); };
   const std::string rule = Text(ZQR_Color(blend(fore.GetRed(), back.GetRed()), blend(fore.GetGreen(), back.GetGreen()),
                                           blend(fore.GetBlue(), back.GetBlue())).GetWebName());

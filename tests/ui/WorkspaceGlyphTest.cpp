@@ -298,9 +298,9 @@ TEST_F(Workspace, TheModelGetsWholeHourZonesTheAnchorAndTheClampedInputs) {
 TEST_F(Workspace, TheHeatCategoryShowsInItsColoursWithRoomAroundColouredText) {
   // Noon sun at 35 N in July; the air warms until each category shows.
   ManualZone(-6), Time = "12:00 pm", Date = "7/1/2010", Latitude = 35, Longitude = -90;
-  const ZQR_Color background[6] = {ZQF_GetColorMetric(32), {255, 255, 255}, {75, 182, 108},
+  const ZQR_Color background[6] = {ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground), {255, 255, 255}, {75, 182, 108},
                                    {255, 249, 116}, {228, 93, 93}, {39, 37, 37}};
-  const ZQR_Color text[6] = {ZQF_GetColorMetric(33), {}, {}, {}, {}, {255, 255, 255}};
+  const ZQR_Color text[6] = {ZQF_GetColorMetric(ZQF_ColorMetric_LabelText), {}, {}, {}, {}, {255, 255, 255}};
   int shown = 0;
   for (double air = 15; air < 50 && shown < 6; air += 0.25) {
     AirTemperature_C = air;
@@ -314,7 +314,7 @@ TEST_F(Workspace, TheHeatCategoryShowsInItsColoursWithRoomAroundColouredText) {
     EXPECT_EQ(label->Cust_GetBackgroundColor(), background[category]);
     EXPECT_EQ(label->Cust_GetTextColor(), text[category]);
     EXPECT_EQ(label->Cust_GetMargin(),
-              ZQ_Point<long>(category ? ZQF_GetSizeMetric(7).X : 0, ZQF_GetSizeMetric(3).Y));
+              ZQ_Point<long>(category ? ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X : 0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y));
     const std::string name = "MORV-workspace-category-" + std::to_string(category);
     const ZQIMG_Image shot = category > 1 ? SaveScreenshot(window, name) : CaptureClientArea(window);
     const ZQ_Rectangle<long>& box = label->GetBoundingBox();

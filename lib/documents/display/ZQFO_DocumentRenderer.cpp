@@ -8,6 +8,7 @@
 #include "ZQFO_DistributionContext.h"
 #include "ZQFO_DocumentParser.h"
 #include "ZQFO_ErrorImage.h"
+#include "ZQFO_LibraryExceptions.h"
 #include "ZQFO_Page.h"
 #include "ZQFO_PageSequenceGenerator.h"
 #include "ZQFO_ParsedDocument.h"
@@ -76,7 +77,7 @@ void ZQFO_DocumentRenderer::Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPag
                    std::min(SuggestedPageHeight, MaximumLength));
   } catch (...) {
     RepaginationFailed = true;
-    throw;
+    ZQFO_RethrowAsLibraryException("lay out the document");
   }
 }
 
@@ -152,7 +153,9 @@ void ZQFO_DocumentRenderer::Render(ZQPIC_Canvas& Canvas, long PageIndex, double 
     return;
   }
   if (!CheckPaginated() || PageIndex < 0 || PageIndex >= FormattedDocument.GetNumPages()) return;
-  FormattedDocument.Render(Canvas, PageIndex, ZQ_Point<double>(OffsetX, OffsetY));
+  ZQFO_WithLibraryExceptions("draw the document", [&] {
+    FormattedDocument.Render(Canvas, PageIndex, ZQ_Point<double>(OffsetX, OffsetY));
+  });
 }
 
 void ZQFO_DocumentRenderer::RenderErrorPicture(ZQPIC_Canvas& Canvas) const {

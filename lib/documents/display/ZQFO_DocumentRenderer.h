@@ -49,10 +49,12 @@ class ZQFO_DocumentRenderer {
   // Lays the document out on Canvas. Width: > 0, CanvasSize or MinWidth;
   // height: > 0, CanvasSize or Continuous. Another size fails its assertion
   // and changes nothing. Does nothing in the failed state. Any exception of
-  // the layout sets the failed state and passes on unchanged.
+  // the layout sets the failed state and passes on, a std:: one as a
+  // ZQ_Exception (ZQFO_LibraryExceptions.h).
   void Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPageWidth, double SuggestedPageHeight);
   // Page PageIndex (0-based; others draw nothing) moved by the offset; the
-  // error picture in the failed state.
+  // error picture in the failed state. A std:: exception passes on as a
+  // ZQ_Exception.
   void Render(ZQPIC_Canvas& Canvas, long PageIndex, double OffsetX, double OffsetY) const;
 
   // The queries assert "not NeedsRepagination" outside the failed state.

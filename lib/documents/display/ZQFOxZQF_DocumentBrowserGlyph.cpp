@@ -10,6 +10,7 @@
 #include "ZQF_HorizontalAdjustablePaneGlyph.h"
 #include "ZQF_ListGlyph.h"
 #include "ZQF_MessageRouter.h"
+#include "ZQF_Metrics.h"
 #include "ZQF_TabSelectableClientGlyph.h"
 #include "ZQF_ToolbarGlyph.h"
 #include "ZQR_Clipboard.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-const int kTabColorMetric = 32;
+const int kTabColorMetric = ZQF_ColorMetric_LabelBackground;
 const double kScrollTolerance = 1e-06;
 const double kDefaultSplitterPosition = 0.3;
 

@@ -52,10 +52,10 @@ ZQFOxZQF_DocumentDisplayGlyph::ZQFOxZQF_DocumentDisplayGlyph(const ZQFO_Document
     : Renderer(Document),
       VerticalScrollBar(new ZQF_VerticalScrollBarGlyph(100, 10, 1, 0, true)),
       HorizontalScrollBar(new ZQF_HorizontalScrollBarGlyph(100, 10, 1, 0, true)),
-      ScrollLineSize(2 * ZQF_GetSizeMetric(9).X, 2 * ZQF_GetSizeMetric(9).Y),
-      MarginsInPixels{ZQF_GetSizeMetric(7).X, ZQF_GetSizeMetric(7).X, ZQF_GetSizeMetric(7).Y,
-                      ZQF_GetSizeMetric(7).Y},
-      PreferredWidthInPixels(ZQ_Round(ZQF_GetSizeMetric(11).X * 0.5)),
+      ScrollLineSize(2 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X, 2 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).Y),
+      MarginsInPixels{ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y,
+                      ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y},
+      PreferredWidthInPixels(ZQ_Round(ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx).X * 0.5)),
       PendingScrollAmount(NoScrollAmount, NoScrollAmount) {
   SetComputesDesiredSize(true);
   SetFocusable(true);
@@ -71,11 +71,15 @@ ZQFOxZQF_DocumentDisplayGlyph::~ZQFOxZQF_DocumentDisplayGlyph() = default;
 
 ZQFO_Stylesheet ZQFOxZQF_DocumentDisplayGlyph::CreateScreenStylesheet() {
   ZQFO_Stylesheet stylesheet;
-  static const int kMetricOfSlot[] = {14, 12, 33, 32, 14, 13, 31, -1, -1, 29, 28};
+  static const int kMetricOfSlot[] = {
+      ZQF_ColorMetric_DocumentText,   ZQF_ColorMetric_DocumentBackground, ZQF_ColorMetric_LabelText,
+      ZQF_ColorMetric_LabelBackground, ZQF_ColorMetric_DocumentText,      ZQF_ColorMetric_DocumentShade,
+      ZQF_ColorMetric_HyperlinkText,  -1,                                 -1,
+      ZQF_ColorMetric_TooltipText,    ZQF_ColorMetric_TooltipBackground};
   for (long slot = 0; slot < ZQFO_Stylesheet::NumColors; ++slot)
     if (kMetricOfSlot[slot] >= 0) stylesheet.SetColor(slot, ZQF_GetColorMetric(kMetricOfSlot[slot]));
   // Gray text: half way between the window's background and its text.
-  stylesheet.SetColor(7, ZQR_BlendColors(ZQF_GetColorMetric(12), ZQF_GetColorMetric(14), 0.5));
+  stylesheet.SetColor(7, ZQR_BlendColors(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentText), 0.5));
   return stylesheet;
 }
 
@@ -101,7 +105,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::SetInputDocument(const ZQFO_Document& Docume
 void ZQFOxZQF_DocumentDisplayGlyph::SetPreferredWidthFraction(double F) {
   ZQ_ASSERT_TEXT(0.0 < F && F <= 1.0, "0.0 < F and F <= 1.0");
   if (!(0.0 < F && F <= 1.0)) return;
-  PreferredWidthInPixels = ZQ_Round(ZQF_GetSizeMetric(11).X * F);
+  PreferredWidthInPixels = ZQ_Round(ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx).X * F);
 }
 
 void ZQFOxZQF_DocumentDisplayGlyph::SetMarginsInPixels(double Horizontal, double Vertical) {
@@ -152,7 +156,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::NoteLayoutFailure(const ZQ_Exception& Error)
 
 void ZQFOxZQF_DocumentDisplayGlyph::UpdateMyDesiredSize() {
   if (SizingMode == Sizing_Fill) {
-    const ZQ_Point<long> minimum = ZQF_GetSizeMetric(9);
+    const ZQ_Point<long> minimum = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px);
     DesiredSize.SetX(MaximumExtent, minimum.X, MaximumExtent);
     DesiredSize.SetY(MaximumExtent, minimum.Y, MaximumExtent);
     return;
@@ -181,7 +185,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::UpdateMyDesiredSize() {
     DesiredSize.SetFixedY(height);
     return;
   }
-  const long minimumHeight = ZQF_GetSizeMetric(7).Y;
+  const long minimumHeight = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y;
   DesiredSize.SetX(Clamp(width, minimumWidth, maximumWidth), minimumWidth, maximumWidth);
   DesiredSize.SetY(Clamp(height, minimumHeight, MaximumExtent), minimumHeight, MaximumExtent);
 }
@@ -196,7 +200,7 @@ ZQ_Rectangle<long> ZQFOxZQF_DocumentDisplayGlyph::GetInteriorRect() const {
 void ZQFOxZQF_DocumentDisplayGlyph::AcceptLayout() {
   PaintedScrollValid = false;
   const ZQ_Rectangle<long> area = GetInteriorRect();
-  const ZQ_Point<long> smallest = ZQF_GetSizeMetric(6);
+  const ZQ_Point<long> smallest = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
   if (area.Width < smallest.X || area.Height < smallest.Y) {
     // Parked out of sight (a hidden row) or given no room: nothing shows, so
     // nothing is laid out, and no page is cut to a sliver that clips every
@@ -395,9 +399,9 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   if (IsBoundingBoxEmpty()) return;
   DrawControlBorder(Canvas, GetLocalBoundingBox());
   const ZQ_Rectangle<long> display = GetDocumentDisplayRectInCanvasCoords();
-  const ZQ_Point<long> smallest = ZQF_GetSizeMetric(6);
+  const ZQ_Point<long> smallest = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
   if (display.Width < smallest.X || display.Height < smallest.Y) {
-    Canvas.Fill(GetInteriorRect(), ZQF_GetColorMetric(32));
+    Canvas.Fill(GetInteriorRect(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     return;
   }
   if (!LaidOut) AcceptLayout();
@@ -443,7 +447,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     Canvas.Fill(ZQ_Rectangle<long>(display.X + display.Width, display.Y + display.Height,
                                    area.X + area.Width - (display.X + display.Width),
                                    area.Y + area.Height - (display.Y + display.Height)),
-                ZQF_GetColorMetric(32));
+                ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 }
 

@@ -172,7 +172,7 @@ void ZQFOxZQF_DocumentDisplayGlyph::HandleMouseSetCursor(ZQF_MouseMessage& Messa
   if (!SecondTry || Message.IsHandled()) return;
   const ZQ_Point<long> local = WindowToGlyph(Message.GetPosition());
   if (!IsLinkTargetAtPoint(local.X, local.Y)) return;
-  ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(16));
+  ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(ZQF_CursorMetric_PointingHand));
   Message.SetHandled();
 }
 

@@ -31,8 +31,8 @@ long Round(double Value) { return static_cast<long>(ZQ_Round(Value)); }
 
 ZQ_Point<long> PaperImageSize(long Width, long Height, long Columns, long Rows,
                               const ZQFOxZQF_PrintPreviewPaper& Paper) {
-  const long marginX = ZQF_GetSizeMetric(6).X, marginY = ZQF_GetSizeMetric(5).Y;
-  const long gapX = ZQF_GetSizeMetric(4).X, gapY = ZQF_GetSizeMetric(3).Y;
+  const long marginX = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).X, marginY = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y;
+  const long gapX = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap6Px).X, gapY = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y;
   const long cellWidth = std::max(1L, (Width - (2 * marginX + (Columns - 1) * gapX + kPaperFramePixels * Columns)) / Columns);
   const long cellHeight = std::max(1L, (Height - (2 * marginY + (Rows - 1) * gapY + kPaperFramePixels * Rows)) / Rows);
   const double aspect = Paper.Height > 0 && Paper.Width > 0 ? Paper.Width / Paper.Height : 1.0;
@@ -121,7 +121,7 @@ ZQFOxZQF_PrintPreviewGrid ZQFOxZQF_PrintPreviewGrid::Compute(long Width, long He
         grid.NumRows = rows;
       }
     }
-  const long gapX = ZQF_GetSizeMetric(4).X, gapY = ZQF_GetSizeMetric(3).Y;
+  const long gapX = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap6Px).X, gapY = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y;
   const long c = grid.NumColumns, r = grid.NumRows;
   const long left = std::max((Width - (best.X + kPaperFramePixels) * c - (c - 1) * gapX) / 2, 0L);
   const long top = std::max((Height - (best.Y + kPaperFramePixels) * r - (r - 1) * gapY) / 2, 0L);
@@ -150,8 +150,8 @@ ZQFOxZQF_PrintPreviewGrid ZQFOxZQF_PrintPreviewGrid::Compute(long Width, long He
 }
 
 void ZQFOxZQF_PrintPreview_DrawSelectedBorder(ZQF_Canvas& Canvas, const ZQ_Rectangle<long>& Paper) {
-  const ZQR_Color colors[] = {ZQF_GetColorMetric(3), ZQR_Color_Yellow, ZQR_Color_Yellow, ZQR_Color_Yellow,
-                              ZQF_GetColorMetric(3)};
+  const ZQR_Color colors[] = {ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), ZQR_Color_Yellow, ZQR_Color_Yellow, ZQR_Color_Yellow,
+                              ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D)};
   ZQ_Rectangle<long> ring = Paper;
   for (const ZQR_Color& color : colors) {
     ring = ZQ_Rectangle<long>(ring.X - 1, ring.Y - 1, ring.Width + 2, ring.Height + 2);
@@ -273,7 +273,7 @@ void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawPaperBorder(ZQF_Canvas& Canvas, 
       {right, bottom},     {left, bottom},          {left, top},             {right, top},  // the frame
       {right, bottom},     {right + 1, bottom},     {right + 1, P.Y + 1},    {right + 2, P.Y + 1},
       {right + 2, bottom + 2}, {P.X + 1, bottom + 2}, {P.X + 1, bottom + 1}, {right + 2, bottom + 1}};
-  Canvas.SetPenColor(ZQF_GetColorMetric(3));
+  Canvas.SetPenColor(ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D));
   Canvas.DrawPolyline(line, static_cast<int>(sizeof line / sizeof line[0]));
 }
 
@@ -285,7 +285,7 @@ void ZQFOxZQF_PrintPreviewPageDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   // frames, the white around the pages, then the pages. Brushes are made
   // once per repaint.
   Canvas.UseClippingRegion();
-  const ZQR_Brush background(ZQF_GetColorMetric(4)), white(ZQR_Color_White);
+  const ZQR_Brush background(ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow)), white(ZQR_Color_White);
   for (const ZQ_Rectangle<long>& part : AreaAround(GetLocalBoundingBox(), Grid.PaperRects, n))
     Canvas.Fill(part, background);
   for (long cell = 0; cell < n; ++cell) {
@@ -310,7 +310,7 @@ void ZQFOxZQF_PrintPreviewPageDisplayGlyph::Zoom(long PageIndex) {
   IsZoomed = true;
   ZoomedPageIndex = ClampPageIndex(PageIndex);
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();
-  const ZQ_Point<long> bar = ZQF_GetSizeMetric(10), margin = ZQF_GetSizeMetric(5);
+  const ZQ_Point<long> bar = ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar), margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
   const long widthA = std::max(1L, box.Width - bar.X - 2 * margin.X);
   const long heightA = std::max(1L, Round(widthA * Paper.PrintableHeight / std::max(Paper.PrintableWidth, 1.0)));
   const long heightB = std::max(1L, box.Height - bar.Y - 2 * margin.Y);
@@ -538,13 +538,13 @@ ZQFOxZQF_PrintPreviewPageDisplayGlyph_ZoomedPageDisplayGlyph::ZQFOxZQF_PrintPrev
     : Owner(Owner), PageSizePx(PageSizePx), PageSizeMm(PageSizeMm), Renderer(Renderer) {}
 
 void ZQFOxZQF_PrintPreviewPageDisplayGlyph_ZoomedPageDisplayGlyph::UpdateMyDesiredSize() {
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(5);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
   DesiredSize.SetFixedX(PageSizePx.X + 2 * margin.X);
   DesiredSize.SetFixedY(PageSizePx.Y + 2 * margin.Y);
 }
 
 void ZQFOxZQF_PrintPreviewPageDisplayGlyph_ZoomedPageDisplayGlyph::DrawSelf(ZQF_Canvas& Canvas) {
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(5);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();
   const ZQ_Rectangle<long> page(margin.X, margin.Y, std::max(1L, box.Width - 2 * margin.X),
                                 std::max(1L, box.Height - 2 * margin.Y));

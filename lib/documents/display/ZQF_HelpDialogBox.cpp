@@ -168,7 +168,7 @@ void ZQF_HelpDialogBox::Close() {
 
 void ZQF_HelpDialogBox::Init_SetWindowBorderOptions(ZQF_WindowBorderGlyphOptionsSet* Options) {
   ZQF_DialogBox::Init_SetWindowBorderOptions(Options);
-  Options->SetTitleBarGap(ZQF_GetSizeMetric(1).Y);
+  Options->SetTitleBarGap(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y);
 }
 
 ZQF_Glyph* ZQF_HelpDialogBox::Init_CreateClientGlyphTree() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ZQFO_DocumentRenderer.h"
+#include "ZQFO_LibraryExceptions.h"
 #include "ZQIMG_Image.h"
 #include "ZQPIC_DeviceContextCanvas.h"
 #include "ZQR_MemoryDC.h"
@@ -17,6 +18,10 @@ namespace {
 const double kCellWidthMm = 2.11667;   // twelve characters an inch
 const double kLineHeightMm = 3.72525;  // one line of Courier New 10
 const double kPageWidthMm = 165.1;     // 6.5 inches: 78 cells
+// Blanks pad a row up to this column at most: a word laid out kilometres
+// to the right (a wide table, huge margins) follows the one before it after
+// a single blank instead of making a row of millions of characters.
+const double kMaximumPaddedColumn = 4096;
 
 // Measures text at 600 dots an inch on a 2 x 2 monochrome image: the export
 // never draws, and a printer-like resolution keeps the word positions close
@@ -54,9 +59,7 @@ void AppendWord(std::string& Out, const ZQFO_ExportDocumentToText_WordInfo& Word
   }
 }
 
-}  // namespace
-
-ZQ_String ZQ_ConvertDocumentToText(const ZQFO_Document& Document) {
+ZQ_String ConvertToText(const ZQFO_Document& Document) {
   ZQFO_DocumentRenderer renderer(Document);
   renderer.SetTextExportMode(true);
   LayOut(renderer);
@@ -85,13 +88,17 @@ ZQ_String ZQ_ConvertDocumentToText(const ZQFO_Document& Document) {
     while (rowEnd < count && rowY - words[rowEnd].Y < 0.5 * kLineHeightMm) ++rowEnd;
     std::sort(first + i, first + rowEnd, [](const ZQFO_ExportDocumentToText_WordInfo& A,
                                             const ZQFO_ExportDocumentToText_WordInfo& B) { return A.X < B.X; });
-    const long lineSteps = static_cast<long>(ZQ_Round((previousY - rowY) / kLineHeightMm));
-    const long blankLines = std::max(0L, std::min(2L, lineSteps - 1));
-    out.append(static_cast<size_t>(blankLines), '\n');
+    // In doubles until bounded: a gap of kilometres overflows a long.
+    const double lineSteps = ZQ_Round((previousY - rowY) / kLineHeightMm);
+    out.append(lineSteps >= 3 ? 2 : lineSteps >= 2 ? 1 : 0, '\n');
+    const size_t rowStart = out.size();
     double column = 0.0;
     for (; i < rowEnd; ++i) {
-      const long spaces = std::max(0L, static_cast<long>(ZQ_Round((words[i].X - column) / kCellWidthMm)));
-      out.append(static_cast<size_t>(spaces), ' ');
+      const double gap = ZQ_Round((words[i].X - column) / kCellWidthMm);
+      if (gap >= 1) {
+        const double room = kMaximumPaddedColumn - static_cast<double>(out.size() - rowStart);
+        out.append(static_cast<size_t>(std::max(1.0, std::min(gap, room))), ' ');
+      }
       AppendWord(out, words[i]);
       column = words[i].X + words[i].Text.GetLength() * kCellWidthMm;
     }
@@ -99,6 +106,12 @@ ZQ_String ZQ_ConvertDocumentToText(const ZQFO_Document& Document) {
     previousY = rowY;
   }
   return ZQ_String(out.c_str());
+}
+
+}  // namespace
+
+ZQ_String ZQ_ConvertDocumentToText(const ZQFO_Document& Document) {
+  return ZQFO_WithLibraryExceptions("export the document as text", [&] { return ConvertToText(Document); });
 }
 
 void ZQ_ConvertDocumentToTextFile(const ZQFO_Document& Document, const ZQ_FileName& FileName) {

@@ -2,9 +2,10 @@
 // arrangement. The document is laid out in Courier New 10 on one continuous
 // page 165.1 mm wide, and every word is placed on a character grid of
 // 2.11667 x 3.72525 mm (twelve characters an inch), so that columns, table
-// cells, indentation and up to two blank lines survive. Lines end in "\n".
-// Layout failures (ZQ_Exception) pass out after the measuring surface is
-// released. UI thread only.
+// cells, indentation and up to two blank lines survive; blanks pad a line
+// up to column 4,096 at most, a word beyond follows after one blank. Lines
+// end in "\n". Layout failures (ZQ_Exception, also for memory running out)
+// pass out after the measuring surface is released. UI thread only.
 #ifndef ZQ_CONVERTDOCUMENTTOTEXT_H
 #define ZQ_CONVERTDOCUMENTTOTEXT_H
 

@@ -116,10 +116,12 @@ void ZQFO_Block::InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Expo
       const ZQ_String id(text + start, i - start);
       if (Export.WasAnchorWritten(id)) continue;
       // An id is the author's text: a quote in it would end the attribute.
+      // The anchor closes at once: an open one would hold the blocks that
+      // follow, and a browser nests or repairs them.
       out.Append("<a name=\"");
       out.AppendEncoded(id, ZQXML_Encode_LessThan | ZQXML_Encode_GreaterThan | ZQXML_Encode_Ampersand |
                                 ZQXML_Encode_DoubleQuote);
-      out.Append("\">\n");
+      out.Append("\"></a>\n");
     }
   }
 }

@@ -50,8 +50,8 @@ class ZQFO_Block {
   // block's own HTML; stage 0 only lets the block prepare.
   void ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage);
   void CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector);
-  // Writes <a name="id"> and a line end for every id of the block's option
-  // sets not yet anchored in this export.
+  // Writes an empty anchor, <a name="id"></a>, and a line end for every id
+  // of the block's option sets not yet anchored in this export.
   void InsertHTMLAnchors(ZQFO_ExportDocumentToHTML_ExportContext& Export);
 
   // 0 below 4.9 mm, 1 below 17.7, 2 below 30.4, 3 below 43.1, else 4.

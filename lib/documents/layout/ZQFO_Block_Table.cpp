@@ -145,7 +145,9 @@ double ZQFO_Block_Table::GetCellWidth(const RowInfoStruct&, long Column, const C
 void ZQFO_Block_Table::ComputeRowHeightLimits() {
   MinimumHeight = MaximumHeight = 0;
   for (RowInfoStruct& row : Rows) {
-    double rowMin = 0, rowMax = 999999999.0;
+    // A row without cells has no height: an unbounded maximum would take
+    // all the room the vertical allocation shares out.
+    double rowMin = 0, rowMax = row.NumCells > 0 ? 999999999.0 : 0.0;
     ForEachCell(row, [&](long Column, CellInfoStruct& Cell) {
       const auto& options = Cell.Options.GetOptions();
       const double width = GetCellWidth(row, Column, Cell) - (options.CellLeftMargin + options.CellRightMargin);
@@ -241,7 +243,9 @@ bool ZQFO_Block_Table::Imp_Split(double Height, ZQFO_Block*& First, ZQFO_Block*&
   long r1 = ComputeNumRowsThatFit(Height);
   if (r1 == 0) return false;
   long r2 = GetNumRows() - r1;
-  ZQ_ASSERT_TEXT(r2 > 0, "NumRows2 > 0");
+  // Every row fits: the table was short of the height only by rounding,
+  // which rows billions of millimetres tall ("max") leave in the sums.
+  // Nothing to split; the caller places the table whole.
   if (r2 <= 0) return false;
   if (r2 < 3) {
     r1 -= 3 - r2;

@@ -1,11 +1,12 @@
 // ZQFO_Block_Table.h: the table block: rows of cells, each cell a block
 // stream with a column span, options and a size box. Column widths come
 // from the cells' width needs and share out the spare width; row heights
-// from the cells' heights at those widths. Distribution paints the cells'
-// backgrounds and borders and lays each cell's stream into the cell less
-// its margins; a table too tall for its area splits between rows into
-// pieces of at least three rows, which share the cells of the table they
-// came from (that table must outlive them). UI thread only.
+// from the cells' heights at those widths (a row without cells has none).
+// Distribution paints the cells' backgrounds and borders and lays each
+// cell's stream into the cell less its margins; a table too tall for its
+// area splits between rows into pieces of at least three rows, which share
+// the cells of the table they came from (that table must outlive them). UI
+// thread only.
 #ifndef ZQFO_BLOCK_TABLE_H
 #define ZQFO_BLOCK_TABLE_H
 

@@ -158,12 +158,18 @@ ZQFO_ExportDocumentToHTML_ExportContext::ZQFO_ExportDocumentToHTML_ExportContext
 void ZQFO_ExportDocumentToHTML_ExportContext::ComputeDisplaySize(const ZQFO_ExportImageLimits& Limits,
                                                                  ZQ_Point<double>& SizeMm,
                                                                  ZQ_Point<long>& SizePx) const {
-  SizeMm.X = std::max(Finite(Limits.MinimumWidth), std::min(Finite(Limits.MaximumWidth), MaximumImageWidthMm));
+  // A minimum wins over the element's maximum but not over the export's: a
+  // minimum of "max" would draw every picture at the pixel limit, some
+  // fifty megabytes each, and keep them all until the export ends.
+  SizeMm.X = std::min(
+      std::max(Finite(Limits.MinimumWidth), std::min(Finite(Limits.MaximumWidth), MaximumImageWidthMm)),
+      MaximumImageWidthMm);
   if (Limits.Ratio > 0 && std::isfinite(Limits.Ratio))
     SizeMm.Y = SizeMm.X / Limits.Ratio;
   else
-    SizeMm.Y =
-        std::max(Finite(Limits.MinimumHeight), std::min(Finite(Limits.MaximumHeight), MaximumImageHeightMm));
+    SizeMm.Y = std::min(
+        std::max(Finite(Limits.MinimumHeight), std::min(Finite(Limits.MaximumHeight), MaximumImageHeightMm)),
+        MaximumImageHeightMm);
   const ZQ_Point<double> perMm = Context.GetCanvas().GetDevicePixelsPerMillimeter();
   SizePx = {ClampedPixels(SizeMm.X, perMm.X), ClampedPixels(SizeMm.Y, perMm.Y)};
 }
@@ -200,6 +206,17 @@ ZQ_String ZQFO_ExportDocumentToHTML_ExportContext::ConvertImageToFileName(const 
   const ZQ_String kept = (isPngKept ? pngName : jpegName).GetFileName();
   ImagesWritten.Set(Image, kept);
   return kept;
+}
+
+ZQ_String ZQFO_ExportDocumentToHTML_ExportContext::FindPictureFile(const void* Picture, const ZQ_Point<double>& SizeMm,
+                                                                   const ZQ_Point<long>& SizePx) const {
+  const auto found = PictureFiles.find(PictureKey(Picture, SizeMm.X, SizeMm.Y, SizePx.X, SizePx.Y));
+  return found == PictureFiles.end() ? ZQ_String() : found->second;
+}
+
+void ZQFO_ExportDocumentToHTML_ExportContext::RecordPictureFile(const void* Picture, const ZQ_Point<double>& SizeMm,
+                                                                const ZQ_Point<long>& SizePx, const ZQ_String& File) {
+  PictureFiles[PictureKey(Picture, SizeMm.X, SizeMm.Y, SizePx.X, SizePx.Y)] = File;
 }
 
 bool ZQFO_ExportDocumentToHTML_ExportContext::WasAnchorWritten(const ZQ_String& Name) {

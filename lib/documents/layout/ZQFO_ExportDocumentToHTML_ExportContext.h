@@ -11,7 +11,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "ZQFO_Document.h"
@@ -137,15 +139,23 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   double GetMaximumImageWidth() const { return MaximumImageWidthMm; }
   double GetMaximumImageHeight() const { return MaximumImageHeightMm; }
 
-  // The display size of an image within Limits and the export's maximum, in
-  // millimetres and in pixels of the measuring canvas (1 to 4,096 a side,
-  // so that an unbounded size still makes an image that can be had).
+  // The display size of an image within Limits and the export's maximum (a
+  // minimum above the element's maximum wins, one above the export's does
+  // not), in millimetres and in pixels of the measuring canvas (1 to 4,096
+  // a side, so that an unbounded size still makes an image that can be had).
   void ComputeDisplaySize(const ZQFO_ExportImageLimits& Limits, ZQ_Point<double>& SizeMm,
                           ZQ_Point<long>& SizePx) const;
   // The name (without folder) of the file that holds Image, written on its
   // first use as base_Image_n.png, or .jpg when the PNG is more than 1.5
   // times the JPEG's size; the other file is deleted.
   ZQ_String ConvertImageToFileName(const ZQIMG_Image& Image);
+  // The file that holds Picture (any object that stands for one drawing)
+  // drawn at SizeMm on SizePx pixels, when this export wrote it before;
+  // empty otherwise. A picture used many times is drawn and written once.
+  ZQ_String FindPictureFile(const void* Picture, const ZQ_Point<double>& SizeMm,
+                            const ZQ_Point<long>& SizePx) const;
+  void RecordPictureFile(const void* Picture, const ZQ_Point<double>& SizeMm, const ZQ_Point<long>& SizePx,
+                         const ZQ_String& File);
   // True when Name was anchored before in this export; records it.
   bool WasAnchorWritten(const ZQ_String& Name);
   // An empty collector for the options of one block's anchors, reused by
@@ -165,6 +175,8 @@ class ZQFO_ExportDocumentToHTML_ExportContext {
   double MaximumImageHeightMm;
   long NumImages = 0;
   ZQ_Map<ZQIMG_Image, ZQ_String> ImagesWritten{37};
+  using PictureKey = std::tuple<const void*, double, double, long, long>;
+  std::map<PictureKey, ZQ_String> PictureFiles;
   ZQ_Map<ZQ_String, bool> AnchorsWritten{37};
   ZQFO_FormattingOptionsCollector AnchorCollector;
 };

@@ -216,20 +216,28 @@ void ZQFO_FlowObject_Picture::ExportToHTML(ZQFO_ExportDocumentToHTML_ExportConte
   ZQ_Point<double> sizeMm;
   ZQ_Point<long> sizePx;
   ComputeDisplaySize(Export, sizeMm, sizePx);
-  const ZQIMG_Image image(sizePx.X, sizePx.Y, 24);
-  {
-    ZQR_MemoryDC dc(nullptr, image.GetHBITMAP());
-    ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, sizePx.X, sizePx.Y), 3, sizeMm);
-    canvas.SetBackingImage(image);
-    canvas.Initialize();
-    if (Stage == 0) {
-      if (const auto* early = dynamic_cast<const ZQFO_Picture_EarlyLayoutInterface*>(Picture.Get()))
+  const auto* early = dynamic_cast<const ZQFO_Picture_EarlyLayoutInterface*>(Picture.Get());
+  if (Stage == 0 && !early) return;  // nothing to prepare
+  // The same picture at the same size is the same image: drawn and written
+  // once however often the document uses it.
+  ZQ_String file = Stage == 1 ? Export.FindPictureFile(Picture.Get(), sizeMm, sizePx) : ZQ_String();
+  if (file.IsEmpty()) {
+    const ZQIMG_Image image(sizePx.X, sizePx.Y, 24);
+    {
+      ZQR_MemoryDC dc(nullptr, image.GetHBITMAP());
+      ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, sizePx.X, sizePx.Y), 3, sizeMm);
+      canvas.SetBackingImage(image);
+      canvas.Initialize();
+      if (Stage == 0) {
         early->EarlyLayout(canvas, ZQ_Rectangle<double>(0, 0, sizeMm.X, sizeMm.Y));
-      return;
+        return;
+      }
+      ZQPIC_Picture::DrawPicture(*Picture, canvas);
     }
-    ZQPIC_Picture::DrawPicture(*Picture, canvas);
+    file = Export.ConvertImageToFileName(image);
+    Export.RecordPictureFile(Picture.Get(), sizeMm, sizePx, file);
   }
-  WriteImgTag(Export, Export.ConvertImageToFileName(image), sizePx);
+  WriteImgTag(Export, file, sizePx);
 }
 
 // ---- Error

@@ -1,5 +1,6 @@
 #include "ZQFO_Document.h"
 
+#include "ZQFO_LibraryExceptions.h"
 #include "ZQR_AbstractFont.h"
 #include "ZQR_Color.h"
 #include "ZQXML_DocumentTypeDefinitionParser.h"
@@ -116,7 +117,8 @@ ZQFO_DocumentStream::ZQFO_DocumentStream() = default;
 ZQFO_DocumentStream::~ZQFO_DocumentStream() = default;
 
 void ZQFO_DocumentStream::ParseDocSource() {
-  Document.SetFormattingObjectsTree(ReadValidDocument(*this));
+  ZQFO_WithLibraryExceptions("read the document",
+                             [&] { Document.SetFormattingObjectsTree(ReadValidDocument(*this)); });
 }
 
 ZQFO_Document ZQFO_DocumentStream::GetDocument() {

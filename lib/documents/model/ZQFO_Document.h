@@ -99,7 +99,8 @@ class ZQFO_DocumentStream : public ZQ_StringStream {
 
   // Parses all text written so far, validated against the document DTD, into
   // the document's tree. On an XML or validation error (ZQ_Exception) the
-  // document keeps its previous tree.
+  // document keeps its previous tree; running out of memory throws a
+  // ZQ_Exception too.
   void ParseDocSource();
   // ParseDocSource, then a handle on the document. Each call parses again.
   ZQFO_Document GetDocument();

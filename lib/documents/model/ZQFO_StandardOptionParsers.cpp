@@ -159,7 +159,8 @@ double ZQFO_ParseDistance(const ZQ_String& Text, double Reference, bool Relative
     const double length = value * factor;
     result = relative == 0 ? length : Reference + relative * length;
   }
-  return std::isfinite(result) ? result : Reference;
+  if (!std::isfinite(result)) return Reference;
+  return std::max(-ZQFO_MaximumDistance, std::min(ZQFO_MaximumDistance, result));
 }
 
 ZQR_Color ParseColor(const ZQ_String& Text, const ZQR_Color& Default, const ZQ_Array<ZQR_Color>& Palette) {

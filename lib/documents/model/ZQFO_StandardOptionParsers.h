@@ -19,12 +19,18 @@ class ZQXML_Node;
 // Millimetres per point (0.0254 / 72 m).
 const double ZQFO_MillimetersPerPoint = 0.0254 / 72 * 1000;
 
+// The largest length a document's markup can give, either way: a kilometre.
+// Larger ones are clamped to it, so that sums of lengths (spaces between
+// blocks, margins of nested cells) stay far from overflowing.
+const double ZQFO_MaximumDistance = 1000000.0;
+
 // A length: a number and a unit (mm, pt, in, cm, case-sensitive) or a
 // percentage of Reference. Unless RelativeFormsOff, "+ " or "- " (sign and
 // whitespace) in front adds to or subtracts from Reference. An empty text,
 // a bare number, an unknown unit, a number that is not wholly one or longer
-// than 255 characters, and a result that is not finite give Reference. No
-// bound: negative lengths pass.
+// than 255 characters, and a result that is not finite give Reference.
+// Negative lengths pass; beyond ZQFO_MaximumDistance either way the result
+// is clamped to it.
 double ZQFO_ParseDistance(const ZQ_String& Text, double Reference, bool RelativeFormsOff = false);
 
 // A colour: "standard color - " and a palette name, "#rrggbb" (exactly seven

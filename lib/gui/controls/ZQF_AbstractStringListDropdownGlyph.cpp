@@ -14,25 +14,25 @@ ZQF_DropdownControl_TextPermanentGlyph::ZQF_DropdownControl_TextPermanentGlyph()
 
 ZQR_Color ZQF_DropdownControl_TextPermanentGlyph::Cust_GetTextColor(unsigned short Attribute) {
   if (!GetReadOnly()) return ZQF_TextEditGlyph::Cust_GetTextColor(Attribute);
-  return ZQF_GetColorMetric(IsOnFocusPath() ? 25 : 10);
+  return ZQF_GetColorMetric(IsOnFocusPath() ? ZQF_ColorMetric_SelectionText : ZQF_ColorMetric_FieldText);
 }
 
 ZQR_Color ZQF_DropdownControl_TextPermanentGlyph::Cust_GetBackgroundColor(unsigned short Attribute) {
   if (!GetReadOnly()) return ZQF_TextEditGlyph::Cust_GetBackgroundColor(Attribute);
-  return ZQF_GetColorMetric(IsOnFocusPath() ? 24 : 9);
+  return ZQF_GetColorMetric(IsOnFocusPath() ? ZQF_ColorMetric_SelectionBackground : ZQF_ColorMetric_FieldBackground);
 }
 
 long ZQF_DropdownControl_TextPermanentGlyph::Cust_GetLeftMargin() {
-  return ZQF_TextEditGlyph::Cust_GetLeftMargin() - ZQF_GetSizeMetric(0).X;
+  return ZQF_TextEditGlyph::Cust_GetLeftMargin() - ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).X;
 }
 long ZQF_DropdownControl_TextPermanentGlyph::Cust_GetRightMargin() {
-  return ZQF_TextEditGlyph::Cust_GetRightMargin() - ZQF_GetSizeMetric(0).X;
+  return ZQF_TextEditGlyph::Cust_GetRightMargin() - ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).X;
 }
 long ZQF_DropdownControl_TextPermanentGlyph::Cust_GetTopMargin() {
-  return ZQF_TextEditGlyph::Cust_GetTopMargin() - ZQF_GetSizeMetric(0).Y;
+  return ZQF_TextEditGlyph::Cust_GetTopMargin() - ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).Y;
 }
 long ZQF_DropdownControl_TextPermanentGlyph::Cust_GetBottomMargin() {
-  return ZQF_TextEditGlyph::Cust_GetBottomMargin() - ZQF_GetSizeMetric(0).Y;
+  return ZQF_TextEditGlyph::Cust_GetBottomMargin() - ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).Y;
 }
 
 // --- The dropdown.

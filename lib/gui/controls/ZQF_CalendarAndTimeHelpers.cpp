@@ -24,7 +24,7 @@ ZQ_String Digits(int Count) { return ZQ_String(ZQF_Calendar_GetWidestDigit(), Co
 void ZQF_Calendar_ComputeWidestStrings() {
   WidestStrings& widest = Widest();
   if (!widest.Date.IsEmpty()) return;
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(7);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Field);
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
   widest.Digit = font.GetFontMetrics(dc).WidestDigit;
   ZQ_String month;
@@ -82,4 +82,4 @@ void ZQF_Calendar_ClampDay(ZQ_DMY& DMY) {
   if (DMY.Day > days) DMY.Day = days;
 }
 
-long ZQF_GetCaretAllowance() { return ZQF_GetSizeMetric(1).X; }
+long ZQF_GetCaretAllowance() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X; }

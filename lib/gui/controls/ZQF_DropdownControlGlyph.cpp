@@ -77,7 +77,7 @@ unsigned long ZQF_DropdownControlGlyph::GetOwnerKey() const {
 }
 
 bool ZQF_DropdownControlGlyph::IsDropdownResizable() { return false; }
-ZQ_Point<long> ZQF_DropdownControlGlyph::GetPermanentDisplayInset() { return ZQF_GetSizeMetric(0); }
+ZQ_Point<long> ZQF_DropdownControlGlyph::GetPermanentDisplayInset() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px); }
 bool ZQF_DropdownControlGlyph::OpensDropdownOnClick() { return true; }
 
 int ZQF_DropdownControlGlyph::GetDropdownNotificationResponse(ZQF_NotificationMessage&, bool) {
@@ -139,13 +139,13 @@ void ZQF_DropdownControlGlyph::AcceptLayout() {
 
 void ZQF_DropdownControlGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   DrawControlBorder(Canvas, GetLocalBoundingBox());
-  Canvas.DrawBorder(GetDisplayArea(false), ZQF_GetColorMetric(IsEnabled() ? 9 : 32),
+  Canvas.DrawBorder(GetDisplayArea(false), ZQF_GetColorMetric(IsEnabled() ? ZQF_ColorMetric_FieldBackground : ZQF_ColorMetric_LabelBackground),
                     GetPermanentDisplayInset());
 }
 
 void ZQF_DropdownControlGlyph::DrawChildren(ZQF_Canvas& Canvas) {
   ZQF_ControlGlyph::DrawChildren(Canvas);
-  if (Canvas.IsOnFocusPath() && ZQF_GetBoolMetric(1) && !ShowsOwnCaret(GetPermanentDisplayGlyph())) {
+  if (Canvas.IsOnFocusPath() && ZQF_GetBoolMetric(ZQF_BoolMetric_FocusIndicators) && !ShowsOwnCaret(GetPermanentDisplayGlyph())) {
     Canvas.SetOrigin(GetBoundingBox().GetTopLeft());
     Canvas.DrawFocusIndicator(GetDisplayArea(true));
   }
@@ -170,7 +170,7 @@ ZQ_Rectangle<long> ZQF_DropdownControlGlyph::ComputeDropdownPlacement(
 
 ZQ_Rectangle<long> ZQF_DropdownControlGlyph::CalculateDropdownWindowPlacement(
     ZQF_Window* Window, const ZQ_Rectangle<long>& ControlRectangle, const ZQF_DesiredSize& FrameSize) {
-  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(1);
+  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(ZQF_AreaMetric_Screen);
   const ZQ_Point<long> client(screen.Width / 2, screen.Height / 2);
   const ZQ_Point<long> window = Window->GetRequiredWindowSize(client);
   return ComputeDropdownPlacement(screen, ZQ_Point<long>(window.X - client.X, window.Y - client.Y),

@@ -11,10 +11,10 @@
 namespace {
 
 enum {
-  kBackgroundColorMetric = 30,
-  kTextColorMetric = 31,
-  kFontMetric = 12,
-  kPointingHandCursorMetric = 16
+  kBackgroundColorMetric = ZQF_ColorMetric_HyperlinkBackground,
+  kTextColorMetric = ZQF_ColorMetric_HyperlinkText,
+  kFontMetric = ZQF_FontMetric_Label,
+  kPointingHandCursorMetric = ZQF_CursorMetric_PointingHand
 };
 
 bool IsActivatingKey(const ZQF_KeyMessage& Message) {

@@ -26,8 +26,8 @@ void DeleteChain(ZQF_ListGlyphElement* First) {
 
 ZQF_ListGlyph::ZQF_ListGlyph(int ListKind)
     : ListKind(ListKind),
-      Margin(ZQF_GetSizeMetric(3).X),
-      IndentationDeltaX(ZQF_GetSizeMetric(7).X) {
+      Margin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).X),
+      IndentationDeltaX(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X) {
   SetNodeBitmapSet(2);
   SetController(0);
   auto* vertical = new ZQF_VerticalScrollBarGlyph(1, 1, 1, 0, true);
@@ -276,7 +276,7 @@ void ZQF_ListGlyph::SelectFocusElement(bool Exclusive) {
 // --- Options.
 
 void ZQF_ListGlyph::SetChangeNotificationDelay(long DelayMs) {
-  ChangeNotificationDelay = DelayMs < 0 ? ZQF_GetTimeMetric(3) : DelayMs;
+  ChangeNotificationDelay = DelayMs < 0 ? ZQF_GetTimeMetric(ZQF_TimeMetric_ListChangeDelay) : DelayMs;
 }
 
 void ZQF_ListGlyph::SetDrawHierarchicalLines(bool Draw) {

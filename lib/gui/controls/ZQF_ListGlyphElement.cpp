@@ -21,21 +21,21 @@ void ZQF_ListGlyphElement::CreateVirtualChildren() {}
 void ZQF_ListGlyphElement::SetStandardColors(ZQF_Canvas& Canvas,
                                              const ZQF_ListGlyphElementDrawState& State) {
   // A disabled list shows no selection: the list's background stays.
-  ZQR_Color text = ZQF_GetColorMetric(10);
+  ZQR_Color text = ZQF_GetColorMetric(ZQF_ColorMetric_FieldText);
   if (!State.IsEnabled) {
-    text = ZQF_GetColorMetric(4);
+    text = ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow);
   } else if (State.IsSelected && State.FocusState != 2) {
-    Canvas.SetBackgroundColor(ZQF_GetColorMetric(24));
-    text = ZQF_GetColorMetric(25);
+    Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_SelectionBackground));
+    text = ZQF_GetColorMetric(ZQF_ColorMetric_SelectionText);
   } else if (State.IsSelected) {
-    Canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
-    text = ZQF_GetColorMetric(33);
+    Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
+    text = ZQF_GetColorMetric(ZQF_ColorMetric_LabelText);
   }
   Canvas.SetTextColor(text);
   Canvas.SetPenColor(text);
 }
 
-bool ZQF_ListGlyphElement::ShowsFocusIndicator() { return ZQF_GetBoolMetric(1); }
+bool ZQF_ListGlyphElement::ShowsFocusIndicator() { return ZQF_GetBoolMetric(ZQF_BoolMetric_FocusIndicators); }
 
 ZQR_TransparentBitmap ZQF_ListGlyphElement::GetNodeBitmap(
     ZQF_ListGlyph* List, const ZQF_ListGlyphElementDrawState& State) {

@@ -70,7 +70,7 @@ void ZQF_ListGlyph::UpdateMyDesiredSize() {
     return;
   }
   const ZQ_Point<long> t = GetBorderThickness();
-  const long v = ZQF_GetSizeMetric(10).X;
+  const long v = ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar).X;
   DesiredSize.SetX(Margin + MaxIndentedWidth + 2 * t.X + v, Margin + 2 * t.X + v,
                    0x20000000 + 2 * t.X + v);
   DesiredSize.SetY(std::max(NumVisibleElements, 1L) * ElementHeight + 2 * t.Y,
@@ -92,7 +92,7 @@ void ZQF_ListGlyph::UpdateScrollBarStates() {
   inner.Deflate(t.X, t.Y);
   ZQ_Rectangle<long> client, verticalBox, horizontalBox;
   ZQF_DetermineScrollBarLayouts(inner, ZQ_Point<long>(MaxIndentedWidth, NumVisibleElements * ElementHeight),
-                                ZQF_GetSizeMetric(10), 2, 2, client, verticalBox, horizontalBox);
+                                ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar), 2, 2, client, verticalBox, horizontalBox);
   if (vertical) LayoutChild(vertical, verticalBox);
   if (horizontal) LayoutChild(horizontal, horizontalBox);
   PageSize = std::max(GetListArea().Height / ElementHeight, 1L);
@@ -104,7 +104,7 @@ void ZQF_ListGlyph::UpdateScrollBarStates() {
   if (horizontal) {
     const long document = std::max(MaxIndentedWidth, 1L);
     const long page = std::max(std::min(document, client.Width), 1L);
-    horizontal->SetState(document, page, std::min(page, ZQF_GetSizeMetric(5).X),
+    horizontal->SetState(document, page, std::min(page, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X),
                          std::min(horizontal->GetSliderPosition(), document - page), false);
   }
 }
@@ -130,7 +130,7 @@ void ZQF_ListGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     Canvas.Fill(ZQ_Rectangle<long>(area.Width + t.X, area.Height + t.Y,
                                    GetVerticalScrollBar()->GetBoundingBox().Width,
                                    GetHorizontalScrollBar()->GetBoundingBox().Height),
-                ZQF_GetColorMetric(32));
+                ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 }
 
@@ -232,7 +232,7 @@ ZQ_Rectangle<long> ZQF_ListGlyph::GetElementRect(ZQF_ListGlyphElement* Element) 
 }
 
 ZQR_Color ZQF_ListGlyph::Cust_GetBackgroundColor() {
-  return ZQF_GetColorMetric(IsEnabled() ? 9 : 32);
+  return ZQF_GetColorMetric(IsEnabled() ? ZQF_ColorMetric_FieldBackground : ZQF_ColorMetric_LabelBackground);
 }
 
-ZQR_Color ZQF_ListGlyph::Cust_GetLineColor() { return ZQF_GetColorMetric(IsEnabled() ? 10 : 4); }
+ZQR_Color ZQF_ListGlyph::Cust_GetLineColor() { return ZQF_GetColorMetric(IsEnabled() ? ZQF_ColorMetric_FieldText : ZQF_ColorMetric_ButtonShadow); }

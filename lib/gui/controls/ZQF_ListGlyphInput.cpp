@@ -146,7 +146,7 @@ void ZQF_ListGlyph::HandleMouseMove(ZQF_MouseMessage& Message, bool SecondTry) {
   if (IsDisabled() || SecondTry || Message.IsHandled()) return;
   const ZQ_Point<long> local = WindowToGlyph(Message.GetPosition());
   if (HasMouseCapture()) {
-    const ZQ_Point<long> captured = GetCapturedMouseLocation(), threshold = ZQF_GetSizeMetric(13);
+    const ZQ_Point<long> captured = GetCapturedMouseLocation(), threshold = ZQF_GetSizeMetric(ZQF_SizeMetric_DragThreshold);
     if (std::labs(captured.X - local.X) < threshold.X && std::labs(captured.Y - local.Y) < threshold.Y) {
       return;
     }
@@ -228,7 +228,7 @@ void ZQF_ListGlyph::RespondToDragOperation(ZQF_GenericMessage& Message) {
   ZQF_DragOperationDrawingContext* context = drag.GetDrawingContext();
   if (!context || ElementRect.Width <= 0) return;
   const ZQ_Rectangle<long> screen = GlyphToScreen(ElementRect);
-  const ZQ_Point<long> thickness = ZQF_GetSizeMetric(1);
+  const ZQ_Point<long> thickness = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px);
   context->DrawDottedRectangle(screen.X, screen.Y, screen.Width, screen.Height, thickness.X,
                                thickness.Y);
 }

@@ -73,10 +73,10 @@ ZQR_TransparentBitmap ZQF_ListGlyphNodeBitmapSet::LoadAdapted(const char* Resour
                                                               bool Subtle) {
   ZQR_Bitmap bitmap = AsDibSection(ZQR_Bitmap(ZQ_String(ResourceName)));
   if (Subtle) {
-    bitmap.ReplaceColor(ZQR_Color(0, 255, 255), ZQF_GetColorMetric(9));
+    bitmap.ReplaceColor(ZQR_Color(0, 255, 255), ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground));
   } else {
-    bitmap.ReplaceColor(ZQR_Color(164, 164, 164), ZQF_GetColorMetric(9));
-    bitmap.ReplaceColor(ZQR_Color(255, 0, 255), ZQF_GetColorMetric(10));
+    bitmap.ReplaceColor(ZQR_Color(164, 164, 164), ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground));
+    bitmap.ReplaceColor(ZQR_Color(255, 0, 255), ZQF_GetColorMetric(ZQF_ColorMetric_FieldText));
   }
   return ZQR_TransparentBitmap(bitmap, ZQR_Color_LightGray);
 }

@@ -20,7 +20,7 @@ void ZQF_ListGlyphChangeNotificationDelayTimer::Tick() {
 }
 
 ZQF_ListGlyphAutoscrollTimer::ZQF_ListGlyphAutoscrollTimer(ZQF_ListGlyph* List, int aAutoscrollEdge)
-    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(0)), static_cast<int>(ZQF_GetTimeMetric(1)),
+    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatDelay)), static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatInterval)),
                ZQ_Functor0()),
       List(List),
       Edge(aAutoscrollEdge) {
@@ -58,7 +58,7 @@ int ZQF_ListGlyphAutoscrollTimer::PerformAutoscrollEdgeHitCheck(ZQF_ListGlyph* L
                                                                 const ZQ_Point<long>& Point) {
   const ZQ_Rectangle<long> area = List->GetListArea();
   if (!area.Contains(Point)) return AutoscrollEdge_None;
-  const ZQ_Point<long> zone = ZQF_GetSizeMetric(17);
+  const ZQ_Point<long> zone = ZQF_GetSizeMetric(ZQF_SizeMetric_AutoscrollZone);
   if (Point.Y - area.Y <= zone.Y) return AutoscrollEdge_Top;
   if (area.Y + area.Height - Point.Y <= zone.Y) return AutoscrollEdge_Bottom;
   if (Point.X - area.X <= zone.X) return AutoscrollEdge_Left;

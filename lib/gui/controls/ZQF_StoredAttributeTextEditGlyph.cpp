@@ -10,11 +10,11 @@
 
 ZQF_StoredAttributeTextEditGlyph::ZQF_StoredAttributeTextEditGlyph(int Mode)
     : ZQF_TextEditGlyph(Mode),
-      Font(ZQF_GetFontMetric(7)),
-      LeftMargin(ZQF_GetSizeMetric(1).X),
-      RightMargin(ZQF_GetSizeMetric(1).X),
-      TopMargin(ZQF_GetSizeMetric(1).Y),
-      BottomMargin(ZQF_GetSizeMetric(1).Y) {}
+      Font(ZQF_GetFontMetric(ZQF_FontMetric_Field)),
+      LeftMargin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X),
+      RightMargin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X),
+      TopMargin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y),
+      BottomMargin(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y) {}
 
 void ZQF_StoredAttributeTextEditGlyph::SetMargins(long Left, long Right, long Top, long Bottom) {
   LeftMargin = Left;
@@ -38,12 +38,12 @@ namespace {
 int FontMetricOfChoice(int FontChoice) {
   switch (FontChoice) {
     case 0:
-      return 7;
+      return ZQF_FontMetric_Field;
     case 1:
-      return 4;
+      return ZQF_FontMetric_FixedPitch;
     default:
       ZQ_ASSERT(false);
-      return 7;
+      return ZQF_FontMetric_Field;
   }
 }
 
@@ -54,8 +54,8 @@ ZQF_StandardFixedSizeReadOnlyTextEditGlyph::ZQF_StandardFixedSizeReadOnlyTextEdi
     : ZQF_StoredAttributeTextEditGlyph(1), FixedWidth(FixedWidth), FixedHeight(FixedHeight) {
   SetReadOnly(true);
   SetBorderStyle(BorderStyle);
-  SetBackgroundColor(ZQF_Color(32));
-  SetTextColor(ZQF_Color(33));
+  SetBackgroundColor(ZQF_Color(ZQF_ColorMetric_LabelBackground));
+  SetTextColor(ZQF_Color(ZQF_ColorMetric_LabelText));
   SetFont(ZQF_GetFontMetric(FontMetricOfChoice(FontChoice)));
   SetText(Text);
 }

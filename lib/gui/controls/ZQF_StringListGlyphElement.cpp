@@ -22,7 +22,7 @@ struct ListTextMeasure {
 
 ListTextMeasure& CurrentMeasure() {
   static ListTextMeasure s_measure;
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(7);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Field);
   if (s_measure.Font != font.GetHFONT()) {
     const ZQR_DeviceContext dc = ZQF_GetMetricDC();
     s_measure.Widths = font.GetWidthTable(dc.GetHDC());
@@ -39,8 +39,8 @@ ZQ_Point<long> TextCorner(ZQF_ListGlyph* List, const ZQ_Rectangle<long>& Text) {
 // Text, font, delay and identity of the tooltip of a row that cuts its text.
 void OfferTooltip(ZQF_TooltipsMessage& Message, const ZQ_String& Text, const ZQ_Point<long>& Corner) {
   Message.SetText(Text);
-  Message.SetFont(ZQF_GetFontMetric(7));
-  Message.SetDisplayDelay(ZQF_GetTimeMetric(4));
+  Message.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Field));
+  Message.SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
   Message.SetTextPosition(Corner);
   Message.SetIdentity(
       ZQ_UID(static_cast<unsigned long>(Corner.X), static_cast<unsigned long>(Corner.Y), 0, 0));
@@ -55,7 +55,7 @@ ZQ_UID HashOfText(const ZQ_String& Text) {
 
 // The string row's text box: one pixel in at top and bottom, two at the left.
 ZQ_Rectangle<long> StringTextRectangle(const ZQ_Rectangle<long>& Row) {
-  const long vertical = ZQF_GetSizeMetric(0).Y, left = ZQF_GetSizeMetric(1).Y;
+  const long vertical = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).Y, left = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y;
   return ZQ_Rectangle<long>(Row.X + left, Row.Y + vertical, std::max(Row.Width - left, 0L),
                             std::max(Row.Height - 2 * vertical, 0L));
 }
@@ -77,14 +77,14 @@ void ZQF_StringListGlyphElement::DrawSelf(ZQF_Canvas& Canvas, const ZQ_Rectangle
   SetStandardColors(Canvas, State);
   Canvas.Fill(Rectangle, Canvas.GetBackgroundColor());
   if (State.FocusState == 0 && ShowsFocusIndicator()) Canvas.DrawFocusIndicator(Rectangle);
-  Canvas.SetFont(ZQF_GetFontMetric(7));
+  Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Field));
   Canvas.Draw(GetText(), StringTextRectangle(Rectangle), 0, 0);
 }
 
 long ZQF_StringListGlyphElement::GetWidth() { return ZQF_MeasureListText(GetText()).X; }
 
 long ZQF_StringListGlyphElement::GetHeight() {
-  return CurrentMeasure().Height + 2 * ZQF_GetSizeMetric(0).Y;
+  return CurrentMeasure().Height + 2 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).Y;
 }
 
 void ZQF_StringListGlyphElement::HandleTooltipsMessage(ZQF_TooltipsMessage& Message,
@@ -101,9 +101,9 @@ ZQ_UID ZQF_StringListGlyphElement::GetHash() { return HashOfText(GetText()); }
 
 // --- A bitmap and a text.
 
-long ZQF_BitmapAndStringListGlyphElement::GetBitmapLeftMargin() { return ZQF_GetSizeMetric(5).X; }
-long ZQF_BitmapAndStringListGlyphElement::GetBitmapTextGap() { return ZQF_GetSizeMetric(5).X; }
-long ZQF_BitmapAndStringListGlyphElement::GetVerticalMargin() { return ZQF_GetSizeMetric(1).Y; }
+long ZQF_BitmapAndStringListGlyphElement::GetBitmapLeftMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X; }
+long ZQF_BitmapAndStringListGlyphElement::GetBitmapTextGap() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X; }
+long ZQF_BitmapAndStringListGlyphElement::GetVerticalMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y; }
 ZQ_Point<long> ZQF_BitmapAndStringListGlyphElement::GetBitmapSize() {
   return GetBitmap(nullptr).GetSize();
 }
@@ -132,7 +132,7 @@ void ZQF_BitmapAndStringListGlyphElement::DrawSelf(ZQF_Canvas& Canvas,
   if (State.FocusState == 0 && ShowsFocusIndicator()) Canvas.DrawFocusIndicator(r);
   r.X += gap - gap / 2;
   r.Width = std::max(r.Width - (gap - gap / 2), 0L);
-  Canvas.SetFont(ZQF_GetFontMetric(7));
+  Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Field));
   Canvas.Draw(GetText(), r, 0, 1);
 }
 
@@ -142,7 +142,7 @@ long ZQF_BitmapAndStringListGlyphElement::GetWidth() {
 }
 
 long ZQF_BitmapAndStringListGlyphElement::GetHeight() {
-  return std::max(CurrentMeasure().Height + ZQF_GetSizeMetric(1).Y, GetBitmapSize().Y) +
+  return std::max(CurrentMeasure().Height + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y, GetBitmapSize().Y) +
          GetVerticalMargin();
 }
 

@@ -53,20 +53,20 @@ void FillOutside(ZQF_Canvas& Canvas, const Rect& Area, const Rect& Hole, const Z
 
 // --- Customisation slots and their defaults.
 
-long ZQF_TextEditGlyph::Cust_GetLeftMargin() { return ZQF_GetSizeMetric(1).X; }
-long ZQF_TextEditGlyph::Cust_GetRightMargin() { return ZQF_GetSizeMetric(1).X; }
-long ZQF_TextEditGlyph::Cust_GetTopMargin() { return ZQF_GetSizeMetric(1).Y; }
-long ZQF_TextEditGlyph::Cust_GetBottomMargin() { return ZQF_GetSizeMetric(1).Y; }
+long ZQF_TextEditGlyph::Cust_GetLeftMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X; }
+long ZQF_TextEditGlyph::Cust_GetRightMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X; }
+long ZQF_TextEditGlyph::Cust_GetTopMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y; }
+long ZQF_TextEditGlyph::Cust_GetBottomMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y; }
 long ZQF_TextEditGlyph::Cust_GetExtraLineSpacing() {
   return Util_GetFontMeasures(0).ExternalLeading;
 }
 int ZQF_TextEditGlyph::Cust_GetVerticalScrollBarPolicy() { return 2; }
 unsigned short ZQF_TextEditGlyph::GetCharacterAttribute(long) { return 0; }
-ZQR_Color ZQF_TextEditGlyph::Cust_GetTextColor(unsigned short) { return ZQF_GetColorMetric(10); }
+ZQR_Color ZQF_TextEditGlyph::Cust_GetTextColor(unsigned short) { return ZQF_GetColorMetric(ZQF_ColorMetric_FieldText); }
 ZQR_Color ZQF_TextEditGlyph::Cust_GetBackgroundColor(unsigned short) {
-  return ZQF_GetColorMetric(9);
+  return ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground);
 }
-ZQR_ConcreteFont ZQF_TextEditGlyph::Cust_GetFont(unsigned short) { return ZQF_GetFontMetric(7); }
+ZQR_ConcreteFont ZQF_TextEditGlyph::Cust_GetFont(unsigned short) { return ZQF_GetFontMetric(ZQF_FontMetric_Field); }
 long ZQF_TextEditGlyph::Cust_GetGrowingModeMinimumLines() { return 2; }
 long ZQF_TextEditGlyph::Cust_GetGrowingModeMaximumLines() { return 10; }
 long ZQF_TextEditGlyph::Cust_GetTabWidth(long, const long* WidthTable) { return WidthTable[9]; }
@@ -190,7 +190,7 @@ ZQ_Point<long> ZQF_TextEditGlyph::ComputeSizeToHoldText(long Options) {
                       Util_GetLineHeight() * std::max(1L, Buffer->GetNumLines()) -
                           Cust_GetExtraLineSpacing() + Cust_GetTopMargin() +
                           Cust_GetBottomMargin() + 2 * border.Y);
-  if (Options & 1) size.X += ZQF_GetSizeMetric(10).X;
+  if (Options & 1) size.X += ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar).X;
   return size;
 }
 
@@ -207,7 +207,7 @@ void ZQF_TextEditGlyph::Util_ComputeLayoutRectangles(Rect& View, Rect& Bar, Rect
   const ZQ_Point<long> document(1 + left + right, Util_GetLineHeight() * Buffer->GetNumLines() -
                                                       Cust_GetExtraLineSpacing() + top + bottom);
   Rect client, horizontal;
-  ZQF_DetermineScrollBarLayouts(View, document, ZQF_GetSizeMetric(10),
+  ZQF_DetermineScrollBarLayouts(View, document, ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar),
                                 Cust_GetVerticalScrollBarPolicy(), 0, client, Bar, horizontal);
   Corner = Rect();
   if (!IsEmpty(Bar) && Bar.Y + Bar.Height < View.Y + View.Height) {
@@ -406,7 +406,7 @@ unsigned long ZQF_TextEditGlyph::Util_GetFormatCode(long CharacterOffset) {
 }
 
 ZQR_Color ZQF_TextEditGlyph::Util_GetCurrentBackground() {
-  if (IsDisabled()) return ZQF_GetColorMetric(32);
+  if (IsDisabled()) return ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
   return Cust_GetBackgroundColor(0);
 }
 
@@ -414,12 +414,12 @@ void ZQF_TextEditGlyph::Util_ApplyFormatCode(ZQF_Canvas& Canvas, unsigned long C
   const unsigned short attribute = static_cast<unsigned short>(Code & 0xffff);
   Canvas.SetFont(Util_GetFontMeasures(attribute).Font);
   if (IsDisabled()) {
-    Canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
-    Canvas.SetTextColor(ZQF_GetColorMetric(4));
+    Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
+    Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));
   } else if (Canvas.IsOnFocusPath() &&
              (IsInBackgroundSelectedState() || (Code & kFormatSelected))) {
-    Canvas.SetBackgroundColor(ZQF_GetColorMetric(24));
-    Canvas.SetTextColor(ZQF_GetColorMetric(25));
+    Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_SelectionBackground));
+    Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_SelectionText));
   } else {
     Canvas.SetBackgroundColor(Cust_GetBackgroundColor(attribute));
     Canvas.SetTextColor(Cust_GetTextColor(attribute));
@@ -474,7 +474,7 @@ void ZQF_TextEditGlyph::DrawMargins(ZQF_Canvas& Canvas, const Rect& View, const 
     return;
   }
   // The highlight reaches into the margins by size metric 0 only.
-  const ZQ_Point<long> reach = ZQF_GetSizeMetric(0);
+  const ZQ_Point<long> reach = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
   Rect ring(std::max(View.X, TextArea.X - reach.X), std::max(View.Y, TextArea.Y - reach.Y), 0, 0);
   ring.Width = std::min(View.X + View.Width, TextArea.X + TextArea.Width + reach.X) - ring.X;
   ring.Height = std::min(View.Y + View.Height, TextArea.Y + TextArea.Height + reach.Y) - ring.Y;
@@ -513,7 +513,7 @@ void ZQF_TextEditGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Canvas.UseClippingRegion();
   Util_ApplyFormatCode(Canvas, 0);
   DrawMargins(Canvas, view, text, highlighted);
-  if (!IsEmpty(corner)) Canvas.Fill(corner, ZQF_GetColorMetric(32));
+  if (!IsEmpty(corner)) Canvas.Fill(corner, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   // The caret, drawn by inverting.
   const Rect caret = Util_ComputeCaretRect();
   if (Canvas.IsOnFocusPath() && IsEnabled() && !IsEmpty(caret) && IsCaretVisible() &&

@@ -49,18 +49,18 @@ ZQF_TextEditGlyph::~ZQF_TextEditGlyph() {
 // --- Timers.
 
 ZQF_TextEditGlyphCaretBlinkTimer::ZQF_TextEditGlyphCaretBlinkTimer(ZQF_TextEditGlyph* Control)
-    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(2)), ZQ_Functor0()), Control(Control) {}
+    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink)), ZQ_Functor0()), Control(Control) {}
 
 void ZQF_TextEditGlyphCaretBlinkTimer::Restart() {
   KillTimer();
   BlinkedMs = 0;
-  SetTimer(static_cast<int>(ZQF_GetTimeMetric(2)));
+  SetTimer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink)));
 }
 
 void ZQF_TextEditGlyphCaretBlinkTimer::Tick() {
   ZQF_TextEditGlyph::ToggleCaretVisible();
   Control->QueueCaretVisualStateUpdate();
-  BlinkedMs += static_cast<int>(ZQF_GetTimeMetric(2));
+  BlinkedMs += static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink));
   if (BlinkedMs >= BlinkingTimeMs && ZQF_TextEditGlyph::IsCaretVisible()) KillTimer();
 }
 
@@ -117,8 +117,8 @@ void ZQF_TextEditGlyph::HandleTimerEvent() {
     Imp_MoveCaret(Util_TextEditAreaXYToLineColumn({hit.ValueX, hit.ValueY}).Line,
                   Util_TextEditAreaXYToLineColumn({hit.ValueX, hit.ValueY}).Column, true);
   } else {
-    Util_AutorepeatAxis(hit.ZoneY, hit.ValueY, ZQF_GetSizeMetric(4).Y, 3, s_stepCounterY, true);
-    Util_AutorepeatAxis(hit.ZoneX, hit.ValueX, ZQF_GetSizeMetric(5).X, 4, s_stepCounterX, false);
+    Util_AutorepeatAxis(hit.ZoneY, hit.ValueY, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap6Px).Y, 3, s_stepCounterY, true);
+    Util_AutorepeatAxis(hit.ZoneX, hit.ValueX, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X, 4, s_stepCounterX, false);
   }
   Util_QueueRepaint();
 }
@@ -284,7 +284,7 @@ void ZQF_TextEditGlyph::HandleMouseSetCursor(ZQF_MouseMessage& Message, bool Sec
   const ZQ_Point<long> local = WindowToGlyph(Message.GetPosition());
   const bool inView = local.X >= view.X && local.X < view.X + view.Width - bar.Width &&
                       local.Y >= view.Y && local.Y < view.Y + view.Height;
-  if (HasMouseCapture() || inView) ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(1));
+  if (HasMouseCapture() || inView) ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(ZQF_CursorMetric_IBeam));
 }
 
 // --- Focus.

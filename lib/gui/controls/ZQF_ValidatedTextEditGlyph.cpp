@@ -3,7 +3,7 @@
 #include "ZQF_ValidatedTextEditGlyph.h"
 
 #include "ZQF_Metrics.h"
-#include "ZQF_Validator.h"
+#include "ZQF_ValidationFailureException.h"
 #include "ZQR_FontMetrics.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Internationalization.h"

@@ -6,8 +6,8 @@
 namespace {
 
 const long NominalSize = 100;
-const int BackgroundColorKey = 28;
-const int TextColorKey = 29;
+const int BackgroundColorKey = ZQF_ColorMetric_TooltipBackground;
+const int TextColorKey = ZQF_ColorMetric_TooltipText;
 const int Centred = 1;
 
 }  // namespace
@@ -19,7 +19,7 @@ int TooltipDisplayGlyph::GetBorderCode() { return 1; }
 
 ZQ_Point<long> TooltipDisplayGlyph::GetBorderSize() { return ZQF_Canvas::GetBorderSize(GetBorderCode()); }
 
-ZQ_Point<long> TooltipDisplayGlyph::GetMargins() { return ZQF_GetSizeMetric(1); }
+ZQ_Point<long> TooltipDisplayGlyph::GetMargins() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px); }
 
 void TooltipDisplayGlyph::UpdateMyDesiredSize() {
   DesiredSize.SetX(NominalSize, NominalSize, NominalSize);

@@ -26,13 +26,13 @@ ZQF_BorderGlyph::~ZQF_BorderGlyph() = default;
 
 ZQ_Point<long> ZQF_BorderGlyph::GetCaptionSize() const {
   if (Caption.GetLength() == 0) return ZQ_Point<long>(0, 0);
-  return ZQF_MeasureLabelText(ZQF_GetFontMetric(12), Caption);
+  return ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Label), Caption);
 }
 
 void ZQF_BorderGlyph::UpdateMyDesiredSize() {
   const ZQ_Point<long> t = ZQF_Canvas::GetBorderSize(BorderCode);
   const ZQ_Point<long> label = GetCaptionSize();
-  long minimumWidth = 2 * (ZQF_GetSizeMetric(5).X + ZQF_GetSizeMetric(3).X);
+  long minimumWidth = 2 * (ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).X);
   const long growX = 2 * (t.X + Margin.X);
   long growY = 2 * (t.Y + Margin.Y);
   if (Caption.GetLength() > 0) {
@@ -53,8 +53,8 @@ void ZQF_BorderGlyph::CalculateLayoutRectangles(ZQ_Rectangle<long>& Frame,
                                                 ZQ_Rectangle<long>& CaptionBackground) {
   const ZQ_Point<long> t = ZQF_Canvas::GetBorderSize(BorderCode);
   const ZQ_Point<long> label = GetCaptionSize();
-  const long s3 = ZQF_GetSizeMetric(3).X;
-  const long s5 = ZQF_GetSizeMetric(5).X;
+  const long s3 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).X;
+  const long s5 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   const long w = GetBoundingBox().Width;
   const long h = GetBoundingBox().Height;
   // Without a caption the border line itself fills the caption's rows:
@@ -97,7 +97,7 @@ void ZQF_BorderGlyph::AcceptLayout() {
 void ZQF_BorderGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   ZQ_Rectangle<long> frame, client, text, background;
   CalculateLayoutRectangles(frame, client, text, background);
-  const ZQR_Color& face = ZQF_GetColorMetric(32);
+  const ZQR_Color& face = ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
   Clip(Canvas, Clip_Children);
   Canvas.Fill(GetLocalBoundingBox(), face);
   Canvas.PopClippingRegion();
@@ -106,8 +106,8 @@ void ZQF_BorderGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   if (Caption.GetLength() > 0) {
     Canvas.Fill(background, face);
     Canvas.SetBackgroundColor(face);
-    Canvas.SetTextColor(ZQF_GetColorMetric(33));
-    Canvas.SetFont(ZQF_GetFontMetric(12));
+    Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
+    Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Label));
     if (IsEnabled()) {
       Canvas.DrawLabel(Caption, text, 0, 0, true);
     } else {

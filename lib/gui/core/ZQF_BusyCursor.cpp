@@ -8,7 +8,7 @@
 
 namespace {
 
-const int kWaitCursor = 2;
+const int kWaitCursor = ZQF_CursorMetric_Wait;
 
 class ZQF_ProgressReportService_DisplayHook_BusyCursor
     : public ZQ_ProgressReportService_DisplayHook {

@@ -9,10 +9,10 @@
 namespace {
 
 // The button face and text colours until the first request.
-const int kFaceColor = 7;
-const int kTextColor = 8;
-const int kShadowColor = 4;
-const int kHighlightColor = 6;
+const int kFaceColor = ZQF_ColorMetric_ButtonFace;
+const int kTextColor = ZQF_ColorMetric_ButtonText;
+const int kShadowColor = ZQF_ColorMetric_ButtonShadow;
+const int kHighlightColor = ZQF_ColorMetric_ButtonHighlight;
 
 }  // namespace
 

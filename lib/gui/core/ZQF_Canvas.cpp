@@ -23,8 +23,8 @@ ZQF_CanvasImp::ZQF_CanvasImp(HDC DeviceContext, HRGN ClippingRegion, bool OnFocu
     : DeviceContext(DeviceContext),
       OnFocusPath(OnFocusPath),
       ClippingRegion(ClippingRegion),
-      Font(ZQF_GetFontMetric(0)),
-      KeyboardCues(ZQF_GetBoolMetric(0) ? -1 : 0) {}
+      Font(ZQF_GetFontMetric(ZQF_FontMetric_System)),
+      KeyboardCues(ZQF_GetBoolMetric(ZQF_BoolMetric_KeyboardCues) ? -1 : 0) {}
 
 ZQF_CanvasImp::~ZQF_CanvasImp() {
   // Regions left on the stack belong to it.

@@ -12,7 +12,7 @@ namespace {
 
 const long s_borderThickness[] = {0, 1, 1, 2, 1, 2, 2, 2, 10};
 const long s_separatorThickness[] = {0, 1, 2, 2, 2, 10};
-const int kHighlightedText = 33;  // the colour of focus highlighting
+const int kHighlightedText = ZQF_ColorMetric_LabelText;  // the colour of focus highlighting
 
 enum RingKind { Ring_None, Ring_Raised, Ring_Sunken };
 
@@ -97,7 +97,7 @@ void DrawTwoRings(ZQF_Canvas& Canvas, ZQF_CanvasImp& Imp, const ZQ_Rectangle<lon
   DrawRing(Canvas, Imp, e, ColorsOf(Rings.Outer, false, FocusHighlight));
   e = Edges{e.L + 1, e.T + 1, e.Rt - 1, e.B - 1};
   if (e.IsEmpty()) return;
-  if (e.IsOnePixelHigh()) return DrawRowLine(Canvas, Imp, e, FocusHighlight ? kHighlightedText : 5);
+  if (e.IsOnePixelHigh()) return DrawRowLine(Canvas, Imp, e, FocusHighlight ? kHighlightedText : ZQF_ColorMetric_Light3D);
   if (Rings.Inner != Ring_None) DrawRing(Canvas, Imp, e, ColorsOf(Rings.Inner, true, FocusHighlight));
 }
 
@@ -108,7 +108,7 @@ void ZQF_Canvas::DrawBorder(const ZQ_Rectangle<long>& Rectangle, int BorderCode,
   const bool focusHighlight = (Options & 1) && Imp->OnFocusPath && (Imp->KeyboardCues & 1);
   SetLineStyle(0);
   if (BorderCode == 1 || BorderCode == 4 || (BorderCode == 2 && focusHighlight)) {
-    SetPenColor(ZQF_GetColorMetric(focusHighlight ? kHighlightedText : 3));
+    SetPenColor(ZQF_GetColorMetric(focusHighlight ? kHighlightedText : ZQF_ColorMetric_DarkShadow3D));
     Draw(Rectangle);
     return;
   }

@@ -22,15 +22,15 @@ ZQ_String ZQF_ClientLabelGlyph::Cust_GetText() { return ZQ_String(); }
 bool ZQF_ClientLabelGlyph::Cust_HasBitmap() { return false; }
 ZQR_Bitmap ZQF_ClientLabelGlyph::Cust_GetBitmap() { return ZQR_Bitmap(); }
 int ZQF_ClientLabelGlyph::Cust_GetHorizontalSpacing() {
-  return ZQF_GetSizeMetric(IsAboveOrBelow() ? 8 : 6).X;
+  return ZQF_GetSizeMetric(IsAboveOrBelow() ? ZQF_SizeMetric_Gap24Px : ZQF_SizeMetric_Gap12Px).X;
 }
-int ZQF_ClientLabelGlyph::Cust_GetVerticalSpacing() { return ZQF_GetSizeMetric(3).Y; }
-int ZQF_ClientLabelGlyph::Cust_GetBitmapSpacing() { return ZQF_GetSizeMetric(5).Y; }
+int ZQF_ClientLabelGlyph::Cust_GetVerticalSpacing() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y; }
+int ZQF_ClientLabelGlyph::Cust_GetBitmapSpacing() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y; }
 ZQ_String ZQF_ClientLabelGlyph::Cust_GetTooltipText() { return Cust_GetText(); }
 ZQ_String ZQF_ClientLabelGlyph::Cust_GetBitmapTooltipText() { return ZQ_String(); }
-ZQR_Color ZQF_ClientLabelGlyph::Cust_GetBackgroundColor() { return ZQF_GetColorMetric(32); }
-ZQR_Color ZQF_ClientLabelGlyph::Cust_GetTextColor() { return ZQF_GetColorMetric(33); }
-ZQR_ConcreteFont ZQF_ClientLabelGlyph::Cust_GetFont() { return ZQF_GetFontMetric(12); }
+ZQR_Color ZQF_ClientLabelGlyph::Cust_GetBackgroundColor() { return ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground); }
+ZQR_Color ZQF_ClientLabelGlyph::Cust_GetTextColor() { return ZQF_GetColorMetric(ZQF_ColorMetric_LabelText); }
+ZQR_ConcreteFont ZQF_ClientLabelGlyph::Cust_GetFont() { return ZQF_GetFontMetric(ZQF_FontMetric_Label); }
 
 bool ZQF_ClientLabelGlyph::IsAboveOrBelow() const {
   return LabelPosition == 0 || LabelPosition == 1 || LabelPosition == 5 || LabelPosition == 6;
@@ -170,7 +170,7 @@ bool ZQF_ClientLabelGlyph::AnswerTooltip(ZQF_GenericMessage& Message) {
   const ZQ_String bitmapTip = Cust_GetBitmapTooltipText();
   if (Cust_HasBitmap() && bitmapTip.GetLength() > 0 && bitmap.Contains(mouse)) {
     tooltips->SetText(bitmapTip);
-    tooltips->SetDisplayDelay(ZQF_GetTimeMetric(4));
+    tooltips->SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
     tooltips->SetHandled();
     return true;
   }
@@ -180,7 +180,7 @@ bool ZQF_ClientLabelGlyph::AnswerTooltip(ZQF_GenericMessage& Message) {
   const ZQ_Point<long> s = ZQF_MeasureLabelText(font, text);
   if (tip.GetLength() == 0 || !caption.Contains(mouse) || s.X <= caption.Width) return false;
   tooltips->SetText(tip);
-  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(4));
+  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
   if (tip == text) {
     const ZQ_Point<long> corner = GlyphToScreen(
         ZQ_Point<long>(caption.X + AlignedOffset(caption.Width, s.X, GetHorizontalTextAlignment()),

@@ -83,8 +83,8 @@ ZQF_DragOperation::ZQF_DragOperation(ZQF_Glyph* InitiatingGlyph)
 ZQF_DragOperation::~ZQF_DragOperation() = default;
 
 void ZQF_DragOperation::DrawFeedback(ZQF_DragOperationDrawingContext&) {}
-ZQR_Cursor ZQF_DragOperation::GetCursor() { return ZQF_GetCursorMetric(0); }
-ZQ_Rectangle<long> ZQF_DragOperation::GetCursorClipArea() { return ZQF_GetAreaMetric(1); }
+ZQR_Cursor ZQF_DragOperation::GetCursor() { return ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow); }
+ZQ_Rectangle<long> ZQF_DragOperation::GetCursorClipArea() { return ZQF_GetAreaMetric(ZQF_AreaMetric_Screen); }
 void ZQF_DragOperation::PerformFinishDragCallback(bool) {}
 void ZQF_DragOperation::StartDrag() {}
 void ZQF_DragOperation::FinishDrag(bool) {}
@@ -103,7 +103,7 @@ bool ZQF_DragOperation::BeginDragOperation() {
   RawHookID = ZQF_InstallRawHook(ZQF_RawHookCallback(this, &ZQF_DragOperation::RawHookCallback), 0);
   InitiatingGlyph->CaptureMouse();
   const ZQ_Rectangle<long> clip =
-      ZQ_Rectangle<long>::Intersection(GetCursorClipArea(), ZQF_GetAreaMetric(1));
+      ZQ_Rectangle<long>::Intersection(GetCursorClipArea(), ZQF_GetAreaMetric(ZQF_AreaMetric_Screen));
   if (clip.Width > 0 && clip.Height > 0) ZQR_Cursor::ClipCursor(clip);
   ZQR_Cursor::SetCursorToUse(GetCursor());
   ZQR_Cursor::UseCursor();
@@ -225,7 +225,7 @@ void ZQF_DragOperation::EraseFeedbackUnderPaint(HWND Window) {
 }
 
 void ZQF_DragOperation::ProcessMouseUp() {
-  const ZQ_Point<long> tolerance = ZQF_GetSizeMetric(13);
+  const ZQ_Point<long> tolerance = ZQF_GetSizeMetric(ZQF_SizeMetric_DragThreshold);
   const long dx = CurrentMousePosition.X - StartMousePosition.X;
   const long dy = CurrentMousePosition.Y - StartMousePosition.Y;
   if (ClickModeAllowed && (dx < 0 ? -dx : dx) <= tolerance.X &&

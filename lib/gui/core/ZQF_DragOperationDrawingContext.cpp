@@ -53,7 +53,7 @@ void ZQF_DragOperationDrawingContext::DrawArrowhead(long FromX, long FromY, long
   if (FromX == TipX && FromY == TipY) return;
   const double pi = 3.14159265358979323846;
   const double a = HalfAngle * pi / 180.0;
-  const double length = ZQF_GetSizeMetric(7).X;
+  const double length = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X;
   const double shaft =
       std::atan2(static_cast<double>(TipY - FromY), static_cast<double>(TipX - FromX));
   for (const double phi : {shaft + pi + a, shaft + pi - a}) {

@@ -69,5 +69,5 @@ bool ZQF_Glyph::ExcludeDrawableChildren(ZQF_Glyph* Glyph, ZQF_Canvas& Canvas,
 
 void ZQF_TopLevelGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Clip(Canvas, Clip_SelfAndChildren);
-  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }

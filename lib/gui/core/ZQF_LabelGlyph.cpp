@@ -18,9 +18,9 @@ ZQ_Point<long> ZQF_MeasureLabelText(const ZQR_ConcreteFont& Font, const ZQ_Strin
 ZQF_LabelGlyph::~ZQF_LabelGlyph() = default;
 
 ZQ_String ZQF_LabelGlyph::Cust_GetText() { return ZQ_String(); }
-ZQR_ConcreteFont ZQF_LabelGlyph::Cust_GetFont() { return ZQF_GetFontMetric(12); }
-ZQR_Color ZQF_LabelGlyph::Cust_GetBackgroundColor() { return ZQF_GetColorMetric(32); }
-ZQR_Color ZQF_LabelGlyph::Cust_GetTextColor() { return ZQF_GetColorMetric(33); }
+ZQR_ConcreteFont ZQF_LabelGlyph::Cust_GetFont() { return ZQF_GetFontMetric(ZQF_FontMetric_Label); }
+ZQR_Color ZQF_LabelGlyph::Cust_GetBackgroundColor() { return ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground); }
+ZQR_Color ZQF_LabelGlyph::Cust_GetTextColor() { return ZQF_GetColorMetric(ZQF_ColorMetric_LabelText); }
 ZQ_Point<long> ZQF_LabelGlyph::Cust_GetMargin() { return ZQ_Point<long>(0, 0); }
 int ZQF_LabelGlyph::Cust_GetBorderCode() { return 0; }
 int ZQF_LabelGlyph::Cust_GetWidthInCharacters() { return 0; }
@@ -119,7 +119,7 @@ bool ZQF_LabelGlyph::AnswerTooltip(ZQF_GenericMessage& Message) {
   if (!placed.Contains(GetCurrentMouseLocation()) || size.X <= placed.Width) return false;
   const ZQ_Point<long> corner = GlyphToScreen(placed.GetTopLeft());
   tooltips->SetText(text);
-  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(4));
+  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
   tooltips->SetTextPosition(corner);
   tooltips->SetIdentity(
       ZQ_UID(static_cast<unsigned long>(corner.X), static_cast<unsigned long>(corner.Y), 0, 0));

@@ -19,7 +19,10 @@ enum { Key_Black, Key_Yellow, Key_LightGray, Key_Teal, Key_Navy, Key_Green, Key_
 const ZQR_Color s_keyColors[NumKeys] = {{0, 0, 0},     {255, 255, 0}, {192, 192, 192},
                                         {0, 128, 128}, {0, 0, 128},   {0, 255, 0},
                                         {0, 255, 255}};
-const int s_keyMetrics[NumKeys] = {10, 9, 32, 4, 3, 5, 6};
+const int s_keyMetrics[NumKeys] = {ZQF_ColorMetric_FieldText,       ZQF_ColorMetric_FieldBackground,
+                                    ZQF_ColorMetric_LabelBackground, ZQF_ColorMetric_ButtonShadow,
+                                    ZQF_ColorMetric_DarkShadow3D,    ZQF_ColorMetric_Light3D,
+                                    ZQF_ColorMetric_ButtonHighlight};
 const int kPaletteSize = 16;
 
 // A private copy of a 4-bit packed device-independent bitmap resource.
@@ -108,9 +111,9 @@ ZQF_ButtonBitmaps ZQF_MakeButtonBitmaps(const char* ResourceName) {
     picture.SetEntry(entries[key], ZQF_GetColorMetric(s_keyMetrics[key]));
   }
   made.Normal = CreateDDB(picture);
-  picture.SetEntry(entries[Key_Yellow], ZQF_GetColorMetric(32));
+  picture.SetEntry(entries[Key_Yellow], ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   made.FaceInterior = CreateDDB(picture);
-  picture.SetEntry(entries[Key_Black], ZQF_GetColorMetric(4));
+  picture.SetEntry(entries[Key_Black], ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));
   made.Disabled = CreateDDB(picture);
   return made;
 }

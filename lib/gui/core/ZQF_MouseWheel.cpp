@@ -43,7 +43,7 @@ const ZQR_Cursor& CursorNamed(const char* Name) {
     s_loaded[i] = true;
     return s_cursors[i];
   }
-  return ZQF_GetCursorMetric(0);
+  return ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow);
 }
 
 // The sectors counter-clockwise from west, each 45 degrees wide; a bound
@@ -89,11 +89,11 @@ MouseWheelScrollDragOperation::MouseWheelScrollDragOperation(
       StepMode(StepMode),
       MinimumSpeed(MinimumSpeed),
       MaximumSpeed(MaximumSpeed),
-      DeadZoneRadius(ZQF_GetSizeMetric(6).X),
+      DeadZoneRadius(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).X),
       TickTimer(static_cast<int>(std::lround(TickSeconds * 1000)),
                 ZQ_Functor0(this, &MouseWheelScrollDragOperation::TimerTickCallback)),
       SpeedOffset(MinimumSpeed - 1.0) {
-  const long fullSpeedDistance = 8 * ZQF_GetSizeMetric(9).X;
+  const long fullSpeedDistance = 8 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X;
   SpeedGrowth = std::log(MaximumSpeed - SpeedOffset) / (fullSpeedDistance - DeadZoneRadius);
   SetClickModeAllowed(true);
 }

@@ -12,7 +12,7 @@ ZQF_RectangleLocationDragOperation::ZQF_RectangleLocationDragOperation(
   const ZQ_Rectangle<long> origins(Limit.X, Limit.Y, Limit.Width - Rectangle.Width + 1,
                                    Limit.Height - Rectangle.Height + 1);
   ClipArea = ZQ_Rectangle<long>::Intersection(ZQ_Rectangle<long>::Offset(origins, GrabOffset),
-                                              ZQF_GetAreaMetric(1));
+                                              ZQF_GetAreaMetric(ZQF_AreaMetric_Screen));
 }
 
 ZQ_Rectangle<long> ZQF_RectangleLocationDragOperation::ComputeCurrentRectangle() {

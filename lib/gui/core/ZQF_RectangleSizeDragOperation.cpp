@@ -29,7 +29,7 @@ ZQF_RectangleSizeDragOperation::ZQF_RectangleSizeDragOperation(
                                  FinishCallback),
       EdgeCode(EdgeCode) {
   const ZQ_Rectangle<long>& R = Rectangle;
-  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(1);
+  const ZQ_Rectangle<long>& screen = ZQF_GetAreaMetric(ZQF_AreaMetric_Screen);
   const ZQ_Point<long> press = GetStartMousePosition();
   const long minimumWidth = Smaller(R.Width, MinimumWidth);
   const long minimumHeight = Smaller(R.Height, MinimumHeight);
@@ -92,8 +92,9 @@ int ZQF_RectangleSizeDragOperation::ClassifyCursorLocation(const ZQ_Rectangle<lo
 }
 
 ZQR_Cursor ZQF_RectangleSizeDragOperation::GetCursor(int EdgeCode) {
-  // Cursor metrics 4 to 7: north-south, east-west, NE-SW and NW-SE.
-  static const int cursors[8] = {7, 4, 6, 5, 7, 4, 6, 5};
+  enum { NS = ZQF_CursorMetric_ResizeNS, EW = ZQF_CursorMetric_ResizeEW };
+  enum { NESW = ZQF_CursorMetric_ResizeNESW, NWSE = ZQF_CursorMetric_ResizeNWSE };
+  static const int cursors[8] = {NWSE, NS, NESW, EW, NWSE, NS, NESW, EW};
   ZQ_ASSERT(EdgeCode >= 0 && EdgeCode < 8);
   return ZQF_GetCursorMetric(cursors[EdgeCode & 7]);
 }

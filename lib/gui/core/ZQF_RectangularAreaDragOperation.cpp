@@ -20,14 +20,14 @@ ZQF_RectangularAreaDragOperation::ZQF_RectangularAreaDragOperation(
     long MinimumExtentY, const ZQ_Rectangle<long>& ClipArea,
     const ZQF_RectangularAreaDragCallback& FinishCallback)
     : ZQF_DragOperation(InitiatingGlyph),
-      BorderWidth(OrMetric(BorderWidthX, BorderWidthY, 0)),
-      MinimumExtent(OrMetric(MinimumExtentX, MinimumExtentY, 13)),
+      BorderWidth(OrMetric(BorderWidthX, BorderWidthY, ZQF_SizeMetric_Gap1Px)),
+      MinimumExtent(OrMetric(MinimumExtentX, MinimumExtentY, ZQF_SizeMetric_DragThreshold)),
       ClipArea(ClipArea.Width == 0
-                   ? ZQF_GetAreaMetric(1)
-                   : ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(1))),
+                   ? ZQF_GetAreaMetric(ZQF_AreaMetric_Screen)
+                   : ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(ZQF_AreaMetric_Screen))),
       FinishCallback(FinishCallback),
-      CursorWhileLarge(ZQF_GetCursorMetric(0)),
-      CursorWhileSmall(ZQF_GetCursorMetric(0)) {}
+      CursorWhileLarge(ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow)),
+      CursorWhileSmall(ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow)) {}
 
 ZQ_Rectangle<long> ZQF_RectangularAreaDragOperation::GetFinalRectangularArea() const {
   const ZQ_Point<long>& a = GetStartMousePosition();

@@ -5,8 +5,8 @@
 
 namespace {
 
-const int ResizePaneNSCursor = 8;
-const int ResizePaneEWCursor = 9;
+const int ResizePaneNSCursor = ZQF_CursorMetric_ResizePaneNS;
+const int ResizePaneEWCursor = ZQF_CursorMetric_ResizePaneEW;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ ZQF_SeparatorDragOperation::ZQF_SeparatorDragOperation(
     ClipArea.Y += GrabOffset;
     ClipArea.Height = ClipArea.Height > shrink ? ClipArea.Height - shrink : 0;
   }
-  ClipArea = ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(1));
+  ClipArea = ZQ_Rectangle<long>::Intersection(ClipArea, ZQF_GetAreaMetric(ZQF_AreaMetric_Screen));
 }
 
 long ZQF_SeparatorDragOperation::GetCurrentDragPosition() const {

@@ -10,7 +10,7 @@
 #include "ZQ_Assertion.h"
 
 ZQF_SimpleBreakingTextDisplayGlyph::ZQF_SimpleBreakingTextDisplayGlyph(const ZQ_String& Text)
-    : Text(Text), Font(ZQF_GetFontMetric(12)) {}
+    : Text(Text), Font(ZQF_GetFontMetric(ZQF_FontMetric_Label)) {}
 
 ZQF_SimpleBreakingTextDisplayGlyph::~ZQF_SimpleBreakingTextDisplayGlyph() = default;
 
@@ -30,7 +30,7 @@ long ZQF_SimpleBreakingTextDisplayGlyph::ChooseWrappingWidth(long AreaWidth,
 }
 
 ZQ_Point<long> ZQF_SimpleBreakingTextDisplayGlyph::ComputeBalancedSize() const {
-  const ZQ_Rectangle<long>& area = ZQF_GetAreaMetric(0);
+  const ZQ_Rectangle<long>& area = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
   long oneLine = 0;
   {
     const ZQR_DeviceContext dc = ZQF_GetMetricDC();
@@ -67,7 +67,7 @@ ZQ_Point<long> ZQF_SimpleBreakingTextDisplayGlyph::ComputeOwnLinesSize() const {
 ZQ_Point<long> ZQF_SimpleBreakingTextDisplayGlyph::ComputeFixedLinesSize() const {
   ZQ_String sample(".");
   for (long i = 1; i < LineCount; ++i) sample += "\r\n.";
-  return ZQF_Canvas::ComputeSizeWithLineBreaks(sample, Font, 10 * ZQF_GetSizeMetric(9).X);
+  return ZQF_Canvas::ComputeSizeWithLineBreaks(sample, Font, 10 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X);
 }
 
 void ZQF_SimpleBreakingTextDisplayGlyph::UpdateMyDesiredSize() {

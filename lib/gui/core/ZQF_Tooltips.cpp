@@ -18,9 +18,9 @@ namespace {
 long s_suspensionCount = 0;
 ZQF_TooltipDocumentGlyphFactory s_documentGlyphFactory = nullptr;
 
-const int MarginSizeMetric = 1;
-const int ScreenAreaMetric = 1;
-const int RecentlyShownTimeMetric = 5;
+const int MarginSizeMetric = ZQF_SizeMetric_Gap2Px;
+const int ScreenAreaMetric = ZQF_AreaMetric_Screen;
+const int RecentlyShownTimeMetric = ZQF_TimeMetric_TooltipDelay;
 const double DocumentMaximumWidthFraction = 0.33;
 
 // The Windows messages that hide a tooltip: keys, clicks anywhere,

@@ -12,8 +12,8 @@ void ZQF_TooltipsMessage::Reset() {
 void ZQF_TooltipsMessage::SetDefaults() {
   Text = ZQ_String();
   TextPosition = ZQ_Point<long>(NoTextPosition, NoTextPosition);
-  Font = ZQF_GetFontMetric(11);
+  Font = ZQF_GetFontMetric(ZQF_FontMetric_Tooltip);
   Document = ZQ_CountedPtr<ZQFO_Document>();
   Identity = ZQ_UID();
-  DisplayDelayMs = ZQF_GetTimeMetric(5);
+  DisplayDelayMs = ZQF_GetTimeMetric(ZQF_TimeMetric_TooltipDelay);
 }

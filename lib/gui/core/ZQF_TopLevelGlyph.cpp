@@ -19,7 +19,7 @@
 namespace {
 
 // Cursor metrics.
-enum { kArrowCursor = 0, kHelpCursor = 14 };
+enum { kArrowCursor = ZQF_CursorMetric_Arrow, kHelpCursor = ZQF_CursorMetric_Help };
 enum { Up = 0, Down = 1, Either = 2 };
 
 struct KeyBinding {

@@ -61,8 +61,8 @@ DWORD ZQF_Window::Cust_GetWindowStyle() { return WS_POPUP; }
 DWORD ZQF_Window::Cust_GetWindowExtendedStyle() { return 0; }
 HWND ZQF_Window::Cust_GetParentWindowHandle() { return ZQLOW_WIN_GetProgramMainWindowHandle(); }
 HMENU ZQF_Window::Cust_GetMenuHandle() { return nullptr; }
-long ZQF_Window::Cust_GetDefaultWidth() { return ZQF_GetAreaMetric(0).Width / 2; }
-long ZQF_Window::Cust_GetDefaultHeight() { return ZQF_GetAreaMetric(0).Height / 2; }
+long ZQF_Window::Cust_GetDefaultWidth() { return ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea).Width / 2; }
+long ZQF_Window::Cust_GetDefaultHeight() { return ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea).Height / 2; }
 long ZQF_Window::Cust_GetDefaultX() { return 0; }
 long ZQF_Window::Cust_GetDefaultY() { return 0; }
 bool ZQF_Window::Cust_IsProgramMainWindow() { return false; }
@@ -156,7 +156,7 @@ bool ZQF_Window::SetCursorViaSetMouseCursorMessage() {
   return message.IsHandled();
 }
 
-ZQ_Rectangle<long> ZQF_Window::GetAllowableDragBoundingRect() { return ZQF_GetAreaMetric(0); }
+ZQ_Rectangle<long> ZQF_Window::GetAllowableDragBoundingRect() { return ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea); }
 
 // The window may be dragged until only a strip of size metric 7 of it
 // remains inside the allowed area.
@@ -166,9 +166,9 @@ void ZQF_Window::BeginWindowPositionDrag() {
   ZQ_Rectangle<long> allowed = GetAllowableDragBoundingRect();
   const ZQ_Rectangle<long> window = GetWindowRectangle();
   allowed.Inflate(window.Width, window.Height);
-  const ZQ_Point<long> strip = ZQF_GetSizeMetric(7);
+  const ZQ_Point<long> strip = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px);
   allowed.Deflate(strip.X, strip.Y);
-  const ZQ_Point<long> border = ZQF_GetSizeMetric(3);
+  const ZQ_Point<long> border = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px);
   ZQF_RectangleLocationDragOperation drag(TopLevelGlyph, window, border.X, border.Y, allowed,
                                           callback);
   ZQF_PerformDraggingOperation(drag);
@@ -180,13 +180,13 @@ void ZQF_Window::BeginWindowSizeDrag() {
   if (!WindowHandle) return;
   const ZQ_Rectangle<long> window = GetWindowRectangle();
   const int edgeCode = ZQF_RectangleSizeDragOperation::ClassifyCursorLocation(
-      window, ZQF_GetSizeMetric(14), ZQR_Cursor::GetScreenLocation());
+      window, ZQF_GetSizeMetric(ZQF_SizeMetric_SizingCorner), ZQR_Cursor::GetScreenLocation());
   const ZQF_RectangleDragCallback callback(this, &ZQF_Window::WindowDragCallback);
   TopLevelGlyph->UpdateDesiredSize();
   const ZQF_DesiredSize& desired = TopLevelGlyph->GetDesiredSize();
   desired.CheckConsistency();
   desired.CheckValidity();
-  const ZQ_Point<long> border = ZQF_GetSizeMetric(3);
+  const ZQ_Point<long> border = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px);
   ZQF_RectangleSizeDragOperation drag(TopLevelGlyph, window, edgeCode, border.X, border.Y,
                                       desired.Minimum.X, desired.Minimum.Y,
                                       GetAllowableDragBoundingRect(), callback);

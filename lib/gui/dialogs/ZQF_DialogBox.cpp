@@ -103,7 +103,7 @@ void ZQF_DialogBox::SetUserConfigurationFolder(ZQ_RegistryFolder* Folder) {
 }
 
 void ZQF_DialogBox::AddPreciousArea(const ZQF_Rectangle& Area) {
-  const ZQ_Point<long> grow = ZQF_GetSizeMetric(7);
+  const ZQ_Point<long> grow = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px);
   const ZQF_Rectangle grown(Area.X - grow.X, Area.Y - grow.Y, Area.Width + 2 * grow.X,
                             Area.Height + 2 * grow.Y);
   PreciousAreas.Prepend(grown);
@@ -271,7 +271,7 @@ void ZQF_DialogBox::Init_SetWindowBorderOptions(ZQF_WindowBorderGlyphOptionsSet*
   Options->SetResizable(false);
   Options->SetOuterEdgeBorderCode(0);
   Options->SetClientMargin(0, 0);
-  Options->SetTitleBarGap(ZQF_GetSizeMetric(1).Y);
+  Options->SetTitleBarGap(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y);
   Options->SetShowSizeGrip(false);
 }
 
@@ -302,7 +302,7 @@ ZQF_Rectangle ZQF_DialogBox::Init_CalculateInitialContainingWindowPosition() {
   const bool remembers = UserConfigurationFolder && Cust_RemembersWindowLayout();
   if (remembers) place = ZQ_GetRectangle_Int32(*UserConfigurationFolder, ZQ_String(LayoutKey), place);
   if (place.Width == 0 || place.Height == 0) {
-    const ZQ_Point<long> margin = ZQF_GetSizeMetric(8);
+    const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap24Px);
     place.Width = InitialExtent(desired.Natural.X, desired.Minimum.X,
                                 bound.Width - 2 * margin.X, bound.Width);
     place.Height = InitialExtent(desired.Natural.Y, desired.Minimum.Y,
@@ -364,7 +364,7 @@ void DialogBoxTopLevelGlyph::HandleNotification(ZQF_NotificationMessage& Message
 
 // --- Placement
 
-ZQF_Rectangle GetAllowableDragBoundingRect() { return ZQF_GetAreaMetric(0); }
+ZQF_Rectangle GetAllowableDragBoundingRect() { return ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea); }
 
 ZQF_Rectangle DetermineWindowPositionWhileAvoidingPreciousAreas(
     const ZQ_Point<long>& Initial, const ZQ_Point<long>& Size,

@@ -47,7 +47,7 @@ void ZQF_DialogBoxManagerGlyph::SelectControl(ZQF_ControlGlyph* Control) {
   ZQ_ASSERT_TEXT(item != nullptr, "Child");
   if (!item) return;
   ClientControlScroller->ScrollToShow(item, 0, 0);
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(1);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px);
   ClientControlScroller->ScrollToShow(Control, margin.X, margin.Y);
 }
 
@@ -107,7 +107,7 @@ DialogBoxButtonFrameGlyph::DialogBoxButtonFrameGlyph(ZQF_Glyph* Child, ZQF_Butto
 }
 
 void DialogBoxButtonFrameGlyph::UpdateMyDesiredSize() {
-  const ZQ_Point<long> frame = ZQF_GetSizeMetric(0);
+  const ZQ_Point<long> frame = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
   const ZQF_DesiredSize& child = GetFirstChild()->GetDesiredSize();
   DesiredSize.SetX(child.Natural.X + 2 * frame.X, child.Minimum.X + 2 * frame.X,
                    child.Maximum.X + 2 * frame.X);
@@ -116,7 +116,7 @@ void DialogBoxButtonFrameGlyph::UpdateMyDesiredSize() {
 }
 
 void DialogBoxButtonFrameGlyph::AcceptLayout() {
-  const ZQ_Point<long> frame = ZQF_GetSizeMetric(0);
+  const ZQ_Point<long> frame = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();
   const long width = box.Width - 2 * frame.X;
   const long height = box.Height - 2 * frame.Y;
@@ -126,8 +126,8 @@ void DialogBoxButtonFrameGlyph::AcceptLayout() {
 
 void DialogBoxButtonFrameGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   const bool isDefault = Manager->GetCurrentDefaultButton() == Button;
-  Canvas.DrawBorder(GetLocalBoundingBox(), ZQF_GetColorMetric(isDefault ? 33 : 32),
-                    ZQF_GetSizeMetric(0));
+  Canvas.DrawBorder(GetLocalBoundingBox(), ZQF_GetColorMetric(isDefault ? ZQF_ColorMetric_LabelText : ZQF_ColorMetric_LabelBackground),
+                    ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px));
 }
 
 void DialogBoxButtonFrameGlyph::HandleFocusChange(ZQF_FocusChangeMessage& Message,

@@ -12,6 +12,7 @@
 #include "ZQ_ApplicationConfigurationRegistry.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_Exception.h"
+#include "ZQ_FileUtils.h"
 #include "ZQ_Internationalization.h"
 #include "ZQ_RegistryValueItems.h"
 #include "ZQ_StackTrace.h"
@@ -68,15 +69,36 @@ DWORD FilterIndexOfTag(const ZQ_List<ZQF_FilterInfoStruct>& Filters, long Tag) {
   return index < 0 ? 0 : static_cast<DWORD>(index + 1);
 }
 
-// The tag of the filter the dialog returned as chosen (1-based), or 0.
-long TagOfFilterIndex(const ZQ_List<ZQF_FilterInfoStruct>& Filters, DWORD Index) {
-  if (Index == 0) return 0;
+// The filter the dialog returned as chosen (1-based), or null.
+const ZQF_FilterInfoStruct* FilterAtIndex(const ZQ_List<ZQF_FilterInfoStruct>& Filters, DWORD Index) {
+  if (Index == 0) return nullptr;
   DWORD position = 1;
   for (ZQ_ReadOnlyIterator<ZQF_FilterInfoStruct> f = Filters.GetIterator(); f.IsValid();
        f.Advance(), ++position) {
-    if (position == Index) return f.GetCurrent().Tag;
+    if (position == Index) return &f.GetCurrent();
   }
-  return 0;
+  return nullptr;
+}
+
+// The extension a saved name without one gets: the chosen filter's first
+// pattern when it is a plain extension ("txt", not "*" or "*.txt"), else the
+// default extension.
+ZQ_String ExtensionOfChoice(const ZQF_FilterInfoStruct* Filter, const ZQ_String& DefaultExtension) {
+  if (!Filter || Filter->Patterns.IsEmpty()) return DefaultExtension;
+  const ZQ_String pattern = ZQ_StripChar(Filter->Patterns.GetIterator().GetCurrent(), ZQ_Strip_Both, ' ');
+  const bool isPlain = !pattern.IsEmpty() && pattern.Find('*') == ZQ_NoMatch &&
+                       pattern.Find('?') == ZQ_NoMatch && pattern.Find('.') == ZQ_NoMatch;
+  return isPlain ? pattern : DefaultExtension;
+}
+
+// Whether the user agrees to replace the existing file Name.
+bool AgreesToReplace(HWND Owner, const ZQ_FileName& Name, const ZQ_String& Title) {
+  const ZQ_String question = ZQ_Internationalization_FillPlaceholders(
+      ZQ_Internationalization_Translate("{$1} already exists.\nDo you want to replace it?"),
+      Name.GetFileName());
+  const ZQ_String caption = Title.IsEmpty() ? ZQ_Internationalization_Translate("Save As") : Title;
+  return ZQLOW_WINUSER::MessageBoxA(Owner, question.GetText(), caption.GetText(),
+                                    MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 ZQ_RegistryFolder* GetSettingsFolder(const ZQ_String& ConfigurationName) {
@@ -207,19 +229,40 @@ void ZQF_FileNameQueryDialogBox::Run() {
   record.Flags = kBaseFlags | (FileMustExist ? OFN_FILEMUSTEXIST : 0) |
                  (OverwritePrompt ? OFN_OVERWRITEPROMPT : 0);
   record.lpstrDefExt = TextOrNull(DefaultExtension);
-
-  if (Mode == Mode_Open) {
-    ZQLOW_COMMDLG::GetOpenFileNameA(&record);
-  } else if (Mode == Mode_Save) {
-    ZQLOW_COMMDLG::GetSaveFileNameA(&record);
-  } else {
+  if (Mode != Mode_Open && Mode != Mode_Save) {
     ZQ_ASSERT(false);
     return;
   }
-  // The system keeps the text NUL-terminated inside the buffer; the last byte
-  // stays NUL whatever it wrote.
-  buffer.back() = '\0';
-  FileName = ZQ_FileName(ZQ_String(buffer.data())).GetAbsolutePathName();
+  // A save completes a name without an extension by the type chosen and asks
+  // about replacing the file so named itself: the system would add its one
+  // default extension whatever the type, and ask about that name.
+  const bool isSave = Mode == Mode_Save;
+  if (isSave) {
+    record.Flags &= ~static_cast<DWORD>(OFN_OVERWRITEPROMPT);
+    record.lpstrDefExt = nullptr;
+  }
+  ZQ_FileName chosen;
+  for (;;) {
+    if (isSave) {
+      ZQLOW_COMMDLG::GetSaveFileNameA(&record);
+    } else {
+      ZQLOW_COMMDLG::GetOpenFileNameA(&record);
+    }
+    // The system keeps the text NUL-terminated inside the buffer; the last
+    // byte stays NUL whatever it wrote.
+    buffer.back() = '\0';
+    chosen = ZQ_FileName(ZQ_String(buffer.data())).GetAbsolutePathName();
+    if (!isSave) break;
+    chosen.SetExtension(ExtensionOfChoice(FilterAtIndex(FilterOptions.Filters, record.nFilterIndex),
+                                          DefaultExtension),
+                        ZQ_FileName::SetMode_KeepExisting);
+    // "No" goes back to the dialog, as the system's own question does.
+    if (!OverwritePrompt || !ZQ_FileUtils::FileExists(chosen) ||
+        AgreesToReplace(record.hwndOwner, chosen, Title))
+      break;
+  }
+  FileName = chosen;
   ZQ_SetString(*OptionsFolder, kDirectoryKey, FileName.GetPath());
-  FilterOptions.DefaultFilterTag = TagOfFilterIndex(FilterOptions.Filters, record.nFilterIndex);
+  const ZQF_FilterInfoStruct* filter = FilterAtIndex(FilterOptions.Filters, record.nFilterIndex);
+  FilterOptions.DefaultFilterTag = filter ? filter->Tag : 0;
 }

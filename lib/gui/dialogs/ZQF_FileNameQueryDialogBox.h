@@ -80,8 +80,12 @@ class ZQF_FileNameQueryDialogBox {
   const ZQF_FilterOptionsInfoStruct& GetFilterOptions() const { return FilterOptions; }
 
   // Shows the dialog (mode 0 open, 1 save; another mode fails an assertion)
-  // and takes the chosen file, its folder and filter. An initial name of
-  // FileBufferSize bytes or more throws ZQ_Exception before anything.
+  // and takes the chosen file, its folder and filter. A save gives a name
+  // without an extension that of the chosen filter (its first pattern when
+  // that is a plain extension, else the default extension) and, with the
+  // overwrite prompt, asks before replacing the file so named; "No" shows
+  // the dialog again. An initial name of FileBufferSize bytes or more throws
+  // ZQ_Exception before anything.
   void Run();
 
  protected:

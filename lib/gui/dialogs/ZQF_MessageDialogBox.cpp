@@ -35,12 +35,12 @@ class ConcreteSimpleMessageDialogBox : public ZQF_StandardDialogBox {
     auto* row = new ZQF_RowGlyph(1);
     row->AddToRight(text);
     if (Imp->HasIcon) {
-      row->SetSpacing(ZQF_GetSizeMetric(7).X);
+      row->SetSpacing(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X);
       row->AddToLeft(new ZQF_BitmapGlyph(Imp->Icon, false));
     }
-    auto* border = new ZQF_BorderGlyph(row, ZQ_String(), 0, ZQF_GetSizeMetric(5), 6, 0);
-    const ZQ_Point<long> side = ZQF_GetSizeMetric(5);
-    const ZQ_Point<long> topBottom = ZQF_GetSizeMetric(3);
+    auto* border = new ZQF_BorderGlyph(row, ZQ_String(), 0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px), 6, 0);
+    const ZQ_Point<long> side = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
+    const ZQ_Point<long> topBottom = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px);
     Organizer->AddToStart(
         new ZQF_MarginGlyph(border, topBottom.Y, topBottom.Y, side.X, side.X, 0));
   }
@@ -113,7 +113,7 @@ void ZQF_SimpleMessageDialogBox::SetBitmap(int Kind) {
     ZQ_ASSERT_TEXT(false, "false");
     return;
   }
-  SetBitmap(ZQR_TransparentBitmap(ZQF_GetBitmapMetric(18 + Kind), ZQR_Color(0xC0, 0xC0, 0xC0)));
+  SetBitmap(ZQR_TransparentBitmap(ZQF_GetBitmapMetric(ZQF_BitmapMetric_Question + Kind), ZQR_Color(0xC0, 0xC0, 0xC0)));
 }
 
 void ZQF_SimpleMessageDialogBox::SetBitmap(const ZQR_TransparentBitmap& Icon) {

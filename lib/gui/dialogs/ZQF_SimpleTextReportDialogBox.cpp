@@ -50,15 +50,15 @@ void ZQF_SimpleTextReportDialogBox::Init_AddClientControls(ZQF_AlignmentGlyph* O
   auto* display = new ZQF_StoredAttributeTextEditGlyph(1);
   TextDisplay = display;
   Organizer->AddToEnd(display);
-  if (Options & Option_FixedPitch) display->SetFont(ZQF_GetFontMetric(4));
+  if (Options & Option_FixedPitch) display->SetFont(ZQF_GetFontMetric(ZQF_FontMetric_FixedPitch));
   display->SetReadOnly(true);
   display->SetBorderOption(true);
   display->SetText(ReportText);
   ZQ_Point<long> size = display->ComputeSizeToHoldText(0);
   // A text this tall scrolls: its lines keep their width beside the bar.
-  if (size.Y > 0.75 * ZQF_GetAreaMetric(0).Height) size = display->ComputeSizeToHoldText(1);
+  if (size.Y > 0.75 * ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea).Height) size = display->ComputeSizeToHoldText(1);
   // A short or empty text still gets the field's least size.
-  const ZQ_Point<long> least = ZQF_GetSizeMetric(9);
+  const ZQ_Point<long> least = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px);
   size = ZQ_Point<long>(std::max(size.X, least.X), std::max(size.Y, least.Y));
   display->SetFixedDesiredSize(size, least, ZQ_Point<long>(0x20000000, 0x20000000));
 }

@@ -95,13 +95,13 @@ ZQF_AlignmentGlyph* ZQF_StandardDialogBox::Init_CreateClientControlOrganizer() {
 ZQF_MarginGlyph* ZQF_StandardDialogBox::Init_CreateButtonOrganizerMargin(
     ZQF_AlignmentGlyph* ButtonOrganizerGlyph) {
   if (ButtonPlacement <= 2) {
-    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, ZQF_GetSizeMetric(5).Y, 0, 0, 0, 0);
+    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y, 0, 0, 0, 0);
   }
   if (ButtonPlacement <= 5) {
-    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, 0, ZQF_GetSizeMetric(3).Y, 0, 0, 0);
+    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, 0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y, 0, 0, 0);
   }
   if (ButtonPlacement == 6) {
-    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, 0, 0, ZQF_GetSizeMetric(5).X, 0, 0);
+    return new ZQF_MarginGlyph(ButtonOrganizerGlyph, 0, 0, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X, 0, 0);
   }
   return nullptr;
 }
@@ -113,7 +113,7 @@ ZQF_ScrollingContainerGlyph* ZQF_StandardDialogBox::Init_CreateClientControlScro
       ZQF_ScrollingContainerGlyph::Policy_AsNeeded, Cust_GetClientControlScrollerOptions(), 0, 0);
 }
 
-ZQ_Point<long> ZQF_StandardDialogBox::Cust_GetButtonSpacing() { return ZQF_GetSizeMetric(5); }
+ZQ_Point<long> ZQF_StandardDialogBox::Cust_GetButtonSpacing() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px); }
 
 void ZQF_StandardDialogBox::Init_AddButtons() {
   AddOKButton(nullptr, true);
@@ -262,7 +262,7 @@ void ZQF_SimpleDialogBox::Close() {
   }
 }
 
-long ZQF_SimpleDialogBox::Cust_GetClientRowSpacing() { return ZQF_GetSizeMetric(6).Y; }
+long ZQF_SimpleDialogBox::Cust_GetClientRowSpacing() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).Y; }
 
 void ZQF_SimpleDialogBox::AddToClientArea(ZQF_Glyph* Glyph, const ZQ_String& Label) {
   ClientGlyphs.Append(Glyph);

@@ -6,22 +6,6 @@
 #include "ZQF_RadioButtonGlyph.h"
 #include "ZQ_Exception.h"
 
-ZQF_ValidationFailureException::ZQF_ValidationFailureException(const ZQ_String& Title,
-                                                               const ZQ_String& Message,
-                                                               ZQF_Glyph* FirstGlyph,
-                                                               ZQF_Glyph* SecondGlyph)
-    : Title(Title), Message(Message) {
-  if (FirstGlyph) InvalidGlyphs.Append(FirstGlyph);
-  if (SecondGlyph) InvalidGlyphs.Append(SecondGlyph);
-}
-
-ZQF_ValidationFailureException::~ZQF_ValidationFailureException() = default;
-
-ZQ_Iterator<ZQF_Glyph*> ZQF_ValidationFailureException::GetInvalidGlyphIterator() {
-  ZQ_ASSERT_TEXT(!InvalidGlyphs.IsEmpty(), "not InvalidGlyphs.IsEmpty()");
-  return InvalidGlyphs.GetIterator();
-}
-
 void ZQF_InsureValidated(ZQF_Glyph* Glyph) {
   try {
     Glyph->Validate();

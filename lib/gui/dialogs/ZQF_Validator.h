@@ -1,8 +1,9 @@
 // ZQF_Validator.h: validation of a dialog's controls and the two iterators
 // over the controls of a glyph tree.
 // A control that finds its value wrong throws ZQF_ValidationFailureException
-// from its ValidateSelf; ZQF_InsureValidated reports the first failure of a
-// tree in an error box and turns it into ZQ_CancelCurrentOperationException.
+// (declared with the glyph core, below the controls) from its ValidateSelf;
+// ZQF_InsureValidated reports the first failure of a tree in an error box
+// and turns it into ZQ_CancelCurrentOperationException.
 // The topmost-child-control iterator yields, depth first, the controls of a
 // subtree that have no control above them (it never enters a control); the
 // dialog action iterator keeps of those the keyboard's stops. Iterators
@@ -10,31 +11,12 @@
 #ifndef ZQF_VALIDATOR_H
 #define ZQF_VALIDATOR_H
 
+#include "ZQF_ValidationFailureException.h"
 #include "ZQ_Iterator.h"
-#include "ZQ_List.h"
 #include "ZQ_String.h"
 
 class ZQF_Glyph;
 class ZQF_ControlGlyph;
-
-class ZQF_ValidationFailureException {
- public:
-  // Each non-null glyph joins the list of the glyphs at fault (borrowed).
-  ZQF_ValidationFailureException(const ZQ_String& Title, const ZQ_String& Message,
-                                 ZQF_Glyph* FirstGlyph = nullptr,
-                                 ZQF_Glyph* SecondGlyph = nullptr);
-  virtual ~ZQF_ValidationFailureException();
-
-  const ZQ_String& GetTitle() const { return Title; }
-  const ZQ_String& GetMessage() const { return Message; }
-  // Asserts "not InvalidGlyphs.IsEmpty()".
-  ZQ_Iterator<ZQF_Glyph*> GetInvalidGlyphIterator();
-
- private:
-  ZQ_String Title;
-  ZQ_String Message;
-  ZQ_List<ZQF_Glyph*> InvalidGlyphs;
-};
 
 // Validates Glyph's subtree (children first, depth first). The first failure
 // is shown in an error box about its glyphs, then

@@ -40,7 +40,7 @@ ZQF_Glyph* ZQF_WizardDialogBoxPage::CreateClient(ZQF_NotificationMessage& Shared
   try {
     Init_AddControls(column);
     column->Initialize();
-    const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(0);
+    const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
     sized->SetHorizontalDesiredSize(4 * workArea.Width / 3, workArea.Width / 2, PageMaximumSize);
     sized->SetVerticalDesiredSize(2 * workArea.Height / 3, workArea.Height / 5, PageMaximumSize);
     Init_LoadControls();
@@ -70,7 +70,7 @@ void ZQF_WizardDialogBox::Init_AddButtons() {
 
 ZQF_AlignmentGlyph* ZQF_WizardDialogBox::Init_CreateClientControlOrganizer() {
   auto* organizer = new ZQF_WizardDialogBoxPrimaryOrganizerGlyph(this);
-  organizer->SetSpacing(ZQF_GetSizeMetric(5).X);
+  organizer->SetSpacing(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X);
   return organizer;
 }
 

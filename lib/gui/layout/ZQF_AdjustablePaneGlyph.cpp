@@ -15,11 +15,11 @@
 
 namespace {
 
-const int SplitterWidthSizeMetric = 3;
-const int PaneColorMetric = 32;
-const int WorkAreaMetric = 0;
-const int ResizePaneNSCursor = 8;
-const int ResizePaneEWCursor = 9;
+const int SplitterWidthSizeMetric = ZQF_SizeMetric_Gap4Px;
+const int PaneColorMetric = ZQF_ColorMetric_LabelBackground;
+const int WorkAreaMetric = ZQF_AreaMetric_WorkArea;
+const int ResizePaneNSCursor = ZQF_CursorMetric_ResizePaneNS;
+const int ResizePaneEWCursor = ZQF_CursorMetric_ResizePaneEW;
 
 // What a pane command or its update asks for. The two select actions equal
 // the SelectPane directions; a show action less Action_ShowFirst is the

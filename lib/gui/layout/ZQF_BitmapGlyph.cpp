@@ -18,6 +18,6 @@ void ZQF_BitmapGlyph::UpdateMyDesiredSize() {
 
 void ZQF_BitmapGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();
-  Canvas.Fill(box, ZQF_GetColorMetric(32));
+  Canvas.Fill(box, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   Canvas.Draw(Bitmap, ZQ_Point<long>(0, 0), ZQ_Point<long>(box.Width, box.Height));
 }

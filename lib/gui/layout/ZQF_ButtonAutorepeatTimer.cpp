@@ -5,7 +5,7 @@
 #include "ZQF_Metrics.h"
 
 ZQF_ButtonAutorepeatTimer::ZQF_ButtonAutorepeatTimer(ZQF_ButtonGlyph* Button)
-    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(0)), static_cast<int>(ZQF_GetTimeMetric(1)),
+    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatDelay)), static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatInterval)),
                ZQ_Functor0()),
       Button(Button) {}
 

@@ -42,7 +42,7 @@ const ZQR_Bitmap& ZQF_CheckBoxGlyph::GetBitmap() {
 ZQ_Point<long> ZQF_CheckBoxGlyph::GetPictureSize() { return GetBitmap().GetSize(); }
 
 ZQ_Point<long> ZQF_CheckBoxGlyph::Cust_ComputeLabelSize() {
-  return ZQF_MeasureLabelText(ZQF_GetFontMetric(6), Label);
+  return ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Button), Label);
 }
 
 void ZQF_CheckBoxGlyph::GetLayoutRectangles(ZQ_Rectangle<long>& BoxRect,
@@ -53,15 +53,15 @@ void ZQF_CheckBoxGlyph::GetLayoutRectangles(ZQ_Rectangle<long>& BoxRect,
   if (Label.GetLength() == 0) {
     BoxRect = ZQ_Rectangle<long>(0, 0, picture.X, picture.Y);
     BoxRect.CenterIn(GetLocalBoundingBox());
-    if (BoxAtStart) BoxRect.X = ZQF_GetSizeMetric(1).X;
+    if (BoxAtStart) BoxRect.X = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X;
     LabelRect = BoxRect;
   } else {
     BoxRect = ZQ_Rectangle<long>(0, std::max(0L, (height - picture.Y) / 2), picture.X, picture.Y);
     const ZQ_Point<long> text = Cust_ComputeLabelSize();
-    LabelRect = ZQ_Rectangle<long>(picture.X + ZQF_GetSizeMetric(5).X,
+    LabelRect = ZQ_Rectangle<long>(picture.X + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X,
                                    std::max(0L, (height - text.Y) / 2), text.X, text.Y);
   }
-  HotArea = Grown(ZQ_Rectangle<long>::Union(BoxRect, LabelRect), ZQF_GetSizeMetric(1));
+  HotArea = Grown(ZQ_Rectangle<long>::Union(BoxRect, LabelRect), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px));
 }
 
 void ZQF_CheckBoxGlyph::UpdateMyDesiredSize() {
@@ -70,8 +70,8 @@ void ZQF_CheckBoxGlyph::UpdateMyDesiredSize() {
     return;
   }
   const ZQ_Point<long> picture = GetPictureSize();
-  const ZQ_Point<long> edge = ZQF_GetSizeMetric(1), margin = ZQF_GetSizeMetric(2),
-                       gap = ZQF_GetSizeMetric(5);
+  const ZQ_Point<long> edge = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px), margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px),
+                       gap = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
   ZQ_Point<long> size;
   if (Label.GetLength() != 0) {
     const ZQ_Point<long> text = Cust_ComputeLabelSize();
@@ -87,10 +87,10 @@ void ZQF_CheckBoxGlyph::UpdateMyDesiredSize() {
 }
 
 void ZQF_CheckBoxGlyph::DrawSelf(ZQF_Canvas& Canvas) {
-  Canvas.SetFont(ZQF_GetFontMetric(6));
-  Canvas.SetTextColor(ZQF_GetColorMetric(33));
-  Canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
-  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+  Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Button));
+  Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
+  Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
+  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   ZQ_Rectangle<long> box, label, hot;
   GetLayoutRectangles(box, label, hot);
   const ZQR_Bitmap& picture = GetBitmap();
@@ -98,7 +98,7 @@ void ZQF_CheckBoxGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   if (Label.GetLength() != 0) {
     Cust_DrawLabel(Canvas, label);
   } else if (Canvas.IsOnFocusPath()) {
-    Canvas.DrawFocusIndicator(Grown(box, ZQF_GetSizeMetric(1)));
+    Canvas.DrawFocusIndicator(Grown(box, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px)));
   }
 }
 
@@ -109,7 +109,7 @@ void ZQF_CheckBoxGlyph::Cust_DrawLabel(ZQF_Canvas& Canvas, const ZQ_Rectangle<lo
   } else {
     Canvas.DrawLabelDisabled(Label, origin);
   }
-  if (Canvas.IsOnFocusPath()) Canvas.DrawFocusIndicator(Grown(Rectangle, ZQF_GetSizeMetric(1)));
+  if (Canvas.IsOnFocusPath()) Canvas.DrawFocusIndicator(Grown(Rectangle, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px)));
 }
 
 bool ZQF_CheckBoxGlyph::IsInHotArea(const ZQF_MouseMessage& Message) {

@@ -89,7 +89,7 @@ void ZQF_ExclusiveAlternativeControlGroupGlyph::AddToBottom(const ZQ_String& Lab
   if (NeedsGlueBefore(isMarker)) {
     const bool previousHasClient = ButtonInfoTable[NumButtons - 1].Client != nullptr;
     ZQF_ColumnGlyph::AddToBottom(
-        new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(previousHasClient ? 3 : 5).Y));
+        new ZQF_VerticalGlueGlyph(ZQF_GetSizeMetric(previousHasClient ? ZQF_SizeMetric_Gap4Px : ZQF_SizeMetric_Gap8Px).Y));
   }
   ButtonInfoStruct entry;
   entry.Button = new ZQF_RadioButtonGlyph(Label);
@@ -108,12 +108,12 @@ void ZQF_ExclusiveAlternativeControlGroupGlyph::PlaceChoice(ZQF_RadioButtonGlyph
   } else if (HasLabel) {
     ZQF_ColumnGlyph::AddToBottom(Button);
     ZQF_ColumnGlyph::AddToBottom(new ZQF_MarginGlyph(
-        Client, ZQF_GetSizeMetric(3).Y, ZQF_GetSizeMetric(5).Y, ZQF_GetSizeMetric(9).X, 0, 0));
+        Client, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X, 0, 0));
   } else {
     Button->SetBoxAtStart(true);
     ZQF_RowGlyph* row = new ZQF_RowGlyph(1);
     row->AddToRight(Button);
-    const long margin = ZQF_GetSizeMetric(2).Y;
+    const long margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px).Y;
     row->AddToRight(new ZQF_MarginGlyph(Client, margin, margin, 0, 0, 0));
     ZQF_ColumnGlyph::AddToBottom(row);
   }

@@ -10,6 +10,7 @@
 
 #include "ZQF_Color.h"
 #include "ZQF_Glyph.h"
+#include "ZQF_Metrics.h"
 #include "ZQIMG_Image.h"
 #include "ZQR_Color.h"
 
@@ -52,8 +53,8 @@ class ZQF_ImageDisplayGlyph : public ZQF_DrawableGlyph {
   long DesiredImageHeight = -1;
   ZQR_Color FirstReferenceColor = ZQR_Color(0, 0, 0);
   ZQR_Color SecondReferenceColor = ZQR_Color(192, 192, 192);
-  ZQF_Color TextColor = ZQF_Color(33);
-  ZQF_Color BackgroundColor = ZQF_Color(32);
+  ZQF_Color TextColor = ZQF_Color(ZQF_ColorMetric_LabelText);
+  ZQF_Color BackgroundColor = ZQF_Color(ZQF_ColorMetric_LabelBackground);
   bool RecolorImage = false;
   bool ScaleImage = false;
   bool DisplayImageOutOfDate = true;

@@ -11,7 +11,7 @@ ZQF_PropertyListGlyph::ZQF_PropertyListGlyph()
     : ZQF_TableLayoutGlyph(1, 2, Option_NoSideMarginsCentred) {
   FormatInfoStruct& labels = AccessColumnInfo(0).Format;
   labels.HorizontalAlignment = 2;
-  labels.RightMargin = ZQF_GetSizeMetric(8).X;
+  labels.RightMargin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap24Px).X;
 }
 
 ZQF_PropertyListGlyph::~ZQF_PropertyListGlyph() { delete WorkRow; }
@@ -43,7 +43,7 @@ void ZQF_PropertyListGlyph::AddRowWithTwoClients(const ZQ_String& Label, ZQF_Gly
   SetRowLabel(Label);
   BeginWorkRow();
   AddToWorkRow(First);
-  const long gap = Gap < 0 ? ZQF_GetSizeMetric(5).X : Gap;
+  const long gap = Gap < 0 ? ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X : Gap;
   if (gap > 0) AddToWorkRow(new ZQF_HorizontalGlueGlyph(gap));
   AddToWorkRow(Second);
   EndWorkRow();
@@ -76,5 +76,5 @@ void ZQF_PropertyListGlyph::EndWorkRow() {
 
 void ZQF_PropertyListGlyph::AddSpaceBeforeNextRow() {
   ZQ_ASSERT_TEXT(RowIndex > 0, "RowIndex > 0");
-  AccessRowInfo(RowIndex).Format.TopMargin = ZQF_GetSizeMetric(7).Y;
+  AccessRowInfo(RowIndex).Format.TopMargin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y;
 }

@@ -5,7 +5,7 @@
 #include "ZQF_ScrollBarGlyph.h"
 
 ZQF_ScrollBarAutorepeatTimer::ZQF_ScrollBarAutorepeatTimer(ZQF_ScrollBarGlyph* Bar)
-    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(0)), static_cast<int>(ZQF_GetTimeMetric(1)),
+    : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatDelay)), static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatInterval)),
                ZQ_Functor0()),
       Bar(Bar) {}
 

@@ -171,11 +171,11 @@ ZQF_ScrollBarGlyph::LongAxisCoordinates ZQF_ScrollBarGlyph::GetLongAxisCoordinat
   long before = 0;
   long after = 0;
   long slider = std::max(trough, 0L);
-  if (trough > Along(ZQF_GetSizeMetric(5))) {
+  if (trough > Along(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px))) {
     // Never longer than the trough: a short trough would push the slider
     // over the forward button.
     slider = std::min(trough, std::max(ZQ_MulDiv(trough, PageSize, DocumentSize),
-                                       Along(ZQF_GetSizeMetric(10))));
+                                       Along(ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar))));
     const long rest = trough - slider;
     const long range = GetMaxSliderPosition();
     before = range == 0 ? 0 : ZQ_MulDiv(rest, SliderPosition, range);
@@ -195,7 +195,7 @@ int ZQF_ScrollBarGlyph::PerformHitTest(const ZQ_Point<long>& Point) const {
   if (parts.ForwardTrough.Contains(Point)) return Hit_ForwardTrough;
   if (parts.Slider.Contains(Point)) return Hit_Slider;
   ZQ_Rectangle<long> nearby = ZQ_Rectangle<long>::Union(parts.BackwardTrough, parts.ForwardTrough);
-  const ZQ_Point<long> reach = ZQF_GetSizeMetric(10);
+  const ZQ_Point<long> reach = ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar);
   nearby.Inflate(2 * reach.X, 2 * reach.Y);
   return nearby.Contains(Point) ? Hit_Near : Hit_FarAway;
 }
@@ -217,7 +217,7 @@ long ZQF_ScrollBarGlyph::DraggedSliderPosition(const ZQ_Point<long>& Point) cons
 // --- Size and layout.
 
 void ZQF_ScrollBarGlyph::UpdateMyDesiredSize() {
-  const ZQ_Point<long> metric = ZQF_GetSizeMetric(10);
+  const ZQ_Point<long> metric = ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar);
   const long thickness = Across(metric);
   const long minimum = 3 * Along(metric);
   if (GetOrientation() == 1) {
@@ -231,7 +231,7 @@ void ZQF_ScrollBarGlyph::UpdateMyDesiredSize() {
 
 void ZQF_ScrollBarGlyph::AcceptLayout() {
   const long length = GetLength();
-  long backward = Along(ZQF_GetSizeMetric(10));
+  long backward = Along(ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar));
   long forward = backward;
   if (2 * backward > length) {
     // Too short for two whole buttons: they share the length.
@@ -358,10 +358,10 @@ void ZQF_ScrollBarGlyph::DrawEnabled(ZQF_Canvas& Canvas, const LongAxisCoordinat
   ZQ_Rectangle<long> inside = Parts.Slider;
   const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(5);
   inside.Deflate(border.X, border.Y);
-  Canvas.Fill(inside, ZQF_GetColorMetric(7));
+  Canvas.Fill(inside, ZQF_GetColorMetric(ZQF_ColorMetric_ButtonFace));
   Canvas.Fill(Parts.BackwardTrough,
-              ZQF_GetBrushMetric(IsPaging(Drag_PagingBackward) ? 7 : 6));
-  Canvas.Fill(Parts.ForwardTrough, ZQF_GetBrushMetric(IsPaging(Drag_PagingForward) ? 7 : 6));
+              ZQF_GetBrushMetric(IsPaging(Drag_PagingBackward) ? ZQF_BrushMetric_ShadowCheckerboard : ZQF_BrushMetric_FaceCheckerboard));
+  Canvas.Fill(Parts.ForwardTrough, ZQF_GetBrushMetric(IsPaging(Drag_PagingForward) ? ZQF_BrushMetric_ShadowCheckerboard : ZQF_BrushMetric_FaceCheckerboard));
 }
 
 void ZQF_ScrollBarGlyph::DrawSelf(ZQF_Canvas& Canvas) {
@@ -374,7 +374,7 @@ void ZQF_ScrollBarGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Canvas.DrawBorder(all, 2, 0);
   const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(2);
   all.Deflate(border.X, border.Y);
-  Canvas.Fill(all, ZQF_GetColorMetric(7));
+  Canvas.Fill(all, ZQF_GetColorMetric(ZQF_ColorMetric_ButtonFace));
 }
 
 // --- The shared drag state and timer.

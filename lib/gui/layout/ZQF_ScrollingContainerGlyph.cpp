@@ -43,8 +43,8 @@ ZQF_ScrollingContainerGlyph::ZQF_ScrollingContainerGlyph(ZQF_Glyph* Client,
                                                          int VerticalPolicy, int HorizontalPolicy,
                                                          int BorderCode, long GapX, long GapY)
     : Frame(new ZQF_ContaineeFrameGlyph(Client)),
-      HorizontalLineStep(HorizontalLineStep != 0 ? HorizontalLineStep : ZQF_GetSizeMetric(7).X),
-      VerticalLineStep(VerticalLineStep != 0 ? VerticalLineStep : ZQF_GetSizeMetric(7).Y),
+      HorizontalLineStep(HorizontalLineStep != 0 ? HorizontalLineStep : ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).X),
+      VerticalLineStep(VerticalLineStep != 0 ? VerticalLineStep : ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y),
       VerticalBar(new ZQF_VerticalScrollBarGlyph(100, 10, 1, 0, true)),
       HorizontalBar(new ZQF_HorizontalScrollBarGlyph(100, 10, 1, 0, true)),
       VerticalPolicy(VerticalPolicy),
@@ -76,7 +76,7 @@ void ZQF_ScrollingContainerGlyph::SetPendingPositions(long Horizontal, long Vert
 }
 
 ZQ_Point<long> ZQF_ScrollingContainerGlyph::GetMinimumViewSize() {
-  const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(0);
+  const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
   return ZQ_Point<long>(workArea.Width / 10, workArea.Height / 10);
 }
 
@@ -137,7 +137,7 @@ void ZQF_ScrollingContainerGlyph::AcceptLayout() {
   const ZQ_Point<long> t = GetBorderThickness();
   ZQ_Rectangle<long> inner = GetLocalBoundingBox();
   inner.Deflate(t.X, t.Y);
-  const ZQ_Point<long> bar = ZQF_GetSizeMetric(10);
+  const ZQ_Point<long> bar = ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar);
   const ZQ_Point<long> thickness(GapX + bar.X, GapY + bar.Y);
   const ZQ_Point<long> minimum = Frame->GetDesiredSize().Minimum;
   ZQ_Rectangle<long> view, vertical, horizontal;
@@ -240,7 +240,7 @@ void ZQF_ScrollingContainerGlyph::ScrollToShow(ZQF_Glyph* Child, long MarginX, l
 }
 
 bool ZQF_ScrollingContainerGlyph::MakeChildVisible(ZQF_Glyph* Descendant) {
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(6);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
   ScrollToShow(Descendant, margin.X, margin.Y);
   return false;
 }
@@ -267,6 +267,6 @@ void ZQF_ScrollingContainerGlyph::DrawSelf(ZQF_Canvas& Canvas) {
     const ZQ_Rectangle<long> own = GetLocalBoundingBox();
     Canvas.Fill(ZQ_Rectangle<long>(own.Width - vertical.Width, own.Height - horizontal.Height,
                                    vertical.Width, horizontal.Height),
-                ZQF_GetColorMetric(32));
+                ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 }

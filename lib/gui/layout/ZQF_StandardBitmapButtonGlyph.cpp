@@ -21,7 +21,7 @@ ZQF_StandardBitmapButtonGlyph::ZQF_StandardBitmapButtonGlyph(const ZQ_String& Bi
   MakeUnfocusable();
 }
 
-ZQ_Point<long> ZQF_StandardBitmapButtonGlyph::GetContentMargin() { return ZQF_GetSizeMetric(0); }
+ZQ_Point<long> ZQF_StandardBitmapButtonGlyph::GetContentMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px); }
 
 ZQ_Point<long> ZQF_StandardBitmapButtonGlyph::GetFocusIndicatorMargin() {
   return ZQ_Point<long>(0, 0);
@@ -35,8 +35,8 @@ void ZQF_StandardBitmapButtonGlyph::StandardButtonUpdateDesiredSize() {
 
 void ZQF_StandardBitmapButtonGlyph::StandardButtonDrawSelf(ZQF_Canvas& Canvas) {
   const ZQF_ButtonImage& image = IsDrawnPressed() ? DownImage : UpImage;
-  const ZQR_Color& face = ZQF_GetColorMetric(7);
-  const ZQR_Color& symbol = ZQF_GetColorMetric(8);
+  const ZQR_Color& face = ZQF_GetColorMetric(ZQF_ColorMetric_ButtonFace);
+  const ZQR_Color& symbol = ZQF_GetColorMetric(ZQF_ColorMetric_ButtonText);
   const ZQIMG_Image picture =
       IsEnabled() ? image.GetNormalImage(face, symbol) : image.GetDisabledImage(face, symbol);
   const ZQ_Rectangle<long> box = GetLocalBoundingBox();

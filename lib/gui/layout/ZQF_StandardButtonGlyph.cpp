@@ -60,16 +60,16 @@ void ZQF_StandardButtonGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   ZQ_Rectangle<long> face = whole;
   face.Deflate(border.X, border.Y);
   SetBoxForDrawing(Canvas, face);
-  Canvas.Fill(Local(face), ZQF_GetColorMetric(7));
+  Canvas.Fill(Local(face), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonFace));
   if (pressed) {
-    const ZQ_Point<long> shift = ZQF_GetSizeMetric(0);
+    const ZQ_Point<long> shift = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
     face.X += shift.X;
     face.Y += shift.Y;
     SetBoxForDrawing(Canvas, face);
   }
-  Canvas.SetBackgroundColor(ZQF_GetColorMetric(7));
-  Canvas.SetTextColor(ZQF_GetColorMetric(8));
-  Canvas.SetFont(ZQF_GetFontMetric(6));
+  Canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_ButtonFace));
+  Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_ButtonText));
+  Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Button));
   if (Canvas.IsOnFocusPath()) {
     ZQ_Rectangle<long> focus = Local(face);
     const ZQ_Point<long> margin = GetFocusIndicatorMargin();

@@ -26,13 +26,13 @@ ZQF_StandardTextButtonGlyph::~ZQF_StandardTextButtonGlyph() {
   ZQF_ActionQueue::RemoveAllActions(OwnerKeyOf(this));
 }
 
-ZQ_Point<long> ZQF_StandardTextButtonGlyph::GetContentMargin() { return ZQF_GetSizeMetric(2); }
+ZQ_Point<long> ZQF_StandardTextButtonGlyph::GetContentMargin() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px); }
 
 ZQ_Point<long> ZQF_StandardTextButtonGlyph::GetFocusIndicatorMargin() {
-  return ZQF_GetSizeMetric(0);
+  return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
 }
 
-ZQR_ConcreteFont ZQF_StandardTextButtonGlyph::GetFont() { return ZQF_GetFontMetric(6); }
+ZQR_ConcreteFont ZQF_StandardTextButtonGlyph::GetFont() { return ZQF_GetFontMetric(ZQF_FontMetric_Button); }
 
 void ZQF_StandardTextButtonGlyph::SetText(const ZQ_String& NewText) {
   Text = NewText;

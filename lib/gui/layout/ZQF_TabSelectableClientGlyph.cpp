@@ -52,6 +52,6 @@ void ZQF_TabSelectableClientGlyph::SetSelectedTabByClient(ZQF_Glyph* Page, bool 
 
 long ZQF_TabSelectableClientGlyph::GetClientMargin() const {
   if (!CheckPlacement(Placement)) return 0;
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(5);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px);
   return Placement == Placement_Top ? margin.Y : margin.X;
 }

@@ -15,7 +15,7 @@
 namespace {
 
 const int kStripBorderCode = 2;  // one sunken ring
-const int kTabFontKey = 6;
+const int kTabFontKey = ZQF_FontMetric_Button;
 // Framework key codes of the arrows.
 
 bool IsSideBySide(long Placement) {
@@ -88,17 +88,17 @@ void ZQF_TabSelectableClientGlyph_TabButtonGroup::ShiftFocus(int Direction) {
 ZQF_TabSelectableClientGlyph_TabButtonGroup::Geometry
 ZQF_TabSelectableClientGlyph_TabButtonGroup::GetGeometry() const {
   Geometry g;
-  const ZQ_Point<long> unit = ZQF_GetSizeMetric(0);
+  const ZQ_Point<long> unit = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
   g.Growth = ZQ_Point<long>(2 * unit.X, 2 * unit.Y);
   g.Edge = ZQ_Point<long>(g.Growth.X / 2, g.Growth.Y / 2);
-  g.Inset = ZQF_GetSizeMetric(1);
+  g.Inset = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px);
   g.Border = ZQF_Canvas::GetBorderSize(kStripBorderCode);
   if (IsSideBySide(Placement)) {
     g.Side = unit.X;
     g.Outer = g.Inner = unit.Y;
   } else {
-    g.Side = ZQF_GetSizeMetric(2).Y;
-    g.Outer = g.Inner = ZQF_GetSizeMetric(5).X;
+    g.Side = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px).Y;
+    g.Outer = g.Inner = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   }
   return g;
 }
@@ -238,8 +238,8 @@ void ZQF_TabSelectableClientGlyph_TabButtonGroup::DrawSelf(ZQF_Canvas& Canvas) {
   Canvas.DrawBorder(box, kStripBorderCode, GetBorderOption() ? 1 : 0);
   const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(kStripBorderCode);
   box.Deflate(border.X, border.Y);
-  Canvas.Fill(box, ZQF_GetColorMetric(32));
-  Canvas.SetTextColor(ZQF_GetColorMetric(33));
+  Canvas.Fill(box, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
+  Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
   Canvas.SetDrawMode(1);
   const Geometry g = GetGeometry();
   const long textHeight = GetTextHeight();

@@ -35,8 +35,8 @@ const ZQF_TableLayoutGlyph::FormatInfoStruct& ZQF_TableLayoutGlyph::AccessDefaul
   if (s_default.HorizontalAlignment == UndefinedAlignment) {
     s_default.HorizontalAlignment = 0;
     s_default.VerticalAlignment = 0;
-    s_default.TopMargin = s_default.BottomMargin = ZQF_GetSizeMetric(3).Y;
-    s_default.LeftMargin = s_default.RightMargin = ZQF_GetSizeMetric(5).X;
+    s_default.TopMargin = s_default.BottomMargin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y;
+    s_default.LeftMargin = s_default.RightMargin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   }
   return s_default;
 }

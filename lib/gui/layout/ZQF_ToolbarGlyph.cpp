@@ -74,7 +74,7 @@ ZQF_ToolbarGlyph::ZQF_ToolbarGlyph(long aDefaultButtonActive, long MarginX, long
   // Made after the assertion, which may throw: the tree owns it from here.
   Faces = new ZQF_SelectableClientNullContainerGlyph(
       ZQF_SelectableClientNullContainerGlyph::Flag_ResizeAnchor);
-  const ZQ_Point<long> standard = ZQF_GetSizeMetric(15);
+  const ZQ_Point<long> standard = ZQF_GetSizeMetric(ZQF_SizeMetric_FrameMargin);
   AddChild(new ZQF_MarginGlyph(Faces,
                                ZQ_Point<long>(MarginOrStandard(MarginX, standard.X),
                                               MarginOrStandard(MarginY, standard.Y)),
@@ -127,7 +127,7 @@ void ZQF_ToolbarGlyph::AddRightJustificationSpacer() {
   AddClient(new ZQF_HorizontalGlueGlyph());
 }
 
-long ZQF_ToolbarGlyph::GetSpacerUnit() { return ZQF_GetSizeMetric(5).X; }
+long ZQF_ToolbarGlyph::GetSpacerUnit() { return ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X; }
 
 bool ZQF_ToolbarGlyph::DispatchesAlongFocusPath(long ButtonActive) const {
   const long mode = ButtonActive == ButtonActive_Default ? DefaultButtonActive : ButtonActive;
@@ -136,7 +136,7 @@ bool ZQF_ToolbarGlyph::DispatchesAlongFocusPath(long ButtonActive) const {
 
 void ZQF_ToolbarGlyph::DrawSelf(ZQF_Canvas& Canvas) {
   Clip(Canvas, Clip_Children);
-  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+  Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }
 
 void ZQF_ToolbarGlyph::UpdateMyDesiredSize() {

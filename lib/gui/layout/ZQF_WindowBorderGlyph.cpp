@@ -87,7 +87,7 @@ void ZQF_WindowBorderGlyph::RebuildTitleBar() {
   DeleteTitleBar();
   if (!Options->HasTitleBar()) return;
   ZQF_RowGlyph* row = new ZQF_RowGlyph(1);
-  const long gap = ZQF_GetSizeMetric(1).X;
+  const long gap = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X;
   TitleGlue = new ZQF_HorizontalGlueGlyph();
   row->AddToRight(TitleGlue);
   if (Options->ShowBitmap()) {
@@ -142,7 +142,7 @@ long ZQF_WindowBorderGlyph::ComputeTitleBarNaturalWidth() {
   if (!row || !Options->HasTitleBar()) return 0;
   long width = 2 * Options->GetTitleBarMargin().X + CheckedDesiredSize(row).Natural.X;
   if (Options->ShowTitleText()) {
-    width += LargerTitleExtent(*Options, Options->GetTitle()).X + ZQF_GetSizeMetric(5).X;
+    width += LargerTitleExtent(*Options, Options->GetTitle()).X + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   }
   return width;
 }
@@ -383,7 +383,7 @@ void ZQF_WindowBorderGlyph::HandleGenericMessage(ZQF_GenericMessage& Message, bo
   if (!placed.Contains(GetCurrentMouseLocation()) || size.X <= placed.Width) return;
   const ZQ_Point<long> corner = GlyphToScreen(placed.GetTopLeft());
   tooltips->SetText(title);
-  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(5));
+  tooltips->SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_TooltipDelay));
   tooltips->SetIdentity(
       ZQ_UID(static_cast<unsigned long>(corner.X), static_cast<unsigned long>(corner.Y), 0, 0));
   tooltips->SetFont(font);

@@ -7,16 +7,16 @@ namespace {
 
 // Colour and font metric keys that the border reads live.
 enum {
-  ActiveBorderColor = 0,
-  ActiveCaptionColor = 1,
-  CaptionTextColor = 2,
-  ShadowColor = 4,
-  HighlightColor = 6,
-  InactiveBorderColor = 15,
-  InactiveCaptionColor = 16,
-  InactiveCaptionTextColor = 17,
-  ControlBackgroundColor = 32,
-  CaptionFont = 5
+  ActiveBorderColor = ZQF_ColorMetric_ActiveBorder,
+  ActiveCaptionColor = ZQF_ColorMetric_ActiveCaption,
+  CaptionTextColor = ZQF_ColorMetric_CaptionText,
+  ShadowColor = ZQF_ColorMetric_ButtonShadow,
+  HighlightColor = ZQF_ColorMetric_ButtonHighlight,
+  InactiveBorderColor = ZQF_ColorMetric_InactiveBorder,
+  InactiveCaptionColor = ZQF_ColorMetric_InactiveCaption,
+  InactiveCaptionTextColor = ZQF_ColorMetric_InactiveCaptionText,
+  ControlBackgroundColor = ZQF_ColorMetric_LabelBackground,
+  CaptionFont = ZQF_FontMetric_Caption
 };
 
 }  // namespace
@@ -33,12 +33,12 @@ void ZQF_WindowBorderGlyphOptionsSet::ResetToDefault() {
   ShowBitmapFlag = false;
   TitleBarHeightOverride = 0;
   OuterEdgeBorderCode = 5;
-  TitleBarMargin = ZQ_Point<long>(ZQF_GetSizeMetric(1).X, ZQF_GetSizeMetric(0).Y);
-  OuterBorderSize = ZQF_GetSizeMetric(0);
-  InnerBorderSize = ZQF_GetSizeMetric(0);
-  ClientMargin = ZQF_GetSizeMetric(4);
-  TitleBarGap = ZQF_GetSizeMetric(5).Y;
-  CornerThreshold = ZQF_GetSizeMetric(14);
+  TitleBarMargin = ZQ_Point<long>(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).Y);
+  OuterBorderSize = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
+  InnerBorderSize = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
+  ClientMargin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap6Px);
+  TitleBarGap = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y;
+  CornerThreshold = ZQF_GetSizeMetric(ZQF_SizeMetric_SizingCorner);
   TitleHorizontalAlignment = 0;
   TitleVerticalAlignment = 1;
   ShowCloseButtonFlag = true;

@@ -54,6 +54,10 @@ TEST(ZQ_ConvertDocumentToText, WordsKeepTheirRowsColumnsAndGaps) {
       {"the parser's em dash becomes three hyphens", "<zqfo_para>hot --- humid</zqfo_para>", "hot --- humid\n"},
       {"the em dash symbol too", "<zqfo_para>hot<zqfo_symbol name='emdash'/>humid</zqfo_para>", "hot---humid\n"},
       {"a real three-quarters sign stays", "<zqfo_para>&#190; and 1&#190;</zqfo_para>", "\xBE and 1\xBE\n"},
+      {"a word a kilometre to the right: blanks up to column 4,096",
+       "<zqfo_para><zqfo_inlinetable><zqfo_row><zqfo_flowcell><zqfo_bullet width='1000000 mm'/>Shade"
+       "</zqfo_flowcell></zqfo_row></zqfo_inlinetable></zqfo_para>",
+       std::string(4096, ' ') + "Shade\n"},
   };
   EXPECT_EQ(std::string(ZQ_ConvertDocumentToText(ZQFO_Document()).GetText()), "");
   const ZQ_String path = ZQ_FileUtils::GetTemporaryDirectory() + "ConvertDocumentToText.txt";

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <set>
 
 #include "../../gui/dialogs/DialogTestSupport.h"
 #include "DocumentDisplayTestSupport.h"
@@ -23,6 +25,9 @@
 #include "ZQ_ConvertDocumentToText.h"
 #include "ZQ_FileNameRegistry.h"
 #include "ZQ_RegistryValueItems.h"
+#include "ZQ_Timer.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -295,7 +300,7 @@ TEST_F(DocumentDisplayCommands, ExportWritesHTMLOrTextByTheChosenFilter) {
     display->Dispatch(command);
     EXPECT_EQ(proposed, "Heat index") << "the characters a file name cannot hold are stripped";
     EXPECT_EQ(title, "Export report");
-    EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
+    EXPECT_FALSE(flags & OFN_OVERWRITEPROMPT) << "the question about replacing is asked for the completed name";
     const std::string written = ReadWholeFile(path);
     if (c.filterIndex == 2) {
       EXPECT_EQ(written, ZQ_ConvertDocumentToText(document).GetText());
@@ -304,6 +309,93 @@ TEST_F(DocumentDisplayCommands, ExportWritesHTMLOrTextByTheChosenFilter) {
       EXPECT_NE(written.find("Line 2"), std::string::npos);
     }
     std::remove(path.c_str());
+  }
+}
+
+namespace {
+
+// Answers the real save dialog from a timer inside its modal loop: chooses
+// the type at TypeIndex in "Files of type", types Name and confirms; then
+// keeps the text of the question whether to replace a file and says yes.
+struct SaveDialogDriver {
+  SaveDialogDriver(int TypeIndex, std::string Name) : typeIndex(TypeIndex), name(std::move(Name)) {}
+  static BOOL CALLBACK FindNew(HWND Window, LPARAM Driver) {
+    auto* self = reinterpret_cast<SaveDialogDriver*>(Driver);
+    char className[32] = "";
+    GetClassNameA(Window, className, sizeof className);
+    if (std::string(className) != "#32770" || !IsWindowVisible(Window) || self->handled.count(Window)) return TRUE;
+    self->found = Window;
+    return FALSE;
+  }
+  static BOOL CALLBACK CollectText(HWND Child, LPARAM Text) {
+    char className[32] = "", text[512] = "";
+    GetClassNameA(Child, className, sizeof className);
+    GetWindowTextA(Child, text, sizeof text);
+    if (_stricmp(className, "Static") == 0) *reinterpret_cast<std::string*>(Text) += text;
+    return TRUE;
+  }
+  void Tick() {
+    found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindNew, reinterpret_cast<LPARAM>(this));
+    if (!found) return;
+    handled.insert(found);
+    if (handled.size() > 1) {  // the question
+      EnumChildWindows(found, CollectText, reinterpret_cast<LPARAM>(&question));
+      PostMessageA(found, WM_COMMAND, IDYES, 0);
+      return;
+    }
+    const int kTypeCombo = 0x470, kNameEdit = 0x480, kNameCombo = 0x47c;  // cmb1, edt1, cmb13 (dlgs.h)
+    HWND types = GetDlgItem(found, kTypeCombo);
+    SendMessageA(types, CB_SETCURSEL, typeIndex, 0);
+    SendMessageA(found, WM_COMMAND, MAKEWPARAM(kTypeCombo, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+    HWND edit = GetDlgItem(found, kNameEdit);
+    if (!edit) edit = reinterpret_cast<HWND>(SendMessageA(GetDlgItem(found, kNameCombo), CBEM_GETEDITCONTROL, 0, 0));
+    SetWindowTextA(edit, name.c_str());
+    PostMessageA(found, WM_COMMAND, IDOK, 0);
+  }
+  int typeIndex;
+  std::string name, question;
+  std::set<HWND> handled;
+  HWND found = nullptr;
+  ZQ_Timer timer{50, ZQ_Functor0(this, &SaveDialogDriver::Tick)};
+};
+
+}  // namespace
+
+// Export through the real save dialog: the type chosen there decides the
+// content and, for a name without an extension, the extension; the question
+// whether to replace names the file that is written.
+TEST_F(DocumentDisplayCommands, ExportWritesTheTypeChosenInTheRealDialog) {
+  display = OpenDisplay(Lines(3), 300, 200);
+  const std::string base = TemporaryDirectory() + "ExportChoice";
+  const struct {
+    int typeIndex;  // 0 HTML, 1 Text
+    const char* typed;
+    const char* written;
+    const char* why;
+  } kCases[] = {
+      {1, "", ".txt", "Text, no extension: text in .txt"},
+      {0, "", ".htm", "HTML, no extension: HTML in .htm"},
+      {1, ".log", ".log", "a typed extension is kept"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    for (const char* extension : {".htm", ".txt", ".log"}) std::ofstream(base + extension) << "before";
+    SaveDialogDriver driver(c.typeIndex, base + c.typed);
+    ZQFOxZQF_ExportDocumentCommandMessage command;
+    display->Dispatch(command);
+    EXPECT_NE(driver.question.find(std::string("ExportChoice") + c.written), std::string::npos) << driver.question;
+    for (const char* extension : {".htm", ".txt", ".log"}) {
+      const std::string content = ReadWholeFile(base + extension);
+      if (std::string(extension) != c.written) {
+        EXPECT_EQ(content, "before") << extension;
+      } else if (c.typeIndex == 1) {
+        EXPECT_EQ(content, ZQ_ConvertDocumentToText(display->GetInputDocument()).GetText());
+      } else {
+        EXPECT_NE(content.find("<html"), std::string::npos);
+      }
+      std::remove((base + extension).c_str());
+    }
   }
 }
 

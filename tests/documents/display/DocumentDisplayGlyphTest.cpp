@@ -94,7 +94,7 @@ TEST_F(DocumentDisplayTest, ScrollBarsOnlyWhenTheDocumentNeedsThemAndTheirStates
 
 TEST_F(DocumentDisplayTest, DesiredSizeOfEachSizingMode) {
   const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(3);
-  const long half = ZQ_Round(ZQF_GetSizeMetric(11).X * 0.5);
+  const long half = ZQ_Round(ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx).X * 0.5);
   std::string words;
   for (int i = 0; i < 200; ++i) words += "word ";
   const struct {
@@ -119,7 +119,7 @@ TEST_F(DocumentDisplayTest, DesiredSizeOfEachSizingMode) {
     if (c.mode == 0) {
       EXPECT_EQ(size.Natural, ZQ_Point<long>(536870912, 536870912));
       EXPECT_EQ(size.Maximum, size.Natural);
-      EXPECT_EQ(size.Minimum, ZQF_GetSizeMetric(9));
+      EXPECT_EQ(size.Minimum, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px));
     } else if (c.mode == 2) {
       EXPECT_EQ(size.Natural, ZQ_Point<long>(half + 2 * border.X, document.Y + 2 * border.Y));
       EXPECT_EQ(size.Minimum, size.Natural);
@@ -129,7 +129,7 @@ TEST_F(DocumentDisplayTest, DesiredSizeOfEachSizingMode) {
       const long expected = c.fraction < 0.5 ? size.Minimum.X : size.Maximum.X;
       EXPECT_EQ(document.X, expected);
       EXPECT_EQ(size.Natural, ZQ_Point<long>(expected, document.Y + 2 * border.Y));
-      EXPECT_EQ(size.Minimum.Y, ZQF_GetSizeMetric(7).Y);
+      EXPECT_EQ(size.Minimum.Y, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y);
     }
   }
 }
@@ -303,10 +303,10 @@ TEST_F(DocumentDisplayTest, PaintsPaletteColoursCornerAndSmallDisplays) {
   const char* const kNames[] = {"default background", "window text", "window background",
                                 "subtle highlighted text", "subtle highlighted background", "hyperlink text",
                                 "gray text", "tooltips text", "tooltips background"};
-  const ZQR_Color kWant[] = {ZQF_GetColorMetric(12), ZQF_GetColorMetric(33), ZQF_GetColorMetric(32),
-                             ZQF_GetColorMetric(14), ZQF_GetColorMetric(13), ZQF_GetColorMetric(31),
-                             ZQR_BlendColors(ZQF_GetColorMetric(12), ZQF_GetColorMetric(14), 0.5),
-                             ZQF_GetColorMetric(29), ZQF_GetColorMetric(28)};
+  const ZQR_Color kWant[] = {ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground), ZQF_GetColorMetric(ZQF_ColorMetric_LabelText), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground),
+                             ZQF_GetColorMetric(ZQF_ColorMetric_DocumentText), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentShade), ZQF_GetColorMetric(ZQF_ColorMetric_HyperlinkText),
+                             ZQR_BlendColors(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentText), 0.5),
+                             ZQF_GetColorMetric(ZQF_ColorMetric_TooltipText), ZQF_GetColorMetric(ZQF_ColorMetric_TooltipBackground)};
   std::string table = "<zqfo_table>";  // one row per name, in the name's colour
   for (const char* name : kNames)
     table += std::string("<zqfo_row background_color='standard color - ") + name + "'><zqfo_flowcell min_width='40 mm'>" +
@@ -322,12 +322,12 @@ TEST_F(DocumentDisplayTest, PaintsPaletteColoursCornerAndSmallDisplays) {
     EXPECT_GT(count, 100);
   }
   // The square between the two bars.
-  EXPECT_EQ(shot.GetPixelColor(view.X + view.Width + 2, view.Y + view.Height + 2), ZQF_GetColorMetric(32));
+  EXPECT_EQ(shot.GetPixelColor(view.X + view.Width + 2, view.Y + view.Height + 2), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   // A display smaller than size metric 6 is one field of colour 32.
-  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(3), smallest = ZQF_GetSizeMetric(6);
+  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(3), smallest = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
   OpenDisplay(Lines(2), smallest.X + 2 * border.X - 1, smallest.Y + 2 * border.Y + 10);
   const ZQIMG_Image tiny = CaptureClientArea(window->GetWindowHandle());
-  EXPECT_EQ(tiny.GetPixelColor(border.X + smallest.X / 2, border.Y + smallest.Y / 2), ZQF_GetColorMetric(32));
+  EXPECT_EQ(tiny.GetPixelColor(border.X + smallest.X / 2, border.Y + smallest.Y / 2), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }
 
 TEST_F(DocumentDisplayTest, AFailingDocumentShowsTheErrorPictureAndTheControlKeepsWorking) {

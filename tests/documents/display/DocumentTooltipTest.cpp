@@ -20,7 +20,7 @@ struct TipField : RecordingGlyph {
 }  // namespace
 
 TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
-  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(1), margins = ZQF_GetSizeMetric(1);
+  const ZQ_Point<long> border = ZQF_Canvas::GetBorderSize(1), margins = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px);
   EXPECT_EQ(ZQF_Tooltips::GetExtra(), ZQ_Point<long>(border.X + margins.X, border.Y + margins.Y));
   // Two lines, a bold word and a small table.
   const ZQ_CountedPtr<ZQFO_Document> document(new ZQFO_Document(MakeDisplayDocument(Document(
@@ -52,7 +52,7 @@ TEST_F(DocumentDisplayTest, ADocumentTooltipShowsItsDocumentBesideTheMouse) {
   ASSERT_NE(display, nullptr);
   // Sized to its document, at most a third of the screen wide; a picture only.
   EXPECT_EQ(display->GetSizingMode(), ZQFOxZQF_DocumentDisplayGlyph::Sizing_Fixed);
-  EXPECT_LE(display->GetDesiredSize().Natural.X, ZQ_Round(ZQF_GetSizeMetric(11).X * 0.33) + 2 * border.X);
+  EXPECT_LE(display->GetDesiredSize().Natural.X, ZQ_Round(ZQF_GetSizeMetric(ZQF_SizeMetric_ScreenPx).X * 0.33) + 2 * border.X);
   EXPECT_TRUE(display->IsDisabled() && !display->IsFocusable() && display->GetBorderOption());
   EXPECT_EQ(display->GetBorderStyle(), 1);
   EXPECT_EQ(ZQ_Point<long>(display->GetMarginsInPixels().Left, display->GetMarginsInPixels().Top), margins);

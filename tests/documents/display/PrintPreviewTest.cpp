@@ -223,15 +223,15 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
     };
     const ZQ_Rectangle<long>& paper = display.GetGrid().PaperRects[0];
     const struct { long cell, dx, dy; ZQR_Color want; const char* why; } kPixels[] = {
-        {0, -1, 10, ZQF_GetColorMetric(3), "a plain frame's left line"},
-        {0, -1, -1, ZQF_GetColorMetric(3), "its top left corner"},
-        {0, paper.Width, paper.Height, ZQF_GetColorMetric(3), "its bottom right corner"},
-        {0, paper.Width + 2, 10, ZQF_GetColorMetric(3), "its shadow"},
+        {0, -1, 10, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "a plain frame's left line"},
+        {0, -1, -1, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "its top left corner"},
+        {0, paper.Width, paper.Height, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "its bottom right corner"},
+        {0, paper.Width + 2, 10, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "its shadow"},
         {0, 1, 1, ZQR_Color_White, "the white paper margin"},
-        {0, -3, 10, ZQF_GetColorMetric(4), "the background beside it"},
-        {1, -1, 10, ZQF_GetColorMetric(3), "a selected frame's inner ring"},
+        {0, -3, 10, ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow), "the background beside it"},
+        {1, -1, 10, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "a selected frame's inner ring"},
         {1, -3, 10, ZQR_Color_Yellow, "its yellow rings"},
-        {1, -5, 10, ZQF_GetColorMetric(3), "its outer ring"},
+        {1, -5, 10, ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), "its outer ring"},
     };
     for (const auto& c : kPixels) {
       SCOPED_TRACE(c.why);
@@ -253,8 +253,8 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
         const ZQR_Color want = inside(dx, dy, ZQ_Rectangle<long>(0, 0, w, h)) ? ZQR_Color_White
                                : inside(dx, dy, frameOuter) || inside(dx, dy, rightShadow) ||
                                        inside(dx, dy, bottomShadow)
-                                   ? ZQF_GetColorMetric(3)
-                                   : ZQF_GetColorMetric(4);
+                                   ? ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D)
+                                   : ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow);
         if (pixel(0, dx, dy) != want && wrong++ == 0) ADD_FAILURE() << "first wrong pixel at " << dx << ", " << dy;
       }
     EXPECT_EQ(wrong, 0);
@@ -268,7 +268,7 @@ TEST_F(PrintPreview, ClickedPagesAreSelectedAndPrintAlone) {
           return inside(x, y, ZQ_Rectangle<long>(P.X - 5, P.Y - 5, P.Width + 10, P.Height + 10));
         });
         const unsigned char* p = shot.GetRow(box.Y + y) + 3 * (box.X + x);
-        if (!nearPaper && ZQR_Color(p[2], p[1], p[0]) != ZQF_GetColorMetric(4) && wrongBackground++ == 0)
+        if (!nearPaper && ZQR_Color(p[2], p[1], p[0]) != ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow) && wrongBackground++ == 0)
           ADD_FAILURE() << "first wrong background pixel at " << x << ", " << y;
       }
     EXPECT_EQ(wrongBackground, 0);

@@ -136,5 +136,5 @@ TEST(ZQFO_Block, HtmlIsQuotedByIndentAndEachIdAnchoredOncePerExport) {
   EXPECT_EQ(ExportBlock(layout, block, 0), "");
   EXPECT_EQ(ExportBlock(layout, block, 1), "\n<blockquote><blockquote></blockquote></blockquote>");
   // Both option sets hold {a}{b"<&>}: each id once, its markup characters escaped.
-  EXPECT_EQ(ExportBlock(layout, block, 0, 2), "<a name=\"a\">\n<a name=\"b&#34;&#60;&#38;&#62;\">\n");
+  EXPECT_EQ(ExportBlock(layout, block, 0, 2), "<a name=\"a\"></a>\n<a name=\"b&#34;&#60;&#38;&#62;\"></a>\n");
 }

@@ -385,13 +385,13 @@ TEST(ZQFO_Block_Table, RowLimitsComeFromTheCellsAtTheirWidthsAndMargins) {
   table.AddRow(pages.Make(kPlain));
   table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10, -1, 5));  // fixed maximum 5
   table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10));         // 6 + margins 1 + 1
-  table.AddRow(pages.Make(kPlain));                                                // no cells
+  table.AddRow(pages.Make(kPlain));                                                // no cells: no height
   table.AddRow(pages.Make(kPlain));
   table.AddCell(CellStream(pages, 6), 1, pages.Make(kPlain), Box(10, 10, 3, 9));
   table.AllRowsAdded();
-  EXPECT_EQ(table.ComputeDistributionAreaHeightLimits(20), ZQ_Point<double>(8 + 0 + 3, 8 + 999999999.0 + 9));
+  EXPECT_EQ(table.ComputeDistributionAreaHeightLimits(20), ZQ_Point<double>(8 + 0 + 3, 8 + 0 + 9));
   EXPECT_EQ(table.GetRow(0).MaximumHeight, 8);
-  EXPECT_EQ(table.GetRow(1).MaximumHeight, 999999999.0);
+  EXPECT_EQ(table.GetRow(1).MaximumHeight, 0);
 }
 
 TEST(ZQFO_Block_Table, CellsPaintBackgroundAndBordersAndLayTheirStreamInsideTheMargins) {

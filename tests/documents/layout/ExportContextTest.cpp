@@ -44,6 +44,7 @@ TEST(ZQFO_ExportDocumentToHTML_ExportContext, DisplaySizesKeepToTheLimitsAndTheE
       {"the ratio keeps proportions", {10, 10, 40, 999, 2}, {40, 20}, {160, 80}},
       {"ratio 0: heights from the limits", {10, 10, 40, 30, 0}, {40, 30}, {160, 120}},
       {"the minimum wins", {50, 5, 20, 1, 0}, {50, 5}, {200, 20}},
+      {"but not over the export's maximum", {9.9e9, 5, 20, 1, 0}, {212, 5}, {848, 20}},
       {"half a pixel rounds down", {0.125, 0.375, 0.125, 0.375, 0}, {0.125, 0.375}, {1, 1}},
       {"infinite limits count as 0", {inf, 0, inf, inf, 0}, {0, 0}, {1, 1}},
   };

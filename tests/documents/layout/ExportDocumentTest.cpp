@@ -88,7 +88,7 @@ TEST(ZQFO_ExportDocumentToHTML, WritesOneFileFromTheTemplates) {
       "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n\n<html>\n\n<head>\n"
       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
       "<title>Export &#60;test&#62;</title>\n</head>\n\n<body bgcolor=\"#FFFFFF\">\n"
-      "\n<a name=\"a\">\n<a name=\"b\">\n<p align=\"left\"> " + f + "Left </font>"
+      "\n<a name=\"a\"></a>\n<a name=\"b\"></a>\n<p align=\"left\"> " + f + "Left </font>"
       "<font size=\"5\" face=\"Times New Roman\" color=\"#000000\">big </font>" + f + "small</font></p>\n"
       "\n<p align=\"center\"> " + f + "C</font></p>\n"
       "\n<p align=\"right\"> " + f + "R</font></p>\n"

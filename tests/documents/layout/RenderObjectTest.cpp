@@ -52,7 +52,7 @@ TEST(ZQFO_StandardColorKeys, KeysAreFixedAndAMetricSizedRectangleIsLargeEnough) 
   ZQFO_GetStandardTextColorKey(text);
   EXPECT_EQ(background, ZQR_Color(255, 192, 255));
   EXPECT_EQ(text, ZQR_Color(64, 0, 64));
-  const ZQ_Point<long> m = ZQF_GetSizeMetric(6);
+  const ZQ_Point<long> m = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
   const struct {
     const char* why;
     ZQ_Rectangle<long> r;

@@ -43,6 +43,7 @@ TEST(ZQFO_ParseDistance, ReadsLengthsAndRelativeFormsAndGivesTheReferenceForTheR
       {"1e999mm", false, 10, "beyond the doubles"},
       {longRun + "mm", false, 10, "300 digits"},
       {"1e308in", false, 10, "a result that is not finite"},
+      {"- 2e9mm", false, -1e6, "beyond a kilometre either way: a kilometre"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);

@@ -1,7 +1,8 @@
 // Reports end to end: the golden document markup laid out by the document
 // renderer on memory canvases, and screenshots of the help report page by
 // page and of the error document that a broken report becomes, at 96 dpi
-// in <build>/screenshots.
+// in <build>/screenshots, and the help report's HTML export kept for the
+// host check.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,11 +11,13 @@
 #include "ReportTestSupport.h"
 #include "ZQCG_Polygon.h"
 #include "ZQFO_DocumentRenderer.h"
+#include "ZQFO_ExportDocumentToHTML.h"
 #include "ZQFO_FormatXMLParsingErrorForDisplay.h"
 #include "ZQIMGIO.h"
 #include "ZQLOW_WINBASE.h"
 #include "ZQPIC_DeviceContextCanvas.h"
 #include "ZQR_MemoryDC.h"
+#include "ZQ_FileStreamSource.h"
 #include "ZQ_FileUtils.h"
 #include "model/LayoutTestSupport.h"
 
@@ -26,6 +29,17 @@ ZQFO_Document ReadMarkup(const std::string& Markup) {
   return stream.GetDocument();
 }
 
+// <build>\Name, made when missing.
+std::string BuildTreeFolder(const char* Name) {
+  char path[MAX_PATH];
+  ZQLOW_WINBASE::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);  // <build>\tests\documents\DocumentsTests.exe
+  for (int i = 0; i < 3; ++i) folder = folder.substr(0, folder.find_last_of("\\/"));
+  folder += std::string("\\") + Name;
+  ZQ_FileUtils::CreateDirectoryA(folder.c_str(), 1);
+  return folder;
+}
+
 // An A4 page at 96 dpi over a white 24-bit image.
 struct A4Page {
   ZQIMG_Image Image{std::lround(210 * 96 / 25.4), std::lround(297 * 96 / 25.4), 24};
@@ -35,12 +49,7 @@ struct A4Page {
   A4Page() { Canvas.Initialize(); }
   // Every page of Renderer (laid out for this canvas) as Name1.png, Name2.png ...
   void SaveAll(const ZQFO_DocumentRenderer& Renderer, const std::string& Name) {
-    char path[MAX_PATH];
-    ZQLOW_WINBASE::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);  // <build>\tests\documents\DocumentsTests.exe
-    for (int i = 0; i < 3; ++i) folder = folder.substr(0, folder.find_last_of("\\/"));
-    folder += "\\screenshots";
-    ZQ_FileUtils::CreateDirectoryA(folder.c_str(), 1);
+    const std::string folder = BuildTreeFolder("screenshots");
     for (long page = 0; page < Renderer.GetNumPages(); ++page) {
       Canvas.Clear(ZQR_Color_White);
       Renderer.Render(Canvas, page, 0, 0);
@@ -126,4 +135,25 @@ TEST(ZQRPT_FormattingStylesheet, Screenshot_TheErrorDocumentOfABrokenReport) {
   renderer.Repaginate(shot.Canvas, 210, 297);
   ASSERT_FALSE(renderer.GetRepaginationFailed());
   shot.SaveAll(renderer, "BrokenReportError");
+}
+
+// The help report exported as HTML and kept in <build>\htmlexports, where
+// the host check (scripts/check-html-exports.sh) parses it as a browser
+// does and renders it: each anchor closes where it opens, so no paragraph
+// or table lands inside one.
+TEST(ZQRPT_FormattingStylesheet, HtmlExportClosesEachAnchorWhereItOpens) {
+  ZQFO_Document document = ReadMarkup(Transform(LoadGolden("sample.report.xml"), HelpOptions()));
+  document.SetName("Sample report");
+  ZQFO_ExternalContext context;
+  context.SetBaseURI(SamplePictures());
+  document.SetExternalContext(context);
+  const std::string file = BuildTreeFolder("htmlexports") + "\\help-report.htm";
+  ZQFO_ExportDocumentToHTML(document, ZQ_FileName(file.c_str()));
+  const std::string html = AsStd(ZQ_LoadFileIntoString(ZQ_FileName(file.c_str())));
+  size_t anchors = 0;
+  for (size_t at = html.find("<a name="); at != std::string::npos; at = html.find("<a name=", at + 1)) {
+    ++anchors;
+    EXPECT_EQ(html.compare(html.find('>', at), 5, "></a>"), 0) << html.substr(at, 60);
+  }
+  EXPECT_GE(anchors, 4u) << "the chapters and sections are anchored";
 }

@@ -17,7 +17,7 @@ using D = ZQF_DropdownControlGlyph;
 // Counts the dropdown's change notifications.
 class DropdownParent : public NotificationCounter {
  public:
-  void DrawSelf(ZQF_Canvas& Canvas) override { Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32)); }
+  void DrawSelf(ZQF_Canvas& Canvas) override { Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground)); }
   void HandleNotification(ZQF_NotificationMessage& Message, bool SecondTry) override {
     if (!SecondTry && dynamic_cast<ZQF_DropdownControlChangeNotificationMessage*>(&Message)) ++Notified;
   }

@@ -40,7 +40,7 @@ class CountingLink : public ZQF_HyperlinkGlyph {
 // The extent of Text in the link font, grown by (DX, DY).
 ZQ_Point<long> Measured(const char* Text, long DX, long DY) {
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
-  const ZQ_Point<long> size = ZQF_GetFontMetric(12).GetSize(dc.GetHDC(), ZQ_String(Text));
+  const ZQ_Point<long> size = ZQF_GetFontMetric(ZQF_FontMetric_Label).GetSize(dc.GetHDC(), ZQ_String(Text));
   return ZQ_Point<long>(size.X + DX, size.Y + DY);
 }
 
@@ -149,7 +149,7 @@ TEST_F(Hyperlinks, ShowsThePointingHand) {
   ZQF_SetCursorMouseMessage message(1, 1, false, false, false);
   link.HandleMouseSetCursor(message, false);
   EXPECT_TRUE(message.IsHandled());
-  EXPECT_EQ(HandleOf(ZQR_Cursor::GetCursorToUse()), HandleOf(ZQF_GetCursorMetric(16)));
+  EXPECT_EQ(HandleOf(ZQR_Cursor::GetCursorToUse()), HandleOf(ZQF_GetCursorMetric(ZQF_CursorMetric_PointingHand)));
 }
 
 // The row of a link's underline (height - 2) as the screen shows it: how
@@ -158,7 +158,7 @@ long UnderlinePixels(const ZQIMG_Image& Shot, const ZQF_Glyph* Link) {
   const ZQ_Rectangle<long>& box = Link->GetBoundingBox();
   long count = 0;
   for (long x = box.X; x < box.X + box.Width; ++x)
-    count += Shot.GetPixelColor(x, box.Y + box.Height - 2) == ZQF_GetColorMetric(31);
+    count += Shot.GetPixelColor(x, box.Y + box.Height - 2) == ZQF_GetColorMetric(ZQF_ColorMetric_HyperlinkText);
   return count;
 }
 

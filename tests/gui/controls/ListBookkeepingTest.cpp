@@ -61,7 +61,7 @@ TEST_F(ListBookkeeping, EmptyListRowHeightAndClear) {
   EXPECT_EQ(rig.List->GetVerticalScrollBar()->GetDocumentSize(), 1);
   EXPECT_FALSE(rig.Key(ZQF_Key_Down));
   rig.List->SetChangeNotificationDelay(-1);
-  EXPECT_EQ(rig.List->GetChangeNotificationDelay(), ZQF_GetTimeMetric(3));
+  EXPECT_EQ(rig.List->GetChangeNotificationDelay(), ZQF_GetTimeMetric(ZQF_TimeMetric_ListChangeDelay));
   rig.List->InsertAsLastRoot(new BoxRow(40));
   EXPECT_EQ(rig.List->GetElementHeight(), 16);
   struct TallRow : BoxRow {

@@ -250,7 +250,7 @@ class ListScreenshot : public GuiStageTest {
 };
 
 TEST_F(ListScreenshot, TreesInTheThreeLooks) {
-  DibSurface surface(3 * 190 + 10, 200, ZQF_GetColorMetric(32));
+  DibSurface surface(3 * 190 + 10, 200, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   const std::vector<std::string> tree = {"Weather station+", "  Temperature",     "  Humidity",
                                          "  Wind+",          "    Speed",         "    Direction",
                                          "  Radiation",      "Site+",             "  Latitude",
@@ -269,7 +269,7 @@ TEST_F(ListScreenshot, TreesInTheThreeLooks) {
 }
 
 TEST_F(ListScreenshot, FlatListsOnAndOffTheFocusPath) {
-  DibSurface surface(2 * 190 + 10, 110, ZQF_GetColorMetric(32));
+  DibSurface surface(2 * 190 + 10, 110, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   for (bool onFocusPath : {true, false}) {
     ListRig rig(0);
     rig.Fill({"Dry bulb temperature", "Relative humidity", "Wind speed", "Global radiation", "Cloud cover"});

@@ -24,10 +24,10 @@ struct Measures {
 };
 
 Measures MeasuresOfFontMetric7() {
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(7);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Field);
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
   const long border = ZQF_Canvas::GetBorderSize(3).X;
-  const ZQ_Point<long> margin = ZQF_GetSizeMetric(1);
+  const ZQ_Point<long> margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px);
   return {font.GetHeight(dc) + font.GetExternalLeading(dc),
           font.GetExternalLeading(dc),
           font.GetHeight(dc),
@@ -67,7 +67,7 @@ TEST_F(TextEditDisplay, DesiredSizesPerMode) {
     rig.Root->LayoutChild(edit, ZQ_Point<long>(10, 10), ZQ_Point<long>(200, natural));
     EXPECT_EQ(edit->GetNumVisibleLines(), c.lines);
     EXPECT_EQ(edit->Util_GetVerticalScrollBar()->GetBoundingBox().Width,
-              c.bar ? ZQF_GetSizeMetric(10).X : 0);
+              c.bar ? ZQF_GetSizeMetric(ZQF_SizeMetric_ScrollBar).X : 0);
     rig.Key(ZQF_Key_End, false, true);
     EXPECT_EQ(edit->Util_GetVerticalScrollBar()->GetSliderPosition(), c.bar ? 5 : 0);
   }
@@ -75,8 +75,8 @@ TEST_F(TextEditDisplay, DesiredSizesPerMode) {
 
 TEST_F(TextEditDisplay, FixedSizesInCharactersOrBySample) {
   const Measures m = MeasuresOfFontMetric7();
-  const long allowance = ZQF_GetSizeMetric(1).X;
-  const long sample = ZQF_GetFontMetric(7).GetSize(ZQF_GetMetricDC(), "Sample 12").X;
+  const long allowance = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X;
+  const long sample = ZQF_GetFontMetric(ZQF_FontMetric_Field).GetSize(ZQF_GetMetricDC(), "Sample 12").X;
   const struct {
     const char* why;
     long characters;
@@ -118,8 +118,8 @@ TEST_F(TextEditDisplay, XToColumnTiesGoLeft) {
   auto* edit = new RecordingTextEdit(1);
   TextEditRig rig(edit);
   edit->SetValue("MM");
-  const long w = ZQF_GetFontMetric(7).GetWidthTable(ZQF_GetMetricDC())['M'];
-  const long space = ZQF_GetFontMetric(7).GetWidthTable(ZQF_GetMetricDC())[' '];
+  const long w = ZQF_GetFontMetric(ZQF_FontMetric_Field).GetWidthTable(ZQF_GetMetricDC())['M'];
+  const long space = ZQF_GetFontMetric(ZQF_FontMetric_Field).GetWidthTable(ZQF_GetMetricDC())[' '];
   const struct {
     long x;
     bool beyond;
@@ -145,7 +145,7 @@ TEST_F(TextEditDisplay, HitZonesAroundTheTextArea) {
   TextEditRig rig(edit);
   const R text = edit->Util_GetTextArea();
   const long margin = edit->Cust_GetLeftMargin();
-  const long bottom = text.Y + ZQF_GetFontMetric(7).GetHeight(ZQF_GetMetricDC()) +
+  const long bottom = text.Y + ZQF_GetFontMetric(ZQF_FontMetric_Field).GetHeight(ZQF_GetMetricDC()) +
                       edit->Util_GetLineHeight() * (edit->GetNumVisibleLines() - 1);
   const struct {
     const char* why;
@@ -188,7 +188,7 @@ TEST_F(TextEditDisplay, ScrollingToTheCaretAndThe16BitCap) {
     TextEditRig rig(edit, 100, 30);
     edit->SetValue(ZQ_String('W', 5000));
     rig.Key(ZQF_Key_End);
-    const long wanted = ZQF_GetSizeMetric(1).X + edit->GetCaretX() - edit->Util_GetTextArea().Width;
+    const long wanted = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X + edit->GetCaretX() - edit->Util_GetTextArea().Width;
     ASSERT_GT(wanted, 20000);
     EXPECT_EQ(edit->GetScrollX(), platform == VER_PLATFORM_WIN32_NT ? wanted : 20000);
     rig.Key(ZQF_Key_Home);
@@ -256,14 +256,14 @@ TEST_F(TextEditDisplay, SelectionColoursOnlyOnTheFocusPathAndDisabledColours) {
 // Inverted where the caret stands: insert mode the allowance wide,
 // overwrite mode past the end a space wide; never read-only or unfocused.
 TEST_F(TextEditDisplay, TheCaretIsInverted) {
-  const long space = ZQF_GetFontMetric(7).GetWidthTable(ZQF_GetMetricDC())[' '];
+  const long space = ZQF_GetFontMetric(ZQF_FontMetric_Field).GetWidthTable(ZQF_GetMetricDC())[' '];
   const struct {
     const char* why;
     unsigned long options;
     bool focus;
     long width;  // 0: no caret
   } cases[] = {
-      {"insert mode", 0, true, ZQF_GetSizeMetric(1).X},
+      {"insert mode", 0, true, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X},
       {"overwrite past the end", E::Option_OverwriteMode, true, space},
       {"unfocused", 0, false, 0},
       {"read-only", E::Option_ReadOnly, true, 0},
@@ -288,8 +288,8 @@ TEST_F(TextEditDisplay, TheCaretIsInverted) {
 // Whole-field highlight of a field that took the focus: into the margins
 // by size metric 0, or over the whole margin ring with option bit 7.
 TEST_F(TextEditDisplay, BackgroundSelectedMargins) {
-  const long reach = ZQF_GetSizeMetric(0).X;
-  const long margin = ZQF_GetSizeMetric(1).X;
+  const long reach = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px).X;
+  const long margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X;
   ASSERT_GT(margin, reach);
   for (bool ring : {false, true}) {
     SCOPED_TRACE(ring);

@@ -59,7 +59,7 @@ TEST_F(WindowTest, TextFieldScreenshots) {
   PumpMessages();
   const ZQIMG_Image first = SaveScreenshot(handle, "text_fields_background_selected");
   EXPECT_EQ(first.GetPixelColor(single.X + single.Width / 2, single.Y + single.Height / 2),
-            ZQF_GetColorMetric(24));
+            ZQF_GetColorMetric(ZQF_ColorMetric_SelectionBackground));
   // The growing editor stands at 10 lines with its scroll bar.
   EXPECT_EQ(form.growing->GetNumVisibleLines(), 10);
   EXPECT_GT(form.growing->Util_GetVerticalScrollBar()->GetBoundingBox().Width, 0);
@@ -77,9 +77,9 @@ TEST_F(WindowTest, TextFieldScreenshots) {
   PumpMessages();
   const ZQIMG_Image second = SaveScreenshot(handle, "text_fields_editor_selection");
   EXPECT_EQ(form.editor->GetSelectionText(), "Wind ");
-  EXPECT_EQ(second.GetPixelColor(editor.X + text.X + 1, y), ZQF_GetColorMetric(24));
+  EXPECT_EQ(second.GetPixelColor(editor.X + text.X + 1, y), ZQF_GetColorMetric(ZQF_ColorMetric_SelectionBackground));
   EXPECT_NE(second.GetPixelColor(single.X + single.Width / 2, single.Y + single.Height / 2),
-            ZQF_GetColorMetric(24))
+            ZQF_GetColorMetric(ZQF_ColorMetric_SelectionBackground))
       << "the highlight leaves with the focus";
 }
 

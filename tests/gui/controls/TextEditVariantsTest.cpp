@@ -32,10 +32,10 @@ TEST_F(TextEditVariants, ReadOnlyDisplayIsSizedToItsText) {
     SCOPED_TRACE(c.why);
     auto* display = new Display(c.text, c.font, c.fixedWidth, true, 5);
     TextEditRig rig(display);
-    const ZQR_ConcreteFont& font = ZQF_GetFontMetric(c.font == 0 ? 7 : 4);
+    const ZQR_ConcreteFont& font = ZQF_GetFontMetric(c.font == 0 ? ZQF_FontMetric_Field : ZQF_FontMetric_FixedPitch);
     const long border = ZQF_Canvas::GetBorderSize(5).X;
     const long width =
-        2 * border + ZQF_GetSizeMetric(1).X + c.characters * font.GetMaxCharWidth(dc);
+        2 * border + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X + c.characters * font.GetMaxCharWidth(dc);
     const long height = 2 * border + c.lines * (font.GetHeight(dc) + font.GetExternalLeading(dc)) -
                         font.GetExternalLeading(dc);
     const ZQF_DesiredSize& size = display->GetDesiredSize();
@@ -43,8 +43,8 @@ TEST_F(TextEditVariants, ReadOnlyDisplayIsSizedToItsText) {
     EXPECT_EQ(size.Maximum.X, c.fixedWidth ? width : 0x10000000);
     EXPECT_TRUE(display->GetReadOnly());
     EXPECT_EQ(display->GetBorderStyle(), 5);
-    EXPECT_EQ(display->Cust_GetBackgroundColor(0), ZQF_GetColorMetric(32));
-    EXPECT_EQ(display->Cust_GetTextColor(0), ZQF_GetColorMetric(33));
+    EXPECT_EQ(display->Cust_GetBackgroundColor(0), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
+    EXPECT_EQ(display->Cust_GetTextColor(0), ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
     EXPECT_EQ(rig.Notifications, 0);
     // Keys only scroll; Ctrl+C copies the whole text.
     EXPECT_FALSE(rig.Key('x'));
@@ -80,7 +80,7 @@ TEST_F(TextEditVariants, TimeTemplatesAndWidestStrings) {
 
 // The first of equally wide digits wins; "AM" only when strictly wider.
 TEST_F(TextEditVariants, WidestDigitAndAMPM) {
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(7);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Field);
   const ZQ_Array<long> widths = font.GetWidthTable(ZQF_GetMetricDC());
   char digit = '0';
   for (char d = '1'; d <= '9'; ++d) digit = widths[d] > widths[digit] ? d : digit;
@@ -106,7 +106,7 @@ TEST_F(TextEditVariants, DaysAreClampedToTheirMonth) {
     ZQF_Calendar_ClampDay(dmy);
     EXPECT_EQ(dmy.Day, c.day);
   }
-  EXPECT_EQ(ZQF_GetCaretAllowance(), ZQF_GetSizeMetric(1).X);
+  EXPECT_EQ(ZQF_GetCaretAllowance(), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X);
 }
 
 }  // namespace

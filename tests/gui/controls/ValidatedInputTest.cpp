@@ -162,7 +162,7 @@ TEST_F(ValidatedInput, MisuseFailsAssertions) {
 }
 
 TEST_F(ValidatedInput, FlagsAndDigitsShapeTheFieldAndItsText) {
-  const char widest = ZQF_GetFontMetric(7).GetFontMetrics(ZQF_GetMetricDC()).WidestDigit;
+  const char widest = ZQF_GetFontMetric(ZQF_FontMetric_Field).GetFontMetrics(ZQF_GetMetricDC()).WidestDigit;
   const std::string d3(3, widest);
   const struct {
     ZQF_TextEditGlyph* input;

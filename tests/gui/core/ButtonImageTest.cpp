@@ -33,7 +33,7 @@ TEST_F(ButtonImage, KeyColorsBecomeTheButtonColors) {
   EXPECT_EQ(normal.GetPixelColor(2, 0), ZQR_Color(255, 0, 0));
   const ZQIMG_Image disabled = image.GetDisabledImage(kFace, kText);
   EXPECT_EQ(disabled.GetPixelColor(0, 0), kFace);
-  EXPECT_EQ(disabled.GetPixelColor(1, 0), ZQF_GetColorMetric(4));  // the shadow
+  EXPECT_EQ(disabled.GetPixelColor(1, 0), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));  // the shadow
 }
 
 TEST_F(ButtonImage, CachesFollowTheLastColors) {

@@ -51,7 +51,7 @@ TEST_F(CanvasText, LabelsAndTheirMnemonicMarkers) {
 }
 
 TEST_F(CanvasText, LabelsAreAlignedByTheirMeasureWithMarkers) {
-  const ZQ_Point<long> extent = ZQF_GetFontMetric(0).GetSize(surface->GetHDC(), ZQ_String("&File"));
+  const ZQ_Point<long> extent = ZQF_GetFontMetric(ZQF_FontMetric_System).GetSize(surface->GetHDC(), ZQ_String("&File"));
   surface->Clear();
   canvas->SetKeyboardCues(2);
   canvas->DrawLabel(ZQ_String("&File"), ZQ_Rectangle<long>(10, 10, 150, 40), 2, 2, true);
@@ -62,7 +62,7 @@ TEST_F(CanvasText, LabelsAreAlignedByTheirMeasureWithMarkers) {
 }
 
 TEST_F(CanvasText, EmptyTextMeasuresOnePixelByOneLine) {
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(3);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_AnsiVariable);
   const ZQ_Point<long> line = font.GetSize(ZQF_GetMetricDC(), ZQ_String("X"));
   EXPECT_EQ(ZQF_Canvas::ComputeSizeWithLineBreaks(ZQ_String(), font, 100), ZQ_Point<long>(1, line.Y));
   EXPECT_EQ(ZQF_Canvas::ComputeSizeWithLineBreaks(ZQ_String("X"), font, 100), line);
@@ -73,8 +73,8 @@ TEST_F(CanvasText, EmptyTextMeasuresOnePixelByOneLine) {
 TEST_F(CanvasText, CentredWrappedTextIsMeasuredAtItsWidth) {
   const ZQ_String text("one two three four five six seven");
   const ZQ_Rectangle<long> r(10, 10, 70, 100);
-  const ZQ_Point<long> size = ZQF_Canvas::ComputeSizeWithLineBreaks(text, ZQF_GetFontMetric(0), r.Width);
-  const long line = ZQF_Canvas::ComputeSizeWithLineBreaks(ZQ_String("X"), ZQF_GetFontMetric(0), 9999).Y;
+  const ZQ_Point<long> size = ZQF_Canvas::ComputeSizeWithLineBreaks(text, ZQF_GetFontMetric(ZQF_FontMetric_System), r.Width);
+  const long line = ZQF_Canvas::ComputeSizeWithLineBreaks(ZQ_String("X"), ZQF_GetFontMetric(ZQF_FontMetric_System), 9999).Y;
   ASSERT_GE(size.Y, 3 * line);
   canvas->DrawWithLineBreaks(text, r, 0, 1);
   const ZQ_Rectangle<long> ink = surface->GetInkBox();
@@ -101,7 +101,7 @@ TEST_F(CanvasText, TextBeyondTheLimitIsNotDrawn) {
 }
 
 TEST_F(CanvasText, BitmapsBeyondTheLimitAreNotDrawn) {
-  const ZQR_Bitmap& picture = ZQF_GetBitmapMetric(21);
+  const ZQR_Bitmap& picture = ZQF_GetBitmapMetric(ZQF_BitmapMetric_Error);
   const ZQ_Point<long> size(32, 32);
   canvas->Draw(picture, ZQ_Point<long>(40000, 0), size);
   canvas->Draw(picture, ZQ_Point<long>(0, 0), ZQ_Point<long>(40000, 32));

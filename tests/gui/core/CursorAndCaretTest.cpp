@@ -56,7 +56,7 @@ class BusyCursor : public GuiStageTest {
 // No toolkit window has the focus here: the cursor saved at the display
 // comes back.
 TEST_F(BusyCursor, WaitCursorWhileATaskIsShown) {
-  ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(1));
+  ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(ZQF_CursorMetric_IBeam));
   ZQR_Cursor::UseCursor();
   ZQ_ProgressReportService_SetInitialDelay(0);
   AppliedCursors cursors;
@@ -104,7 +104,7 @@ class TopLevelCursors : public GuiStageTest {
 TEST_F(TopLevelCursors, ArrowUnlessAGlyphBelowChooses) {
   EXPECT_EQ(CursorsOfSetCursorMessage(), std::vector<HCURSOR>{Stock(IDC_ARROW)});
   child->OnOffer = [](ZQF_Message&, bool secondTry) {
-    if (!secondTry) ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(1));
+    if (!secondTry) ZQR_Cursor::SetCursorToUse(ZQF_GetCursorMetric(ZQF_CursorMetric_IBeam));
   };
   EXPECT_EQ(CursorsOfSetCursorMessage(), std::vector<HCURSOR>{Stock(IDC_IBEAM)});
 }
@@ -129,9 +129,9 @@ TEST_F(TooltipsMessage, DefaultsComeBackWithReset) {
   ZQF_TooltipsMessage m;
   m.SetText(ZQ_String("tip"));
   m.SetTextPosition(ZQ_Point<long>(5, 6));
-  m.SetFont(ZQF_GetFontMetric(13));
+  m.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_SansBold10));
   m.SetIdentity(ZQ_UID(1, 2, 3, 4));
-  m.SetDisplayDelay(ZQF_GetTimeMetric(4));
+  m.SetDisplayDelay(ZQF_GetTimeMetric(ZQF_TimeMetric_LabelTooltipDelay));
   child->HandleOn("Generic", 1);
   ZQF_TargetPointMessageRouter atPoint(ZQ_Point<long>(10, 10));
   top->Dispatch(m, &atPoint);
@@ -140,7 +140,7 @@ TEST_F(TooltipsMessage, DefaultsComeBackWithReset) {
   EXPECT_FALSE(m.IsHandled());
   EXPECT_EQ(m.GetText().GetLength(), 0);
   EXPECT_EQ(m.GetTextPosition(), ZQ_Point<long>(-999999, -999999));
-  EXPECT_TRUE(m.GetFont() == ZQF_GetFontMetric(11));
+  EXPECT_TRUE(m.GetFont() == ZQF_GetFontMetric(ZQF_FontMetric_Tooltip));
   EXPECT_TRUE(m.GetIdentity() == ZQ_UID());
   EXPECT_EQ(m.GetDisplayDelay(), 500);
 }

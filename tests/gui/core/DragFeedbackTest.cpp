@@ -186,10 +186,10 @@ TEST_F(GuiStageTest, DragOperationMessagesGoToTheMouseAndResetTheirAnswers) {
   Context feedback;
   message.SetDrawingContext(&feedback);
   feedback.FillDottedArea(0, 0, 5, 5);
-  message.SetCursor(ZQF_GetCursorMetric(1));
+  message.SetCursor(ZQF_GetCursorMetric(ZQF_CursorMetric_IBeam));
   message.Reset();
   EXPECT_EQ(feedback.GetNumComponents(), 0);
-  EXPECT_EQ(HandleOf(message.GetCursor()), HandleOf(ZQF_GetCursorMetric(0)));
+  EXPECT_EQ(HandleOf(message.GetCursor()), HandleOf(ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow)));
   message.SetDrawingContext(nullptr);
   message.Reset();  // without a context
 }

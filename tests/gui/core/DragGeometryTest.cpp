@@ -148,7 +148,7 @@ TEST_F(DragGeometryTest, RubberBandsShowOnlyAreasOfTheMinimumExtent) {
       ZQF_RectangularAreaDragCallback(&finished, &FinishRecorder::Area));
   const HCURSOR cross = ::LoadCursorA(nullptr, IDC_CROSS);
   drag.SetCursorWhileSmall(ZQR_Cursor::LoadStockCursor(IDC_CROSS));
-  EXPECT_EQ(drag.GetCursorClipArea(), ZQF_GetAreaMetric(1));
+  EXPECT_EQ(drag.GetCursorClipArea(), ZQF_GetAreaMetric(ZQF_AreaMetric_Screen));
   const struct {
     long x, y;
     R area;

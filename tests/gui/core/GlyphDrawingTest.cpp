@@ -170,7 +170,7 @@ TEST_F(GlyphDrawing, NullDrawableGlyphFillsWithTheControlBackground) {
   ZQF_TopLevelGlyph top(new ZQF_NullDrawableGlyph);
   top.ProcessWindowSizeChange(ZQ_Rectangle<long>(0, 0, 40, 40));
   top.ProcessWindowDraw(*canvas);
-  EXPECT_EQ(surface->CountPixels(ZQF_GetColorMetric(32)), 40 * 40);
+  EXPECT_EQ(surface->CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground)), 40 * 40);
 }
 
 // The draw-speed measurement draws for ten seconds.

@@ -18,7 +18,7 @@
 namespace {
 
 ZQ_Point<long> Measured(const char* Text) {
-  return ZQF_MeasureLabelText(ZQF_GetFontMetric(12), Text);
+  return ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Label), Text);
 }
 
 class FocusControl : public ZQF_ControlGlyph {
@@ -38,7 +38,7 @@ TEST_F(LabelGlyphs, DesiredSizes) {
   const ZQ_Point<long> air = Measured("Air Temperature");
   const ZQ_Point<long> x = Measured("X");
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(12);
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Label);
   const long average = font.GetAverageCharWidth(dc.GetHDC());
   struct Case {
     const char* name;
@@ -148,16 +148,16 @@ TEST_F(LabelGlyphs, DisabledLabelIsDrawnInTheDisabledColour) {
     DibSurface surface(100, 20);
     ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), false);
     label.Draw(canvas);
-    canvas.SetTextColor(ZQF_GetColorMetric(33));
-    canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
+    canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
+    canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     const ZQR_Color disabled = canvas.GetDisabledTextColor();
     EXPECT_EQ(surface.CountPixels(disabled) > 0, !normalWhenDisabled);
-    EXPECT_EQ(surface.CountPixels(ZQF_GetColorMetric(33)) > 0, normalWhenDisabled);
+    EXPECT_EQ(surface.CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText)) > 0, normalWhenDisabled);
   }
 }
 
 TEST_F(LabelGlyphs, BorderSizesAndTheCaptionInTheLine) {
-  const long s3 = ZQF_GetSizeMetric(3).X, s5 = ZQF_GetSizeMetric(5).X;
+  const long s3 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).X, s5 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   ZQF_SunkenBorderGlyph sunken(new SizedGlyph(100, 20));
   sunken.UpdateDesiredSize();
   EXPECT_EQ(sunken.GetDesiredSize().Natural, ZQ_Point<long>(std::max(104L, 2 * (s5 + s3)), 24));
@@ -201,7 +201,7 @@ TEST_F(LabelGlyphs, GroupBoxLineIsBrokenBehindItsCaption) {
   DibSurface surface(200, 60);
   ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), false);
   box.Draw(canvas);
-  const ZQR_Color face = ZQF_GetColorMetric(32);
+  const ZQR_Color face = ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
   const long line = frame.Y;
   EXPECT_EQ(surface.GetPixel(background.X + 1, line), face);  // behind the caption
   EXPECT_NE(surface.GetPixel(background.X + background.Width + 2, line), face);
@@ -210,8 +210,8 @@ TEST_F(LabelGlyphs, GroupBoxLineIsBrokenBehindItsCaption) {
 
 TEST_F(LabelGlyphs, BorderLinesCarryTheirColoursWithAndWithoutCaption) {
   const ZQR_Color blue = ZQR_Color_Blue;
-  const ZQR_Color sunken[] = {ZQF_GetColorMetric(4), ZQF_GetColorMetric(3), ZQF_GetColorMetric(6),
-                              ZQF_GetColorMetric(5)};
+  const ZQR_Color sunken[] = {ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow), ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonHighlight),
+                              ZQF_GetColorMetric(ZQF_ColorMetric_Light3D)};
   const ZQR_Color code8[] = {blue, blue, blue, blue};
   struct Case {
     const char* name;
@@ -255,8 +255,8 @@ TEST_F(LabelGlyphs, BorderLinesCarryTheirColoursWithAndWithoutCaption) {
 
 TEST_F(LabelGlyphs, ClientLabelRectangles) {
   const ZQ_Point<long> s = Measured("Wind");
-  const long h0 = ZQF_GetSizeMetric(8).X, h3 = ZQF_GetSizeMetric(6).X;
-  const long v = ZQF_GetSizeMetric(3).Y;
+  const long h0 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap24Px).X, h3 = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px).X;
+  const long v = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y;
   struct Case {
     long position;
     ZQ_Point<long> natural;
@@ -302,7 +302,7 @@ TEST_F(LabelGlyphs, ClientLabelNeverPaintsTheClient) {
   const ZQ_Rectangle<long> box = client->GetBoundingBox();
   EXPECT_EQ(surface.GetPixel(box.X + 1, box.Y + 1), ZQR_Color_White);
   EXPECT_EQ(surface.GetPixel(box.X + box.Width - 1, box.Y + box.Height - 1), ZQR_Color_White);
-  EXPECT_EQ(surface.GetPixel(box.X - 1, 0), ZQF_GetColorMetric(32));
+  EXPECT_EQ(surface.GetPixel(box.X - 1, 0), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }
 
 TEST(BreakingText, WrappingWidthOnAThousandPixelArea) {
@@ -328,7 +328,7 @@ TEST_F(LabelGlyphs, BreakingTextModes) {
   three.SetBreakingMode(2);
   three.SetLineCount(3);
   three.UpdateMyDesiredSize();
-  const long line = ZQF_Canvas::ComputeSizeWithLineBreaks(".", ZQF_GetFontMetric(12), 100).Y;
+  const long line = ZQF_Canvas::ComputeSizeWithLineBreaks(".", ZQF_GetFontMetric(ZQF_FontMetric_Label), 100).Y;
   EXPECT_EQ(three.GetDesiredSize().Natural.Y, 3 * line);
   EXPECT_EQ(three.GetDesiredSize().Maximum.Y, 3 * line);
   EXPECT_EQ(three.GetDesiredSize().Natural.X, ZQF_AlignmentGlyph::StretchMaximum);

@@ -83,7 +83,7 @@ class MenuTarget : public RecordingGlyph {
     };
   }
   void DrawSelf(ZQF_Canvas& Canvas) override {
-    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 
   bool OffersContextItem = false;

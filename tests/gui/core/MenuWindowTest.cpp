@@ -26,7 +26,7 @@ class FilledStack : public StackGlyph {
  public:
   using StackGlyph::StackGlyph;
   void DrawSelf(ZQF_Canvas& Canvas) override {
-    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 };
 
@@ -35,7 +35,7 @@ class FilledGap : public RecordingGlyph {
  public:
   using RecordingGlyph::RecordingGlyph;
   void DrawSelf(ZQF_Canvas& Canvas) override {
-    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(32));
+    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 };
 
@@ -233,9 +233,11 @@ class TooltipWindowTest : public WindowTest {
   void FireTimer() {
     ZQF_Tooltips::Get().RaiseEvent(ZQF_TooltipStateMachine::StateChange_TimerFireEvent);
   }
-  // Pumps until the delay has passed and the tooltip shows (bounded).
+  // Pumps until the delay has passed and the tooltip shows (at most 5 s, ten
+  // delays, which a loaded machine may need).
   bool WaitUntilShown() {
-    for (int i = 0; i < 300 && State() != ZQF_TooltipStateMachine::State_Shown; ++i) {
+    const DWORD start = ::GetTickCount();
+    while (State() != ZQF_TooltipStateMachine::State_Shown && ::GetTickCount() - start < 5000) {
       ::Sleep(5);
       PumpMessages();
     }
@@ -279,7 +281,7 @@ TEST_F(TooltipWindowTest, ShowsAfterItsDelayOverTheTextAndEndsByClickMoveOrDestr
       "TooltipOverCutLabel");
   // inside the tooltip's one-pixel border, left of its text
   EXPECT_EQ(shot.GetPixelColor(shown.X - corner.X + 1, shown.Y - corner.Y + 1),
-            ZQF_GetColorMetric(28));
+            ZQF_GetColorMetric(ZQF_ColorMetric_TooltipBackground));
 
   // A click hides it, and it stays hidden over the same caption.
   Send(window->GetWindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(3, 3));
@@ -360,7 +362,7 @@ TEST_F(TooltipWindowTest, DocumentsShowInTheRegisteredGlyphElseTheirTextElseNoth
   const ZQ_Point<long> cursor = ZQR_Cursor::GetCursorSize();
   const ZQ_Point<long> extra = ZQF_Tooltips::GetExtra();
   const ZQ_Point<long> words =
-      ZQF_GetFontMetric(11).GetSize(ZQF_GetMetricDC().GetHDC(), ZQ_String("Plain words"));
+      ZQF_GetFontMetric(ZQF_FontMetric_Tooltip).GetSize(ZQF_GetMetricDC().GetHDC(), ZQ_String("Plain words"));
   const struct {
     const char* why;
     bool factory;
@@ -393,7 +395,7 @@ TEST_F(TooltipWindowTest, DocumentsShowInTheRegisteredGlyphElseTheirTextElseNoth
     ZQF_Tooltips_RegisterDocumentGlyphFactory(saved);
   }
   EXPECT_EQ(s_widthFraction, 0.33);
-  EXPECT_EQ(s_margins, ZQF_GetSizeMetric(1));
+  EXPECT_EQ(s_margins, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px));
   ASSERT_FALSE(s_shownDocument.IsNull());
   EXPECT_EQ(std::string(s_shownDocument->GetName().GetText()), "Tip document");
   s_shownDocument = ZQ_CountedPtr<ZQFO_Document>();

@@ -41,6 +41,67 @@ TEST(MetricsShell, LevelFromOperatingSystemCodes) {
   }
 }
 
+// The keys' names stand for numbers that never change (a colour may be
+// stored as its key).
+TEST(MetricsKeys, EachNameStandsForItsNumber) {
+#define KEY(Name, Number) {Name, Number, #Name}
+  const struct {
+    int key, number;
+    const char* name;
+  } cases[] = {
+      KEY(ZQF_ColorMetric_ActiveBorder, 0), KEY(ZQF_ColorMetric_ActiveCaption, 1),
+      KEY(ZQF_ColorMetric_CaptionText, 2), KEY(ZQF_ColorMetric_DarkShadow3D, 3),
+      KEY(ZQF_ColorMetric_ButtonShadow, 4), KEY(ZQF_ColorMetric_Light3D, 5),
+      KEY(ZQF_ColorMetric_ButtonHighlight, 6), KEY(ZQF_ColorMetric_ButtonFace, 7),
+      KEY(ZQF_ColorMetric_ButtonText, 8), KEY(ZQF_ColorMetric_FieldBackground, 9),
+      KEY(ZQF_ColorMetric_FieldText, 10), KEY(ZQF_ColorMetric_DocumentBackground, 12),
+      KEY(ZQF_ColorMetric_DocumentShade, 13), KEY(ZQF_ColorMetric_DocumentText, 14),
+      KEY(ZQF_ColorMetric_InactiveBorder, 15), KEY(ZQF_ColorMetric_InactiveCaption, 16),
+      KEY(ZQF_ColorMetric_InactiveCaptionText, 17),
+      KEY(ZQF_ColorMetric_SelectionBackground, 24), KEY(ZQF_ColorMetric_SelectionText, 25),
+      KEY(ZQF_ColorMetric_TooltipBackground, 28), KEY(ZQF_ColorMetric_TooltipText, 29),
+      KEY(ZQF_ColorMetric_HyperlinkBackground, 30), KEY(ZQF_ColorMetric_HyperlinkText, 31),
+      KEY(ZQF_ColorMetric_LabelBackground, 32), KEY(ZQF_ColorMetric_LabelText, 33),
+      KEY(ZQF_FontMetric_System, 0), KEY(ZQF_FontMetric_AnsiVariable, 3),
+      KEY(ZQF_FontMetric_FixedPitch, 4), KEY(ZQF_FontMetric_Caption, 5),
+      KEY(ZQF_FontMetric_Button, 6), KEY(ZQF_FontMetric_Field, 7),
+      KEY(ZQF_FontMetric_Tooltip, 11), KEY(ZQF_FontMetric_Label, 12),
+      KEY(ZQF_FontMetric_SansBold10, 13), KEY(ZQF_FontMetric_SansBold12, 14),
+      KEY(ZQF_FontMetric_SansBold14, 15), KEY(ZQF_FontMetric_Mono10, 16),
+      KEY(ZQF_SizeMetric_Gap1Px, 0), KEY(ZQF_SizeMetric_Gap2Px, 1),
+      KEY(ZQF_SizeMetric_Gap3Px, 2), KEY(ZQF_SizeMetric_Gap4Px, 3),
+      KEY(ZQF_SizeMetric_Gap6Px, 4), KEY(ZQF_SizeMetric_Gap8Px, 5),
+      KEY(ZQF_SizeMetric_Gap12Px, 6), KEY(ZQF_SizeMetric_Gap16Px, 7),
+      KEY(ZQF_SizeMetric_Gap24Px, 8), KEY(ZQF_SizeMetric_Gap32Px, 9),
+      KEY(ZQF_SizeMetric_ScrollBar, 10), KEY(ZQF_SizeMetric_ScreenPx, 11),
+      KEY(ZQF_SizeMetric_ScreenMm, 12), KEY(ZQF_SizeMetric_DragThreshold, 13),
+      KEY(ZQF_SizeMetric_SizingCorner, 14), KEY(ZQF_SizeMetric_FrameMargin, 15),
+      KEY(ZQF_SizeMetric_AutoscrollZone, 17), KEY(ZQF_AreaMetric_WorkArea, 0),
+      KEY(ZQF_AreaMetric_Screen, 1), KEY(ZQF_TimeMetric_AutorepeatDelay, 0),
+      KEY(ZQF_TimeMetric_AutorepeatInterval, 1), KEY(ZQF_TimeMetric_CaretBlink, 2),
+      KEY(ZQF_TimeMetric_ListChangeDelay, 3), KEY(ZQF_TimeMetric_LabelTooltipDelay, 4),
+      KEY(ZQF_TimeMetric_TooltipDelay, 5), KEY(ZQF_CursorMetric_Arrow, 0),
+      KEY(ZQF_CursorMetric_IBeam, 1), KEY(ZQF_CursorMetric_Wait, 2),
+      KEY(ZQF_CursorMetric_AppStarting, 3), KEY(ZQF_CursorMetric_ResizeNS, 4),
+      KEY(ZQF_CursorMetric_ResizeEW, 5), KEY(ZQF_CursorMetric_ResizeNESW, 6),
+      KEY(ZQF_CursorMetric_ResizeNWSE, 7), KEY(ZQF_CursorMetric_ResizePaneNS, 8),
+      KEY(ZQF_CursorMetric_ResizePaneEW, 9), KEY(ZQF_CursorMetric_ThinCross, 10),
+      KEY(ZQF_CursorMetric_ThickCross, 11), KEY(ZQF_CursorMetric_SelectRow, 12),
+      KEY(ZQF_CursorMetric_NoDrop, 13), KEY(ZQF_CursorMetric_Help, 14),
+      KEY(ZQF_CursorMetric_Magnify, 15), KEY(ZQF_CursorMetric_PointingHand, 16),
+      KEY(ZQF_CursorMetric_Invisible, 17), KEY(ZQF_BrushMetric_FaceCheckerboard, 6),
+      KEY(ZQF_BrushMetric_ShadowCheckerboard, 7), KEY(ZQF_BoolMetric_KeyboardCues, 0),
+      KEY(ZQF_BoolMetric_FocusIndicators, 1), KEY(ZQF_BitmapMetric_CheckBoxUp, 0),
+      KEY(ZQF_BitmapMetric_CheckBoxDown, 1), KEY(ZQF_BitmapMetric_CheckBoxUnknown, 2),
+      KEY(ZQF_BitmapMetric_RadioButtonUp, 9), KEY(ZQF_BitmapMetric_RadioButtonDown, 10),
+      KEY(ZQF_BitmapMetric_RadioButtonUnknown, 11), KEY(ZQF_BitmapMetric_Question, 18),
+      KEY(ZQF_BitmapMetric_Information, 19), KEY(ZQF_BitmapMetric_Warning, 20),
+      KEY(ZQF_BitmapMetric_Error, 21),
+  };
+#undef KEY
+  for (const auto& c : cases) EXPECT_EQ(c.key, c.number) << c.name;
+}
+
 TEST_F(Metrics, GettersAssertTheirKeyBound) {
   const struct {
     std::function<void()> get;
@@ -81,8 +142,8 @@ TEST_F(Metrics, ShellLevelOneUsesTheFallbacksOfLaterColors) {
   }
   ZQF_SetCurrentShellForTesting(2);
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(3), SystemColorOfMetric(COLOR_3DDKSHADOW));
-  EXPECT_EQ(ZQF_GetColorMetric(31), ZQR_Color(0, 0, 255));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D), SystemColorOfMetric(COLOR_3DDKSHADOW));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_HyperlinkText), ZQR_Color(0, 0, 255));
 }
 
 TEST_F(Metrics, ColorThirteenIsAlwaysTheBlendOfTwelveAndFourteen) {
@@ -90,8 +151,8 @@ TEST_F(Metrics, ColorThirteenIsAlwaysTheBlendOfTwelveAndFourteen) {
     SCOPED_TRACE(level);
     ZQF_SetCurrentShellForTesting(level);
     ZQF_ResetMetricsByQueryingSystem();
-    EXPECT_EQ(ZQF_GetColorMetric(13),
-              ZQR_BlendColors(ZQF_GetColorMetric(12), ZQF_GetColorMetric(14), 0.1));
+    EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentShade),
+              ZQR_BlendColors(ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentText), 0.1));
   }
 }
 
@@ -103,17 +164,17 @@ TEST_F(Metrics, PaletteDisplayKeepsTheGreyLightFallback) {
     const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetDeviceCaps> paletteDisplay(
         [](HDC DC, int Index) { return Index == NUMCOLORS ? 256 : ::GetDeviceCaps(DC, Index); });
     ZQF_ResetMetricsByQueryingSystem();
-    EXPECT_EQ(ZQF_GetColorMetric(5), ZQR_Color(192, 192, 192));
+    EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_Light3D), ZQR_Color(192, 192, 192));
   }
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(5), ZQR_Color(192, 192, 192));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_Light3D), ZQR_Color(192, 192, 192));
 }
 
 TEST_F(Metrics, EveryColorGoesThroughTheNearestColor) {
   const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetNearestColor> nearest(
       [](HDC, COLORREF Color) { return Color & 0x00F0F0F0; });
   ZQF_ResetMetricsByQueryingSystem();
-  EXPECT_EQ(ZQF_GetColorMetric(9), ZQR_Color(DistinctSystemColor(COLOR_WINDOW) & 0x00F0F0F0));
+  EXPECT_EQ(ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground), ZQR_Color(DistinctSystemColor(COLOR_WINDOW) & 0x00F0F0F0));
 }
 
 TEST_F(Metrics, TimesAreDefaultsButTheCaretBlink) {
@@ -205,7 +266,7 @@ TEST_F(Metrics, ButtonPicturesTakeTheMetricColors) {
     EXPECT_EQ(BitmapPixel(ZQF_GetBitmapMetric(key + 6), c.x, c.y), ZQF_GetColorMetric(c.disabled));
   }
   EXPECT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_CheckBoxUp).GetSize(), ZQ_Point<long>(13, 13));
-  EXPECT_EQ(ZQF_GetBitmapMetric(21).GetSize(), ZQ_Point<long>(32, 32));
+  EXPECT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_Error).GetSize(), ZQ_Point<long>(32, 32));
 }
 
 TEST_F(Metrics, SystemChangeRelaysOutEveryGlyphOfEveryWindow) {
@@ -243,12 +304,12 @@ TEST(GlyphColor, EqualityByKindThenKeyOrValue) {
     bool equal;
     const char* why;
   } cases[] = {
-      {ZQF_Color(), ZQF_Color(33), true, "default names 33"},
-      {ZQF_Color(4), ZQF_Color(5), false, "other key"},
+      {ZQF_Color(), ZQF_Color(ZQF_ColorMetric_LabelText), true, "default names 33"},
+      {ZQF_Color(ZQF_ColorMetric_ButtonShadow), ZQF_Color(ZQF_ColorMetric_Light3D), false, "other key"},
       {ZQF_Color(red), ZQF_Color(red), true, "same value"},
       {ZQF_Color(red), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other value"},
-      {ZQF_Color(0), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other kind"},
-      {assigned, ZQF_Color(5), true, "assigning a key names the metric"},
+      {ZQF_Color(ZQF_ColorMetric_ActiveBorder), ZQF_Color(ZQR_Color(0, 0, 0)), false, "other kind"},
+      {assigned, ZQF_Color(ZQF_ColorMetric_Light3D), true, "assigning a key names the metric"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);

@@ -20,10 +20,10 @@ class BorderCell : public ZQF_DrawableGlyph {
   BorderCell(int Code, const char* Text, long Options) : Code(Code), Text(Text), Options(Options) {}
   void DrawSelf(ZQF_Canvas& Canvas) override {
     const ZQ_Rectangle<long> box = GetLocalBoundingBox();
-    Canvas.Fill(box, ZQF_GetColorMetric(32));
+    Canvas.Fill(box, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     Canvas.DrawBorder(box, Code, Options);
-    Canvas.SetFont(ZQF_GetFontMetric(12));
-    Canvas.SetTextColor(ZQF_GetColorMetric(33));
+    Canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Label));
+    Canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
     Canvas.SetDrawMode(1);
     ZQ_Rectangle<long> inside = box;
     inside.Deflate(3, 3);
@@ -41,7 +41,7 @@ class GridGlyph : public ZQF_DrawableGlyph {
   explicit GridGlyph(int Columns) : Columns(Columns) {}
   void DrawSelf(ZQF_Canvas& Canvas) override {
     Clip(Canvas, Clip_SelfAndChildren);
-    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(12));
+    Canvas.Fill(GetLocalBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground));
   }
   void AcceptLayout() override {
     int i = 0;
@@ -59,7 +59,7 @@ class GridGlyph : public ZQF_DrawableGlyph {
 
 TEST_F(Screenshots, BorderCodesLabelsAndAPanel) {
   {
-    DibSurface surface(360, 80, ZQF_GetColorMetric(32));
+    DibSurface surface(360, 80, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), true);
     canvas.SetKeyboardCues(3);
     for (int code = 1; code <= 8; ++code) {
@@ -68,14 +68,14 @@ TEST_F(Screenshots, BorderCodesLabelsAndAPanel) {
     }
     canvas.DrawHorizontalSeparatorLine(4, 356, 40, 3);
     surface.SaveScreenshot("canvas-borders");
-    EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(6)), 0);
+    EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_ButtonHighlight)), 0);
   }
   {
-    DibSurface surface(240, 150, ZQF_GetColorMetric(32));
+    DibSurface surface(240, 150, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), true);
-    canvas.SetFont(ZQF_GetFontMetric(12));
-    canvas.SetTextColor(ZQF_GetColorMetric(33));
-    canvas.SetBackgroundColor(ZQF_GetColorMetric(32));
+    canvas.SetFont(ZQF_GetFontMetric(ZQF_FontMetric_Label));
+    canvas.SetTextColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText));
+    canvas.SetBackgroundColor(ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     canvas.SetDrawMode(1);
     canvas.SetKeyboardCues(3);
     canvas.DrawLabel(ZQ_String("&File (cues on)"), ZQ_Point<long>(8, 8));
@@ -89,7 +89,7 @@ TEST_F(Screenshots, BorderCodesLabelsAndAPanel) {
     canvas.DrawWithLineBreaks(ZQ_String("Word-wrapped text, centred in its box by its height."),
                               ZQ_Rectangle<long>(8, 82, 224, 60), 1, 1);
     surface.SaveScreenshot("canvas-labels");
-    EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(33)), 0);
+    EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_LabelText)), 0);
   }
   {
     GridGlyph* grid = new GridGlyph(4);
@@ -104,7 +104,7 @@ TEST_F(Screenshots, BorderCodesLabelsAndAPanel) {
     canvas.SetKeyboardCues(3);
     top.ProcessWindowDraw(canvas);
     surface.SaveScreenshot("glyph-panel");
-    EXPECT_EQ(surface.GetPixel(1, 1), ZQF_GetColorMetric(12));
+    EXPECT_EQ(surface.GetPixel(1, 1), ZQF_GetColorMetric(ZQF_ColorMetric_DocumentBackground));
   }
 }
 

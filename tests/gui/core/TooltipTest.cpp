@@ -141,8 +141,8 @@ TEST(TooltipStateTable, AnEventRaisedByAnActionFollowsIt) {
 using TooltipLayout = GuiStageTest;
 
 TEST_F(TooltipLayout, BelowTheCursorAboveItAtTheBottomAndInsideTheScreen) {
-  const ZQ_Rectangle<long> s = ZQF_GetAreaMetric(1);
-  const long overlap = ZQF_GetSizeMetric(1).Y;
+  const ZQ_Rectangle<long> s = ZQF_GetAreaMetric(ZQF_AreaMetric_Screen);
+  const long overlap = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y;
   const long cx = s.X + s.Width / 2, cy = s.Y + s.Height / 2;
   const long right = s.X + s.Width, bottom = s.Y + s.Height;
   const struct {
@@ -169,7 +169,7 @@ TEST_F(TooltipLayout, BelowTheCursorAboveItAtTheBottomAndInsideTheScreen) {
 // A tooltip glyph showing "Wind speed", drawn over the whole 120 x 30 surface.
 void DrawTooltipGlyph(const DibSurface& Surface) {
   ZQF_Canvas canvas(Surface.GetHDC(), Surface.NewWholeRegion(), false);
-  ZQF_TopLevelGlyph top(new TooltipDisplayGlyph("Wind speed", ZQF_GetFontMetric(11)));
+  ZQF_TopLevelGlyph top(new TooltipDisplayGlyph("Wind speed", ZQF_GetFontMetric(ZQF_FontMetric_Tooltip)));
   top.ProcessWindowSizeChange(ZQ_Rectangle<long>(0, 0, 120, 30));
   top.ProcessWindowDraw(canvas);
 }
@@ -180,8 +180,8 @@ TEST_F(TooltipLayout, PictureOfTheGlyphInTheSystemColours) {
   DibSurface surface(120, 30);
   DrawTooltipGlyph(surface);
   surface.SaveScreenshot("TooltipGlyph");
-  EXPECT_EQ(surface.GetPixel(3, 3), ZQF_GetColorMetric(28));
-  EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(29)), 20);
+  EXPECT_EQ(surface.GetPixel(3, 3), ZQF_GetColorMetric(ZQF_ColorMetric_TooltipBackground));
+  EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_TooltipText)), 20);
 }
 
 using TooltipGlyphLook = DistinctColorsStageTest;
@@ -189,11 +189,11 @@ using TooltipGlyphLook = DistinctColorsStageTest;
 TEST_F(TooltipGlyphLook, TextInColour29OnColour28InsideABorder) {
   DibSurface surface(120, 30);
   DrawTooltipGlyph(surface);
-  const ZQR_Color background = ZQF_GetColorMetric(28);
+  const ZQR_Color background = ZQF_GetColorMetric(ZQF_ColorMetric_TooltipBackground);
   EXPECT_EQ(surface.GetPixel(3, 3), background);
   EXPECT_NE(surface.GetPixel(0, 0), background);  // the border
   EXPECT_NE(surface.GetPixel(119, 29), background);
-  EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(29)), 20);
+  EXPECT_GT(surface.CountPixels(ZQF_GetColorMetric(ZQF_ColorMetric_TooltipText)), 20);
 }
 
 }  // namespace

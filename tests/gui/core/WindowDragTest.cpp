@@ -37,7 +37,7 @@ class WindowDragTest : public WindowTest {
           });
       ZQF_ResetMetricsByQueryingSystem();
     }
-    ASSERT_EQ(ZQF_GetAreaMetric(0), R(300, 200, 600, 500));
+    ASSERT_EQ(ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea), R(300, 200, 600, 500));
     client = new StretchyGlyph;
     window = OpenAround(client, R(400, 300, 200, 150));
   }

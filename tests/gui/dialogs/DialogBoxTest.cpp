@@ -117,7 +117,7 @@ TEST_F(DialogBoxes, CloseNamesItsStepsInTheStackTraceAndRemembersTheRectangle) {
   dialog.SetUserConfigurationFolder(&folder);
   dialog.Run();
   const ZQ_Rectangle<long> first = Place(dialog);
-  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(0);
+  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
   EXPECT_EQ(first.GetCenter().X, work.GetCenter().X);  // centred at its natural size
   dialog.GetWindow()->Move(ZQ_Rectangle<long>(-50, 30, 20, 20), true);
   dialog.RecordCloseSteps = true;
@@ -129,8 +129,8 @@ TEST_F(DialogBoxes, CloseNamesItsStepsInTheStackTraceAndRemembersTheRectangle) {
 }
 
 TEST_F(DialogBoxes, FirstPlacementShrinksToTheWorkAreaButNotBelowTheMinimum) {
-  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(0);
-  const long margin = ZQF_GetSizeMetric(8).X;
+  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
+  const long margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap24Px).X;
   // Which width wins: the natural one, the space inside the margins, the
   // minimum, the work area.
   enum { Natural, Space, Minimum, Work };
@@ -157,7 +157,7 @@ TEST_F(DialogBoxes, FirstPlacementShrinksToTheWorkAreaButNotBelowTheMinimum) {
 }
 
 TEST_F(DialogBoxes, PreciousAreasPushTheWindowToTheNearestGridPointThatLeavesThemFree) {
-  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(0);
+  const ZQ_Rectangle<long> work = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
   const ZQ_Point<long> size(100, 100);
   const long stepX = (work.Width - 100) / 80;  // grid steps of this screen
   ZQ_List<ZQF_Rectangle> none, covering, everywhere;
@@ -211,11 +211,11 @@ TEST_F(DialogBoxes, AFullScreenDialogHasNoEdgeNoMarginsAndAThinTitleGap) {
   dialog.Init_SetWindowBorderOptions(&options);
   EXPECT_EQ(options.GetOuterEdgeBorderCode(), 0);
   EXPECT_EQ(options.GetClientMargin(), ZQ_Point<long>(0, 0));
-  EXPECT_EQ(options.GetTitleBarGap(), ZQF_GetSizeMetric(1).Y);
+  EXPECT_EQ(options.GetTitleBarGap(), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).Y);
   EXPECT_FALSE(options.IsMovable() || options.IsResizable() || options.ShowSizeGrip());
   EXPECT_TRUE(options.HasTitleBar() && options.ShowCloseButton());
   dialog.Run();
-  EXPECT_EQ(Place(dialog), ZQF_GetAreaMetric(0));
+  EXPECT_EQ(Place(dialog), ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea));
 }
 
 namespace {

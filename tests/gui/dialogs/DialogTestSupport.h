@@ -39,7 +39,7 @@ class NamedControl : public ZQF_ControlGlyph {
   // A white field in the control's border, with a focus rectangle.
   void DrawSelf(ZQF_Canvas& Canvas) override {
     const ZQ_Rectangle<long> box = GetLocalBoundingBox();
-    Canvas.Fill(box, ZQF_GetColorMetric(9));
+    Canvas.Fill(box, ZQF_GetColorMetric(ZQF_ColorMetric_FieldBackground));
     DrawControlBorder(Canvas, box);
     if (Canvas.IsOnFocusPath()) {
       Canvas.DrawFocusIndicator(ZQ_Rectangle<long>(3, 3, box.Width - 6, box.Height - 6));

@@ -106,7 +106,7 @@ TEST_F(StandardDialogs, EachButtonPlacementBuildsItsOrganizersInOrder) {
 }
 
 TEST_F(StandardDialogs, SpacersRoundHalvesDown) {
-  const long spacing = ZQF_GetSizeMetric(5).X;
+  const long spacing = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   const struct {
     double factor;
     long width;
@@ -217,7 +217,7 @@ TEST_F(StandardDialogs, TheDarkFrameMarksTheButtonThatEnterWouldPress) {
     const ZQ_Rectangle<long>& box = frame->GetBoundingBox();
     return Shot.GetPixelColor(box.X, box.Y + box.Height / 2);
   };
-  const ZQR_Color dark = ZQF_GetColorMetric(33), face = ZQF_GetColorMetric(32);
+  const ZQR_Color dark = ZQF_GetColorMetric(ZQF_ColorMetric_LabelText), face = ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
   manager->ActivateKeyboardNavigationIndicator_Menomics();
   PumpMessages();
   const ZQIMG_Image first = SaveScreenshot(Handle(dialog), "dialog-standard-default-frame");

@@ -187,9 +187,9 @@ TEST_F(PaneWindowTest, PictureOfASplitWindow) {
   // The bars: the gaps between the frames, in the face colour.
   const long barX = right->GetBoundingBox().X - 4;
   EXPECT_EQ(barX, static_cast<long>(split->GetBoundingBox().Width * 0.6 + 0.5));
-  EXPECT_EQ(shown.GetPixelColor(barX, 200), ZQF_GetColorMetric(32));
+  EXPECT_EQ(shown.GetPixelColor(barX, 200), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   EXPECT_EQ(shown.GetPixelColor(barX + 100, right->GetSecondPane()->GetBoundingBox().Y - 2),
-            ZQF_GetColorMetric(32));
+            ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }
 
 // The form beside station readings in a scrolling container over notes;

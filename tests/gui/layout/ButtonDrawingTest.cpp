@@ -89,7 +89,7 @@ TEST_F(ButtonDrawing, RaisedAndPressedFramesAndTheContentShift) {
     const ZQ_Rectangle<long> text = ColorBox(surface, Metric(8), Box(0, 0, W, H));
     ASSERT_GT(text.Width, 0);
     if (c.pressedLook || c.state) {
-      EXPECT_EQ(text, Moved(raisedText, ZQF_GetSizeMetric(0)));
+      EXPECT_EQ(text, Moved(raisedText, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px)));
     } else {
       raisedText = text;
     }
@@ -105,7 +105,7 @@ TEST_F(ButtonDrawing, FocusIndicatorInsideTheFrame) {
     bool bitmap;
     long cues;
     ZQ_Rectangle<long> changed;
-  } cases[] = {{"text button", false, 3, Shrunk(face, ZQF_GetSizeMetric(0))},
+  } cases[] = {{"text button", false, 3, Shrunk(face, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px))},
                {"bitmap button", true, 3, face},
                {"focus cues off", false, 2, ZQ_Rectangle<long>()}};
   for (const auto& c : cases) {
@@ -125,8 +125,8 @@ TEST_F(ButtonDrawing, FocusIndicatorInsideTheFrame) {
 
 TEST_F(ButtonDrawing, TextAlignment) {
   const ZQ_Rectangle<long> content =
-      Shrunk(Shrunk(Box(0, 0, 80, 24), ZQF_Canvas::GetBorderSize(5)), ZQF_GetSizeMetric(2));
-  const long width = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "OK").X;
+      Shrunk(Shrunk(Box(0, 0, 80, 24), ZQF_Canvas::GetBorderSize(5)), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px));
+  const long width = ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Button), "OK").X;
   for (int alignment = 0; alignment < 3; ++alignment) {
     SCOPED_TRACE(alignment);
     ZQF_StandardTextButtonGlyph button("OK", 0, 0);
@@ -145,7 +145,7 @@ TEST_F(ButtonDrawing, TextAlignment) {
 TEST_F(ButtonDrawing, BitmapPictureInTheButtonColours) {
   const long W = 40, H = 24;
   const ZQ_Rectangle<long> content =
-      Shrunk(Shrunk(Box(0, 0, W, H), ZQF_Canvas::GetBorderSize(5)), ZQF_GetSizeMetric(0));
+      Shrunk(Shrunk(Box(0, 0, W, H), ZQF_Canvas::GetBorderSize(5)), ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px));
   const ZQ_Rectangle<long> centred(content.X + (content.Width - 12) / 2,
                                    content.Y + (content.Height - 10) / 2 + 2, 12, 6);
   const struct {
@@ -155,7 +155,7 @@ TEST_F(ButtonDrawing, BitmapPictureInTheButtonColours) {
     ZQ_Rectangle<long> symbolBox;
   } cases[] = {
       {"centred", true, false, false, kArrowInk, 0, centred},
-      {"pressed", true, true, false, kArrowInk, 0, Moved(centred, ZQF_GetSizeMetric(0))},
+      {"pressed", true, true, false, kArrowInk, 0, Moved(centred, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px))},
       {"greyed", false, false, false, 0, kArrowInk, ZQ_Rectangle<long>()},
       // The widest row spans the content box; the rows are scaled by 1.8.
       {"stretched", true, false, true, -1, 0, Box(content.X, 0, content.Width, 0)},
@@ -168,7 +168,7 @@ TEST_F(ButtonDrawing, BitmapPictureInTheButtonColours) {
     button.SetPressedLook(c.pressed);
     DibSurface surface(W, H);
     DrawInto(button, surface, Box(0, 0, W, H));
-    const ZQ_Rectangle<long> inside = c.pressed ? Moved(content, ZQF_GetSizeMetric(0)) : content;
+    const ZQ_Rectangle<long> inside = c.pressed ? Moved(content, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px)) : content;
     const ZQ_Rectangle<long> symbol = ColorBox(surface, Metric(8), inside);
     if (c.symbolInk >= 0) {
       EXPECT_EQ(CountIn(surface, Metric(8), inside), c.symbolInk);
@@ -196,7 +196,7 @@ TEST_F(ButtonDrawing, BoxRestoredAfterDrawing) {
     ZQ_Rectangle<long> ContentBox;
     bool Fails = false;
   };
-  const ZQ_Point<long> frame = ZQF_Canvas::GetBorderSize(5), margin = ZQF_GetSizeMetric(2);
+  const ZQ_Point<long> frame = ZQF_Canvas::GetBorderSize(5), margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px);
   for (bool fails : {false, true}) {
     SCOPED_TRACE(fails);
     ContentButton button;

@@ -158,13 +158,13 @@ TEST_F(ButtonGlyphTest, DesiredSizesAndFocus) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text ? c.text : "bitmap");
     ZQF_StandardButtonGlyph* button;
-    ZQ_Point<long> content(12, 10), margin = ZQF_GetSizeMetric(0);
+    ZQ_Point<long> content(12, 10), margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px);
     if (c.text) {
       auto* text = new ZQF_StandardTextButtonGlyph(c.text, 0, 0);
       text->SetHorizontallyStretchable(c.stretchable);
       button = text;
-      content = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "Apply");
-      margin = ZQF_GetSizeMetric(2);
+      content = ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Button), "Apply");
+      margin = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px);
     } else {
       button = new ZQF_StandardBitmapButtonGlyph(kArrow, 0, 0);
     }

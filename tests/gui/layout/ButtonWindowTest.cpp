@@ -83,13 +83,13 @@ TEST_F(WindowTest, ClickOnOk) {
   EXPECT_EQ(::GetCapture(), handle);
   EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), dialog.Ok);
   EXPECT_EQ(Joined(log), "D0");
-  EXPECT_EQ(ScreenPixel(handle, frameX, box.Y), ZQF_GetColorMetric(4));  // pressed
+  EXPECT_EQ(ScreenPixel(handle, frameX, box.Y), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));  // pressed
 
   Send(handle, WM_LBUTTONUP, 0, Point(centre.X, centre.Y));
   EXPECT_EQ(::GetCapture(), nullptr);
   EXPECT_EQ(ZQF_Window::GetCapturingGlyph(), nullptr);
   EXPECT_EQ(Joined(log), "D0 U0");
-  EXPECT_EQ(ScreenPixel(handle, frameX, box.Y), ZQF_GetColorMetric(6));  // raised
+  EXPECT_EQ(ScreenPixel(handle, frameX, box.Y), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonHighlight));  // raised
   EXPECT_TRUE(dialog.Ok->IsOnFocusPath());
 }
 
@@ -110,8 +110,8 @@ TEST_F(WindowTest, AutorepeatTicksInRealTime) {
       PumpMessages();
     }
   };
-  ASSERT_EQ(ZQF_GetTimeMetric(0), 350);
-  ASSERT_EQ(ZQF_GetTimeMetric(1), 50);
+  ASSERT_EQ(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatDelay), 350);
+  ASSERT_EQ(ZQF_GetTimeMetric(ZQF_TimeMetric_AutorepeatInterval), 50);
   // Test programs running beside this one move windows under the pointer, and
   // the mouse move that follows, at the real pointer, ends auto-repeat for
   // good; so the pointer waits over the button and a disturbed run is retried.

@@ -15,9 +15,9 @@ namespace {
 using CheckBoxes = GuiStageTest;
 
 TEST_F(CheckBoxes, GeometryAndSizeForms) {
-  const ZQ_Point<long> t = ZQF_MeasureLabelText(ZQF_GetFontMetric(6), "Wind");
-  const ZQ_Point<long> e = ZQF_GetSizeMetric(1), m = ZQF_GetSizeMetric(2);
-  const long g = ZQF_GetSizeMetric(5).X;
+  const ZQ_Point<long> t = ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Button), "Wind");
+  const ZQ_Point<long> e = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px), m = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap3Px);
+  const long g = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   ASSERT_EQ(ZQF_GetBitmapMetric(ZQF_BitmapMetric_CheckBoxUp).GetSize(), ZQ_Point<long>(13, 13));
   // The label's rectangle is the box's when there is no label. Size (0, 0):
   // not checked.
@@ -113,7 +113,7 @@ TEST_F(CheckBoxes, PictureByStateAndLook) {
     check->SetPressedLook(c.pressed);
     check->SetEnabled(c.enabled);
     LayOut(*check, Box(0, 0, 40, 30));
-    DibSurface drawn(40, 30), expected(40, 30, ZQF_GetColorMetric(32));
+    DibSurface drawn(40, 30), expected(40, 30, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
     ZQ_Rectangle<long> box, label, hot;
     check->GetLayoutRectangles(box, label, hot);
     {

@@ -25,7 +25,7 @@ TEST_F(ChoiceWindow, ClickOnADisabledClientSelectsItsChoice) {
     long count = 0;
     for (long y = field.Y; y < field.Y + field.Height; ++y)
       for (long x = field.X; x < field.X + field.Width; ++x)
-        count += image.GetPixelColor(x, y) == ZQF_GetColorMetric(33);
+        count += image.GetPixelColor(x, y) == ZQF_GetColorMetric(ZQF_ColorMetric_LabelText);
     return count;
   };
   ASSERT_FALSE(panel.height->IsEnabled());

@@ -57,16 +57,16 @@ TEST_F(WindowTest, ControlPanelScreenshot) {
   buttons.ShowStates();
   const ZQIMG_Image shot = SaveScreenshot(window->GetWindowHandle(), "ControlPanel");
 
-  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[0]), ZQF_GetColorMetric(6));  // raised
-  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[1]), ZQF_GetColorMetric(4));  // pressed
-  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[4]), ZQF_GetColorMetric(4));
+  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[0]), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonHighlight));  // raised
+  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[1]), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));  // pressed
+  EXPECT_EQ(TopEdgeColor(shot, buttons.Buttons[4]), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));
   EXPECT_TRUE(buttons.Buttons[0]->IsOnFocusPath());
   // The selected choice's field is enabled and shows its text; the others'
   // fields are greyed.
   EXPECT_TRUE(choices.height->IsEnabled());
   EXPECT_FALSE(choices.custom->IsEnabled());
-  EXPECT_GT(CountPixels(shot, choices.height->GetBoundingBox(), ZQF_GetColorMetric(33)), 0);
-  EXPECT_EQ(CountPixels(shot, choices.custom->GetBoundingBox(), ZQF_GetColorMetric(33)), 0);
+  EXPECT_GT(CountPixels(shot, choices.height->GetBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelText)), 0);
+  EXPECT_EQ(CountPixels(shot, choices.custom->GetBoundingBox(), ZQF_GetColorMetric(ZQF_ColorMetric_LabelText)), 0);
   // The tab strips: above the pages, then to their left.
   const ZQ_Rectangle<long> strips[] = {tabs[0]->GetTabStrip()->GetBoundingBox(),
                                        tabs[1]->GetTabStrip()->GetBoundingBox()};

@@ -76,15 +76,15 @@ std::string ChildKinds(ZQF_Glyph* Group) {
 
 TEST_F(RadioGroups, SharedClientSpacingPlacementAndEnabling) {
   RadioTree t(true);
-  EXPECT_EQ(ChildKinds(t.group), "R G" + std::to_string(ZQF_GetSizeMetric(5).Y) + " R R M G" +
-                                     std::to_string(ZQF_GetSizeMetric(3).Y) + " R M W");
+  EXPECT_EQ(ChildKinds(t.group), "R G" + std::to_string(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y) + " R R M G" +
+                                     std::to_string(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y) + " R M W");
   const ZQ_Rectangle<long> b = t.buttons[2]->GetBoundingBox(), x = t.x->GetBoundingBox();
   EXPECT_EQ(ZQ_Point<long>(x.X, x.Y),
-            ZQ_Point<long>(ZQF_GetSizeMetric(9).X, b.Y + b.Height + ZQF_GetSizeMetric(3).Y));
+            ZQ_Point<long>(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap32Px).X, b.Y + b.Height + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y));
   const ZQ_Rectangle<long>& e = t.buttons[4]->GetBoundingBox();
   ZQ_Rectangle<long> picture, label, hot;
   t.buttons[4]->GetLayoutRectangles(picture, label, hot);
-  EXPECT_EQ(picture.X, ZQF_GetSizeMetric(1).X);
+  EXPECT_EQ(picture.X, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px).X);
   EXPECT_EQ(t.z->GetBoundingBox().X, e.X + e.Width);
   EXPECT_EQ(t.group->GetValue(), 0);
   struct Case {

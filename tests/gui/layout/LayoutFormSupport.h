@@ -27,7 +27,7 @@
 inline ZQF_Glyph* ValueField(const char* Text) {
   ZQF_StoredAttributeLabelGlyph* label = new ZQF_StoredAttributeLabelGlyph(Text);
   label->SetMargins(3, 1);
-  label->SetBackgroundColor(ZQF_Color(12));
+  label->SetBackgroundColor(ZQF_Color(ZQF_ColorMetric_DocumentBackground));
   return new ZQF_SunkenBorderGlyph(label);
 }
 
@@ -88,7 +88,7 @@ inline ZQF_TabSelectableClientGlyph* TemperatureTabs(long Placement) {
   for (int i = 0; i < 3; ++i) {
     ZQF_PropertyListGlyph* list = new ZQF_PropertyListGlyph;
     list->AddRowWithUnits("Temperature", ValueField(values[i]), "C");
-    tabs->AddTab(tabNames[i], new ZQF_MarginGlyph(list, 6, 6, 0), ZQF_Color(32));
+    tabs->AddTab(tabNames[i], new ZQF_MarginGlyph(list, 6, 6, 0), ZQF_Color(ZQF_ColorMetric_LabelBackground));
   }
   return tabs;
 }
@@ -120,7 +120,7 @@ struct PictureAndTintColumn {
     Sun->SetDesiredImageSize(48, -1);
     Column->SetSpacing(6);
     Column->AddToBottom(Sun);
-    Column->AddToBottom(new ZQF_HorizontalSeparatorLineGlyph(3, 2, 2, ZQF_GetColorMetric(32)));
+    Column->AddToBottom(new ZQF_HorizontalSeparatorLineGlyph(3, 2, 2, ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground)));
     Column->AddToBottom(Tinted);
   }
 };

@@ -20,7 +20,7 @@ void Picture(ZQF_Glyph* Root, long Width, long Height, const char* Name) {
   canvas.SetKeyboardCues(3);
   top.ProcessWindowDraw(canvas);
   surface.SaveScreenshot(Name);
-  EXPECT_EQ(surface.GetPixel(Width - 1, Height - 1), ZQF_GetColorMetric(32));
+  EXPECT_EQ(surface.GetPixel(Width - 1, Height - 1), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
 }
 
 TEST_F(LayoutScreenshots, WeatherFormAndAlignedTable) {

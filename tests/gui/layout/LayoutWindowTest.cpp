@@ -43,7 +43,7 @@ TEST_F(LayoutWindow, FormFollowsTheWindowSize) {
                                            : CaptureClientArea(handle);
     // In the group box's margin, inside its frame: the face colour.
     EXPECT_EQ(shown.GetPixelColor(group.X + group.Width - 4, group.Y + group.Height / 2),
-              ZQF_GetColorMetric(32));
+              ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));
   }
 }
 
@@ -61,7 +61,7 @@ TEST_F(LayoutWindow, TableWithAHiddenRow) {
     const ZQ_Rectangle<long> right = table.table->GetClient(3, 2)->GetBoundingBox();
     const ZQ_Rectangle<long>& cell = table.table->GetCellRect(3, 2);
     EXPECT_EQ(cell.X + cell.Width, ClientWidth(window));
-    EXPECT_EQ(right.X + right.Width, cell.X + cell.Width - ZQF_GetSizeMetric(5).X);
+    EXPECT_EQ(right.X + right.Width, cell.X + cell.Width - ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X);
     EXPECT_EQ(table.table->GetClient(1, 0)->GetBoundingBox().Height, 0);
   }
 }
@@ -114,7 +114,7 @@ TEST_F(LayoutWindow, TooltipOnlyAtACutLabel) {
   root->AddToBottom(cut);
   ZQF_Window* window = OpenAround(root, ZQ_Rectangle<long>(40, 40, 160, 100));
   ASSERT_LT(ClientWidth(window),
-            ZQF_MeasureLabelText(ZQF_GetFontMetric(12), ZQF_StripMnemonicAmpersands(longText)).X);
+            ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Label), ZQF_StripMnemonicAmpersands(longText)).X);
   struct Case {
     ZQF_Glyph* label;
     bool answered;

@@ -76,7 +76,7 @@ TEST_F(WindowTest, MainWindowWithMenuBarToolbarAndTooltip) {
   const ZQIMG_Image shot = SaveScreenRectangleShot(area, "MainWindowWithToolbarAndTooltip");
   // The tooltip's face, as the screen shows it.
   EXPECT_EQ(shot.GetPixelColor(shown.X - area.X + 3, shown.Y - area.Y + 3),
-            ZQF_GetColorMetric(28));
+            ZQF_GetColorMetric(ZQF_ColorMetric_TooltipBackground));
 }
 
 }  // namespace

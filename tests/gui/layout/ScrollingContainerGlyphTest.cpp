@@ -63,7 +63,7 @@ TEST_F(ScrollingContainerTest, ChildrenAndDesiredSize) {
   EXPECT_TRUE(container.IsResizeAnchor());
   container.UpdateDesiredSize();
   const ZQF_DesiredSize& size = container.GetDesiredSize();
-  const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(0);
+  const ZQ_Rectangle<long>& workArea = ZQF_GetAreaMetric(ZQF_AreaMetric_WorkArea);
   EXPECT_EQ(size.Natural, P(352, 452));
   EXPECT_EQ(size.Minimum, P(std::min(300L, workArea.Width / 10 + 16) + 2,
                             std::min(400L, workArea.Height / 10 + 16) + 2));
@@ -275,7 +275,7 @@ TEST_F(ScrollingContainerDrawing, FarFromTheOrigin) {
   EXPECT_EQ(surface.GetPixel(50, 100), red);
   EXPECT_EQ(surface.GetPixel(50, 115), blue);
   EXPECT_EQ(surface.GetPixel(50, 149), blue);
-  EXPECT_EQ(surface.GetPixel(170, 100), ZQF_GetColorMetric(32));  // the frame beside the rows
+  EXPECT_EQ(surface.GetPixel(170, 100), ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground));  // the frame beside the rows
 }
 
 }  // namespace

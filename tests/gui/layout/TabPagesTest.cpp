@@ -34,7 +34,7 @@ class PageGlyph : public ZQF_ControlGlyph {
 };
 
 long LabelWidth(const char* Text) {
-  return ZQF_GetFontMetric(6).GetSize(ZQF_GetMetricDC(), ZQ_String(Text)).X;
+  return ZQF_GetFontMetric(ZQF_FontMetric_Button).GetSize(ZQF_GetMetricDC(), ZQ_String(Text)).X;
 }
 
 // Tabs "&One", "&Tea", "&Two" around pages; the caller places the glyph.
@@ -78,16 +78,16 @@ class TabPagesTest : public DistinctColorsStageTest {};
 // With the default size metrics the sizes follow from the text height H
 // and the label widths.
 TEST_F(TabPagesTest, SizesFromTheMetricsWithTabsOnTheBorder) {
-  ASSERT_EQ(ZQF_GetSizeMetric(0), ZQ_Point<long>(1, 1));
-  ASSERT_EQ(ZQF_GetSizeMetric(1), ZQ_Point<long>(2, 2));
-  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(6);
+  ASSERT_EQ(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px), ZQ_Point<long>(1, 1));
+  ASSERT_EQ(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap2Px), ZQ_Point<long>(2, 2));
+  const ZQR_ConcreteFont& font = ZQF_GetFontMetric(ZQF_FontMetric_Button);
   const long h = font.GetHeight(ZQF_GetMetricDC()) - font.GetInternalLeading(ZQF_GetMetricDC());
   const long w[3] = {LabelWidth("One"), LabelWidth("Tea"), LabelWidth("Two")};
   const long widest = *std::max_element(w, w + 3);
   LaidOutTabPages top(0), left(1);
   EXPECT_EQ(top.strip->GetDesiredSize().Minimum, ZQ_Point<long>(10, h + 14));
   EXPECT_EQ(top.strip->GetBoundingBox(), Box(0, 0, 300, h + 14));
-  EXPECT_EQ(top.tabs->GetPages()->GetBoundingBox().Y, h + 14 + ZQF_GetSizeMetric(5).Y);
+  EXPECT_EQ(top.tabs->GetPages()->GetBoundingBox().Y, h + 14 + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).Y);
   EXPECT_EQ(left.strip->GetDesiredSize().Minimum, ZQ_Point<long>(widest + 28, 10));
   for (long i = 0, x = 5; i < 3; x += w[i] + 10, ++i) {
     SCOPED_TRACE(i);
@@ -167,7 +167,7 @@ TEST_F(TabPagesTest, AssertionTexts) {
 // from the right or bottom), growth 2 and edge lines 1: the colour metric
 // expected there, -1 the tab's colour, 32 where no fill reaches.
 TEST_F(TabPagesTest, FillsOfBothPlacements) {
-  ASSERT_EQ(ZQF_GetSizeMetric(0), ZQ_Point<long>(1, 1));
+  ASSERT_EQ(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap1Px), ZQ_Point<long>(1, 1));
   const struct {
     long placement, dx, dy;
     int key;
@@ -194,7 +194,7 @@ TEST_F(TabPagesTest, FillsOfBothPlacements) {
     const ZQ_Rectangle<long> next = t.TabRect(1);
     EXPECT_EQ(placement == 0 ? surface.GetPixel(next.X, next.Y + 4)
                              : surface.GetPixel(next.X + 4, next.Y),
-              ZQF_GetColorMetric(4));
+              ZQF_GetColorMetric(ZQF_ColorMetric_ButtonShadow));
   }
 }
 
@@ -218,7 +218,7 @@ TEST_F(TabPagesTest, LabelsGreyedWhenDisabledSelectedLabelFramedWhenFocused) {
     ZQF_Canvas canvas(surface.GetHDC(), surface.NewWholeRegion(), true);
     canvas.SetKeyboardCues(3);
     t.top.ProcessWindowDraw(canvas);
-    const ZQR_Color text = ZQF_GetColorMetric(33), tab = kLastTabColor;
+    const ZQR_Color text = ZQF_GetColorMetric(ZQF_ColorMetric_LabelText), tab = kLastTabColor;
     const ZQR_Color greyed((text.GetRed() + 2 * tab.GetRed()) / 3,
                            (text.GetGreen() + 2 * tab.GetGreen()) / 3,
                            (text.GetBlue() + 2 * tab.GetBlue()) / 3);

@@ -18,8 +18,8 @@ class TableLayout : public GuiStageTest {
   long my = 0, mx = 0;  // the default margins
   void SetUp() override {
     GuiStageTest::SetUp();
-    my = ZQF_GetSizeMetric(3).Y;
-    mx = ZQF_GetSizeMetric(5).X;
+    my = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y;
+    mx = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X;
   }
 };
 
@@ -124,14 +124,14 @@ TEST_F(TableLayout, PropertyListRows) {
   const ZQF_Glyph* kpa = list.GetClient(3, 1)->GetLastChild();
   EXPECT_EQ(dynamic_cast<const ZQF_StoredLabelGlyph*>(kpa)->GetText(), ZQ_String(" kPa"));
   const long gap = second->GetBoundingBox().X - (first->GetBoundingBox().X + 30);
-  EXPECT_EQ(gap, ZQF_GetSizeMetric(5).X);
+  EXPECT_EQ(gap, ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X);
   EXPECT_EQ(fourth->GetBoundingBox().X, third->GetBoundingBox().X + 30);
 
-  const long widest = ZQF_MeasureLabelText(ZQF_GetFontMetric(12), "Wind speed").X;
-  EXPECT_EQ(list.GetCellRect(0, 0).Width, widest + ZQF_GetSizeMetric(8).X);
+  const long widest = ZQF_MeasureLabelText(ZQF_GetFontMetric(ZQF_FontMetric_Label), "Wind speed").X;
+  EXPECT_EQ(list.GetCellRect(0, 0).Width, widest + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap24Px).X);
   EXPECT_EQ(edit->GetBoundingBox().X, list.GetCellRect(0, 1).X);
-  EXPECT_EQ(list.GetCellRect(1, 0).Height, 20 + ZQF_GetSizeMetric(7).Y + ZQF_GetSizeMetric(3).Y);
-  EXPECT_EQ(list.GetCellRect(2, 0).Height, 20 + 2 * ZQF_GetSizeMetric(3).Y);
+  EXPECT_EQ(list.GetCellRect(1, 0).Height, 20 + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap16Px).Y + ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y);
+  EXPECT_EQ(list.GetCellRect(2, 0).Height, 20 + 2 * ZQF_GetSizeMetric(ZQF_SizeMetric_Gap4Px).Y);
 }
 
 TEST_F(TableLayout, PropertyListCallingOrder) {

@@ -196,8 +196,8 @@ TEST_F(Toolbar, DefaultButtonActiveModeStandsInForButtonActiveDefault) {
 }
 
 TEST_F(Toolbar, Layout) {
-  ASSERT_EQ(ZQF_GetSizeMetric(15), ZQ_Point<long>(4, 4));  // negative margins: 2
-  ASSERT_EQ(ZQF_GetSizeMetric(5).X, 8);                    // the spacer unit
+  ASSERT_EQ(ZQF_GetSizeMetric(ZQF_SizeMetric_FrameMargin), ZQ_Point<long>(4, 4));  // negative margins: 2
+  ASSERT_EQ(ZQF_GetSizeMetric(ZQF_SizeMetric_Gap8Px).X, 8);                    // the spacer unit
   const auto fixed = [] { return new SizedGlyph(20, 10); };
   struct Case {
     const char* why;
@@ -274,7 +274,7 @@ TEST_F(Toolbar, FillsItsBackgroundAndLeavesTheButtonsToThemselves) {
   top.ProcessWindowDraw(canvas);
   const ZQ_Rectangle<long>& box = cut->GetBoundingBox();
   EXPECT_EQ(surface.CountPixels(background), 120 * 40 - box.Width * box.Height);
-  EXPECT_EQ(surface.GetPixel(box.X + box.Width / 2, box.Y), ZQF_GetColorMetric(6));  // raised
+  EXPECT_EQ(surface.GetPixel(box.X + box.Width / 2, box.Y), ZQF_GetColorMetric(ZQF_ColorMetric_ButtonHighlight));  // raised
 }
 
 // column [toolbar, contents (the focus child) whose hook answers all but

@@ -128,9 +128,9 @@ TEST_F(WindowBorderOptions, MetricColoursAndTheCaptionFontAreReadAtEachCall) {
   Options options;
   const ZQR_ConcreteFont oldFont = options.GetActiveTitleFont();
   ZQF_ResetMetricsByQueryingSystem();  // a new caption font
-  EXPECT_FALSE(ZQF_GetFontMetric(5) == oldFont);
-  EXPECT_TRUE(options.GetActiveTitleFont() == ZQF_GetFontMetric(5));
-  EXPECT_TRUE(options.GetInactiveTitleFont() == ZQF_GetFontMetric(5));
+  EXPECT_FALSE(ZQF_GetFontMetric(ZQF_FontMetric_Caption) == oldFont);
+  EXPECT_TRUE(options.GetActiveTitleFont() == ZQF_GetFontMetric(ZQF_FontMetric_Caption));
+  EXPECT_TRUE(options.GetInactiveTitleFont() == ZQF_GetFontMetric(ZQF_FontMetric_Caption));
 
   const struct {
     const char* why;

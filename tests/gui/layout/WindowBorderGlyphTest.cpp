@@ -204,7 +204,7 @@ TEST_F(WindowBorder, MouseTable) {
       {"edge, not resizable", 's', {0, 40}, true, false, false, "arrow"},
       {"grip, not resizable", 's', {111, 73}, true, false, false, "arrow"},
   };
-  const ZQR_Cursor arrow = ZQF_GetCursorMetric(0);
+  const ZQR_Cursor arrow = ZQF_GetCursorMetric(ZQF_CursorMetric_Arrow);
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.where);
     TestBorderOptions* options = new TestBorderOptions;

@@ -28,7 +28,7 @@ class TestBorderOptions : public ZQF_WindowBorderGlyphOptionsSet {
 
   long HeightOverride = 0;
   bool Minimize = false, Maximize = false, Minimized = false, Maximized = false, Bitmap = false;
-  ZQR_Color ClientColor = ZQF_GetColorMetric(32);
+  ZQR_Color ClientColor = ZQF_GetColorMetric(ZQF_ColorMetric_LabelBackground);
 };
 
 // The request or command a border sends, "up" for a button's click, or "".

@@ -78,7 +78,7 @@ TEST_F(WindowBorderWindow, TheLookFollowsTheFocusAndSetTitleRepaintsOnlyANewText
     SCOPED_TRACE(focus ? "active" : "inactive");
     ::SetFocus(focus);
     PumpMessages();
-    EXPECT_EQ(CaptureClientArea(window).GetPixelColor(5, 5), ZQF_GetColorMetric(focus ? 1 : 16));
+    EXPECT_EQ(CaptureClientArea(window).GetPixelColor(5, 5), ZQF_GetColorMetric(focus ? ZQF_ColorMetric_ActiveCaption : ZQF_ColorMetric_InactiveCaption));
   }
   ::ValidateRect(window, nullptr);
   RECT update{};
@@ -118,7 +118,7 @@ TEST_F(WindowBorderWindow, ACutTitleAnswersTheTooltipQuery) {
     ASSERT_EQ(query.IsHandled(), c.shown);
     if (c.shown) {
       EXPECT_STREQ(query.GetText().GetText(), kLong);
-      EXPECT_EQ(query.GetDisplayDelay(), ZQF_GetTimeMetric(5));
+      EXPECT_EQ(query.GetDisplayDelay(), ZQF_GetTimeMetric(ZQF_TimeMetric_TooltipDelay));
       // Shown below the pointer, told apart by the visible start of the
       // title on the screen, inside the title bar.
       EXPECT_EQ(query.GetTextPosition(), P(ZQF_TooltipsMessage::NoTextPosition,
@@ -145,8 +145,8 @@ TEST_F(WindowBorderWindow, ScreenshotOfADialogInTheBorder) {
   ::SetFocus(window);
   PumpMessages();
   const ZQIMG_Image shot = SaveScreenshot(window, "WindowBorderDialog");
-  EXPECT_EQ(shot.GetPixelColor(5, 5), ZQF_GetColorMetric(1));  // the active title bar
-  EXPECT_EQ(shot.GetPixelColor(239, 109), ZQF_GetColorMetric(3));  // the edge's corner
+  EXPECT_EQ(shot.GetPixelColor(5, 5), ZQF_GetColorMetric(ZQF_ColorMetric_ActiveCaption));  // the active title bar
+  EXPECT_EQ(shot.GetPixelColor(239, 109), ZQF_GetColorMetric(ZQF_ColorMetric_DarkShadow3D));  // the edge's corner
 }
 
 }  // namespace
