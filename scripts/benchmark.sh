@@ -19,9 +19,10 @@
 #                                                      reading, parsing and
 #                                                      pagination, reports turned
 #                                                      into document markup
-#   scripts/benchmark.sh app [starts] [edits]         MORV.exe's cold start beside
+#   scripts/benchmark.sh app [starts] [edits] [idle seconds]
+#                                                      MORV.exe's cold start beside
 #                                                      a bare window; recalculation
-#                                                      after an edit
+#                                                      after an edit; idle wake-ups
 #   scripts/benchmark.sh release [megabytes] [passes]  the tab normaliser and
 #                                                      the source release
 set -euo pipefail

@@ -3,10 +3,11 @@
 # With the caller's display, the program starts for the user and the script
 # returns its exit code. Without one (the script starts its own virtual
 # display), tools/CaptureProgram.exe runs the program there, saves
-# build/screenshots/MORV-splash.png (when the splash shows) and
-# build/screenshots/MORV.png, closes the program by File, E&xit, prints the
-# screenshot's path and fails on a non-zero exit code, a fatal-error report
-# or nothing painted within 20 s. The model benchmark is
+# build/screenshots/MORV-splash.png (when the splash shows),
+# build/screenshots/MORV.png and, the window restored to 800 x 600,
+# build/screenshots/MORV-800x600.png, closes the program by File, E&xit,
+# prints the screenshots' paths and fails on a non-zero exit code, a
+# fatal-error report or nothing painted within 20 s. The model benchmark is
 # `scripts/benchmark.sh model`.
 set -euo pipefail
 HAD_DISPLAY=${DISPLAY:-}

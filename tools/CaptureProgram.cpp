@@ -6,8 +6,10 @@
 // visible; when a splash shows first (any other window of the program
 // before the main window), save it as <folder>\<name>-splash.png once it stands still and press
 // Enter in it; save the main window, once two captures 200 ms apart are
-// alike, as <folder>\<name>.png; choose File, E&xit by posted keys (WM_CLOSE
-// after 5 s if the program still runs). Prints the screenshot's path.
+// alike, as <folder>\<name>.png; then, restored to 800 x 600 (a small
+// screen's window), as <folder>\<name>-800x600.png; choose File, E&xit by
+// posted keys (WM_CLOSE after 5 s if the program still runs). Prints the
+// screenshots' paths.
 // Exit code 0 only when the program ended with 0, wrote no fatal-error
 // report and painted its window within 20 s.
 #include <cstdio>
@@ -70,15 +72,21 @@ int Run(const std::string& Exe, const std::string& Folder) {
   const Capture shot = WaitForSteadyPicture(main, left);
   const std::string path = Folder + "\\" + name + ".png";
   if (shot.IsPainted()) SaveCapture(shot, path);
+  // The same window on a small screen: restored and sized 800 x 600.
+  ::ShowWindow(main, SW_RESTORE);
+  ::MoveWindow(main, 0, 0, 800, 600, TRUE);
+  const Capture small = WaitForSteadyPicture(main, kPaintTimeoutMs);
+  const std::string smallPath = Folder + "\\" + name + "-800x600.png";
+  if (small.IsPainted()) SaveCapture(small, smallPath);
 
   // Closing as a user would: File, E&xit.
   if (!ChooseMenuItem(main, program.GetId(), 'f', 'x') || program.WaitForExit(5000) == STILL_ACTIVE) {
     ::PostMessageA(main, WM_CLOSE, 0, 0);
   }
   const DWORD code = program.WaitForExit(10000);
-  std::printf("%s%s\n", isSplashSeen ? (Folder + "\\" + name + "-splash.png\n").c_str() : "",
-              path.c_str());
-  if (!shot.IsPainted()) return Fail("nothing painted within 20 s");
+  std::printf("%s%s\n%s\n", isSplashSeen ? (Folder + "\\" + name + "-splash.png\n").c_str() : "",
+              path.c_str(), smallPath.c_str());
+  if (!shot.IsPainted() || !small.IsPainted()) return Fail("nothing painted within 20 s");
   if (FileExists(report)) return Fail("a fatal-error report was written: " + report);
   if (code != 0) return Fail("the program ended with code " + std::to_string(code));
   return 0;

@@ -225,7 +225,10 @@ void ZQF_Application::Init_SetInitialTitle() {
 void ZQF_Application::Init_PositionMainWindow(ZQF_Window*) {}
 
 void ZQF_Application::Init_ShowMainWindow(ZQF_Window* Window, int ShowCommand) {
-  int state = ShowCommand == SW_SHOWNORMAL ? Init_GetNormalInitialWindowState() : ShowCommand;
+  // SW_SHOWDEFAULT means "normal" too: a program started from a command
+  // line (or by Wine) gets it.
+  const bool isNormal = ShowCommand == SW_SHOWNORMAL || ShowCommand == SW_SHOWDEFAULT;
+  int state = isNormal ? Init_GetNormalInitialWindowState() : ShowCommand;
   if (HiddenFlag().GetValue()) state = ZQF_ShowState_Hidden;
   Window->Show(static_cast<ZQF_ShowState>(state));
   Window->Update();

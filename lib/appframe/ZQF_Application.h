@@ -60,7 +60,8 @@ class ZQF_Application : public ZQ_ApplicationErrorReporting {
   virtual void Init_SetInitialTitle();
   virtual void Init_PositionMainWindow(ZQF_Window* Window);
   // Hidden with the command-line flag "hidden"; else ShowCommand, with
-  // SW_SHOWNORMAL replaced by Init_GetNormalInitialWindowState().
+  // SW_SHOWNORMAL and SW_SHOWDEFAULT replaced by
+  // Init_GetNormalInitialWindowState().
   virtual void Init_ShowMainWindow(ZQF_Window* Window, int ShowCommand);
   virtual int Init_GetNormalInitialWindowState();  // maximized
   virtual void DeinitializeInstance();

@@ -187,6 +187,8 @@ void ZQ_WriteDebugLogEntry(const char* Text, long Length, bool Flush) {
   ZQ_TRACE_FUNCTION("ZQ_WriteDebugLogEntry");
   if (!s_debugSink || Length <= 0) return;
   ZQ_DebugLog.GetSink().Write(Text, static_cast<unsigned long>(Length));
+  // An entry ends its line, so that the next one never runs into it.
+  if (Text[Length - 1] != '\n') ZQ_DebugLog.GetSink().Write("\n", 1);
   if (Flush) ZQ_DebugLog.Flush();
 }
 

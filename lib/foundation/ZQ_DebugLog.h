@@ -69,8 +69,9 @@ const ZQ_String& ZQ_GetDebugLogText();
 // start-up; returns the hook that was in place).
 ZQ_AssertionLogHook ZQ_ConnectAssertionsToDebugLog();
 
-// Writes one whole entry byte for byte (no format attributes apply) and
-// flushes the log unless Flush is false.
+// Writes one whole entry byte for byte (no format attributes apply), with a
+// line end after it when it has none of its own, and flushes the log unless
+// Flush is false.
 void ZQ_WriteDebugLogEntry(const char* Text, long Length, bool Flush = true);
 inline void ZQ_WriteDebugLogEntry(const ZQ_String& Entry, bool Flush = true) {
   ZQ_WriteDebugLogEntry(Entry.GetText(), Entry.GetLength(), Flush);

@@ -454,7 +454,11 @@ ZQ_String FixedText(double Value, const ZQ_DoubleTextFormat& Format, const char*
   } else if (length < Format.Precision) {
     length = Format.Precision;
   }
-  const char sign = SignOf(Value, Format.ShowPlus);
+  // A value that rounds to zero at the digits shown is written as zero is:
+  // "-0.0" would show a sign that no digit carries.
+  bool isZeroShown = true;
+  for (int i = 0; i < Count && isZeroShown; ++i) isZeroShown = Digits[i] == '0';
+  const char sign = SignOf(isZeroShown ? 0.0 : Value, Format.ShowPlus);
   const bool pointInside = Dec != 0 && Dec != length;
   const bool pointAtEnd = Dec != 0 && Dec == length && Format.ShowTrailingPoint;
   DoubleTextWriter text(static_cast<int>(length) + (sign ? 1 : 0) + (Dec == 0 ? 2 : 0) +

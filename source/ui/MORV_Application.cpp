@@ -12,6 +12,7 @@
 #include "ZQF_Metrics.h"
 #include "ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin.h"
 #include "ZQF_PLUGIN_ShowAppInfoPlugin.h"
+#include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_SelectableMenuElement.h"
 #include "ZQF_StandardDialogBox.h"
 #include "ZQ_AutoPtr.h"
@@ -130,7 +131,11 @@ void MORV_WorkspacePlugin::Initialize(long Stage) {
       MORV_GlobalWorkspace = new MORV_WorkspaceGlyph;
       break;
     case 4:
-      ZQF_GetApplication()->SetClient(MORV_GlobalWorkspace);
+      // The form scrolls when the window is smaller than it: every row stays
+      // reachable by the bars, the wheel and the keyboard.
+      ZQF_GetApplication()->SetClient(new ZQF_ScrollingContainerGlyph(
+          MORV_GlobalWorkspace, 0, 0, ZQF_ScrollingContainerGlyph::Policy_AsNeeded,
+          ZQF_ScrollingContainerGlyph::Policy_AsNeeded, 0, 0, 0));
       MORV_GlobalWorkspace->Initialize();
       LoadOptions();
       MORV_GlobalWorkspace->LoadControls();

@@ -91,9 +91,10 @@ class MORV_AboutDialogBox : public ZQF_PLUGIN_AboutDialogBox {
 };
 
 // Creates, installs and saves the workspace glyph. Stage 1: creates it
-// (MORV_GlobalWorkspace); stage 4: makes it the main window's client, loads
-// the options, fills the fields and computes once; stage 8: the fields' valid
-// values into the options; stage 10: the options into the settings registry.
+// (MORV_GlobalWorkspace); stage 4: makes it, in a scrolling container, the
+// main window's client, loads the options, fills the fields and computes
+// once; stage 8: the fields' valid values into the options; stage 10: the
+// options into the settings registry.
 class MORV_WorkspacePlugin : public ZQF_PLUGIN_AbstractPlugin {
  public:
   ~MORV_WorkspacePlugin() override;

@@ -76,6 +76,7 @@ TEST_F(ApplicationWindowTest, ShowCommandChoosesTheWindowState) {
     bool zoomed, iconic, visible;
   } kCases[] = {
       {SW_SHOWNORMAL, "", true, false, true},  // a normal start maximizes
+      {SW_SHOWDEFAULT, "", true, false, true},  // as a start from a command line does
       {SW_SHOWMINNOACTIVE, "", false, true, true},  // other commands pass
       {SW_SHOWNORMAL, " -hidden", false, false, false},
   };

@@ -34,6 +34,13 @@ TEST(ZQ_DebugLog, EntriesIgnoreTheLogsFormatAttributes) {
   EXPECT_EQ(mark.Since(), "entry\n");
 }
 
+TEST(ZQ_DebugLog, AnEntryWithoutItsLineEndEndsItsLineAllTheSame) {
+  LogMark mark;
+  ZQ_WriteDebugLogEntry(ZQ_String("clipped on page 1"));
+  ZQ_WriteDebugLogEntry(ZQ_String("next entry\n"));
+  EXPECT_EQ(mark.Since(), "clipped on page 1\nnext entry\n");
+}
+
 TEST(ZQ_DebugLog, AssertionFailuresAreWrittenToTheLog) {
   const ZQ_AssertionLogHook previous = ZQ_ConnectAssertionsToDebugLog();
   LogMark mark;

@@ -18,6 +18,7 @@
 #include "ZQF_HyperlinkGlyph.h"
 #include "ZQF_ImageDisplayGlyph.h"
 #include "ZQF_LabelGlyph.h"
+#include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_SecondaryWindow.h"
 #include "ZQF_StandardTextButtonGlyph.h"
 #include "ZQF_TextEditGlyph.h"
@@ -220,9 +221,11 @@ TEST_F(MorvStartTest, MainWindowIsTitledHasTheProgramsMenuAndTheWorkspaceWhoseFi
   // No print items, no Edit menu, no help items (there is no help file).
   EXPECT_EQ(Describe(::GetMenu(window)), "&File(E&xit)|&Options(&Edit Options)|&Help(&About)");
 
-  // Stage 4 loaded the options into the workspace, which is the client.
+  // Stage 4 loaded the options into the workspace, the client's scrolled form.
   ASSERT_NE(MORV_GlobalWorkspace, nullptr);
-  EXPECT_EQ(app->GetClient(), MORV_GlobalWorkspace);
+  auto* scroller = dynamic_cast<ZQF_ScrollingContainerGlyph*>(app->GetClient());
+  ASSERT_NE(scroller, nullptr);
+  EXPECT_EQ(scroller->GetClient(), MORV_GlobalWorkspace);
   EXPECT_STREQ(MORV_GlobalWorkspace->AirTemperatureField->GetValue().GetText(), "68");
   SaveScreenshot(window, "MORV-InProcess");
 
@@ -231,6 +234,53 @@ TEST_F(MorvStartTest, MainWindowIsTitledHasTheProgramsMenuAndTheWorkspaceWhoseFi
   Close();
   EXPECT_EQ(MORV_Workspace::AirTemperature_C, 35.0);
   EXPECT_EQ(MORV_GlobalWorkspace, nullptr);
+}
+
+TEST_F(MorvStartTest, InAWindowSmallerThanTheFormTheWheelAndTheKeyboardReachEveryRow) {
+  const HWND window = Start();
+  ::SetFocus(window);
+  auto* scroller = dynamic_cast<ZQF_ScrollingContainerGlyph*>(app->GetClient());
+  ASSERT_NE(scroller, nullptr);
+  MORV_WorkspaceGlyph* ws = MORV_GlobalWorkspace;
+  const ZQ_Rectangle<long>& view = scroller->GetFrame()->GetBoundingBox();
+  auto isInView = [&](ZQF_Glyph* Glyph) {
+    const ZQ_Rectangle<long>& box = Glyph->GetBoundingBox();
+    return box.Width > 0 && box.X >= view.X && box.Y >= view.Y &&
+           box.X + box.Width <= view.X + view.Width && box.Y + box.Height <= view.Y + view.Height;
+  };
+  SetModifierKeys(false, false, false);
+  const struct {
+    long width, height;
+    bool isScrolled;  // the form is taller than the window
+  } sizes[] = {{800, 600, true}, {1024, 768, false}};
+  for (const auto& size : sizes) {
+    const std::string name = "MORV-" + std::to_string(size.width) + "x" + std::to_string(size.height);
+    SCOPED_TRACE(name);
+    ::MoveWindow(window, 0, 0, size.width, size.height, TRUE);
+    PumpMessages();
+    EXPECT_EQ(scroller->IsVerticalScrollBarShown(), size.isScrolled);
+    EXPECT_TRUE(isInView(ws->AirTemperatureField));
+    EXPECT_EQ(isInView(ws->OSHALabels[2]), !size.isScrolled);
+    SaveScreenshot(window, name);
+    if (!size.isScrolled) continue;
+    // The wheel over the form, notch by notch, until the last row shows.
+    POINT middle{view.X + view.Width / 2, view.Y + view.Height / 2};
+    ::ClientToScreen(window, &middle);
+    for (int notch = 0; notch < 50 && !isInView(ws->OSHALabels[2]); ++notch) {
+      Send(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), Point(middle.x, middle.y));
+    }
+    EXPECT_TRUE(isInView(ws->OSHALabels[2]));
+    EXPECT_FALSE(isInView(ws->AirTemperatureField));
+    SaveScreenshot(window, name + "-scrolled");
+    // Shift+Tab to the last field, Tab around to the first, out of view
+    // until the focus reaches it.
+    SetModifierKeys(true, false, false);
+    PressKey(window, VK_TAB);
+    SetModifierKeys(false, false, false);
+    PressKey(window, VK_TAB);
+    EXPECT_TRUE(ws->AirTemperatureField->IsOnFocusPath());
+    EXPECT_TRUE(isInView(ws->AirTemperatureField));
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "../gui/core/WindowTestSupport.h"
 #include "../services/MessagePumpTestSupport.h"
+#include "DebugLogMark.h"
 #include "MORV_HeatGuidance.h"
 #include "MORV_Model.h"
 #include "MORV_OptionsDialog.h"
@@ -28,6 +29,7 @@ namespace {
 
 using namespace MORV_Workspace;
 using Strings = std::vector<std::string>;
+const char kRecalculated[] = "Workspace recalculated:";
 const char kModelError[] =
     "A computational error occurred.  Please contact the application developers.";
 
@@ -146,6 +148,36 @@ TEST_F(Workspace, LoadControlsWritesFieldsUnitsAndGMTLabelAndHidesRowsByTheOptio
   UserInputUnits = 1;
   MORV_OptionsDialogWorkspace::ReloadControls();
   EXPECT_EQ(Logged()[0], "20");
+}
+
+TEST_F(Workspace, EachDisplaySwitchHidesAndShowsItsRowsInTheLayoutOfTheDialogsReload) {
+  const struct {
+    const char* name;
+    bool* option;
+    std::vector<ZQF_Glyph*> values;  // the rows' value glyphs
+  } rows[] = {
+      {"Heat Index", &DisplayHeatIndex, {ws->HeatIndexLabel}},
+      {"Army Heat Category", &DisplayArmyHeatCategory, {ws->HeatCategoryLabel}},
+      {"Army Work Regimen", &DisplayArmyWorkRegimen, {ws->RegimenDisplay}},
+      {"OSHA Work Regimen", &DisplayOSHAWorkRegimen,
+       {ws->OSHALabels[0], ws->OSHALabels[1], ws->OSHALabels[2]}},
+  };
+  for (const auto& row : rows) {
+    std::vector<ZQ_Rectangle<long>> shown;
+    for (ZQF_Glyph* value : row.values) shown.push_back(value->GetBoundingBox());
+    for (bool isOn : {false, true}) {
+      SCOPED_TRACE(std::string(row.name) + (isOn ? " on" : " off"));
+      *row.option = isOn;
+      MORV_OptionsDialogWorkspace::ReloadControls();  // what the dialog's OK does
+      for (size_t i = 0; i < row.values.size(); ++i) {
+        const ZQ_Rectangle<long>& box = row.values[i]->GetBoundingBox();
+        EXPECT_EQ(box.Width == 0 && box.X < -10000, !isOn);  // parked out of sight when hidden
+        if (isOn) {
+          EXPECT_EQ(box, shown[i]);
+        }
+      }
+    }
+  }
 }
 
 TEST_F(Workspace, KeysAndTheTimeButtonRecalculateOnceHalfASecondAfterTheLastAndNeverAfterTheEnd) {
@@ -313,6 +345,23 @@ TEST_F(Workspace, OnlyChangedResultsAreLaidOutAndTheTableOnlyRebuiltForAnotherWb
     EXPECT_EQ(&ws->RegimenDisplay->GetInputDocument().GetFormattingObjectsTree() != table,
               row.isRebuilt);
     EXPECT_EQ(NumLogLines(), lines + 1);
+  }
+}
+
+TEST_F(Workspace, AHiddenTableLaysNothingOutAndEachRecalculationLogsOneWholeLine) {
+  DisplayArmyWorkRegimen = false;
+  Reload();
+  for (const char* air : {"80", "95", "60"}) {  // each another WBGT: the table is rebuilt
+    SCOPED_TRACE(air);
+    const LogMark mark;
+    ws->AirTemperatureField->SetValue(air);
+    ws->UpdateCalculations();
+    PumpMessages();
+    const std::string logged = mark.Since();
+    EXPECT_EQ(logged.find(kRecalculated), 0u) << logged;
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 1) << logged;
+    EXPECT_EQ(logged.back(), '\n');
+    EXPECT_FALSE(ws->RegimenDisplay->IsLaidOut());
   }
 }
 

@@ -198,12 +198,19 @@ ZQ_Rectangle<long> ZQFOxZQF_DocumentDisplayGlyph::GetInteriorRect() const {
 }
 
 void ZQFOxZQF_DocumentDisplayGlyph::AcceptLayout() {
-  LaidOut = true;
   PaintedScrollValid = false;
-  ZQ_Rectangle<long> area = GetInteriorRect();
+  const ZQ_Rectangle<long> area = GetInteriorRect();
   const ZQ_Point<long> smallest = ZQF_GetSizeMetric(ZQF_SizeMetric_Gap12Px);
-  area.Width = std::max(area.Width, smallest.X);
-  area.Height = std::max(area.Height, smallest.Y);
+  if (area.Width < smallest.X || area.Height < smallest.Y) {
+    // Parked out of sight (a hidden row) or given no room: nothing shows, so
+    // nothing is laid out, and no page is cut to a sliver that clips every
+    // block. The next layout with room lays the document out.
+    LaidOut = false;
+    HorizontalScrollBarShown = VerticalScrollBarShown = false;
+    PlaceScrollBars();
+    return;
+  }
+  LaidOut = true;
   const ZQR_DeviceContext dc = ZQF_GetMetricDC();
   ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, area.Width, area.Height), 0);
   canvas.Initialize();

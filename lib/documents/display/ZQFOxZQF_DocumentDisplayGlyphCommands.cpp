@@ -196,7 +196,8 @@ void ZQFOxZQF_DocumentDisplayGlyph::HandleMouseMiddleDown(ZQF_MouseMessage& Mess
 
 void ZQFOxZQF_DocumentDisplayGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool SecondTry) {
   ZQF_ControlGlyph::HandleMouseWheel(Message, SecondTry);
-  if (SecondTry || Message.IsHandled() || IsDisabled()) return;
+  // A document that fits leaves the wheel to what scrolls around it.
+  if (SecondTry || Message.IsHandled() || IsDisabled() || !IsVerticalScrollBarShown()) return;
   const long lineHeight = std::max(1L, GetScrollLineSize().Y);
   const long documentLines = GetDocumentSizeInPixels().Y / lineHeight;
   const long lines = std::max(1L, std::min(Message.GetNumNotches(), documentLines - 1));

@@ -390,15 +390,24 @@ class ZQF_TextEditorTextChangeNotificationMessage : public ZQF_ControlChangeNoti
       : ZQF_ControlChangeNotificationMessage(Control) {}
 };
 
-// Toggles the shared caret-visible flag at the caret blink time.
+// Toggles the shared caret-visible flag at the caret blink time, for
+// BlinkingTimeMs after its start or restart; then it leaves the caret shown
+// and stops, so that an idle program is not woken at every blink. Typing,
+// a caret move or the focus restart it.
 class ZQF_TextEditGlyphCaretBlinkTimer : public ZQ_Timer {
  public:
+  // The system's default caret timeout.
+  static const int BlinkingTimeMs = 5000;
+
   explicit ZQF_TextEditGlyphCaretBlinkTimer(ZQF_TextEditGlyph* Control);
   ZQF_TextEditGlyph* GetControl() const { return Control; }
+  // Blinks again from a shown caret for another BlinkingTimeMs.
+  void Restart();
   void Tick() override;
 
  private:
   ZQF_TextEditGlyph* Control;
+  int BlinkedMs = 0;  // since the start or the last restart
 };
 
 // Scrolls a drag selection beyond the text area: 20 ticks a second.

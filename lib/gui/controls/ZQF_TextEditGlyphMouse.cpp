@@ -51,9 +51,17 @@ ZQF_TextEditGlyph::~ZQF_TextEditGlyph() {
 ZQF_TextEditGlyphCaretBlinkTimer::ZQF_TextEditGlyphCaretBlinkTimer(ZQF_TextEditGlyph* Control)
     : ZQ_Timer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink)), ZQ_Functor0()), Control(Control) {}
 
+void ZQF_TextEditGlyphCaretBlinkTimer::Restart() {
+  KillTimer();
+  BlinkedMs = 0;
+  SetTimer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink)));
+}
+
 void ZQF_TextEditGlyphCaretBlinkTimer::Tick() {
   ZQF_TextEditGlyph::ToggleCaretVisible();
   Control->QueueCaretVisualStateUpdate();
+  BlinkedMs += static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink));
+  if (BlinkedMs >= BlinkingTimeMs && ZQF_TextEditGlyph::IsCaretVisible()) KillTimer();
 }
 
 ZQF_TextEditGlyphAutorepeatTimer::ZQF_TextEditGlyphAutorepeatTimer(ZQF_TextEditGlyph* Control)
@@ -75,9 +83,7 @@ void ZQF_TextEditGlyph::StopCaretBlinkTimer() {
 void ZQF_TextEditGlyph::ResetCaretBlinkTimer() {
   // Restarted in place: typing resets it at every character.
   s_caretVisible = true;
-  if (!s_blinkTimer) return;
-  s_blinkTimer->KillTimer();
-  s_blinkTimer->SetTimer(static_cast<int>(ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink)));
+  if (s_blinkTimer) s_blinkTimer->Restart();
 }
 
 ZQF_TextEditGlyphCaretBlinkTimer* ZQF_TextEditGlyph::GetCaretBlinkTimer() { return s_blinkTimer; }
@@ -239,7 +245,9 @@ void ZQF_TextEditGlyph::Util_SelectWordAt(const ZQ_Point<long>& Local) {
 }
 
 void ZQF_TextEditGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool SecondTry) {
-  if (SecondTry || IsDisabled() || Message.IsHandled()) return;
+  // A one-line field has no lines to scroll: the wheel goes on to what
+  // scrolls around it.
+  if (SecondTry || IsDisabled() || Message.IsHandled() || IsSingleLine()) return;
   ZQF_TextEditGlyphUserChangeRecorder recorder(this);
   const long lines = std::max(1L, std::min(NumVisibleLines - 1, 3 * Message.GetNumNotches()));
   UtilImp_ScrollVertically(Message.GetDirection() == 1 ? lines : -lines);

@@ -6,6 +6,7 @@
 #include "ZQF_Canvas.h"
 #include "ZQF_ControlGlyph.h"
 #include "ZQF_MnemonicQueryMessage.h"
+#include "ZQF_ScrollingContainerGlyph.h"
 #include "ZQF_Validator.h"
 #include "ZQ_Sound.h"
 
@@ -105,6 +106,13 @@ ZQF_ControlGlyph* ZQF_DialogActionGlyph::FindPotentialSelectedControl(ZQF_Glyph*
 void ZQF_DialogActionGlyph::SelectControl(ZQF_ControlGlyph* Control) {
   Control->PutOnFocusPath();
   Control->HandleKeyboardInitiatedDialogFocusGain();
+  // The keyboard may reach a control that a scrolled view hides (a form
+  // taller than its window): every scrolling container around it shows it.
+  for (ZQF_Glyph* around = Control->GetParent(); around; around = around->GetParent()) {
+    if (auto* scroller = dynamic_cast<ZQF_ScrollingContainerGlyph*>(around)) {
+      scroller->MakeChildVisible(Control);
+    }
+  }
 }
 
 void ZQF_DialogActionGlyph::SelectNextControl() {

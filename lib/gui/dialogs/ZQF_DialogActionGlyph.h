@@ -32,7 +32,8 @@ class ZQF_DialogActionGlyph : public ZQF_NullContainerGlyph {
   void HandleNotification(ZQF_NotificationMessage& Message, bool SecondTry) override;
   void HandleKey(ZQF_KeyMessage& Message, bool SecondTry) override;
 
-  // Puts Control on the focus path, then tells it the keyboard moved there.
+  // Puts Control on the focus path, tells it the keyboard moved there and
+  // scrolls it into view in the scrolling containers around it.
   virtual void SelectControl(ZQF_ControlGlyph* Control);
 
   // The first or last stop of Glyph's navigation order; null when none.

@@ -200,6 +200,19 @@ void ZQF_ScrollingContainerGlyph::HandleNotification(ZQF_NotificationMessage& Me
   Message.SetHandled();
 }
 
+void ZQF_ScrollingContainerGlyph::HandleMouseWheel(ZQF_WheelMouseMessage& Message,
+                                                   bool SecondTry) {
+  ZQF_OrganizationalGlyph::HandleMouseWheel(Message, SecondTry);
+  if (!SecondTry || Message.IsHandled() || !IsVerticalScrollBarShown()) return;
+  // Three lines a notch, the system's default; the bar's notification
+  // scrolls the client.
+  const long step = 3 * VerticalLineStep * Message.GetNumNotches();
+  const long position = VerticalBar->GetSliderPosition();
+  VerticalBar->SetSliderPosition_Safe(Message.GetDirection() == 1 ? position + step : position - step,
+                                      true);
+  Message.SetHandled();
+}
+
 void ZQF_ScrollingContainerGlyph::ScrollToShow(const ZQ_Rectangle<long>& Rectangle) {
   const ZQ_Rectangle<long>& client = GetClient()->GetBoundingBox();
   const ZQ_Rectangle<long> r = ZQ_Rectangle<long>::Intersection(

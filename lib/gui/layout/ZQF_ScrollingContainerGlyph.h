@@ -11,7 +11,7 @@
 // Child order: horizontal bar, vertical bar, frame. A bar not shown is
 // parked out of sight with an empty box. The container is a resize anchor.
 // ZQF_ScrollingContainerScrollNotificationMessage follows every scroll made
-// by one of its own bars. UI thread only.
+// by one of its own bars or by the wheel. UI thread only.
 #ifndef ZQF_SCROLLINGCONTAINERGLYPH_H
 #define ZQF_SCROLLINGCONTAINERGLYPH_H
 
@@ -43,6 +43,9 @@ class ZQF_ScrollingContainerGlyph : public ZQF_OrganizationalGlyph {
   // that containers further up bring it into view too.
   bool MakeChildVisible(ZQF_Glyph* Descendant) override;
   void HandleNotification(ZQF_NotificationMessage& Message, bool SecondTry) override;
+  // A wheel turn that the glyphs under the pointer leave (second try) moves
+  // the view by three vertical line steps a notch, as the vertical bar would.
+  void HandleMouseWheel(ZQF_WheelMouseMessage& Message, bool SecondTry) override;
   // The smallest view worth scrolling in: a tenth of the work area.
   virtual ZQ_Point<long> GetMinimumViewSize();
 

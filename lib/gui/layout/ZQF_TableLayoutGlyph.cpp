@@ -115,7 +115,13 @@ void ZQF_TableLayoutGlyph::SetRowHidden(long Row, bool Hidden, bool RequestLayou
   Grow(Rows, Row);
   if (Rows[Row].Hidden == Hidden) return;
   Rows[Row].Hidden = Hidden;
-  if (RequestLayout) Resize();
+  // The table's size changed either way: without a layout now, the next one
+  // from above must not take the old size from the cache.
+  if (RequestLayout) {
+    Resize();
+  } else {
+    InvalidateToResizeAnchor();
+  }
 }
 
 ZQF_TableLayoutGlyph::FormatInfoStruct ZQF_TableLayoutGlyph::ComputeFormatInfo(long Row,

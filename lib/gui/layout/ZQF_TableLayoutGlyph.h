@@ -62,6 +62,8 @@ class ZQF_TableLayoutGlyph : public ZQF_OrganizationalGlyph {
   long GetNumRows() const { return NumRows; }
   long GetNumColumns() const { return NumColumns; }
   bool GetIsRowHidden(long Row) const { return Rows[Row].Hidden; }
+  // RequestLayout false only marks the table's size stale up to its resize
+  // anchor: the caller lays out once after several changes.
   void SetRowHidden(long Row, bool Hidden, bool RequestLayout);
   FormatInfoStruct ComputeFormatInfo(long Row, long Column) const;
   // The cell of the focus child when the table is on the focus path.

@@ -219,6 +219,25 @@ TEST_F(TextEditWindow, TheCaretBlinksAtTheSystemBlinkTime) {
   EXPECT_TRUE(toggled) << "the caret blinked within 10 s";
 }
 
+TEST_F(TextEditWindow, TheCaretRestsShownFiveSecondsAfterTheFocusOrTheLastKey) {
+  C->PutOnFocusPath();
+  ZQ_Timer* timer = E::GetCaretBlinkTimer();
+  ASSERT_NE(timer, nullptr);
+  const long blinkMs = ZQF_GetTimeMetric(ZQF_TimeMetric_CaretBlink);
+  for (const char* start : {"the focus", "a key"}) {
+    SCOPED_TRACE(start);
+    long ticks = 0;
+    while (timer->IsTimerCreated() && ticks < 100) timer->ProcessTimerTick(), ++ticks;
+    // The system's caret timeout, rounded up to a shown caret: then no
+    // timer wakes the idle program.
+    EXPECT_GE(ticks * blinkMs, 5000);
+    EXPECT_LT(ticks * blinkMs, 5000 + 2 * blinkMs);
+    EXPECT_TRUE(E::IsCaretVisible());
+    Send(Handle, WM_CHAR, 'x', 1);
+    EXPECT_TRUE(timer->IsTimerCreated());
+  }
+}
+
 // A middle click starts the wheel-button scroll; moving below scrolls down.
 TEST_F(TextEditWindow, MiddleButtonScrollsTheEditor) {
   // A click in place, then a timer moves the pointer 100 px down and ends
