@@ -125,3 +125,38 @@ TEST(DeviceFidelity, BlanksBetweenWordsAreDrawnEvenly) {
     EXPECT_LE(*std::max_element(gaps.begin(), gaps.end()) - *std::min_element(gaps.begin(), gaps.end()), 1);
   }
 }
+
+TEST(DeviceFidelity, AnImageWithoutASizeHasTheSizeItHasOnTheScreenOnEveryDevice) {
+  const std::string src = TemporaryImageURI(ZQIMG_Image(160, 40, 24), "ZQFidelityCover.png").GetText().GetText();
+  // Every canvas stands for a page 100 mm square; the screen's is the
+  // screen's own resolution.
+  ZQIMG_Image surface(2, 2, 24);
+  ZQR_MemoryDC dc(nullptr, surface.GetHBITMAP());
+  ZQPIC_DeviceContextCanvas screen(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, 378, 378), 0);
+  ZQPIC_DeviceContextCanvas printer(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, 1181, 1181), 1, {100, 100});
+  ZQPIC_DeviceContextCanvas pageImage(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, 600, 600), 3, {100, 100});
+  const struct {
+    const char* why;
+    const char* size;
+    double wantMm;  // 0: the width it has on the screen
+  } kCases[] = {
+      {"no size of its own: the screen's width everywhere", "", 0},
+      {"a width set: that width everywhere", " width='20 mm'", 20},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQFO_Document document =
+        MakeDocument(InSection("<zqfo_para><zqfo_img src='" + src + "'" + c.size + "/></zqfo_para>"));
+    double onScreenMm = 0;
+    for (ZQPIC_DeviceContextCanvas* canvas : {&screen, &printer, &pageImage}) {
+      SCOPED_TRACE("device kind " + std::to_string(canvas->GetDeviceKind()));
+      canvas->Initialize();
+      ZQFO_DocumentRenderer renderer(document);
+      renderer.Repaginate(*canvas, ZQFO_DocumentRenderer::MinWidth, ZQFO_DocumentRenderer::CanvasSize);
+      const double widthMm = renderer.GetMinimumPageWidth() - 0.01;  // the widest item: the image
+      if (canvas == &screen) onScreenMm = widthMm;
+      EXPECT_NEAR(widthMm, c.wantMm ? c.wantMm : onScreenMm, 1e-6);
+    }
+    EXPECT_NEAR(onScreenMm, c.wantMm ? c.wantMm : 160 * 25.4 / 96, 0.1);
+  }
+}
