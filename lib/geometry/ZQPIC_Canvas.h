@@ -117,11 +117,11 @@ class ZQPIC_Canvas {
   virtual void Imp_Initialize() = 0;
   // Fills State.ConcreteFont and State.FontMetrics (millimetres) for State.Font.
   virtual void Imp_RealiseFont(ZQPIC_GraphicsState& State) = 0;
-  // Text with its box's top-left corner at TopLeft, spanning GetTextSpan().
+  // Text with its box's top-left corner at TopLeft, spanning GetTextSpanMm().
   virtual void Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) = 0;
   // While Imp_DrawText runs: the width in millimetres the text must span,
   // 0 for its own width.
-  double GetTextSpan() const { return TextSpanMm; }
+  double GetTextSpanMm() const { return TextSpanMm; }
   // Image at SizePx device pixels, its top-left corner at TopLeft.
   virtual void Imp_DrawImage(const ZQIMG_Image& Image, const ZQ_Point<double>& TopLeft,
                              const ZQ_Point<long>& SizePx) = 0;

@@ -77,7 +77,8 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   void SelectPen();
   // Fills Advances with the character advances of Text in the current font,
   // scaled to add up to SpanPx; false (drawing at the font's own advances)
-  // when the font gives the text no width or the span is negative.
+  // when the font gives the text no width, the span is negative, or a
+  // printer's text already spans it.
   bool SpreadAdvances(const ZQ_String& Text, long SpanPx);
   // The finite ones of Count points mapped to device pixels, into
   // PointBuffer; returns how many.
@@ -87,6 +88,7 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   const ZQPIC_DeviceMapping Mapping;
   const ZQ_Point<double> SizeMm;
   const long DeviceKind;
+  const bool IsPrinter;  // a printer's context, whatever the device kind says
   const ZQ_CountedHandle<ZQPIC_FontCache> Fonts;
   int SavedState = 0;  // SaveDC's number once Initialize ran
   ZQIMG_Image BackingImage;
