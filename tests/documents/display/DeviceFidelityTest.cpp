@@ -90,34 +90,31 @@ TEST(DeviceFidelity, BlanksBetweenWordsAreDrawnEvenly) {
     SCOPED_TRACE(c.why);
     const ZQFO_Document document = MakeDocument(InSection(std::string("<zqfo_para line_justification='") +
                                                           c.justification + "'>" + kSameEnds + "</zqfo_para>"));
-    ZQIMG_Image image;
-    std::vector<double> starts;
+    // Laid out on the canvas it is drawn on, or, for a page image, on one
+    // of the image's size that the image renderer then draws larger.
     const ZQ_Point<long> sizePx(c.oversampling ? 210 : 400, 120);
+    ZQIMG_Image image(sizePx.X, sizePx.Y, 24);
+    ZQR_MemoryDC dc(nullptr, image.GetHBITMAP());
+    const ZQ_Point<double> sizeMm = c.oversampling ? ZQ_Point<double>(sizePx.X / c.pxPerMm, sizePx.Y / c.pxPerMm)
+                                                   : ZQ_Point<double>(0, 0);  // the screen's resolution
+    ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, sizePx.X, sizePx.Y),
+                                     c.oversampling ? 3 : 0, sizeMm);
+    canvas.Initialize();
+    canvas.Clear();
+    ZQFO_DocumentRenderer renderer(document);
+    renderer.Repaginate(canvas, ZQFO_DocumentRenderer::CanvasSize, ZQFO_DocumentRenderer::CanvasSize);
+    ZQIMG_Image drawn = image;
     if (c.oversampling) {
-      const ZQ_Point<double> sizeMm(sizePx.X / c.pxPerMm, sizePx.Y / c.pxPerMm);
-      ZQFO_ImageDocumentRenderer pages(document, sizePx, sizeMm, c.oversampling);
-      image = pages.GetPageImage(0);
-      ZQFO_DocumentRenderer layout(document);
-      ZQIMG_Image surface(sizePx.X, sizePx.Y, 24);
-      ZQR_MemoryDC dc(nullptr, surface.GetHBITMAP());
-      ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, sizePx.X, sizePx.Y), 3, sizeMm);
-      canvas.Initialize();
-      layout.Repaginate(canvas, ZQFO_DocumentRenderer::CanvasSize, ZQFO_DocumentRenderer::CanvasSize);
-      starts = FirstLineWordStartsPx(layout, c.pxPerMm);
+      ZQFO_ImageDocumentRenderer pages(document, sizePx, canvas.GetCanvasSizeInMillimeters(), c.oversampling);
+      pages.SetDocumentRenderer(&renderer);
+      drawn = pages.GetPageImage(0);
     } else {
-      image = ZQIMG_Image(sizePx.X, sizePx.Y, 24);
-      ZQR_MemoryDC dc(nullptr, image.GetHBITMAP());
-      ZQPIC_DeviceContextCanvas canvas(dc.GetHDC(), ZQ_Rectangle<long>(0, 0, sizePx.X, sizePx.Y), 0);
-      canvas.Initialize();
-      canvas.Clear();
-      ZQFO_DocumentRenderer renderer(document);
-      renderer.Repaginate(canvas, ZQFO_DocumentRenderer::CanvasSize, ZQFO_DocumentRenderer::CanvasSize);
       renderer.Render(canvas, 0, 0, 0);
       GdiFlush();
-      starts = FirstLineWordStartsPx(renderer, canvas.GetDevicePixelsPerMillimeter().X);
     }
+    const std::vector<double> starts = FirstLineWordStartsPx(renderer, canvas.GetDevicePixelsPerMillimeter().X);
     ASSERT_GE(starts.size(), 5u);
-    const std::vector<long> gaps = WordGapsPx(image, starts);
+    const std::vector<long> gaps = WordGapsPx(drawn, starts);
     std::string shown;
     for (long gap : gaps) shown += std::to_string(gap) + " ";
     SCOPED_TRACE("blank columns between the words: " + shown);
