@@ -78,6 +78,24 @@ void ZQPIC_Canvas::CanvasDraw(const ZQ_String& Text, const ZQ_Point<double>& At)
   Imp_DrawText(Text, PlaceBox(At, ZQ_Point<double>(width, State.FontMetrics.Height)));
 }
 
+void ZQPIC_Canvas::CanvasDraw(const ZQ_String& Text, const ZQ_Point<double>& At, double WidthMm) {
+  if (!(WidthMm > 0 && std::isfinite(WidthMm))) {
+    CanvasDraw(Text, At);
+    return;
+  }
+  AssertInitialized();
+  if (Text.IsEmpty() || !IsFinite(At)) return;
+  const ZQ_Point<double> topLeft = PlaceBox(At, ZQ_Point<double>(WidthMm, State.FontMetrics.Height));
+  TextSpanMm = WidthMm;
+  try {
+    Imp_DrawText(Text, topLeft);
+  } catch (...) {
+    TextSpanMm = 0;
+    throw;
+  }
+  TextSpanMm = 0;
+}
+
 void ZQPIC_Canvas::CanvasDraw(const ZQIMG_Image& Image, const ZQ_Point<double>& At,
                               double WidthMM, double HeightMM) {
   AssertInitialized();

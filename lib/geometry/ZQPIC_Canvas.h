@@ -69,6 +69,13 @@ class ZQPIC_Canvas {
   // ---- Drawing
   // Text in the text colour, its extent placed about At by the justifications.
   void CanvasDraw(const ZQ_String& Text, const ZQ_Point<double>& At);
+  // The same, spanning exactly WidthMm, the width a layout measured for it:
+  // the characters' advances are scaled so that the text ends there, since
+  // the device's own advances may differ from what was measured (another
+  // resolution, or a rasteriser that rounds them otherwise) and would make
+  // the blanks between words uneven. A WidthMm that is not positive and
+  // finite draws the text at its own width.
+  void CanvasDraw(const ZQ_String& Text, const ZQ_Point<double>& At, double WidthMm);
   // Image stretched to WidthMM × HeightMM (on the device at least one pixel
   // each way), placed about At by the justifications.
   void CanvasDraw(const ZQIMG_Image& Image, const ZQ_Point<double>& At, double WidthMM,
@@ -110,8 +117,11 @@ class ZQPIC_Canvas {
   virtual void Imp_Initialize() = 0;
   // Fills State.ConcreteFont and State.FontMetrics (millimetres) for State.Font.
   virtual void Imp_RealiseFont(ZQPIC_GraphicsState& State) = 0;
-  // Text with its box's top-left corner at TopLeft.
+  // Text with its box's top-left corner at TopLeft, spanning GetTextSpanMm().
   virtual void Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) = 0;
+  // While Imp_DrawText runs: the width in millimetres the text must span,
+  // 0 for its own width.
+  double GetTextSpanMm() const { return TextSpanMm; }
   // Image at SizePx device pixels, its top-left corner at TopLeft.
   virtual void Imp_DrawImage(const ZQIMG_Image& Image, const ZQ_Point<double>& TopLeft,
                              const ZQ_Point<long>& SizePx) = 0;
@@ -127,6 +137,7 @@ class ZQPIC_Canvas {
   void AssertInitialized() const;
 
   bool Initialized = false;
+  double TextSpanMm = 0;
   ZQPIC_GraphicsState State;
   ZQ_Stack<ZQPIC_GraphicsState, 20> SavedStates;
 };

@@ -17,10 +17,12 @@ namespace {
 
 const double MillimetersPerInch = 25.4;
 
+bool IsPrinterContext(HDC DC) { return ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(DC, TECHNOLOGY) == DT_RASPRINTER; }
+
 // The device's own pixels per millimetre.
 ZQ_Point<double> DevicePixelsPerMm(HDC DC) {
   auto caps = [DC](int Index) { return double(ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(DC, Index)); };
-  if (caps(TECHNOLOGY) == DT_RASPRINTER) {
+  if (IsPrinterContext(DC)) {
     return ZQ_Point<double>(caps(LOGPIXELSX) / MillimetersPerInch,
                             caps(LOGPIXELSY) / MillimetersPerInch);
   }
@@ -84,6 +86,7 @@ ZQPIC_DeviceContextCanvas::ZQPIC_DeviceContextCanvas(HDC DC, const ZQ_Rectangle<
                                     : ZQ_Point<double>(PixelRect.Width / Mapping.GetPixelsPerMm().X,
                                                        PixelRect.Height / Mapping.GetPixelsPerMm().Y)),
       DeviceKind(DeviceKind),
+      IsPrinter(IsPrinterContext(DC)),
       Fonts(new ZQPIC_FontCache) {}
 
 ZQPIC_DeviceContextCanvas::ZQPIC_DeviceContextCanvas(const ZQPIC_DeviceContextCanvas& Target,
@@ -92,6 +95,7 @@ ZQPIC_DeviceContextCanvas::ZQPIC_DeviceContextCanvas(const ZQPIC_DeviceContextCa
       Mapping(Target.Mapping.GetSection(RectMm)),
       SizeMm(RectMm.Width, RectMm.Height),
       DeviceKind(Target.DeviceKind),
+      IsPrinter(Target.IsPrinter),
       Fonts(Target.Fonts) {}
 
 ZQPIC_DeviceContextCanvas::~ZQPIC_DeviceContextCanvas() {
@@ -201,7 +205,45 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
     ZQLOW_WINGDI::SetBkColor(DC, backgroundColor);
     DCBackgroundColor = backgroundColor;
   }
+  POINT end;
+  const double spanMm = GetTextSpanMm();
+  if (spanMm > 0 && Mapping.ToDevice(ZQ_Point<double>(TopLeft.X + spanMm, TopLeft.Y), end) &&
+      SpreadAdvances(Text, end.x - at.x)) {
+    ZQLOW_WINGDI::ExtTextOutA(DC, at.x, at.y, 0, nullptr, Text.GetText(), Text.GetLength(), Advances.data());
+    return;
+  }
   ZQLOW_WINGDI::TextOutA(DC, at.x, at.y, Text.GetText(), Text.GetLength());
+}
+
+bool ZQPIC_DeviceContextCanvas::SpreadAdvances(const ZQ_String& Text, long SpanPx) {
+  const ZQR_ConcreteFont& font = GetGraphicsState().ConcreteFont;
+  const INT* table = Fonts->GetAdvances(font, DC);
+  if (!table) {
+    // A font the cache dropped while a state still holds it: read here.
+    OwnAdvances.resize(256);
+    ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, OwnAdvances.data());
+    table = OwnAdvances.data();
+  }
+  const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
+  const int length = Text.GetLength();
+  Advances.resize(static_cast<size_t>(length));
+  long long naturalPx = 0;
+  for (int i = 0; i < length; ++i) naturalPx += table[codes[i]];
+  if (naturalPx <= 0 || SpanPx < 0) return false;
+  // A printer's driver places the glyphs by the advances it measures: text
+  // that keeps its measured width is drawn as it is, which keeps the job
+  // small (a position for every glyph would double it).
+  if (IsPrinter && naturalPx == SpanPx) return false;
+  // Each character ends where its own advances, scaled to the span, put
+  // it: the rounding never adds up along the text.
+  long long sumPx = 0, placedPx = 0;
+  for (int i = 0; i < length; ++i) {
+    sumPx += table[codes[i]];
+    const long long endPx = (sumPx * SpanPx * 2 + naturalPx) / (2 * naturalPx);
+    Advances[static_cast<size_t>(i)] = static_cast<INT>(endPx - placedPx);
+    placedPx = endPx;
+  }
+  return true;
 }
 
 void ZQPIC_DeviceContextCanvas::Imp_DrawImage(const ZQIMG_Image& Image,

@@ -75,6 +75,11 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
 
   // Selects the pen of the current state, made again only when it changed.
   void SelectPen();
+  // Fills Advances with the character advances of Text in the current font,
+  // scaled to add up to SpanPx; false (drawing at the font's own advances)
+  // when the font gives the text no width, the span is negative, or a
+  // printer's text already spans it.
+  bool SpreadAdvances(const ZQ_String& Text, long SpanPx);
   // The finite ones of Count points mapped to device pixels, into
   // PointBuffer; returns how many.
   int MapPoints(const ZQ_Point<double>* Points, long Count);
@@ -83,6 +88,7 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   const ZQPIC_DeviceMapping Mapping;
   const ZQ_Point<double> SizeMm;
   const long DeviceKind;
+  const bool IsPrinter;  // a printer's context, whatever the device kind says
   const ZQ_CountedHandle<ZQPIC_FontCache> Fonts;
   int SavedState = 0;  // SaveDC's number once Initialize ran
   ZQIMG_Image BackingImage;
@@ -99,6 +105,8 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   int DCBackgroundMode = 0;
   COLORREF DCBackgroundColor = CLR_INVALID;
   std::vector<POINT> PointBuffer;  // reused by every polyline and polygon
+  std::vector<INT> Advances;       // reused by every text drawn to a span
+  std::vector<INT> OwnAdvances;    // a font's advances the cache no longer holds
 };
 
 // The module's stage callback: starts GDI+ at stage 1 and gives that start

@@ -1,5 +1,6 @@
 #include "ZQPIC_FontCache.h"
 
+#include "ZQLOW_WINGDI.h"
 #include "ZQR_AbstractFont.h"
 #include "ZQ_Hasher.h"
 #include "ZQ_StackTrace.h"
@@ -28,5 +29,20 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
   slot.PixelsPerInch = PixelsPerInch;
   slot.Font = font;
   slot.MetricsPx = metrics;
+  slot.AdvancesPx.clear();
   return slot;
+}
+
+const INT* ZQPIC_FontCache::GetAdvances(const ZQR_ConcreteFont& Font, HDC DC) {
+  for (int i = 0; i < NumEntries; ++i) {
+    Entry& entry = Entries[i];
+    if (!(entry.Font == Font)) continue;
+    if (entry.AdvancesPx.empty()) {
+      std::vector<INT> advances(256);
+      ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, advances.data());
+      entry.AdvancesPx.swap(advances);
+    }
+    return entry.AdvancesPx.data();
+  }
+  return nullptr;
 }

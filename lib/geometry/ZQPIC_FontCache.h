@@ -7,6 +7,8 @@
 #ifndef ZQPIC_FONTCACHE_H
 #define ZQPIC_FONTCACHE_H
 
+#include <vector>
+
 #include "ZQLOW_Windows.h"
 #include "ZQR_ConcreteFont.h"
 #include "ZQR_FontMetrics.h"
@@ -22,12 +24,18 @@ class ZQPIC_FontCache : public ZQ_CountedBody {
     double PixelsPerInch = 0;
     ZQR_ConcreteFont Font;
     ZQR_FontMetrics MetricsPx;
+    // The advances of character codes 0 to 255 in device pixels, read at
+    // the first text drawn to a measured width; empty until then.
+    std::vector<INT> AdvancesPx;
   };
   static const int Capacity = 16;
 
   // The cached entry for Font at PixelsPerInch, realised on DC when missing
   // (replacing the oldest entry once full). Failed GDI calls throw.
   const Entry& Realise(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch);
+  // The 256 advances of Font (selected into DC), read on DC at the first
+  // request; null when Font is no longer cached. Failed GDI calls throw.
+  const INT* GetAdvances(const ZQR_ConcreteFont& Font, HDC DC);
 
  private:
   Entry Entries[Capacity];

@@ -59,7 +59,9 @@ void ZQFO_RenderObject::CollectWordInfo(ZQ_Array<ZQFO_WordInfo>&, long&, double,
 void ZQFO_RenderObject_Text::Render(ZQPIC_Canvas& Canvas, double DX, double DY) {
   if (!(Canvas.GetGraphicsState().Font == Options->Font)) Canvas.SetFont(Options->Font);
   Canvas.SetTextColor(Options->TextColor);
-  Canvas.CanvasDraw(Text, {X + DX, Y + DY + Options->FontMetrics.Height});
+  // Across the width the layout measured, so that the blanks it left between
+  // words stay what it measured on any device.
+  Canvas.CanvasDraw(Text, {X + DX, Y + DY + Options->FontMetrics.Height}, Width);
 }
 
 void ZQFO_RenderObject_Text::CollectWordInfo(ZQ_Array<ZQFO_WordInfo>& Words, long& Count, double DX,

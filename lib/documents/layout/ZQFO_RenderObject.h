@@ -69,7 +69,7 @@ class ZQFO_RenderObject {
 };
 
 // A run of text in the options' font and text colour, the box's top-left
-// corner at the text's top-left corner.
+// corner at the text's top-left corner, drawn across the box's width.
 class ZQFO_RenderObject_Text : public ZQFO_RenderObject {
  public:
   ZQFO_RenderObject_Text(const ZQFO_FormattingOptions& Options, double X, double Y, double Width,

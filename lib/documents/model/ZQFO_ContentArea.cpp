@@ -177,12 +177,12 @@ void ZQFO_ContentArea::Render(ZQPIC_Canvas& Canvas, double DX, double DY, long L
   const double x = Area.X + DX, y = Area.Y + DY;
   if (!ZQ_Rectangle<double>(x, y, Area.Width, Area.Height).Intersects(Canvas.GetClipRectangle())) return;
   if (Layer == 0)
-    for (ZQFO_RenderObject* object = RenderObjects; object; object = object->NextSibling)
-      object->Render(Canvas, x, y);
-  for (const ZQFO_ContentArea* child = FirstChild; child; child = child->NextSibling)
-    child->Render(Canvas, x, y, Layer);
+    for (ZQFO_RenderObject* object : ZQFO_ChainInOrder<ZQFO_RenderObject>(RenderObjects)) object->Render(Canvas, x, y);
+  ZQFO_ChainInOrder<ZQFO_ContentArea> children(FirstChild);
+  children.SortIntoReadingOrder();
+  for (const ZQFO_ContentArea* child : children) child->Render(Canvas, x, y, Layer);
   if (Layer == 1)
-    for (ZQFO_RenderObject* object = OverlayRenderObjects; object; object = object->NextSibling)
+    for (ZQFO_RenderObject* object : ZQFO_ChainInOrder<ZQFO_RenderObject>(OverlayRenderObjects))
       object->Render(Canvas, x, y);
 }
 

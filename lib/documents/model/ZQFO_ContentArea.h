@@ -9,6 +9,9 @@
 #ifndef ZQFO_CONTENTAREA_H
 #define ZQFO_CONTENTAREA_H
 
+#include <algorithm>
+#include <vector>
+
 #include "ZQFO_RenderObject.h"
 #include "ZQFO_TableOfContents.h"
 #include "ZQR_Color.h"
@@ -26,6 +29,54 @@ class ZQPIC_Canvas;
 struct ZQFO_ContentArea_SearchResult {
   bool Found = false;
   ZQ_Rectangle<double> Rectangle;
+};
+
+// The nodes of a sibling chain (render objects or areas, kept newest
+// first) in the order they were added, through begin and end. A view: the
+// chain must not change while it lives.
+template <class Node>
+class ZQFO_ChainInOrder {
+ public:
+  explicit ZQFO_ChainInOrder(Node* First) {
+    for (Node* node = First; node; node = node->NextSibling) {
+      if (Count == kInline) Many.assign(Inline, Inline + kInline);
+      if (Count < kInline)
+        Inline[Count] = node;
+      else
+        Many.push_back(node);
+      ++Count;
+    }
+    Nodes = Count > kInline ? Many.data() : Inline;
+    std::reverse(Nodes, Nodes + Count);
+  }
+  ZQFO_ChainInOrder(const ZQFO_ChainInOrder&) = delete;
+  ZQFO_ChainInOrder& operator=(const ZQFO_ChainInOrder&) = delete;
+
+  // Areas in reading order: by their top edge from the top down, then by
+  // their left edge, in the order of adding among equals. Layout adds them
+  // nearly so (only frames reserved at a page's foot come early), so this
+  // costs about one pass.
+  void SortIntoReadingOrder() {
+    auto isBefore = [](const Node* A, const Node* B) {
+      const double topA = A->Area.Y + A->Area.Height, topB = B->Area.Y + B->Area.Height;
+      return topA > topB || (topA == topB && A->Area.X < B->Area.X);
+    };
+    for (size_t i = 1; i < Count; ++i) {
+      Node* node = Nodes[i];
+      size_t j = i;
+      for (; j > 0 && isBefore(node, Nodes[j - 1]); --j) Nodes[j] = Nodes[j - 1];
+      Nodes[j] = node;
+    }
+  }
+  Node* const* begin() const { return Nodes; }
+  Node* const* end() const { return Nodes + Count; }
+
+ private:
+  static const size_t kInline = 64;
+  Node* Inline[kInline];
+  std::vector<Node*> Many;
+  Node** Nodes = nullptr;
+  size_t Count = 0;
 };
 
 class ZQFO_ContentArea {
@@ -95,7 +146,10 @@ class ZQFO_ContentArea {
 
   // ---- Drawing and queries, with the parent's origin at (DX, DY)
   // Layer 0 draws the base objects before the children, layer 1 the overlay
-  // after them; an area outside the canvas's clip is skipped with its tree.
+  // after them; objects in the order they were added, children in reading
+  // order (ZQFO_ChainInOrder), so that text readers of a print job get the
+  // words as they are read. An area outside the canvas's clip is skipped
+  // with its tree.
   void Render(ZQPIC_Canvas& Canvas, double DX, double DY, long Layer) const;
   // Fills the areas whose colour differs from the enclosing one.
   void RenderBackground(ZQPIC_Canvas& Canvas, double DX, double DY, const ZQR_Color& EnclosingColor) const;

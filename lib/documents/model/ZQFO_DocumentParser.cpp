@@ -1,5 +1,6 @@
 #include "ZQFO_DocumentParser.h"
 
+#include <cmath>
 #include <memory>
 
 #include "ZQFO_Block_Paragraph.h"
@@ -11,6 +12,7 @@
 #include "ZQFO_StandardOptionParsers.h"
 #include "ZQFO_TableOfContents.h"
 #include "ZQPIC_Canvas.h"
+#include "ZQPIC_ScreenMillimetersPerPixel.h"
 #include "ZQXML_Node.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_DebugLog.h"
@@ -38,6 +40,16 @@ class ElementScope {
 };
 
 bool IsElement(const ZQXML_Node& Node) { return Node.GetType() == ZQXML_NodeType_Element; }
+
+// The size of an image pixel in millimetres on every device: a screen
+// pixel, so that an image without a size of its own is as large on paper
+// and in page images as on the screen, where it is shown pixel for pixel;
+// 96 to the inch before the screen's metrics exist.
+ZQ_Point<double> ImagePixelMillimeters() {
+  const ZQ_Point<double> screen = ZQPIC_GetScreenMillimetersPerPixel();
+  const bool known = screen.X > 0 && screen.Y > 0 && std::isfinite(screen.X) && std::isfinite(screen.Y);
+  return known ? screen : ZQ_Point<double>(25.4 / 96, 25.4 / 96);
+}
 
 bool HasAttribute(const ZQXML_Node& Element, const char* Name) {
   return Element.GetAttributeValue(Name, "\x01") != "\x01";
@@ -436,9 +448,7 @@ void ZQFO_DocumentParser::ProcessImgElement(const ZQXML_Node& Element, ZQFO_Bloc
   const bool resample = Element.GetAttributeValueAsBool("resample", true);
   const bool standardColors = Element.GetAttributeValueAsBool("standard_colors", false);
   const ZQFO_ImageInfo info = Context.Cache->GetImageInfo(uri);
-  const ZQ_Point<double> canvasMm = Context.Canvas.GetCanvasSizeInMillimeters();
-  const ZQ_Point<double> canvasPx = Context.Canvas.GetCanvasSizeInPixels();
-  const ZQ_Point<double> mmPerPixel(canvasMm.X / canvasPx.X, canvasMm.Y / canvasPx.Y);
+  const ZQ_Point<double> mmPerPixel = ImagePixelMillimeters();
   ZQ_Point<double> natural(std::abs(info.Size.X * mmPerPixel.X), std::abs(info.Size.Y * mmPerPixel.Y));
   // The box parser needs a positive default: an image without pixels is
   // sized as one pixel.

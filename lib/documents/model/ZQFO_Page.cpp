@@ -29,9 +29,10 @@ void ZQFO_Page::Render(ZQPIC_Canvas& Canvas, const ZQ_Point<double>& Offset) con
   if (Options->BackgroundColorMode == 0) Canvas.Clear(Options->BackgroundColor);
   for (const ZQFO_ContentArea* area = TopLevelContentAreas; area; area = area->NextSibling)
     area->RenderBackground(Canvas, Offset.X, Offset.Y, Options->BackgroundColor);
+  ZQFO_ChainInOrder<ZQFO_ContentArea> areas(TopLevelContentAreas);
+  areas.SortIntoReadingOrder();
   for (long layer = 0; layer < 2; ++layer)
-    for (const ZQFO_ContentArea* area = TopLevelContentAreas; area; area = area->NextSibling)
-      area->Render(Canvas, Offset.X, Offset.Y, layer);
+    for (const ZQFO_ContentArea* area : areas) area->Render(Canvas, Offset.X, Offset.Y, layer);
 }
 
 void ZQFO_Page_HelperStruct::AddContainingContentAreas(const ZQFO_ContentArea& Area, ZQ_Point<double> Point) {

@@ -126,7 +126,7 @@ TEST(ZQFO_ImageDocumentRenderer, FailuresFallBackRetryOnceAndThenDrawTinyImages)
     ZQFO_ImageDocumentRenderer renderer(PagesDocument(1), kPagePx, kPageMm, 1);
     EXPECT_EQ(renderer.GetNumPages(), 1);
     {
-      const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::TextOutA> broken(ZQLOW_WIN_Answer(FALSE, 87));
+      const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::ExtTextOutA> broken(ZQLOW_WIN_Answer(FALSE, 87));
       EXPECT_THROW(renderer.GetPageImage(0), ZQ_Exception);
     }
     EXPECT_EQ(renderer.GetNumImagesCreated(), 2);

@@ -71,6 +71,12 @@ class PrintDocument : public PrintingTest {
   // with ghostscript and compares its text with the .txt written here (one
   // expected line a page); an empty name: a temporary file.
   std::string JobFile(const char* Name, const std::vector<int>& Pages) {
+    std::vector<std::string> lines;
+    for (int page : Pages) lines.push_back("Page " + std::to_string(page));
+    return JobFile(Name, lines);
+  }
+  // The same with the words of every printed line expected, in order.
+  std::string JobFile(const char* Name, const std::vector<std::string>& Lines) {
     if (!*Name) return OutputFile("PrintDocumentJob.ps");
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
@@ -79,7 +85,7 @@ class PrintDocument : public PrintingTest {
     folder += "\\printjobs";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::ofstream expected(folder + "\\" + Name + ".txt", std::ios::binary);
-    for (int page : Pages) expected << "Page " << page << "\n";
+    for (const std::string& line : Lines) expected << line << "\n";
     std::remove((folder + "\\" + Name + ".ps").c_str());
     return folder + "\\" + Name + ".ps";
   }
@@ -164,4 +170,27 @@ TEST_F(PrintDocument, ALayoutFailureAbortsTheJobAndPassesOn) {
   // The request stays in the program's defaults.
   EXPECT_EQ(std::string(ZQ_PrinterPrintOptions::GetDefault().PrinterName.GetText()), "ZQ File Printer");
   EXPECT_TRUE(ZQ_PrinterPrintOptions::GetDefault().PageRangeAllowed);
+}
+
+TEST_F(PrintDocument, TextIsPrintedInReadingOrder) {
+  // Lines of several words in a paragraph, a heading above it and a page
+  // number at the foot: the host check compares every printed line's words.
+  const std::vector<std::string> lines = {
+      "Using the program",
+      "Drink water every twenty minutes.", "More on the second step.", "Rest in the shade when it is hot.",
+      "Page 1"};
+  std::string markup =
+      "<zqfo_document><zqfo_section><zqfo_pagesequencegenerator><zqfo_oddpage><zqfo_frame location='bottommargin'>"
+      "<zqfo_blockstream><zqfo_para>Page <zqfo_field name='Page'/></zqfo_para></zqfo_blockstream></zqfo_frame>"
+      "</zqfo_oddpage></zqfo_pagesequencegenerator><zqfo_blockstream><zqfo_para font_height='16 pt'>" +
+      lines[0] + "</zqfo_para><zqfo_para>";
+  for (size_t i = 1; i + 1 < lines.size(); ++i) markup += lines[i] + (i + 2 < lines.size() ? "<zqfo_linebreak/>" : "");
+  markup += "</zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>";
+  ZQFO_DocumentStream stream;
+  stream << markup.c_str();
+  ZQFO_PrintDocumentOptions options;
+  options.ShowPrintDialog = false;
+  options.OutputFileName = ZQ_FileName(JobFile("reading-order", lines).c_str());
+  ZQFO_PrintDocument(stream.GetDocument(), options);
+  EXPECT_NE(ReadWholeFile(options.OutputFileName.GetPathName().GetText()).find("%%EOF"), std::string::npos);
 }

@@ -425,7 +425,7 @@ TEST(ZQFO_Block_Table, CellsPaintBackgroundAndBordersAndLayTheirStreamInsideTheM
   // Three borders reaching half the crossing border past the corners (the
   // thin bottom one left out); the block at the cell's bottom inside the
   // margins.
-  EXPECT_EQ(drawn, (std::vector<std::string>{"line -0.5,20 31.5x0", "line 30,-5e-08 0x21.5", "line 0,-5e-08 0x21.5",
+  EXPECT_EQ(drawn, (std::vector<std::string>{"line 0,-5e-08 0x21.5", "line 30,-5e-08 0x21.5", "line -0.5,20 31.5x0",
                                               "text 2,6 2x5"}));
   EXPECT_EQ(cell.BackgroundColor, ZQR_Color(255, 0, 0));
 }

@@ -85,7 +85,7 @@ TEST(ZQFO_Page, RenderClearsWhenOpaqueThenDrawsEveryBaseLayerBeforeAnyOverlay) {
     }
     layout.Canvas.Clear(ZQR_Color(255, 255, 255));
     page.Render(layout.Canvas, ZQ_Point<double>(2, 3));
-    EXPECT_EQ(log, "b0@2,3;a0@2,3;b1@2,3;a1@2,3;");
+    EXPECT_EQ(log, "a0@2,3;b0@2,3;a1@2,3;b1@2,3;");
     EXPECT_EQ(layout.Canvas.GetSurfaceImage().GetPixelColor(100, 50),
               c.cleared ? ZQR_Color(0, 255, 0) : ZQR_Color(255, 255, 255));
   }
