@@ -11,13 +11,13 @@
 //   and of the paragraph of font heights at 200 KB and 1 MB.
 // Layouts run on a 2 x 2 memory image, as the HTML export measures.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "ZQCG_Polygon.h"
 #include "ZQFO_Document.h"
@@ -41,12 +41,20 @@ double Seconds(Work DoWork) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }
 
-// The process's committed private memory, megabytes.
-double CommittedMegabytes() {
-  PROCESS_MEMORY_COUNTERS counters = {};
-  counters.cb = sizeof counters;
-  K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return counters.PagefileUsage / 1e6;
+// The bytes allocated in all the process's heaps, megabytes: a walk of
+// every block, so it counts what is held, whatever the heaps kept free.
+double AllocatedMegabytes() {
+  HANDLE heaps[64];
+  const DWORD numHeaps = std::min<DWORD>(GetProcessHeaps(64, heaps), 64);
+  double bytes = 0;
+  for (DWORD i = 0; i < numHeaps; ++i) {
+    PROCESS_HEAP_ENTRY entry = {};
+    if (!HeapLock(heaps[i])) continue;
+    while (HeapWalk(heaps[i], &entry))
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) bytes += entry.cbData;
+    HeapUnlock(heaps[i]);
+  }
+  return bytes / 1e6;
 }
 
 const char kOpen[] = "<zqfo_document><zqfo_section><zqfo_blockstream>";
@@ -75,20 +83,22 @@ std::string PreformattedParagraph(size_t Bytes, int MinLength, int MaxLength) {
 }
 
 // One paragraph of Bytes of words of 2 to 9 letters; with Heights each word
-// in its own font height.
+// in its own font height, all of them spread over 8 to 12 points.
 std::string ParagraphOfWords(size_t Bytes, bool Heights) {
   std::mt19937 random(2);
+  std::vector<std::string> words;
+  for (size_t bytes = 0; bytes < Bytes; bytes += words.back().size() + 1)
+    words.push_back(RandomLetters(random, 2 + static_cast<int>(random() % 8)));
   std::string text = std::string(kOpen) + "<zqfo_para>";
   char group[80];
-  for (size_t bytes = 0, i = 0; bytes < Bytes; ++i) {
-    const std::string word = RandomLetters(random, 2 + static_cast<int>(random() % 8));
-    bytes += word.size() + 1;
+  for (size_t i = 0; i < words.size(); ++i) {
     if (!Heights) {
-      text += word + " ";
+      text += words[i] + " ";
       continue;
     }
-    std::snprintf(group, sizeof group, "<zqfo_flowgroup font_height='%.4f pt'>", 6 + static_cast<double>(i) * 0.0002);
-    text += group + word + "</zqfo_flowgroup> ";
+    std::snprintf(group, sizeof group, "<zqfo_flowgroup font_height='%.5f pt'>",
+                  8 + 4.0 * static_cast<double>(i) / static_cast<double>(words.size()));
+    text += group + words[i] + "</zqfo_flowgroup> ";
   }
   return text + "</zqfo_para>" + kClose;
 }
@@ -155,11 +165,11 @@ PaginationFigures PaginateOnA4(const std::string& Markup) {
   const ZQFO_Document document = MakeDocument(Markup);
   PaginationFigures figures;
   MeasuringCanvas canvas;
-  const double before = CommittedMegabytes();
+  const double before = AllocatedMegabytes();
   ZQFO_DocumentRenderer renderer(document);
   renderer.SetMargins(20, 20, 20, 20);
   figures.Seconds = Seconds([&] { renderer.Repaginate(canvas.Get(), 210, 297); });
-  figures.Megabytes = CommittedMegabytes() - before;
+  figures.Megabytes = AllocatedMegabytes() - before;
   figures.Pages = renderer.GetNumPages();
   return figures;
 }
