@@ -251,7 +251,14 @@ ZQFO_Line* ZQFO_LineDistribution::GetNewLine() {
   const ZQFO_Line::LocationType location = Portion == Portion_Tail || !Lines.empty()
                                                ? ZQFO_Line::Location_Middle
                                                : ZQFO_Line::Location_First;
+  // Room for as many objects as the line before held, as a power of two:
+  // lines of one paragraph hold alike, be it one object (preformatted text,
+  // where a fixed room would be most of a line's memory) or dozens, and a
+  // few sizes of block are what the heap reuses fastest.
+  long room = 1;
+  while (room < (Lines.empty() ? 16 : Lines.back()->GetNumFlowObjects())) room *= 2;
   Lines.push_back(std::make_unique<ZQFO_Line>(Options, Width, location));
+  Lines.back()->ReserveFlowObjects(room);
   return Lines.back().get();
 }
 

@@ -47,6 +47,8 @@ class ZQFO_Line {
   double GetWidth() const { return Width; }
   double GetRemainingWidth() const { return RemainingWidth; }
 
+  // Room for Count objects before the line's array grows.
+  void ReserveFlowObjects(long Count) { Infos.reserve(static_cast<size_t>(Count)); }
   void AddFlowObject(ZQFO_FlowObject* Object);
   // First, its successors, up to and including Last.
   void AddFlowObjects(ZQFO_FlowObject* First, ZQFO_FlowObject* Last);
