@@ -2,7 +2,8 @@
 // their size, or not grow at all, each timed side by side in one run:
 // - one renderer laid out ten times at one page size (an 8,000-line
 //   preformatted paragraph on 100 x 60 mm pages, and 10,000 one-paragraph
-//   sections): the third and the tenth layout beside the first;
+//   sections): the third and the tenth layout beside the first, each the
+//   best of three renderers;
 // - one paragraph paginated on A4 at 200 KB and at 1 MB (preformatted short
 //   lines, words, a distinct font height per word), with the memory its
 //   pages hold; the error document of a damaged file whose one line is a
@@ -139,16 +140,22 @@ void RunRelayoutCases() {
     std::string markup;
   } kCases[] = {{"8,000-line preformatted paragraph", PreformattedParagraph(8000 * 41, 10, 60)},
                 {"10,000 one-paragraph sections", manyPages}};
-  std::printf("  one renderer laid out 10 times on 100 x 60 mm pages:\n");
+  std::printf("  one renderer laid out 10 times on 100 x 60 mm pages (the best of 3 renderers):\n");
   for (const auto& c : kCases) {
     const ZQFO_Document document = MakeDocument(c.markup);
     MeasuringCanvas canvas;
-    ZQFO_DocumentRenderer renderer(document);
     double times[10];
-    for (double& time : times) time = Seconds([&] { renderer.Repaginate(canvas.Get(), 100, 60); });
+    std::fill(times, times + 10, 1e30);
+    long numPages = 0;
+    for (int run = 0; run < 3; ++run) {
+      ZQFO_DocumentRenderer renderer(document);
+      for (double& time : times)
+        time = std::min(time, Seconds([&] { renderer.Repaginate(canvas.Get(), 100, 60); }));
+      numPages = renderer.GetNumPages();
+    }
     const double worst = *std::max_element(times + 1, times + 10);
-    std::printf("    %-36s %5ld pages: first %7.1f ms, third %7.1f ms, tenth %7.1f ms\n", c.what,
-                renderer.GetNumPages(), times[0] * 1e3, times[2] * 1e3, times[9] * 1e3);
+    std::printf("    %-36s %5ld pages: first %7.1f ms, third %7.1f ms, tenth %7.1f ms\n", c.what, numPages,
+                times[0] * 1e3, times[2] * 1e3, times[9] * 1e3);
     std::printf("      the slowest after the first: %.2f times the first (target at most 1.3): %s\n",
                 worst / times[0], worst <= 1.3 * times[0] ? "met" : "MISSED");
   }
