@@ -16,6 +16,8 @@
 // large, with the targets; then the report stylesheet on huge tables.
 // Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
 // rendered on a 600-dpi canvas against GDI measuring and TextOutA, one run.
+// Size families (DocumentsGrowthCases.cpp): relayouts by one renderer, one
+// paragraph of 200 KB and of 1 MB paginated, HTML exports by size.
 // The best of the passes counts.
 // Usage: DocumentsBenchmark [passes] [report megabytes]
 #include <algorithm>
@@ -1068,6 +1070,8 @@ void RunDisplayBenchmark() {
 
 // The help window's page turns and opening (HelpBenchmark.cpp).
 void RunHelpBenchmark(int Passes);
+// Relayouts, long paragraphs and exports by size (DocumentsGrowthCases.cpp).
+void RunGrowthCases();
 
 int main(int argc, char** argv) {
   const int passes = argc > 1 ? std::atoi(argv[1]) : 5;
@@ -1116,6 +1120,7 @@ int main(int argc, char** argv) {
     RunReportCases(reportMegabytes, passes);
     RunErrorDocumentCase(reportMegabytes, passes);
     RunHugeTableCases(passes);
+    RunGrowthCases();
     RunDisplayBenchmark();
     RunHelpBenchmark(passes);
   } catch (const ZQ_Exception& e) {

@@ -26,18 +26,19 @@ ZQ_String Describe(const ZQ_Exception& Error) {
 }
 
 // Copies File to "<File>.bak", replacing an older copy; true on success.
-bool KeepAside(const ZQ_FileName& File) {
+// What: how the file is named in the log.
+bool KeepAside(const ZQ_FileName& File, const ZQ_String& What) {
   const ZQ_String copy = File.GetPathName() + ".bak";
   try {
     if (ZQLOW_WINBASE::CopyFileA(File.GetPathName().GetText(), copy.GetText(), FALSE)) {
-      Log("Unreadable settings file kept as " + copy);
+      Log(What + " kept as " + copy);
       return true;
     }
   } catch (const ZQ_Exception& e) {
-    Log("Unreadable settings file not kept as " + copy + ": " + Describe(e));
+    Log(What + " not kept as " + copy + ": " + Describe(e));
     return false;
   }
-  Log("Unreadable settings file not kept as " + copy);
+  Log(What + " not kept as " + copy);
   return false;
 }
 
@@ -72,7 +73,12 @@ void ZQF_PLUGIN_ApplicationConfigurationRegistryPlugin::LoadConfigurationRegistr
   try {
     const ZQ_FileName file = GetConfigurationRegistryFilename();
     const bool exists = ZQ_FileUtils::FileExists(file);
-    if (!ZQ_LoadSettingsFile(file, *RF) && exists) MaySave = KeepAside(file);
+    long leftOut = 0;
+    const bool isRead = ZQ_LoadSettingsFile(file, *RF, &leftOut);
+    // The save at stage 12 writes only what was read: whatever was left out
+    // stays in the copy.
+    if (!isRead && exists) MaySave = KeepAside(file, "Unreadable settings file");
+    if (isRead && leftOut > 0) MaySave = KeepAside(file, "Settings file with items left out");
   } catch (const ZQ_Exception& e) {
     RF->Clear();
     Log("Settings not loaded: " + Describe(e));

@@ -4,10 +4,11 @@
 // binary form, whichever the file holds), stamped with run statistics in
 // "LastRunStatistics", written back as XML at stage 12. A missing file
 // gives empty settings; a file that exists but does not load gives empty
-// settings too and is first copied to "<file>.bak", so that the save at
-// stage 12 cannot destroy what the user had (if the copy fails, the file is
-// left alone). Failures are written to the debugging log, never shown. One
-// instance at a time. UI thread only.
+// settings too, and a file of which items were left out (values that do not
+// read, repeated keys) gives the items that read; either is first copied to
+// "<file>.bak", so that the save at stage 12 cannot destroy what the user
+// had (if the copy fails, the file is left alone). Failures are written to
+// the debugging log, never shown. One instance at a time. UI thread only.
 #ifndef ZQF_PLUGIN_APPLICATIONCONFIGURATIONREGISTRYPLUGIN_H
 #define ZQF_PLUGIN_APPLICATIONCONFIGURATIONREGISTRYPLUGIN_H
 

@@ -16,27 +16,28 @@ namespace {
 
 ZQ_SettingsFileXMLForm s_xmlForm = {nullptr, nullptr, nullptr};
 
-void ReadSettingsFile(const ZQ_FileName& File, ZQ_RegistryFolder& Folder) {
-  const ZQ_String identifier(ZQ_SettingsFile_DocumentTypeIdentifier);
-  if (s_xmlForm.FileContainsRegistryDocument && s_xmlForm.LoadFolder &&
-      s_xmlForm.FileContainsRegistryDocument(File, identifier)) {
-    s_xmlForm.LoadFolder(File, Folder, ZQ_String(ZQ_SettingsFile_DocumentTypeName), identifier);
-    return;
-  }
+// The number of items left out.
+long ReadSettingsFile(const ZQ_FileName& File, ZQ_RegistryFolder& Folder) {
+  if (s_xmlForm.FileIsInXMLForm && s_xmlForm.LoadFolder && s_xmlForm.FileIsInXMLForm(File))
+    return s_xmlForm.LoadFolder(File, Folder, ZQ_String(ZQ_SettingsFile_DocumentTypeName),
+                                ZQ_String(ZQ_SettingsFile_DocumentTypeIdentifier));
   ZQ_BinaryStreamParser parser(ZQ_CreateFileStreamSource(File, ZQ_FileStreamSource_UseReadFile));
   ZQ_LoadRegistryFolderFromBinaryStream(parser, Folder);
+  return 0;
 }
 
 }  // namespace
 
 void ZQ_SetSettingsFileXMLForm(const ZQ_SettingsFileXMLForm& Form) { s_xmlForm = Form; }
 
-bool ZQ_LoadSettingsFile(const ZQ_FileName& File, ZQ_RegistryFolder& Folder) {
+bool ZQ_LoadSettingsFile(const ZQ_FileName& File, ZQ_RegistryFolder& Folder, long* NumItemsLeftOut) {
   ZQ_TRACE_FUNCTION("ZQ_LoadSettingsFile");
+  if (NumItemsLeftOut) *NumItemsLeftOut = 0;
   Folder.Clear();
   if (!ZQ_FileUtils::FileExists(File)) return false;
   try {
-    ReadSettingsFile(File, Folder);
+    const long leftOut = ReadSettingsFile(File, Folder);
+    if (NumItemsLeftOut) *NumItemsLeftOut = leftOut;
     return true;
   } catch (const ZQ_Exception& e) {
     // A damaged or foreign file costs the settings, not the run.

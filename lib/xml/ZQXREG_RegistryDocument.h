@@ -34,6 +34,14 @@ void ZQXREG_LoadFolderFromFileInXMLFormat(const ZQ_FileName& File, ZQ_RegistryFo
                                           const ZQ_String& TypeName, const ZQ_UID& TypeId);
 void ZQXREG_LoadFolderFromFileInXMLFormat(ZQ_RegistryFolder& Folder, const ZQ_FileName& File,
                                           const ZQ_String& TypeName, const ZQ_UID& TypeId);
+// The same for a settings file, where one bad value must not cost the
+// others: an item with a bad value or a key that is empty once stripped is
+// left out, and of two items under one key in a folder the first is kept,
+// each time with a line in the debugging log naming the file, the item's
+// line and its key path. Returns the number of items left out. A file that
+// does not parse or validate, or holds another type, still throws.
+long ZQXREG_LoadFolderFromFileInXMLFormatLeavingOutBadItems(const ZQ_FileName& File, ZQ_RegistryFolder& Folder,
+                                                            const ZQ_String& TypeName, const ZQ_UID& TypeId);
 
 // Writes Folder as a document of the given type, one element per line, in
 // the folders' iteration order. An item of a class the form does not know

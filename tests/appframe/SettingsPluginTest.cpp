@@ -134,6 +134,36 @@ TEST_F(SettingsPluginTest, UnreadableFileGivesEmptySettingsAndIsKeptAsBak) {
   }
 }
 
+TEST_F(SettingsPluginTest, ItemsThatDoNotReadAreLeftOutTheRestLoadsAndTheFileIsKeptAsBak) {
+  Run();
+  const std::string written = Bytes(kFile);
+  const std::string count = "<int key='ExecutionCount'>1</int>\n";
+  ASSERT_NE(written.find(count), std::string::npos) << written;
+  const struct {
+    const char* item;  // after the run count
+    const char* why;
+  } kCases[] = {
+      {"<int key='Width'>0x7fffffff</int>", "an int in hexadecimal"},
+      {"<float key='Ratio'>NaN</float>", "a float that is not a number"},
+      {"<float key='Ratio'>-1e309</float>", "a float beyond the range"},
+      {"<int key='ExecutionCount'>7</int>", "a repeated key: the first is kept"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    std::string damaged = written;
+    damaged.insert(damaged.find(count) + count.size(), std::string(c.item) + "\n");
+    Write(kFile, damaged);
+    const LogMark mark;
+    Run();
+    long width = 0;
+    EXPECT_EQ(StoredCount("W", &width), 2);  // read and counted on
+    EXPECT_EQ(width, 321);
+    EXPECT_EQ(Bytes(kFile + ".bak"), damaged);
+    EXPECT_NE(mark.Since().find("Settings file with items left out kept as " + kFile + ".bak"), std::string::npos);
+    Write(kFile, written);
+  }
+}
+
 TEST_F(SettingsPluginTest, FailedSaveIsLoggedAndLeavesTheOldFile) {
   Run();
   const std::string before = Bytes(kFile);

@@ -13,13 +13,11 @@ namespace {
 // A stand-in for the XML subsystem: files beginning "<xml>" are its
 // documents; it loads one fixed entry and records saves.
 std::string s_savedTo;
-bool FakeContains(const ZQ_FileName& File, const ZQ_String& Identifier) {
-  return Identifier == ZQ_String(ZQ_SettingsFile_DocumentTypeIdentifier) &&
-         StartsWith(ZQ_LoadFileIntoString(File).GetText(), "<xml>");
-}
-void FakeLoad(const ZQ_FileName&, ZQ_RegistryFolder& Folder, const ZQ_String& Name, const ZQ_String&) {
+bool FakeContains(const ZQ_FileName& File) { return StartsWith(ZQ_LoadFileIntoString(File).GetText(), "<xml>"); }
+long FakeLoad(const ZQ_FileName&, ZQ_RegistryFolder& Folder, const ZQ_String& Name, const ZQ_String&) {
   Folder.Clear();
   ZQ_SetString(Folder, "FromXML", Name);
+  return 0;
 }
 void FakeSave(const ZQ_FileName& File, const ZQ_RegistryFolder&, const ZQ_String&, const ZQ_String&) {
   s_savedTo = File.GetPathName().GetText();

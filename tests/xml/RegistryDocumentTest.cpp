@@ -7,6 +7,7 @@
 
 #include "../foundation/ScratchFileSupport.h"
 #include "../services/RegistryTestSupport.h"
+#include "DebugLogMark.h"
 #include "ZQXREG_RegistryDocument.h"
 #include "ZQ_DateAndTimeRegistry.h"
 #include "ZQ_RegistryValueItems.h"
@@ -191,4 +192,46 @@ TEST_F(RegistryDocument, ABinarySettingsFileComesBackAsXML) {
   ZQ_RegistryFolder again;
   ASSERT_TRUE(ZQ_LoadSettingsFile(ZQ_FileName(path.c_str()), again));
   EXPECT_TRUE(RegistryTreesEqual(original, again));
+}
+
+TEST_F(RegistryDocument, ASettingsFileLeavesOutOnlyTheItemsThatDoNotRead) {
+  // Line 4 of the file holds the fault; the items around it read.
+  const struct {
+    const char* item;
+    const char* logged;  // the key path in the log line
+    const char* why;
+  } kCases[] = {
+      {"<int key='b'>0x7fffffff</int>", "/b", "an int in hexadecimal"},
+      {"<float key='b'>NaN</float>", "/b", "a float that is not a number"},
+      {"<float key='b'>-1e309</float>", "/b", "a float beyond the range"},
+      {"<folder key='b'><int key='n'>NaN</int><int key='m'>5</int></folder>", "/b/n", "a bad item in a folder"},
+      {"<int key='a'>2</int>", "/a appears twice", "a repeated key: the first is kept"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    scratch.Put("settings.xml", Document("<int key='a'>1</int>\n" + std::string(c.item) +
+                                         "\n<folder key='f'><text key='t'>x</text></folder>\n"));
+    ZQ_RegistryFolder folder;
+    const LogMark mark;
+    EXPECT_EQ(ZQXREG_LoadFolderFromFileInXMLFormatLeavingOutBadItems(File("settings.xml"), folder, kTypeName, kTypeId),
+              1);
+    EXPECT_EQ(ZQ_GetInt32(folder, "a", 0), 1);
+    EXPECT_EQ(ZQ_GetString(*folder.GetFolder("f"), "t", ""), ZQ_String("x"));
+    const ZQ_RegistryFolder* inner = folder.GetFolderIfExists("b");
+    EXPECT_TRUE(std::string(c.logged) == "/b/n" ? inner && ZQ_GetInt32(*folder.GetFolder("b"), "m", 0) == 5
+                                                 : !folder.DoesExist("b"));
+    const std::string logged = mark.Since();
+    EXPECT_NE(logged.find("settings.xml, line 4: "), std::string::npos) << logged;
+    EXPECT_NE(logged.find(c.logged), std::string::npos) << logged;
+  }
+}
+
+TEST_F(RegistryDocument, ASettingsFileThatDoesNotParseIsLoggedWithTheReadersErrorAndPlace) {
+  const std::string path = scratch.Put("settings.cfg", Document("<int key='a'>1</int>\n<int key='b'>2</in>\n"));
+  ZQ_RegistryFolder folder;
+  const LogMark mark;
+  EXPECT_FALSE(ZQ_LoadSettingsFile(ZQ_FileName(path.c_str()), folder));
+  const std::string logged = mark.Since();
+  EXPECT_NE(logged.find("at line 4 and column"), std::string::npos) << logged;
+  EXPECT_EQ(logged.find("binary stream"), std::string::npos) << logged;
 }

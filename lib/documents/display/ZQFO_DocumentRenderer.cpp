@@ -84,6 +84,10 @@ void ZQFO_DocumentRenderer::Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPag
 void ZQFO_DocumentRenderer::Imp_Repaginate(ZQPIC_Canvas& Canvas, double SuggestedPageWidth,
                                            double SuggestedPageHeight) {
   NeedsRepagination = false;
+  // The old pages go first: freed after the new layout's blocks were made,
+  // they would leave the heap holes between those blocks that make every
+  // later layout allocate more slowly.
+  FormattedDocument.Reset(ZQ_Rectangle<double>());
   // Every screen context measures alike. A printer or a memory image may
   // stand for another device at the same resolution: its widths serve one
   // layout only.

@@ -19,6 +19,10 @@ ZQFO_Block::ZQFO_Block(const ZQFO_Block& Other)
 
 void ZQFO_Block::DropCaches() {
   LastNotedWidth = -9999.0;
+  DropSizeCaches();
+}
+
+void ZQFO_Block::DropSizeCaches() {
   AreWidthLimitsComputed = false;
   HeightLimitsWidth = -1.0;
 }
@@ -66,8 +70,8 @@ bool ZQFO_Block::Split(double Width, double Height, ZQFO_Block*& First, ZQFO_Blo
   if (Options->BlockKeepTogether) return false;
   NoteNewDistributionAreaWidth(Width - Options->BlockLeftIndent - Options->BlockRightIndent);
   if (!Imp_Split(Height, First, Second)) return false;
-  First->DropCaches();
-  Second->DropCaches();
+  First->DropSizeCaches();
+  Second->DropSizeCaches();
   return true;
 }
 

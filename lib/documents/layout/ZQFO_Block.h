@@ -44,7 +44,8 @@ class ZQFO_Block {
   // Places the block into Area, its content area (indents already off).
   void Distribute(ZQFO_ContentArea& Area);
   // Splits for outer Width so that First fits Height; on true the caller
-  // owns First and Second. A block kept together never splits.
+  // owns First and Second. A block kept together never splits. The pieces
+  // keep the noted width, so that laid out again for it they do nothing.
   bool Split(double Width, double Height, ZQFO_Block*& First, ZQFO_Block*& Second);
   // Stage 1 writes a line end and the blockquotes of the indent around the
   // block's own HTML; stage 0 only lets the block prepare.
@@ -77,6 +78,9 @@ class ZQFO_Block {
   // Forgets the noted width and the cached widths and heights: content or
   // texts changed.
   void DropCaches();
+  // Forgets the cached widths and heights only: the layout for the noted
+  // width still holds (a split piece's).
+  void DropSizeCaches();
   // The noted content width, -9999.0 when none.
   double GetLastNotedWidth() const { return LastNotedWidth; }
 

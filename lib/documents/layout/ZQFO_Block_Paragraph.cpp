@@ -78,6 +78,7 @@ ZQFO_FlowObject* ZQFO_Block_Paragraph::GetFlowObject(long Index) const {
 
 void ZQFO_Block_Paragraph::PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) {
   ZQFO_Block::PerformFieldFixups(Dictionary);
+  if (Lines != nullptr) Lines->ForgetRestTotals();
   for (ZQFO_FlowObject* object = FirstFlowObject; object != nullptr; object = object->Next) {
     object->PerformFieldFixups(Dictionary);
     if (object == LastFlowObject) break;
@@ -86,9 +87,13 @@ void ZQFO_Block_Paragraph::PerformFieldFixups(const ZQFO_TextFixupDictionary& Di
 
 ZQ_Point<double> ZQFO_Block_Paragraph::Imp_ComputeDistributionAreaWidthLimits() {
   const auto& options = GetOptions().GetOptions();
-  const double start = Lines != nullptr && Lines->GetPortion() == ZQFO_LineDistribution::Portion_Tail
-                           ? options.LineSubsequentIndent
-                           : options.LineFirstIndent;
+  const bool isTail = Lines != nullptr && Lines->GetPortion() == ZQFO_LineDistribution::Portion_Tail;
+  // The rest of a split paragraph, carried on to the next area, knows its
+  // widths from the split: walking it at every area would cost the square
+  // of a long paragraph.
+  ZQ_Point<double> rest;
+  if (isTail && !OwnsFlowObjects && Lines->GetRestWidthLimits(rest)) return rest;
+  const double start = isTail ? options.LineSubsequentIndent : options.LineFirstIndent;
   double word = start, line = start, minimum = 0, maximum = 0;
   for (ZQFO_FlowObject* object = FirstFlowObject; object != nullptr; object = object->Next) {
     const ZQ_Point<double> widths = object->GetWidthLimits(-1.0);

@@ -252,8 +252,13 @@ bool ZQFO_Block_Table::Imp_Split(double Height, ZQFO_Block*& First, ZQFO_Block*&
     r2 = 3;
   }
   if (r1 < 3) return false;
-  First = new ZQFO_Block_Table(*this, 0, r1);
-  Second = new ZQFO_Block_Table(*this, r1, GetNumRows());
+  auto* first = new ZQFO_Block_Table(*this, 0, r1);
+  auto* second = new ZQFO_Block_Table(*this, r1, GetNumRows());
+  // Each piece shares its columns out again from its own rows.
+  first->DropCaches();
+  second->DropCaches();
+  First = first;
+  Second = second;
   return true;
 }
 

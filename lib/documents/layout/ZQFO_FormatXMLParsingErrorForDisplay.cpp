@@ -7,6 +7,11 @@
 
 namespace {
 
+// The most characters of the raw text one paragraph shows: a single line of
+// a damaged file may be megabytes long, and one paragraph of it would make
+// a layout of that size.
+const size_t kPieceLength = 110;
+
 long ParseNumberAfter(const ZQ_String& Description, const std::string& Key) {
   const std::string text(Description.GetText(), Description.GetLength());
   const size_t at = text.find(Key);
@@ -120,7 +125,9 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
                  "</zqfo_para>\n";
       }
       const std::string text = Std(lines[i]);
-      const std::string cut = WithoutTrailingSpaces(skip < static_cast<long>(text.size()) ? text.substr(skip) : "");
+      const std::string rest = skip < static_cast<long>(text.size()) ? text.substr(skip) : "";
+      std::string cut = WithoutTrailingSpaces(rest.substr(0, kPieceLength));
+      if (WithoutTrailingSpaces(rest).size() > kPieceLength) cut += "...";
       out += i == errorIndex ? "<zqfo_para  text_color='black' font_weight='bold' >"
                              : "<zqfo_para  text_color='dark gray' >";
       out += CData(Std(ZQ_ToString(i + 1, "[Width=6]")) + "     " + (skip > 0 && !cut.empty() ? "..." : "") + cut) +
@@ -136,8 +143,8 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
     const std::string text = Std(lines[i]);
     size_t at = 0;
     do {
-      out += "<zqfo_para>" + CData(text.substr(at, 110)) + "</zqfo_para>\n";
-      at += 110;
+      out += "<zqfo_para>" + CData(text.substr(at, kPieceLength)) + "</zqfo_para>\n";
+      at += kPieceLength;
     } while (at < text.size());
   }
   out += "</zqfo_blockgroup>\n</zqfo_blockstream>\n</zqfo_section>\n</zqfo_document>\n";

@@ -1,9 +1,10 @@
 // ZQFO_FormatXMLParsingErrorForDisplay.h: turns a failed XML parse into a
 // readable document: the error's name as a title, an optional explanation,
 // the description, the lines around the error with a red marker under the
-// failing column, and the whole raw text with line numbers. The result is
-// document markup that always reads and validates, whatever the raw text
-// holds.
+// failing column (at most 110 characters of each from its cut, then "..."),
+// and the whole raw text with line numbers, in pieces of 110 characters.
+// The result is document markup that always reads and validates, whatever
+// the raw text holds.
 #ifndef ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H
 #define ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H
 

@@ -18,7 +18,6 @@ double FiniteOrZero(double Value) { return std::isfinite(Value) ? Value : 0.0; }
 
 ZQFO_Line::ZQFO_Line(const ZQFO_FormattingOptions& Options, double Width, LocationType Location)
     : Options(Options), Location(Location) {
-  Infos.reserve(32);
   this->Width = FiniteOrZero(Width) - GetIndent();
   RemainingWidth = this->Width;
 }
@@ -245,19 +244,28 @@ ZQFO_LineDistribution::~ZQFO_LineDistribution() = default;
 
 ZQFO_Line& ZQFO_LineDistribution::GetLine(long Index) const {
   ZQ_ASSERT_TEXT(Index >= 0 && Index < GetNumLines(), "Index >= 0 and Index < N");
-  return *Lines.at(static_cast<size_t>(Index));
+  return *Lines.at(Front + static_cast<size_t>(Index));
 }
 
 ZQFO_Line* ZQFO_LineDistribution::GetNewLine() {
   const ZQFO_Line::LocationType location = Portion == Portion_Tail || !Lines.empty()
                                                ? ZQFO_Line::Location_Middle
                                                : ZQFO_Line::Location_First;
+  // Room for as many objects as the line before held, as a power of two:
+  // lines of one paragraph hold alike, be it one object (preformatted text,
+  // where a fixed room would be most of a line's memory) or dozens, and a
+  // few sizes of block are what the heap reuses fastest.
+  long room = 1;
+  while (room < (Lines.empty() ? 16 : Lines.back()->GetNumFlowObjects())) room *= 2;
   Lines.push_back(std::make_unique<ZQFO_Line>(Options, Width, location));
+  Lines.back()->ReserveFlowObjects(room);
   return Lines.back().get();
 }
 
 void ZQFO_LineDistribution::BreakIntoLines() {
   Lines.clear();
+  Rests.clear();
+  Front = 0;
   if (!First) return;
   ZQFO_FlowObject* current = First;
   ZQFO_FlowObject* previous = nullptr;
@@ -289,29 +297,29 @@ void ZQFO_LineDistribution::BreakIntoLines() {
 }
 
 void ZQFO_LineDistribution::PerformLastLineLocationFixup() {
-  if (Lines.empty()) return;
+  if (GetNumLines() == 0) return;
   ZQFO_Line& last = *Lines.back();
   if (Portion == Portion_Whole)
-    last.SetLocation(Lines.size() == 1 ? ZQFO_Line::Location_FirstAndLast : ZQFO_Line::Location_Last);
+    last.SetLocation(GetNumLines() == 1 ? ZQFO_Line::Location_FirstAndLast : ZQFO_Line::Location_Last);
   else if (Portion == Portion_Tail)
     last.SetLocation(ZQFO_Line::Location_Last);
 }
 
 double ZQFO_LineDistribution::GetGapAfter(long Index, double Height) {
   const double s = Options->LineSpacing;
-  return Lines[Index]->GetLargestExternalLeading() * s + (s - 1) * Height;
+  return At(Index).GetLargestExternalLeading() * s + (s - 1) * Height;
 }
 
 void ZQFO_LineDistribution::ComputeHeightLimits() {
   MinimumHeight = MaximumHeight = 0;
   const double s = Options->LineSpacing;
-  for (size_t i = 0; i < Lines.size(); ++i) {
-    const ZQ_Point<double> heights = Lines[i]->GetHeightLimits();
-    if (i + 1 == Lines.size()) {
+  for (long i = 0; i < GetNumLines(); ++i) {
+    const ZQ_Point<double> heights = At(i).GetHeightLimits();
+    if (i + 1 == GetNumLines()) {
       MinimumHeight += heights.X;
       MaximumHeight += heights.Y;
     } else {
-      const double leading = Lines[i]->GetLargestExternalLeading();
+      const double leading = At(i).GetLargestExternalLeading();
       MinimumHeight += (heights.X + leading) * s;
       MaximumHeight += (heights.Y + leading) * s;
     }
@@ -319,17 +327,17 @@ void ZQFO_LineDistribution::ComputeHeightLimits() {
 }
 
 void ZQFO_LineDistribution::ComputeExtraVerticalAllocation(double H, std::vector<double>& Extra) {
-  Extra.assign(Lines.size(), 0.0);
+  Extra.assign(GetNumLines(), 0.0);
   double totalFlex = 0;
-  for (const auto& line : Lines) {
-    const ZQ_Point<double> heights = line->GetHeightLimits();
+  for (long i = 0; i < GetNumLines(); ++i) {
+    const ZQ_Point<double> heights = At(i).GetHeightLimits();
     totalFlex += heights.Y - heights.X;
   }
   const double spare = H - MinimumHeight;
   if (!(spare >= 1e-05 && totalFlex >= 1e-05)) return;
   const double share = std::min(spare, totalFlex) / totalFlex;
-  for (size_t i = 0; i < Lines.size(); ++i) {
-    const ZQ_Point<double> heights = Lines[i]->GetHeightLimits();
+  for (long i = 0; i < GetNumLines(); ++i) {
+    const ZQ_Point<double> heights = At(i).GetHeightLimits();
     Extra[i] = (heights.Y - heights.X) * share;
   }
 }
@@ -338,7 +346,7 @@ long ZQFO_LineDistribution::ComputeMaxNumLinesDistributableToContentArea(double 
   double total = 0, gap = 0;
   long n = 0;
   for (long i = 0; i < GetNumLines(); ++i) {
-    const double minimum = Lines[i]->GetHeightLimits().X;
+    const double minimum = At(i).GetHeightLimits().X;
     total += minimum + gap;
     if (total > H) break;
     gap = GetGapAfter(i, minimum);
@@ -351,11 +359,61 @@ void ZQFO_LineDistribution::Distribute(ZQFO_ContentArea& Area) {
   std::vector<double> extra;
   ComputeExtraVerticalAllocation(Area.GetFreeHeight(), extra);
   for (long i = 0; i < GetNumLines(); ++i) {
-    const double height = Lines[i]->GetHeightLimits().X + extra[i];
+    const double height = At(i).GetHeightLimits().X + extra[i];
     ZQFO_ContentArea* lineArea = Area.ReserveTop(height);
     lineArea->SetId(Options.GetIds().IdPath);
-    Lines[i]->Distribute(*lineArea);
+    At(i).Distribute(*lineArea);
     if (i + 1 < GetNumLines()) Area.CutTopStrip(GetGapAfter(i, height));
+  }
+}
+
+bool ZQFO_LineDistribution::GetRestWidthLimits(ZQ_Point<double>& Limits) const {
+  if (Rests.empty()) return false;
+  Limits = Rests[Front].Widths;
+  return true;
+}
+
+// Summed from the last line up. The widths follow the paragraph's walk over
+// its chain (words of minimum widths joined by "never" breaks, lines of
+// maximum widths up to each "always" break, each after the subsequent
+// indent): the state holds the rest of the word and of the line that the
+// object being read belongs to, and the widest complete ones after them.
+void ZQFO_LineDistribution::ComputeRestTotals() {
+  Rests.assign(Lines.size(), RestTotals());  // those before Front stay unset
+  const double s = Options->LineSpacing;
+  const double indent = Options->LineSubsequentIndent;
+  ZQ_Point<double> heights(0, 0);
+  double word = 0, widestWord = 0, line = 0, widestLine = 0;
+  bool hasNext = false;
+  for (size_t i = Lines.size(); i-- > Front;) {
+    ZQFO_Line& current = *Lines[i];
+    const ZQ_Point<double> own = current.GetHeightLimits();
+    if (i + 1 == Lines.size()) {
+      heights = own;
+    } else {
+      const double leading = current.GetLargestExternalLeading();
+      heights = ZQ_Point<double>((own.X + leading) * s + heights.X, (own.Y + leading) * s + heights.Y);
+    }
+    for (long k = current.GetNumFlowObjects(); k-- > 0;) {
+      ZQFO_FlowObject* object = current.GetInfo(k).FlowObject;
+      const ZQ_Point<double> widths = object->GetWidthLimits(-1.0);
+      const double gap = hasNext ? object->GetTrailingEscapement() : 0.0;
+      if (hasNext && object->WordBreakAfter == ZQFO_WordBreak_Never) {
+        word = widths.X + gap + word;
+      } else {
+        if (hasNext) widestWord = std::max(widestWord, indent + word);
+        word = widths.X;
+      }
+      if (hasNext && object->WordBreakAfter != ZQFO_WordBreak_Always) {
+        line = widths.Y + gap + line;
+      } else {
+        if (hasNext) widestLine = std::max(widestLine, indent + line);
+        line = widths.Y;
+      }
+      hasNext = true;
+    }
+    Rests[i].Heights = heights;
+    Rests[i].Widths = ZQ_Point<double>(std::max(widestWord, indent + word), std::max(widestLine, indent + line));
   }
 }
 
@@ -373,17 +431,27 @@ bool ZQFO_LineDistribution::Split(double H, ZQFO_LineDistribution*& FirstPart, Z
     rest = 2;
   }
   if (n == 1) return false;
-  ZQFO_Line& lastHere = *Lines[n - 1];
-  ZQFO_Line& firstThere = *Lines[n];
+  ZQFO_Line& lastHere = At(n - 1);
+  ZQFO_Line& firstThere = At(n);
   auto head = std::make_unique<ZQFO_LineDistribution>(
       Context, Options, Width, First, lastHere.GetInfo(lastHere.GetNumFlowObjects() - 1).FlowObject,
       Portion == Portion_Tail ? Portion_Tail : Portion_Head, true);
   auto tail = std::make_unique<ZQFO_LineDistribution>(Context, Options, Width, firstThere.GetInfo(0).FlowObject,
                                                       Last, Portion_Tail, true);
-  for (long i = 0; i < numLines; ++i) (i < n ? head : tail)->Lines.push_back(std::move(Lines[i]));
+  // A long paragraph is split once an area: only the lines that stay here
+  // may cost, or its layout grows with the square of its length.
+  if (Rests.empty()) ComputeRestTotals();
+  head->Lines.reserve(n);
+  for (long i = 0; i < n; ++i) head->Lines.push_back(std::move(Lines[Front + i]));
+  tail->Front = Front + n;
+  tail->Lines.swap(Lines);
+  tail->Rests.swap(Rests);
   Lines.clear();
+  Rests.clear();
+  Front = 0;
   head->ComputeHeightLimits();
-  tail->ComputeHeightLimits();
+  tail->MinimumHeight = tail->Rests[tail->Front].Heights.X;
+  tail->MaximumHeight = tail->Rests[tail->Front].Heights.Y;
   FirstPart = head.release();
   SecondPart = tail.release();
   return true;

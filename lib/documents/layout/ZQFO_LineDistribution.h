@@ -47,6 +47,8 @@ class ZQFO_Line {
   double GetWidth() const { return Width; }
   double GetRemainingWidth() const { return RemainingWidth; }
 
+  // Room for Count objects before the line's array grows.
+  void ReserveFlowObjects(long Count) { Infos.reserve(static_cast<size_t>(Count)); }
   void AddFlowObject(ZQFO_FlowObject* Object);
   // First, its successors, up to and including Last.
   void AddFlowObjects(ZQFO_FlowObject* First, ZQFO_FlowObject* Last);
@@ -112,10 +114,19 @@ class ZQFO_LineDistribution {
   // Stacks the lines from the top of Area with the line spacing.
   void Distribute(ZQFO_ContentArea& Area);
   // On true the caller owns First (the lines that fit H) and Second (the
-  // rest), and this distribution has no lines left.
+  // rest), and this distribution has no lines left. Costs the lines of
+  // First: Second takes its sizes from totals made once for all the lines
+  // (summed from the end, so they may differ from ComputeHeightLimits's in
+  // the last bits), and keeps them for its own split.
   bool Split(double H, ZQFO_LineDistribution*& First, ZQFO_LineDistribution*& Second);
+  // The minimum and maximum content width of the lines when their first
+  // line takes line_subsequent_indent, as the paragraph measures a chain
+  // (ZQFO_Block_Paragraph); false until a split made the totals.
+  bool GetRestWidthLimits(ZQ_Point<double>& Limits) const;
+  // The flow objects' widths changed: the totals no longer hold.
+  void ForgetRestTotals() { Rests.clear(); }
 
-  long GetNumLines() const { return static_cast<long>(Lines.size()); }
+  long GetNumLines() const { return static_cast<long>(Lines.size() - Front); }
   ZQFO_Line& GetLine(long Index) const;
   ZQ_Point<double> GetHeightLimits() const { return {MinimumHeight, MaximumHeight}; }
   PortionType GetPortion() const { return Portion; }
@@ -123,7 +134,16 @@ class ZQFO_LineDistribution {
   ZQFO_FlowObject* GetLastFlowObject() const { return Last; }
 
  private:
+  // Line Index of those left, unchecked.
+  ZQFO_Line& At(long Index) const { return *Lines[Front + Index]; }
   double GetGapAfter(long Index, double Height);
+  void ComputeRestTotals();
+
+  // From one line to the end of the lines.
+  struct RestTotals {
+    ZQ_Point<double> Heights;  // as ComputeHeightLimits sums them
+    ZQ_Point<double> Widths;   // as GetRestWidthLimits gives them
+  };
 
   ZQFO_DistributionContext& Context;
   ZQFO_FormattingOptions Options;
@@ -132,6 +152,11 @@ class ZQFO_LineDistribution {
   double Width;
   PortionType Portion;
   std::vector<std::unique_ptr<ZQFO_Line>> Lines;
+  std::vector<RestTotals> Rests;  // one a line of Lines, or none until a split
+  // The lines before Front went to the first part of a split: the second
+  // part takes the arrays whole rather than copying the rest of a long
+  // paragraph at every area.
+  size_t Front = 0;
   double MinimumHeight = 0, MaximumHeight = 0;
 };
 

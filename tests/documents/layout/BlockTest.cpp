@@ -112,9 +112,11 @@ TEST(ZQFO_Block, SplitsHonourKeepTogetherAndLeaveBothPiecesUncached) {
   EXPECT_EQ(first, block.First);
   for (CountingBlock* piece : {block.First, block.Second}) {
     EXPECT_TRUE(piece->GetPageId().IsEmpty());
-    EXPECT_DOUBLE_EQ(piece->GetLastNotedWidth(), -9999.0);
+    // The sizes are asked again; the layout for the noted width holds.
+    EXPECT_DOUBLE_EQ(piece->GetLastNotedWidth(), 70);
     piece->ComputeDistributionAreaHeightLimits(80);
     EXPECT_EQ(piece->NumHeightLimits, 2);  // copied count 1, computed again
+    EXPECT_EQ(piece->NumLayouts, 1);       // copied, none again
   }
   delete first;
   delete second;

@@ -88,6 +88,7 @@ TEST(ZQFO_FormatXMLParsingErrorForDisplay, TheErrorDocumentMarksTheColumnAndShow
 
 TEST(ZQFO_FormatXMLParsingErrorForDisplay, AnyInputGivesADocumentThatReadsAndLaysOut) {
   std::string wide(120, 'w');
+  const std::string shownAndCut = "<![CDATA[     1     " + std::string(110, 'w') + "...]]>";
   const struct {
     const char* why;
     std::string raw;
@@ -101,6 +102,8 @@ TEST(ZQFO_FormatXMLParsingErrorForDisplay, AnyInputGivesADocumentThatReadsAndLay
       {"a cut line begins with dots", Lines(1, 3) + "\n" + wide, "", 4, 100, "...wwww"},
       {"a long raw line in pieces of 110", std::string(250, 'a'), "", 1, 1,
        "<zqfo_para><![CDATA[aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa]]></zqfo_para>"},
+      {"a long shown line ends after 110 characters", std::string(300, 'w'), "", 1, 2,
+       shownAndCut.c_str()},
       {"an empty raw text", "", "", 1, 1, "Raw XML Document"},
       {"numbers beyond the text", Lines(1, 3), "", 99, -4, "Raw XML Document"},
       {"a line number out of range", Lines(1, 3), "", 2147483647, 2147483647, "Raw XML Document"},
