@@ -13,7 +13,9 @@
 // earlier sections), printing MB/s of report text for (a) reading it
 // validated by the report DTD, (b) the report stylesheet's Apply, (c) a
 // stylesheet of the default rules only, and (d) (b) on a report four times as
-// large, with the targets; then the report stylesheet on huge tables.
+// large, with the targets; the error document of a broken report; a help
+// file of 1 MB of random bytes refused; then the report stylesheet on huge
+// tables.
 // Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
 // rendered on a 600-dpi canvas against GDI measuring and TextOutA, one run.
 // Size families (DocumentsGrowthCases.cpp): relayouts by one renderer, one
@@ -668,6 +670,29 @@ void RunErrorDocumentCase(double Megabytes, int Passes) {
   std::printf("      %.2f MB of raw text in, %.2f MB of document markup out\n", mb, outputBytes / (1024.0 * 1024.0));
 }
 
+// ---- (f) of the reports: a help file of random bytes, refused as the help
+// window refuses it (the report reader, the error document and its reading),
+// at 1 MB and at 4 MB, whose rates must be alike: the refusal is linear.
+double RandomBytesRefusedMBps(double Megabytes, int Passes) {
+  std::mt19937 random(47);
+  std::string bytes(static_cast<size_t>(Megabytes * 1024 * 1024), '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+  const ZQ_FileName file(ZQ_FileUtils::GetTemporaryDirectory() + "DocumentsBenchmarkRandom.rxl");
+  if (FILE* out = std::fopen(file.GetPathName().GetText(), "wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
+    std::fclose(out);
+  }
+  const double seconds = BestSeconds(Passes, [&] { ZQF_HelpDialogBox_GetHelpFormattingDoc(file); });
+  std::remove(file.GetPathName().GetText());
+  return Megabytes / seconds;
+}
+
+void RunRandomBytesCase(int Passes) {
+  const double small = RandomBytesRefusedMBps(1, Passes), large = RandomBytesRefusedMBps(4, Passes);
+  std::printf("  (f) a report of 1 MB of random bytes refused %8.1f MB/s  (4 MB: %.1f MB/s, %.2f times)\n", small,
+              large, large / small);
+}
+
 // ---------------------------------------------------------------- printing and page images
 // A page image at factor 1 against plain GDI drawing of the page's words
 // (ExtTextOutA at the laid-out positions, a rule under each row by
@@ -1119,6 +1144,7 @@ int main(int argc, char** argv) {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;
     RunReportCases(reportMegabytes, passes);
     RunErrorDocumentCase(reportMegabytes, passes);
+    RunRandomBytesCase(passes);
     RunHugeTableCases(passes);
     RunGrowthCases();
     RunDisplayBenchmark();

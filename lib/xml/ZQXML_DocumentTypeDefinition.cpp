@@ -21,7 +21,8 @@ ZQXML_DocumentTypeDefinitionBody::ZQXML_DocumentTypeDefinitionBody(
     : ZQ_CountedBody(),
       Elements(Other.Elements),
       ElementIndex(Other.ElementIndex),
-      Entities(Other.Entities) {}
+      Entities(Other.Entities),
+      RootElementName(Other.RootElementName) {}
 
 long ZQXML_DocumentTypeDefinitionBody::FindElement(const ZQ_String& Name) const {
   const auto* link = ElementIndex.FindLink(Name);
@@ -61,6 +62,10 @@ const ZQXML_EntityTable::Entity* ZQXML_DocumentTypeDefinitionBody::FindEntity(
 void ZQXML_DocumentTypeDefinition::DeclareInternalGeneralParsedEntity(
     const ZQ_String& Name, const ZQ_String& ReplacementText) {
   GetModifiableBody().DefineEntity(Name, ReplacementText, false);
+}
+
+void ZQXML_DocumentTypeDefinition::SetRootElementName(const ZQ_String& Name) {
+  GetModifiableBody().SetRootElementName(Name);
 }
 
 const ZQXML_DocumentTypeDefinitionBody& ZQXML_DocumentTypeDefinition::GetBody() const {

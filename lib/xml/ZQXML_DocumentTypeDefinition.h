@@ -68,10 +68,16 @@ class ZQXML_DocumentTypeDefinitionBody : public ZQ_CountedBody {
   // The entity, or null.
   const ZQXML_EntityTable::Entity* FindEntity(const ZQ_String& Name) const;
 
+  // The element a document must have as its root, as a document type
+  // declaration names it; empty when any declared element may be.
+  const ZQ_String& GetRootElementName() const { return RootElementName; }
+  void SetRootElementName(const ZQ_String& Name) { RootElementName = Name; }
+
  private:
   std::vector<ZQXML_ElementDeclaration> Elements;
   ZQ_Map<ZQ_String, long> ElementIndex;
   ZQ_Map<ZQ_String, ZQXML_EntityTable::Entity> Entities;
+  ZQ_String RootElementName;
 };
 
 class ZQXML_DocumentTypeDefinition {
@@ -82,6 +88,10 @@ class ZQXML_DocumentTypeDefinition {
   // Adds an internal general parsed entity, replacing one of that name; this
   // handle gets a definition of its own first.
   void DeclareInternalGeneralParsedEntity(const ZQ_String& Name, const ZQ_String& ReplacementText);
+  // Documents validated against this definition must have Name as their
+  // root element (fragments are not checked); this handle gets a definition
+  // of its own first.
+  void SetRootElementName(const ZQ_String& Name);
 
   const ZQXML_DocumentTypeDefinitionBody& GetBody() const;
   // The body for changing: a private copy first when others share it.

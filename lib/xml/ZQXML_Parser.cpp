@@ -58,6 +58,10 @@ void ZQXML_Parser::SetReadAsContentUnderDummyRoot(bool IsFragment) {
   ReadAsContentUnderDummyRoot = IsFragment;
 }
 
+void ZQXML_Parser::SetMaxElementNesting(long Limit) {
+  MaxNesting = Limit < 1 ? 1 : Limit > MaxElementNesting ? MaxElementNesting : Limit;
+}
+
 void ZQXML_Parser::Imp_StartElement(const ZQ_String&) {}
 void ZQXML_Parser::Imp_Attribute(const ZQ_String&, const ZQ_String&) {}
 void ZQXML_Parser::Imp_EndElement() {}
@@ -68,7 +72,7 @@ void ZQXML_Parser::Parse() {
   ZQ_ASSERT(not HasParsed);
   if (HasParsed) return;
   HasParsed = true;
-  if (HasDefinition) Validator.reset(new ZQXML_Validator(Definition));
+  if (HasDefinition) Validator.reset(new ZQXML_Validator(Definition, ReadAsContentUnderDummyRoot));
   if (ReadAsContentUnderDummyRoot) {
     ParseContent(true);
     return;
@@ -149,9 +153,8 @@ void ZQXML_Parser::ParseStartTag() {
   const ZQ_String name = ReadName();
   if (name.IsEmpty())
     FailFoundInsteadOf(ZQXML_FormatParserMessage(ZQXML_ParserMessage::ExpectedName));
-  if (NumOpenElements >= MaxElementNesting)
-    Fail(ZQXML_ParserMessage::ElementsNestTooDeep, start,
-         ZQ_SubstituteParameters("{$1}", MaxElementNesting));
+  if (NumOpenElements >= MaxNesting)
+    Fail(ZQXML_ParserMessage::ElementsNestTooDeep, start, ZQ_SubstituteParameters("{$1}", MaxNesting));
   if (Validator) Validate(Validator->StartElement(name), start);
   Imp_StartElement(name);
   NumTagAttributes = 0;

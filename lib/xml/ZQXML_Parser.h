@@ -60,6 +60,10 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   static const long MaxElementNesting = 1000;
   static const long MaxIncludes = 1000;  // in one parse, at any depth
 
+  // Elements nest at most Limit deep in this parse (1 to MaxElementNesting),
+  // for readers whose trees grow deeper in later steps.
+  void SetMaxElementNesting(long Limit);
+
   // Reads the whole input, calling the handlers. Once per parser (assertion
   // "not HasParsed").
   void Parse();
@@ -155,6 +159,7 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   std::unique_ptr<ZQXML_Validator> Validator;  // while a validating parse runs
   ZQ_AutosizeArray<OpenElement> OpenElements;
   long NumOpenElements = 0;
+  long MaxNesting = MaxElementNesting;
   // The attribute names of the current start tag: a list while short, a map
   // beyond, so that a tag with thousands of attributes stays linear.
   ZQ_AutosizeArray<ZQ_String> TagAttributes;

@@ -34,9 +34,10 @@ void AppendListed(ZQ_String& List, const ZQ_String& Item) {
 
 }  // namespace
 
-ZQXML_Validator::ZQXML_Validator(const ZQXML_DocumentTypeDefinition& Definition)
+ZQXML_Validator::ZQXML_Validator(const ZQXML_DocumentTypeDefinition& Definition, bool IsFragment)
     : Definition(Definition),
       Body(this->Definition.GetBody()),
+      IsFragment(IsFragment),
       Levels(1),
       SeenStamps(static_cast<size_t>(Body.GetMaxNumAttributes()), 0) {}
 
@@ -49,6 +50,10 @@ ZQXML_ValidationFault ZQXML_Validator::StartElement(const ZQ_String& Name) {
     const long next = parent.Element->Model.Next(parent.State, index);
     if (next < 0) return Fault(ZQXML_ParserMessage::ElementNotAllowed, Name, DescribeExpected(parent));
     parent.State = next;
+  } else if (!IsFragment && !Body.GetRootElementName().IsEmpty() &&
+             Name != Body.GetRootElementName()) {
+    return Fault(ZQXML_ParserMessage::ElementNotAllowed, Name,
+                 "<" + Body.GetRootElementName() + ">");
   }
   Level level;
   level.Element = &Body.GetElement(index);

@@ -22,7 +22,8 @@ struct ZQXML_ValidationFault {
 
 class ZQXML_Validator {
  public:
-  explicit ZQXML_Validator(const ZQXML_DocumentTypeDefinition& Definition);
+  // IsFragment: the bottom level is a dummy root, which takes any elements.
+  ZQXML_Validator(const ZQXML_DocumentTypeDefinition& Definition, bool IsFragment);
 
   ZQXML_ValidationFault StartElement(const ZQ_String& Name);
   ZQXML_ValidationFault Attribute(const ZQ_String& Name, const ZQ_String& Value);
@@ -47,6 +48,7 @@ class ZQXML_Validator {
 
   ZQXML_DocumentTypeDefinition Definition;
   const ZQXML_DocumentTypeDefinitionBody& Body;
+  bool IsFragment;
   std::vector<Level> Levels;
   // The attributes seen in the current start tag: those whose stamp is the
   // tag's.

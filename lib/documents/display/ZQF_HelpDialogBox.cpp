@@ -115,6 +115,9 @@ ZQFO_Document ZQF_HelpDialogBox_GetHelpFormattingDoc(const ZQ_FileName& HelpFile
   try {
     ZQXML_Reader reader(HelpFileName);
     reader.SetDocumentTypeDefinition(dtd);
+    // Deeper files are refused here, at their place, before their document
+    // markup nests beyond what the document reader takes.
+    reader.SetMaxElementNesting(ZQRPT_MaxReportNesting);
     tree = reader.Read();
   } catch (const ZQ_AbstractTextStreamParserException& Error) {
     source = ZQFO_FormatXMLParsingErrorForDisplay(Error.GetDataSourceText(), Error, ZQ_String(),

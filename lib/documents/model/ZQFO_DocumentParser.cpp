@@ -121,6 +121,12 @@ char ZQFO_GetSymbolCharacter(const ZQ_String& Name) {
   return 'x';
 }
 
+bool ZQFO_IsSymbolName(const ZQ_String& Name) {
+  for (const SymbolEntry& entry : kSymbols)
+    if (Name == entry.Name) return true;
+  return false;
+}
+
 ZQFO_ParsedDocument ZQFO_ParseDocument(const ZQXML_Tree& Tree, ZQFO_DistributionContext& Context) {
   ZQFO_DocumentParser parser(Tree, Context);
   return parser.Parse();

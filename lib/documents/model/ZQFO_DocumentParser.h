@@ -71,5 +71,7 @@ ZQFO_ParsedDocument ZQFO_ParseDocument(const ZQXML_Tree& Tree, ZQFO_Distribution
 // The character of a zqfo_symbol name in the "Symbol" typeface; an unknown
 // name fails "false" and gives 'x'.
 char ZQFO_GetSymbolCharacter(const ZQ_String& Name);
+// Whether Name is a zqfo_symbol name, one the document DTD takes.
+bool ZQFO_IsSymbolName(const ZQ_String& Name);
 
 #endif

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ZQFO_DocumentParser.h"
 #include "ZQXML_Node.h"
 #include "ZQXML_TextEncoding.h"
 #include "ZQ_AbstractStringSymbolReplacer.h"
@@ -519,10 +520,19 @@ class ZQRPT_Rule_Picture : public ZQRPT_ImageRule {
   ZQXTR_Rule* Clone() const override { return new ZQRPT_Rule_Picture(*this); }
 };
 
+// A name that documents do not know (from a tree read without the report
+// DTD) becomes a visible error text instead of markup they refuse.
 class ZQRPT_Rule_Symbol : public ZQRPT_ImageRule {
  public:
   ZQRPT_Rule_Symbol() : ZQRPT_ImageRule("symbol", "<zqfo_symbol ", "name\0") {}
   ZQXTR_Rule* Clone() const override { return new ZQRPT_Rule_Symbol(*this); }
+  void Apply(ZQXTR_RuleContext& Context) const override {
+    const ZQ_String name = Context.CurrentNode->GetAttributeValue("name", ZQ_String());
+    if (ZQFO_IsSymbolName(name)) return ZQRPT_ImageRule::Apply(Context);
+    ZQRPT_LogLine("ERROR - Unknown symbol - '" + name + "'");
+    Context.Write("<zqfo_flowgroup text_color='standard color - error text'>[ERROR - Unknown Symbol " +
+                  ZQRPT_Encode(name) + "]</zqfo_flowgroup>");
+  }
 };
 
 // The generated reference is filled in at the end, so later targets

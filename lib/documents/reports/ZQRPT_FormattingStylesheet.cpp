@@ -2,9 +2,13 @@
 #include "ZQRPT_RuleSupport.h"
 
 #include "ZQXML_Node.h"
+#include "ZQXML_Parser.h"
 #include "ZQXML_TextEncoding.h"
 #include "ZQ_DebugLog.h"
 #include "ZQ_SequenceNameGenerator.h"
+
+static_assert(2 * ZQRPT_MaxReportNesting + 4 <= ZQXML_Parser::MaxElementNesting,
+              "the markup of the deepest report reads back");
 
 const char* const ZQRPT_ListIndent = "0.35 in";
 

@@ -113,6 +113,13 @@ ZQXTR_Stylesheet ZQRPT_GetFormattingStylesheet(const ZQRPT_FormattingStylesheetO
 // Adds the report rules (priority 0.0) to Stylesheet.
 void AddRules(ZQXTR_Stylesheet& Stylesheet, const ZQRPT_FormattingStylesheetOptions& Options);
 
+// The deepest report whose document markup reads back: the rules write at
+// most two document elements for each report element (a note or a list
+// item with an id) and four around the top section, while the XML reader
+// takes elements nested at most ZQXML_Parser::MaxElementNesting deep.
+// Readers of reports to be transformed pass it to SetMaxElementNesting.
+const long ZQRPT_MaxReportNesting = 498;
+
 // The list and item indent, "0.35 in".
 extern const char* const ZQRPT_ListIndent;
 // The mode in which a list item's first paragraph gets its bullet, taken

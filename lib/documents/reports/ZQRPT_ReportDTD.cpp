@@ -69,6 +69,9 @@ ZQXML_DocumentTypeDefinition CreateReportDTD() {
         entity.Slot ? (metrics.*entity.Slot)() : BuildNumberText(metrics.GetBuildNumber());
     definition.DeclareInternalGeneralParsedEntity(entity.Name, AsReplacementText(value));
   }
+  // A report is one section: the stylesheet lays out nothing else as a
+  // document, and some elements mean nothing outside their parents.
+  definition.SetRootElementName("section");
   return definition;
 }
 

@@ -9,7 +9,8 @@
 #include "ZQXML_DocumentTypeDefinition.h"
 
 // A new definition: the resource parsed, then the 13 application entities
-// with the values the current application metrics give now.
+// with the values the current application metrics give now; documents read
+// with it have a section as their root.
 ZQXML_DocumentTypeDefinition CreateReportDTD();
 
 // The definition made on the first successful call, shared by every later

@@ -3,6 +3,7 @@
 // document, which says why in the window itself.
 #include "DebugLogMark.h"
 #include "HelpTestSupport.h"
+#include "ZQRPT_ReportDTD.h"
 #include "ZQ_ApplicationMetrics.h"
 #include "ZQ_URI.h"
 
@@ -28,6 +29,8 @@ TEST_F(BrowserTest, HelpFilesBecomeTheGuideOrTheErrorDocument) {
       {"not valid: the whole text", "Invalid.rxl", true, "A section without its title."},
       {"empty", "Empty.rxl", true, "Description Of Error"},
       {"binary bytes", "Binary.rxl", true, "Description Of Error"},
+      {"nested deeper than its document markup may nest", "TooDeep.rxl", true,
+       "Found an element nested more than 498 deep.\n\nThis error occurred at line 503 and column 1"},
       {"]]> inside a CDATA section", "CData.rxl", true, "a ]]"},
       {"a missing file", "Missing.rxl", true, "Description Of Error"},
       {"a folder", "", true, "Description Of Error"},
@@ -44,6 +47,38 @@ TEST_F(BrowserTest, HelpFilesBecomeTheGuideOrTheErrorDocument) {
     EXPECT_EQ(std::string(document.GetExternalContext().GetBaseURI().GetText().GetText()),
               std::string(ZQ_URI_MakeFromFileName(file).GetText().GetText()));
   }
+}
+
+TEST_F(BrowserTest, EveryReportElementAsTheRootIsTheGuideOrTheErrorDocument) {
+  // Each element the report DTD declares, alone at the root; a section is
+  // given the title it needs.
+  const ZQXML_DocumentTypeDefinition dtd = ZQRPT_GetReportDTD();
+  const std::string path =
+      std::string(ZQ_GetApplicationMetrics().GetHomeDirectory().GetText()) + "Root.rxl";
+  long numElements = 0;
+  for (long i = 0; i < dtd.GetBody().GetNumElements(); ++i) {
+    const ZQXML_ElementDeclaration& element = dtd.GetBody().GetElement(i);
+    if (!element.IsDeclared) continue;
+    ++numElements;
+    const std::string name = element.Name.GetText();
+    SCOPED_TRACE(name);
+    const bool isSection = name == "section";
+    const std::string text =
+        isSection ? "<section><title>The only title</title></section>" : "<" + name + "/>";
+    FILE* out = std::fopen(path.c_str(), "wb");
+    std::fputs(text.c_str(), out);
+    std::fclose(out);
+    ZQFO_Document document;
+    ASSERT_NO_THROW(document = ZQF_HelpDialogBox_GetHelpFormattingDoc(path.c_str()));
+    const std::string shown = AllText(document);
+    EXPECT_NE(shown.find(isSection ? "The only title"
+                                   : "Found the element <" + name + "> where <section> was expected."),
+              std::string::npos)
+        << shown.substr(0, 300);
+    EXPECT_EQ(shown.find("Raw XML Document") != std::string::npos, !isSection);
+  }
+  std::remove(path.c_str());
+  EXPECT_EQ(numElements, 47);
 }
 
 TEST_F(BrowserTest, BrokenGeneratedMarkupIsLoggedAndThrown) {

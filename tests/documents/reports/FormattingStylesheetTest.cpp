@@ -119,6 +119,19 @@ TEST(ZQRPT_FormattingStylesheet, ReportsTreesThatSkipTheDtd) {
   }
 }
 
+TEST(ZQRPT_FormattingStylesheet, ASymbolDocumentsDoNotKnowBecomesAVisibleErrorText) {
+  const ZQXML_Tree tree =
+      ReadWithoutDtd("<section><title>t</title><para>a<symbol name='nosuch'/>b</para></section>");
+  const LogMark mark;
+  const std::string markup = AsStd(ZQRPT_GetFormattingStylesheet(HelpOptions()).Apply(tree));
+  EXPECT_NE(markup.find("a<zqfo_flowgroup text_color='standard color - error text'>[ERROR - Unknown "
+                        "Symbol nosuch]</zqfo_flowgroup>b"),
+            std::string::npos)
+      << markup;
+  EXPECT_EQ(mark.Since(), "ERROR - Unknown symbol - 'nosuch'\n");
+  EXPECT_EQ(DocumentError(markup), "");
+}
+
 TEST(ZQRPT_FormattingStylesheet, ANumberedCaptionBeforeTheFirstChapterIsNumberedInChapterZero) {
   ZQRPT_FormattingStylesheetOptions options;
   options.SetNumberCaptions(true);
