@@ -16,6 +16,8 @@
 // large, with the targets; the error document of a broken report; a help
 // file of 1 MB of random bytes refused; then the report stylesheet on huge
 // tables.
+// Drawing: shapes far larger than any page drawn on the screen, as page
+// images and on a printer, against 1 s each.
 // Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
 // rendered on a 600-dpi canvas against GDI measuring and TextOutA, one run.
 // Size families (DocumentsGrowthCases.cpp): relayouts by one renderer, one
@@ -928,6 +930,79 @@ void RunPreviewAndPrintCases(int Passes) {
   std::remove(file.c_str());
 }
 
+// Shapes far larger than any page (borders, a bullet, a picture a
+// kilometre or more across), each laid out and every page drawn on a screen
+// canvas, as page images and into a printer's file; the slowest of the three
+// against the target of 1 s.
+void RunOversizeDrawingCases() {
+  const ProgramStages stages;
+  const auto section = [](const std::string& Blocks, const std::string& StreamAttributes = "") {
+    return "<zqfo_document><zqfo_section><zqfo_blockstream" + StreamAttributes + ">" + Blocks +
+           "</zqfo_blockstream></zqfo_section></zqfo_document>";
+  };
+  const struct {
+    const char* what;
+    std::string markup;
+    ZQ_Point<double> pageMm;  // a height of Continuous: one continuous page
+  } kCases[] = {
+      {"table margins and a cell border of 1e9 mm",
+       section("<zqfo_table cell_margin='1e308 mm'><zqfo_row><zqfo_flowcell cell_border_thickness='1e9 mm'>cell"
+               "</zqfo_flowcell></zqfo_row></zqfo_table>"),
+       {27, 234}},
+      {"a border of 1e308 mm around a cell of height max",
+       section("<zqfo_table><zqfo_row><zqfo_flowcell height='max'>cell</zqfo_flowcell></zqfo_row></zqfo_table>",
+               " cell_border_thickness='1e308 mm'"),
+       {342, 1000}},
+      {"a border of 1e308 mm around an empty cell",
+       section("<zqfo_table><zqfo_row><zqfo_flowcell/></zqfo_row></zqfo_table>", " cell_border_thickness='1e308 mm'"),
+       {210, 297}},
+      {"a bullet of 1e308 mm, continuous page",
+       section("<zqfo_para><zqfo_bullet width='1e308 mm'>*</zqfo_bullet>Item</zqfo_para>"),
+       {210, ZQFO_DocumentRenderer::Continuous}},
+      {"a picture of 1e308 mm",
+       section("<zqfo_para>Before<zqfo_picture name='none' width='1e308 mm' height='1e308 mm'/>after</zqfo_para>"),
+       {210, 297}},
+  };
+  const HDC screen = GetDC(nullptr);
+  const long screenWidth = 800, screenHeight = 600;
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, screenWidth, screenHeight);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  const std::string file = ZQ_FileUtils::GetTemporaryDirectory().GetText() + std::string("DocumentsBenchmark.ps");
+  ZQFO_PrintDocumentOptions print;
+  print.ShowPrintDialog = false;
+  print.OutputFileName = ZQ_FileName(file.c_str());
+  for (const auto& c : kCases) {
+    const ZQFO_Document doc = MakeDocument(c.markup);
+    long pages = 0;
+    const double onScreen = Seconds([&] {
+      ZQPIC_DeviceContextCanvas canvas(memory, ZQ_Rectangle<long>(0, 0, screenWidth, screenHeight), 0);
+      canvas.Initialize();
+      ZQFO_DocumentRenderer renderer(doc);
+      renderer.Repaginate(canvas, c.pageMm.X, c.pageMm.Y);
+      pages = renderer.GetNumPages();
+      for (long page = 0; page < pages; ++page)
+        renderer.Render(canvas, page, 0, canvas.GetCanvasSizeInMillimeters().Y - renderer.GetPageHeight());
+    });
+    const double imageHeightMm = c.pageMm.Y > 0 ? c.pageMm.Y : 297;
+    const double pageImages = Seconds([&] {
+      ZQFO_ImageDocumentRenderer renderer(doc, ZQ_Point<long>(std::lround(2 * c.pageMm.X), std::lround(2 * imageHeightMm)),
+                                          ZQ_Point<double>(c.pageMm.X, imageHeightMm), 1);
+      for (long page = 0; page < renderer.GetNumPages(); ++page) renderer.GetPageImage(page);
+    });
+    const double printed = Seconds([&] { ZQFO_PrintDocument(doc, print); });
+    const double slowest = std::max(onScreen, std::max(pageImages, printed));
+    std::printf("  %-50s screen %7.1f ms (%ld page%s)  page images %7.1f ms  printer %7.1f ms  target < 1000 ms  %s\n",
+                c.what, onScreen * 1e3, pages, pages == 1 ? "" : "s", pageImages * 1e3, printed * 1e3,
+                slowest < 1 ? "met" : "MISSED");
+  }
+  std::remove(file.c_str());
+  SelectObject(memory, oldBitmap);
+  DeleteDC(memory);
+  DeleteObject(bitmap);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace printing
 
 // ---- Document display and plain-text export ----
@@ -1139,6 +1214,11 @@ int main(int argc, char** argv) {
     printing::RunPreviewAndPrintCases(passes);
   } catch (const ZQ_Exception& e) {
     std::fprintf(stderr, "printing cases: %s\n", e.GetDescription().GetText());
+  }
+  try {
+    printing::RunOversizeDrawingCases();
+  } catch (const ZQ_Exception& e) {
+    std::fprintf(stderr, "oversize drawing cases: %s\n", e.GetDescription().GetText());
   }
   try {
     const double reportMegabytes = argc > 2 ? std::atof(argv[2]) : 2.0;

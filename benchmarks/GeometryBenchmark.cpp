@@ -44,8 +44,8 @@ Scene MakeScene() {
     ZQ_Point<double> at(coordinate(), coordinate());
     for (int p = 0; p < kPointsPerLine; ++p) {
       line.AddPoint(at);
-      at.X += (random.GetRandomInteger(400) - 200) / 100.0;
-      at.Y += (random.GetRandomInteger(400) - 200) / 100.0;
+      at.X += (random.GetRandomInteger(400) - 200.0) / 100.0;
+      at.Y += (random.GetRandomInteger(400) - 200.0) / 100.0;
     }
     scene.lines.push_back(line);
   }

@@ -249,34 +249,95 @@ bool ZQPIC_DeviceContextCanvas::SpreadAdvances(const ZQ_String& Text, long SpanP
 void ZQPIC_DeviceContextCanvas::Imp_DrawImage(const ZQIMG_Image& Image,
                                               const ZQ_Point<double>& TopLeft,
                                               const ZQ_Point<long>& SizePx) {
-  POINT at;
-  if (Mapping.ToDevice(TopLeft, at)) Image.Draw(DC, at.x, at.y, SizePx.X, SizePx.Y);
+  ZQ_Point<double> at;
+  if (!Mapping.ToDevicePixels(TopLeft, at)) return;
+  const ZQPIC_DeviceClip clip = GetVisibleClip();
+  if (clip.IsEmpty()) return;
+  double part[4] = {at.X, at.Y, double(SizePx.X), double(SizePx.Y)};
+  RECT source;
+  if (!clip.CutImage(part, Image.GetSize(), source)) return;
+  if (source.right - source.left == Image.GetWidth() && source.bottom - source.top == Image.GetHeight()) {
+    const POINT corner = Mapping.ToDevicePoint(at);
+    Image.Draw(DC, corner.x, corner.y, SizePx.X, SizePx.Y);
+    return;
+  }
+  const POINT corner = Mapping.ToDevicePoint(ZQ_Point<double>(part[0], part[1]));
+  const POINT end = Mapping.ToDevicePoint(ZQ_Point<double>(part[0] + part[2], part[1] + part[3]));
+  Image.Draw(DC, corner.x, corner.y, std::max(1L, end.x - corner.x), std::max(1L, end.y - corner.y), source);
 }
 
 void ZQPIC_DeviceContextCanvas::Imp_DrawPolyline(const ZQCG_Line& Line) {
-  const int count = MapPoints(Line.GetPoints(), Line.GetNumPoints());
-  if (count < 2) return;
+  MapPoints(Line.GetPoints(), Line.GetNumPoints());
+  if (Mapped.size() < 2) return;
+  const ZQPIC_DeviceClip clip = GetVisibleClip();
+  if (clip.IsEmpty()) return;
+  const long widthPx = GetPenWidthPx();
+  Cut.clear();
+  CutCounts.clear();
+  // Cut beyond the reach of a square cap (half the width times the square
+  // root of 2), so that neither a cut end's cap nor a join beyond it shows.
+  clip.CutPolyline(Mapped, 0.75 * widthPx + 1, Cut, CutCounts);
+  if (clip.IsPenTooWide(widthPx)) {
+    ZQPIC_DeviceClip::Points pieces;
+    std::vector<int> counts;
+    size_t at = 0;
+    for (const int count : CutCounts) {
+      clip.StrokePieces(&Cut[at], count, widthPx, GetGraphicsState().LineEndcapStyle, pieces, counts);
+      at += static_cast<size_t>(count);
+    }
+    FillPolygons(pieces, counts, GetGraphicsState().DrawingColor.GetCOLORREF());
+    return;
+  }
+  if (CutCounts.empty()) return;
   SelectPen();
-  ZQLOW_WINGDI::Polyline(DC, PointBuffer.data(), count);
+  size_t at = 0;
+  for (const int count : CutCounts) {
+    RoundPoints(&Cut[at], count);
+    ZQLOW_WINGDI::Polyline(DC, PointBuffer.data(), count);
+    at += static_cast<size_t>(count);
+  }
 }
 
 void ZQPIC_DeviceContextCanvas::Imp_FillPolygon(const ZQCG_Polygon& Polygon,
                                                 const ZQR_Color& Color) {
   std::vector<ZQ_Point<double>> corners;
   for (long i = 0; i < Polygon.GetNumPoints(); ++i) corners.push_back(Polygon.GetPoint(i));
-  const int count = MapPoints(corners.data(), Polygon.GetNumPoints());
-  if (count < 3) return;
-  const ZQ_Owned<HBRUSH, &ZQLOW_WINGDI::DeleteObject> brush(
-      ZQLOW_WINGDI::CreateSolidBrush(Color.GetCOLORREF()));
+  MapPoints(corners.data(), Polygon.GetNumPoints());
+  if (Mapped.size() < 3) return;
+  const ZQPIC_DeviceClip clip = GetVisibleClip();
+  if (clip.IsEmpty()) return;
+  clip.CutPolygon(Mapped);
+  if (Mapped.size() < 3) return;
+  CutCounts.assign(1, static_cast<int>(Mapped.size()));
+  FillPolygons(Mapped, CutCounts, Color.GetCOLORREF());
+}
+
+void ZQPIC_DeviceContextCanvas::FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts,
+                                             COLORREF Color) {
+  if (Counts.empty()) return;
+  const ZQ_Owned<HBRUSH, &ZQLOW_WINGDI::DeleteObject> brush(ZQLOW_WINGDI::CreateSolidBrush(Color));
   const HGDIOBJ previousBrush = ZQLOW_WINGDI::SelectObject(DC, brush.Get());
   ZQLOW_WINGDI::SelectObject(DC, ZQLOW_WINGDI::GetStockObject(NULL_PEN));
   try {
-    ZQLOW_WINGDI::Polygon(DC, PointBuffer.data(), count);
+    size_t at = 0;
+    for (const int count : Counts) {
+      RoundPoints(&Points[at], count);
+      ZQLOW_WINGDI::Polygon(DC, PointBuffer.data(), count);
+      at += static_cast<size_t>(count);
+    }
   } catch (...) {
     ZQLOW_WINGDI::SelectObject(DC, previousBrush);
     throw;
   }
   ZQLOW_WINGDI::SelectObject(DC, previousBrush);
+}
+
+ZQPIC_DeviceClip ZQPIC_DeviceContextCanvas::GetVisibleClip() const {
+  RECT box{0, 0, 0, 0};
+  ZQLOW_WINGDI::GetClipBox(DC, &box);
+  const RECT area = Mapping.GetDeviceRect();
+  return ZQPIC_DeviceClip(RECT{std::max(box.left, area.left), std::max(box.top, area.top),
+                               std::min(box.right, area.right), std::min(box.bottom, area.bottom)});
 }
 
 ZQ_Point<long> ZQPIC_DeviceContextCanvas::Imp_GetDeviceSize(double WidthMm, double HeightMm) const {
@@ -287,14 +348,16 @@ ZQ_Point<long> ZQPIC_DeviceContextCanvas::Imp_GetDeviceSize(double WidthMm, doub
                         std::max(1L, Mapping.ToDeviceLength(height)));
 }
 
-void ZQPIC_DeviceContextCanvas::SelectPen() {
-  const ZQPIC_GraphicsState& state = GetGraphicsState();
+long ZQPIC_DeviceContextCanvas::GetPenWidthPx() const {
+  const double widthMm = GetGraphicsState().LineWidthMm;
   const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
   // A pen has one width: the mean of the two resolutions.
-  const long widthPx = state.LineWidthMm > 0
-      ? std::max(1L, Mapping.ToDeviceLength(state.LineWidthMm * (perMm.X + perMm.Y) * 0.5))
-      : 0;
-  const PenKey key{state.DrawingColor.GetCOLORREF(), widthPx, state.LineEndcapStyle};
+  return widthMm > 0 ? std::max(1L, Mapping.ToDeviceLength(widthMm * (perMm.X + perMm.Y) * 0.5)) : 0;
+}
+
+void ZQPIC_DeviceContextCanvas::SelectPen() {
+  const PenKey key{GetGraphicsState().DrawingColor.GetCOLORREF(), GetPenWidthPx(),
+                   GetGraphicsState().LineEndcapStyle};
   if (Pen.Get() && !(key != CurrentPenKey)) {
     ZQLOW_WINGDI::SelectObject(DC, Pen.Get());
     return;
@@ -305,13 +368,17 @@ void ZQPIC_DeviceContextCanvas::SelectPen() {
   CurrentPenKey = key;
 }
 
-int ZQPIC_DeviceContextCanvas::MapPoints(const ZQ_Point<double>* Points, long Count) {
-  PointBuffer.resize(static_cast<size_t>(Count));
-  int mapped = 0;
+void ZQPIC_DeviceContextCanvas::MapPoints(const ZQ_Point<double>* Points, long Count) {
+  Mapped.clear();
+  ZQ_Point<double> device;
   for (long i = 0; i < Count; ++i) {
-    if (Mapping.ToDevice(Points[i], PointBuffer[static_cast<size_t>(mapped)])) ++mapped;
+    if (Mapping.ToDevicePixels(Points[i], device)) Mapped.push_back(device);
   }
-  return mapped;
+}
+
+void ZQPIC_DeviceContextCanvas::RoundPoints(const ZQ_Point<double>* Points, int Count) {
+  PointBuffer.resize(static_cast<size_t>(Count));
+  for (int i = 0; i < Count; ++i) PointBuffer[static_cast<size_t>(i)] = Mapping.ToDevicePoint(Points[i]);
 }
 
 void ZQPIC_DeviceContextCanvas_InitializationServiceCallback(int Stage) {

@@ -1,8 +1,10 @@
 // ZQPIC_DeviceContextCanvas.h: the canvas over a Windows device context
 // (screen, printer or memory), drawing with GDI into a pixel rectangle that
 // stands for the canvas area. The context stays in MM_TEXT; the canvas maps
-// millimetres itself (ZQPIC_DeviceMapping). Initialize saves the context's
-// state and clips to the rectangle; the destructor restores that state. The
+// millimetres itself (ZQPIC_DeviceMapping). Lines, fills and images reach
+// GDI cut to what the context's clipping shows (ZQPIC_DeviceClip), however
+// large they are. Initialize saves the context's state and clips to the
+// rectangle; the destructor restores that state. The
 // context is borrowed and must outlive the canvas. Failed GDI calls throw
 // ZQ_Exception through the wrappers. UI thread only.
 #ifndef ZQPIC_DEVICECONTEXTCANVAS_H
@@ -13,6 +15,7 @@
 #include "ZQIMG_Image.h"
 #include "ZQLOW_WINGDI.h"
 #include "ZQPIC_Canvas.h"
+#include "ZQPIC_DeviceClip.h"
 #include "ZQPIC_DeviceMapping.h"
 #include "ZQPIC_FontCache.h"
 #include "ZQ_Owned.h"
@@ -73,16 +76,24 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
     }
   };
 
+  // The current line width in device pixels; 0 for a one-pixel line.
+  long GetPenWidthPx() const;
   // Selects the pen of the current state, made again only when it changed.
   void SelectPen();
+  // What of the device can be seen: its clipping within the canvas's pixels.
+  ZQPIC_DeviceClip GetVisibleClip() const;
+  // Fills the polygons of Counts points each, in turn from Points, with
+  // Color and no outline.
+  void FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts, COLORREF Color);
   // Fills Advances with the character advances of Text in the current font,
   // scaled to add up to SpanPx; false (drawing at the font's own advances)
   // when the font gives the text no width, the span is negative, or a
   // printer's text already spans it.
   bool SpreadAdvances(const ZQ_String& Text, long SpanPx);
-  // The finite ones of Count points mapped to device pixels, into
-  // PointBuffer; returns how many.
-  int MapPoints(const ZQ_Point<double>* Points, long Count);
+  // The finite ones of Count points mapped to device pixels, into Mapped.
+  void MapPoints(const ZQ_Point<double>* Points, long Count);
+  // Count points from Points rounded into PointBuffer.
+  void RoundPoints(const ZQ_Point<double>* Points, int Count);
 
   const HDC DC;
   const ZQPIC_DeviceMapping Mapping;
@@ -104,7 +115,11 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   COLORREF DCTextColor = CLR_INVALID;
   int DCBackgroundMode = 0;
   COLORREF DCBackgroundColor = CLR_INVALID;
-  std::vector<POINT> PointBuffer;  // reused by every polyline and polygon
+  // Reused by every polyline and polygon: the points mapped, what of them
+  // is drawn, and that rounded.
+  ZQPIC_DeviceClip::Points Mapped, Cut;
+  std::vector<int> CutCounts;
+  std::vector<POINT> PointBuffer;
   std::vector<INT> Advances;       // reused by every text drawn to a span
   std::vector<INT> OwnAdvances;    // a font's advances the cache no longer holds
 };

@@ -1,5 +1,6 @@
 #include "ZQPIC_DeviceMapping.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ZQ_Numeric.h"
@@ -11,6 +12,19 @@ bool ZQPIC_DeviceMapping::ToDevice(const ZQ_Point<double>& P, POINT& Device) con
   Device.x = Clamp(x);
   Device.y = Clamp(y);
   return true;
+}
+
+bool ZQPIC_DeviceMapping::ToDevicePixels(const ZQ_Point<double>& P, ZQ_Point<double>& Device) const {
+  const double x = PixelRect.X + P.X * PerMm.X;
+  const double y = PixelRect.Y + PixelRect.Height - P.Y * PerMm.Y;
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  const double limit = 1152921504606846976.0;  // 2^60
+  Device = ZQ_Point<double>(std::clamp(x, -limit, limit), std::clamp(y, -limit, limit));
+  return true;
+}
+
+POINT ZQPIC_DeviceMapping::ToDevicePoint(const ZQ_Point<double>& DevicePixels) const {
+  return POINT{Clamp(DevicePixels.X), Clamp(DevicePixels.Y)};
 }
 
 long ZQPIC_DeviceMapping::ToDeviceLength(double Pixels) const {

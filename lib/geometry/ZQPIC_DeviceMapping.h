@@ -19,6 +19,11 @@ class ZQPIC_DeviceMapping {
 
   // False, leaving Device unchanged, when P is not finite.
   bool ToDevice(const ZQ_Point<double>& P, POINT& Device) const;
+  // The same unrounded: device pixels in doubles, within ±2^60 so that
+  // their differences stay finite.
+  bool ToDevicePixels(const ZQ_Point<double>& P, ZQ_Point<double>& Device) const;
+  // Device pixels in doubles rounded and clamped as ToDevice does.
+  POINT ToDevicePoint(const ZQ_Point<double>& DevicePixels) const;
   // A length in device pixels: rounded, within ±Limit; 0 when not finite.
   long ToDeviceLength(double Pixels) const;
   // A device point in millimetres.

@@ -196,8 +196,15 @@ void ZQIMG_Image::Draw(HDC DC, long X, long Y, long Width, long Height) const {
     Width = GetWidth();
     Height = GetHeight();
   }
+  Draw(DC, X, Y, Width, Height, RECT{0, 0, GetWidth(), GetHeight()});
+}
+
+void ZQIMG_Image::Draw(HDC DC, long X, long Y, long Width, long Height, const RECT& Source) const {
+  if (IsEmpty()) return;
   ZQLOW_WINGDI::GdiFlush();
-  ZQLOW_WINGDI::StretchDIBits(DC, X, Y, Width, Height, 0, 0, GetWidth(), GetHeight(), Store->Bits,
+  // StretchDIBits counts source rows from the bottom, in a top-down image too.
+  ZQLOW_WINGDI::StretchDIBits(DC, X, Y, Width, Height, Source.left, GetHeight() - Source.bottom,
+                              Source.right - Source.left, Source.bottom - Source.top, Store->Bits,
                               GetBitmapInfo(), DIB_RGB_COLORS, SRCCOPY);
 }
 

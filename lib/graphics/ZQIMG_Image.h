@@ -68,6 +68,9 @@ class ZQIMG_Image {
   // StretchDIBits to (X, Y) at Width x Height pixels; (0, 0) draws at the
   // image's own size. An empty image draws nothing.
   void Draw(HDC DC, long X, long Y, long Width = 0, long Height = 0) const;
+  // The image pixels Source (top-down; right and bottom edges outside) at
+  // Width x Height pixels.
+  void Draw(HDC DC, long X, long Y, long Width, long Height, const RECT& Source) const;
 
   // True when both share one pixel store (two empty images are equal).
   bool operator==(const ZQIMG_Image& Other) const noexcept { return Store == Other.Store; }

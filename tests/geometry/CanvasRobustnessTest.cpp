@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <functional>
 #include <limits>
 
 #include "CanvasTestSupport.h"
@@ -76,6 +78,74 @@ TEST(ZQPIC_DeviceContextCanvas, RandomDrawingWithExtremeValuesStaysInsideTheCanv
     for (int call = 0; call < 300; ++call) DrawSomething(section, random);
   }
   EXPECT_TRUE(kPixelRect.ContainsRectangle(surface.GetInkBox()));
+}
+
+// GDI spent minutes on pens and shapes this large, drawing or not.
+TEST(ZQPIC_DeviceContextCanvas, ShapesFarLargerThanTheDeviceDrawWhatShowsOfThem) {
+  auto line = [](ZQ_Point<double> From, ZQ_Point<double> To, double Width, long Endcap) {
+    return [=](ZQPIC_Canvas& Canvas) {
+      ZQCG_Line drawn;
+      drawn.AddPoint(From);
+      drawn.AddPoint(To);
+      Canvas.SetLineWidthInMillimeters(Width);
+      Canvas.SetLineEndcapStyle(Endcap);
+      Canvas.CanvasDraw(drawn);
+    };
+  };
+  // 1 where a pixel's centre (in millimetres) must show the shape, 0 where
+  // it must not, -1 within a pixel of its edge.
+  auto below = [](double Edge) {
+    return [=](double, double Y) { return Y < Edge - 0.3 ? 1 : Y > Edge + 0.3 ? 0 : -1; };
+  };
+  auto within = [](ZQ_Point<double> Center, double Radius) {
+    return [=](double X, double Y) {
+      const double d = std::hypot(X - Center.X, Y - Center.Y);
+      return d < Radius - 0.3 ? 1 : d > Radius + 0.3 ? 0 : -1;
+    };
+  };
+  ZQIMG_Image stripes(1, 3, 24);  // red, green and blue rows, top-down
+  for (long y = 0; y < 3; ++y) {
+    unsigned char* pixel = stripes.GetRow24BitForWriting(y);
+    pixel[0] = y == 2 ? 255 : 0, pixel[1] = y == 1 ? 255 : 0, pixel[2] = y == 0 ? 255 : 0;
+  }
+  const struct {
+    const char* why;
+    std::function<void(ZQPIC_Canvas&)> draw;
+    std::function<int(double, double)> shows;
+    ZQR_Color color;
+  } kCases[] = {
+      {"a border a kilometre wide covers the canvas", line({-1e6, 12.5}, {1e6, 12.5}, 1e6, 2),
+       [](double, double) { return 1; }, ZQR_Color_Black},
+      {"the edge of a border a kilometre wide", line({-1e6, 10 - 5e5}, {1e6, 10 - 5e5}, 1e6, 2), below(10),
+       ZQR_Color_Black},
+      {"the round end of a line 30 cm wide", line({25, -140}, {25, -1e6}, 300, 0), within({25, -140}, 150),
+       ZQR_Color_Black},
+      {"a fill a kilometre across",
+       [](ZQPIC_Canvas& Canvas) { Canvas.CanvasDraw(ZQCG_Polygon(ZQ_Rectangle<double>(-1e6, -1e6, 2e6, 1e6 + 10))); },
+       below(10), ZQR_Color(0, 90, 0)},
+      {"the middle of a picture's top row, a kilometre high",
+       [&](ZQPIC_Canvas& Canvas) { Canvas.CanvasDraw(stripes, {0, 12.5 + 5e5}, 50, 3e6); },
+       [](double, double) { return 1; }, ZQR_Color(255, 0, 0)},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    ImageSurface surface;
+    {
+      TestCanvas canvas(surface);
+      canvas.SetBackgroundColor(ZQR_Color(0, 90, 0));
+      c.draw(canvas);
+    }
+    int wrong = 0;
+    for (long y = 0; y < 140; ++y) {
+      for (long x = 0; x < 240; ++x) {
+        const int shows = kPixelRect.Contains({x, y}) ? c.shows((x + 0.5 - 10) / 4, (120 - y - 0.5) / 4) : 0;
+        const ZQR_Color pixel = surface.GetPixel(x, y), want = shows ? c.color : ZQR_Color_White;
+        const bool matches = std::abs(pixel.GetRed() - want.GetRed()) + std::abs(pixel.GetGreen() - want.GetGreen()) +
+                              std::abs(pixel.GetBlue() - want.GetBlue()) <= 3;
+        if (shows >= 0 && !matches && ++wrong <= 3) ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
+      }
+    }
+  }
 }
 
 TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {
