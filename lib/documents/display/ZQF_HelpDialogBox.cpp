@@ -66,6 +66,118 @@ ZQ_String LoadRawTextIfReadable(const ZQ_FileName& HelpFileName) {
   }
 }
 
+// The error document of a help file that Read fails to read, saying why;
+// empty when it reads.
+template <class ReadFunction>
+ZQ_String ErrorDocumentIfUnreadable(const ZQ_FileName& HelpFileName, ReadFunction Read) {
+  try {
+    Read();
+  } catch (const ZQ_AbstractTextStreamParserException& Error) {
+    return ZQFO_FormatXMLParsingErrorForDisplay(Error.GetDataSourceText(), Error, ZQ_String(),
+                                                Error.GetLine(), Error.GetColumn());
+  } catch (const ZQ_Exception& Error) {
+    return ZQFO_FormatXMLParsingErrorForDisplay(LoadRawTextIfReadable(HelpFileName), Error,
+                                                ZQ_String(), -1, -1);
+  }
+  return ZQ_String();
+}
+
+// The offset of Error's place in Text when the error lies in Text itself
+// (not in an entity's text or an included file), else Text's length.
+long ErrorOffsetIn(const ZQ_String& Text, const ZQ_AbstractTextStreamParserException& Error) {
+  if (Error.GetDataSourceText() != Text) return Text.GetLength();
+  long offset = 0;
+  for (long line = 1; line < Error.GetLine() && offset < Text.GetLength(); ++offset)
+    if (Text[offset] == '\n') ++line;
+  return std::min<long>(offset + std::max(Error.GetColumn() - 1, 0L), Text.GetLength());
+}
+
+// Error's description without the sentence that places it in the generated
+// markup (a text the reader names "internal data"), which means nothing to
+// the author of the help file.
+ZQ_String DescriptionWithoutPlace(const ZQ_AbstractTextStreamParserException& Error) {
+  const ZQ_String place = ZQ_AbstractTextStreamParser_FormatErrorDescription(
+      ZQ_String(), Error.GetLine(), Error.GetColumn(),
+      ZQ_Internationalization_Translate("reading internal data"), ZQ_String());
+  const ZQ_String& description = Error.GetDescription();
+  if (!description.EndsWith(place)) return description;
+  return description.GetLeft(description.GetLength() - place.GetLength());
+}
+
+// Reads a help file, keeping the text and the place of each raw_codes_zqfo
+// block, to blame one of them for generated markup that does not read.
+class RawBlockReader : public ZQXML_Reader {
+ public:
+  explicit RawBlockReader(const ZQ_FileName& HelpFileName) : ZQXML_Reader(HelpFileName) {}
+
+  // After Read: throws the help file's parse error at the block to blame
+  // for MarkupError, the error of the generated Markup; returns when no
+  // block stands in Markup. The raw rule writes each block's text as it
+  // stands, so the blocks appear verbatim and in order there, and the error
+  // lies in or after the last one that starts at or before it (the first
+  // one when none does). The error thrown is the block's own when its
+  // markup does not read alone, else MarkupError's message.
+  void ThrowAtBlockToBlame(const ZQ_String& Markup,
+                           const ZQ_AbstractTextStreamParserException& MarkupError) {
+    const long errorOffset = ErrorOffsetIn(Markup, MarkupError);
+    const RawBlock* blamed = nullptr;
+    int searchFrom = 0;
+    for (const RawBlock& block : Blocks) {
+      if (block.Text.IsEmpty()) continue;
+      const int at = Markup.Find(block.Text, searchFrom);
+      if (at < 0) continue;  // a heading's block, written as encoded text
+      if (at > errorOffset) {
+        if (!blamed) blamed = &block;
+        break;
+      }
+      blamed = &block;
+      searchFrom = at + block.Text.GetLength();
+    }
+    if (!blamed) return;
+    try {
+      ZQXML_Reader alone(blamed->Text,
+                         ZQ_Internationalization_Translate(
+                             "reading the document markup of a raw_codes_zqfo element"),
+                         Option_NoProgressTask);
+      alone.SetReadAsContentUnderDummyRoot(true);
+      alone.SetDocumentTypeDefinition(ZQFO_GetDocumentDTD());
+      alone.Read();
+    } catch (const ZQ_AbstractTextStreamParserException& Error) {
+      ThrowErrorAt(Error.GetDescription(), blamed->Start);
+    }
+    ThrowErrorAt(DescriptionWithoutPlace(MarkupError), blamed->Start);
+  }
+
+ protected:
+  void Imp_StartElement(const ZQ_String& Name) override {
+    ZQXML_Reader::Imp_StartElement(Name);
+    if (Name != "raw_codes_zqfo") return;
+    IsInBlock = true;
+    // Back over the name to the tag's "<", where the parser places elements.
+    MarkType start = GetPosition();
+    start.MoveBackward(Name.GetLength() + 1);
+    Blocks.push_back(RawBlock{ZQ_String(), start});
+  }
+  void Imp_Text(const ZQ_String& Text) override {
+    ZQXML_Reader::Imp_Text(Text);
+    if (IsInBlock) Blocks.back().Text += Text;
+  }
+  void Imp_EndElement() override {
+    // A block holds text only: the first end is its own.
+    IsInBlock = false;
+    ZQXML_Reader::Imp_EndElement();
+  }
+
+ private:
+  struct RawBlock {
+    ZQ_String Text;
+    MarkType Start;  // valid while the reader lives
+  };
+
+  bool IsInBlock = false;
+  std::vector<RawBlock> Blocks;
+};
+
 }  // namespace
 
 // --- The help document.
@@ -110,25 +222,34 @@ ZQFO_Document ZQF_HelpDialogBox_MakeHelpDocument(const ZQ_String& FormatDocSourc
 
 ZQFO_Document ZQF_HelpDialogBox_GetHelpFormattingDoc(const ZQ_FileName& HelpFileName) {
   const ZQXML_DocumentTypeDefinition dtd = ZQRPT_GetReportDTD();
-  ZQ_String source;
   ZQXML_Tree tree;
-  try {
+  ZQ_String source = ErrorDocumentIfUnreadable(HelpFileName, [&] {
     ZQXML_Reader reader(HelpFileName);
     reader.SetDocumentTypeDefinition(dtd);
     // Deeper files are refused here, at their place, before their document
     // markup nests beyond what the document reader takes.
     reader.SetMaxElementNesting(ZQRPT_MaxReportNesting);
     tree = reader.Read();
-  } catch (const ZQ_AbstractTextStreamParserException& Error) {
-    source = ZQFO_FormatXMLParsingErrorForDisplay(Error.GetDataSourceText(), Error, ZQ_String(),
-                                                  Error.GetLine(), Error.GetColumn());
-  } catch (const ZQ_Exception& Error) {
-    source = ZQFO_FormatXMLParsingErrorForDisplay(LoadRawTextIfReadable(HelpFileName), Error,
-                                                  ZQ_String(), -1, -1);
+  });
+  if (!source.IsEmpty()) return ZQF_HelpDialogBox_MakeHelpDocument(source, HelpFileName);
+  source = ZQRPT_GetFormattingStylesheet(GetHelpFormattingOptions()).Apply(tree);
+  try {
+    return ZQF_HelpDialogBox_MakeHelpDocument(source, HelpFileName);
+  } catch (const ZQ_AbstractTextStreamParserException& MarkupError) {
+    // The stylesheet's own markup always reads, and it passes the document
+    // markup of raw_codes_zqfo blocks through unchecked: a block is to
+    // blame, and the help file is shown as unreadable there. Only this path
+    // reads the file again, so a file that reads costs nothing more.
+    const ZQ_String errorDocument = ErrorDocumentIfUnreadable(HelpFileName, [&] {
+      RawBlockReader reader(HelpFileName);
+      reader.SetDocumentTypeDefinition(dtd);
+      reader.Read();
+      reader.ThrowAtBlockToBlame(source, MarkupError);
+    });
+    // No block: the fault is the stylesheet's own.
+    if (errorDocument.IsEmpty()) throw;
+    return ZQF_HelpDialogBox_MakeHelpDocument(errorDocument, HelpFileName);
   }
-  if (source.IsEmpty())
-    source = ZQRPT_GetFormattingStylesheet(GetHelpFormattingOptions()).Apply(tree);
-  return ZQF_HelpDialogBox_MakeHelpDocument(source, HelpFileName);
 }
 
 // --- The window.

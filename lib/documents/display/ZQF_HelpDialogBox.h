@@ -4,10 +4,15 @@
 // modeless window "<application name> User's Guide" by a document browser,
 // opened at its contents or at the most important topic the document knows.
 // A help file that cannot be read is shown as an error document that says
-// why; only an error in the generated markup throws. At most one help
-// window is open: opening another closes the open one at once, and every
-// closed window is deleted at the next idle moment (or at stage 8), never
-// inside the message that closed it. UI thread only.
+// why, and so is one whose generated markup does not read because of the
+// document markup of its raw_codes_zqfo blocks, which the stylesheet passes
+// through as it stands: the error is placed at the block to blame, as the
+// block's own error when its markup does not read alone. Blocks that read
+// only together (one opens an element, a later one closes it) render. Only
+// an error in the generated markup of a file without such blocks throws.
+// At most one help window is open: opening another closes the open one at
+// once, and every closed window is deleted at the next idle moment (or at
+// stage 8), never inside the message that closed it. UI thread only.
 #ifndef ZQF_HELPDIALOGBOX_H
 #define ZQF_HELPDIALOGBOX_H
 
@@ -77,7 +82,8 @@ class ZQF_HelpDialogBoxManager : public ZQF_ColumnGlyph {
 };
 
 // The help document of HelpFileName (see the top of this file). Throws the
-// reader's ZQ_Exception only when the generated markup does not read.
+// reader's ZQ_Exception only when the generated markup of a file without
+// raw_codes_zqfo blocks does not read.
 ZQFO_Document ZQF_HelpDialogBox_GetHelpFormattingDoc(const ZQ_FileName& HelpFileName);
 // Steps after the transformation: FormatDocSource read against the document
 // DTD (an error is logged as name and description lines and thrown on),

@@ -31,6 +31,13 @@ TEST_F(BrowserTest, HelpFilesBecomeTheGuideOrTheErrorDocument) {
       {"binary bytes", "Binary.rxl", true, "Description Of Error"},
       {"nested deeper than its document markup may nest", "TooDeep.rxl", true,
        "Found an element nested more than 498 deep.\n\nThis error occurred at line 503 and column 1"},
+      {"a raw document block that does not read: the block's error at its line", "RawBlock.rxl", true,
+       "</zqfo_flowcell> was expected.\n\nThis error occurred at line 1 and column 38 while reading the "
+       "document markup of a raw_codes_zqfo element.\n\nThis error occurred at line 4 and column 1"},
+      {"a raw document block that reads alone but not where it stands: the error at its line",
+       "MisplacedRawBlock.rxl", true,
+       "the end tag </zqfo_para> was expected.\n\nThis error occurred at line 4 and column 19 while "
+       "reading"},
       {"]]> inside a CDATA section", "CData.rxl", true, "a ]]"},
       {"a missing file", "Missing.rxl", true, "Description Of Error"},
       {"a folder", "", true, "Description Of Error"},
