@@ -22,7 +22,8 @@ ZQXML_DocumentTypeDefinitionBody::ZQXML_DocumentTypeDefinitionBody(
       Elements(Other.Elements),
       ElementIndex(Other.ElementIndex),
       Entities(Other.Entities),
-      RootElementName(Other.RootElementName) {}
+      RootElementName(Other.RootElementName),
+      MaxElementNesting(Other.MaxElementNesting) {}
 
 long ZQXML_DocumentTypeDefinitionBody::FindElement(const ZQ_String& Name) const {
   const auto* link = ElementIndex.FindLink(Name);
@@ -66,6 +67,10 @@ void ZQXML_DocumentTypeDefinition::DeclareInternalGeneralParsedEntity(
 
 void ZQXML_DocumentTypeDefinition::SetRootElementName(const ZQ_String& Name) {
   GetModifiableBody().SetRootElementName(Name);
+}
+
+void ZQXML_DocumentTypeDefinition::SetMaxElementNesting(long Limit) {
+  GetModifiableBody().SetMaxElementNesting(Limit);
 }
 
 const ZQXML_DocumentTypeDefinitionBody& ZQXML_DocumentTypeDefinition::GetBody() const {

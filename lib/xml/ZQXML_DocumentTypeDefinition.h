@@ -73,11 +73,17 @@ class ZQXML_DocumentTypeDefinitionBody : public ZQ_CountedBody {
   const ZQ_String& GetRootElementName() const { return RootElementName; }
   void SetRootElementName(const ZQ_String& Name) { RootElementName = Name; }
 
+  // The deepest its documents may nest elements; 0 when only the parser's
+  // own limit holds.
+  long GetMaxElementNesting() const { return MaxElementNesting; }
+  void SetMaxElementNesting(long Limit) { MaxElementNesting = Limit; }
+
  private:
   std::vector<ZQXML_ElementDeclaration> Elements;
   ZQ_Map<ZQ_String, long> ElementIndex;
   ZQ_Map<ZQ_String, ZQXML_EntityTable::Entity> Entities;
   ZQ_String RootElementName;
+  long MaxElementNesting = 0;
 };
 
 class ZQXML_DocumentTypeDefinition {
@@ -92,6 +98,11 @@ class ZQXML_DocumentTypeDefinition {
   // root element (fragments are not checked); this handle gets a definition
   // of its own first.
   void SetRootElementName(const ZQ_String& Name);
+  // Documents and fragments validated against this definition nest
+  // elements at most Limit deep (below the parser's own limit), for
+  // documents whose trees grow deeper in later steps; this handle gets a
+  // definition of its own first.
+  void SetMaxElementNesting(long Limit);
 
   const ZQXML_DocumentTypeDefinitionBody& GetBody() const;
   // The body for changing: a private copy first when others share it.

@@ -72,7 +72,11 @@ void ZQXML_Parser::Parse() {
   ZQ_ASSERT(not HasParsed);
   if (HasParsed) return;
   HasParsed = true;
-  if (HasDefinition) Validator.reset(new ZQXML_Validator(Definition, ReadAsContentUnderDummyRoot));
+  if (HasDefinition) {
+    Validator.reset(new ZQXML_Validator(Definition, ReadAsContentUnderDummyRoot));
+    const long definitionLimit = Definition.GetBody().GetMaxElementNesting();
+    if (definitionLimit > 0 && definitionLimit < MaxNesting) SetMaxElementNesting(definitionLimit);
+  }
   if (ReadAsContentUnderDummyRoot) {
     ParseContent(true);
     return;

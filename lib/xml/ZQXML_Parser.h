@@ -46,8 +46,9 @@ class ZQXML_Parser : public ZQXML_TextScanner {
   // Included resources that are not found beside the including text are
   // looked for under these URIs, in order.
   void AddBaseURIs(ZQ_ReadOnlyIterator<ZQ_AbsoluteURI> BaseURIs);
-  // The parse validates against Definition and knows its general entities
-  // (after those of commands and DefineEntityVariable). Without one, only
+  // The parse validates against Definition, knows its general entities
+  // (after those of commands and DefineEntityVariable) and keeps to its
+  // element nesting limit, when it sets one. Without one, only
   // well-formedness is checked.
   void SetDocumentTypeDefinition(const ZQXML_DocumentTypeDefinition& Definition);
   // White space in element content is kept as text instead of dropped.

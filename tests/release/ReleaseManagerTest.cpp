@@ -483,6 +483,10 @@ TEST_F(ReleaseManager, TheGuideIsReleasedWithItsImagesOnceNumberedTitlesAndIds) 
 }
 
 TEST_F(ReleaseManager, GuidesThatCannotStandAloneFailWithTheReason) {
+  std::string deepNotes = "<section webpagetype='contents'><title>C</title>";
+  for (int i = 0; i < 600; ++i) deepNotes += "<note>";
+  for (int i = 0; i < 600; ++i) deepNotes += "</note>";
+  deepNotes += "</section>";
   const struct {
     const char* guide;
     const char* extraFile;
@@ -494,6 +498,8 @@ TEST_F(ReleaseManager, GuidesThatCannotStandAloneFailWithTheReason) {
        "</para></section>",
        "home\\source\\docs\\sub\\logo.png", "Two sources are released under one name, calc_released_logo.png"},
       {"<section><title>C</title></section>", "", "contents"},
+      {deepNotes.c_str(), "",
+       "Found an element nested more than 498 deep.\n\nThis error occurred at line 1 and column 3031"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.wantInDescription);

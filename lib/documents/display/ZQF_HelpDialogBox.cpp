@@ -226,9 +226,6 @@ ZQFO_Document ZQF_HelpDialogBox_GetHelpFormattingDoc(const ZQ_FileName& HelpFile
   ZQ_String source = ErrorDocumentIfUnreadable(HelpFileName, [&] {
     ZQXML_Reader reader(HelpFileName);
     reader.SetDocumentTypeDefinition(dtd);
-    // Deeper files are refused here, at their place, before their document
-    // markup nests beyond what the document reader takes.
-    reader.SetMaxElementNesting(ZQRPT_MaxReportNesting);
     tree = reader.Read();
   });
   if (!source.IsEmpty()) return ZQF_HelpDialogBox_MakeHelpDocument(source, HelpFileName);

@@ -117,7 +117,8 @@ void AddRules(ZQXTR_Stylesheet& Stylesheet, const ZQRPT_FormattingStylesheetOpti
 // most two document elements for each report element (a note or a list
 // item with an id) and four around the top section, while the XML reader
 // takes elements nested at most ZQXML_Parser::MaxElementNesting deep.
-// Readers of reports to be transformed pass it to SetMaxElementNesting.
+// The report DTD carries it, so every reader that validates a report stops
+// there.
 const long ZQRPT_MaxReportNesting = 498;
 
 // The list and item indent, "0.35 in".

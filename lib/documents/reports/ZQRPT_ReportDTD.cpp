@@ -1,5 +1,6 @@
 #include "ZQRPT_ReportDTD.h"
 
+#include "ZQRPT_FormattingStylesheet.h"
 #include "ZQXML_DocumentTypeDefinitionParser.h"
 #include "ZQ_ApplicationMetrics.h"
 #include "ZQ_StringStream.h"
@@ -72,6 +73,9 @@ ZQXML_DocumentTypeDefinition CreateReportDTD() {
   // A report is one section: the stylesheet lays out nothing else as a
   // document, and some elements mean nothing outside their parents.
   definition.SetRootElementName("section");
+  // Every reader of reports, the help's or another's, stops where the
+  // stylesheet's markup of the report would no longer read back.
+  definition.SetMaxElementNesting(ZQRPT_MaxReportNesting);
   return definition;
 }
 

@@ -10,7 +10,8 @@
 
 // A new definition: the resource parsed, then the 13 application entities
 // with the values the current application metrics give now; documents read
-// with it have a section as their root.
+// with it have a section as their root and nest at most
+// ZQRPT_MaxReportNesting deep.
 ZQXML_DocumentTypeDefinition CreateReportDTD();
 
 // The definition made on the first successful call, shared by every later

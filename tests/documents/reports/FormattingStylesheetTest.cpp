@@ -146,7 +146,9 @@ TEST(ZQRPT_FormattingStylesheet, ANumberedCaptionBeforeTheFirstChapterIsNumbered
 
 TEST(ZQRPT_FormattingStylesheet, TransformsAsDeepAsTheReaderReads) {
   std::string report = "<section><title>t</title><para>";
-  const int depth = ZQXML_Parser::MaxElementNesting - 10;
+  // The deepest report the reader takes: the section, the paragraph and the
+  // bold elements.
+  const int depth = ZQRPT_MaxReportNesting - 2;
   for (int i = 0; i < depth; ++i) report += "<bold>";
   report += "deep";
   for (int i = 0; i < depth; ++i) report += "</bold>";
