@@ -8,7 +8,9 @@
 // - one paragraph paginated on A4 at 200 KB and at 1 MB (preformatted short
 //   lines, words, a distinct font height per word), with the memory its
 //   pages hold; the error document of a damaged file whose one line is a
-//   letter and 32,000 or 160,000 carriage returns;
+//   letter and 32,000 or 160,000 carriage returns, and of one of 100,000 or
+//   1,000,000 lines, empty but the first and the last, erring on the last
+//   (written, read and paginated);
 // - the HTML export of one paragraph of 250 and of 2,500 pictures 20 mm wide,
 //   and of the paragraph of font heights at 200 KB and 1 MB.
 // Layouts run on a 2 x 2 memory image, as the HTML export measures.
@@ -115,6 +117,18 @@ std::string ErrorDocument(long CarriageReturns) {
       .GetText();
 }
 
+// The error document of a damaged file of Lines lines, empty but the first
+// and the last, whose error is in the last.
+std::string ErrorDocumentOfLines(long Lines) {
+  const std::string raw = "<section><title>Guide</title>" + std::string(Lines - 1, '\n') + "<para><bold>x</para>";
+  const ZQ_Exception error("XML Error", ("Found the end tag </para> where </bold> was expected. This error occurred "
+                                         "at line " + std::to_string(Lines) + " and column 14 while reading help.")
+                                            .c_str());
+  return ZQFO_FormatXMLParsingErrorForDisplay(ZQ_String(raw.c_str(), static_cast<int>(raw.size())), error,
+                                              "The help page could not be read.", 0, 0)
+      .GetText();
+}
+
 class MeasuringCanvas {
  public:
   MeasuringCanvas() : Canvas(Memory.GetHDC(), ZQ_Rectangle<long>(0, 0, 2, 2), 3) {
@@ -172,17 +186,27 @@ struct PaginationFigures {
   long Pages = 0;
 };
 
-PaginationFigures PaginateOnA4(const std::string& Markup) {
-  const ZQFO_Document document = MakeDocument(Markup);
+PaginationFigures PaginateOnA4(const ZQFO_Document& Document) {
   PaginationFigures figures;
   MeasuringCanvas canvas;
   const double before = AllocatedMegabytes();
-  ZQFO_DocumentRenderer renderer(document);
+  ZQFO_DocumentRenderer renderer(Document);
   renderer.SetMargins(20, 20, 20, 20);
   figures.Seconds = Seconds([&] { renderer.Repaginate(canvas.Get(), 210, 297); });
   figures.Megabytes = AllocatedMegabytes() - before;
   figures.Pages = renderer.GetNumPages();
   return figures;
+}
+
+PaginationFigures PaginateOnA4(const std::string& Markup) { return PaginateOnA4(MakeDocument(Markup)); }
+
+// The error document of ErrorDocumentOfLines written and read, then
+// paginated on A4: the seconds of all three, the pagination's figures apart.
+double ErrorDocumentOfLinesSeconds(long Lines, PaginationFigures& Pagination) {
+  ZQFO_Document document;
+  const double writeAndRead = Seconds([&] { document = MakeDocument(ErrorDocumentOfLines(Lines)); });
+  Pagination = PaginateOnA4(document);
+  return writeAndRead + Pagination.Seconds;
 }
 
 void Row(const char* What, const char* Small, const char* Large, double SmallSeconds, double LargeSeconds,
@@ -215,6 +239,12 @@ void RunParagraphCases() {
   const PaginationFigures large = PaginateOnA4(ErrorDocument(160000));
   std::snprintf(extra, sizeof extra, "; %ld and %ld pages", small.Pages, large.Pages);
   Row("error document, a line of CRs", "32,000", "160,000", small.Seconds, large.Seconds, 6, extra);
+  PaginationFigures smallLines, largeLines;
+  const double smallSeconds = ErrorDocumentOfLinesSeconds(100000, smallLines);
+  const double largeSeconds = ErrorDocumentOfLinesSeconds(1000000, largeLines);
+  std::snprintf(extra, sizeof extra, "; %ld and %ld pages, paginated in %.1f and %.1f ms", smallLines.Pages,
+                largeLines.Pages, smallLines.Seconds * 1e3, largeLines.Seconds * 1e3);
+  Row("error document, error on last line", "100,000", "1,000,000", smallSeconds, largeSeconds, 12, extra);
 }
 
 class SquarePicture : public ZQPIC_Picture {

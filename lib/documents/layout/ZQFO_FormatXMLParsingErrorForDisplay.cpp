@@ -12,6 +12,12 @@ namespace {
 // a layout of that size.
 const size_t kPieceLength = 110;
 
+// The most empty lines of the raw text shown in a row. Each one shown is a
+// blank line of the layout, so a file of line feeds would otherwise lay out
+// thousands of blank pages; a longer run shows as this many, as the
+// plain-text export shows any larger gap between lines.
+const long kMaxEmptyLinesInARow = 2;
+
 long ParseNumberAfter(const ZQ_String& Description, const std::string& Key) {
   const std::string text(Description.GetText(), Description.GetLength());
   const size_t at = text.find(Key);
@@ -139,7 +145,10 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
   Heading(out, "Raw XML Document");
   out += "<zqfo_blockgroup line_preformatted='true' block_space_before='0 mm' block_space_after='0 mm' "
          "font_height='10 pt'>\n";
+  long emptyLinesInARow = 0;
   for (long i = 0; i < numLines; ++i) {
+    emptyLinesInARow = lines[i].IsEmpty() ? emptyLinesInARow + 1 : 0;
+    if (emptyLinesInARow > kMaxEmptyLinesInARow) continue;
     const std::string text = Std(lines[i]);
     size_t at = 0;
     do {
