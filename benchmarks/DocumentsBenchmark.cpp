@@ -21,7 +21,8 @@
 // Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
 // rendered on a 600-dpi canvas against GDI measuring and TextOutA, one run.
 // Size families (DocumentsGrowthCases.cpp): relayouts by one renderer, one
-// paragraph of 200 KB and of 1 MB paginated, HTML exports by size.
+// paragraph of 200 KB and of 1 MB paginated, a table of 2,000 and of 10,000
+// rows paginated, HTML exports by size.
 // The best of the passes counts.
 // Usage: DocumentsBenchmark [passes] [report megabytes]
 #include <algorithm>
@@ -1170,7 +1171,7 @@ void RunDisplayBenchmark() {
 
 // The help window's page turns and opening (HelpBenchmark.cpp).
 void RunHelpBenchmark(int Passes);
-// Relayouts, long paragraphs and exports by size (DocumentsGrowthCases.cpp).
+// Relayouts, long paragraphs, long tables and exports by size (DocumentsGrowthCases.cpp).
 void RunGrowthCases();
 
 int main(int argc, char** argv) {

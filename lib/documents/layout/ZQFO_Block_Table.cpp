@@ -17,18 +17,18 @@ const long kMaximumColumnSpan = 1000;
 
 // Shares Extra above the minimums out in proportion to each range, or
 // gives every item its minimum or its maximum.
-template <class T, class Min, class Max, class Set>
-void ShareOut(std::vector<T>& Items, double Available, double Minimum, double Maximum, const char* Assertion,
+template <class Range, class Min, class Max, class Set>
+void ShareOut(Range&& Items, double Available, double Minimum, double Maximum, const char* Assertion,
               Min GetMin, Max GetMax, Set SetValue) {
   const double range = Maximum - Minimum;
   if (range >= kEpsilon && Available > Minimum + kEpsilon && Available <= Maximum - kEpsilon) {
     const double extra = Available - Minimum;
     ZQ_ASSERT_TEXT(0 < extra, Assertion);
-    for (T& item : Items) SetValue(item, GetMin(item) + (GetMax(item) - GetMin(item)) * extra / range);
+    for (auto& item : Items) SetValue(item, GetMin(item) + (GetMax(item) - GetMin(item)) * extra / range);
   } else if (range >= kEpsilon && Available > Maximum - kEpsilon) {
-    for (T& item : Items) SetValue(item, GetMax(item));
+    for (auto& item : Items) SetValue(item, GetMax(item));
   } else {
-    for (T& item : Items) SetValue(item, GetMin(item));
+    for (auto& item : Items) SetValue(item, GetMin(item));
   }
 }
 
@@ -37,22 +37,45 @@ void ShareOut(std::vector<T>& Items, double Available, double Minimum, double Ma
 ZQFO_Block_Table::ZQFO_Block_Table(const ZQFO_Block_Table& Other, long First, long End)
     : ZQFO_Block(Other),
       NumColumns(Other.NumColumns),
-      Rows(Other.Rows.begin() + First, Other.Rows.begin() + End),
-      Columns(Other.Columns),
+      Layout(Other.Layout),
+      FirstRow(Other.FirstRow + First),
+      EndRow(Other.FirstRow + End),
       SplitPiece(true) {
+  // A piece that runs to the end is what a split carries on; adding up its
+  // rows at every split would cost the square of the table's length.
+  if (EndRow == Layout->RestEnd) {
+    MinimumHeight = Layout->RestHeights[FirstRow].X;
+    MaximumHeight = Layout->RestHeights[FirstRow].Y;
+    return;
+  }
   MinimumHeight = MaximumHeight = 0;
-  for (const RowInfoStruct& row : Rows) MinimumHeight += row.MinimumHeight, MaximumHeight += row.MaximumHeight;
+  for (const RowInfoStruct& row : GetRows()) MinimumHeight += row.MinimumHeight, MaximumHeight += row.MaximumHeight;
 }
 
 ZQFO_Block_Table::~ZQFO_Block_Table() {
   if (SplitPiece) return;
-  for (const RowInfoStruct& row : Rows) ForEachCell(row, [](long, CellInfoStruct& Cell) { delete &Cell; });
+  for (const RowInfoStruct& row : GetRows()) ForEachCell(row, [](long, CellInfoStruct& Cell) { delete &Cell; });
+}
+
+void ZQFO_Block_Table::MakeLayoutOwn() {
+  if (Layout.GetReferenceCount() == 1) return;
+  ZQ_CountedHandle<LayoutStruct> own(new LayoutStruct);
+  const RowRange rows = GetRows();
+  own->Rows.assign(rows.begin(), rows.end());
+  own->Columns = Layout->Columns;
+  Layout = own;
+  EndRow -= FirstRow;
+  FirstRow = 0;
 }
 
 void ZQFO_Block_Table::AddRow(const ZQFO_FormattingOptions& RowOptions) {
-  Rows.emplace_back();
-  Rows.back().Options = RowOptions;
-  CurrentRow = static_cast<long>(Rows.size()) - 1;
+  MakeLayoutOwn();
+  std::vector<RowInfoStruct>& rows = Layout->Rows;
+  rows.resize(EndRow);  // rows past this table's are no other table's now
+  rows.emplace_back();
+  rows.back().Options = RowOptions;
+  ++EndRow;
+  CurrentRow = GetNumRows() - 1;
 }
 
 void ZQFO_Block_Table::AddCell(const ZQFO_BlockStream& Content, long ColumnSpan,
@@ -64,7 +87,8 @@ void ZQFO_Block_Table::AddCell(const ZQFO_BlockStream& Content, long ColumnSpan,
     ZQ_WriteDebugLogEntry(ZQ_String("A table cell spans ") + ZQ_ToString(ColumnSpan) + " columns; it spans 1000.");
     ColumnSpan = kMaximumColumnSpan;
   }
-  RowInfoStruct& row = Rows[CurrentRow];
+  MakeLayoutOwn();
+  RowInfoStruct& row = Layout->Rows[FirstRow + CurrentRow];
   auto* cell = new CellInfoStruct{Content, ColumnSpan, CellOptions, Size};
   row.CellsByColumn.insert(row.CellsByColumn.end(), ColumnSpan, cell);
   ++row.NumCells;
@@ -72,20 +96,21 @@ void ZQFO_Block_Table::AddCell(const ZQFO_BlockStream& Content, long ColumnSpan,
 }
 
 void ZQFO_Block_Table::AllRowsAdded() {
+  MakeLayoutOwn();
   DropCaches();
   NumColumns = 0;
-  for (const RowInfoStruct& row : Rows) NumColumns = std::max(NumColumns, row.NumColumnsCovered);
-  Columns.assign(NumColumns, ColumnInfoStruct());
+  for (const RowInfoStruct& row : GetRows()) NumColumns = std::max(NumColumns, row.NumColumnsCovered);
+  Layout->Columns.assign(NumColumns, ColumnInfoStruct());
 }
 
 ZQFO_Block_Table::CellInfoStruct* ZQFO_Block_Table::GetCell(long Row, long Column) const {
-  const RowInfoStruct& row = Rows[Row];
+  const RowInfoStruct& row = GetRow(Row);
   return Column >= 0 && Column < row.NumColumnsCovered ? row.CellsByColumn[Column] : nullptr;
 }
 
 void ZQFO_Block_Table::PerformFieldFixups(const ZQFO_TextFixupDictionary& Dictionary) {
   ZQFO_Block::PerformFieldFixups(Dictionary);
-  for (const RowInfoStruct& row : Rows)
+  for (const RowInfoStruct& row : GetRows())
     ForEachCell(row, [&](long, CellInfoStruct& Cell) { Cell.Content.PerformFieldFixups(Dictionary); });
 }
 
@@ -115,15 +140,17 @@ ZQ_Point<double> ZQFO_Block_Table::ComputeColumnWidthLimits(long Column) const {
 }
 
 ZQ_Point<double> ZQFO_Block_Table::Imp_ComputeDistributionAreaWidthLimits() {
+  if (!SplitPiece) MakeLayoutOwn();
+  std::vector<ColumnInfoStruct>& columns = Layout->Columns;
   ZQ_Point<double> sum(0, 0);
   for (long c = 0; c < NumColumns; ++c) {
     if (!SplitPiece) {
       const ZQ_Point<double> limits = ComputeColumnWidthLimits(c);
-      Columns[c].MinimumWidth = limits.X;
-      Columns[c].MaximumWidth = limits.Y;
+      columns[c].MinimumWidth = limits.X;
+      columns[c].MaximumWidth = limits.Y;
     }
-    sum.X += Columns[c].MinimumWidth;
-    sum.Y += Columns[c].MaximumWidth;
+    sum.X += columns[c].MinimumWidth;
+    sum.Y += columns[c].MaximumWidth;
   }
   return sum;
 }
@@ -131,20 +158,20 @@ ZQ_Point<double> ZQFO_Block_Table::Imp_ComputeDistributionAreaWidthLimits() {
 void ZQFO_Block_Table::AssignColumnWidths(double Width) {
   const ZQ_Point<double> limits = ComputeDistributionAreaWidthLimits();
   ShareOut(
-      Columns, Width, limits.X, limits.Y, "0 < ExtraWidthAboveMinToAllocate",
+      Layout->Columns, Width, limits.X, limits.Y, "0 < ExtraWidthAboveMinToAllocate",
       [](const ColumnInfoStruct& C) { return C.MinimumWidth; }, [](const ColumnInfoStruct& C) { return C.MaximumWidth; },
       [](ColumnInfoStruct& C, double W) { C.Width = W; });
 }
 
 double ZQFO_Block_Table::GetCellWidth(const RowInfoStruct&, long Column, const CellInfoStruct& Cell) const {
   double width = 0;
-  for (long c = Column; c < Column + Cell.ColumnSpan && c < NumColumns; ++c) width += Columns[c].Width;
+  for (long c = Column; c < Column + Cell.ColumnSpan && c < NumColumns; ++c) width += Layout->Columns[c].Width;
   return width;
 }
 
 void ZQFO_Block_Table::ComputeRowHeightLimits() {
   MinimumHeight = MaximumHeight = 0;
-  for (RowInfoStruct& row : Rows) {
+  for (RowInfoStruct& row : GetRows()) {
     // A row without cells has no height: an unbounded maximum would take
     // all the room the vertical allocation shares out.
     double rowMin = 0, rowMax = row.NumCells > 0 ? 999999999.0 : 0.0;
@@ -164,23 +191,35 @@ void ZQFO_Block_Table::ComputeRowHeightLimits() {
     MinimumHeight += row.MinimumHeight;
     MaximumHeight += row.MaximumHeight;
   }
+  LayoutStruct& layout = *Layout;
+  layout.RestHeights.resize(layout.Rows.size());
+  ZQ_Point<double> rest(0, 0);
+  for (long r = EndRow; r-- > FirstRow;) {
+    rest = ZQ_Point<double>(layout.Rows[r].MinimumHeight + rest.X, layout.Rows[r].MaximumHeight + rest.Y);
+    layout.RestHeights[r] = rest;
+  }
+  layout.RestEnd = EndRow;
 }
 
 void ZQFO_Block_Table::Imp_NoteNewDistributionAreaWidth(double Width) {
+  // Whatever shares the rows keeps them as they are for its own width.
+  MakeLayoutOwn();
   AssignColumnWidths(Width);
   ComputeRowHeightLimits();
 }
 
+// The heights go into the rows that this table shares: they hold only for
+// the distribution that gives them.
 void ZQFO_Block_Table::AssignRowHeights(double Height) {
   ShareOut(
-      Rows, Height, MinimumHeight, MaximumHeight, "0 < ExtraHeightAboveMinToAllocate",
+      GetRows(), Height, MinimumHeight, MaximumHeight, "0 < ExtraHeightAboveMinToAllocate",
       [](const RowInfoStruct& R) { return R.MinimumHeight; }, [](const RowInfoStruct& R) { return R.MaximumHeight; },
       [](RowInfoStruct& R, double H) { R.Height = H; });
 }
 
 void ZQFO_Block_Table::Imp_Distribute(ZQFO_ContentArea& Area) {
   AssignRowHeights(Area.GetFreeHeight());
-  for (const RowInfoStruct& row : Rows) {
+  for (const RowInfoStruct& row : GetRows()) {
     ZQFO_ContentArea* rowArea = Area.ReserveTop(row.Height);
     rowArea->SetId(row.Options.GetIds().IdPath);
     DistributeRow(*rowArea, row);
@@ -231,7 +270,7 @@ void ZQFO_Block_Table::DistributeCell(ZQFO_ContentArea& CellArea, const CellInfo
 
 long ZQFO_Block_Table::ComputeNumRowsThatFit(double Height) const {
   long count = 0;
-  for (const RowInfoStruct& row : Rows) {
+  for (const RowInfoStruct& row : GetRows()) {
     Height -= row.MinimumHeight;
     if (Height < 0) break;
     ++count;
@@ -252,19 +291,16 @@ bool ZQFO_Block_Table::Imp_Split(double Height, ZQFO_Block*& First, ZQFO_Block*&
     r2 = 3;
   }
   if (r1 < 3) return false;
-  auto* first = new ZQFO_Block_Table(*this, 0, r1);
-  auto* second = new ZQFO_Block_Table(*this, r1, GetNumRows());
-  // Each piece shares its columns out again from its own rows.
-  first->DropCaches();
-  second->DropCaches();
-  First = first;
-  Second = second;
+  // The pieces keep this table's width and their rows the limits made for
+  // it: laid out again for that width, neither computes anything.
+  First = new ZQFO_Block_Table(*this, 0, r1);
+  Second = new ZQFO_Block_Table(*this, r1, GetNumRows());
   return true;
 }
 
 void ZQFO_Block_Table::Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext& Export, long Stage) {
   if (Stage == 0) {
-    for (const RowInfoStruct& row : Rows)
+    for (const RowInfoStruct& row : GetRows())
       ForEachCell(row, [&](long, CellInfoStruct& Cell) {
         for (long b = 0; b < Cell.Content.GetNumBlocks(); ++b) Cell.Content.GetBlock(b)->ExportToHTML(Export, 0);
       });
@@ -281,7 +317,7 @@ void ZQFO_Block_Table::Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext&
     out.Append("<div align=\"left\">");
   InsertHTMLAnchors(Export);
   out.Append("<table border=\"0\" cellpadding=\"2\" cellspacing=\"0\">\n");
-  for (const RowInfoStruct& row : Rows) {
+  for (const RowInfoStruct& row : GetRows()) {
     out.Append("<tr align=\"left\" valign=\"top\">");
     ForEachCell(row, [&](long, CellInfoStruct& Cell) {
       const auto& options = Cell.Options.GetOptions();
@@ -308,7 +344,7 @@ void ZQFO_Block_Table::Imp_ExportToHTML(ZQFO_ExportDocumentToHTML_ExportContext&
 
 void ZQFO_Block_Table::Imp_CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) {
   Collector.Add(GetOptions());
-  for (const RowInfoStruct& row : Rows) {
+  for (const RowInfoStruct& row : GetRows()) {
     Collector.Add(row.Options);
     ForEachCell(row, [&](long, CellInfoStruct& Cell) {
       Collector.Add(Cell.Options);

@@ -5,8 +5,10 @@
 // Distribution paints the cells' backgrounds and borders and lays each
 // cell's stream into the cell less its margins; a table too tall for its
 // area splits between rows into pieces of at least three rows, which share
-// the cells of the table they came from (that table must outlive them). UI
-// thread only.
+// the cells of the table they came from (that table must outlive them). A
+// split copies no row: the pieces see theirs in the rows and columns of the
+// table split, until one of them is laid out for another width or changed,
+// which first takes copies of its own. UI thread only.
 #ifndef ZQFO_BLOCK_TABLE_H
 #define ZQFO_BLOCK_TABLE_H
 
@@ -15,6 +17,7 @@
 #include "ZQFO_Block.h"
 #include "ZQFO_BlockStream.h"
 #include "ZQFO_StandardOptionAttributes.h"
+#include "ZQ_CountedBody.h"
 
 class ZQFO_Block_Table : public ZQFO_Block {
  public:
@@ -55,10 +58,10 @@ class ZQFO_Block_Table : public ZQFO_Block {
   // Counts the columns and drops the cached sizes.
   void AllRowsAdded();
 
-  long GetNumRows() const { return static_cast<long>(Rows.size()); }
+  long GetNumRows() const { return EndRow - FirstRow; }
   long GetNumColumns() const { return NumColumns; }
-  const RowInfoStruct& GetRow(long Row) const { return Rows[Row]; }
-  const ColumnInfoStruct& GetColumn(long Column) const { return Columns[Column]; }
+  const RowInfoStruct& GetRow(long Row) const { return Layout->Rows[FirstRow + Row]; }
+  const ColumnInfoStruct& GetColumn(long Column) const { return Layout->Columns[Column]; }
   // The cell covering Column of Row; null past the row's columns.
   CellInfoStruct* GetCell(long Row, long Column) const;
   bool IsSplitPiece() const { return SplitPiece; }
@@ -75,8 +78,31 @@ class ZQFO_Block_Table : public ZQFO_Block {
   void Imp_CollectFormattingOptions(ZQFO_FormattingOptionsCollector& Collector) override;
 
  private:
-  // A split piece of Other holding copies of its rows First..End - 1.
+  // The rows and columns of a table and of the pieces split from it. Each
+  // RestHeights[r] sums the limits of rows r to RestEnd - 1, made with them,
+  // so that the second piece of a split, which ends there, need not add up
+  // its rows.
+  struct LayoutStruct : ZQ_CountedBody {
+    std::vector<RowInfoStruct> Rows;
+    std::vector<ColumnInfoStruct> Columns;
+    std::vector<ZQ_Point<double>> RestHeights;
+    long RestEnd = -1;
+  };
+  // This table's rows, a range of the layout's.
+  struct RowRange {
+    RowInfoStruct* First;
+    RowInfoStruct* End;
+    RowInfoStruct* begin() const { return First; }
+    RowInfoStruct* end() const { return End; }
+  };
+
+  // A split piece of Other over its rows First..End - 1.
   ZQFO_Block_Table(const ZQFO_Block_Table& Other, long First, long End);
+  RowRange GetRows() const { return {Layout->Rows.data() + FirstRow, Layout->Rows.data() + EndRow}; }
+  // Copies this table's rows and the columns into a layout of its own,
+  // unless it has the layout to itself already: to be called before
+  // changing them.
+  void MakeLayoutOwn();
   // The cell's (minimum, maximum) width need per column it covers.
   static ZQ_Point<double> ComputeCellWidthNeeds(const CellInfoStruct& Cell);
   ZQ_Point<double> ComputeColumnWidthLimits(long Column) const;
@@ -101,8 +127,9 @@ class ZQFO_Block_Table : public ZQFO_Block {
   long NumColumns = 0;
   double MinimumHeight = 0;
   double MaximumHeight = 999999999.0;
-  std::vector<RowInfoStruct> Rows;
-  std::vector<ColumnInfoStruct> Columns;
+  ZQ_CountedHandle<LayoutStruct> Layout{new LayoutStruct};
+  long FirstRow = 0;  // this table's rows in the layout's
+  long EndRow = 0;
   long CurrentRow = -1;
   bool SplitPiece = false;
 };
