@@ -12,11 +12,18 @@ namespace {
 // a layout of that size.
 const size_t kPieceLength = 110;
 
-// The most empty lines of the raw text shown in a row. Each one shown is a
-// blank line of the layout, so a file of line feeds would otherwise lay out
-// thousands of blank pages; a longer run shows as this many, as the
-// plain-text export shows any larger gap between lines.
-const long kMaxEmptyLinesInARow = 2;
+// The most blank lines of the raw text (empty, or spaces and tabs only)
+// shown in a row. Each one shown is a blank line of the layout, so a file of
+// line feeds would otherwise lay out thousands of blank pages; a longer run
+// shows as this many, as the plain-text export shows any larger gap between
+// lines.
+const long kMaxBlankLinesInARow = 2;
+
+bool IsBlank(const ZQ_String& Line) {
+  for (long i = 0; i < Line.GetLength(); ++i)
+    if (Line[i] != ' ' && Line[i] != '\t') return false;
+  return true;
+}
 
 long ParseNumberAfter(const ZQ_String& Description, const std::string& Key) {
   const std::string text(Description.GetText(), Description.GetLength());
@@ -145,10 +152,10 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
   Heading(out, "Raw XML Document");
   out += "<zqfo_blockgroup line_preformatted='true' block_space_before='0 mm' block_space_after='0 mm' "
          "font_height='10 pt'>\n";
-  long emptyLinesInARow = 0;
+  long blankLinesInARow = 0;
   for (long i = 0; i < numLines; ++i) {
-    emptyLinesInARow = lines[i].IsEmpty() ? emptyLinesInARow + 1 : 0;
-    if (emptyLinesInARow > kMaxEmptyLinesInARow) continue;
+    blankLinesInARow = IsBlank(lines[i]) ? blankLinesInARow + 1 : 0;
+    if (blankLinesInARow > kMaxBlankLinesInARow) continue;
     const std::string text = Std(lines[i]);
     size_t at = 0;
     do {

@@ -3,7 +3,7 @@
 // the description, the lines around the error with a red marker under the
 // failing column (at most 110 characters of each from its cut, then "..."),
 // and the whole raw text with line numbers, in pieces of 110 characters,
-// where a run of more than two empty lines shows as two. The result is
+// where a run of more than two blank lines shows as two. The result is
 // document markup that always reads and validates, whatever the raw text
 // holds, and grows with what it shows.
 #ifndef ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H

@@ -105,9 +105,9 @@ TEST(ZQFO_FormatXMLParsingErrorForDisplay, AnyInputGivesADocumentThatReadsAndLay
       {"a long shown line ends after 110 characters", std::string(300, 'w'), "", 1, 2,
        shownAndCut.c_str()},
       {"an empty raw text", "", "", 1, 1, "Raw XML Document"},
-      {"a run of empty lines shows as two", "a\n\n\n\n\nb", "", 1, 1,
+      {"a run of blank lines shows as two", "a\n\n  \n\t\n\nb", "", 1, 1,
        "<zqfo_para><![CDATA[a]]></zqfo_para>\n<zqfo_para><![CDATA[]]></zqfo_para>\n"
-       "<zqfo_para><![CDATA[]]></zqfo_para>\n<zqfo_para><![CDATA[b]]></zqfo_para>\n"},
+       "<zqfo_para><![CDATA[  ]]></zqfo_para>\n<zqfo_para><![CDATA[b]]></zqfo_para>\n"},
       {"numbers beyond the text", Lines(1, 3), "", 99, -4, "Raw XML Document"},
       {"a line number out of range", Lines(1, 3), "", 2147483647, 2147483647, "Raw XML Document"},
   };
