@@ -110,7 +110,7 @@ void ZQPIC_DeviceClip::CutPolygon(Points& Polygon) const {
 
 bool ZQPIC_DeviceClip::IsPenTooWide(double WidthPx) const { return WidthPx > std::max(Diagonal, kOrdinaryPx); }
 
-void ZQPIC_DeviceClip::StrokePieces(const Point* Run, int Count, double WidthPx, long Endcap, Points& Pieces,
+bool ZQPIC_DeviceClip::StrokePieces(const Point* Run, int Count, double WidthPx, long Endcap, Points& Pieces,
                                     std::vector<int>& Counts) const {
   const double r = WidthPx / 2;
   Points piece;
@@ -124,13 +124,14 @@ void ZQPIC_DeviceClip::StrokePieces(const Point* Run, int Count, double WidthPx,
     const Point from(a.X - u.X * before, a.Y - u.Y * before), to(b.X + u.X * after, b.Y + u.Y * after);
     piece.assign({Point(from.X + n.X, from.Y + n.Y), Point(to.X + n.X, to.Y + n.Y), Point(to.X - n.X, to.Y - n.Y),
                   Point(from.X - n.X, from.Y - n.Y)});
-    AddPiece(piece, Pieces, Counts);
+    if (AddPiece(piece, Pieces, Counts)) return true;
   }
   // Round joins between segments, round caps at the ends.
   for (int i = 0; i < Count; ++i) {
     const bool end = i == 0 || i + 1 == Count;
-    if (!end || Endcap == 0) AddDisc(Run[i], r, Pieces, Counts);
+    if ((!end || Endcap == 0) && AddDisc(Run[i], r, Pieces, Counts)) return true;
   }
+  return false;
 }
 
 bool ZQPIC_DeviceClip::CutImage(double Destination[4], const ZQ_Point<long>& SourcePixels, RECT& Source) const {
@@ -163,14 +164,26 @@ void ZQPIC_DeviceClip::CutToBox(Points& Polygon, const Box& Bound) {
   CutAtEdge(cut, Polygon, 1, Bound.Bottom, true);
 }
 
-void ZQPIC_DeviceClip::AddPiece(Points& Piece, Points& Pieces, std::vector<int>& Counts) const {
-  CutToBox(Piece, Visible.Grown(1));
-  if (Piece.size() < 3) return;
+bool ZQPIC_DeviceClip::AddPiece(Points& Piece, Points& Pieces, std::vector<int>& Counts) const {
+  const Box box = Visible.Grown(1);
+  CutToBox(Piece, box);
+  if (Piece.size() < 3) return false;
+  // A convex piece within the box covers it when their areas agree.
+  double twiceArea = 0;
+  for (size_t i = 0, j = Piece.size() - 1; i < Piece.size(); j = i++)
+    twiceArea += (Piece[j].X - Piece[i].X) * (Piece[j].Y + Piece[i].Y);
+  if (std::fabs(twiceArea) / 2 >= (box.Right - box.Left) * (box.Bottom - box.Top) - 0.5) {
+    Pieces.assign({Point(box.Left, box.Top), Point(box.Right, box.Top), Point(box.Right, box.Bottom),
+                   Point(box.Left, box.Bottom)});
+    Counts.assign(1, 4);
+    return true;
+  }
   Pieces.insert(Pieces.end(), Piece.begin(), Piece.end());
   Counts.push_back(static_cast<int>(Piece.size()));
+  return false;
 }
 
-void ZQPIC_DeviceClip::AddDisc(const Point& Center, double Radius, Points& Pieces, std::vector<int>& Counts) const {
+bool ZQPIC_DeviceClip::AddDisc(const Point& Center, double Radius, Points& Pieces, std::vector<int>& Counts) const {
   const Box box = Visible.Grown(1);
   const double farX = std::max(std::fabs(Center.X - box.Left), std::fabs(Center.X - box.Right));
   const double farY = std::max(std::fabs(Center.Y - box.Top), std::fabs(Center.Y - box.Bottom));
@@ -178,12 +191,11 @@ void ZQPIC_DeviceClip::AddDisc(const Point& Center, double Radius, Points& Piece
   if (std::hypot(farX, farY) <= Radius) {
     piece.assign({Point(box.Left, box.Top), Point(box.Right, box.Top), Point(box.Right, box.Bottom),
                   Point(box.Left, box.Bottom)});
-    AddPiece(piece, Pieces, Counts);
-    return;
+    return AddPiece(piece, Pieces, Counts);
   }
   const double nearX = std::clamp(Center.X, box.Left, box.Right) - Center.X;
   const double nearY = std::clamp(Center.Y, box.Top, box.Bottom) - Center.Y;
-  if (std::hypot(nearX, nearY) >= Radius) return;
+  if (std::hypot(nearX, nearY) >= Radius) return false;
   // The arc over the angles at which the box lies, or the whole circle
   // around a centre inside it; the centre closes the slice.
   const double pi = std::acos(-1.0);
@@ -207,5 +219,5 @@ void ZQPIC_DeviceClip::AddDisc(const Point& Center, double Radius, Points& Piece
     const double angle = first + (last - first) * k / steps;
     piece.push_back(Point(Center.X + Radius * std::cos(angle), Center.Y + Radius * std::sin(angle)));
   }
-  AddPiece(piece, Pieces, Counts);
+  return AddPiece(piece, Pieces, Counts);
 }

@@ -41,8 +41,9 @@ class ZQPIC_DeviceClip {
   // that a round-joined pen of WidthPx with Endcap (0 round, 1 square,
   // 2 flat) covers along Run, cut to the visible rectangle and a pixel
   // around it: filled in the pen's colour they are the stroke as it shows.
-  // A piece that covers the whole rectangle is that rectangle.
-  void StrokePieces(const ZQ_Point<double>* Run, int Count, double WidthPx, long Endcap, Points& Pieces,
+  // A piece that covers the whole rectangle replaces all pieces with that
+  // rectangle and ends the work: true then.
+  bool StrokePieces(const ZQ_Point<double>* Run, int Count, double WidthPx, long Endcap, Points& Pieces,
                     std::vector<int>& Counts) const;
 
   // An image of SourcePixels drawn over the device rectangle Destination
@@ -63,8 +64,10 @@ class ZQPIC_DeviceClip {
   };
 
   static void CutToBox(Points& Polygon, const Box& Bound);
-  void AddPiece(Points& Piece, Points& Pieces, std::vector<int>& Counts) const;
-  void AddDisc(const ZQ_Point<double>& Center, double Radius, Points& Pieces, std::vector<int>& Counts) const;
+  // Piece cut to the visible rectangle and a pixel around it, appended;
+  // true when it covers all of that, which then replaces every piece.
+  bool AddPiece(Points& Piece, Points& Pieces, std::vector<int>& Counts) const;
+  bool AddDisc(const ZQ_Point<double>& Center, double Radius, Points& Pieces, std::vector<int>& Counts) const;
 
   Box Visible;
   Box Margin;  // nothing beyond it reaches the device

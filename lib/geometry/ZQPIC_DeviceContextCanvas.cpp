@@ -282,7 +282,7 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawPolyline(const ZQCG_Line& Line) {
     std::vector<int> counts;
     size_t at = 0;
     for (const int count : CutCounts) {
-      clip.StrokePieces(&Cut[at], count, widthPx, GetGraphicsState().LineEndcapStyle, pieces, counts);
+      if (clip.StrokePieces(&Cut[at], count, widthPx, GetGraphicsState().LineEndcapStyle, pieces, counts)) break;
       at += static_cast<size_t>(count);
     }
     FillPolygons(pieces, counts, GetGraphicsState().DrawingColor.GetCOLORREF());
