@@ -6,11 +6,9 @@
 #include "ZQ_Numeric.h"
 
 bool ZQPIC_DeviceMapping::ToDevice(const ZQ_Point<double>& P, POINT& Device) const {
-  const double x = PixelRect.X + P.X * PerMm.X;
-  const double y = PixelRect.Y + PixelRect.Height - P.Y * PerMm.Y;
-  if (!std::isfinite(x) || !std::isfinite(y)) return false;
-  Device.x = Clamp(x);
-  Device.y = Clamp(y);
+  ZQ_Point<double> pixels;
+  if (!ToDevicePixels(P, pixels)) return false;
+  Device = ToDevicePoint(pixels);
   return true;
 }
 

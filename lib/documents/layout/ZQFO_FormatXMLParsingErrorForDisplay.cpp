@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ZQ_CharacterClass.h"
 #include "ZQ_StringStream.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 // a layout of that size.
 const size_t kPieceLength = 110;
 
-// The most blank lines of the raw text (empty, or spaces and tabs only)
+// The most blank lines of the raw text (empty, or white space only)
 // shown in a row. Each one shown is a blank line of the layout, so a file of
 // line feeds would otherwise lay out thousands of blank pages; a longer run
 // shows as this many, as the plain-text export shows any larger gap between
@@ -21,7 +22,7 @@ const long kMaxBlankLinesInARow = 2;
 
 bool IsBlank(const ZQ_String& Line) {
   for (long i = 0; i < Line.GetLength(); ++i)
-    if (Line[i] != ' ' && Line[i] != '\t') return false;
+    if (!ZQ_IsCharInClass(Line[i], ZQ_CharClass_WhiteSpace)) return false;
   return true;
 }
 
