@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "CanvasTestSupport.h"
 #include "ZQCG_Line.h"
@@ -82,11 +83,10 @@ TEST(ZQPIC_DeviceContextCanvas, RandomDrawingWithExtremeValuesStaysInsideTheCanv
 
 // GDI spent minutes on pens and shapes this large, drawing or not.
 TEST(ZQPIC_DeviceContextCanvas, ShapesFarLargerThanTheDeviceDrawWhatShowsOfThem) {
-  auto line = [](ZQ_Point<double> From, ZQ_Point<double> To, double Width, long Endcap) {
+  auto line = [](std::vector<ZQ_Point<double>> Points, double Width, long Endcap) {
     return [=](ZQPIC_Canvas& Canvas) {
       ZQCG_Line drawn;
-      drawn.AddPoint(From);
-      drawn.AddPoint(To);
+      for (const ZQ_Point<double>& point : Points) drawn.AddPoint(point);
       Canvas.SetLineWidthInMillimeters(Width);
       Canvas.SetLineEndcapStyle(Endcap);
       Canvas.CanvasDraw(drawn);
@@ -114,11 +114,22 @@ TEST(ZQPIC_DeviceContextCanvas, ShapesFarLargerThanTheDeviceDrawWhatShowsOfThem)
     std::function<int(double, double)> shows;
     ZQR_Color color;
   } kCases[] = {
-      {"a border a kilometre wide covers the canvas", line({-1e6, 12.5}, {1e6, 12.5}, 1e6, 2),
+      {"a border a kilometre wide covers the canvas", line({{-1e6, 12.5}, {1e6, 12.5}}, 1e6, 2),
        [](double, double) { return 1; }, ZQR_Color_Black},
-      {"the edge of a border a kilometre wide", line({-1e6, 10 - 5e5}, {1e6, 10 - 5e5}, 1e6, 2), below(10),
+      {"the edge of a border a kilometre wide", line({{-1e6, 10 - 5e5}, {1e6, 10 - 5e5}}, 1e6, 2), below(10),
        ZQR_Color_Black},
-      {"the round end of a line 30 cm wide", line({25, -140}, {25, -1e6}, 300, 0), within({25, -140}, 150),
+      {"the round end of a line 30 cm wide", line({{25, -140}, {25, -1e6}}, 300, 0), within({25, -140}, 150),
+       ZQR_Color_Black},
+      {"the square end of a line 30 cm wide", line({{25, -1e4}, {25, -140}}, 300, 1), below(10), ZQR_Color_Black},
+      {"the round join of a border 30 cm wide", line({{-1e3, -140}, {25, -140}, {25, -1e3}}, 300, 2),
+       [&](double X, double Y) { return X <= 25 ? below(10)(X, Y) : within({25, -140}, 150)(X, Y); },
+       ZQR_Color_Black},
+      {"a thin line that leaves the page and comes back", line({{5, 5}, {5, 1e6}, {45, 1e6}, {45, 5}}, 0, 0),
+       [](double X, double Y) {
+         // Pixel columns 30 and 190, from row 99 up.
+         const bool column = std::fabs(X - 5.125) < 0.01 || std::fabs(X - 45.125) < 0.01;
+         return !column ? 0 : Y > 5.3 ? 1 : Y > 4.7 ? -1 : 0;
+       },
        ZQR_Color_Black},
       {"a fill a kilometre across",
        [](ZQPIC_Canvas& Canvas) { Canvas.CanvasDraw(ZQCG_Polygon(ZQ_Rectangle<double>(-1e6, -1e6, 2e6, 1e6 + 10))); },
@@ -146,6 +157,38 @@ TEST(ZQPIC_DeviceContextCanvas, ShapesFarLargerThanTheDeviceDrawWhatShowsOfThem)
       }
     }
   }
+}
+
+// Drawn only by its pixels near the canvas, at its own scale, a picture shows
+// what GDI, given the whole of it, shows there: the smoothing between
+// pixels included.
+TEST(ZQPIC_DeviceContextCanvas, APictureFarWiderThanThePageShowsWhatItsWholeDrawingShows) {
+  ZQIMG_Image ramp(8, 1, 24);  // red rising, blue falling
+  unsigned char* row = ramp.GetRow24BitForWriting(0);
+  for (long x = 0; x < 8; ++x) row[3 * x] = static_cast<unsigned char>(255 - 36 * x), row[3 * x + 2] = 36 * x;
+  // 1,000 pixels an image pixel, far past the margin the canvas cuts at; the
+  // fourth and fifth meet at 25 mm.
+  ImageSurface cut, whole;
+  {
+    TestCanvas canvas(cut);
+    canvas.CanvasDraw(ramp, {25 - 4 * 250.0, 20}, 8 * 250.0, 5);
+  }
+  const int saved = ::SaveDC(whole.GetHDC());
+  ::IntersectClipRect(whole.GetHDC(), 10, 20, 210, 120);
+  ::SetStretchBltMode(whole.GetHDC(), HALFTONE);
+  ::SetBrushOrgEx(whole.GetHDC(), 0, 0, nullptr);
+  ramp.Draw(whole.GetHDC(), 110 - 4000, 40, 8000, 20);
+  ::RestoreDC(whole.GetHDC(), saved);
+  int wrong = 0;
+  for (long y = 0; y < 140; ++y) {
+    for (long x = 0; x < 240; ++x) {
+      const ZQR_Color a = cut.GetPixel(x, y), b = whole.GetPixel(x, y);
+      const int difference = std::abs(a.GetRed() - b.GetRed()) + std::abs(a.GetGreen() - b.GetGreen()) +
+                             std::abs(a.GetBlue() - b.GetBlue());
+      if (difference > 3 && ++wrong <= 3) ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
+    }
+  }
+  EXPECT_NE(cut.GetPixel(20, 50), cut.GetPixel(200, 50));  // the ramp crosses the canvas
 }
 
 TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {

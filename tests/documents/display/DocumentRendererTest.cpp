@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "ZQFO_DocumentRenderer.h"
 #include "ZQIMG_PNGEncoder.h"
@@ -200,5 +205,35 @@ TEST(ZQFO_DocumentRenderer, ScreenLayoutsMeasureWordsOnceUntilWhatMayChangeAWidt
     row.change();
     renderer.Repaginate(row.canvas, 80, 200);
     EXPECT_EQ(row.canvas.NumMeasurements > before, row.measures);
+  }
+}
+
+// Split pieces are ranges of the table's shared rows: at every page size
+// each row is laid out exactly once.
+TEST(ZQFO_DocumentRenderer, ATableSplitOverPagesLaysOutEachRowOnce) {
+  std::string rows;
+  for (int r = 0; r < 40; ++r) {
+    const std::string words = r % 3 ? "rest" : "rest in the shade and drink a cup of water";
+    rows += "<zqfo_row><zqfo_flowcell cell_border_thickness='0.5 mm'>" + std::to_string(r) +
+            "</zqfo_flowcell><zqfo_flowcell>" + words + "</zqfo_flowcell></zqfo_row>";
+  }
+  const ZQFO_Document document = MakeDocument(InSection("<zqfo_table>" + rows + "</zqfo_table>"));
+  TestCanvas canvas;
+  ZQFO_DocumentRenderer renderer(document);
+  for (const ZQ_Point<double> size : {ZQ_Point<double>(100, 40), ZQ_Point<double>(120, 60), ZQ_Point<double>(100, 40)}) {
+    SCOPED_TRACE(std::to_string(size.X) + " x " + std::to_string(size.Y));
+    renderer.Repaginate(canvas, size.X, size.Y);
+    EXPECT_GT(renderer.GetNumPages(), 2);
+    for (long page = 0; page < renderer.GetNumPages(); ++page) renderer.Render(canvas, page, 0, 0);
+    ZQ_Array<ZQFO_WordInfo> words;
+    long count = 0;
+    renderer.CollectWordInfo(words, count);
+    std::vector<int> numbers;
+    for (long i = 0; i < count; ++i)
+      if (std::isdigit(static_cast<unsigned char>(words[i].Text[0]))) numbers.push_back(std::atoi(words[i].Text.GetText()));
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<int> expected(40);
+    for (int r = 0; r < 40; ++r) expected[r] = r;
+    EXPECT_EQ(numbers, expected);
   }
 }
