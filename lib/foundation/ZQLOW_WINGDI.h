@@ -64,6 +64,10 @@
   /* Only says whether every batched call succeeded: nothing to report. */                        \
   X(BOOL, GdiFlush, , (), (), Unchecked)                                                           \
   X(COLORREF, GetBkColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                                 \
+  /* GDI_ERROR is no failure to report: a glyph the font has no outline for. */                 \
+  X(DWORD, GetGlyphOutline, A, (HDC DC, UINT Character, UINT Format, LPGLYPHMETRICS Metrics,       \
+    DWORD BufferSize, LPVOID Buffer, const MAT2* Matrix),                                          \
+    (DC, Character, Format, Metrics, BufferSize, Buffer, Matrix), Unchecked)                       \
   X(int, GetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, LPVOID Bits,                \
     LPBITMAPINFO Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),                 \
     FailsOnZeroCleared)                                                                            \
@@ -100,6 +104,8 @@
   X(BOOL, PatBlt, , (HDC DC, int X, int Y, int Width, int Height, DWORD RasterOperation),          \
     (DC, X, Y, Width, Height, RasterOperation), FailsOnZero)                                       \
   X(BOOL, Polygon, , (HDC DC, const POINT* Points, int Count), (DC, Points, Count), FailsOnZero)   \
+  X(BOOL, PolyPolygon, , (HDC DC, const POINT* Points, const INT* Counts, int PolygonCount),       \
+    (DC, Points, Counts, PolygonCount), FailsOnZero)                                               \
   X(BOOL, Polyline, , (HDC DC, const POINT* Points, int Count), (DC, Points, Count),               \
     FailsOnZeroCleared)                                                                            \
   X(BOOL, PolyPolyline, , (HDC DC, const POINT* Points, const DWORD* Counts, DWORD PolylineCount), \
@@ -118,6 +124,7 @@
   X(int, SetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, const VOID* Bits,           \
     const BITMAPINFO* Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),            \
     FailsOnZeroCleared)                                                                            \
+  X(int, SetPolyFillMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                   \
   X(int, SetROP2, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                            \
   X(int, SetStretchBltMode, , (HDC DC, int Mode), (DC, Mode), FailsOnZeroCleared)                  \
   X(UINT, SetTextAlign, , (HDC DC, UINT Align), (DC, Align), FailsOnAllOnes)                       \

@@ -7,9 +7,7 @@ namespace {
 
 using Point = ZQ_Point<double>;
 
-// Wider than any line, gap or picture of an ordinary drawing: shapes within
-// this of the visible rectangle, and pens up to it, reach GDI as they are.
-const double kOrdinaryPx = 1024;
+const double kOrdinaryPx = ZQPIC_DeviceClip::OrdinaryPx;
 // How far a disc's edge may lie inside the true circle.
 const double kArcTolerancePx = 0.25;
 const int kMaxArcSteps = 1 << 14;
@@ -108,7 +106,12 @@ void ZQPIC_DeviceClip::CutPolygon(Points& Polygon) const {
   CutToBox(Polygon, Margin);
 }
 
-bool ZQPIC_DeviceClip::IsPenTooWide(double WidthPx) const { return WidthPx > std::max(Diagonal, kOrdinaryPx); }
+bool ZQPIC_DeviceClip::IsFarLarger(double SizePx) const { return SizePx > std::max(Diagonal, kOrdinaryPx); }
+
+bool ZQPIC_DeviceClip::Meets(const Point& Min, const Point& Max) const {
+  const Box box = Visible.Grown(1);
+  return Min.X <= box.Right && box.Left <= Max.X && Min.Y <= box.Bottom && box.Top <= Max.Y;
+}
 
 bool ZQPIC_DeviceClip::StrokePieces(const Point* Run, int Count, double WidthPx, long Endcap, Points& Pieces,
                                     std::vector<int>& Counts) const {

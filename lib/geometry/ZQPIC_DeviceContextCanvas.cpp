@@ -7,6 +7,7 @@
 #include "ZQCG_Polygon.h"
 #include "ZQIMG_Gdiplus.h"
 #include "ZQLOW_WINGDI_Utils.h"
+#include "ZQPIC_GlyphOutline.h"
 #include "ZQPIC_ScreenMillimetersPerPixel.h"
 #include "ZQ_Assertion.h"
 #include "ZQ_InitializationService.h"
@@ -16,6 +17,10 @@
 namespace {
 
 const double MillimetersPerInch = 25.4;
+// The tallest cell outlines are read at: their fixed-point coordinates end at
+// 32,768, so a larger font's are read through a matrix that makes them
+// smaller.
+const double kOutlineReadPx = 4096;
 
 bool IsPrinterContext(HDC DC) { return ZQLOW_WINGDI_Utils_GetDeviceCaps_Safe(DC, TECHNOLOGY) == DT_RASPRINTER; }
 
@@ -148,7 +153,8 @@ ZQ_Point<double> ZQPIC_DeviceContextCanvas::GetTextSizeInMillimeters(const ZQ_St
   }
   const ZQ_Point<long> px = font.GetSize(DC, Text);
   const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
-  return ZQ_Point<double>(px.X / perMm.X, px.Y / perMm.Y);
+  const double scale = GetGraphicsState().FontScale;
+  return ZQ_Point<double>(px.X * scale / perMm.X, px.Y * scale / perMm.Y);
 }
 
 bool ZQPIC_DeviceContextCanvas::Imp_GetCapability(long Code) const {
@@ -178,6 +184,7 @@ void ZQPIC_DeviceContextCanvas::Imp_RealiseFont(ZQPIC_GraphicsState& State) {
   const ZQPIC_FontCache::Entry& entry =
       Fonts->Realise(State.Font, DC, perMm.Y * MillimetersPerInch);
   State.ConcreteFont = entry.Font;
+  State.FontScale = entry.Scale;
   State.FontMetrics = ToMillimeters(entry.MetricsPx, perMm);
 }
 
@@ -185,9 +192,18 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
   POINT at;
   if (!Mapping.ToDevice(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
-  if (!(SelectedFont == state.ConcreteFont) || !IsInitialized()) {
-    ZQLOW_WINGDI::SelectObject(DC, state.ConcreteFont.GetHFONT());
-    SelectedFont = state.ConcreteFont;
+  SelectFont();
+  // GDI rasterises every glyph whole, however little of it shows (under
+  // Wine about a second for a glyph of 20,000 points), and cannot realise a
+  // font whose scale stands in for it: such glyphs are drawn as the parts of
+  // their outlines that show.
+  const double heightPx = state.FontMetrics.Height * Mapping.GetPixelsPerMm().Y;
+  if (state.FontScale != 1 || heightPx > ZQPIC_DeviceClip::OrdinaryPx) {
+    const ZQPIC_DeviceClip clip = GetVisibleClip();
+    if (state.FontScale != 1 || clip.IsFarLarger(heightPx)) {
+      DrawTextOutlines(Text, TopLeft, clip);
+      return;
+    }
   }
   const COLORREF textColor = state.TextColor.GetCOLORREF();
   if (textColor != DCTextColor) {
@@ -215,15 +231,81 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
   ZQLOW_WINGDI::TextOutA(DC, at.x, at.y, Text.GetText(), Text.GetLength());
 }
 
-bool ZQPIC_DeviceContextCanvas::SpreadAdvances(const ZQ_String& Text, long SpanPx) {
+void ZQPIC_DeviceContextCanvas::SelectFont() {
   const ZQR_ConcreteFont& font = GetGraphicsState().ConcreteFont;
-  const INT* table = Fonts->GetAdvances(font, DC);
-  if (!table) {
-    // A font the cache dropped while a state still holds it: read here.
-    OwnAdvances.resize(256);
-    ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, OwnAdvances.data());
-    table = OwnAdvances.data();
+  if (!(SelectedFont == font) || !IsInitialized()) {
+    ZQLOW_WINGDI::SelectObject(DC, font.GetHFONT());
+    SelectedFont = font;
   }
+}
+
+const INT* ZQPIC_DeviceContextCanvas::GetAdvanceTable() {
+  if (const INT* table = Fonts->GetAdvances(GetGraphicsState().ConcreteFont, DC)) return table;
+  // A font the cache dropped while a state still holds it: read here.
+  OwnAdvances.resize(256);
+  ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, OwnAdvances.data());
+  return OwnAdvances.data();
+}
+
+void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ_Point<double>& TopLeft,
+                                                 const ZQPIC_DeviceClip& Clip) {
+  ZQ_Point<double> at;
+  if (Clip.IsEmpty() || !Mapping.ToDevicePixels(TopLeft, at)) return;
+  const ZQPIC_GraphicsState& state = GetGraphicsState();
+  const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
+  const INT* table = GetAdvanceTable();
+  const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
+  const int length = Text.GetLength();
+  double naturalPx = 0;
+  for (int i = 0; i < length; ++i) naturalPx += table[codes[i]] * state.FontScale;
+  const double spanPx = GetTextSpanMm() * perMm.X;
+  const double stretch = spanPx > 0 && naturalPx > 0 ? spanPx / naturalPx : 1;
+  // Along the baseline and down the glyphs: text at an angle turns both.
+  const double angle = state.Font.GetAngle() * std::acos(-1.0) / 180;
+  const ZQ_Point<double> along(std::cos(angle), -std::sin(angle)), down(std::sin(angle), std::cos(angle));
+  const auto step = [](const ZQ_Point<double>& From, const ZQ_Point<double>& Direction, double Length) {
+    return ZQ_Point<double>(From.X + Direction.X * Length, From.Y + Direction.Y * Length);
+  };
+  const double widthPx = naturalPx * stretch, heightPx = state.FontMetrics.Height * perMm.Y;
+  if (state.BackgroundMode == 0) {
+    Cut.assign({at, step(at, along, widthPx), step(step(at, along, widthPx), down, heightPx), step(at, down, heightPx)});
+    Clip.CutToVisible(Cut);
+    CutCounts.assign(1, static_cast<int>(Cut.size()));
+    if (Cut.size() >= 3) FillPolygons(Cut, CutCounts, state.BackgroundColor.GetCOLORREF());
+  }
+  double reduction = 1;
+  while (heightPx / state.FontScale / reduction > kOutlineReadPx && reduction < 1024) reduction *= 2;
+  const long fixedScale = std::lround(65536 / reduction);
+  const FIXED diagonal{static_cast<WORD>(fixedScale & 0xFFFF), static_cast<short>(fixedScale >> 16)};
+  const MAT2 matrix{diagonal, FIXED{0, 0}, FIXED{0, 0}, diagonal};
+  const double unitPx = reduction * state.FontScale;
+  const ZQ_Point<double> baseline = step(at, down, state.FontMetrics.Ascent * perMm.Y);
+  const UINT format = GGO_NATIVE | GGO_UNHINTED;
+  Cut.clear();
+  CutCounts.clear();
+  double advancedPx = 0;
+  for (int i = 0; i < length; ++i) {
+    const ZQ_Point<double> origin = step(baseline, along, advancedPx * stretch);
+    advancedPx += table[codes[i]] * state.FontScale;
+    GLYPHMETRICS metrics;
+    const DWORD size = ZQLOW_WINGDI::GetGlyphOutlineA(DC, codes[i], format, &metrics, 0, nullptr, &matrix);
+    if (size == GDI_ERROR || size == 0) continue;  // a blank, or no outline to draw
+    // The glyph's black box (turned with the text), a unit around it.
+    const ZQ_Point<double> corner(origin.X + (metrics.gmptGlyphOrigin.x - 1) * unitPx,
+                                  origin.Y - (metrics.gmptGlyphOrigin.y + 1) * unitPx);
+    const ZQ_Point<double> farCorner(corner.X + (metrics.gmBlackBoxX + 2.0) * unitPx,
+                                     corner.Y + (metrics.gmBlackBoxY + 2.0) * unitPx);
+    if (!Clip.Meets(corner, farCorner)) continue;
+    OutlineBuffer.resize(size);
+    if (ZQLOW_WINGDI::GetGlyphOutlineA(DC, codes[i], format, &metrics, size, OutlineBuffer.data(), &matrix) == GDI_ERROR)
+      continue;
+    ZQPIC_AppendGlyphOutline(OutlineBuffer.data(), size, origin, unitPx, Clip, Cut, CutCounts);
+  }
+  FillPolygons(Cut, CutCounts, state.TextColor.GetCOLORREF(), true);
+}
+
+bool ZQPIC_DeviceContextCanvas::SpreadAdvances(const ZQ_String& Text, long SpanPx) {
+  const INT* table = GetAdvanceTable();
   const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
   const int length = Text.GetLength();
   Advances.resize(static_cast<size_t>(length));
@@ -277,7 +359,7 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawPolyline(const ZQCG_Line& Line) {
   // Cut beyond the reach of a square cap (half the width times the square
   // root of 2), so that neither a cut end's cap nor a join beyond it shows.
   clip.CutPolyline(Mapped, 0.75 * widthPx + 1, Cut, CutCounts);
-  if (clip.IsPenTooWide(widthPx)) {
+  if (clip.IsFarLarger(widthPx)) {
     ZQPIC_DeviceClip::Points pieces;
     std::vector<int> counts;
     size_t at = 0;
@@ -313,12 +395,20 @@ void ZQPIC_DeviceContextCanvas::Imp_FillPolygon(const ZQCG_Polygon& Polygon,
 }
 
 void ZQPIC_DeviceContextCanvas::FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts,
-                                             COLORREF Color) {
+                                             COLORREF Color, bool AsOneShape) {
   if (Counts.empty()) return;
   const ZQ_Owned<HBRUSH, &ZQLOW_WINGDI::DeleteObject> brush(ZQLOW_WINGDI::CreateSolidBrush(Color));
   const HGDIOBJ previousBrush = ZQLOW_WINGDI::SelectObject(DC, brush.Get());
   ZQLOW_WINGDI::SelectObject(DC, ZQLOW_WINGDI::GetStockObject(NULL_PEN));
   try {
+    if (AsOneShape) {
+      RoundPoints(Points.data(), static_cast<int>(Points.size()));
+      const int previousMode = ZQLOW_WINGDI::SetPolyFillMode(DC, WINDING);
+      ZQLOW_WINGDI::PolyPolygon(DC, PointBuffer.data(), Counts.data(), static_cast<int>(Counts.size()));
+      ZQLOW_WINGDI::SetPolyFillMode(DC, previousMode);
+      ZQLOW_WINGDI::SelectObject(DC, previousBrush);
+      return;
+    }
     size_t at = 0;
     for (const int count : Counts) {
       RoundPoints(&Points[at], count);

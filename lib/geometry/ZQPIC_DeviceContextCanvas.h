@@ -3,7 +3,8 @@
 // stands for the canvas area. The context stays in MM_TEXT; the canvas maps
 // millimetres itself (ZQPIC_DeviceMapping). Lines, fills and images reach
 // GDI cut to what the context's clipping shows (ZQPIC_DeviceClip), however
-// large they are. Initialize saves the context's state and clips to the
+// large they are, and glyphs far larger than that are drawn as what shows
+// of their outlines. Initialize saves the context's state and clips to the
 // rectangle; the destructor restores that state. The
 // context is borrowed and must outlive the canvas. Failed GDI calls throw
 // ZQ_Exception through the wrappers. UI thread only.
@@ -83,8 +84,17 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   // What of the device can be seen: its clipping within the canvas's pixels.
   ZQPIC_DeviceClip GetVisibleClip() const;
   // Fills the polygons of Counts points each, in turn from Points, with
-  // Color and no outline.
-  void FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts, COLORREF Color);
+  // Color and no outline: each on its own, or AsOneShape, the contours of
+  // one shape by the nonzero winding rule.
+  void FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts, COLORREF Color,
+                    bool AsOneShape = false);
+  // Selects the current state's font, unless it is selected already.
+  void SelectFont();
+  // The advances of character codes 0 to 255 in the current font's pixels.
+  const INT* GetAdvanceTable();
+  // Text (its font selected) as the filled parts of its glyph outlines that
+  // Clip shows, with its background where it is opaque.
+  void DrawTextOutlines(const ZQ_String& Text, const ZQ_Point<double>& TopLeft, const ZQPIC_DeviceClip& Clip);
   // Fills Advances with the character advances of Text in the current font,
   // scaled to add up to SpanPx; false (drawing at the font's own advances)
   // when the font gives the text no width, the span is negative, or a
@@ -122,6 +132,7 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   std::vector<POINT> PointBuffer;
   std::vector<INT> Advances;       // reused by every text drawn to a span
   std::vector<INT> OwnAdvances;    // a font's advances the cache no longer holds
+  std::vector<char> OutlineBuffer;  // reused by every glyph drawn as its outline
 };
 
 // The module's stage callback: starts GDI+ at stage 1 and gives that start

@@ -1,5 +1,7 @@
 #include "ZQPIC_FontCache.h"
 
+#include <cmath>
+
 #include "ZQLOW_WINGDI.h"
 #include "ZQR_AbstractFont.h"
 #include "ZQ_Hasher.h"
@@ -15,8 +17,21 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
     if (Entries[i].Key == key && Entries[i].PixelsPerInch == PixelsPerInch) return Entries[i];
   }
   // Realised before the slot changes: a failure leaves the cache as it was.
-  const ZQR_ConcreteFont font(Font, DC, PixelsPerInch);
-  const ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
+  const double heightPx = std::fabs(static_cast<double>(Font.GetHeight())) * PixelsPerInch / 72.0;
+  double scale = 1;
+  ZQR_AbstractFont realised = Font;
+  if (heightPx > LargestRealisedPx) {
+    scale = heightPx / StandInHeightPx;
+    realised.SetHeight(static_cast<float>(std::copysign(StandInHeightPx * 72.0 / PixelsPerInch, Font.GetHeight())));
+  }
+  const ZQR_ConcreteFont font(realised, DC, PixelsPerInch);
+  ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
+  if (scale != 1) {
+    for (double* length : {&metrics.Height, &metrics.Ascent, &metrics.Descent, &metrics.InternalLeading,
+                           &metrics.ExternalLeading, &metrics.AverageCharWidth, &metrics.MaxCharWidth,
+                           &metrics.SpaceWidth, &metrics.WidestDigitWidth, &metrics.Overhang})
+      *length *= scale;
+  }
   int index = NumEntries;
   if (NumEntries < Capacity) {
     ++NumEntries;
@@ -28,6 +43,7 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
   slot.Key = key;
   slot.PixelsPerInch = PixelsPerInch;
   slot.Font = font;
+  slot.Scale = scale;
   slot.MetricsPx = metrics;
   slot.AdvancesPx.clear();
   return slot;

@@ -2,8 +2,10 @@
 // metrics in device pixels, keyed by the abstract font's MD4 digest and the
 // resolution: a page's text objects set their fonts again and again. Holds
 // the last Capacity fonts; a font in use stays alive through its own
-// handle when the cache drops it. Shared by a canvas and its section
-// canvases (counted). UI thread only.
+// handle when the cache drops it. A font larger than the font engine can
+// realise (its glyphs far larger than any page) is realised at a smaller
+// size and measured to scale. Shared by a canvas and its section canvases
+// (counted). UI thread only.
 #ifndef ZQPIC_FONTCACHE_H
 #define ZQPIC_FONTCACHE_H
 
@@ -23,18 +25,27 @@ class ZQPIC_FontCache : public ZQ_CountedBody {
     ZQ_UID Key;
     double PixelsPerInch = 0;
     ZQR_ConcreteFont Font;
-    ZQR_FontMetrics MetricsPx;
+    // Device pixels per pixel of Font: 1, or above it where Font stands in
+    // smaller for a font too large to realise.
+    double Scale = 1;
+    ZQR_FontMetrics MetricsPx;  // of the font asked for, Scale applied
     // The advances of character codes 0 to 255 in device pixels, read at
     // the first text drawn to a measured width; empty until then.
     std::vector<INT> AdvancesPx;
   };
   static const int Capacity = 16;
+  // Fonts above this character height in pixels are realised at
+  // StandInHeightPx: the font engine fails beyond 65,535 and measures
+  // nothing there.
+  static constexpr double LargestRealisedPx = 16384;
+  static constexpr double StandInHeightPx = 4096;
 
   // The cached entry for Font at PixelsPerInch, realised on DC when missing
   // (replacing the oldest entry once full). Failed GDI calls throw.
   const Entry& Realise(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch);
   // The 256 advances of Font (selected into DC), read on DC at the first
-  // request; null when Font is no longer cached. Failed GDI calls throw.
+  // request, in pixels of Font (before Scale); null when Font is no longer
+  // cached. Failed GDI calls throw.
   const INT* GetAdvances(const ZQR_ConcreteFont& Font, HDC DC);
 
  private:

@@ -13,7 +13,10 @@
 struct ZQPIC_GraphicsState {
   ZQR_AbstractFont Font;          // "Times New Roman", 12 points, 400, upright
   ZQR_ConcreteFont ConcreteFont;  // Font at the canvas's resolution
-  ZQR_FontMetrics FontMetrics;    // of ConcreteFont, in millimetres
+  // Device pixels per pixel of ConcreteFont: 1 unless Font is too large to
+  // realise and ConcreteFont stands in for it smaller.
+  double FontScale = 1;
+  ZQR_FontMetrics FontMetrics;    // of Font, in millimetres
   ZQR_Color TextColor = ZQR_Color_Black;
   ZQR_Color DrawingColor = ZQR_Color_Black;
   ZQR_Color BackgroundColor = ZQR_Color_White;

@@ -137,6 +137,15 @@ TEST(ZQPIC_DeviceContextCanvas, ShapesFarLargerThanTheDeviceDrawWhatShowsOfThem)
       {"the middle of a picture's top row, a kilometre high",
        [&](ZQPIC_Canvas& Canvas) { Canvas.CanvasDraw(stripes, {0, 12.5 + 5e5}, 50, 3e6); },
        [](double, double) { return 1; }, ZQR_Color(255, 0, 0)},
+      // The stem of an I of 1 km lies from 0.10 to 0.19 of it across and from
+      // 0.19 to 0.91 below its top: far beyond what the font engine realises.
+      {"the stem of a letter a kilometre high",
+       [](ZQPIC_Canvas& Canvas) {
+         Canvas.SetFont(ZQR_AbstractFont("Arial", static_cast<float>(1e6 / 25.4 * 72), 400, false, 0));
+         Canvas.SetTextColor(ZQR_Color(0, 0, 160));
+         Canvas.CanvasDraw("I", {25 - 0.142e6, 12.5 + 0.55e6});
+       },
+       [](double, double) { return 1; }, ZQR_Color(0, 0, 160)},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -189,6 +198,46 @@ TEST(ZQPIC_DeviceContextCanvas, APictureFarWiderThanThePageShowsWhatItsWholeDraw
     }
   }
   EXPECT_NE(cut.GetPixel(20, 50), cut.GetPixel(200, 50));  // the ramp crosses the canvas
+}
+
+// Glyphs far taller than the canvas are drawn as what shows of their
+// outlines: where GDI, given the whole text, shows ink, background or an
+// edge, they show the same, but for the pixels along the edges.
+TEST(ZQPIC_DeviceContextCanvas, TextFarTallerThanThePageShowsWhatItsWholeDrawingShows) {
+  // 988 pixels to the em at the canvas's 4 pixels a millimetre, a cell of
+  // over 1,024: the first o's hole and right side, and the second's left side
+  // show.
+  const float points = 700;
+  const ZQ_Point<double> topLeft(-100, 172);
+  ImageSurface cut, whole;
+  {
+    TestCanvas canvas(cut);
+    canvas.SetFont(ZQR_AbstractFont("Arial", points, 400, false, 0));
+    canvas.CanvasDraw("oo", topLeft);
+  }
+  LOGFONTA font = ZQR_AbstractFont("Arial", points, 400, false, 0).GetLogFontStruct(-988);
+  const HFONT handle = ::CreateFontIndirectA(&font);
+  const int saved = ::SaveDC(whole.GetHDC());
+  ::IntersectClipRect(whole.GetHDC(), 10, 20, 210, 120);
+  ::SelectObject(whole.GetHDC(), handle);
+  ::SetBkMode(whole.GetHDC(), TRANSPARENT);
+  ::TextOutA(whole.GetHDC(), 10 + 4 * static_cast<int>(topLeft.X), 120 - 4 * static_cast<int>(topLeft.Y), "oo", 2);
+  ::RestoreDC(whole.GetHDC(), saved);
+  ::DeleteObject(handle);
+  const auto ink = [&](long X, long Y) { return whole.GetPixel(X, Y) != ZQR_Color_White; };
+  int wrong = 0, inked = 0;
+  for (long y = 1; y < 139; ++y) {
+    for (long x = 1; x < 239; ++x) {
+      inked += ink(x, y);
+      bool edge = false;
+      for (long dy = -1; dy <= 1; ++dy)
+        for (long dx = -1; dx <= 1; ++dx) edge = edge || ink(x + dx, y + dy) != ink(x, y);
+      if (!edge && cut.GetPixel(x, y) != whole.GetPixel(x, y) && ++wrong <= 3)
+        ADD_FAILURE() << "pixel (" << x << ", " << y << ")";
+    }
+  }
+  EXPECT_GT(inked, 2000);  // the first o's side and the second's cross the canvas
+  EXPECT_LT(inked, 18000);
 }
 
 TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {
