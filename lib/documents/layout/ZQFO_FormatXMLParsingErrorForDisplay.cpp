@@ -20,6 +20,11 @@ const size_t kPieceLength = 110;
 // lines.
 const long kMaxBlankLinesInARow = 2;
 
+// The most rows of raw text shown. Each costs about 2 KB of layout, so a
+// file of a million lines could not be shown at all: its beginning stands
+// for it, with a line saying what is left out.
+const long kMaxRawRows = 20000;
+
 bool IsBlank(const ZQ_String& Line) {
   for (long i = 0; i < Line.GetLength(); ++i)
     if (!ZQ_IsCharInClass(Line[i], ZQ_CharClass_WhiteSpace)) return false;
@@ -153,17 +158,31 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
   Heading(out, "Raw XML Document");
   out += "<zqfo_blockgroup line_preformatted='true' block_space_before='0 mm' block_space_after='0 mm' "
          "font_height='10 pt'>\n";
-  long blankLinesInARow = 0;
-  for (long i = 0; i < numLines; ++i) {
+  long blankLinesInARow = 0, rows = 0, firstNotShown = numLines;
+  for (long i = 0; i < numLines && firstNotShown == numLines; ++i) {
     blankLinesInARow = IsBlank(lines[i]) ? blankLinesInARow + 1 : 0;
     if (blankLinesInARow > kMaxBlankLinesInARow) continue;
     const std::string text = Std(lines[i]);
     size_t at = 0;
     do {
+      if (rows++ == kMaxRawRows) {
+        firstNotShown = i;  // its beginning may show
+        break;
+      }
       out += "<zqfo_para>" + CData(text.substr(at, kPieceLength)) + "</zqfo_para>\n";
       at += kPieceLength;
     } while (at < text.size());
   }
-  out += "</zqfo_blockgroup>\n</zqfo_blockstream>\n</zqfo_section>\n</zqfo_document>\n";
+  out += "</zqfo_blockgroup>\n";
+  if (firstNotShown < numLines) {
+    const long left = numLines - firstNotShown;
+    const ZQ_String first = ZQ_ToString(firstNotShown + 1), last = ZQ_ToString(numLines);
+    out += "<zqfo_para block_space_before='6 pt' font_italic='true'>\n";
+    out += left == 1 ? "The last line of the raw text, line " + Std(first) + ", is not shown."
+                     : "The last " + Std(ZQ_ToString(left)) + " lines of the raw text, lines " + Std(first) + " to " +
+                           Std(last) + ", are not shown.";
+    out += "\n</zqfo_para>\n";
+  }
+  out += "</zqfo_blockstream>\n</zqfo_section>\n</zqfo_document>\n";
   return ZQ_String(out.c_str(), static_cast<int>(out.size()));
 }

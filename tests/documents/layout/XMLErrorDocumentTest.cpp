@@ -108,6 +108,10 @@ TEST(ZQFO_FormatXMLParsingErrorForDisplay, AnyInputGivesADocumentThatReadsAndLay
       {"a run of blank lines shows as two", "a\n\n  \n\t\n\nb", "", 1, 1,
        "<zqfo_para><![CDATA[a]]></zqfo_para>\n<zqfo_para><![CDATA[]]></zqfo_para>\n"
        "<zqfo_para><![CDATA[  ]]></zqfo_para>\n<zqfo_para><![CDATA[b]]></zqfo_para>\n"},
+      {"beyond 20,000 rows of raw text a line says which lines are not shown", Lines(1, 20003), "", 20003, 1,
+       "<zqfo_para><![CDATA[line 20000]]></zqfo_para>\n</zqfo_blockgroup>\n"
+       "<zqfo_para block_space_before='6 pt' font_italic='true'>\n"
+       "The last 3 lines of the raw text, lines 20001 to 20003, are not shown."},
       {"numbers beyond the text", Lines(1, 3), "", 99, -4, "Raw XML Document"},
       {"a line number out of range", Lines(1, 3), "", 2147483647, 2147483647, "Raw XML Document"},
   };
