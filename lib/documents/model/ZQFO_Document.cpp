@@ -25,7 +25,11 @@ ZQXML_Tree ReadValidDocument(const ZQ_String& Text) {
 
 ZQXML_DocumentTypeDefinition CreateDocumentDTD() {
   ++s_numDocumentDTDParses;
-  return ZQXML_DocumentTypeDefinitionParser(ZQ_URI("intres:ZQFO_DocumentDTD")).Parse();
+  ZQXML_DocumentTypeDefinition definition = ZQXML_DocumentTypeDefinitionParser(ZQ_URI("intres:ZQFO_DocumentDTD")).Parse();
+  // Only a document element holds sections, and only sections make pages:
+  // any other root would lay out to no page at all.
+  definition.SetRootElementName("zqfo_document");
+  return definition;
 }
 
 // A failed first parse leaves the cache empty: the next call tries again.

@@ -20,8 +20,9 @@
 class ZQR_AbstractFont;
 class ZQR_Color;
 
-// The document DTD (resource "intres:ZQFO_DocumentDTD") parsed anew; its
-// errors throw ZQ_Exception.
+// The document DTD (resource "intres:ZQFO_DocumentDTD") parsed anew, with
+// zqfo_document as the root every document must have (fragments are not
+// checked); its errors throw ZQ_Exception.
 ZQXML_DocumentTypeDefinition CreateDocumentDTD();
 // The document DTD, parsed on the first call and shared until program end.
 ZQXML_DocumentTypeDefinition ZQFO_GetDocumentDTD();

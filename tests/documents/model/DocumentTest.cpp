@@ -113,14 +113,23 @@ TEST(ZQFO_DocumentStream, EachCallParsesAllTextAndAFailedParseKeepsTheTree) {
   const struct {
     const char* more;
     const char* why;
+    const char* told;  // in the error's description
   } cases[] = {
-      {"<zqfo_document>", "not well-formed"},
-      {"<zqfo_document></zqfo_document>", "a section is required"},
+      {"<zqfo_document>", "not well-formed", ""},
+      {"<zqfo_document></zqfo_document>", "a section is required", ""},
+      {"<zqfo_para>x</zqfo_para>", "any other root would lay out to no page",
+       "Found the element <zqfo_para> where <zqfo_document> was expected."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
     static_cast<ZQ_StringStream&>(stream) = c.more;
-    EXPECT_THROW(stream.GetDocument(), ZQ_Exception);
+    try {
+      stream.GetDocument();
+      ADD_FAILURE() << "read";
+    } catch (const ZQ_Exception& Error) {
+      EXPECT_NE(std::string(Error.GetDescription().GetText()).find(c.told), std::string::npos)
+          << Error.GetDescription().GetText();
+    }
     EXPECT_EQ(parsed.GetReferenceCount(), 2);
   }
   static_cast<ZQ_StringStream&>(stream) = "<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_para/>"
