@@ -61,6 +61,8 @@
     FailsOnZeroCleared)                                                                            \
   X(BOOL, ExtTextOut, A, (HDC DC, int X, int Y, UINT Options, const RECT* Rect, LPCSTR String,     \
     UINT Count, const INT* Dx), (DC, X, Y, Options, Rect, String, Count, Dx), FailsOnZero)         \
+  X(BOOL, ExtTextOut, W, (HDC DC, int X, int Y, UINT Options, const RECT* Rect, LPCWSTR String,    \
+    UINT Count, const INT* Dx), (DC, X, Y, Options, Rect, String, Count, Dx), FailsOnZero)         \
   /* Only says whether every batched call succeeded: nothing to report. */                        \
   X(BOOL, GdiFlush, , (), (), Unchecked)                                                           \
   X(COLORREF, GetBkColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                                 \
@@ -90,6 +92,8 @@
   X(HGDIOBJ, GetStockObject, , (int Index), (Index), FailsOnZeroCleared)                           \
   X(int, GetStretchBltMode, , (HDC DC), (DC), FailsOnZeroCleared)                                  \
   X(UINT, GetTextAlign, , (HDC DC), (DC), FailsOnAllOnes)                                          \
+  /* DEFAULT_CHARSET, also on a failure: nothing to report. */                                  \
+  X(int, GetTextCharset, , (HDC DC), (DC), Unchecked)                                              \
   X(COLORREF, GetTextColor, , (HDC DC), (DC), FailsOnAllOnesCleared)                               \
   X(BOOL, GetTextExtentPoint32, A, (HDC DC, LPCSTR String, int Count, LPSIZE Size),                \
     (DC, String, Count, Size), FailsOnZero)                                                        \

@@ -90,6 +90,8 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
                     bool AsOneShape = false);
   // Selects the current state's font, unless it is selected already.
   void SelectFont();
+  // Whether the selected font's character set is the symbol one.
+  bool IsSymbolFontSelected();
   // The advances of character codes 0 to 255 in the current font's pixels.
   const INT* GetAdvanceTable();
   // Text (its font selected) as the filled parts of its glyph outlines that
@@ -133,6 +135,9 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   std::vector<INT> Advances;       // reused by every text drawn to a span
   std::vector<INT> OwnAdvances;    // a font's advances the cache no longer holds
   std::vector<char> OutlineBuffer;  // reused by every glyph drawn as its outline
+  std::vector<WCHAR> WideText;      // reused by every symbol font's text drawn to a span
+  ZQR_ConcreteFont CharacterSetFont;  // the font SymbolFontSelected tells of
+  bool SymbolFontSelected = false;
 };
 
 // The module's stage callback: starts GDI+ at stage 1 and gives that start

@@ -117,6 +117,25 @@ TEST(ZQPIC_DeviceContextCanvas, OpaqueTextFillsItsBoxWithTheBackgroundColour) {
   EXPECT_EQ(surface.GetPixel(box.X, box.Y), ZQR_Color(0, 200, 0));
 }
 
+// Text drawn to a width places each character by its own advance, scaled:
+// at the text's own width it looks as drawn without one, in a symbol font
+// too (drawn there as the symbol code page's wide characters).
+TEST(ZQPIC_DeviceContextCanvas, TextSpreadToItsOwnWidthLooksAsDrawnWithoutOne) {
+  for (const char* typeface : {"Arial", "Wingdings"}) {
+    SCOPED_TRACE(typeface);
+    ImageSurface plain, spread;
+    for (ImageSurface* surface : {&plain, &spread}) {
+      TestCanvas canvas(*surface);
+      canvas.SetFont(ZQR_AbstractFont(typeface, 14, 400, false, 0));
+      const double width = surface == &spread ? canvas.GetTextSizeInMillimeters("Gnlo").X : 0;
+      canvas.CanvasDraw("Gnlo", Point(5, 20), width);
+    }
+    EXPECT_GT(plain.GetInkBox().Width, 20);
+    for (long y = 0; y < 140; ++y)
+      for (long x = 0; x < 240; ++x) ASSERT_EQ(spread.GetPixel(x, y), plain.GetPixel(x, y)) << x << ", " << y;
+  }
+}
+
 TEST(ZQPIC_DeviceContextCanvas, ClearAndPolygonsFillExactlyTheirArea) {
   const struct { long kind; bool clear; PixelBox want; const char* why; } kCases[] = {
       {3, true, kPixelRect, "Clear fills the pixel rectangle"},
