@@ -3,10 +3,14 @@
 // shows from the screen. Shared by CaptureProgram.exe (scripts/run.sh), the
 // end-to-end tests and the application benchmark; build support, not part of
 // the product, so it calls Windows directly. Measured under Wine 8: another
-// process's menu cannot be read, but a posted WM_SYSCOMMAND/SC_KEYMENU with
-// the menu's letter, then the item's letter posted to the "#32768" pop-up,
-// chooses the item; the screen DC reads another process's window. Its
-// users link the graphics library (screenshots are saved as PNG files).
+// process's menu cannot be read, but a WM_SYSCOMMAND/SC_KEYMENU with the
+// menu's letter, then the item's letter posted to the "#32768" pop-up,
+// chooses the item; GetGUIThreadInfo tells another process's active and
+// focused windows; the screen DC reads another process's window. Input that
+// reaches a window before it is ready (a modal window just closed, a dialog
+// not yet focused) is dropped: the driver waits for the focus before it
+// posts keys to a dialog, and sends a dropped menu key again. Its users link
+// the graphics library (screenshots are saved as PNG files).
 #ifndef PROGRAM_DRIVER_H
 #define PROGRAM_DRIVER_H
 
@@ -174,6 +178,29 @@ inline bool WaitForFileSize(const std::string& Path, long long Size, DWORD Timeo
   return true;
 }
 
+// The input state of Window's thread: its active and focused windows.
+inline GUITHREADINFO ThreadInput(HWND Window) {
+  GUITHREADINFO input = {};
+  input.cbSize = sizeof input;
+  if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(Window, nullptr), &input)) input = GUITHREADINFO{};
+  return input;
+}
+
+// Polls every 50 ms up to TimeoutMs until Window is enabled, active and
+// holds its thread's focus (itself or a child): keys posted to it then reach
+// it. False when it did not come to.
+inline bool WaitForFocus(HWND Window, DWORD TimeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    const GUITHREADINFO input = ThreadInput(Window);
+    if (::IsWindowEnabled(Window) && input.hwndActive == Window &&
+        (input.hwndFocus == Window || ::IsChild(Window, input.hwndFocus)))
+      return true;
+    if (Elapsed(start) >= TimeoutMs || !::IsWindow(Window)) return false;
+    ::Sleep(50);
+  }
+}
+
 // --- Input, posted as the keyboard would deliver it.
 inline void PostKey(HWND Window, WPARAM VirtualKey) {
   ::PostMessageA(Window, WM_KEYDOWN, VirtualKey, 1);
@@ -182,16 +209,53 @@ inline void PostKey(HWND Window, WPARAM VirtualKey) {
 inline void PostText(HWND Window, const std::string& Text) {
   for (unsigned char c : Text) ::PostMessageA(Window, WM_CHAR, c, 1);
 }
+struct MenuKey {
+  HWND Window;
+  char Letter;
+};
+// Sends the menu key of a MenuKey made by new (deleted here) and returns
+// once its handling has: at once when the window dropped it, when its menu
+// closes otherwise.
+inline DWORD WINAPI SendMenuKey(LPVOID Key) {
+  const MenuKey key = *static_cast<MenuKey*>(Key);
+  delete static_cast<MenuKey*>(Key);
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(key.Window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(key.Letter), SMTO_NORMAL,
+                        600000, &result);
+  return 0;
+}
+
 // Opens the menu of letter MenuLetter on Window and chooses the item of
 // letter ItemLetter in its pop-up; false when no pop-up showed within
-// TimeoutMs.
+// TimeoutMs. The menu key is sent from a thread of its own, not posted: a
+// posted key that comes too early is lost without a trace, and one posted
+// again may land in the menu that the first one opened late. A sent key's
+// handling returns without a menu when the window dropped it, and only then
+// is the key sent again.
 inline bool ChooseMenuItem(HWND Window, DWORD Id, char MenuLetter, char ItemLetter,
                            DWORD TimeoutMs = 3000) {
-  ::PostMessageA(Window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(MenuLetter));
-  const HWND popup = WaitForWindowOf(Id, "", TimeoutMs, "#32768");
-  if (!popup) return false;
-  ::PostMessageA(popup, WM_CHAR, static_cast<unsigned char>(ItemLetter), 1);
-  return true;
+  const DWORD start = ::GetTickCount();
+  do {
+    auto* key = new MenuKey{Window, MenuLetter};
+    const HANDLE sending = ::CreateThread(nullptr, 0, &SendMenuKey, key, 0, nullptr);
+    if (!sending) {
+      delete key;
+      return false;
+    }
+    HWND popup = nullptr;
+    bool handled = false;
+    while (!(popup = FindWindowOf(Id, "", "#32768")) &&
+           !(handled = ::WaitForSingleObject(sending, 50) == WAIT_OBJECT_0) && Elapsed(start) < TimeoutMs) {
+    }
+    ::CloseHandle(sending);
+    if (popup) {
+      ::PostMessageA(popup, WM_CHAR, static_cast<unsigned char>(ItemLetter), 1);
+      return true;
+    }
+    if (!handled) return false;  // the key still waits to be handled
+    ::Sleep(100);
+  } while (Elapsed(start) < TimeoutMs);
+  return false;
 }
 
 // --- Capture: a window's rectangle read from the screen, 32-bit pixels

@@ -84,7 +84,14 @@ const DWORD kPatienceMs = 30000;
 HWND DialogOf(const Program& Run, DWORD TimeoutMs = 0) {
   return WaitForOtherWindowOf(Run.GetId(), kMainClass, TimeoutMs);
 }
-HWND WaitForDialog(const Program& Run) { return DialogOf(Run, kPatienceMs); }
+// A dialog once it has the focus: keys posted before are dropped.
+HWND WaitForDialog(const Program& Run) {
+  const HWND dialog = DialogOf(Run, kPatienceMs);
+  if (dialog) {
+    EXPECT_TRUE(WaitForFocus(dialog, kPatienceMs)) << "the dialog's focus within 30 s";
+  }
+  return dialog;
+}
 bool WaitUntilNoDialog(const Program& Run) {
   return WaitUntilNoOtherWindowOf(Run.GetId(), kMainClass, kPatienceMs);
 }
@@ -140,6 +147,7 @@ class MorvProgramRun : public GuiStageTest {
     EXPECT_NE(main, nullptr) << "the main window within 30 s";
     if (main) {
       EXPECT_NE(WaitForSteadyPicture(main, kPatienceMs).Width, 0) << "a steady painted main window within 30 s";
+      EXPECT_TRUE(WaitForFocus(main, kPatienceMs)) << "the main window's focus within 30 s";
     }
     return main;
   }
@@ -513,6 +521,63 @@ TEST_F(MorvProgramRun, ReferenceInputsGiveTheWorkspacesResults) {
   EXPECT_EQ(runs, 20);
   EXPECT_GT(failures, 0) << "the selection holds refused inputs too";
   EXPECT_EQ(anchors, 7) << "and every anchor";
+}
+
+// A window with a File menu holding E&xit, on a thread of its own, that
+// drops its first menu key as a window does that a modal box has just left.
+class DroppingMenuWindow {
+ public:
+  DroppingMenuWindow() {
+    Thread = ::CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+    for (const DWORD start = ::GetTickCount(); !Window && Elapsed(start) < kPatienceMs;) ::Sleep(10);
+  }
+  ~DroppingMenuWindow() {
+    if (Window) ::PostMessageA(Window, WM_CLOSE, 0, 0);
+    ::WaitForSingleObject(Thread, kPatienceMs);
+    ::CloseHandle(Thread);
+  }
+
+  HWND volatile Window = nullptr;
+  LONG volatile MenuKeys = 0, Exits = 0;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND Handle, UINT Message, WPARAM W, LPARAM L) {
+    auto* self = reinterpret_cast<DroppingMenuWindow*>(::GetWindowLongPtrA(Handle, GWLP_USERDATA));
+    if (self && Message == WM_SYSCOMMAND && (W & 0xFFF0) == SC_KEYMENU && ::InterlockedIncrement(&self->MenuKeys) == 1)
+      return 0;
+    if (self && Message == WM_COMMAND && LOWORD(W) == 7) ::InterlockedIncrement(&self->Exits);
+    if (Message == WM_DESTROY) ::PostQuitMessage(0);
+    return ::DefWindowProcA(Handle, Message, W, L);
+  }
+  static DWORD WINAPI Run(LPVOID Self) {
+    auto* self = static_cast<DroppingMenuWindow*>(Self);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &Procedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "DroppingMenuWindow";
+    ::RegisterClassA(&windowClass);
+    const HMENU bar = ::CreateMenu(), file = ::CreatePopupMenu();
+    ::AppendMenuA(file, MF_STRING, 7, "E&xit");
+    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    const HWND window = ::CreateWindowExA(0, "DroppingMenuWindow", "Driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         300, 200, nullptr, bar, windowClass.hInstance, nullptr);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->Window = window;
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
+    return 0;
+  }
+
+  HANDLE Thread;
+};
+
+TEST(ProgramDriver, AMenuKeyTheWindowDroppedIsSentAgainAndTheItemChosenOnce) {
+  DroppingMenuWindow window;
+  ASSERT_NE(window.Window, nullptr);
+  EXPECT_TRUE(ChooseMenuItem(window.Window, ::GetCurrentProcessId(), 'f', 'x', kPatienceMs));
+  for (const DWORD start = ::GetTickCount(); !window.Exits && Elapsed(start) < kPatienceMs;) ::Sleep(10);
+  EXPECT_EQ(window.Exits, 1);
+  EXPECT_EQ(window.MenuKeys, 2);
 }
 
 }  // namespace
