@@ -186,19 +186,38 @@ inline GUITHREADINFO ThreadInput(HWND Window) {
   return input;
 }
 
-// Polls every 50 ms up to TimeoutMs until Window is enabled, active and
-// holds its thread's focus (itself or a child): keys posted to it then reach
-// it. False when it did not come to.
+// Whether Window is enabled, active and holds its thread's focus (itself or
+// a child): keys posted to it then reach it.
+inline bool HasFocus(HWND Window) {
+  const GUITHREADINFO input = ThreadInput(Window);
+  return ::IsWindowEnabled(Window) && input.hwndActive == Window &&
+         (input.hwndFocus == Window || ::IsChild(Window, input.hwndFocus));
+}
+
+// Polls every 50 ms up to TimeoutMs until Window has the focus; false when
+// it did not come to.
 inline bool WaitForFocus(HWND Window, DWORD TimeoutMs) {
   const DWORD start = ::GetTickCount();
-  for (;;) {
-    const GUITHREADINFO input = ThreadInput(Window);
-    if (::IsWindowEnabled(Window) && input.hwndActive == Window &&
-        (input.hwndFocus == Window || ::IsChild(Window, input.hwndFocus)))
-      return true;
+  while (!HasFocus(Window)) {
     if (Elapsed(start) >= TimeoutMs || !::IsWindow(Window)) return false;
     ::Sleep(50);
   }
+  return true;
+}
+
+// A window of process Id other than its main window (of class MainClass)
+// and its menus once it has the focus: a dialog ready for keys. Windows that
+// show and go meanwhile are passed over. Polls up to TimeoutMs; null when
+// none came to.
+inline HWND WaitForFocusedOtherWindowOf(DWORD Id, const std::string& MainClass, DWORD TimeoutMs) {
+  const DWORD start = ::GetTickCount();
+  do {
+    for (HWND window : VisibleWindows(Id)) {
+      if (ClassName(window) != MainClass && ClassName(window) != "#32768" && HasFocus(window)) return window;
+    }
+    ::Sleep(50);
+  } while (Elapsed(start) < TimeoutMs);
+  return nullptr;
 }
 
 // --- Input, posted as the keyboard would deliver it.

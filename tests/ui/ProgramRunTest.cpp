@@ -86,11 +86,7 @@ HWND DialogOf(const Program& Run, DWORD TimeoutMs = 0) {
 }
 // A dialog once it has the focus: keys posted before are dropped.
 HWND WaitForDialog(const Program& Run) {
-  const HWND dialog = DialogOf(Run, kPatienceMs);
-  if (dialog) {
-    EXPECT_TRUE(WaitForFocus(dialog, kPatienceMs)) << "the dialog's focus within 30 s";
-  }
-  return dialog;
+  return WaitForFocusedOtherWindowOf(Run.GetId(), kMainClass, kPatienceMs);
 }
 bool WaitUntilNoDialog(const Program& Run) {
   return WaitUntilNoOtherWindowOf(Run.GetId(), kMainClass, kPatienceMs);
