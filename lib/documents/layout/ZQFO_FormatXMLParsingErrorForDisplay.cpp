@@ -20,9 +20,11 @@ const size_t kPieceLength = 110;
 // lines.
 const long kMaxBlankLinesInARow = 2;
 
-// The most rows of raw text shown. Each costs about 2 KB of layout, so a
-// file of a million lines could not be shown at all: its beginning stands
-// for it, with a line saying what is left out.
+// The most rows of raw text shown, a carriage return that ends no line
+// counting as a row too (the document's reader makes it a line feed). Each
+// row costs about 2 KB of layout, so a file of a million lines could not be
+// shown at all: its beginning stands for it, with a line saying what is
+// left out.
 const long kMaxRawRows = 20000;
 
 bool IsBlank(const ZQ_String& Line) {
@@ -73,6 +75,23 @@ std::string WithoutTrailingSpaces(const std::string& Text) {
   size_t end = Text.size();
   while (end > 0 && Text[end - 1] == ' ') --end;
   return Text.substr(0, end);
+}
+
+std::string Number(long Value) { return Std(ZQ_ToString(Value)); }
+
+// What the raw text leaves out when its lines from First (counting from 1)
+// to Last are not shown, the first of them shown InPart.
+std::string NotShown(long First, long Last, bool InPart) {
+  std::string note = "The last ";
+  if (InPart) {
+    note = "Line " + Number(First) + " of the raw text is shown only in part";
+    if (First++ == Last) return note + ".";
+    note += ", and its last ";
+  }
+  const std::string whose = InPart ? "" : " of the raw text";
+  if (First == Last) return note + "line" + whose + ", line " + Number(Last) + ", is not shown.";
+  return note + Number(Last - First + 1) + " lines" + whose + ", lines " + Number(First) + " to " + Number(Last) +
+         ", are not shown.";
 }
 
 void Heading(std::string& Out, const char* Text) {
@@ -159,29 +178,28 @@ ZQ_String ZQFO_FormatXMLParsingErrorForDisplay(const ZQ_String& RawText, const Z
   out += "<zqfo_blockgroup line_preformatted='true' block_space_before='0 mm' block_space_after='0 mm' "
          "font_height='10 pt'>\n";
   long blankLinesInARow = 0, rows = 0, firstNotShown = numLines;
+  bool isInPart = false;
   for (long i = 0; i < numLines && firstNotShown == numLines; ++i) {
     blankLinesInARow = IsBlank(lines[i]) ? blankLinesInARow + 1 : 0;
     if (blankLinesInARow > kMaxBlankLinesInARow) continue;
     const std::string text = Std(lines[i]);
     size_t at = 0;
     do {
-      if (rows++ == kMaxRawRows) {
-        firstNotShown = i;  // its beginning may show
+      const std::string piece = text.substr(at, kPieceLength);
+      rows += 1 + std::count(piece.begin(), piece.end(), '\r');
+      if (rows > kMaxRawRows) {
+        firstNotShown = i;
+        isInPart = at > 0;
         break;
       }
-      out += "<zqfo_para>" + CData(text.substr(at, kPieceLength)) + "</zqfo_para>\n";
+      out += "<zqfo_para>" + CData(piece) + "</zqfo_para>\n";
       at += kPieceLength;
     } while (at < text.size());
   }
   out += "</zqfo_blockgroup>\n";
   if (firstNotShown < numLines) {
-    const long left = numLines - firstNotShown;
-    const ZQ_String first = ZQ_ToString(firstNotShown + 1), last = ZQ_ToString(numLines);
-    out += "<zqfo_para block_space_before='6 pt' font_italic='true'>\n";
-    out += left == 1 ? "The last line of the raw text, line " + Std(first) + ", is not shown."
-                     : "The last " + Std(ZQ_ToString(left)) + " lines of the raw text, lines " + Std(first) + " to " +
-                           Std(last) + ", are not shown.";
-    out += "\n</zqfo_para>\n";
+    out += "<zqfo_para block_space_before='6 pt' font_italic='true'>\n" +
+           NotShown(firstNotShown + 1, numLines, isInPart) + "\n</zqfo_para>\n";
   }
   out += "</zqfo_blockstream>\n</zqfo_section>\n</zqfo_document>\n";
   return ZQ_String(out.c_str(), static_cast<int>(out.size()));

@@ -3,8 +3,9 @@
 // the description, the lines around the error with a red marker under the
 // failing column (at most 110 characters of each from its cut, then "..."),
 // and the raw text in pieces of 110 characters, where a run of more than
-// two blank lines shows as two, up to 20,000 pieces, followed by a line
-// saying which lines are not shown when there are more. The result is
+// two blank lines shows as two, up to 20,000 rows (a carriage return that
+// ends no line ends a row), followed by a line saying which lines are not
+// shown when there are more. The result is
 // document markup that always reads and validates, whatever the raw text
 // holds, and grows with what it shows.
 #ifndef ZQFO_FORMATXMLPARSINGERRORFORDISPLAY_H
