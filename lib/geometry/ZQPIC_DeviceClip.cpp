@@ -7,7 +7,6 @@ namespace {
 
 using Point = ZQ_Point<double>;
 
-const double kOrdinaryPx = ZQPIC_DeviceClip::OrdinaryPx;
 // How far a disc's edge may lie inside the true circle.
 const double kArcTolerancePx = 0.25;
 const int kMaxArcSteps = 1 << 14;
@@ -69,7 +68,7 @@ ZQPIC_DeviceClip::ZQPIC_DeviceClip(const RECT& Seen)
     : Visible{double(Seen.left), double(Seen.top), double(Seen.right), double(Seen.bottom)},
       Margin(Visible),
       Diagonal(IsEmpty() ? 0 : std::hypot(Visible.Right - Visible.Left, Visible.Bottom - Visible.Top)) {
-  Margin = Visible.Grown(Diagonal + kOrdinaryPx);
+  Margin = Visible.Grown(Diagonal + OrdinaryPx);
 }
 
 void ZQPIC_DeviceClip::CutPolyline(const Points& Line, double Reach, Points& Runs, std::vector<int>& Counts) const {
@@ -106,7 +105,7 @@ void ZQPIC_DeviceClip::CutPolygon(Points& Polygon) const {
   CutToBox(Polygon, Margin);
 }
 
-bool ZQPIC_DeviceClip::IsFarLarger(double SizePx) const { return SizePx > std::max(Diagonal, kOrdinaryPx); }
+bool ZQPIC_DeviceClip::IsFarLarger(double SizePx) const { return SizePx > std::max(Diagonal, OrdinaryPx); }
 
 bool ZQPIC_DeviceClip::Meets(const Point& Min, const Point& Max) const {
   const Box box = Visible.Grown(1);

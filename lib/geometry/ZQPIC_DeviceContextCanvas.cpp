@@ -185,7 +185,8 @@ void ZQPIC_DeviceContextCanvas::Imp_RealiseFont(ZQPIC_GraphicsState& State) {
       Fonts->Realise(State.Font, DC, perMm.Y * MillimetersPerInch);
   State.ConcreteFont = entry.Font;
   State.FontScale = entry.Scale;
-  State.FontMetrics = ToMillimeters(entry.MetricsPx, perMm);
+  // A stand-in font's pixels are Scale device pixels each.
+  State.FontMetrics = ToMillimeters(entry.MetricsPx, ZQ_Point<double>(perMm.X / entry.Scale, perMm.Y / entry.Scale));
 }
 
 void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) {
@@ -426,14 +427,13 @@ void ZQPIC_DeviceContextCanvas::FillPolygons(const ZQPIC_DeviceClip::Points& Poi
       const int previousMode = ZQLOW_WINGDI::SetPolyFillMode(DC, WINDING);
       ZQLOW_WINGDI::PolyPolygon(DC, PointBuffer.data(), Counts.data(), static_cast<int>(Counts.size()));
       ZQLOW_WINGDI::SetPolyFillMode(DC, previousMode);
-      ZQLOW_WINGDI::SelectObject(DC, previousBrush);
-      return;
-    }
-    size_t at = 0;
-    for (const int count : Counts) {
-      RoundPoints(&Points[at], count);
-      ZQLOW_WINGDI::Polygon(DC, PointBuffer.data(), count);
-      at += static_cast<size_t>(count);
+    } else {
+      size_t at = 0;
+      for (const int count : Counts) {
+        RoundPoints(&Points[at], count);
+        ZQLOW_WINGDI::Polygon(DC, PointBuffer.data(), count);
+        at += static_cast<size_t>(count);
+      }
     }
   } catch (...) {
     ZQLOW_WINGDI::SelectObject(DC, previousBrush);

@@ -25,13 +25,7 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
     realised.SetHeight(static_cast<float>(std::copysign(StandInHeightPx * 72.0 / PixelsPerInch, Font.GetHeight())));
   }
   const ZQR_ConcreteFont font(realised, DC, PixelsPerInch);
-  ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
-  if (scale != 1) {
-    for (double* length : {&metrics.Height, &metrics.Ascent, &metrics.Descent, &metrics.InternalLeading,
-                           &metrics.ExternalLeading, &metrics.AverageCharWidth, &metrics.MaxCharWidth,
-                           &metrics.SpaceWidth, &metrics.WidestDigitWidth, &metrics.Overhang})
-      *length *= scale;
-  }
+  const ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
   int index = NumEntries;
   if (NumEntries < Capacity) {
     ++NumEntries;

@@ -28,7 +28,7 @@ class ZQPIC_FontCache : public ZQ_CountedBody {
     // Device pixels per pixel of Font: 1, or above it where Font stands in
     // smaller for a font too large to realise.
     double Scale = 1;
-    ZQR_FontMetrics MetricsPx;  // of the font asked for, Scale applied
+    ZQR_FontMetrics MetricsPx;  // of Font, in its pixels
     // The advances of character codes 0 to 255 in device pixels, read at
     // the first text drawn to a measured width; empty until then.
     std::vector<INT> AdvancesPx;

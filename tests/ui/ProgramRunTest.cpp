@@ -521,59 +521,40 @@ TEST_F(MorvProgramRun, ReferenceInputsGiveTheWorkspacesResults) {
 
 // A window with a File menu holding E&xit, on a thread of its own, that
 // drops its first menu key as a window does that a modal box has just left.
-class DroppingMenuWindow {
- public:
-  DroppingMenuWindow() {
-    Thread = ::CreateThread(nullptr, 0, &Run, this, 0, nullptr);
-    for (const DWORD start = ::GetTickCount(); !Window && Elapsed(start) < kPatienceMs;) ::Sleep(10);
-  }
-  ~DroppingMenuWindow() {
-    if (Window) ::PostMessageA(Window, WM_CLOSE, 0, 0);
-    ::WaitForSingleObject(Thread, kPatienceMs);
-    ::CloseHandle(Thread);
-  }
-
-  HWND volatile Window = nullptr;
-  LONG volatile MenuKeys = 0, Exits = 0;
-
- private:
-  static LRESULT CALLBACK Procedure(HWND Handle, UINT Message, WPARAM W, LPARAM L) {
-    auto* self = reinterpret_cast<DroppingMenuWindow*>(::GetWindowLongPtrA(Handle, GWLP_USERDATA));
-    if (self && Message == WM_SYSCOMMAND && (W & 0xFFF0) == SC_KEYMENU && ::InterlockedIncrement(&self->MenuKeys) == 1)
-      return 0;
-    if (self && Message == WM_COMMAND && LOWORD(W) == 7) ::InterlockedIncrement(&self->Exits);
-    if (Message == WM_DESTROY) ::PostQuitMessage(0);
-    return ::DefWindowProcA(Handle, Message, W, L);
-  }
-  static DWORD WINAPI Run(LPVOID Self) {
-    auto* self = static_cast<DroppingMenuWindow*>(Self);
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &Procedure;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "DroppingMenuWindow";
-    ::RegisterClassA(&windowClass);
-    const HMENU bar = ::CreateMenu(), file = ::CreatePopupMenu();
-    ::AppendMenuA(file, MF_STRING, 7, "E&xit");
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-    const HWND window = ::CreateWindowExA(0, "DroppingMenuWindow", "Driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                         300, 200, nullptr, bar, windowClass.hInstance, nullptr);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->Window = window;
-    MSG message;
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
-    return 0;
-  }
-
-  HANDLE Thread;
-};
+LONG volatile s_menuKeys = 0, s_exits = 0;
+HWND volatile s_droppingWindow = nullptr;
+LRESULT CALLBACK DroppingMenuWindow(HWND Window, UINT Message, WPARAM W, LPARAM L) {
+  if (Message == WM_SYSCOMMAND && (W & 0xFFF0) == SC_KEYMENU && ::InterlockedIncrement(&s_menuKeys) == 1) return 0;
+  if (Message == WM_COMMAND && LOWORD(W) == 7) ::InterlockedIncrement(&s_exits);
+  if (Message == WM_DESTROY) ::PostQuitMessage(0);
+  return ::DefWindowProcA(Window, Message, W, L);
+}
+DWORD WINAPI RunDroppingMenuWindow(LPVOID) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = &DroppingMenuWindow;
+  windowClass.lpszClassName = "DroppingMenuWindow";
+  ::RegisterClassA(&windowClass);
+  const HMENU bar = ::CreateMenu(), file = ::CreatePopupMenu();
+  ::AppendMenuA(file, MF_STRING, 7, "E&xit");
+  ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  s_droppingWindow = ::CreateWindowExA(0, "DroppingMenuWindow", "Driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                       200, nullptr, bar, nullptr, nullptr);
+  MSG message;
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) ::DispatchMessageA(&message);
+  return 0;
+}
 
 TEST(ProgramDriver, AMenuKeyTheWindowDroppedIsSentAgainAndTheItemChosenOnce) {
-  DroppingMenuWindow window;
-  ASSERT_NE(window.Window, nullptr);
-  EXPECT_TRUE(ChooseMenuItem(window.Window, ::GetCurrentProcessId(), 'f', 'x', kPatienceMs));
-  for (const DWORD start = ::GetTickCount(); !window.Exits && Elapsed(start) < kPatienceMs;) ::Sleep(10);
-  EXPECT_EQ(window.Exits, 1);
-  EXPECT_EQ(window.MenuKeys, 2);
+  const HANDLE thread = ::CreateThread(nullptr, 0, &RunDroppingMenuWindow, nullptr, 0, nullptr);
+  for (const DWORD start = ::GetTickCount(); !s_droppingWindow && Elapsed(start) < kPatienceMs;) ::Sleep(10);
+  ASSERT_NE(s_droppingWindow, nullptr);
+  EXPECT_TRUE(ChooseMenuItem(s_droppingWindow, ::GetCurrentProcessId(), 'f', 'x', kPatienceMs));
+  for (const DWORD start = ::GetTickCount(); !s_exits && Elapsed(start) < kPatienceMs;) ::Sleep(10);
+  EXPECT_EQ(s_exits, 1);
+  EXPECT_EQ(s_menuKeys, 2);
+  ::PostMessageA(s_droppingWindow, WM_CLOSE, 0, 0);
+  ::WaitForSingleObject(thread, kPatienceMs);
+  ::CloseHandle(thread);
 }
 
 }  // namespace

@@ -15,12 +15,6 @@ std::string Lines(long From, long To) {
   return text;
 }
 
-std::string Repeated(const std::string& Text, int Times) {
-  std::string text;
-  while (Times-- > 0) text += Text;
-  return text;
-}
-
 // Reads Markup against the document DTD, parses and lays it out on pages;
 // the number of pages.
 long LayOut(const ZQ_String& Markup) {
@@ -118,7 +112,7 @@ TEST(ZQFO_FormatXMLParsingErrorForDisplay, AnyInputGivesADocumentThatReadsAndLay
        "<zqfo_para><![CDATA[line 20000]]></zqfo_para>\n</zqfo_blockgroup>\n"
        "<zqfo_para block_space_before='6 pt' font_italic='true'>\n"
        "The last 3 lines of the raw text, lines 20001 to 20003, are not shown."},
-      {"a carriage return alone ends a row too", Repeated("x\r", 20001) + "\nend", "", 2, 1,
+      {"a carriage return alone ends a row too", std::string(20001, '\r') + "\nend", "", 2, 1,
        "Line 1 of the raw text is shown only in part, and its last line, line 2, is not shown."},
       {"numbers beyond the text", Lines(1, 3), "", 99, -4, "Raw XML Document"},
       {"a line number out of range", Lines(1, 3), "", 2147483647, 2147483647, "Raw XML Document"},
