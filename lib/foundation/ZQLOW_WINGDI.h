@@ -70,6 +70,9 @@
   X(DWORD, GetGlyphOutline, A, (HDC DC, UINT Character, UINT Format, LPGLYPHMETRICS Metrics,       \
     DWORD BufferSize, LPVOID Buffer, const MAT2* Matrix),                                          \
     (DC, Character, Format, Metrics, BufferSize, Buffer, Matrix), Unchecked)                       \
+  X(DWORD, GetGlyphOutline, W, (HDC DC, UINT Character, UINT Format, LPGLYPHMETRICS Metrics,       \
+    DWORD BufferSize, LPVOID Buffer, const MAT2* Matrix),                                          \
+    (DC, Character, Format, Metrics, BufferSize, Buffer, Matrix), Unchecked)                       \
   X(int, GetDIBits, , (HDC DC, HBITMAP Bitmap, UINT Start, UINT Lines, LPVOID Bits,                \
     LPBITMAPINFO Info, UINT Usage), (DC, Bitmap, Start, Lines, Bits, Info, Usage),                 \
     FailsOnZeroCleared)                                                                            \
