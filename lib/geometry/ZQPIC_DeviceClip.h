@@ -31,7 +31,9 @@ class ZQPIC_DeviceClip {
   // A line within the margin is one run of its own points.
   void CutPolyline(const Points& Line, double Reach, Points& Runs, std::vector<int>& Counts) const;
   // Polygon cut at the margin; unchanged when it lies within it, fewer than
-  // three points when nothing of it is left.
+  // three points when nothing of it is left. Inside the margin every point
+  // keeps its winding number, so the contours of one shape may be cut one
+  // by one and filled together.
   void CutPolygon(Points& Polygon) const;
 
   // Wider than any line, gap, picture or glyph of an ordinary drawing:
@@ -39,17 +41,12 @@ class ZQPIC_DeviceClip {
   // it, reach GDI as they are.
   static constexpr double OrdinaryPx = 1024;
 
-  // Whether a pen of that width, or a glyph of that height, is larger than
-  // the visible rectangle's diagonal (and than OrdinaryPx): then
-  // StrokePieces, or the glyph's outline, stands for it.
+  // Whether a pen of that width is larger than the visible rectangle's
+  // diagonal (and than OrdinaryPx): then StrokePieces stands for it.
   bool IsFarLarger(double SizePx) const;
   // Whether the box from Min to Max comes within a pixel of the visible
   // rectangle.
   bool Meets(const ZQ_Point<double>& Min, const ZQ_Point<double>& Max) const;
-  // Polygon cut to the visible rectangle and a pixel around it. Inside,
-  // every point keeps its winding number, so the contours of one shape may
-  // be cut one by one and filled together.
-  void CutToVisible(Points& Polygon) const { CutToBox(Polygon, Visible.Grown(1)); }
   // Appends to Pieces, with their point counts to Counts, the convex pieces
   // that a round-joined pen of WidthPx with Endcap (0 round, 1 square,
   // 2 flat) covers along Run, cut to the visible rectangle and a pixel

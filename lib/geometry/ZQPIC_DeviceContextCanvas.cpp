@@ -36,6 +36,13 @@ ZQ_Point<double> DevicePixelsPerMm(HDC DC) {
 
 bool IsPositiveSize(const ZQ_Point<double>& Size) { return Size.X > 0 && Size.Y > 0; }
 
+// The wide character the symbol code page maps Code to. Under Wine each call
+// that takes a symbol font's text as bytes looks their lead bytes up in that
+// code page, which has no table: half a millisecond a character for
+// ExtTextOutA's advances, and more for a GetGlyphOutlineA, where the same
+// characters as wide ones cost nothing extra.
+WCHAR SymbolCharacter(unsigned char Code) { return static_cast<WCHAR>(Code < 0x20 ? Code : 0xF000 + Code); }
+
 ZQ_Point<double> PixelsPerMm(HDC DC, const ZQ_Rectangle<long>& PixelRect,
                              const ZQ_Point<double>& SizeMm) {
   if (!IsPositiveSize(SizeMm)) return DevicePixelsPerMm(DC);
@@ -184,6 +191,7 @@ void ZQPIC_DeviceContextCanvas::Imp_RealiseFont(ZQPIC_GraphicsState& State) {
   const ZQPIC_FontCache::Entry& entry =
       Fonts->Realise(State.Font, DC, perMm.Y * MillimetersPerInch);
   State.ConcreteFont = entry.Font;
+  State.DrawingFont = entry.DrawingFont;
   State.FontScale = entry.Scale;
   // A stand-in font's pixels are Scale device pixels each.
   State.FontMetrics = ToMillimeters(entry.MetricsPx, ZQ_Point<double>(perMm.X / entry.Scale, perMm.Y / entry.Scale));
@@ -191,20 +199,12 @@ void ZQPIC_DeviceContextCanvas::Imp_RealiseFont(ZQPIC_GraphicsState& State) {
 
 void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Point<double>& TopLeft) {
   POINT at;
-  if (!Mapping.ToDevice(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
-  SelectFont();
-  // GDI rasterises every glyph whole, however little of it shows (under
-  // Wine about a second for a glyph of 20,000 points), and cannot realise a
-  // font whose scale stands in for it: such glyphs are drawn as the parts of
-  // their outlines that show.
-  const double heightPx = state.FontMetrics.Height * Mapping.GetPixelsPerMm().Y;
-  if (state.FontScale != 1 || heightPx > ZQPIC_DeviceClip::OrdinaryPx) {
-    const ZQPIC_DeviceClip clip = GetVisibleClip();
-    if (state.FontScale != 1 || clip.IsFarLarger(heightPx)) {
-      DrawTextOutlines(Text, TopLeft, clip);
-      return;
-    }
+  if (!(state.FontScale > 0) || !Mapping.ToDevice(TopLeft, at)) return;  // a font of no height shows nothing
+  if (IsDrawnFromOutlines()) {
+    SelectFont(state.ConcreteFont);
+    DrawTextOutlines(Text, TopLeft, GetVisibleClip());
+    return;
   }
   const COLORREF textColor = state.TextColor.GetCOLORREF();
   if (textColor != DCTextColor) {
@@ -224,31 +224,43 @@ void ZQPIC_DeviceContextCanvas::Imp_DrawText(const ZQ_String& Text, const ZQ_Poi
   }
   POINT end;
   const double spanMm = GetTextSpanMm();
-  if (spanMm > 0 && Mapping.ToDevice(ZQ_Point<double>(TopLeft.X + spanMm, TopLeft.Y), end) &&
-      SpreadAdvances(Text, end.x - at.x)) {
+  long spanPx = -1;
+  if (spanMm > 0 && Mapping.ToDevice(ZQ_Point<double>(TopLeft.X + spanMm, TopLeft.Y), end)) spanPx = end.x - at.x;
+  const bool spread = (spanPx >= 0 || state.FontScale != 1) && SpreadAdvances(Text, spanPx);
+  SelectFont(state.DrawingFont);
+  if (spread) {
     if (!IsSymbolFontSelected()) {
       ZQLOW_WINGDI::ExtTextOutA(DC, at.x, at.y, 0, nullptr, Text.GetText(), Text.GetLength(), Advances.data());
       return;
     }
-    // Under Wine, ExtTextOutA spends half a millisecond a character on the
-    // advances of a symbol font's text (its code page has no table to look
-    // lead bytes up in): the same characters, as the symbol code page maps
-    // them to wide ones, cost nothing extra.
     const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
     WideText.resize(static_cast<size_t>(Text.GetLength()));
-    for (size_t i = 0; i < WideText.size(); ++i)
-      WideText[i] = static_cast<WCHAR>(codes[i] < 0x20 ? codes[i] : 0xF000 + codes[i]);
+    for (size_t i = 0; i < WideText.size(); ++i) WideText[i] = SymbolCharacter(codes[i]);
     ZQLOW_WINGDI::ExtTextOutW(DC, at.x, at.y, 0, nullptr, WideText.data(), Text.GetLength(), Advances.data());
     return;
   }
   ZQLOW_WINGDI::TextOutA(DC, at.x, at.y, Text.GetText(), Text.GetLength());
 }
 
-void ZQPIC_DeviceContextCanvas::SelectFont() {
-  const ZQR_ConcreteFont& font = GetGraphicsState().ConcreteFont;
-  if (!(SelectedFont == font) || !IsInitialized()) {
-    ZQLOW_WINGDI::SelectObject(DC, font.GetHFONT());
-    SelectedFont = font;
+// GDI rasterises every glyph whole, however little of it shows, at a cost
+// that grows with its area (under Wine a glyph of a new size costs about a
+// millisecond at a cell of 1,024 pixels, 12 ms at 4,500 and a second at
+// 26,000), and the font engine realises no stand-in's size. So on a screen or
+// an image text whose cell is taller than OrdinaryPx is drawn from its
+// outlines; a printer's driver writes text as text at any size the font
+// engine realises, so only a stand-in is drawn so there. The run and the
+// device decide, never the part being repainted: text looks the same however
+// it is repainted.
+bool ZQPIC_DeviceContextCanvas::IsDrawnFromOutlines() const {
+  const ZQPIC_GraphicsState& state = GetGraphicsState();
+  if (state.FontScale > 1) return true;
+  return !IsPrinter && state.FontMetrics.Height * Mapping.GetPixelsPerMm().Y > ZQPIC_DeviceClip::OrdinaryPx;
+}
+
+void ZQPIC_DeviceContextCanvas::SelectFont(const ZQR_ConcreteFont& Font) {
+  if (!(SelectedFont == Font) || !IsInitialized()) {
+    ZQLOW_WINGDI::SelectObject(DC, Font.GetHFONT());
+    SelectedFont = Font;
   }
 }
 
@@ -261,10 +273,12 @@ bool ZQPIC_DeviceContextCanvas::IsSymbolFontSelected() {
 }
 
 const INT* ZQPIC_DeviceContextCanvas::GetAdvanceTable() {
-  if (const INT* table = Fonts->GetAdvances(GetGraphicsState().ConcreteFont, DC)) return table;
+  const ZQR_ConcreteFont& font = GetGraphicsState().ConcreteFont;
+  if (const INT* table = Fonts->GetAdvances(font, DC)) return table;
   // A font the cache dropped while a state still holds it: read here.
+  const ZQ_Array<long> widths = font.GetWidthTable(DC);
   OwnAdvances.resize(256);
-  ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, OwnAdvances.data());
+  for (long code = 0; code < 256; ++code) OwnAdvances[static_cast<size_t>(code)] = widths[code];
   return OwnAdvances.data();
 }
 
@@ -273,6 +287,7 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
   ZQ_Point<double> at;
   if (Clip.IsEmpty() || !Mapping.ToDevicePixels(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
+  if (!(state.FontScale > 0)) return;  // a font of no height shows nothing
   const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
   const INT* table = GetAdvanceTable();
   const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
@@ -290,7 +305,7 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
   const double widthPx = naturalPx * stretch, heightPx = state.FontMetrics.Height * perMm.Y;
   if (state.BackgroundMode == 0) {
     Cut.assign({at, step(at, along, widthPx), step(step(at, along, widthPx), down, heightPx), step(at, down, heightPx)});
-    Clip.CutToVisible(Cut);
+    Clip.CutPolygon(Cut);
     CutCounts.assign(1, static_cast<int>(Cut.size()));
     if (Cut.size() >= 3) FillPolygons(Cut, CutCounts, state.BackgroundColor.GetCOLORREF());
   }
@@ -300,16 +315,33 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
   const FIXED diagonal{static_cast<WORD>(fixedScale & 0xFFFF), static_cast<short>(fixedScale >> 16)};
   const MAT2 matrix{diagonal, FIXED{0, 0}, FIXED{0, 0}, diagonal};
   const double unitPx = reduction * state.FontScale;
-  const ZQ_Point<double> baseline = step(at, down, state.FontMetrics.Ascent * perMm.Y);
+  const double ascentPx = state.FontMetrics.Ascent * perMm.Y;
+  const ZQ_Point<double> baseline = step(at, down, ascentPx);
   const UINT format = GGO_NATIVE | GGO_UNHINTED;
+  const bool symbol = IsSymbolFontSelected();
   Cut.clear();
   CutCounts.clear();
   double advancedPx = 0;
   for (int i = 0; i < length; ++i) {
     const ZQ_Point<double> origin = step(baseline, along, advancedPx * stretch);
-    advancedPx += table[codes[i]] * state.FontScale;
+    const double advancePx = table[codes[i]] * state.FontScale;
+    advancedPx += advancePx;
+    // No glyph's ink reaches a cell's height beyond its advance cell: one
+    // whose cell misses what shows costs no GDI call, so a run costs what
+    // shows of it.
+    const ZQ_Point<double> top = step(origin, down, -ascentPx), topEnd = step(top, along, advancePx * stretch);
+    const ZQ_Point<double> bottom = step(top, down, heightPx), bottomEnd = step(topEnd, down, heightPx);
+    const ZQ_Point<double> reachMin(std::min({top.X, topEnd.X, bottom.X, bottomEnd.X}) - heightPx,
+                                    std::min({top.Y, topEnd.Y, bottom.Y, bottomEnd.Y}) - heightPx);
+    const ZQ_Point<double> reachMax(std::max({top.X, topEnd.X, bottom.X, bottomEnd.X}) + heightPx,
+                                    std::max({top.Y, topEnd.Y, bottom.Y, bottomEnd.Y}) + heightPx);
+    if (!Clip.Meets(reachMin, reachMax)) continue;
     GLYPHMETRICS metrics;
-    const DWORD size = ZQLOW_WINGDI::GetGlyphOutlineA(DC, codes[i], format, &metrics, 0, nullptr, &matrix);
+    const auto readOutline = [&](DWORD Size, void* Buffer) {
+      return symbol ? ZQLOW_WINGDI::GetGlyphOutlineW(DC, SymbolCharacter(codes[i]), format, &metrics, Size, Buffer, &matrix)
+                    : ZQLOW_WINGDI::GetGlyphOutlineA(DC, codes[i], format, &metrics, Size, Buffer, &matrix);
+    };
+    const DWORD size = readOutline(0, nullptr);
     if (size == GDI_ERROR || size == 0) continue;  // a blank, or no outline to draw
     // The glyph's black box (turned with the text), a unit around it.
     const ZQ_Point<double> corner(origin.X + (metrics.gmptGlyphOrigin.x - 1) * unitPx,
@@ -318,8 +350,7 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
                                      corner.Y + (metrics.gmBlackBoxY + 2.0) * unitPx);
     if (!Clip.Meets(corner, farCorner)) continue;
     OutlineBuffer.resize(size);
-    if (ZQLOW_WINGDI::GetGlyphOutlineA(DC, codes[i], format, &metrics, size, OutlineBuffer.data(), &matrix) == GDI_ERROR)
-      continue;
+    if (readOutline(size, OutlineBuffer.data()) == GDI_ERROR) continue;
     ZQPIC_AppendGlyphOutline(OutlineBuffer.data(), size, origin, unitPx, Clip, Cut, CutCounts);
   }
   FillPolygons(Cut, CutCounts, state.TextColor.GetCOLORREF(), true);
@@ -332,11 +363,15 @@ bool ZQPIC_DeviceContextCanvas::SpreadAdvances(const ZQ_String& Text, long SpanP
   Advances.resize(static_cast<size_t>(length));
   long long naturalPx = 0;
   for (int i = 0; i < length; ++i) naturalPx += table[codes[i]];
-  if (naturalPx <= 0 || SpanPx < 0) return false;
+  if (naturalPx <= 0) return false;
   // A printer's driver places the glyphs by the advances it measures: text
   // that keeps its measured width is drawn as it is, which keeps the job
-  // small (a position for every glyph would double it).
-  if (IsPrinter && naturalPx == SpanPx) return false;
+  // small (a position for every glyph would double it). A font too small to
+  // measure is drawn at its own size where its stand-in places the glyphs,
+  // also where no span is asked for.
+  const double scale = GetGraphicsState().FontScale;
+  if (scale == 1 && (SpanPx < 0 || (IsPrinter && naturalPx == SpanPx))) return false;
+  if (SpanPx < 0) SpanPx = std::lround(naturalPx * scale);
   // Each character ends where its own advances, scaled to the span, put
   // it: the rounding never adds up along the text.
   long long sumPx = 0, placedPx = 0;

@@ -3,8 +3,8 @@
 // stands for the canvas area. The context stays in MM_TEXT; the canvas maps
 // millimetres itself (ZQPIC_DeviceMapping). Lines, fills and images reach
 // GDI cut to what the context's clipping shows (ZQPIC_DeviceClip), however
-// large they are, and glyphs far larger than that are drawn as what shows
-// of their outlines. Initialize saves the context's state and clips to the
+// large they are; text too large or too small for GDI to draw at its cost is
+// drawn as what shows of its glyph outlines. Initialize saves the context's state and clips to the
 // rectangle; the destructor restores that state. The
 // context is borrowed and must outlive the canvas. Failed GDI calls throw
 // ZQ_Exception through the wrappers. UI thread only.
@@ -88,19 +88,25 @@ class ZQPIC_DeviceContextCanvas : public ZQPIC_Canvas {
   // one shape by the nonzero winding rule.
   void FillPolygons(const ZQPIC_DeviceClip::Points& Points, const std::vector<int>& Counts, COLORREF Color,
                     bool AsOneShape = false);
-  // Selects the current state's font, unless it is selected already.
-  void SelectFont();
+  // Whether the current text is drawn from its glyph outlines rather than by
+  // GDI: a stand-in font's, and on a screen or an image one whose cell is
+  // taller than ZQPIC_DeviceClip::OrdinaryPx.
+  bool IsDrawnFromOutlines() const;
+  // Selects Font, unless it is selected already.
+  void SelectFont(const ZQR_ConcreteFont& Font);
   // Whether the selected font's character set is the symbol one.
   bool IsSymbolFontSelected();
   // The advances of character codes 0 to 255 in the current font's pixels.
   const INT* GetAdvanceTable();
   // Text (its font selected) as the filled parts of its glyph outlines that
-  // Clip shows, with its background where it is opaque.
+  // Clip shows, with its background where it is opaque; GDI is asked only
+  // for the glyphs whose cells come near what shows.
   void DrawTextOutlines(const ZQ_String& Text, const ZQ_Point<double>& TopLeft, const ZQPIC_DeviceClip& Clip);
   // Fills Advances with the character advances of Text in the current font,
-  // scaled to add up to SpanPx; false (drawing at the font's own advances)
-  // when the font gives the text no width, the span is negative, or a
-  // printer's text already spans it.
+  // scaled to add up to SpanPx (where it is negative, to the text's own
+  // width at the font's scale); false (drawing at the font's own advances)
+  // when the font gives the text no width, the span is negative for a font
+  // at its own size, or a printer's text already spans it.
   bool SpreadAdvances(const ZQ_String& Text, long SpanPx);
   // The finite ones of Count points mapped to device pixels, into Mapped.
   void MapPoints(const ZQ_Point<double>* Points, long Count);

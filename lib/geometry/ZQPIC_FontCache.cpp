@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "ZQLOW_WINGDI.h"
 #include "ZQR_AbstractFont.h"
 #include "ZQ_Hasher.h"
 #include "ZQ_StackTrace.h"
@@ -20,11 +19,12 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
   const double heightPx = std::fabs(static_cast<double>(Font.GetHeight())) * PixelsPerInch / 72.0;
   double scale = 1;
   ZQR_AbstractFont realised = Font;
-  if (heightPx > LargestRealisedPx) {
+  if (heightPx > LargestRealisedPx || heightPx < SmallestRealisedPx) {
     scale = heightPx / StandInHeightPx;
     realised.SetHeight(static_cast<float>(std::copysign(StandInHeightPx * 72.0 / PixelsPerInch, Font.GetHeight())));
   }
   const ZQR_ConcreteFont font(realised, DC, PixelsPerInch);
+  const ZQR_ConcreteFont drawing = scale < 1 ? ZQR_ConcreteFont(Font, DC, PixelsPerInch) : font;
   const ZQR_FontMetrics metrics = font.GetFontMetrics(DC);
   int index = NumEntries;
   if (NumEntries < Capacity) {
@@ -38,6 +38,7 @@ const ZQPIC_FontCache::Entry& ZQPIC_FontCache::Realise(const ZQR_AbstractFont& F
   slot.PixelsPerInch = PixelsPerInch;
   slot.Font = font;
   slot.Scale = scale;
+  slot.DrawingFont = drawing;
   slot.MetricsPx = metrics;
   slot.AdvancesPx.clear();
   return slot;
@@ -48,9 +49,8 @@ const INT* ZQPIC_FontCache::GetAdvances(const ZQR_ConcreteFont& Font, HDC DC) {
     Entry& entry = Entries[i];
     if (!(entry.Font == Font)) continue;
     if (entry.AdvancesPx.empty()) {
-      std::vector<INT> advances(256);
-      ZQLOW_WINGDI::GetCharWidth32A(DC, 0, 255, advances.data());
-      entry.AdvancesPx.swap(advances);
+      const ZQ_Array<long> widths = Font.GetWidthTable(DC);
+      for (long code = 0; code < 256; ++code) entry.AdvancesPx.push_back(widths[code]);
     }
     return entry.AdvancesPx.data();
   }

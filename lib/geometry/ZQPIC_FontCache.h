@@ -3,8 +3,8 @@
 // resolution: a page's text objects set their fonts again and again. Holds
 // the last Capacity fonts; a font in use stays alive through its own
 // handle when the cache drops it. A font larger than the font engine can
-// realise (its glyphs far larger than any page) is realised at a smaller
-// size and measured to scale. Shared by a canvas and its section canvases
+// realise (its glyphs far larger than any page), or smaller than it can
+// measure, is realised at another size and measured to scale. Shared by a canvas and its section canvases
 // (counted). UI thread only.
 #ifndef ZQPIC_FONTCACHE_H
 #define ZQPIC_FONTCACHE_H
@@ -24,28 +24,33 @@ class ZQPIC_FontCache : public ZQ_CountedBody {
   struct Entry {
     ZQ_UID Key;
     double PixelsPerInch = 0;
-    ZQR_ConcreteFont Font;
-    // Device pixels per pixel of Font: 1, or above it where Font stands in
-    // smaller for a font too large to realise.
+    ZQR_ConcreteFont Font;  // what the text is measured with
+    // Device pixels per pixel of Font: 1, or another where Font stands in
+    // for a font too large or too small to realise.
     double Scale = 1;
+    // What GDI draws the text with: Font, or where Font stands in for a font
+    // too small to measure, that font at its own size (a pixel at least).
+    ZQR_ConcreteFont DrawingFont;
     ZQR_FontMetrics MetricsPx;  // of Font, in its pixels
     // The advances of character codes 0 to 255 in device pixels, read at
     // the first text drawn to a measured width; empty until then.
     std::vector<INT> AdvancesPx;
   };
   static const int Capacity = 16;
-  // Fonts above this character height in pixels are realised at
-  // StandInHeightPx: the font engine fails beyond 65,535 and measures
-  // nothing there.
+  // Fonts of character heights in pixels outside these are realised at
+  // StandInHeightPx. The font engine fails beyond 65,535 and measures
+  // nothing there; below two pixels it realises a font at one pixel and
+  // measures text up to half as wide again or half as narrow.
+  static constexpr double SmallestRealisedPx = 2;
   static constexpr double LargestRealisedPx = 16384;
   static constexpr double StandInHeightPx = 4096;
 
   // The cached entry for Font at PixelsPerInch, realised on DC when missing
   // (replacing the oldest entry once full). Failed GDI calls throw.
   const Entry& Realise(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch);
-  // The 256 advances of Font (selected into DC), read on DC at the first
-  // request, in pixels of Font (before Scale); null when Font is no longer
-  // cached. Failed GDI calls throw.
+  // The 256 advances of Font, read on DC at the first request (with Font
+  // selected for the reading), in pixels of Font (before Scale); null when
+  // Font is no longer cached. Failed GDI calls throw.
   const INT* GetAdvances(const ZQR_ConcreteFont& Font, HDC DC);
 
  private:

@@ -100,7 +100,7 @@ void ZQPIC_AppendGlyphOutline(const void* Buffer, DWORD Size, const Point& Origi
       }
       record += bytes;
     }
-    Clip.CutToVisible(contour);
+    Clip.CutPolygon(contour);
     if (contour.size() >= 3) {
       Contours.insert(Contours.end(), contour.begin(), contour.end());
       Counts.push_back(static_cast<int>(contour.size()));

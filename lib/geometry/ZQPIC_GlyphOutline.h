@@ -14,8 +14,9 @@
 #include "ZQPIC_DeviceClip.h"
 
 // Appends to Contours the contours of the outline in Buffer (Size bytes),
-// each cut to what Clip shows (ZQPIC_DeviceClip::CutToVisible), with their
-// point counts to Counts. Origin: the glyph's origin in device pixels;
+// each cut at Clip's margin (ZQPIC_DeviceClip::CutPolygon), with their point
+// counts to Counts. Where the glyph shows, its contours do not depend on how
+// much shows: the same glyph repainted in parts fills the same pixels. Origin: the glyph's origin in device pixels;
 // Scale: device pixels per unit of the outline. A record that runs past its
 // contour or the buffer ends that contour or the outline.
 void ZQPIC_AppendGlyphOutline(const void* Buffer, DWORD Size, const ZQ_Point<double>& Origin, double Scale,

@@ -13,9 +13,12 @@
 struct ZQPIC_GraphicsState {
   ZQR_AbstractFont Font;          // "Times New Roman", 12 points, 400, upright
   ZQR_ConcreteFont ConcreteFont;  // Font at the canvas's resolution
-  // Device pixels per pixel of ConcreteFont: 1 unless Font is too large to
-  // realise and ConcreteFont stands in for it smaller.
+  // Device pixels per pixel of ConcreteFont: 1 unless Font is too large or
+  // too small to realise and ConcreteFont stands in for it at another size.
   double FontScale = 1;
+  // What GDI draws Font's text with: ConcreteFont, or Font at its own size
+  // (a pixel at least) where ConcreteFont stands in for it too small.
+  ZQR_ConcreteFont DrawingFont;
   ZQR_FontMetrics FontMetrics;    // of Font, in millimetres
   ZQR_Color TextColor = ZQR_Color_Black;
   ZQR_Color DrawingColor = ZQR_Color_Black;

@@ -44,6 +44,12 @@ double PixelsPerInchOf(HDC DC, double PixelsPerInch) {
   return PixelsPerInch > 0 ? PixelsPerInch : ZQLOW_WINGDI::GetDeviceCaps(DC, LOGPIXELSY);
 }
 
+// GDI realises a height of 0 at its default height, many times a tiny
+// font's: no font asks for less than a pixel. Points gives the sign.
+long AtLeastOnePixel(long LogicalHeight, double Points) {
+  return LogicalHeight != 0 ? LogicalHeight : Points < 0 ? 1 : -1;
+}
+
 HFONT StockFont(int StockIndex) { return static_cast<HFONT>(ZQLOW_WINGDI::GetStockObject(StockIndex)); }
 
 ZQR_ConcreteFontReference* NewFont(const LOGFONTA& LogFont) {
@@ -55,7 +61,7 @@ LOGFONTA LogFontOfCode(long FamilyCode, long Points, long StyleBits, long Pixels
   const ZQR_AbstractFont description(FamilyCode, 0.0f,
                                      (StyleBits & ZQR_ConcreteFont::Bold) ? FW_BOLD : FW_NORMAL,
                                      (StyleBits & ZQR_ConcreteFont::Italic) != 0, 0.0f);
-  LOGFONTA logFont = description.GetLogFontStruct(-ZQ_MulDiv(Points, PixelsPerInch, 72));
+  LOGFONTA logFont = description.GetLogFontStruct(AtLeastOnePixel(-ZQ_MulDiv(Points, PixelsPerInch, 72), Points));
   logFont.lfUnderline = (StyleBits & ZQR_ConcreteFont::Underline) != 0;
   return logFont;
 }
@@ -81,8 +87,9 @@ ZQR_ConcreteFont::ZQR_ConcreteFont(HDC DC, long FamilyCode, long Points, long St
                                              static_cast<long>(PixelsPerInchOf(DC, PixelsPerInch))))) {}
 
 ZQR_ConcreteFont::ZQR_ConcreteFont(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch)
-    : ZQR_ConcreteFont(NewFont(Font.GetLogFontStruct(
-          -static_cast<long>(ZQ_Round(Font.GetHeight() * PixelsPerInchOf(DC, PixelsPerInch) / 72.0))))) {}
+    : ZQR_ConcreteFont(NewFont(Font.GetLogFontStruct(AtLeastOnePixel(
+          -static_cast<long>(ZQ_Round(Font.GetHeight() * PixelsPerInchOf(DC, PixelsPerInch) / 72.0)),
+          Font.GetHeight())))) {}
 
 ZQ_Point<long> ZQR_ConcreteFont::GetSize(HDC DC, const ZQ_String& Text) const {
   const FontSelection selection(DC, GetHFONT());

@@ -53,11 +53,12 @@ class ZQR_ConcreteFont {
   // FamilyCode as ZQR_AbstractFont's typeface codes (0 "Times New Roman",
   // 1 "Arial", 2 "Verdana", 3 "Courier New"); Points in whole points;
   // StyleBits of Bold, Italic, Underline; PixelsPerInch 0 takes the
-  // context's LOGPIXELSY. The height is -ZQ_MulDiv(Points, PixelsPerInch, 72).
+  // context's LOGPIXELSY. The height is -ZQ_MulDiv(Points, PixelsPerInch, 72),
+  // one pixel at least (a height of 0 would be GDI's default).
   ZQR_ConcreteFont(HDC DC, long FamilyCode, long Points, long StyleBits, long PixelsPerInch);
   // Font realised at PixelsPerInch (0: the context's LOGPIXELSY): height
-  // -ZQ_Round(points × PixelsPerInch / 72), the angle as escapement and
-  // orientation.
+  // -ZQ_Round(points × PixelsPerInch / 72), one pixel at least, the angle as
+  // escapement and orientation.
   ZQR_ConcreteFont(const ZQR_AbstractFont& Font, HDC DC, double PixelsPerInch = 0);
 
   HFONT GetHFONT() const noexcept { return Ref->GetHFONT(); }

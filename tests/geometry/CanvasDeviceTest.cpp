@@ -63,24 +63,34 @@ TEST_F(ScreenCanvas, APrinterTakesItsResolutionFromItsPixelsPerInch) {
   EXPECT_EQ(canvas.GetDeviceKind(), 1);
 }
 
-TEST_F(ScreenCanvas, TextMeasuresAlikeAt600DpiAndOnTheScreen) {
+TEST_F(ScreenCanvas, TextMeasuresAlikeAtAnyResolutionAndOnTheScreen) {
   const ZQ_String sentence = "The quick brown fox jumps over the lazy dog.";
-  const ZQIMG_Image tiny(2, 2, 1);
-  const ZQR_MemoryDC memory(nullptr, tiny.GetHBITMAP());
-  ZQPIC_DeviceContextCanvas fine(memory.GetHDC(), PixelBox(0, 0, 600, 600), 3, Point(25.4, 25.4));
-  fine.SetBackingImage(tiny);
-  fine.Initialize();
-  ZQPIC_DeviceContextCanvas screen(ZQF_GetMetricDC(), PixelBox(0, 0, 100, 100));
-  screen.Initialize();
-  const Point a = fine.GetTextSizeInMillimeters(sentence), b = screen.GetTextSizeInMillimeters(sentence);
-  EXPECT_NEAR(a.X / b.X, 1, 0.06);
-  EXPECT_NEAR(a.Y / b.Y, 1, 0.1);
-  // The metrics record, in millimetres: 22 words, the height split exactly.
-  for (const ZQPIC_DeviceContextCanvas* canvas : {&fine, &screen}) {
-    const ZQR_FontMetrics& metrics = canvas->GetFontMetrics();
-    EXPECT_EQ(sizeof metrics, 88u);
-    EXPECT_EQ(metrics.Ascent + metrics.Descent, metrics.Height);
-    EXPECT_NEAR(metrics.Height, 12 * 25.4 / 72, 1.5);  // a 12-point font
+  const struct {
+    const char* why;
+    Point sizeMm;  // of one pixel
+  } kCases[] = {
+      {"600 dpi", Point(25.4 / 600, 25.4 / 600)},
+      {"0.05 pixels a millimetre: a 12-point font a fifth of a pixel high", Point(20, 20)},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const ZQIMG_Image tiny(2, 2, 1);
+    const ZQR_MemoryDC memory(nullptr, tiny.GetHBITMAP());
+    ZQPIC_DeviceContextCanvas fine(memory.GetHDC(), PixelBox(0, 0, 600, 600), 3, Point(600 * c.sizeMm.X, 600 * c.sizeMm.Y));
+    fine.SetBackingImage(tiny);
+    fine.Initialize();
+    ZQPIC_DeviceContextCanvas screen(ZQF_GetMetricDC(), PixelBox(0, 0, 100, 100));
+    screen.Initialize();
+    const Point a = fine.GetTextSizeInMillimeters(sentence), b = screen.GetTextSizeInMillimeters(sentence);
+    EXPECT_NEAR(a.X / b.X, 1, 0.06);
+    EXPECT_NEAR(a.Y / b.Y, 1, 0.1);
+    // The metrics record, in millimetres: 22 words, the height split exactly.
+    for (const ZQPIC_DeviceContextCanvas* canvas : {&fine, &screen}) {
+      const ZQR_FontMetrics& metrics = canvas->GetFontMetrics();
+      EXPECT_EQ(sizeof metrics, 88u);
+      EXPECT_EQ(metrics.Ascent + metrics.Descent, metrics.Height);
+      EXPECT_NEAR(metrics.Height, 12 * 25.4 / 72, 1.5);  // a 12-point font
+    }
   }
 }
 

@@ -4,11 +4,14 @@
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "CanvasTestSupport.h"
 #include "ZQCG_Line.h"
 #include "ZQCG_Polygon.h"
+#include "ZQLOW_WIN_Calls.h"
+#include "ZQLOW_WIN_FakeCall.h"
 #include "ZQPIC_CanvasSectionCanvas.h"
 #include "ZQPIC_DeviceMapping.h"
 #include "ZQ_RandomNumberGenerator.h"
@@ -238,6 +241,72 @@ TEST(ZQPIC_DeviceContextCanvas, TextFarTallerThanThePageShowsWhatItsWholeDrawing
   }
   EXPECT_GT(inked, 2000);  // the first o's side and the second's cross the canvas
   EXPECT_LT(inked, 18000);
+}
+
+// Text is drawn one way whatever part of it is repainted: a letter whose
+// cell (about 1,260 pixels) is taller than 1,024 pixels but not than the
+// canvas's diagonal (1,440) shows the same pixels drawn whole and in strips
+// of 40 rows.
+TEST(ZQPIC_DeviceContextCanvas, TextRepaintedInStripsShowsWhatItsWholeDrawingShows) {
+  const long width = 1200, height = 800;
+  ImageSurface whole(width, height), strips(width, height);
+  const auto draw = [&](const ImageSurface& Surface) {
+    ZQPIC_DeviceContextCanvas canvas(Surface.GetHDC(), ZQ_Rectangle<long>(0, 0, width, height), 3,
+                                     ZQ_Point<double>(width / 4.0, height / 4.0));
+    canvas.Initialize();
+    canvas.SetFont(ZQR_AbstractFont("Arial", 800, 400, false, 0));
+    canvas.CanvasDraw("B", {10, height / 4.0 + 10});
+  };
+  draw(whole);
+  for (long top = 0; top < height; top += 40) {
+    const int saved = ::SaveDC(strips.GetHDC());
+    ::IntersectClipRect(strips.GetHDC(), 0, top, width, top + 40);
+    draw(strips);
+    ::RestoreDC(strips.GetHDC(), saved);
+  }
+  long inked = 0, differing = 0;
+  for (long y = 0; y < height; ++y) {
+    for (long x = 0; x < width; ++x) {
+      inked += whole.GetPixel(x, y) != ZQR_Color_White;
+      differing += strips.GetPixel(x, y) != whole.GetPixel(x, y);
+    }
+  }
+  EXPECT_GT(inked, 100000);
+  EXPECT_EQ(differing, 0);
+}
+
+// Huge text costs GDI only the glyphs that can show, each at the cost of
+// any glyph: of a word of 1,000 only those near the canvas are read, and a
+// symbol font's as the wide characters its code page maps them to (read as
+// bytes, each costs Wine milliseconds).
+TEST(ZQPIC_DeviceContextCanvas, HugeTextAsksGDIOnlyForTheGlyphsThatCanShow) {
+  const struct {
+    const char* why;
+    const char* typeface;
+    char code;
+    bool wide;  // read as wide characters
+  } kCases[] = {
+      {"a word far longer than the canvas", "Arial", 'W', false},
+      {"a symbol font's word (of black squares)", "Wingdings", 'n', true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.why);
+    int narrow = 0, wide = 0;
+    const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetGlyphOutlineA> countNarrow(
+        [&](auto... Arguments) { return ++narrow, ::GetGlyphOutlineA(Arguments...); });
+    const ZQLOW_WIN_FakeCall<&ZQLOW_WINGDI::Calls::GetGlyphOutlineW> countWide(
+        [&](auto... Arguments) { return ++wide, ::GetGlyphOutlineW(Arguments...); });
+    ImageSurface surface;
+    {
+      TestCanvas canvas(surface);
+      canvas.SetFont(ZQR_AbstractFont(c.typeface, 800, 400, false, 0));
+      canvas.CanvasDraw(ZQ_String(std::string(1000, c.code).c_str()), {-20, 150});
+    }
+    EXPECT_GT(surface.GetInkBox().Width, 0);
+    EXPECT_LE(narrow + wide, 20);
+    EXPECT_EQ(wide > 0, c.wide);
+    EXPECT_EQ(narrow > 0, !c.wide);
+  }
 }
 
 TEST(ZQPIC_DeviceMapping, DeviceCoordinatesAreClampedAndPointsThatAreNotFiniteDropped) {

@@ -194,3 +194,21 @@ TEST_F(PrintDocument, TextIsPrintedInReadingOrder) {
   ZQFO_PrintDocument(stream.GetDocument(), options);
   EXPECT_NE(ReadWholeFile(options.OutputFileName.GetPathName().GetText()).find("%%EOF"), std::string::npos);
 }
+
+// A heading taller than the page's diagonal (1,100 points, a cell of about
+// 5,100 printer pixels against 4,100) reaches the job as text: a reader of
+// the job, or of a PDF made from it, finds its words.
+TEST_F(PrintDocument, AHeadingTallerThanThePageIsPrintedAsText) {
+  const std::vector<std::string> lines = {"Bo", "Under the heading."};
+  ZQFO_DocumentStream stream;
+  stream << ("<zqfo_document><zqfo_section><zqfo_blockstream><zqfo_para font_height='1100 pt'>" + lines[0] +
+             "</zqfo_para><zqfo_para>" + lines[1] + "</zqfo_para></zqfo_blockstream></zqfo_section></zqfo_document>")
+                .c_str();
+  ZQFO_PrintDocumentOptions options;
+  options.ShowPrintDialog = false;
+  options.OutputFileName = ZQ_FileName(JobFile("huge-heading", lines).c_str());
+  ZQFO_PrintDocument(stream.GetDocument(), options);
+  const std::string job = ReadWholeFile(options.OutputFileName.GetPathName().GetText());
+  EXPECT_NE(job.find("/B glyphshow"), std::string::npos);
+  EXPECT_NE(job.find("/o glyphshow"), std::string::npos);
+}
