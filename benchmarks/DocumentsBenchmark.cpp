@@ -16,8 +16,9 @@
 // large, with the targets; the error document of a broken report; a help
 // file of 1 MB of random bytes refused; then the report stylesheet on huge
 // tables.
-// Drawing: shapes far larger than any page, and glyphs of 20 sizes each
-// over 7 m tall, drawn on the screen, as page images and on a printer,
+// Drawing: shapes far larger than any page, glyphs of 20 sizes each over
+// 7 m tall, and long words of glyphs 30 cm tall (in a symbol font, and of
+// 100,000 glyphs), drawn on the screen, as page images and on a printer,
 // against 1 s each. The error document of a broken file of 1,000,000 short
 // lines made, read and paginated, with the process's peak memory.
 // Line layout: 1 MB of text in 1,000 paragraphs broken, distributed and
@@ -1021,6 +1022,11 @@ void RunOversizeDrawingCases() {
        section("<zqfo_para>Before<zqfo_picture name='none' width='1e308 mm' height='1e308 mm'/>after</zqfo_para>"),
        {210, 297}},
       {"20 glyphs of 20,000 to 20,133 pt over each other", section(HugeGlyphs(20)), {210, 297}},
+      {"a word of 1,000 symbol-font letters at 800 pt",
+       section("<zqfo_para font_typeface='Wingdings' font_height='800 pt'>" + std::string(1000, 'a') + "</zqfo_para>"),
+       {210, 297}},
+      {"a word of 100,000 copyright signs at 800 pt",
+       section("<zqfo_para font_height='800 pt'>" + std::string(100000, '\xA9') + "</zqfo_para>"), {210, 297}},
   };
   const HDC screen = GetDC(nullptr);
   const long screenWidth = 800, screenHeight = 600;
