@@ -287,7 +287,6 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
   ZQ_Point<double> at;
   if (Clip.IsEmpty() || !Mapping.ToDevicePixels(TopLeft, at)) return;
   const ZQPIC_GraphicsState& state = GetGraphicsState();
-  if (!(state.FontScale > 0)) return;  // a font of no height shows nothing
   const ZQ_Point<double>& perMm = Mapping.GetPixelsPerMm();
   const INT* table = GetAdvanceTable();
   const unsigned char* codes = reinterpret_cast<const unsigned char*>(Text.GetText());
@@ -315,8 +314,7 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
   const FIXED diagonal{static_cast<WORD>(fixedScale & 0xFFFF), static_cast<short>(fixedScale >> 16)};
   const MAT2 matrix{diagonal, FIXED{0, 0}, FIXED{0, 0}, diagonal};
   const double unitPx = reduction * state.FontScale;
-  const double ascentPx = state.FontMetrics.Ascent * perMm.Y;
-  const ZQ_Point<double> baseline = step(at, down, ascentPx);
+  const ZQ_Point<double> baseline = step(at, down, state.FontMetrics.Ascent * perMm.Y);
   const UINT format = GGO_NATIVE | GGO_UNHINTED;
   const bool symbol = IsSymbolFontSelected();
   Cut.clear();
@@ -326,16 +324,14 @@ void ZQPIC_DeviceContextCanvas::DrawTextOutlines(const ZQ_String& Text, const ZQ
     const ZQ_Point<double> origin = step(baseline, along, advancedPx * stretch);
     const double advancePx = table[codes[i]] * state.FontScale;
     advancedPx += advancePx;
-    // No glyph's ink reaches a cell's height beyond its advance cell: one
-    // whose cell misses what shows costs no GDI call, so a run costs what
-    // shows of it.
-    const ZQ_Point<double> top = step(origin, down, -ascentPx), topEnd = step(top, along, advancePx * stretch);
-    const ZQ_Point<double> bottom = step(top, down, heightPx), bottomEnd = step(topEnd, down, heightPx);
-    const ZQ_Point<double> reachMin(std::min({top.X, topEnd.X, bottom.X, bottomEnd.X}) - heightPx,
-                                    std::min({top.Y, topEnd.Y, bottom.Y, bottomEnd.Y}) - heightPx);
-    const ZQ_Point<double> reachMax(std::max({top.X, topEnd.X, bottom.X, bottomEnd.X}) + heightPx,
-                                    std::max({top.Y, topEnd.Y, bottom.Y, bottomEnd.Y}) + heightPx);
-    if (!Clip.Meets(reachMin, reachMax)) continue;
+    // No glyph's ink reaches a cell's height beyond its advance cell, which
+    // lies within its advance and a cell's height of the origin at any
+    // angle: a glyph that far from what shows costs no GDI call, so a run
+    // costs what shows of it.
+    const double reachPx = advancePx * stretch + 2 * heightPx;
+    if (!Clip.Meets(ZQ_Point<double>(origin.X - reachPx, origin.Y - reachPx),
+                    ZQ_Point<double>(origin.X + reachPx, origin.Y + reachPx)))
+      continue;
     GLYPHMETRICS metrics;
     const auto readOutline = [&](DWORD Size, void* Buffer) {
       return symbol ? ZQLOW_WINGDI::GetGlyphOutlineW(DC, SymbolCharacter(codes[i]), format, &metrics, Size, Buffer, &matrix)

@@ -3,10 +3,10 @@
 // stands for the canvas area. The context stays in MM_TEXT; the canvas maps
 // millimetres itself (ZQPIC_DeviceMapping). Lines, fills and images reach
 // GDI cut to what the context's clipping shows (ZQPIC_DeviceClip), however
-// large they are; text too large or too small for GDI to draw at its cost is
-// drawn as what shows of its glyph outlines. Initialize saves the context's state and clips to the
-// rectangle; the destructor restores that state. The
-// context is borrowed and must outlive the canvas. Failed GDI calls throw
+// large they are, and text too large for GDI to draw at its cost is drawn as
+// what shows of its glyph outlines. Initialize saves the context's state and
+// clips to the rectangle; the destructor restores that state. The context is
+// borrowed and must outlive the canvas. Failed GDI calls throw
 // ZQ_Exception through the wrappers. UI thread only.
 #ifndef ZQPIC_DEVICECONTEXTCANVAS_H
 #define ZQPIC_DEVICECONTEXTCANVAS_H

@@ -4,8 +4,8 @@
 // the last Capacity fonts; a font in use stays alive through its own
 // handle when the cache drops it. A font larger than the font engine can
 // realise (its glyphs far larger than any page), or smaller than it can
-// measure, is realised at another size and measured to scale. Shared by a canvas and its section canvases
-// (counted). UI thread only.
+// measure, is realised at another size and measured to scale. Shared by a
+// canvas and its section canvases (counted). UI thread only.
 #ifndef ZQPIC_FONTCACHE_H
 #define ZQPIC_FONTCACHE_H
 
